@@ -1,0 +1,157 @@
+#include "GridView.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyleOptionHeader>
+
+namespace tarn {
+
+namespace {
+Qt::Alignment alignmentOf(ColumnFormat::Align a) {
+    return (a == ColumnFormat::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+constexpr int kCellPadding = 10;
+} // namespace
+
+GridModel::GridModel(TextGrid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {
+    connect(&grid_, &TextGrid::cellChanged, this, [this](int row, int col) {
+        if (row == 0 && col > 0) {
+            emit headerDataChanged(Qt::Horizontal, col - 1, col - 1);
+        } else if (col == 0 && row > 0) {
+            emit headerDataChanged(Qt::Vertical, row - 1, row - 1);
+        } else if (row > 0 && col > 0) {
+            const QModelIndex i = index(row - 1, col - 1);
+            emit dataChanged(i, i, {Qt::DisplayRole});
+        }
+    });
+    connect(&grid_, &TextGrid::shapeChanged, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
+    connect(&grid_, &TextGrid::formatChanged, this, [this] {
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                             {Qt::TextAlignmentRole});
+    });
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : grid_.rows() - 1;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : grid_.cols() - 1;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole)
+        return grid_.text(index.row() + 1, index.column() + 1);
+    if (role == Qt::TextAlignmentRole)
+        return int(alignmentOf(grid_.align(index.column() + 1)));
+    return {};
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::DisplayRole)
+        return orientation == Qt::Horizontal ? grid_.text(0, section + 1).trimmed()
+                                             : grid_.text(section + 1, 0);
+    if (role == Qt::TextAlignmentRole)
+        return int(orientation == Qt::Horizontal ? Qt::AlignCenter
+                                                 : alignmentOf(grid_.align(0)));
+    return {};
+}
+
+GridView::GridView(TextGrid& grid, QWidget* parent)
+    : QTableView(parent), grid_(grid), model_(grid, this) {
+    setModel(&model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setHighlightSections(false);
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    setCornerButtonEnabled(false);
+    if (auto* corner = findChild<QAbstractButton*>())
+        corner->installEventFilter(this);
+
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (!syncing_ && current.isValid())
+                    grid_.setCurrent(current.row() + 1, current.column() + 1);
+            });
+    connect(&grid_, &TextGrid::currentChanged, this, &GridView::showCurrent);
+    connect(&grid_, &TextGrid::formatChanged, this, &GridView::applyFormat);
+    connect(&grid_, &TextGrid::rowHeightChanged, this, &GridView::applyRowHeight);
+    connect(&grid_, &TextGrid::shapeChanged, this, [this] {
+        applyFormat();
+        for (int r = 1; r < grid_.rows(); ++r)
+            applyRowHeight(r);
+        showCurrent(grid_.row(), grid_.col());
+    });
+    applyFormat();
+    showCurrent(grid_.row(), grid_.col());
+}
+
+void GridView::applyFormat() {
+    const QFontMetrics fm(font());
+    for (int c = 1; c < grid_.cols(); ++c) {
+        const QString caption = grid_.text(0, c).left(grid_.widthChars(c));
+        setColumnWidth(c - 1, fm.horizontalAdvance(caption) + kCellPadding);
+    }
+    const QString corner = grid_.text(0, 0);
+    verticalHeader()->setFixedWidth(
+        std::max(fm.horizontalAdvance(corner), fm.horizontalAdvance(QStringLiteral("000"))) +
+        kCellPadding);
+    viewport()->update();
+}
+
+void GridView::applyRowHeight(int row) {
+    if (row < 1 || row >= grid_.rows())
+        return;
+    const int twips = grid_.rowHeight(row);
+    verticalHeader()->resizeSection(row - 1, twips == TextGrid::kStandardHeight
+                                                 ? verticalHeader()->defaultSectionSize()
+                                                 : twipsToPixels(twips));
+}
+
+void GridView::showCurrent(int row, int col) {
+    if (row < 1 || col < 1)
+        return; // a fixed cell is never shown as the cursor
+    syncing_ = true;
+    setCurrentIndex(model_.index(row - 1, col - 1));
+    syncing_ = false;
+}
+
+QRect GridView::cellRect(int row, int col) const {
+    const QRect r = visualRect(model_.index(row - 1, col - 1));
+    return r.translated(viewport()->pos());
+}
+
+bool GridView::eventFilter(QObject* watched, QEvent* event) {
+    // The corner cell belongs to the fixed row and column: shaded, with row 0's first text.
+    if (event->type() == QEvent::Paint) {
+        if (auto* corner = qobject_cast<QAbstractButton*>(watched)) {
+            QPainter painter(corner);
+            QStyleOptionHeader opt;
+            opt.initFrom(corner);
+            opt.rect = corner->rect();
+            opt.text = grid_.text(0, 0).trimmed();
+            opt.textAlignment = Qt::AlignCenter;
+            opt.position = QStyleOptionHeader::OnlyOneSection;
+            opt.orientation = Qt::Horizontal;
+            corner->style()->drawControl(QStyle::CE_Header, &opt, &painter, corner);
+            return true;
+        }
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+} // namespace tarn

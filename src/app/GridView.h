@@ -1,0 +1,50 @@
+#pragma once
+
+#include "TextGrid.h"
+
+#include <QAbstractTableModel>
+#include <QTableView>
+
+namespace tarn {
+
+// Shows a TextGrid: row 0 as the column header, column 0 as the shaded row-number column
+// (the corner cell included), with the widths and alignments of the grid's format string.
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit GridModel(TextGrid& grid, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    TextGrid& grid_;
+};
+
+class GridView : public QTableView {
+    Q_OBJECT
+public:
+    explicit GridView(TextGrid& grid, QWidget* parent = nullptr);
+
+    TextGrid& grid() { return grid_; }
+    // The rectangle of grid cell (row, col) in this widget's coordinates.
+    QRect cellRect(int row, int col) const;
+
+    static int twipsToPixels(int twips) { return twips / 15; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applyFormat();
+    void applyRowHeight(int row);
+    void showCurrent(int row, int col);
+
+    TextGrid& grid_;
+    GridModel model_;
+    bool syncing_ = false;
+};
+
+} // namespace tarn

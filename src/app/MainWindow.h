@@ -1,0 +1,65 @@
+#pragma once
+
+#include "FileChooser.h"
+#include "Workspace.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+namespace tarn {
+
+class AboutDialog;
+class GridView;
+
+// frmMain: the program's one working window. It owns the workspace (both tables, the file
+// source, the status line) and turns what the layers below report into controls' states.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Workspace& workspace() { return workspace_; }
+
+    // Tests answer file dialogs in advance through their own chooser.
+    void setFileChooser(std::unique_ptr<FileChooser> chooser);
+    FileChooser& fileChooser() { return *chooser_; }
+
+    // What Exit does; the program's main() ends the process at once, tests record the call.
+    void setExitHandler(std::function<void()> handler) { exitHandler_ = std::move(handler); }
+
+    void showStatus(const QString& text);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildPortTab();
+    QWidget* buildDisplayTab();
+    QWidget* buildGridTab(TextGrid& grid, const char* gridName, const char* editName);
+    QWidget* buildDownloadTab();
+    QWidget* buildUploadTab();
+    void buildStatusBar();
+    void formLoad();
+    void exitProgram();
+    void showAbout();
+
+    Workspace workspace_;
+    std::unique_ptr<FileChooser> chooser_;
+    std::function<void()> exitHandler_;
+    AboutDialog* about_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QLabel* panel1_ = nullptr;
+    QLineEdit* filePath_ = nullptr;
+};
+
+} // namespace tarn

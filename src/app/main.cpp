@@ -1,0 +1,17 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarnlink"));
+    QApplication::setApplicationVersion(QStringLiteral(TARNLINK_VERSION));
+    tarn::MainWindow window;
+    // Exit ends the program at once, also in the middle of a transfer's wait; the system
+    // releases the port with the process.
+    window.setExitHandler([] { std::exit(0); });
+    window.show();
+    return QApplication::exec();
+}

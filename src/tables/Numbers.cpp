@@ -1,0 +1,74 @@
+#include "Numbers.h"
+
+#include <limits>
+
+namespace tarn {
+
+QString NumberResult::reason() const {
+    switch (error) {
+    case Error::None:
+        return {};
+    case Error::NotANumber:
+        return QStringLiteral("is not a number");
+    case Error::OutOfRange:
+        return QStringLiteral("is out of range");
+    }
+    return {};
+}
+
+qint32 minOf(IntWidth width) {
+    return width == IntWidth::Int16 ? std::numeric_limits<qint16>::min()
+                                    : std::numeric_limits<qint32>::min();
+}
+
+qint32 maxOf(IntWidth width) {
+    return width == IntWidth::Int16 ? std::numeric_limits<qint16>::max()
+                                    : std::numeric_limits<qint32>::max();
+}
+
+NumberResult parseNumber(const QString& text, IntWidth width) {
+    using Error = NumberResult::Error;
+    const QString t = text.trimmed();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+'))) {
+        negative = t[i] == QLatin1Char('-');
+        ++i;
+    }
+    // Whole part, kept exact beyond the 32-bit range so that "99999999999" reads as out of range.
+    const qint64 cap = qint64(std::numeric_limits<qint32>::max()) + 2;
+    qint64 whole = 0;
+    int wholeDigits = 0;
+    while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+        whole = std::min<qint64>(whole * 10 + (t[i].unicode() - '0'), cap);
+        ++wholeDigits;
+        ++i;
+    }
+    int fracDigits = 0;
+    int firstFrac = -1;     // the first digit after the point
+    bool restNonZero = false; // any digit after the first that is not 0
+    if (i < t.size() && t[i] == QLatin1Char('.')) {
+        ++i;
+        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
+            const int d = t[i].unicode() - '0';
+            if (fracDigits == 0)
+                firstFrac = d;
+            else if (d != 0)
+                restNonZero = true;
+            ++fracDigits;
+            ++i;
+        }
+    }
+    if (i != t.size() || wholeDigits + fracDigits == 0)
+        return {Error::NotANumber, 0};
+
+    // Round half to even on the magnitude; the sign does not change which neighbour is even.
+    if (firstFrac > 5 || (firstFrac == 5 && (restNonZero || whole % 2 == 1)))
+        whole = std::min<qint64>(whole + 1, cap);
+    const qint64 value = negative ? -whole : whole;
+    if (value < minOf(width) || value > maxOf(width))
+        return {Error::OutOfRange, 0};
+    return {Error::None, qint32(value)};
+}
+
+} // namespace tarn
