@@ -61,8 +61,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
         return orientation == Qt::Horizontal ? grid_.text(0, section + 1).trimmed()
                                              : grid_.text(section + 1, 0);
     if (role == Qt::TextAlignmentRole)
-        return int(orientation == Qt::Horizontal ? Qt::AlignCenter
-                                                 : alignmentOf(grid_.align(0)));
+        return int(orientation == Qt::Horizontal ? Qt::AlignCenter : alignmentOf(grid_.align(0)));
     return {};
 }
 

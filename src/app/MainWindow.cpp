@@ -61,9 +61,9 @@ QGroupBox* selectionFrame(const char* title, bool captionsOnButtons,
     int r = 0;
     for (const OptionRow& row : rows) {
         if (captionsOnButtons) {
-            grid->addWidget(named(new QRadioButton(QString::fromLatin1(row.label), frame),
-                                  row.option),
-                            r, 0, 1, 2);
+            grid->addWidget(
+                named(new QRadioButton(QString::fromLatin1(row.label), frame), row.option), r, 0, 1,
+                2);
         } else {
             grid->addWidget(named(new QRadioButton(frame), row.option), r, 0);
             grid->addWidget(new QLabel(QString::fromLatin1(row.label), frame), r, 1);
@@ -94,7 +94,8 @@ MainWindow::MainWindow(QWidget* parent)
     tabs_ = named(new QTabWidget(central), "SSTab");
     tabs_->addTab(buildPortTab(), QStringLiteral("Port"));
     tabs_->addTab(buildDisplayTab(), QStringLiteral("Display"));
-    tabs_->addTab(buildGridTab(workspace_.plu.grid, "grdPLU", "txtEditGrid"), QStringLiteral("PLU"));
+    tabs_->addTab(buildGridTab(workspace_.plu.grid, "grdPLU", "txtEditGrid"),
+                  QStringLiteral("PLU"));
     tabs_->addTab(buildDownloadTab(), QStringLiteral("Download"));
     tabs_->addTab(buildUploadTab(), QStringLiteral("Upload"));
     tabs_->addTab(buildGridTab(workspace_.ingred.grid, "grdINGRED", "txtEditGrid1"),
@@ -124,7 +125,9 @@ void MainWindow::setFileChooser(std::unique_ptr<FileChooser> chooser) {
     chooser_ = std::move(chooser);
 }
 
-void MainWindow::showStatus(const QString& text) { panel1_->setText(text); }
+void MainWindow::showStatus(const QString& text) {
+    panel1_->setText(text);
+}
 
 void MainWindow::buildMenus() {
     QMenu* plu = named(menuBar()->addMenu(QStringLiteral("PLU")), "mnuFile");
@@ -304,7 +307,9 @@ void MainWindow::formLoad() {
         findChild<QRadioButton*>(QString::fromLatin1(name))->setChecked(true);
 }
 
-void MainWindow::exitProgram() { exitHandler_(); }
+void MainWindow::exitProgram() {
+    exitHandler_();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();

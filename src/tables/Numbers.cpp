@@ -45,7 +45,7 @@ NumberResult parseNumber(const QString& text, IntWidth width) {
         ++i;
     }
     int fracDigits = 0;
-    int firstFrac = -1;     // the first digit after the point
+    int firstFrac = -1;       // the first digit after the point
     bool restNonZero = false; // any digit after the first that is not 0
     if (i < t.size() && t[i] == QLatin1Char('.')) {
         ++i;

@@ -100,8 +100,12 @@ void TextGrid::setText(int row, int col, const QString& text) {
     emit cellChanged(row, col);
 }
 
-void TextGrid::setRow(int row) { setCurrent(row, col_); }
-void TextGrid::setCol(int col) { setCurrent(row_, col); }
+void TextGrid::setRow(int row) {
+    setCurrent(row, col_);
+}
+void TextGrid::setCol(int col) {
+    setCurrent(row_, col);
+}
 
 void TextGrid::setCurrent(int row, int col) {
     row = std::clamp(row, 0, rows_ - 1);

@@ -11,7 +11,7 @@ namespace tarn {
 struct ColumnFormat {
     enum class Align { Left, Centre };
     Align align = Align::Centre;
-    QString caption;   // the header text as written, trailing blanks included
+    QString caption;    // the header text as written, trailing blanks included
     int widthChars = 0; // the column is just wide enough for this many characters of the caption
 };
 

@@ -13,17 +13,15 @@ enum class TableKind { Plu, Ingred };
 // What differs between the PLU and the ingredient side of the program, as data.
 struct TableSide {
     TableKind kind;
-    const char* formatString;  // the grid's header, alignments and widths
-    const char* countText;     // "PLU Count is " / "Message Count is "
-    const char* name;          // "PLU" / "INGRED", for messages
+    const char* formatString; // the grid's header, alignments and widths
+    const char* countText;    // "PLU Count is " / "Message Count is "
+    const char* name;         // "PLU" / "INGRED", for messages
 };
 
 const TableSide& sideOf(TableKind kind);
 
 template <class R> struct RecordTraits;
-template <> struct RecordTraits<PluRecord> {
-    static constexpr TableKind kind = TableKind::Plu;
-};
+template <> struct RecordTraits<PluRecord> { static constexpr TableKind kind = TableKind::Plu; };
 template <> struct RecordTraits<IngredRecord> {
     static constexpr TableKind kind = TableKind::Ingred;
 };
@@ -90,7 +88,11 @@ private:
     QString lastStatus_;
 };
 
-template <> inline Table<PluRecord>& Workspace::table<PluRecord>() { return plu; }
-template <> inline Table<IngredRecord>& Workspace::table<IngredRecord>() { return ingred; }
+template <> inline Table<PluRecord>& Workspace::table<PluRecord>() {
+    return plu;
+}
+template <> inline Table<IngredRecord>& Workspace::table<IngredRecord>() {
+    return ingred;
+}
 
 } // namespace tarn

@@ -1,0 +1,231 @@
+#include "AboutDialog.h"
+#include "GridView.h"
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace tarn;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    template <class T> T* child(MainWindow& w, const char* name) {
+        T* c = w.findChild<T*>(QString::fromLatin1(name));
+        if (!c)
+            qFatal("no child %s", name);
+        return c;
+    }
+    QString status(MainWindow& w) { return child<QLabel>(w, "Panel1")->text(); }
+
+private slots:
+    void startUpState() {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tarnlink"));
+        auto* tabs = child<QTabWidget>(w, "SSTab");
+        QCOMPARE(tabs->count(), 6);
+        const QStringList captions{"Port", "Display", "PLU", "Download", "Upload", "INGRED"};
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(tabs->tabText(i), captions[i]);
+        QCOMPARE(tabs->currentIndex(), 0);
+        QVERIFY(tabs->isEnabled());
+
+        QVERIFY(child<QRadioButton>(w, "optCom1")->isChecked());
+        QVERIFY(!child<QRadioButton>(w, "optCom2")->isChecked());
+        QVERIFY(child<QPushButton>(w, "cmdPortOpen")->isEnabled());
+        for (const char* name : {"cmdPortClose", "cmdVFDUpdate", "cmdPLUDownload",
+                                 "cmdINGREDDownload", "cmdPLUUpload", "cmdINGUpload"})
+            QVERIFY2(!child<QPushButton>(w, name)->isEnabled(), name);
+        QCOMPARE(child<QPushButton>(w, "cmdPLUDownload")->text(), QStringLiteral(" PLU Download"));
+        QCOMPARE(child<QPushButton>(w, "cmdINGUpload")->text(), QStringLiteral("INGRED Upload"));
+
+        QCOMPARE(status(w), QStringLiteral("Message Count is 0"));
+        QCOMPARE(child<QLineEdit>(w, "txtFilePath")->text(), QStringLiteral("?"));
+        QVERIFY(!child<QLineEdit>(w, "txtEditGrid")->isVisible());
+        QVERIFY(!child<QLineEdit>(w, "txtEditGrid1")->isVisible());
+
+        for (const char* name : {"optDownOnePLU", "optDownOneINGRED", "optUpOnePLU", "optUpOneING"})
+            QVERIFY2(child<QRadioButton>(w, name)->isChecked(), name);
+        const std::pair<const char*, const char*> boxes[] = {
+            {"txtDownOnePluNo", "1"}, {"txtDownStartPluNo", "1"}, {"txtDownEndPluNo", "2"},
+            {"txtDownOneIngNo", "1"}, {"txtDownStartIngNo", "1"}, {"txtDownEndIngNo", "2"},
+            {"txtUpOnePluNo", "1"},   {"txtUpOneIngNo", "1"}};
+        for (const auto& [name, initial] : boxes) {
+            auto* box = child<QLineEdit>(w, name);
+            QCOMPARE(box->text(), QString::fromLatin1(initial));
+            QCOMPARE(box->maxLength(), 3);
+            QVERIFY(box->alignment() & Qt::AlignRight);
+        }
+        // Only the ingredient upload frame carries its texts on the option buttons.
+        QCOMPARE(child<QRadioButton>(w, "optUpAllING")->text(), QStringLiteral("All INGRED"));
+        QCOMPARE(child<QRadioButton>(w, "optUpAllPLU")->text(), QString());
+
+        for (const char* name : {"txtWeight", "txtUnitPrice", "txtTotalPrice"}) {
+            auto* box = child<QLineEdit>(w, name);
+            QCOMPARE(box->text(), QStringLiteral("0"));
+            QVERIFY(box->alignment() & Qt::AlignRight);
+            QCOMPARE(box->font().pointSize(), 18);
+            QVERIFY(box->font().bold());
+        }
+        auto* bar = child<QStatusBar>(w, "StatusBar");
+        QVERIFY(bar->findChild<QLabel*>(QStringLiteral("Panel2")));
+        QVERIFY(!bar->findChild<QLabel*>(QStringLiteral("Panel3"))->text().isEmpty());
+    }
+
+    void gridsShowNumberedRowsAndHeaders() {
+        MainWindow w;
+        for (const char* name : {"grdPLU", "grdINGRED"}) {
+            auto* view = child<GridView>(w, name);
+            QCOMPARE(view->model()->rowCount(), 200);
+            QCOMPARE(view->model()->columnCount(), 9);
+            QCOMPARE(view->model()->headerData(0, Qt::Vertical).toString(), QStringLiteral("1"));
+            QCOMPARE(view->model()->headerData(199, Qt::Vertical).toString(),
+                     QStringLiteral("200"));
+            QCOMPARE(view->model()->index(5, 3).data().toString(), QString());
+        }
+        auto* plu = child<GridView>(w, "grdPLU");
+        QCOMPARE(plu->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("PLU No"));
+        QCOMPARE(plu->model()->headerData(8, Qt::Horizontal).toString(),
+                 QStringLiteral("Message No"));
+        // "<PLU No" aligns left, the others centre.
+        QVERIFY(plu->model()->index(0, 0).data(Qt::TextAlignmentRole).toInt() & Qt::AlignLeft);
+        QVERIFY(plu->model()->index(0, 1).data(Qt::TextAlignmentRole).toInt() & Qt::AlignHCenter);
+        // Trailing blanks widen a column: "Item name1          " is wider than "PLU No ".
+        QVERIFY(plu->columnWidth(1) > plu->columnWidth(0));
+        QCOMPARE(plu->columnWidth(1), plu->columnWidth(2));
+        auto* ingred = child<GridView>(w, "grdINGRED");
+        QCOMPARE(ingred->model()->headerData(1, Qt::Horizontal).toString(),
+                 QStringLiteral("Message1"));
+    }
+
+    void menusCarryEveryCaptionAndName() {
+        MainWindow w;
+        const std::pair<const char*, const char*> entries[] = {
+            {"mnuFileNew", "New"},
+            {"mnuFileOpen", "PLU File( *.PLU)"},
+            {"mnuLxls", "Excel File( *.XLS)"},
+            {"mnuFileSave", "PLU File ( *.PLU)"},
+            {"mnuXls", "Excel File( *.XLS)"},
+            {"mnuFileExit", "Exit"},
+            {"mnuFileNew1", "New"},
+            {"mnuFileOpen1", "INGRED File( *.INGRED)"},
+            {"mnuLxls1", "Excel File( *.XLS)"},
+            {"mnuFileSave1", "INGRED File( *.INGRED)"},
+            {"mnuLxls2", "Excel File( *.XLS)"},
+            {"mnuFileExit1", "Exit"},
+            {"mnuAbout", "About"},
+            {"mnuO", "Open"},
+            {"mnuS", "Save"},
+            {"mnuO1", "Open"},
+            {"mnuFi", "Save"}};
+        for (const auto& [name, caption] : entries) {
+            auto* a = w.findChild<QAction*>(QString::fromLatin1(name));
+            QVERIFY2(a, name);
+            QCOMPARE(a->text(), QString::fromLatin1(caption));
+            QVERIFY(a->isEnabled());
+        }
+        for (const char* sep : {"mnuSep1", "mnuSep2", "mnuSep3", "mnuSep4", "mnuSep5", "mnuSep6"}) {
+            auto* a = w.findChild<QAction*>(QString::fromLatin1(sep));
+            QVERIFY2(a && a->isSeparator(), sep);
+        }
+        const QList<QAction*> top = w.menuBar()->actions();
+        QCOMPARE(top.size(), 3);
+        QCOMPARE(top[0]->text(), QStringLiteral("PLU"));
+        QCOMPARE(top[1]->text(), QStringLiteral("INGRED"));
+        QCOMPARE(top[2]->text(), QStringLiteral("About"));
+        // The PLU menu in order: New, Open, Save, separator, Exit.
+        const QList<QAction*> plu = top[0]->menu()->actions();
+        QCOMPARE(plu.size(), 5);
+        QCOMPARE(plu[1]->objectName(), QStringLiteral("mnuO"));
+        QCOMPARE(plu[3]->objectName(), QStringLiteral("mnuSep3"));
+        QCOMPARE(plu[4]->objectName(), QStringLiteral("mnuFileExit"));
+    }
+
+    void newAfterGrowthAndEditsRestoresTheTable() {
+        MainWindow w;
+        Workspace& ws = w.workspace();
+        ws.plu.grid.setRows(203);
+        ws.plu.grid.setText(7, 4, QStringLiteral("999"));
+        ws.plu.count = 7;
+        ws.setFilePath(QStringLiteral("/tmp/x.PLU"));
+        w.findChild<QAction*>(QStringLiteral("mnuFileNew"))->trigger();
+        QCOMPARE(ws.plu.grid.rows(), 201);
+        QCOMPARE(ws.plu.grid.text(7, 4), QString());
+        QCOMPARE(ws.plu.count, qint16(0));
+        QCOMPARE(status(w), QStringLiteral("PLU Count is 0"));
+        QCOMPARE(child<QLineEdit>(w, "txtFilePath")->text(), QStringLiteral("?"));
+        QCOMPARE(child<GridView>(w, "grdPLU")->model()->rowCount(), 200);
+
+        ws.ingred.grid.setRows(210);
+        ws.ingred.grid.setText(2, 2, QStringLiteral("salt"));
+        ws.setFilePath(QStringLiteral("/tmp/prices.PLU"));
+        w.findChild<QAction*>(QStringLiteral("mnuFileNew1"))->trigger();
+        QCOMPARE(ws.ingred.grid.rows(), 201);
+        QCOMPARE(ws.ingred.grid.text(2, 2), QString());
+        QCOMPARE(status(w), QStringLiteral("Message Count is 0"));
+        QCOMPARE(child<QLineEdit>(w, "txtFilePath")->text(), QStringLiteral("?"));
+    }
+
+    void exitFromEitherMenuAndTheCloseControl() {
+        MainWindow w;
+        int exits = 0;
+        w.setExitHandler([&] { ++exits; });
+        w.findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
+        w.findChild<QAction*>(QStringLiteral("mnuFileExit1"))->trigger();
+        w.show();
+        w.close();
+        QCOMPARE(exits, 3);
+    }
+
+    void aboutIsModalAndShownAgainAsTheSameWindow() {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QAction* about = w.findChild<QAction*>(QStringLiteral("mnuAbout"));
+        about->trigger();
+        auto* first = w.findChild<AboutDialog*>(QStringLiteral("frmAbout"));
+        QVERIFY(first);
+        QVERIFY(first->isVisible());
+        QCOMPARE(first->windowTitle(), QStringLiteral("About"));
+        QCOMPARE(QApplication::activeModalWidget(), first);
+        const QString text =
+            first->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText();
+        QCOMPARE(text.split(QLatin1Char('\n')).size(), 3);
+        QVERIFY(text.contains(QStringLiteral("PLU")));
+
+        // While About is shown the main window takes no input.
+        auto* openButton = child<QPushButton>(w, "cmdPortOpen");
+        QSignalSpy clicks(openButton, &QPushButton::clicked);
+        // Click through the window system, where modality is enforced.
+        const QPoint at = openButton->mapTo(&w, openButton->rect().center());
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, at);
+        QCOMPARE(clicks.count(), 0);
+
+        QTest::mouseClick(first->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        QVERIFY(!first->isVisible());
+        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, at); // the same click now lands
+        QCOMPARE(clicks.count(), 1);
+        about->trigger();
+        QCOMPARE(w.findChildren<AboutDialog*>().size(), 1);
+        QVERIFY(first->isVisible());
+        first->hide();
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
