@@ -141,6 +141,8 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
             QPainter painter(corner);
             QStyleOptionHeader opt;
             opt.initFrom(corner);
+            opt.state |= QStyle::State_Enabled; // a fixed cell, not a greyed-out button
+            opt.palette.setCurrentColorGroup(QPalette::Active);
             opt.rect = corner->rect();
             opt.text = grid_.text(0, 0).trimmed();
             opt.textAlignment = Qt::AlignCenter;
