@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdlib>
 
@@ -8,6 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnlink"));
     QApplication::setApplicationVersion(QStringLiteral(TARNLINK_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarnlink.png")));
     tarn::MainWindow window;
     // Exit ends the program at once, also in the middle of a transfer's wait; the system
     // releases the port with the process.
