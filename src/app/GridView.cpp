@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QPainter>
 #include <QStyleOptionHeader>
 
@@ -87,6 +89,8 @@ GridView::GridView(TextGrid& grid, QWidget* parent)
                     grid_.setCurrent(current.row() + 1, current.column() + 1);
             });
     connect(&grid_, &TextGrid::currentChanged, this, &GridView::showCurrent);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, &GridView::cellsMoved);
+    connect(verticalHeader(), &QHeaderView::sectionResized, this, &GridView::cellsMoved);
     connect(&grid_, &TextGrid::formatChanged, this, &GridView::applyFormat);
     connect(&grid_, &TextGrid::rowHeightChanged, this, &GridView::applyRowHeight);
     connect(&grid_, &TextGrid::shapeChanged, this, [this] {
@@ -132,6 +136,36 @@ void GridView::showCurrent(int row, int col) {
 QRect GridView::cellRect(int row, int col) const {
     const QRect r = visualRect(model_.index(row - 1, col - 1));
     return r.translated(viewport()->pos());
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    if (!event->text().isEmpty() &&
+        isSignalConnected(QMetaMethod::fromSignal(&GridView::characterTyped))) {
+        event->accept();
+        emit characterTyped(event->text());
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void GridView::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    emit focusReceived();
+}
+
+void GridView::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    emit cellsMoved();
+}
+
+void GridView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    emit cellsMoved();
+}
+
+void GridView::moveEvent(QMoveEvent* event) {
+    QTableView::moveEvent(event);
+    emit cellsMoved();
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event) {

@@ -34,8 +34,21 @@ public:
 
     static int twipsToPixels(int twips) { return twips / 15; }
 
+signals:
+    // A key that produces text was typed while the grid has the focus. When something listens,
+    // the grid leaves the key to it instead of handling it itself.
+    void characterTyped(const QString& text);
+    void focusReceived();
+    // The cells moved on the screen: scrolled, resized, or the grid itself moved or resized.
+    void cellsMoved();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void applyFormat();

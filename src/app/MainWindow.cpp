@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "GridEditor.h"
 #include "GridView.h"
 
 #include <QAction>
@@ -101,6 +102,12 @@ MainWindow::MainWindow(QWidget* parent)
     tabs_->addTab(buildGridTab(workspace_.ingred.grid, "grdINGRED", "txtEditGrid1"),
                   QStringLiteral("INGRED"));
     tabs_->setCurrentIndex(0);
+    new GridEditor(*findChild<GridView*>(QStringLiteral("grdPLU")),
+                   *findChild<QLineEdit*>(QStringLiteral("txtEditGrid")), workspace_,
+                   QStringLiteral(" Error ! PLU No is over "), this);
+    new GridEditor(*findChild<GridView*>(QStringLiteral("grdINGRED")),
+                   *findChild<QLineEdit*>(QStringLiteral("txtEditGrid1")), workspace_,
+                   QStringLiteral(" Error ! Message No is over "), this);
     layout->addWidget(tabs_, 1);
 
     auto* source = new QHBoxLayout;
