@@ -126,7 +126,8 @@ MainWindow::MainWindow(QWidget* parent)
     resize(980, 640);
 }
 
-MainWindow::~MainWindow() = default;
+// The grids show the workspace's tables, so they go while the workspace is still there.
+MainWindow::~MainWindow() { delete takeCentralWidget(); }
 
 void MainWindow::setFileChooser(std::unique_ptr<FileChooser> chooser) {
     chooser_ = std::move(chooser);

@@ -1,0 +1,436 @@
+// Editing the cells of both grids, key by key, on the real main window.
+#include "GridView.h"
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <memory>
+
+using namespace tarn;
+
+class TestEditing : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void printableKeyReplacesTheCellText_data() { sides(); }
+    void printableKeyReplacesTheCellText();
+    void controlKeysOpenTheCellTextWithCaretAtEnd_data() { sides(); }
+    void controlKeysOpenTheCellTextWithCaretAtEnd();
+    void overlayLiesOverTheCellAndFollowsIt_data() { sides(); }
+    void overlayLiesOverTheCellAndFollowsIt();
+    void enterMovesAlongTheRow_data() { sides(); }
+    void enterMovesAlongTheRow();
+    void enterOnLastColumn_data();
+    void enterOnLastColumn();
+    void enterOnRow201IsRefused_data() { sides(); }
+    void enterOnRow201IsRefused();
+    void escapeKeepsTheOldText_data() { sides(); }
+    void escapeKeepsTheOldText();
+    void downArrowCommitsAndStays_data() { sides(); }
+    void downArrowCommitsAndStays();
+    void clickOnAnotherCellCommitsIntoTheEditedCell_data() { sides(); }
+    void clickOnAnotherCellCommitsIntoTheEditedCell();
+    void programMovingTheCursorCommitsIntoTheEditedCell_data() { sides(); }
+    void programMovingTheCursorCommitsIntoTheEditedCell();
+    void gridRegainingTheFocusCommits_data() { sides(); }
+    void gridRegainingTheFocusCommits();
+    void newAfterGrowingLeaves201Rows_data();
+    void newAfterGrowingLeaves201Rows();
+    void editingLeavesRecordsAndCountsAlone();
+
+private:
+    // Every behaviour is the same on both grids; each test runs once per grid.
+    static void sides() {
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<QString>("edit");
+        QTest::newRow("PLU") << "grdPLU"
+                             << "txtEditGrid";
+        QTest::newRow("INGRED") << "grdINGRED"
+                                << "txtEditGrid1";
+    }
+
+    GridView* view() const;
+    QLineEdit* edit() const;
+    TextGrid& grid() const { return view()->grid(); }
+    QString status() const { return w->findChild<QLabel*>("Panel1")->text(); }
+
+    // Shows the grid's tab and puts the operator's cursor on (row, col) with the focus on the grid.
+    void focusGridAt(int row, int col);
+    void press(Qt::Key key);
+    void type(const QString& text);
+    void verifyCursor(int row, int col) const;
+    void verifyClosed() const;
+    QRect cellOnPage(int row, int col) const;
+
+    std::unique_ptr<MainWindow> w;
+};
+
+GridView* TestEditing::view() const {
+    QFETCH(QString, grid);
+    auto* v = w->findChild<GridView*>(grid);
+    Q_ASSERT(v);
+    return v;
+}
+
+QLineEdit* TestEditing::edit() const {
+    QFETCH(QString, edit);
+    auto* e = w->findChild<QLineEdit*>(edit);
+    Q_ASSERT(e);
+    return e;
+}
+
+void TestEditing::init() {
+    w = std::make_unique<MainWindow>();
+    w->setExitHandler([] {});
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+}
+
+void TestEditing::cleanup() {
+    w.reset();
+}
+
+void TestEditing::focusGridAt(int row, int col) {
+    auto* tabs = w->findChild<QTabWidget*>("SSTab");
+    tabs->setCurrentWidget(view()->parentWidget());
+    grid().setCurrent(row, col);
+    view()->setFocus();
+    QTRY_VERIFY(view()->hasFocus());
+}
+
+// Keys go where the operator's keys go: to the widget with the focus.
+void TestEditing::press(Qt::Key key) {
+    QWidget* target = QApplication::focusWidget();
+    QVERIFY(target);
+    QTest::keyClick(target, key);
+}
+
+void TestEditing::type(const QString& text) {
+    for (QChar ch : text) {
+        QWidget* target = QApplication::focusWidget();
+        QVERIFY(target);
+        QTest::keyClick(target, ch.toLatin1());
+    }
+}
+
+void TestEditing::verifyCursor(int row, int col) const {
+    QCOMPARE(grid().row(), row);
+    QCOMPARE(grid().col(), col);
+    QCOMPARE(view()->currentIndex().row(), row - 1);
+    QCOMPARE(view()->currentIndex().column(), col - 1);
+}
+
+void TestEditing::verifyClosed() const {
+    QVERIFY(edit()->isHidden());
+    QVERIFY(view()->hasFocus());
+}
+
+QRect TestEditing::cellOnPage(int row, int col) const {
+    return view()->cellRect(row, col).translated(view()->pos());
+}
+
+void TestEditing::printableKeyReplacesTheCellText() {
+    grid().setText(3, 2, "12");
+    focusGridAt(3, 2);
+    QVERIFY(edit()->isHidden());
+
+    type("5");
+    QVERIFY(!edit()->isHidden());
+    QVERIFY(edit()->hasFocus());
+    QCOMPARE(edit()->text(), QString("5"));
+    QCOMPARE(edit()->cursorPosition(), 1);
+    QCOMPARE(grid().text(3, 2), QString("12")); // nothing written until the edit is committed
+
+    type("7");
+    QCOMPARE(edit()->text(), QString("57"));
+}
+
+void TestEditing::controlKeysOpenTheCellTextWithCaretAtEnd() {
+    grid().setText(3, 2, "12");
+    for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space}) {
+        focusGridAt(3, 2);
+        press(key);
+        QVERIFY2(!edit()->isHidden(), QTest::toString(key));
+        QCOMPARE(edit()->text(), QString("12"));
+        QCOMPARE(edit()->cursorPosition(), 2);
+        press(Qt::Key_Escape);
+        verifyClosed();
+    }
+    // Backspace opens the text; the next Backspace edits it.
+    focusGridAt(3, 2);
+    press(Qt::Key_Backspace);
+    press(Qt::Key_Backspace);
+    type("3");
+    QCOMPARE(edit()->text(), QString("13"));
+    // Keys that type nothing leave the grid's own cursor keys working.
+    press(Qt::Key_Escape);
+    press(Qt::Key_Right);
+    verifyCursor(3, 3);
+    QVERIFY(edit()->isHidden());
+}
+
+void TestEditing::overlayLiesOverTheCellAndFollowsIt() {
+    focusGridAt(150, 6); // far down: the grid scrolls the cell into view
+    type("1");
+    QCOMPARE(edit()->parentWidget(), view()->parentWidget());
+    QVERIFY(view()->viewport()->rect().contains(view()->visualRect(view()->currentIndex())));
+    QCOMPARE(edit()->geometry(), cellOnPage(150, 6));
+
+    const QRect before = edit()->geometry();
+    view()->verticalScrollBar()->setValue(view()->verticalScrollBar()->value() - 3);
+    view()->horizontalScrollBar()->setValue(view()->horizontalScrollBar()->maximum());
+    QVERIFY(edit()->geometry() != before);
+    QCOMPARE(edit()->geometry(), cellOnPage(150, 6));
+
+    const QSize viewBefore = view()->size();
+    w->resize(w->width() - 200, w->height() - 100);
+    QTRY_VERIFY(view()->size() != viewBefore);
+    QCOMPARE(edit()->geometry(), cellOnPage(150, 6));
+    QVERIFY(!edit()->isHidden());
+    QCOMPARE(edit()->text(), QString("1"));
+}
+
+void TestEditing::enterMovesAlongTheRow() {
+    grid().setText(7, 4, "12");
+    focusGridAt(7, 4);
+    type("5");
+    press(Qt::Key_Return);
+    QCOMPARE(grid().text(7, 4), QString("5"));
+    QCOMPARE(grid().text(7, 5), QString());
+    verifyCursor(7, 5);
+    verifyClosed();
+    QCOMPARE(grid().rows(), 201);
+
+    // The keypad's Enter does the same.
+    type("6");
+    press(Qt::Key_Enter);
+    QCOMPARE(grid().text(7, 5), QString("6"));
+    verifyCursor(7, 6);
+}
+
+void TestEditing::enterOnLastColumn_data() {
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("rowsAfter");
+    for (const auto& [grid, edit] :
+         {std::pair{"grdPLU", "txtEditGrid"}, std::pair{"grdINGRED", "txtEditGrid1"}}) {
+        QTest::addRow("%s row 7", grid) << grid << edit << 7 << 201;
+        QTest::addRow("%s row 199", grid) << grid << edit << 199 << 202;
+        QTest::addRow("%s row 200", grid) << grid << edit << 200 << 203;
+    }
+}
+
+void TestEditing::enterOnLastColumn() {
+    QFETCH(int, row);
+    QFETCH(int, rowsAfter);
+    focusGridAt(row, 9);
+    type("77");
+    press(Qt::Key_Return);
+
+    QCOMPARE(grid().text(row, 9), QString("77"));
+    verifyCursor(row + 1, 1);
+    verifyClosed();
+    QCOMPARE(grid().rows(), rowsAfter);
+    QCOMPARE(view()->model()->rowCount(), rowsAfter - 1);
+    for (int r = 1; r < rowsAfter; ++r)
+        QCOMPARE(grid().text(r, 0), QString::number(r));
+    for (int r = 201; r < rowsAfter; ++r) {
+        QCOMPARE(grid().rowHeight(r), 300);
+        QCOMPARE(view()->rowHeight(r - 1), 20);
+        for (int c = 1; c <= 9; ++c)
+            QCOMPARE(grid().text(r, c), QString());
+    }
+    QCOMPARE(grid().rowHeight(200), TextGrid::kStandardHeight);
+    QCOMPARE(view()->rowHeight(199), view()->verticalHeader()->defaultSectionSize());
+}
+
+void TestEditing::enterOnRow201IsRefused() {
+    const QString message = view()->objectName() == "grdPLU"
+                                ? QString(" Error ! PLU No is over ")
+                                : QString(" Error ! Message No is over ");
+    focusGridAt(200, 9);
+    type("1");
+    press(Qt::Key_Return);
+    verifyCursor(201, 1);
+    QCOMPARE(status(), QString("Message Count is 0"));
+
+    type("9");
+    press(Qt::Key_Return);
+    QCOMPARE(status(), message);
+    QCOMPARE(grid().text(201, 1), QString());
+    verifyCursor(201, 1);
+    verifyClosed();
+    QCOMPARE(grid().rows(), 203);
+
+    // Only Enter is refused there: the Down arrow still writes the text.
+    type("8");
+    press(Qt::Key_Down);
+    QCOMPARE(grid().text(201, 1), QString("8"));
+    verifyCursor(201, 1);
+}
+
+void TestEditing::escapeKeepsTheOldText() {
+    grid().setText(4, 3, "12");
+    focusGridAt(4, 3);
+    type("99");
+    press(Qt::Key_Escape);
+    QCOMPARE(grid().text(4, 3), QString("12"));
+    verifyCursor(4, 3);
+    verifyClosed();
+
+    // Opened with the cell text and emptied, Escape still keeps the text.
+    press(Qt::Key_Backspace);
+    press(Qt::Key_Backspace);
+    press(Qt::Key_Backspace);
+    QCOMPARE(edit()->text(), QString());
+    press(Qt::Key_Escape);
+    QCOMPARE(grid().text(4, 3), QString("12"));
+    verifyClosed();
+}
+
+void TestEditing::downArrowCommitsAndStays() {
+    grid().setText(4, 3, "12");
+    focusGridAt(4, 3);
+    type("8");
+    press(Qt::Key_Down);
+    QCOMPARE(grid().text(4, 3), QString("8"));
+    verifyCursor(4, 3);
+    verifyClosed();
+
+    // With the edit closed, the Down arrow is the grid's own again.
+    press(Qt::Key_Down);
+    verifyCursor(5, 3);
+    QCOMPARE(grid().text(5, 3), QString());
+}
+
+void TestEditing::clickOnAnotherCellCommitsIntoTheEditedCell() {
+    grid().setText(9, 6, "old");
+    focusGridAt(5, 2);
+    type("42");
+    const QRect target = view()->visualRect(view()->model()->index(8, 5));
+    QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, target.center());
+    QCOMPARE(grid().text(5, 2), QString("42"));
+    QCOMPARE(grid().text(9, 6), QString("old"));
+    verifyCursor(9, 6);
+    verifyClosed();
+}
+
+void TestEditing::programMovingTheCursorCommitsIntoTheEditedCell() {
+    focusGridAt(5, 2);
+    type("42");
+    grid().setCurrent(10, 1);
+    QCOMPARE(grid().text(5, 2), QString("42"));
+    QCOMPARE(grid().text(10, 1), QString());
+    QVERIFY(edit()->isHidden());
+}
+
+void TestEditing::gridRegainingTheFocusCommits() {
+    focusGridAt(6, 7);
+    type("31");
+    auto* elsewhere = w->findChild<QLineEdit*>("txtFilePath");
+    elsewhere->setFocus();
+    QTRY_VERIFY(elsewhere->hasFocus());
+    QVERIFY(!edit()->isHidden()); // the edit stays open while the operator is elsewhere
+    QCOMPARE(grid().text(6, 7), QString());
+
+    view()->setFocus();
+    QTRY_VERIFY(view()->hasFocus());
+    QCOMPARE(grid().text(6, 7), QString("31"));
+    verifyCursor(6, 7);
+    verifyClosed();
+}
+
+void TestEditing::newAfterGrowingLeaves201Rows_data() {
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("countText");
+    QTest::newRow("PLU") << "grdPLU"
+                         << "txtEditGrid"
+                         << "mnuFileNew"
+                         << "PLU Count is 0";
+    QTest::newRow("INGRED") << "grdINGRED"
+                            << "txtEditGrid1"
+                            << "mnuFileNew1"
+                            << "Message Count is 0";
+}
+
+void TestEditing::newAfterGrowingLeaves201Rows() {
+    QFETCH(QString, action);
+    QFETCH(QString, countText);
+    focusGridAt(200, 9);
+    type("3");
+    press(Qt::Key_Return);
+    type("4");
+    press(Qt::Key_Down);
+    QCOMPARE(grid().rows(), 203);
+    QCOMPARE(grid().text(201, 1), QString("4"));
+
+    w->findChild<QAction*>(action)->trigger();
+    QCOMPARE(grid().rows(), 201);
+    QCOMPARE(view()->model()->rowCount(), 200);
+    QCOMPARE(grid().text(200, 9), QString());
+    QCOMPARE(grid().text(200, 0), QString("200"));
+    QCOMPARE(status(), countText);
+    QVERIFY(grid().row() <= 200);
+
+    // Editing goes on as before in the renewed grid.
+    focusGridAt(200, 9);
+    type("5");
+    press(Qt::Key_Return);
+    QCOMPARE(grid().text(200, 9), QString("5"));
+    QCOMPARE(grid().rows(), 203);
+    QCOMPARE(grid().text(202, 0), QString("202"));
+}
+
+void TestEditing::editingLeavesRecordsAndCountsAlone() {
+    Workspace& ws = w->workspace();
+    ws.plu.records[3].pluNo = 3;
+    ws.plu.records[3].name1 = "Apples";
+    ws.plu.records[3].unitPrice = 250;
+    ws.plu.count = 3;
+    ws.ingred.records[2].messageNo = 2;
+    ws.ingred.records[2].lines[0] = "Flour, water";
+    ws.ingred.count = 2;
+    const auto pluBefore = ws.plu.records;
+    const auto ingredBefore = ws.ingred.records;
+
+    for (const auto& [gridName, editName] :
+         {std::pair{"grdPLU", "txtEditGrid"}, std::pair{"grdINGRED", "txtEditGrid1"}}) {
+        auto* v = w->findChild<GridView*>(gridName);
+        w->findChild<QTabWidget*>("SSTab")->setCurrentWidget(v->parentWidget());
+        v->grid().setCurrent(3, 1);
+        v->setFocus();
+        QTRY_VERIFY(v->hasFocus());
+        for (int c = 1; c <= 9; ++c) {
+            QTest::keyClick(QApplication::focusWidget(), '7');
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QCOMPARE(v->grid().text(3, 9), QString("7"));
+        v->grid().setCurrent(200, 9);
+        QTest::keyClick(QApplication::focusWidget(), '1');
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(v->grid().rows(), 203);
+        QVERIFY(w->findChild<QLineEdit*>(editName)->isHidden());
+    }
+
+    QVERIFY(ws.plu.records == pluBefore);
+    QVERIFY(ws.ingred.records == ingredBefore);
+    QCOMPARE(ws.plu.count, qint16(3));
+    QCOMPARE(ws.ingred.count, qint16(2));
+    QCOMPARE(ws.plu.records[3].name1, QString("Apples"));
+}
+
+QTEST_MAIN(TestEditing)
+#include "tst_editing.moc"
