@@ -139,8 +139,10 @@ QRect GridView::cellRect(int row, int col) const {
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {
-    if (!event->text().isEmpty() &&
-        isSignalConnected(QMetaMethod::fromSignal(&GridView::characterTyped))) {
+    // Alt and Meta chords are commands, not typing.
+    const bool typing =
+        !event->text().isEmpty() && !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier));
+    if (typing && isSignalConnected(QMetaMethod::fromSignal(&GridView::characterTyped))) {
         event->accept();
         emit characterTyped(event->text());
         return;

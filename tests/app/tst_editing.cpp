@@ -172,11 +172,13 @@ void TestEditing::controlKeysOpenTheCellTextWithCaretAtEnd() {
     press(Qt::Key_Backspace);
     type("3");
     QCOMPARE(edit()->text(), QString("13"));
-    // Keys that type nothing leave the grid's own cursor keys working.
+    // Keys that type nothing, and Alt chords, leave the grid's own keys working.
     press(Qt::Key_Escape);
     press(Qt::Key_Right);
     verifyCursor(3, 3);
+    QTest::keyClick(view(), Qt::Key_F, Qt::AltModifier);
     QVERIFY(edit()->isHidden());
+    QCOMPARE(grid().text(3, 3), QString());
 }
 
 void TestEditing::overlayLiesOverTheCellAndFollowsIt() {
