@@ -160,7 +160,8 @@ void TestEditing::controlKeysOpenTheCellTextWithCaretAtEnd() {
     for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space}) {
         focusGridAt(3, 2);
         press(key);
-        QVERIFY2(!edit()->isHidden(), QTest::toString(key));
+        QVERIFY2(!edit()->isHidden(),
+                 QByteArray("key ").append(QByteArray::number(int(key))).constData());
         QCOMPARE(edit()->text(), QString("12"));
         QCOMPARE(edit()->cursorPosition(), 2);
         press(Qt::Key_Escape);
