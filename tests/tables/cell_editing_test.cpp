@@ -69,29 +69,6 @@ TEST_F(EnterKey, MovesAlongTheRowAfterCommittingIntoTheEditedCell) {
     EXPECT_EQ(grid.rows(), 201);
 }
 
-TEST_F(EnterKey, LastColumnGoesToColumnOneOfTheNextRow) {
-    EXPECT_EQ(enterAt(7, 9), EnterResult::Moved);
-    EXPECT_EQ(grid.text(7, 9), QStringLiteral("x"));
-    EXPECT_EQ(log.front(), QStringLiteral("commit 7,9"));
-    EXPECT_EQ(log.back(), QStringLiteral("now 8,1"));
-    EXPECT_EQ(grid.rows(), 201);
-    EXPECT_EQ(grid.text(8, 1), QString());
-}
-
-TEST_F(EnterKey, LastColumnOfRow199GrowsOneNumberedRow) {
-    EXPECT_EQ(enterAt(199, 9), EnterResult::Moved);
-    EXPECT_EQ(grid.text(199, 9), QStringLiteral("x"));
-    EXPECT_EQ(log.front(), QStringLiteral("commit 199,9"));
-    EXPECT_EQ(grid.rows(), 202);
-    EXPECT_EQ(numbering(201), QStringLiteral("201"));
-    EXPECT_EQ(grid.rowHeight(201), 300);
-    EXPECT_EQ(grid.rowHeight(200), TextGrid::kStandardHeight);
-    EXPECT_EQ(grid.row(), 200);
-    EXPECT_EQ(grid.col(), 1);
-    for (int c = 1; c < 10; ++c)
-        EXPECT_EQ(grid.text(201, c), QString()) << "column " << c;
-}
-
 TEST_F(EnterKey, LastColumnOfTheLastRowGrowsTwoNumberedRows) {
     EXPECT_EQ(enterAt(200, 9), EnterResult::Moved);
     EXPECT_EQ(grid.text(200, 9), QStringLiteral("x"));
