@@ -127,7 +127,9 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 // The grids show the workspace's tables, so they go while the workspace is still there.
-MainWindow::~MainWindow() { delete takeCentralWidget(); }
+MainWindow::~MainWindow() {
+    delete takeCentralWidget();
+}
 
 void MainWindow::setFileChooser(std::unique_ptr<FileChooser> chooser) {
     chooser_ = std::move(chooser);
