@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "FileActions.h"
 #include "GridView.h"
 
 #include <QAction>
@@ -114,6 +115,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&workspace_, &Workspace::statusChanged, this, &MainWindow::showStatus);
     connect(&workspace_, &Workspace::filePathChanged, filePath_, &QLineEdit::setText);
 
+    new FileActions(*this);
     formLoad();
     resize(980, 640);
 }

@@ -61,16 +61,19 @@ public:
     bool nextRecord() {
         while (pos_ < text_.size() && (isBlank(text_[pos_]) || isLineEnd(text_[pos_])))
             skipOne();
+        recordLine_ = line_;
         return pos_ < text_.size();
     }
-    int line() const { return line_; }
+    // The line the current record begins on.
+    int recordLine() const { return recordLine_; }
 
     // nullopt with `problem` set when the field is missing or malformed.
     std::optional<Field> next(const QString& name, std::optional<FileProblem>& problem) {
         while (pos_ < text_.size() && isBlank(text_[pos_]))
             ++pos_;
         if (pos_ >= text_.size()) {
-            problem = FileProblem{line_, 0, 0, QStringLiteral("the file ends before %1").arg(name)};
+            problem =
+                FileProblem{recordLine_, 0, 0, QStringLiteral("the file ends before %1").arg(name)};
             return std::nullopt;
         }
         Field field{{}, line_};
@@ -118,6 +121,7 @@ private:
     const QString& text_;
     qsizetype pos_ = 0;
     int line_ = 1;
+    int recordLine_ = 1;
 };
 
 // The first character of a text that has no Windows-1252 byte, for the message.
@@ -182,13 +186,18 @@ template <class R> FileOutcome saveTable(Workspace& ws, const PathChooser& choos
         return {FileOutcome::Result::Cancelled, {}};
 
     // The new file is written beside the old one and replaces it only once it is complete.
+    // Unbuffered, so that a disk that takes only part of the bytes shows as a short write:
+    // a buffered QSaveFile would commit the truncated file as if all was well.
     QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failed(ws,
-                      QStringLiteral("ERROR! cannot save %1 (%2)").arg(*path, file.errorString()));
-    if (file.write(written.bytes) != written.bytes.size() || !file.commit())
-        return failed(ws,
-                      QStringLiteral("ERROR! cannot save %1 (%2)").arg(*path, file.errorString()));
+    const auto cannotSave = [&](const QString& why) {
+        return failed(ws, QStringLiteral("ERROR! cannot save %1 (%2)").arg(*path, why));
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return cannotSave(file.errorString());
+    if (file.write(written.bytes) != written.bytes.size())
+        return cannotSave(QStringLiteral("the disk took only part of the file"));
+    if (!file.commit())
+        return cannotSave(file.errorString());
 
     applyGridCopy<R>(table, copy);
     ws.setFilePath(QFileInfo(*path).absoluteFilePath());
@@ -213,7 +222,7 @@ template <class R> ParsedFile<R> parseTableFile(const QByteArray& bytes) {
     FieldReader reader(text);
     while (reader.nextRecord()) {
         if (out.records.size() == size_t(kMaxRecords)) {
-            out.problem = FileProblem{reader.line(), 0, 0,
+            out.problem = FileProblem{reader.recordLine(), 0, 0,
                                       QStringLiteral("more than %1 records").arg(kMaxRecords)};
             break;
         }
