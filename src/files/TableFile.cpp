@@ -124,6 +124,16 @@ private:
     int recordLine_ = 1;
 };
 
+// Characters below 0x80 and from 0xA0 to 0xFF are the same in Windows-1252; only a text
+// with others needs the code page's check.
+bool needsCodePageCheck(const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80 && (c.unicode() < 0xA0 || c.unicode() > 0xFF))
+            return true;
+    }
+    return false;
+}
+
 // The first character of a text that has no Windows-1252 byte, for the message.
 QString firstUnencodable(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -259,6 +269,7 @@ template <class R> ParsedFile<R> parseTableFile(const QByteArray& bytes) {
 
 template <class R> WrittenFile writeTableFile(std::span<const R> records) {
     WrittenFile out;
+    QString text;
     int row = 0;
     for (const R& record : records) {
         ++row;
@@ -266,42 +277,36 @@ template <class R> WrittenFile writeTableFile(std::span<const R> records) {
             if (out.problem)
                 return;
             if (col > 1)
-                out.bytes += ',';
+                text += QLatin1Char(',');
             using V = std::decay_t<decltype(value)>;
             if constexpr (isText<V>) {
-                const QString text = value.isEmpty() ? QStringLiteral(" ") : value;
+                const QString field = value.isEmpty() ? QStringLiteral(" ") : value;
                 const QString name = columnName<R>(col);
-                if (text.contains(u'"')) {
+                if (field.contains(u'"'))
                     out.problem =
                         FileProblem{0, row, col, name + QStringLiteral(" contains a double quote")};
-                    return;
-                }
-                if (text.contains(u'\r') || text.contains(u'\n')) {
+                else if (field.contains(u'\r') || field.contains(u'\n'))
                     out.problem =
                         FileProblem{0, row, col, name + QStringLiteral(" contains a line break")};
-                    return;
-                }
-                const std::optional<QByteArray> bytes = toCp1252(text);
-                if (!bytes) {
+                else if (needsCodePageCheck(field) && !toCp1252(field))
                     out.problem =
                         FileProblem{0, row, col,
                                     QStringLiteral("%1 contains \"%2\", which the file cannot hold")
-                                        .arg(name, firstUnencodable(text))};
-                    return;
-                }
-                out.bytes += '"';
-                out.bytes += *bytes;
-                out.bytes += '"';
+                                        .arg(name, firstUnencodable(field))};
+                else
+                    text += QLatin1Char('"') + field + QLatin1Char('"');
             } else {
-                out.bytes += QByteArray::number(value);
+                text += QString::number(value);
             }
         });
         if (out.problem)
-            break;
-        out.bytes += "\r\n";
+            return out;
+        text += QLatin1String("\r\n");
     }
-    if (out.problem)
-        out.bytes.clear();
+    if (std::optional<QByteArray> bytes = toCp1252(text))
+        out.bytes = std::move(*bytes);
+    else // not expected: every field was checked above
+        out.problem = FileProblem{0, 0, 0, QStringLiteral("the table cannot be written")};
     return out;
 }
 
