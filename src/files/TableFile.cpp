@@ -145,10 +145,6 @@ QString firstUnencodable(const QString& text) {
     return {};
 }
 
-template <class R> Table<R>& tableOf(Workspace& ws) {
-    return ws.table<R>();
-}
-
 FileOutcome failed(Workspace& ws, const QString& status) {
     ws.status(status);
     return {FileOutcome::Result::Failed, status};
@@ -176,14 +172,14 @@ template <class R> FileOutcome loadTable(Workspace& ws, const QString& path) {
     if (!parsed.ok())
         return failed(ws, parsed.problem->message());
 
-    Table<R>& table = tableOf<R>(ws);
+    Table<R>& table = ws.table<R>();
     installRecords<R>(table, parsed.records);
     ws.setFilePath(QFileInfo(path).absoluteFilePath());
     return done(ws, QString::fromLatin1(table.side().countText) + QString::number(table.count));
 }
 
 template <class R> FileOutcome saveTable(Workspace& ws, const PathChooser& choosePath) {
-    Table<R>& table = tableOf<R>(ws);
+    Table<R>& table = ws.table<R>();
     const GridCopy<R> copy = copyFromGrid<R>(table.grid);
     if (!copy.ok())
         return failed(ws, copy.problem->message());
