@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "FileActions.h"
 #include "GridEditor.h"
 #include "GridView.h"
 
@@ -122,6 +123,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&workspace_, &Workspace::statusChanged, this, &MainWindow::showStatus);
     connect(&workspace_, &Workspace::filePathChanged, filePath_, &QLineEdit::setText);
 
+    new FileActions(*this);
     formLoad();
     resize(980, 640);
 }

@@ -1,0 +1,136 @@
+#include "MainWindow.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tarn;
+
+class FileMenus : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindow> window;
+    ScriptedFileChooser* chooser = nullptr;
+    QTemporaryDir dir;
+
+    void click(const char* name) {
+        auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
+        QVERIFY2(action, name);
+        action->trigger();
+    }
+    QString status() const { return window->findChild<QLabel*>("Panel1")->text(); }
+    QString source() const { return window->findChild<QLineEdit*>("txtFilePath")->text(); }
+    TextGrid& pluGrid() { return window->workspace().plu.grid; }
+    TextGrid& ingredGrid() { return window->workspace().ingred.grid; }
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    static QByteArray contents(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+    }
+
+private slots:
+    void init() {
+        window = std::make_unique<MainWindow>();
+        auto scripted = std::make_unique<ScriptedFileChooser>();
+        chooser = scripted.get();
+        window->setFileChooser(std::move(scripted));
+    }
+    void cleanup() { window.reset(); }
+
+    void pluSaveAndOpenThroughTheMenus() {
+        pluGrid().setText(1, 1, "12");
+        pluGrid().setText(1, 2, "APPLE");
+        pluGrid().setText(1, 3, "RED");
+        pluGrid().setText(1, 4, "1500");
+        pluGrid().setText(1, 5, "3");
+        pluGrid().setText(1, 6, "0");
+        pluGrid().setText(1, 7, "2001");
+        pluGrid().setText(1, 8, "1");
+        chooser->answer(path("shop.PLU"));
+        click("mnuFileSave");
+        QCOMPARE(chooser->filtersAsked, QStringList({"PLU file|*.plu;*.PLU"}));
+        QCOMPARE(contents(path("shop.PLU")),
+                 QByteArray("12,\"APPLE\",\"RED\",1500,3,0,2001,1,0\r\n"));
+        QCOMPARE(status(), QString("PLU Count is 1"));
+        QCOMPARE(source(), path("shop.PLU"));
+        QCOMPARE(pluGrid().text(1, 9), QString("0"));
+
+        click("mnuFileNew");
+        QCOMPARE(pluGrid().text(1, 2), QString());
+        chooser->answer(path("shop.PLU"));
+        click("mnuFileOpen");
+        QCOMPARE(chooser->filtersAsked.last(), QString("PLU file|*.plu;*.PLU"));
+        QCOMPARE(status(), QString("PLU Count is 1"));
+        QCOMPARE(source(), path("shop.PLU"));
+        QCOMPARE(pluGrid().text(1, 2), QString("APPLE"));
+        QCOMPARE(window->workspace().plu.records[1].unitPrice, 1500);
+    }
+
+    void ingredientSaveAndOpenThroughTheMenus() {
+        ingredGrid().setText(1, 1, "3");
+        ingredGrid().setText(1, 2, "SUGAR");
+        ingredGrid().setText(1, 3, "SALT");
+        chooser->answer(path("shop.INGRED"));
+        click("mnuFileSave1");
+        QCOMPARE(chooser->filtersAsked, QStringList({"INGRED file|*.ingred;*.INGRED"}));
+        QCOMPARE(contents(path("shop.INGRED")),
+                 QByteArray("3,\"SUGAR\",\"SALT\",\" \",\" \",\" \",\" \",\" \",\" \"\r\n"));
+        QCOMPARE(status(), QString("INGRED Count is 1"));
+
+        click("mnuFileNew1");
+        chooser->answer(path("shop.INGRED"));
+        click("mnuFileOpen1");
+        QCOMPARE(chooser->filtersAsked.last(), QString("INGRED file|*.ingred;*.INGRED"));
+        QCOMPARE(status(), QString("Message Count is 1"));
+        QCOMPARE(source(), path("shop.INGRED"));
+        QCOMPARE(ingredGrid().text(1, 3), QString("SALT"));
+        QCOMPARE(ingredGrid().text(1, 4), QString(" "));
+    }
+
+    void cancelledDialogsStaySilent() {
+        pluGrid().setText(1, 1, "1");
+        chooser->answer(std::nullopt);
+        click("mnuFileOpen");
+        chooser->answer(std::nullopt);
+        click("mnuFileSave");
+        chooser->answer(std::nullopt);
+        click("mnuFileSave1");
+        QCOMPARE(chooser->filtersAsked.size(), 3);
+        QCOMPARE(status(), QString("Message Count is 0"));
+        QCOMPARE(source(), QString("?"));
+        QCOMPARE(window->workspace().plu.count, qint16(0));
+        QCOMPARE(pluGrid().text(1, 9), QString());
+    }
+
+    void refusedSaveAsksForNoFileAndSaysWhere() {
+        pluGrid().setText(1, 1, "1");
+        pluGrid().setText(2, 1, "2");
+        pluGrid().setText(2, 4, "1,50");
+        chooser->answer(path("never.PLU"));
+        click("mnuFileSave");
+        QVERIFY(chooser->filtersAsked.isEmpty());
+        QCOMPARE(status(), QString("ERROR! row 2: U/Price is not a number"));
+        QVERIFY(!QFile::exists(path("never.PLU")));
+        QCOMPARE(source(), QString("?"));
+    }
+
+    void failedOpenLeavesTheTableAsItWas() {
+        QFile f(path("broken.INGRED"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("1,\"A\",\"B\",\"C\"\r\n");
+        f.close();
+        ingredGrid().setText(1, 1, "9");
+        chooser->answer(path("broken.INGRED"));
+        click("mnuFileOpen1");
+        QCOMPARE(status(), QString("ERROR! line 1: the file ends before Message4"));
+        QCOMPARE(ingredGrid().text(1, 1), QString("9"));
+        QCOMPARE(source(), QString("?"));
+    }
+};
+
+QTEST_MAIN(FileMenus)
+#include "tst_files.moc"
