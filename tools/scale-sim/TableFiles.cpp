@@ -104,6 +104,7 @@ template <class Table> bool load(const QString& path, Table& table, QString& err
                 QStringLiteral("line %1: more than %2 records").arg(reader.line()).arg(kMaxRecords);
             return false;
         }
+        const int recordLine = reader.line();
         bool ok = true;
         forEachField(fresh[size_t(slot)], [&](int column, auto& field) {
             if (!ok)
@@ -112,7 +113,7 @@ template <class Table> bool load(const QString& path, Table& table, QString& err
             const auto text = reader.next();
             if (!text) {
                 error = QStringLiteral("line %1: record %2 ends before field %3")
-                            .arg(line)
+                            .arg(recordLine)
                             .arg(slot)
                             .arg(column);
                 ok = false;
