@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -146,6 +147,23 @@ TEST(Binary, faultFromTheCommandLineSpoilsTheNamedAttemptsOnly) {
     }
     scale.send(hex("06"));
     EXPECT_EQ(scale.receive(12, 200).size(), 11);
+}
+
+TEST(Binary, writesItsTablesOnExitAndRemovesItsLink) {
+    QTemporaryDir dir;
+    const QString saved = dir.filePath("saved.INGRED");
+    const QString link = dir.filePath("ttyScale");
+    {
+        Scale scale({"--no-pace", "--save-ingred", saved, "--link", link});
+        ASSERT_FALSE(scale.device().isEmpty());
+        EXPECT_FALSE(QFile::exists(saved));
+        scale.process.terminate();
+        ASSERT_TRUE(scale.process.waitForFinished(5000));
+        EXPECT_EQ(scale.process.exitCode(), 0);
+    }
+    EXPECT_TRUE(readAll(saved).startsWith("1,\"SUGAR\",\"SALT\",\" \","));
+    EXPECT_EQ(readAll(saved).count("\r\n"), 2);
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
 }
 
 TEST(Binary, refusesABadFaultWithAMessage) {

@@ -237,7 +237,8 @@ TEST(Exchanges, quietLineInTheMiddleOfARecordDropsTheExchange) {
 TEST(Exchanges, logShowsEachUnitWithItsDirection) {
     ScaleMemory m = memoryWith(apple(), sugar());
     ScaleProtocol scale(m);
-    scale.feed(hex("17 A5 06"));
+    scale.feed(hex("17 A5 06 17 18"));
+    scale.lineIdle();
     scale.feed(hex("A5 02 0003") + zeros(72));
     QStringList lines;
     for (const QString& line : scale.takeLog())
@@ -249,6 +250,7 @@ TEST(Exchanges, logShowsEachUnitWithItsDirection) {
                                               "sc> 77\n"
                                               "pc> 06\n"
                                               "sc> 00 00 04 D2 00 00 03 E8 00 00 04 D2\n"
+                                              "pc> 17 18\n"
                                               "pc> A5\n"
                                               "sc> 77\n"
                                               "pc> 02\n"

@@ -118,7 +118,7 @@ void LinePump::tick() {
 }
 
 void LinePump::idle() {
-    if (!inbound_.empty() || !protocol_.midExchange())
+    if (!inbound_.empty())
         return;
     protocol_.lineIdle();
     drain();

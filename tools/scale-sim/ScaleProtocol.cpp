@@ -112,7 +112,6 @@ std::vector<Burst> ScaleProtocol::takeOutput() {
 }
 
 QStringList ScaleProtocol::takeLog() {
-    flushIgnored();
     return std::exchange(log_, {});
 }
 

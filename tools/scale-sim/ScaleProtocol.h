@@ -36,7 +36,8 @@ public:
 
     void feed(const QByteArray& bytes);
     void feed(char byte);
-    // The PC has gone quiet in the middle of an exchange: drop it and wait for a sync byte.
+    // The PC has gone quiet: an exchange in the middle is dropped (the scale waits for a sync
+    // byte again), and bytes ignored outside an exchange reach the log.
     void lineIdle();
     bool midExchange() const { return state_ != State::Idle; }
 
