@@ -138,6 +138,21 @@ TEST(Binary, lineSurvivesThePortBeingClosedAndReopenedAfterARecord) {
               "pc> A5|sc> 77|pc> 05|sc> 01|pc> 00 01|sc> 00 01 00");
 }
 
+TEST(Binary, pacedLineDeliversTheGoAheadAndThenTheWholeReply) {
+    Scale scale({"--gap", "20"});
+    ASSERT_TRUE(scale.openLine());
+    scale.send(hex("A5"));
+    ASSERT_EQ(show(scale.receive(1)), "77");
+    scale.send(hex("04"));
+    ASSERT_EQ(show(scale.receive(1)), "01");
+    scale.send(hex("0002"));
+    EXPECT_EQ(show(scale.receive(1)), "00");
+    const QByteArray reply = scale.receive(403);
+    ASSERT_EQ(reply.size(), 403);
+    EXPECT_EQ(show(reply.left(14)), show(hex("0002") + "WATER, FLOUR"));
+    EXPECT_EQ(show(reply.right(1)), "10");
+}
+
 TEST(Binary, faultFromTheCommandLineSpoilsTheNamedAttemptsOnly) {
     Scale scale({"--no-pace", "--fault", "badsync:times=2", "--fault", "short:display"});
     ASSERT_TRUE(scale.openLine());
