@@ -1,0 +1,55 @@
+#pragma once
+
+#include "Records.h"
+
+#include <QByteArray>
+
+#include <optional>
+
+namespace tarn::sim {
+
+// What the scale holds: 200 PLU slots, 200 ingredient-message slots and the three values of
+// its display. A slot whose record number is 0 is empty. A received record replaces the one
+// with the same number, or else takes the first empty slot; an upload request for slot i
+// answers with the record in slot i.
+struct ScaleMemory {
+    PluTable plu{};
+    IngredTable ingred{};
+    qint32 weight = 1234;
+    qint32 unitPrice = 1000;
+    qint32 totalPrice = 1234;
+
+    // A few records of each kind, for runs without a table file.
+    static ScaleMemory fixture();
+};
+
+inline qint16 numberOf(const PluRecord& r) {
+    return r.pluNo;
+}
+inline qint16 numberOf(const IngredRecord& r) {
+    return r.messageNo;
+}
+
+// The slot (1 to 200) the record went to; 0 when its number is 0 (an empty record, nothing to
+// keep); -1 when every slot holds another number.
+int store(PluTable& table, const PluRecord& record);
+int store(IngredTable& table, const IngredRecord& record);
+
+// Record bytes on the line, numbers big-endian, texts in the scale's code page.
+inline constexpr int kPluBodySize = 72;
+inline constexpr int kIngredBodySize = 400;
+inline constexpr int kNameWidth = 28;
+inline constexpr int kLineWidth = 50;
+
+// 72 bytes; names centred in 28 characters, a longer name keeps its last 28.
+QByteArray encodePluBody(const PluRecord& record);
+// 400 bytes; each line left-aligned in 50 characters, a longer line keeps its first 50.
+QByteArray encodeIngredBody(const IngredRecord& record);
+// nullopt when a number does not fit the table's signed field.
+std::optional<PluRecord> decodePluBody(const QByteArray& body, qint16 pluNo);
+IngredRecord decodeIngredBody(const QByteArray& body, qint16 messageNo);
+
+void putU16(QByteArray& out, quint16 v);
+void putU32(QByteArray& out, quint32 v);
+
+} // namespace tarn::sim
