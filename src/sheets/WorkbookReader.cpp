@@ -1,0 +1,233 @@
+#include "Workbook.h"
+
+#include <QFile>
+#include <QSet>
+
+#include <freexl.h>
+#include <gsf/gsf-infile-msole.h>
+#include <gsf/gsf-infile.h>
+#include <gsf/gsf-input-stdio.h>
+#include <gsf/gsf-utils.h>
+
+#include <charconv>
+#include <cmath>
+#include <mutex>
+
+namespace tarn {
+
+namespace {
+
+const QString kNotAWorkbook = QStringLiteral("not a workbook it can read");
+
+enum : quint16 {
+    kBof = 0x0809,
+    kEof = 0x000A,
+    kBoundSheet = 0x0085,
+    kBoolErr = 0x0205,
+    kFormula = 0x0006,
+};
+
+quint16 le16(const QByteArray& b, qsizetype at) {
+    return quint16(quint8(b[at]) | (quint8(b[at + 1]) << 8));
+}
+quint32 le32(const QByteArray& b, qsizetype at) {
+    return quint32(le16(b, at)) | (quint32(le16(b, at + 2)) << 16);
+}
+
+// What a walk over the workbook stream finds out before the cell reader is let loose on it:
+// that the stream is whole, which sheet is the first worksheet, and where error values sit
+// (the cell reader shows those as plain numbers).
+struct StreamFacts {
+    QString firstSheetName;
+    QSet<QPair<int, int>> errorCells;
+};
+
+std::optional<QByteArray> workbookStream(const QString& path) {
+    static std::once_flag once;
+    std::call_once(once, [] { gsf_init(); });
+
+    const QByteArray name = QFile::encodeName(path);
+    GsfInput* input = gsf_input_stdio_new(name.constData(), nullptr);
+    if (!input)
+        return std::nullopt;
+    std::optional<QByteArray> stream;
+    GsfInfile* ole = gsf_infile_msole_new(input, nullptr);
+    if (ole) {
+        GsfInput* child = gsf_infile_child_by_name(ole, "Workbook");
+        if (!child)
+            child = gsf_infile_child_by_name(ole, "Book");
+        if (child) {
+            const gsf_off_t size = gsf_input_size(child);
+            if (size > 0 && size < (gsf_off_t(1) << 30)) {
+                QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+                if (gsf_input_read(child, size_t(size), reinterpret_cast<guint8*>(bytes.data())))
+                    stream = std::move(bytes);
+            }
+            g_object_unref(child);
+        }
+        g_object_unref(ole);
+    }
+    g_object_unref(input);
+    return stream;
+}
+
+// Walks records from `at` up to and including the EOF that closes the substream begun by the
+// BOF at `at`; calls f(id, dataStart, length) for each. False when the stream ends first.
+template <class F> bool walkSubstream(const QByteArray& s, qsizetype at, F&& f) {
+    if (at < 0 || at + 4 > s.size() || le16(s, at) != kBof)
+        return false;
+    int depth = 0;
+    while (at + 4 <= s.size()) {
+        const quint16 id = le16(s, at);
+        const quint16 len = le16(s, at + 2);
+        const qsizetype data = at + 4;
+        if (data + len > s.size())
+            return false;
+        if (id == kBof)
+            ++depth;
+        f(id, data, len);
+        if (id == kEof && --depth == 0)
+            return true;
+        at = data + len;
+    }
+    return false;
+}
+
+std::optional<StreamFacts> examine(const QByteArray& s) {
+    StreamFacts facts;
+    qsizetype firstSheet = -1;
+    const bool globalsWhole = walkSubstream(s, 0, [&](quint16 id, qsizetype at, quint16 len) {
+        if (id != kBoundSheet || len < 7 || firstSheet >= 0)
+            return;
+        if (quint8(s[at + 5]) != 0) // a chart or macro sheet, not a worksheet
+            return;
+        firstSheet = qsizetype(le32(s, at));
+        const int cch = quint8(s[at + 6]);
+        if (len >= 8 && 8 + cch <= len && (quint8(s[at + 7]) & 1) == 0)
+            facts.firstSheetName = QString::fromLatin1(s.constData() + at + 8, cch);
+        else if (len >= 8 && (quint8(s[at + 7]) & 1) && 8 + 2 * cch <= len)
+            facts.firstSheetName =
+                QString::fromUtf16(reinterpret_cast<const char16_t*>(s.constData() + at + 8), cch);
+        else if (7 + cch <= len) // older layout without the option byte
+            facts.firstSheetName = QString::fromLatin1(s.constData() + at + 7, cch);
+    });
+    if (!globalsWhole || firstSheet < 0)
+        return std::nullopt;
+    const bool sheetWhole =
+        walkSubstream(s, firstSheet, [&](quint16 id, qsizetype at, quint16 len) {
+            if (id == kBoolErr && len >= 8 && quint8(s[at + 7]) == 1)
+                facts.errorCells.insert({le16(s, at), le16(s, at + 2)});
+            // A formula whose last result is an error value.
+            if (id == kFormula && len >= 14 && quint8(s[at + 6]) == 2 && le16(s, at + 12) == 0xFFFF)
+                facts.errorCells.insert({le16(s, at), le16(s, at + 2)});
+        });
+    if (!sheetWhole)
+        return std::nullopt;
+    return facts;
+}
+
+QString numberText(double d) {
+    if (d == 0)
+        return QStringLiteral("0"); // also -0
+    char buf[400];
+    const auto res = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::fixed);
+    if (res.ec != std::errc())
+        return QString::number(d, 'g', 17);
+    return QString::fromLatin1(buf, res.ptr - buf);
+}
+
+SheetCell cellOf(const FreeXL_CellValue& v) {
+    using K = SheetCell::Kind;
+    switch (v.type) {
+    case FREEXL_CELL_INT:
+        return {K::Number, QString::number(v.value.int_value)};
+    case FREEXL_CELL_DOUBLE:
+        if (!std::isfinite(v.value.double_value))
+            return {K::Error, {}};
+        return {K::Number, numberText(v.value.double_value)};
+    case FREEXL_CELL_TEXT:
+    case FREEXL_CELL_SST_TEXT:
+        return {K::Text, QString::fromUtf8(v.value.text_value)};
+    case FREEXL_CELL_DATE:
+    case FREEXL_CELL_DATETIME:
+    case FREEXL_CELL_TIME:
+        return {K::Other, QString::fromUtf8(v.value.text_value)};
+    default:
+        return {K::Empty, {}};
+    }
+}
+
+struct FreeXlHandle {
+    const void* h = nullptr;
+    ~FreeXlHandle() {
+        if (h)
+            freexl_close(h);
+    }
+};
+
+} // namespace
+
+ReadOutcome readWorkbook(const QString& path, int maxRows, int cols) {
+    ReadOutcome out;
+    if (!QFile::exists(path)) {
+        out.error = QStringLiteral("cannot open ") + path;
+        return out;
+    }
+    const std::optional<QByteArray> stream = workbookStream(path);
+    const std::optional<StreamFacts> facts = stream ? examine(*stream) : std::nullopt;
+    if (!facts) {
+        out.error = kNotAWorkbook;
+        return out;
+    }
+
+    FreeXlHandle x;
+    if (freexl_open(QFile::encodeName(path).constData(), &x.h) != FREEXL_OK) {
+        out.error = kNotAWorkbook;
+        return out;
+    }
+    unsigned short index = 0;
+    for (unsigned short i = 0; i < 256; ++i) {
+        const char* name = nullptr;
+        if (freexl_get_worksheet_name(x.h, i, &name) != FREEXL_OK)
+            break;
+        if (name && QString::fromUtf8(name) == facts->firstSheetName) {
+            index = i;
+            break;
+        }
+    }
+    unsigned int rows = 0;
+    unsigned short columns = 0;
+    const char* name = nullptr;
+    if (freexl_select_active_worksheet(x.h, index) != FREEXL_OK ||
+        freexl_worksheet_dimensions(x.h, &rows, &columns) != FREEXL_OK ||
+        freexl_get_worksheet_name(x.h, index, &name) != FREEXL_OK) {
+        out.error = kNotAWorkbook;
+        return out;
+    }
+
+    ReadSheet sheet;
+    sheet.name = name ? QString::fromUtf8(name) : QString();
+    const int n = std::min<qint64>(maxRows, rows);
+    sheet.rows.resize(n);
+    for (int r = 0; r < n; ++r) {
+        QVector<SheetCell>& row = sheet.rows[r];
+        row.resize(cols);
+        for (int c = 0; c < cols && c < int(columns); ++c) {
+            if (facts->errorCells.contains({r, c})) {
+                row[c] = {SheetCell::Kind::Error, {}};
+                continue;
+            }
+            FreeXL_CellValue v;
+            if (freexl_get_cell_value(x.h, unsigned(r), static_cast<unsigned short>(c), &v) !=
+                FREEXL_OK) {
+                out.error = kNotAWorkbook;
+                return out;
+            }
+            row[c] = cellOf(v);
+        }
+    }
+    out.sheet = std::move(sheet);
+    return out;
+}
+
+} // namespace tarn
