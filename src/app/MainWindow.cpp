@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "GridView.h"
+#include "SheetActions.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -114,6 +115,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&workspace_, &Workspace::statusChanged, this, &MainWindow::showStatus);
     connect(&workspace_, &Workspace::filePathChanged, filePath_, &QLineEdit::setText);
 
+    new SheetActions(*this); // the workbook entries of both menus
     formLoad();
     resize(980, 640);
 }

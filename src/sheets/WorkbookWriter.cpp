@@ -325,7 +325,8 @@ std::optional<QByteArray> compoundFile(const QByteArray& stream) {
         if (data && size > 0)
             result = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
     }
-    gsf_output_close(memory);
+    if (!gsf_output_is_closed(memory)) // closing the compound file closes it too
+        gsf_output_close(memory);
     g_object_unref(memory);
     return result;
 }
