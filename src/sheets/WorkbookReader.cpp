@@ -1,5 +1,7 @@
 #include "Workbook.h"
 
+#include <QDataStream>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
 
@@ -12,6 +14,14 @@
 #include <charconv>
 #include <cmath>
 #include <mutex>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace tarn {
 
@@ -165,21 +175,9 @@ struct FreeXlHandle {
     }
 };
 
-} // namespace
-
-ReadOutcome readWorkbook(const QString& path, int maxRows, int cols) {
+// The cells, read by FreeXL.
+ReadOutcome readCells(const QString& path, const StreamFacts& facts, int maxRows, int cols) {
     ReadOutcome out;
-    if (!QFile::exists(path)) {
-        out.error = QStringLiteral("cannot open ") + path;
-        return out;
-    }
-    const std::optional<QByteArray> stream = workbookStream(path);
-    const std::optional<StreamFacts> facts = stream ? examine(*stream) : std::nullopt;
-    if (!facts) {
-        out.error = kNotAWorkbook;
-        return out;
-    }
-
     FreeXlHandle x;
     if (freexl_open(QFile::encodeName(path).constData(), &x.h) != FREEXL_OK) {
         out.error = kNotAWorkbook;
@@ -190,7 +188,7 @@ ReadOutcome readWorkbook(const QString& path, int maxRows, int cols) {
         const char* name = nullptr;
         if (freexl_get_worksheet_name(x.h, i, &name) != FREEXL_OK)
             break;
-        if (name && QString::fromUtf8(name) == facts->firstSheetName) {
+        if (name && QString::fromUtf8(name) == facts.firstSheetName) {
             index = i;
             break;
         }
@@ -213,7 +211,7 @@ ReadOutcome readWorkbook(const QString& path, int maxRows, int cols) {
         QVector<SheetCell>& row = sheet.rows[r];
         row.resize(cols);
         for (int c = 0; c < cols && c < int(columns); ++c) {
-            if (facts->errorCells.contains({r, c})) {
+            if (facts.errorCells.contains({r, c})) {
                 row[c] = {SheetCell::Kind::Error, {}};
                 continue;
             }
@@ -228,6 +226,140 @@ ReadOutcome readWorkbook(const QString& path, int maxRows, int cols) {
     }
     out.sheet = std::move(sheet);
     return out;
+}
+
+QByteArray serialize(const ReadOutcome& o) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << bool(o.sheet) << o.error;
+    if (o.sheet) {
+        out << o.sheet->name << qint32(o.sheet->rows.size());
+        for (const auto& row : o.sheet->rows) {
+            out << qint32(row.size());
+            for (const SheetCell& c : row)
+                out << qint32(c.kind) << c.text;
+        }
+    }
+    return bytes;
+}
+
+std::optional<ReadOutcome> deserialize(const QByteArray& bytes) {
+    QDataStream in(bytes);
+    ReadOutcome o;
+    bool hasSheet = false;
+    in >> hasSheet >> o.error;
+    if (hasSheet) {
+        ReadSheet sheet;
+        qint32 rows = 0;
+        in >> sheet.name >> rows;
+        for (qint32 r = 0; r < rows && in.status() == QDataStream::Ok; ++r) {
+            qint32 cols = 0;
+            in >> cols;
+            QVector<SheetCell> row;
+            for (qint32 c = 0; c < cols && in.status() == QDataStream::Ok; ++c) {
+                qint32 kind = 0;
+                SheetCell cell;
+                in >> kind >> cell.text;
+                cell.kind = SheetCell::Kind(kind);
+                row.append(cell);
+            }
+            sheet.rows.append(row);
+        }
+        o.sheet = std::move(sheet);
+    }
+    if (in.status() != QDataStream::Ok)
+        return std::nullopt;
+    return o;
+}
+
+#ifdef Q_OS_UNIX
+// FreeXL trusts the lengths inside a workbook; a damaged file can make it read past its
+// buffers. So it reads in a child process of its own: whatever happens there, the program and
+// its tables stay whole, and a child that dies or hangs means a file it cannot read.
+ReadOutcome readCellsApart(const QString& path, const StreamFacts& facts, int maxRows, int cols) {
+    ReadOutcome failed;
+    failed.error = kNotAWorkbook;
+    int fds[2];
+    if (pipe(fds) != 0)
+        return readCells(path, facts, maxRows, cols);
+    const pid_t pid = fork();
+    if (pid < 0) {
+        close(fds[0]);
+        close(fds[1]);
+        return readCells(path, facts, maxRows, cols);
+    }
+    if (pid == 0) {
+        close(fds[0]);
+        const QByteArray bytes = serialize(readCells(path, facts, maxRows, cols));
+        qsizetype done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = write(fds[1], bytes.constData() + done, size_t(bytes.size() - done));
+            if (n <= 0)
+                _exit(1);
+            done += n;
+        }
+        _exit(0);
+    }
+    close(fds[1]);
+    QByteArray bytes;
+    constexpr int kPatienceMs = 20000;
+    QElapsedTimer waited;
+    waited.start();
+    bool hung = false;
+    for (;;) {
+        pollfd p{fds[0], POLLIN, 0};
+        const int left = int(kPatienceMs - waited.elapsed());
+        if (left <= 0) {
+            hung = true;
+            break;
+        }
+        const int ready = poll(&p, 1, left);
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0) {
+            hung = ready == 0;
+            break;
+        }
+        char buf[65536];
+        const ssize_t n = read(fds[0], buf, sizeof buf);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        bytes.append(buf, qsizetype(n));
+    }
+    close(fds[0]);
+    if (hung)
+        kill(pid, SIGKILL);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (hung || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return failed;
+    std::optional<ReadOutcome> out = deserialize(bytes);
+    return out ? *out : failed;
+}
+#endif
+
+} // namespace
+
+ReadOutcome readWorkbook(const QString& path, int maxRows, int cols) {
+    ReadOutcome out;
+    if (!QFile::exists(path)) {
+        out.error = QStringLiteral("cannot open ") + path;
+        return out;
+    }
+    const std::optional<QByteArray> stream = workbookStream(path);
+    const std::optional<StreamFacts> facts = stream ? examine(*stream) : std::nullopt;
+    if (!facts) {
+        out.error = kNotAWorkbook;
+        return out;
+    }
+#ifdef Q_OS_UNIX
+    return readCellsApart(path, *facts, maxRows, cols);
+#else
+    return readCells(path, *facts, maxRows, cols);
+#endif
 }
 
 } // namespace tarn
