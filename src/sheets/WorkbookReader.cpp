@@ -106,6 +106,8 @@ template <class F> bool walkSubstream(const QByteArray& s, qsizetype at, F&& f) 
 std::optional<StreamFacts> examine(const QByteArray& s) {
     StreamFacts facts;
     qsizetype firstSheet = -1;
+    // BIFF8 names carry an option byte (1 = UTF-16) before the characters; older ones do not.
+    const bool biff8 = s.size() >= 6 && le16(s, 4) == 0x0600;
     const bool globalsWhole = walkSubstream(s, 0, [&](quint16 id, qsizetype at, quint16 len) {
         if (id != kBoundSheet || len < 7 || firstSheet >= 0)
             return;
@@ -113,13 +115,13 @@ std::optional<StreamFacts> examine(const QByteArray& s) {
             return;
         firstSheet = qsizetype(le32(s, at));
         const int cch = quint8(s[at + 6]);
-        if (len >= 8 && 8 + cch <= len && (quint8(s[at + 7]) & 1) == 0)
-            facts.firstSheetName = QString::fromLatin1(s.constData() + at + 8, cch);
-        else if (len >= 8 && (quint8(s[at + 7]) & 1) && 8 + 2 * cch <= len)
-            facts.firstSheetName =
-                QString::fromUtf16(reinterpret_cast<const char16_t*>(s.constData() + at + 8), cch);
-        else if (7 + cch <= len) // older layout without the option byte
-            facts.firstSheetName = QString::fromLatin1(s.constData() + at + 7, cch);
+        const bool wide = biff8 && len >= 8 && (quint8(s[at + 7]) & 1);
+        const qsizetype chars = at + (biff8 ? 8 : 7);
+        if (chars + cch * (wide ? 2 : 1) > at + len)
+            return;
+        for (int i = 0; i < cch; ++i)
+            facts.firstSheetName.append(wide ? QChar(le16(s, chars + 2 * i))
+                                             : QChar(quint8(s[chars + i])));
     });
     if (!globalsWhole || firstSheet < 0)
         return std::nullopt;
