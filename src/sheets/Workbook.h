@@ -26,13 +26,15 @@ struct ReadOutcome {
     QString error; // set when sheet is empty: why the file could not be read
 };
 
-// Reads the first worksheet of an .xls workbook (BIFF8, or BIFF5 and older as the reader
-// knows them): sheet rows 1 to maxRows (fewer when the sheet is shorter), columns A onwards
-// `cols` wide. A text cell is its text; a whole number is its plain decimal text ("12");
-// another number is its shortest exact decimal text ("12.5", "0.1"); a date is YYYY-MM-DD;
-// a boolean is 1 or 0. A cell holding an error value (#DIV/0!, #N/A ...) has kind Error.
-// Anything that is not a readable workbook (not a compound file, no workbook stream, a cut-off
-// or damaged stream) gives an error and no sheet.
+// Reads the first worksheet of an .xls workbook (BIFF8, or BIFF5 in a "Book" stream): sheet
+// rows 1 to maxRows (fewer when the sheet is shorter), columns A onwards `cols` wide. A text
+// cell is its text; a whole number is its plain decimal text ("12"); another number is its
+// shortest exact decimal text ("12.5", "0.1"); a date is YYYY-MM-DD; a boolean is 1 or 0; a
+// formula without a stored text or number is empty. A cell holding an error value (#DIV/0!,
+// #VALUE! ...) has kind Error. Anything that is not a readable workbook (not a compound file,
+// no workbook stream, a cut-off or damaged stream) gives an error and no sheet. On POSIX
+// systems the cells are read in a short-lived child process, so that a damaged file cannot
+// take the program down with it.
 ReadOutcome readWorkbook(const QString& path, int maxRows, int cols);
 
 // One worksheet to write: its name (at most 31 characters), its cells as texts, and the

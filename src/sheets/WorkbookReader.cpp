@@ -3,7 +3,7 @@
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSet>
+#include <QHash>
 
 #include <freexl.h>
 #include <gsf/gsf-infile-msole.h>
@@ -13,6 +13,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <mutex>
 
 #ifdef Q_OS_UNIX
@@ -35,6 +36,7 @@ enum : quint16 {
     kBoundSheet = 0x0085,
     kBoolErr = 0x0205,
     kFormula = 0x0006,
+    kString = 0x0207, // the text result of the formula before it
 };
 
 quint16 le16(const QByteArray& b, qsizetype at) {
@@ -49,7 +51,9 @@ quint32 le32(const QByteArray& b, qsizetype at) {
 // (the cell reader shows those as plain numbers).
 struct StreamFacts {
     QString firstSheetName;
-    QSet<QPair<int, int>> errorCells;
+    // Cells whose value the cell reader does not give: error values, and the last results of
+    // formulas (which it skips, so a column of computed PLU numbers would read as empty).
+    QHash<QPair<int, int>, SheetCell> cells;
 };
 
 std::optional<QByteArray> workbookStream(const QString& path) {
@@ -103,6 +107,16 @@ template <class F> bool walkSubstream(const QByteArray& s, qsizetype at, F&& f) 
     return false;
 }
 
+QString numberText(double d) {
+    if (d == 0)
+        return QStringLiteral("0"); // also -0
+    char buf[400];
+    const auto res = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::fixed);
+    if (res.ec != std::errc())
+        return QString::number(d, 'g', 17);
+    return QString::fromLatin1(buf, res.ptr - buf);
+}
+
 std::optional<StreamFacts> examine(const QByteArray& s) {
     StreamFacts facts;
     qsizetype firstSheet = -1;
@@ -125,27 +139,46 @@ std::optional<StreamFacts> examine(const QByteArray& s) {
     });
     if (!globalsWhole || firstSheet < 0)
         return std::nullopt;
+    using K = SheetCell::Kind;
+    QPair<int, int> textFormula{-1, -1};
     const bool sheetWhole =
         walkSubstream(s, firstSheet, [&](quint16 id, qsizetype at, quint16 len) {
             if (id == kBoolErr && len >= 8 && quint8(s[at + 7]) == 1)
-                facts.errorCells.insert({le16(s, at), le16(s, at + 2)});
-            // A formula whose last result is an error value.
-            if (id == kFormula && len >= 14 && quint8(s[at + 6]) == 2 && le16(s, at + 12) == 0xFFFF)
-                facts.errorCells.insert({le16(s, at), le16(s, at + 2)});
+                facts.cells.insert({le16(s, at), le16(s, at + 2)}, {K::Error, {}});
+            if (id == kFormula && len >= 14) {
+                const QPair<int, int> cell{le16(s, at), le16(s, at + 2)};
+                textFormula = {-1, -1};
+                if (le16(s, at + 12) != 0xFFFF) {
+                    double d;
+                    const QByteArray raw = s.mid(at + 6, 8);
+                    std::memcpy(&d, raw.constData(), sizeof d); // little-endian, as the file
+                    facts.cells.insert(cell, std::isfinite(d) ? SheetCell{K::Number, numberText(d)}
+                                                              : SheetCell{K::Error, {}});
+                } else if (quint8(s[at + 6]) == 0) {
+                    textFormula = cell; // the text follows in a STRING record
+                } else if (quint8(s[at + 6]) == 1) {
+                    facts.cells.insert(cell, {K::Other, QString::number(quint8(s[at + 8]))});
+                } else if (quint8(s[at + 6]) == 2) {
+                    facts.cells.insert(cell, {K::Error, {}});
+                } else {
+                    facts.cells.insert(cell, {K::Empty, {}});
+                }
+            }
+            if (id == kString && textFormula.first >= 0 && len >= 3 && biff8) {
+                const int cch = le16(s, at);
+                const bool wide = quint8(s[at + 2]) & 1;
+                const int fits = std::min(cch, (len - 3) / (wide ? 2 : 1));
+                QString text;
+                for (int i = 0; i < fits; ++i)
+                    text.append(wide ? QChar(le16(s, at + 3 + 2 * i))
+                                     : QChar(quint8(s[at + 3 + i])));
+                facts.cells.insert(textFormula, {K::Text, text});
+                textFormula = {-1, -1};
+            }
         });
     if (!sheetWhole)
         return std::nullopt;
     return facts;
-}
-
-QString numberText(double d) {
-    if (d == 0)
-        return QStringLiteral("0"); // also -0
-    char buf[400];
-    const auto res = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::fixed);
-    if (res.ec != std::errc())
-        return QString::number(d, 'g', 17);
-    return QString::fromLatin1(buf, res.ptr - buf);
 }
 
 SheetCell cellOf(const FreeXL_CellValue& v) {
@@ -207,14 +240,14 @@ ReadOutcome readCells(const QString& path, const StreamFacts& facts, int maxRows
 
     ReadSheet sheet;
     sheet.name = name ? QString::fromUtf8(name) : QString();
-    const int n = std::min<qint64>(maxRows, rows);
+    const int n = int(std::min<qint64>(maxRows, rows));
     sheet.rows.resize(n);
     for (int r = 0; r < n; ++r) {
         QVector<SheetCell>& row = sheet.rows[r];
         row.resize(cols);
         for (int c = 0; c < cols && c < int(columns); ++c) {
-            if (facts.errorCells.contains({r, c})) {
-                row[c] = {SheetCell::Kind::Error, {}};
+            if (const auto known = facts.cells.constFind({r, c}); known != facts.cells.cend()) {
+                row[c] = *known;
                 continue;
             }
             FreeXL_CellValue v;

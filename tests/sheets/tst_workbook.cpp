@@ -254,3 +254,21 @@ TEST(WorkbookReader, survivesDamagedWorkbooks) {
     }
     EXPECT_GT(read, 0); // damage outside the cells read leaves the sheet readable
 }
+
+// A workbook saved by LibreOffice Calc (tests/sheets/data/formulas.xls) whose PLU numbers from
+// row 3 on are formulas (=A2+1 ...): their last results are read like typed values.
+TEST(WorkbookReader, takesTheResultsOfFormulas) {
+    const ReadOutcome read =
+        tarn::readWorkbook(QStringLiteral(SHEETS_TEST_SOURCE "/data/formulas.xls"), 201, 9);
+    ASSERT_TRUE(read.sheet) << read.error.toStdString();
+    const auto& rows = read.sheet->rows;
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[1][0].text, QStringLiteral("1"));
+    EXPECT_EQ(rows[2][0].text, QStringLiteral("2"));
+    EXPECT_EQ(rows[2][0].kind, Kind::Number);
+    EXPECT_EQ(rows[3][0].text, QStringLiteral("3"));
+    EXPECT_EQ(rows[3][1].text, QStringLiteral("5")); // =A3*2.5
+    EXPECT_EQ(rows[2][1].text, QStringLiteral("Pear"));
+    EXPECT_EQ(rows[1][2].kind, Kind::Error);         // =1/0
+    EXPECT_EQ(rows[2][2].text, QStringLiteral("1")); // =1=1
+}
