@@ -4,6 +4,7 @@
 #include "FileActions.h"
 #include "GridEditor.h"
 #include "GridView.h"
+#include "SheetActions.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -124,6 +125,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&workspace_, &Workspace::filePathChanged, filePath_, &QLineEdit::setText);
 
     new FileActions(*this);
+    new SheetActions(*this); // the workbook entries of both menus
     formLoad();
     resize(980, 640);
 }

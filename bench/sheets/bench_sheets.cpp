@@ -1,0 +1,81 @@
+// Export and import of full tables (200 records each) through workbooks.
+// Usage: bench_sheets [rounds]   prints the median and the worst time of each operation.
+
+#include "SheetExchange.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace tarn;
+
+namespace {
+
+void fill(Workspace& ws) {
+    for (int i = 1; i <= kMaxRecords; ++i) {
+        const QStringList plu = {QString::number(i),
+                                 QStringLiteral("Item name %1").arg(i),
+                                 QStringLiteral("second line"),
+                                 QString::number(i * 125),
+                                 QString::number(i % 30),
+                                 QString::number(i % 9),
+                                 QString::number(800000 + i),
+                                 QString::number(i % 4),
+                                 QString::number(i)};
+        for (int c = 0; c < kFieldColumns; ++c)
+            ws.plu.grid.setText(i, c + 1, plu[c]);
+        ws.ingred.grid.setText(i, 1, QString::number(i));
+        for (int l = 0; l < kIngredLines; ++l)
+            ws.ingred.grid.setText(
+                i, 2 + l,
+                QStringLiteral("Ingredient line %1 of message %2, some words").arg(l + 1).arg(i));
+    }
+}
+
+void measure(const char* what, int rounds, const std::function<bool()>& run) {
+    std::vector<double> ms;
+    for (int k = 0; k < rounds; ++k) {
+        QElapsedTimer t;
+        t.start();
+        if (!run()) {
+            std::printf("%-28s FAILED\n", what);
+            return;
+        }
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-28s median %7.2f ms   worst %7.2f ms   (%d rounds)\n", what, ms[ms.size() / 2],
+                ms.back(), rounds);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 50;
+    QTemporaryDir dir;
+    Workspace ws;
+    ws.startUp();
+    fill(ws);
+    Workspace back;
+    back.startUp();
+    const QString plu = dir.filePath(QStringLiteral("plu.xls"));
+    const QString ingred = dir.filePath(QStringLiteral("ingred.xls"));
+    const QDate day(2026, 12, 6);
+
+    measure("export 200 PLU records", rounds,
+            [&] { return exportWorkbook(ws, TableKind::Plu, plu, day); });
+    measure("import 200 PLU records", rounds,
+            [&] { return importWorkbook(back, TableKind::Plu, plu) && back.plu.count == 200; });
+    measure("export 200 INGRED messages", rounds,
+            [&] { return exportWorkbook(ws, TableKind::Ingred, ingred, day); });
+    measure("import 200 INGRED messages", rounds, [&] {
+        return importWorkbook(back, TableKind::Ingred, ingred) && back.ingred.count == 200;
+    });
+    return 0;
+}

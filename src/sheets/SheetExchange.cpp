@@ -1,0 +1,250 @@
+#include "SheetExchange.h"
+
+#include "Numbers.h"
+#include "Workbook.h"
+
+#include <QFileInfo>
+
+#include <type_traits>
+
+namespace tarn {
+
+namespace {
+
+constexpr SheetSide kPluSheet{TableKind::Plu,
+                              "PLU ",
+                              {"PLU No", "           Item Name1           ",
+                               "           Item Name2           ", "U/Price", "Valid Date", "Tare",
+                               "Item Code", "G Code", "Message No"},
+                              "Excel File Ingred Data  ",
+                              " Data Format Changing ....  ",
+                              "PLU Number is ",
+                              28,
+                              ""};
+
+constexpr SheetSide kIngredSheet{
+    TableKind::Ingred,
+    "INGRED ",
+    {"Message No", "           Message1            ", "           Message2            ",
+     "           Message3            ", "           Message4            ",
+     "           Message5            ", "           Message6            ",
+     "           Message7            ", "           Message8            "},
+    "Excel File INGRED Data  ",
+    "  Data Format Changing....  ",
+    "Ingredient Number is ",
+    50,
+    " "};
+
+const QString kOpening = QStringLiteral(" Open Excel File ");
+const QString kInitializing = QStringLiteral(" Initializing ");
+const QString kRowStatusTail = QStringLiteral("      ");
+const QString kImportEnd = QStringLiteral(" Data is End ");
+const QString kSaving = QStringLiteral(" Excel File Save ");
+const QString kRowSaved = QStringLiteral(" Data Changing ....  ");
+const QString kSaveEnd = QStringLiteral(" Save End");
+const QString kError = QStringLiteral("ERROR! ");
+const QString kEmptyNumber = QStringLiteral("0");
+
+constexpr int kSheetRecordRows = kMaxRecords + 1; // header row and rows 2 to 201
+constexpr int kGridCols = 1 + kFieldColumns;
+
+QString columnLetter(int col) {
+    return QString(QChar(u'A' + (col - 1)));
+}
+
+QString where(int sheetRow, int col) {
+    return kError +
+           QStringLiteral("sheet row %1, column %2: ").arg(sheetRow).arg(columnLetter(col));
+}
+
+// The field names for messages: the grid's captions without their blanks.
+QString fieldName(TableKind kind, int col) {
+    static const QVector<ColumnFormat> plu =
+        parseFormat(QString::fromLatin1(sideOf(TableKind::Plu).formatString));
+    static const QVector<ColumnFormat> ingred =
+        parseFormat(QString::fromLatin1(sideOf(TableKind::Ingred).formatString));
+    const QVector<ColumnFormat>& f = kind == TableKind::Plu ? plu : ingred;
+    return col < f.size() ? f[col].caption.trimmed() : QString::number(col);
+}
+
+template <class T> constexpr IntWidth widthOf() {
+    return std::is_same_v<T, qint16> ? IntWidth::Int16 : IntWidth::Int32;
+}
+
+// Grid row j (its texts in columns 1 to 9) into a record. Empty numbers but the first become
+// "0", empty texts the side's fill, both in the grid too; texts are cut to the side's limit in
+// the record only. Returns the failure text, empty when the row converted.
+template <class R>
+QString convertRow(const SheetSide& side, QStringList& texts, R& record, int sheetRow) {
+    QString failure;
+    forEachField(record, [&](int col, auto& field) {
+        if (!failure.isEmpty())
+            return;
+        QString& text = texts[col - 1];
+        using T = std::decay_t<decltype(field)>;
+        if constexpr (std::is_same_v<T, QString>) {
+            if (text.isEmpty())
+                text = QString::fromLatin1(side.emptyTextFill);
+            field = text.left(side.textLimit);
+        } else {
+            if (text.isEmpty() && col > 1)
+                text = kEmptyNumber;
+            const NumberResult n = parseNumber(text, widthOf<T>());
+            if (!n.ok()) {
+                failure = where(sheetRow, col) + fieldName(side.kind, col) + QLatin1Char(' ') +
+                          n.reason();
+                return;
+            }
+            field = T(n.value);
+        }
+    });
+    return failure;
+}
+
+QString shortName(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    return name.isEmpty() ? path : name;
+}
+
+} // namespace
+
+const char* const kWorkbookOpenFilter = "Excel File (*.XLS) |*.XLS|ALL File (*.*) |*.*";
+const char* const kWorkbookSaveFilter = " EXCEL file(*.xls) |*.XLS|ALL File (*.*) |*.*";
+const char* const kWorkbookExportStarts = " Input File Name ";
+
+const SheetSide& sheetSideOf(TableKind kind) {
+    return kind == TableKind::Plu ? kPluSheet : kIngredSheet;
+}
+
+QString sheetNameFor(TableKind kind, const QDate& date) {
+    return QString::fromLatin1(sheetSideOf(kind).sheetPrefix) +
+           date.toString(QStringLiteral("dd.MM.yy"));
+}
+
+template <class R> bool importWorkbook(Workspace& ws, const QString& path) {
+    Table<R>& table = ws.table<R>();
+    const SheetSide& side = sheetSideOf(table.kind);
+
+    ws.status(kOpening);
+    const ReadOutcome read = readWorkbook(path, kSheetRecordRows, kFieldColumns);
+    if (!read.sheet) {
+        ws.status(kError + shortName(path) + QStringLiteral(": ") + read.error);
+        return false;
+    }
+    ws.status(kInitializing);
+
+    // Grid rows 0 (captions) to gridRows - 1, columns 1 to 9, built aside.
+    const QVector<QVector<SheetCell>>& sheet = read.sheet->rows;
+    QVector<QStringList> texts;
+    int count = 0;
+    int gridRows = 0;
+    for (int r = 1; gridRows == 0; ++r) {
+        QStringList row;
+        for (int c = 1; c <= kFieldColumns; ++c) {
+            const SheetCell cell = r - 1 < sheet.size() ? sheet[r - 1][c - 1] : SheetCell{};
+            if (cell.kind == SheetCell::Kind::Error) {
+                ws.status(where(r, c) + QStringLiteral("the cell holds an error value"));
+                return false;
+            }
+            row.append(cell.text);
+        }
+        texts.append(row);
+        ws.status(QString::fromLatin1(side.rowStatus) + row[0] + kRowStatusTail);
+        const bool empty = row[0].isEmpty();
+        if (r >= 2 && !empty)
+            count = r - 1;
+        if (empty)
+            gridRows = r;
+        else if (r == kSheetRecordRows)
+            gridRows = kSheetRecordRows + 1;
+    }
+    ws.status(QString::fromLatin1(side.countStatus) + QString::number(count));
+
+    auto records = table.records;
+    for (int j = 1; j <= kMaxRecords; ++j)
+        records[size_t(j)] = R{};
+    for (int j = 1; j <= count; ++j) {
+        const QString failure = convertRow(side, texts[j], records[size_t(j)], j + 1);
+        if (!failure.isEmpty()) {
+            ws.status(failure);
+            return false;
+        }
+    }
+
+    // Everything read and converted: now the table changes, all at once.
+    TextGrid& grid = table.grid;
+    grid.setCols(kGridCols);
+    grid.setRows(gridRows);
+    // The grid keeps at least one row below its captions: with no rows read it stays, blank.
+    gridRows = grid.rows();
+    for (int i = 0; i < gridRows; ++i) {
+        const bool numbered = i >= 1 && i <= kMaxRecords;
+        grid.setText(i, 0, numbered ? QString::number(i) : QString());
+        for (int c = 1; c <= kFieldColumns; ++c)
+            grid.setText(i, c, i < texts.size() ? texts[i][c - 1] : QString());
+    }
+    grid.setText(0, 0, QStringLiteral("NO"));
+    constexpr int kImportedRowHeight = 300;
+    for (int i = 1; i < gridRows; ++i) {
+        grid.setRow(i);
+        grid.setRowHeight(i, kImportedRowHeight);
+    }
+    table.records = records;
+    table.count = qint16(count);
+    ws.setFilePath(path);
+    ws.status(kImportEnd);
+    return true;
+}
+
+template <class R> bool exportWorkbook(Workspace& ws, const QString& path, const QDate& date) {
+    const Table<R>& table = ws.table<R>();
+    const SheetSide& side = sheetSideOf(table.kind);
+
+    ws.status(kSaving);
+    WriteSheet sheet;
+    sheet.name = sheetNameFor(table.kind, date);
+    QStringList headers;
+    for (const char* h : side.headers)
+        headers.append(QString::fromLatin1(h));
+    sheet.rows.append(headers);
+    // Up to the grid's last row; the first row without a number in column 1 ends the sheet.
+    for (int i = 1; i < table.grid.rows(); ++i) {
+        const QString number = table.grid.text(i, 1);
+        if (number.isEmpty())
+            break;
+        QStringList row;
+        for (int c = 1; c <= kFieldColumns; ++c)
+            row.append(table.grid.text(i, c));
+        sheet.rows.append(row);
+        ws.status(kRowSaved + number);
+    }
+    sheet.columnWidths = fittedWidths(sheet.rows, kFieldColumns);
+    sheet.activeRow = 1; // A2
+    sheet.activeCol = 0;
+
+    const QString why = writeWorkbook(path, sheet);
+    if (!why.isEmpty()) {
+        ws.status(kError + QStringLiteral("cannot save ") + shortName(path) + QStringLiteral(": ") +
+                  why);
+        return false;
+    }
+    ws.status(kSaveEnd);
+    return true;
+}
+
+template bool importWorkbook<PluRecord>(Workspace&, const QString&);
+template bool importWorkbook<IngredRecord>(Workspace&, const QString&);
+template bool exportWorkbook<PluRecord>(Workspace&, const QString&, const QDate&);
+template bool exportWorkbook<IngredRecord>(Workspace&, const QString&, const QDate&);
+
+bool importWorkbook(Workspace& ws, TableKind kind, const QString& path) {
+    return kind == TableKind::Plu ? importWorkbook<PluRecord>(ws, path)
+                                  : importWorkbook<IngredRecord>(ws, path);
+}
+
+bool exportWorkbook(Workspace& ws, TableKind kind, const QString& path, const QDate& date) {
+    return kind == TableKind::Plu ? exportWorkbook<PluRecord>(ws, path, date)
+                                  : exportWorkbook<IngredRecord>(ws, path, date);
+}
+
+} // namespace tarn

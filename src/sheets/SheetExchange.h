@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Workspace.h"
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+
+namespace tarn {
+
+// What differs between the PLU and the ingredient workbook, as data. The import and the export
+// are written once over the record type and read their texts and rules from here.
+struct SheetSide {
+    TableKind kind;
+    const char* sheetPrefix;                        // "PLU " / "INGRED ", followed by dd.mm.yy
+    std::array<const char*, kFieldColumns> headers; // row 1, columns A to I
+    const char* importStarts;                       // before the open dialog
+    const char* rowStatus;                          // while rows are copied, followed by column A
+    const char* countStatus;                        // followed by the number of records read
+    int textLimit;                                  // characters of a text field kept in the record
+    const char* emptyTextFill;                      // what an empty text field becomes in the grid
+};
+
+const SheetSide& sheetSideOf(TableKind kind);
+
+// The open and save dialogs' filters, and the status before the save dialog.
+extern const char* const kWorkbookOpenFilter;
+extern const char* const kWorkbookSaveFilter;
+extern const char* const kWorkbookExportStarts;
+
+// The worksheet name of an export on `date`: "PLU 06.12.26", "INGRED 06.12.26".
+QString sheetNameFor(TableKind kind, const QDate& date);
+
+// Replaces the table with the records of the first worksheet of the workbook at `path`:
+// row 1 becomes the grid's captions, rows 2 to 201 the records up to the first row whose
+// column A is empty. The whole sheet is read and converted before anything changes; only a
+// complete import replaces grid, records, count and the workspace's file path. Progress and
+// the outcome go to the workspace's status line; a failure ends at an "ERROR! " text naming the
+// sheet row and column, or saying that the file is not a workbook it can read.
+// Returns whether the import completed.
+template <class R> bool importWorkbook(Workspace& ws, const QString& path);
+bool importWorkbook(Workspace& ws, TableKind kind, const QString& path);
+
+// Writes the table's grid into a new workbook at `path`: the headers in row 1, then one grid row
+// per sheet row from the first grid row on, up to the first row whose column 1 is empty or the
+// grid's last row; columns fitted, A2 active. The target is replaced only by a complete file.
+// Only the status line changes; a failure ends at an "ERROR! " text. Returns whether it saved.
+template <class R> bool exportWorkbook(Workspace& ws, const QString& path, const QDate& date);
+bool exportWorkbook(Workspace& ws, TableKind kind, const QString& path, const QDate& date);
+
+} // namespace tarn

@@ -1,0 +1,400 @@
+#include "Workbook.h"
+
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
+
+#include <freexl.h>
+#include <gsf/gsf-infile-msole.h>
+#include <gsf/gsf-infile.h>
+#include <gsf/gsf-input-stdio.h>
+#include <gsf/gsf-utils.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <mutex>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace tarn {
+
+namespace {
+
+const QString kNotAWorkbook = QStringLiteral("not a workbook it can read");
+
+enum : quint16 {
+    kBof = 0x0809,
+    kEof = 0x000A,
+    kBoundSheet = 0x0085,
+    kBoolErr = 0x0205,
+    kFormula = 0x0006,
+    kString = 0x0207, // the text result of the formula before it
+};
+
+quint16 le16(const QByteArray& b, qsizetype at) {
+    return quint16(quint8(b[at]) | (quint8(b[at + 1]) << 8));
+}
+quint32 le32(const QByteArray& b, qsizetype at) {
+    return quint32(le16(b, at)) | (quint32(le16(b, at + 2)) << 16);
+}
+
+// What a walk over the workbook stream finds out before the cell reader is let loose on it:
+// that the stream is whole, which sheet is the first worksheet, and where error values sit
+// (the cell reader shows those as plain numbers).
+struct StreamFacts {
+    QString firstSheetName;
+    // Cells whose value the cell reader does not give: error values, and the last results of
+    // formulas (which it skips, so a column of computed PLU numbers would read as empty).
+    QHash<QPair<int, int>, SheetCell> cells;
+};
+
+std::optional<QByteArray> workbookStream(const QString& path) {
+    static std::once_flag once;
+    std::call_once(once, [] { gsf_init(); });
+
+    const QByteArray name = QFile::encodeName(path);
+    GsfInput* input = gsf_input_stdio_new(name.constData(), nullptr);
+    if (!input)
+        return std::nullopt;
+    std::optional<QByteArray> stream;
+    GsfInfile* ole = gsf_infile_msole_new(input, nullptr);
+    if (ole) {
+        GsfInput* child = gsf_infile_child_by_name(ole, "Workbook");
+        if (!child)
+            child = gsf_infile_child_by_name(ole, "Book");
+        if (child) {
+            const gsf_off_t size = gsf_input_size(child);
+            if (size > 0 && size < (gsf_off_t(1) << 30)) {
+                QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+                if (gsf_input_read(child, size_t(size), reinterpret_cast<guint8*>(bytes.data())))
+                    stream = std::move(bytes);
+            }
+            g_object_unref(child);
+        }
+        g_object_unref(ole);
+    }
+    g_object_unref(input);
+    return stream;
+}
+
+// Walks records from `at` up to and including the EOF that closes the substream begun by the
+// BOF at `at`; calls f(id, dataStart, length) for each. False when the stream ends first.
+template <class F> bool walkSubstream(const QByteArray& s, qsizetype at, F&& f) {
+    if (at < 0 || at + 4 > s.size() || le16(s, at) != kBof)
+        return false;
+    int depth = 0;
+    while (at + 4 <= s.size()) {
+        const quint16 id = le16(s, at);
+        const quint16 len = le16(s, at + 2);
+        const qsizetype data = at + 4;
+        if (data + len > s.size())
+            return false;
+        if (id == kBof)
+            ++depth;
+        f(id, data, len);
+        if (id == kEof && --depth == 0)
+            return true;
+        at = data + len;
+    }
+    return false;
+}
+
+QString numberText(double d) {
+    if (d == 0)
+        return QStringLiteral("0"); // also -0
+    char buf[400];
+    const auto res = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::fixed);
+    if (res.ec != std::errc())
+        return QString::number(d, 'g', 17);
+    return QString::fromLatin1(buf, res.ptr - buf);
+}
+
+std::optional<StreamFacts> examine(const QByteArray& s) {
+    StreamFacts facts;
+    qsizetype firstSheet = -1;
+    // BIFF8 names carry an option byte (1 = UTF-16) before the characters; older ones do not.
+    const bool biff8 = s.size() >= 6 && le16(s, 4) == 0x0600;
+    const bool globalsWhole = walkSubstream(s, 0, [&](quint16 id, qsizetype at, quint16 len) {
+        if (id != kBoundSheet || len < 7 || firstSheet >= 0)
+            return;
+        if (quint8(s[at + 5]) != 0) // a chart or macro sheet, not a worksheet
+            return;
+        firstSheet = qsizetype(le32(s, at));
+        const int cch = quint8(s[at + 6]);
+        const bool wide = biff8 && len >= 8 && (quint8(s[at + 7]) & 1);
+        const qsizetype chars = at + (biff8 ? 8 : 7);
+        if (chars + cch * (wide ? 2 : 1) > at + len)
+            return;
+        for (int i = 0; i < cch; ++i)
+            facts.firstSheetName.append(wide ? QChar(le16(s, chars + 2 * i))
+                                             : QChar(quint8(s[chars + i])));
+    });
+    if (!globalsWhole || firstSheet < 0)
+        return std::nullopt;
+    using K = SheetCell::Kind;
+    QPair<int, int> textFormula{-1, -1};
+    const bool sheetWhole =
+        walkSubstream(s, firstSheet, [&](quint16 id, qsizetype at, quint16 len) {
+            if (id == kBoolErr && len >= 8 && quint8(s[at + 7]) == 1)
+                facts.cells.insert({le16(s, at), le16(s, at + 2)}, {K::Error, {}});
+            if (id == kFormula && len >= 14) {
+                const QPair<int, int> cell{le16(s, at), le16(s, at + 2)};
+                textFormula = {-1, -1};
+                if (le16(s, at + 12) != 0xFFFF) {
+                    double d;
+                    const QByteArray raw = s.mid(at + 6, 8);
+                    std::memcpy(&d, raw.constData(), sizeof d); // little-endian, as the file
+                    facts.cells.insert(cell, std::isfinite(d) ? SheetCell{K::Number, numberText(d)}
+                                                              : SheetCell{K::Error, {}});
+                } else if (quint8(s[at + 6]) == 0) {
+                    textFormula = cell; // the text follows in a STRING record
+                } else if (quint8(s[at + 6]) == 1) {
+                    facts.cells.insert(cell, {K::Other, QString::number(quint8(s[at + 8]))});
+                } else if (quint8(s[at + 6]) == 2) {
+                    facts.cells.insert(cell, {K::Error, {}});
+                } else {
+                    facts.cells.insert(cell, {K::Empty, {}});
+                }
+            }
+            if (id == kString && textFormula.first >= 0 && len >= 3 && biff8) {
+                const int cch = le16(s, at);
+                const bool wide = quint8(s[at + 2]) & 1;
+                const int fits = std::min(cch, (len - 3) / (wide ? 2 : 1));
+                QString text;
+                for (int i = 0; i < fits; ++i)
+                    text.append(wide ? QChar(le16(s, at + 3 + 2 * i))
+                                     : QChar(quint8(s[at + 3 + i])));
+                facts.cells.insert(textFormula, {K::Text, text});
+                textFormula = {-1, -1};
+            }
+        });
+    if (!sheetWhole)
+        return std::nullopt;
+    return facts;
+}
+
+SheetCell cellOf(const FreeXL_CellValue& v) {
+    using K = SheetCell::Kind;
+    switch (v.type) {
+    case FREEXL_CELL_INT:
+        return {K::Number, QString::number(v.value.int_value)};
+    case FREEXL_CELL_DOUBLE:
+        if (!std::isfinite(v.value.double_value))
+            return {K::Error, {}};
+        return {K::Number, numberText(v.value.double_value)};
+    case FREEXL_CELL_TEXT:
+    case FREEXL_CELL_SST_TEXT:
+        return {K::Text, QString::fromUtf8(v.value.text_value)};
+    case FREEXL_CELL_DATE:
+    case FREEXL_CELL_DATETIME:
+    case FREEXL_CELL_TIME:
+        return {K::Other, QString::fromUtf8(v.value.text_value)};
+    default:
+        return {K::Empty, {}};
+    }
+}
+
+struct FreeXlHandle {
+    const void* h = nullptr;
+    ~FreeXlHandle() {
+        if (h)
+            freexl_close(h);
+    }
+};
+
+// The cells, read by FreeXL.
+ReadOutcome readCells(const QString& path, const StreamFacts& facts, int maxRows, int cols) {
+    ReadOutcome out;
+    FreeXlHandle x;
+    if (freexl_open(QFile::encodeName(path).constData(), &x.h) != FREEXL_OK) {
+        out.error = kNotAWorkbook;
+        return out;
+    }
+    unsigned short index = 0;
+    for (unsigned short i = 0; i < 256; ++i) {
+        const char* name = nullptr;
+        if (freexl_get_worksheet_name(x.h, i, &name) != FREEXL_OK)
+            break;
+        if (name && QString::fromUtf8(name) == facts.firstSheetName) {
+            index = i;
+            break;
+        }
+    }
+    unsigned int rows = 0;
+    unsigned short columns = 0;
+    const char* name = nullptr;
+    if (freexl_select_active_worksheet(x.h, index) != FREEXL_OK ||
+        freexl_worksheet_dimensions(x.h, &rows, &columns) != FREEXL_OK ||
+        freexl_get_worksheet_name(x.h, index, &name) != FREEXL_OK) {
+        out.error = kNotAWorkbook;
+        return out;
+    }
+
+    ReadSheet sheet;
+    sheet.name = name ? QString::fromUtf8(name) : QString();
+    const int n = int(std::min<qint64>(maxRows, rows));
+    sheet.rows.resize(n);
+    for (int r = 0; r < n; ++r) {
+        QVector<SheetCell>& row = sheet.rows[r];
+        row.resize(cols);
+        for (int c = 0; c < cols && c < int(columns); ++c) {
+            if (const auto known = facts.cells.constFind({r, c}); known != facts.cells.cend()) {
+                row[c] = *known;
+                continue;
+            }
+            FreeXL_CellValue v;
+            if (freexl_get_cell_value(x.h, unsigned(r), static_cast<unsigned short>(c), &v) !=
+                FREEXL_OK) {
+                out.error = kNotAWorkbook;
+                return out;
+            }
+            row[c] = cellOf(v);
+        }
+    }
+    out.sheet = std::move(sheet);
+    return out;
+}
+
+QByteArray serialize(const ReadOutcome& o) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << bool(o.sheet) << o.error;
+    if (o.sheet) {
+        out << o.sheet->name << qint32(o.sheet->rows.size());
+        for (const auto& row : o.sheet->rows) {
+            out << qint32(row.size());
+            for (const SheetCell& c : row)
+                out << qint32(c.kind) << c.text;
+        }
+    }
+    return bytes;
+}
+
+std::optional<ReadOutcome> deserialize(const QByteArray& bytes) {
+    QDataStream in(bytes);
+    ReadOutcome o;
+    bool hasSheet = false;
+    in >> hasSheet >> o.error;
+    if (hasSheet) {
+        ReadSheet sheet;
+        qint32 rows = 0;
+        in >> sheet.name >> rows;
+        for (qint32 r = 0; r < rows && in.status() == QDataStream::Ok; ++r) {
+            qint32 cols = 0;
+            in >> cols;
+            QVector<SheetCell> row;
+            for (qint32 c = 0; c < cols && in.status() == QDataStream::Ok; ++c) {
+                qint32 kind = 0;
+                SheetCell cell;
+                in >> kind >> cell.text;
+                cell.kind = SheetCell::Kind(kind);
+                row.append(cell);
+            }
+            sheet.rows.append(row);
+        }
+        o.sheet = std::move(sheet);
+    }
+    if (in.status() != QDataStream::Ok)
+        return std::nullopt;
+    return o;
+}
+
+#ifdef Q_OS_UNIX
+// FreeXL trusts the lengths inside a workbook; a damaged file can make it read past its
+// buffers. So it reads in a child process of its own: whatever happens there, the program and
+// its tables stay whole, and a child that dies or hangs means a file it cannot read.
+ReadOutcome readCellsApart(const QString& path, const StreamFacts& facts, int maxRows, int cols) {
+    ReadOutcome failed;
+    failed.error = kNotAWorkbook;
+    int fds[2];
+    if (pipe(fds) != 0)
+        return readCells(path, facts, maxRows, cols);
+    const pid_t pid = fork();
+    if (pid < 0) {
+        close(fds[0]);
+        close(fds[1]);
+        return readCells(path, facts, maxRows, cols);
+    }
+    if (pid == 0) {
+        close(fds[0]);
+        const QByteArray bytes = serialize(readCells(path, facts, maxRows, cols));
+        qsizetype done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = write(fds[1], bytes.constData() + done, size_t(bytes.size() - done));
+            if (n <= 0)
+                _exit(1);
+            done += n;
+        }
+        _exit(0);
+    }
+    close(fds[1]);
+    QByteArray bytes;
+    constexpr int kPatienceMs = 20000;
+    QElapsedTimer waited;
+    waited.start();
+    bool hung = false;
+    for (;;) {
+        pollfd p{fds[0], POLLIN, 0};
+        const int left = int(kPatienceMs - waited.elapsed());
+        if (left <= 0) {
+            hung = true;
+            break;
+        }
+        const int ready = poll(&p, 1, left);
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0) {
+            hung = ready == 0;
+            break;
+        }
+        char buf[65536];
+        const ssize_t n = read(fds[0], buf, sizeof buf);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        bytes.append(buf, qsizetype(n));
+    }
+    close(fds[0]);
+    if (hung)
+        kill(pid, SIGKILL);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (hung || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return failed;
+    std::optional<ReadOutcome> out = deserialize(bytes);
+    return out ? *out : failed;
+}
+#endif
+
+} // namespace
+
+ReadOutcome readWorkbook(const QString& path, int maxRows, int cols) {
+    ReadOutcome out;
+    if (!QFile::exists(path)) {
+        out.error = QStringLiteral("cannot open ") + path;
+        return out;
+    }
+    const std::optional<QByteArray> stream = workbookStream(path);
+    const std::optional<StreamFacts> facts = stream ? examine(*stream) : std::nullopt;
+    if (!facts) {
+        out.error = kNotAWorkbook;
+        return out;
+    }
+#ifdef Q_OS_UNIX
+    return readCellsApart(path, *facts, maxRows, cols);
+#else
+    return readCells(path, *facts, maxRows, cols);
+#endif
+}
+
+} // namespace tarn

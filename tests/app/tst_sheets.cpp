@@ -1,0 +1,180 @@
+// The four workbook entries of the PLU and INGRED menus on the real main window.
+
+#include "FileChooser.h"
+#include "MainWindow.h"
+#include "SheetActions.h"
+#include "Workbook.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tarn;
+
+class TestSheets : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void cancelledOpenDialogsLeaveOnlyTheFirstStatus();
+    void cancelledSaveDialogsLeaveOnlyTheFirstStatus();
+    void pluSavedAndOpenedThroughTheMenus();
+    void ingredientSavedAndOpenedThroughTheMenus();
+    void unreadableWorkbookReportsAndKeepsTheTable();
+
+private:
+    void trigger(const char* name) {
+        auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
+        QVERIFY2(action, name);
+        action->trigger();
+    }
+    QString panel() const { return window->findChild<QLabel*>(QStringLiteral("Panel1"))->text(); }
+    QString source() const {
+        return window->findChild<QLineEdit*>(QStringLiteral("txtFilePath"))->text();
+    }
+
+    MainWindow* window = nullptr;
+    ScriptedFileChooser* chooser = nullptr;
+    QStringList statuses;
+    QTemporaryDir dir;
+};
+
+void TestSheets::init() {
+    window = new MainWindow;
+    auto scripted = std::make_unique<ScriptedFileChooser>();
+    chooser = scripted.get();
+    window->setFileChooser(std::move(scripted));
+    auto* actions = window->findChild<SheetActions*>(QStringLiteral("sheetActions"));
+    QVERIFY(actions);
+    actions->setClock([] { return QDate(2026, 12, 6); });
+    statuses.clear();
+    connect(&window->workspace(), &Workspace::statusChanged, this,
+            [this](const QString& s) { statuses.append(s); });
+}
+
+void TestSheets::cleanup() {
+    delete window;
+    window = nullptr;
+}
+
+void TestSheets::cancelledOpenDialogsLeaveOnlyTheFirstStatus() {
+    const QStringList before = {window->workspace().plu.grid.text(0, 2), source()};
+    chooser->answer(std::nullopt);
+    trigger("mnuLxls");
+    QCOMPARE(statuses, QStringList{"Excel File Ingred Data  "});
+    chooser->answer(std::nullopt);
+    trigger("mnuLxls1");
+    QCOMPARE(statuses, QStringList({"Excel File Ingred Data  ", "Excel File INGRED Data  "}));
+    QCOMPARE(panel(), QStringLiteral("Excel File INGRED Data  "));
+    QCOMPARE(chooser->filtersAsked,
+             QStringList(2, QStringLiteral("Excel File (*.XLS) |*.XLS|ALL File (*.*) |*.*")));
+    QCOMPARE(QStringList({window->workspace().plu.grid.text(0, 2), source()}), before);
+    QCOMPARE(source(), QStringLiteral("?"));
+}
+
+void TestSheets::cancelledSaveDialogsLeaveOnlyTheFirstStatus() {
+    chooser->answer(std::nullopt);
+    trigger("mnuXls");
+    chooser->answer(std::nullopt);
+    trigger("mnuLxls2");
+    QCOMPARE(statuses, QStringList({" Input File Name ", " Input File Name "}));
+    QCOMPARE(chooser->filtersAsked,
+             QStringList(2, QStringLiteral(" EXCEL file(*.xls) |*.XLS|ALL File (*.*) |*.*")));
+    QVERIFY(QDir(dir.path()).isEmpty());
+}
+
+void TestSheets::pluSavedAndOpenedThroughTheMenus() {
+    TextGrid& grid = window->workspace().plu.grid;
+    const QStringList first = {"11", "Bread", "", "350", "", "", "", "", ""};
+    for (int c = 0; c < 9; ++c)
+        grid.setText(1, c + 1, first[c]);
+    grid.setText(2, 1, QStringLiteral("12"));
+    grid.setText(2, 2, QStringLiteral("Rolls"));
+    const QString path = dir.filePath(QStringLiteral("plu.xls"));
+
+    chooser->answer(path);
+    trigger("mnuXls");
+    QCOMPARE(statuses,
+             QStringList({" Input File Name ", " Excel File Save ", " Data Changing ....  11",
+                          " Data Changing ....  12", " Save End"}));
+    QCOMPARE(panel(), QStringLiteral(" Save End"));
+    const ReadOutcome saved = readWorkbook(path, 10, 9);
+    QVERIFY(saved.sheet);
+    QCOMPARE(saved.sheet->name, QStringLiteral("PLU 06.12.26"));
+
+    trigger("mnuFileNew");
+    statuses.clear();
+    chooser->answer(path);
+    trigger("mnuLxls");
+    QCOMPARE(
+        statuses,
+        QStringList({"Excel File Ingred Data  ", " Open Excel File ", " Initializing ",
+                     " Data Format Changing ....  PLU No      ",
+                     " Data Format Changing ....  11      ", " Data Format Changing ....  12      ",
+                     " Data Format Changing ....        ", "PLU Number is 2", " Data is End "}));
+    QCOMPARE(panel(), QStringLiteral(" Data is End "));
+    QCOMPARE(source(), path);
+    QCOMPARE(grid.rows(), 4);
+    QCOMPARE(grid.text(0, 0), QStringLiteral("NO"));
+    QCOMPARE(grid.text(0, 2), QStringLiteral("           Item Name1           "));
+    QCOMPARE(grid.text(1, 4), QStringLiteral("350"));
+    QCOMPARE(grid.text(1, 5), QStringLiteral("0"));
+    QCOMPARE(window->workspace().plu.count, qint16(2));
+    QCOMPARE(window->workspace().plu.records[2].name1, QStringLiteral("Rolls"));
+}
+
+void TestSheets::ingredientSavedAndOpenedThroughTheMenus() {
+    TextGrid& grid = window->workspace().ingred.grid;
+    grid.setText(1, 1, QStringLiteral("5"));
+    grid.setText(1, 2, QStringLiteral("milk"));
+    const QString path = dir.filePath(QStringLiteral("ingred.xls"));
+    chooser->answer(path);
+    trigger("mnuLxls2");
+    QCOMPARE(statuses, QStringList({" Input File Name ", " Excel File Save ",
+                                    " Data Changing ....  5", " Save End"}));
+    const ReadOutcome saved = readWorkbook(path, 10, 9);
+    QVERIFY(saved.sheet);
+    QCOMPARE(saved.sheet->name, QStringLiteral("INGRED 06.12.26"));
+
+    trigger("mnuFileNew1");
+    statuses.clear();
+    chooser->answer(path);
+    trigger("mnuLxls1");
+    QCOMPARE(
+        statuses,
+        QStringList({"Excel File INGRED Data  ", " Open Excel File ", " Initializing ",
+                     "  Data Format Changing....  Message No      ",
+                     "  Data Format Changing....  5      ", "  Data Format Changing....        ",
+                     "Ingredient Number is 1", " Data is End "}));
+    QCOMPARE(grid.rows(), 3);
+    QCOMPARE(grid.text(1, 3), QStringLiteral(" "));
+    QCOMPARE(window->workspace().ingred.count, qint16(1));
+    QCOMPARE(window->workspace().ingred.records[1].lines[0], QStringLiteral("milk"));
+    QCOMPARE(source(), path);
+}
+
+void TestSheets::unreadableWorkbookReportsAndKeepsTheTable() {
+    const QString path = dir.filePath(QStringLiteral("bad.xls"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("not a workbook");
+    f.close();
+    window->workspace().plu.grid.setText(1, 1, QStringLiteral("77"));
+    chooser->answer(path);
+    trigger("mnuLxls");
+    QCOMPARE(panel(), QStringLiteral("ERROR! bad.xls: not a workbook it can read"));
+    QCOMPARE(source(), QStringLiteral("?"));
+    QCOMPARE(window->workspace().plu.grid.rows(), 201);
+    QCOMPARE(window->workspace().plu.grid.text(1, 1), QStringLiteral("77"));
+
+    chooser->answer(dir.filePath(QStringLiteral("no/such/folder/out.xls")));
+    trigger("mnuXls");
+    QVERIFY2(panel().startsWith(QStringLiteral("ERROR! cannot save out.xls: ")),
+             qPrintable(panel()));
+}
+
+QTEST_MAIN(TestSheets)
+#include "tst_sheets.moc"
