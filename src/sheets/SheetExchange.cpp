@@ -175,8 +175,6 @@ template <class R> bool importWorkbook(Workspace& ws, const QString& path) {
     TextGrid& grid = table.grid;
     grid.setCols(kGridCols);
     grid.setRows(gridRows);
-    // The grid keeps at least one row below its captions: with no rows read it stays, blank.
-    gridRows = grid.rows();
     for (int i = 0; i < gridRows; ++i) {
         const bool numbered = i >= 1 && i <= kMaxRecords;
         grid.setText(i, 0, numbered ? QString::number(i) : QString());

@@ -45,7 +45,7 @@ void TextGrid::resize(int rows, int cols) {
 }
 
 void TextGrid::setRows(int n) {
-    n = std::max(n, 2);
+    n = std::max(n, 1); // a grid of its caption row alone is allowed
     if (n == rows_)
         return;
     if (row_ >= n)
@@ -55,7 +55,7 @@ void TextGrid::setRows(int n) {
 }
 
 void TextGrid::setCols(int n) {
-    n = std::max(n, 2);
+    n = std::max(n, 1);
     if (n == cols_)
         return;
     if (col_ >= n)

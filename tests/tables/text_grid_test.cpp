@@ -97,3 +97,20 @@ TEST(TextGrid, RowHeightsAreKeptPerRowInTwips) {
     EXPECT_EQ(g.rowHeight(2), 300);
     EXPECT_EQ(g.rowHeight(3), TextGrid::kStandardHeight);
 }
+
+TEST(TextGrid, ShrinksToItsCaptionRowAloneAndGrowsBackEmpty) {
+    TextGrid g;
+    g.setRows(5);
+    g.setCols(3);
+    g.setText(0, 1, QStringLiteral("caption"));
+    g.setText(2, 1, QStringLiteral("old"));
+    g.setCurrent(3, 2);
+    g.setRows(1);
+    EXPECT_EQ(g.rows(), 1);
+    EXPECT_EQ(g.row(), 0);
+    EXPECT_EQ(g.text(0, 1), QStringLiteral("caption"));
+    g.setRows(0); // never fewer than the caption row
+    EXPECT_EQ(g.rows(), 1);
+    g.setRows(4);
+    EXPECT_EQ(g.text(2, 1), QString());
+}
