@@ -84,8 +84,9 @@ ExchangeDescription ingredUpload() {
     d.counterReset = ExchangeDescription::CounterReset::AfterEachRecord;
     d.numberErrorText = QStringLiteral("Upload command error");
     d.numberRecovery = {Order::ResetThenPause, 5};
-    // The reply takes about 0.42 s at 9600 baud; it is waited for like the PLU reply rather
-    // than read at once, which would take a record that is still coming in.
+    // The reply takes about 0.42 s at 9600 baud; it is waited for, with the go-ahead byte in
+    // front of it, like the PLU reply, rather than read at once, which would take a record
+    // that is still coming in.
     d.replyTimeoutText = QStringLiteral("ERROR! Receive INGRED time out");
     d.restartLimitText = restartsText("INGRED#");
     return d;
@@ -217,6 +218,26 @@ Handshake::Result Handshake::download(int index, quint16 number, const QByteArra
     }
 }
 
+// The record step of an upload. The ingredient upload's go-ahead byte and the reply behind it
+// are waited for together, however the line splits them into pieces, and told apart after.
+Handshake::Reply Handshake::receiveReply() {
+    if (d_.numberStep != ExchangeDescription::NumberStep::GoAhead) {
+        if (auto bytes = link_.receive(d_.recordBytes, d_.replyLimitSeconds))
+            return {bytes, {}, {}};
+        return {std::nullopt, d_.replyTimeoutText, d_.replyRecovery};
+    }
+    if (auto bytes = link_.receive(1 + d_.recordBytes, d_.replyLimitSeconds)) {
+        if (quint8(bytes->front()) == kGoAhead)
+            return {bytes->mid(1), {}, {}};
+        return {std::nullopt, d_.numberErrorText, d_.numberRecovery};
+    }
+    // Whatever came is thrown away by the reset that follows; it only names the failure.
+    const QByteArray partial = link_.port().readAll();
+    if (partial.isEmpty() || quint8(partial.front()) != kGoAhead)
+        return {std::nullopt, d_.numberErrorText, d_.numberRecovery};
+    return {std::nullopt, d_.replyTimeoutText, d_.replyRecovery};
+}
+
 Handshake::Result Handshake::upload(int index, quint16 number,
                                     const std::function<Verdict(const QByteArray&)>& inspect,
                                     const std::function<void(const QByteArray&)>& onDone) {
@@ -232,35 +253,24 @@ Handshake::Result Handshake::upload(int index, quint16 number,
             continue;
         }
         link_.txInt(number);
-        if (d_.numberStep == ExchangeDescription::NumberStep::GoAhead) {
-            const quint8 goAhead = link_.rxByte();
-            if (link_.stopped())
-                return stopped();
-            if (goAhead != kGoAhead) {
-                if (auto end = countedFailure(d_.numberErrorText, d_.numberRecovery))
-                    return *end;
-                restarts = 0;
-                continue;
-            }
-        }
-        const auto reply = link_.receive(d_.recordBytes, d_.replyLimitSeconds);
+        const auto reply = receiveReply();
         if (link_.stopped())
             return stopped();
-        if (!reply) {
-            if (auto end = countedFailure(d_.replyTimeoutText, d_.replyRecovery))
+        if (!reply.bytes) {
+            if (auto end = countedFailure(reply.failure, reply.recovery))
                 return *end;
             restarts = 0;
             continue;
         }
-        switch (inspect ? inspect(*reply) : Verdict::Accept) {
+        switch (inspect ? inspect(*reply.bytes) : Verdict::Accept) {
         case Verdict::EndOfData:
-            return {Outcome::EndOfData, *reply, {}};
+            return {Outcome::EndOfData, *reply.bytes, {}};
         case Verdict::Refuse:
-            return {Outcome::Refused, *reply, {}};
+            return {Outcome::Refused, *reply.bytes, {}};
         case Verdict::Accept:
             break;
         }
-        if (quint8(reply->back()) != kClosingByte) {
+        if (quint8(reply.bytes->back()) != kClosingByte) {
             sink_.status(d_.closingErrorText);
             if (auto end = uncountedRestart(index, restarts))
                 return *end;
@@ -268,10 +278,10 @@ Handshake::Result Handshake::upload(int index, quint16 number,
         }
         if (auto end = finish([&] {
                 if (onDone)
-                    onDone(*reply);
+                    onDone(*reply.bytes);
             }))
             return *end;
-        return {Outcome::Done, *reply, {}};
+        return {Outcome::Done, *reply.bytes, {}};
     }
 }
 

@@ -57,10 +57,12 @@ struct ExchangeDescription {
     QString commandErrorText;
     Recovery commandRecovery;
     // Downloads: the echo differs (not counted, zero filler, restart at once).
-    // Ingredient upload: the go-ahead is not 0x00 (counted, numberRecovery).
+    // Ingredient upload: the go-ahead is missing or not 0x00 (counted, numberRecovery).
     QString numberErrorText;
     Recovery numberRecovery;
-    QString replyTimeoutText; // uploads: the whole reply was not waiting in time
+    // Uploads: the whole reply (behind the go-ahead byte, for the ingredient upload) was not
+    // waiting, to the exact count, within replyLimitSeconds + 1 seconds.
+    QString replyTimeoutText;
     Recovery replyRecovery;
     // Downloads: the closing byte is not 0x10 (counted, closingRecovery).
     // Uploads: the reply's last byte is not 0x10 (not counted, restart at once).
@@ -126,6 +128,12 @@ private:
     std::optional<Result> recover(const Recovery& recovery);
     std::optional<Result> finish(const std::function<void()>& onDone);
     bool syncAndCommand(int index, std::optional<Result>& failure);
+    struct Reply {
+        std::optional<QByteArray> bytes;
+        QString failure;
+        Recovery recovery;
+    };
+    Reply receiveReply();
     Result stopped() const { return {Outcome::Stopped, {}, {}}; }
 
     ScaleLink& link_;

@@ -291,6 +291,29 @@ TEST_F(HandshakeTest, aWrongGoAheadIsAnUploadCommandError) {
     EXPECT_DOUBLE_EQ(syncs[1] - closeTimes()[0], 5.0);
 }
 
+TEST_F(HandshakeTest, anIngredientReplyIsTakenWholeHoweverTheLineSplitsIt) {
+    scale->ingreds[3] = QByteArray(400, 'r');
+    Handshake h(*link, status, exchanges::ingredUpload());
+    for (Clock::Time pace : {Clock::Time::zero(), Clock::Time(1042), Clock::Time(5000)}) {
+        scale->byteTime = pace;
+        QByteArray got;
+        const auto result = h.upload(3, 3, nullptr, [&](const QByteArray& r) { got = r; });
+        ASSERT_EQ(result.outcome, Outcome::Done);
+        ASSERT_EQ(got.size(), 403);
+        EXPECT_EQ(got.left(2), hex("0003"));
+        EXPECT_EQ(got.back(), '\x10');
+    }
+    EXPECT_TRUE(status.texts.empty());
+}
+
+TEST_F(HandshakeTest, aMissingIngredientReplyIsCountedAsATimeOut) {
+    scale->ingreds[3] = QByteArray(400, 'r');
+    scale->inject({FakeScale::Step::Reply, FakeScale::Action::Silent});
+    Handshake h(*link, status, exchanges::ingredUpload());
+    EXPECT_EQ(h.upload(3, 3, nullptr, nullptr).outcome, Outcome::Done);
+    EXPECT_EQ(status.texts, texts({"ERROR! Receive INGRED time out", "Retry #1"}));
+}
+
 TEST_F(HandshakeTest, theEndOfTheScalesDataEndsWithoutResetOrRetry) {
     Handshake h(*link, status, exchanges::pluUpload());
     const auto result = uploadPlu(h, 9);
