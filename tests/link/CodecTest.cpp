@@ -7,8 +7,12 @@ using namespace tarn;
 
 namespace {
 
-QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
-QByteArray spaces(int n) { return QByteArray(n, ' '); }
+QByteArray hex(const char* text) {
+    return QByteArray::fromHex(text);
+}
+QByteArray spaces(int n) {
+    return QByteArray(n, ' ');
+}
 
 PluRecord plu() {
     PluRecord r;
@@ -28,10 +32,12 @@ PluRecord plu() {
 
 TEST(PluNameOnWire, centresShortNamesWithTheOddSpaceOnTheRight) {
     EXPECT_EQ(pluNameOnWire(QString()), QString(28, QLatin1Char(' ')));
-    EXPECT_EQ(pluNameOnWire(QStringLiteral("abc")),
-              QString(12, QLatin1Char(' ')) + QStringLiteral("abc") + QString(13, QLatin1Char(' ')));
-    EXPECT_EQ(pluNameOnWire(QStringLiteral("abcd")),
-              QString(12, QLatin1Char(' ')) + QStringLiteral("abcd") + QString(12, QLatin1Char(' ')));
+    EXPECT_EQ(pluNameOnWire(QStringLiteral("abc")), QString(12, QLatin1Char(' ')) +
+                                                        QStringLiteral("abc") +
+                                                        QString(13, QLatin1Char(' ')));
+    EXPECT_EQ(pluNameOnWire(QStringLiteral("abcd")), QString(12, QLatin1Char(' ')) +
+                                                         QStringLiteral("abcd") +
+                                                         QString(12, QLatin1Char(' ')));
     EXPECT_EQ(pluNameOnWire(QStringLiteral("a")),
               QString(13, QLatin1Char(' ')) + QStringLiteral("a") + QString(14, QLatin1Char(' ')));
 }
@@ -57,7 +63,11 @@ TEST(EncodePluRecord, laysOutTheFieldsInWireOrder) {
     EXPECT_EQ(e.bytes.mid(0, 4), hex("00000102"));
     EXPECT_EQ(e.bytes.mid(4, 28), spaces(12) + "ABC" + spaces(13));
     EXPECT_EQ(e.bytes.mid(32, 28), spaces(12) + "ABCD" + spaces(12));
-    EXPECT_EQ(e.bytes.mid(60, 12), hex("000005DC" "0003" "012C" "000C" "00C8"));
+    EXPECT_EQ(e.bytes.mid(60, 12), hex("000005DC"
+                                       "0003"
+                                       "012C"
+                                       "000C"
+                                       "00C8"));
 }
 
 TEST(EncodePluRecord, anEmptyRecordIsZerosAroundSpaces) {
@@ -143,8 +153,14 @@ TEST(EncodeIngredRecord, refusesANegativeNumberOrAnUnencodableLine) {
 }
 
 TEST(DecodePluReply, readsEveryFieldAndKeepsTheSpaces) {
-    const QByteArray reply = hex("0007" "0009") + hex("00000102") + spaces(12) + "ABC" +
-                             spaces(13) + spaces(28) + hex("000005DC" "0003" "012C" "000C" "00C8") +
+    const QByteArray reply = hex("0007"
+                                 "0009") +
+                             hex("00000102") + spaces(12) + "ABC" + spaces(13) + spaces(28) +
+                             hex("000005DC"
+                                 "0003"
+                                 "012C"
+                                 "000C"
+                                 "00C8") +
                              hex("10");
     ASSERT_EQ(reply.size(), 77);
     const PluReply r = decodePluReply(reply);
@@ -164,8 +180,15 @@ TEST(DecodePluReply, readsEveryFieldAndKeepsTheSpaces) {
 }
 
 TEST(DecodePluReply, reportsValuesThatDoNotFitInsteadOfWrappingThem) {
-    QByteArray reply = hex("0001" "8000") + hex("80000000") + spaces(56) +
-                       hex("FFFFFFFF" "0001" "FFFF" "7FFF" "0000") + hex("11");
+    QByteArray reply = hex("0001"
+                           "8000") +
+                       hex("80000000") + spaces(56) +
+                       hex("FFFFFFFF"
+                           "0001"
+                           "FFFF"
+                           "7FFF"
+                           "0000") +
+                       hex("11");
     const PluReply r = decodePluReply(reply);
     EXPECT_FALSE(r.closed);
     EXPECT_EQ(r.record.pluNo, 0);

@@ -9,7 +9,9 @@ using Outcome = Handshake::Outcome;
 
 namespace {
 
-QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
+QByteArray hex(const char* text) {
+    return QByteArray::fromHex(text);
+}
 
 // The status line as the operator would see it, with the virtual time of each text.
 class StatusLog : public StatusSink {
@@ -90,7 +92,10 @@ TEST_F(HandshakeTest, aPluRecordGoesThroughAndThePortIsResetAfterIt) {
     });
     EXPECT_EQ(result.outcome, Outcome::Done);
     EXPECT_TRUE(doneBeforeReset);
-    EXPECT_EQ(scale->fromPc(), hex("A5" "02" "0007") + record);
+    EXPECT_EQ(scale->fromPc(), hex("A5"
+                                   "02"
+                                   "0007") +
+                                   record);
     ASSERT_EQ(scale->received.size(), 1u);
     EXPECT_EQ(scale->received[0].first, 7);
     EXPECT_EQ(scale->received[0].second, record);
@@ -177,8 +182,14 @@ TEST_F(HandshakeTest, aWrongEchoSendsAZeroRecordAndRestartsAtOnceUncounted) {
     const auto result = h.download(2, 7, record, nullptr);
     EXPECT_EQ(result.outcome, Outcome::Done);
     EXPECT_EQ(status.texts, texts({"PLU # is not same"}));
-    EXPECT_EQ(scale->fromPc(), hex("A5" "02" "0007") + QByteArray(72, '\0') +
-                                   hex("A5" "02" "0007") + record);
+    EXPECT_EQ(scale->fromPc(), hex("A5"
+                                   "02"
+                                   "0007") +
+                                   QByteArray(72, '\0') +
+                                   hex("A5"
+                                       "02"
+                                       "0007") +
+                                   record);
     EXPECT_EQ(closeTimes().size(), 1u); // only the reset after the record
     ASSERT_EQ(scale->received.size(), 1u);
     EXPECT_EQ(scale->received[0].second, record);
@@ -193,8 +204,14 @@ TEST_F(HandshakeTest, anIngredientDownloadFillsWith400Zeros) {
     const QByteArray record = encodeIngredRecord(r).bytes;
     EXPECT_EQ(h.download(5, 12, record, nullptr).outcome, Outcome::Done);
     EXPECT_EQ(status.texts, texts({"Message # is not same"}));
-    EXPECT_EQ(scale->fromPc(), hex("A5" "00" "000C") + QByteArray(400, '\0') +
-                                   hex("A5" "00" "000C") + record);
+    EXPECT_EQ(scale->fromPc(), hex("A5"
+                                   "00"
+                                   "000C") +
+                                   QByteArray(400, '\0') +
+                                   hex("A5"
+                                       "00"
+                                       "000C") +
+                                   record);
 }
 
 TEST_F(HandshakeTest, endlessWrongEchoesEndAfterTenRestarts) {
@@ -384,7 +401,8 @@ TEST_F(DisplayTest, readsTheThreeValues) {
     EXPECT_TRUE(a.synced);
     ASSERT_TRUE(a.reading);
     EXPECT_EQ(*a.reading, (DisplayReading{1234, 1000, 2000}));
-    EXPECT_EQ(scale->fromPc(), hex("A5" "06"));
+    EXPECT_EQ(scale->fromPc(), hex("A5"
+                                   "06"));
     EXPECT_TRUE(scale->times(Kind::Closed).empty());
 }
 

@@ -5,7 +5,9 @@ using namespace tarn::testing;
 
 namespace {
 
-QByteArray hex(const char* text) { return QByteArray::fromHex(text); }
+QByteArray hex(const char* text) {
+    return QByteArray::fromHex(text);
+}
 
 class Wire : public LinkFixture {
 protected:
@@ -30,7 +32,10 @@ TEST_F(Wire, sendsNumbersHighByteFirstInOneWrite) {
     link->txInt(300);
     link->txByte(0xA5);
     link->txBytes(hex("0102"));
-    EXPECT_EQ(scale->fromPc(), hex("00C8" "012C" "A5" "0102"));
+    EXPECT_EQ(scale->fromPc(), hex("00C8"
+                                   "012C"
+                                   "A5"
+                                   "0102"));
     const auto writes = scale->times(FakeScale::LogEntry::Kind::FromPc);
     EXPECT_EQ(writes.size(), 4u);
 }
@@ -45,7 +50,9 @@ TEST_F(Wire, receivesNumbersHighByteFirst) {
 }
 
 TEST_F(Wire, readsTheDisplayRecord) {
-    scale->send(hex("000004D2" "000003E8" "0012D687"));
+    scale->send(hex("000004D2"
+                    "000003E8"
+                    "0012D687"));
     const auto reading = link->rxFip();
     ASSERT_TRUE(reading);
     EXPECT_EQ(reading->weight, 1234u);
@@ -85,7 +92,9 @@ TEST_F(Wire, moreBytesThanExpectedTimeOutAndStayWaiting) {
 }
 
 TEST_F(Wire, elevenBytesOfTheDisplayRecordLeaveNothingTaken) {
-    scale->send(hex("000004D2" "000003E8" "0012D6"));
+    scale->send(hex("000004D2"
+                    "000003E8"
+                    "0012D6"));
     const Clock::Time start = clock->now();
     EXPECT_FALSE(link->rxFip());
     EXPECT_DOUBLE_EQ(since(start), 6.0);

@@ -13,7 +13,9 @@ QByteArray be16(quint16 v) {
     b[1] = char(v & 0xFF);
     return b;
 }
-QByteArray be32(quint32 v) { return be16(quint16(v >> 16)) + be16(quint16(v & 0xFFFF)); }
+QByteArray be32(quint32 v) {
+    return be16(quint16(v >> 16)) + be16(quint16(v & 0xFFFF));
+}
 } // namespace
 
 FakeScale::FakeScale(VirtualClock& clock) : clock_(clock) {}
@@ -125,7 +127,8 @@ void FakeScale::feed(quint8 byte) {
     case State::Idle:
         if (byte == 0xA5) {
             // A scale that does not hear the sync byte stays where it is.
-            if (const Fault* f = faultFor(Step::Sync, -1, false); f && f->action == Action::Silent) {
+            if (const Fault* f = faultFor(Step::Sync, -1, false);
+                f && f->action == Action::Silent) {
                 faultFor(Step::Sync, -1);
                 return;
             }
@@ -146,8 +149,7 @@ void FakeScale::feed(quint8 byte) {
             return;
         case 0x06:
             answer(Step::Reply,
-                   be32(display.weight) + be32(display.unitPrice) + be32(display.totalPrice),
-                   -1);
+                   be32(display.weight) + be32(display.unitPrice) + be32(display.totalPrice), -1);
             break;
         default:
             break;
@@ -171,8 +173,9 @@ void FakeScale::feed(quint8 byte) {
             const auto it = plus.find(number_);
             if (it == plus.end()) {
                 // Not held: another echo, and a record of zeros.
-                answer(Step::Reply, be16(quint16(number_ + 1)) + be16(0) +
-                                        QByteArray(kPluRecordBytes, '\0') + char(0x10),
+                answer(Step::Reply,
+                       be16(quint16(number_ + 1)) + be16(0) + QByteArray(kPluRecordBytes, '\0') +
+                           char(0x10),
                        number_);
             } else {
                 answer(Step::Reply, be16(number_) + be16(number_) + it->second + char(0x10),

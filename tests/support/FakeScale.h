@@ -31,8 +31,8 @@ public:
     struct Fault {
         Step step;
         Action action;
-        int times = 1;     // attempts it spoils; -1 for every attempt
-        int number = -1;   // only for this record number (Number, Reply, Closing steps)
+        int times = 1;   // attempts it spoils; -1 for every attempt
+        int number = -1; // only for this record number (Number, Reply, Closing steps)
         Clock::Time delay{};
     };
     struct LogEntry {
