@@ -2,9 +2,11 @@
 
 #include "AboutDialog.h"
 #include "GridView.h"
+#include "PortActions.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFormLayout>
@@ -61,9 +63,9 @@ QGroupBox* selectionFrame(const char* title, bool captionsOnButtons,
     int r = 0;
     for (const OptionRow& row : rows) {
         if (captionsOnButtons) {
-            grid->addWidget(named(new QRadioButton(QString::fromLatin1(row.label), frame),
-                                  row.option),
-                            r, 0, 1, 2);
+            grid->addWidget(
+                named(new QRadioButton(QString::fromLatin1(row.label), frame), row.option), r, 0, 1,
+                2);
         } else {
             grid->addWidget(named(new QRadioButton(frame), row.option), r, 0);
             grid->addWidget(new QLabel(QString::fromLatin1(row.label), frame), r, 1);
@@ -94,7 +96,8 @@ MainWindow::MainWindow(QWidget* parent)
     tabs_ = named(new QTabWidget(central), "SSTab");
     tabs_->addTab(buildPortTab(), QStringLiteral("Port"));
     tabs_->addTab(buildDisplayTab(), QStringLiteral("Display"));
-    tabs_->addTab(buildGridTab(workspace_.plu.grid, "grdPLU", "txtEditGrid"), QStringLiteral("PLU"));
+    tabs_->addTab(buildGridTab(workspace_.plu.grid, "grdPLU", "txtEditGrid"),
+                  QStringLiteral("PLU"));
     tabs_->addTab(buildDownloadTab(), QStringLiteral("Download"));
     tabs_->addTab(buildUploadTab(), QStringLiteral("Upload"));
     tabs_->addTab(buildGridTab(workspace_.ingred.grid, "grdINGRED", "txtEditGrid1"),
@@ -115,6 +118,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&workspace_, &Workspace::filePathChanged, filePath_, &QLineEdit::setText);
 
     formLoad();
+    portActions_ = new PortActions(*this, workspace_);
     resize(980, 640);
 }
 
@@ -124,7 +128,13 @@ void MainWindow::setFileChooser(std::unique_ptr<FileChooser> chooser) {
     chooser_ = std::move(chooser);
 }
 
-void MainWindow::showStatus(const QString& text) { panel1_->setText(text); }
+void MainWindow::showStatus(const QString& text) {
+    panel1_->setText(text);
+}
+
+ScaleLink& MainWindow::link() {
+    return portActions_->link();
+}
 
 void MainWindow::buildMenus() {
     QMenu* plu = named(menuBar()->addMenu(QStringLiteral("PLU")), "mnuFile");
@@ -172,6 +182,13 @@ QWidget* MainWindow::buildPortTab() {
     auto* options = new QVBoxLayout(frame);
     options->addWidget(named(new QRadioButton(QStringLiteral("Com1"), frame), "optCom1"));
     options->addWidget(named(new QRadioButton(QStringLiteral("Com2"), frame), "optCom2"));
+    auto* other = new QHBoxLayout;
+    other->addWidget(named(new QRadioButton(QStringLiteral("Other"), frame), "optComOther"));
+    auto* device = named(new QComboBox(frame), "cboComPort");
+    device->setEditable(true);
+    device->setMinimumContentsLength(20);
+    other->addWidget(device, 1);
+    options->addLayout(other);
     layout->addWidget(frame);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button(page, "cmdPortOpen", "Open"));
@@ -304,7 +321,10 @@ void MainWindow::formLoad() {
         findChild<QRadioButton*>(QString::fromLatin1(name))->setChecked(true);
 }
 
-void MainWindow::exitProgram() { exitHandler_(); }
+void MainWindow::exitProgram() {
+    portActions_->stop();
+    exitHandler_();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
