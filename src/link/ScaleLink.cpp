@@ -35,7 +35,8 @@ void ScaleLink::replaceParts(std::unique_ptr<Port> port, std::unique_ptr<Clock> 
 
 void ScaleLink::attach() {
     connect(port_.get(), &Port::failed, this, [this](const QString& reason) {
-        emit portLost(cannotOpenText(port_->systemName(), reason));
+        emit portLost(QStringLiteral("ERROR! lost port ") + port_->systemName() +
+                      QStringLiteral(": ") + reason);
     });
 }
 
@@ -82,7 +83,8 @@ void ScaleLink::txBytes(const QByteArray& bytes) {
 std::optional<QByteArray> ScaleLink::receive(int count, int limitSeconds) {
     const Clock::Time deadline = clock_->now() + seconds(limitSeconds + 1);
     for (;;) {
-        if (stop_.isRaised())
+        // Nothing can arrive on a closed port (one that failed during the wait included).
+        if (stop_.isRaised() || !port_->isOpen())
             return std::nullopt;
         if (port_->bytesWaiting() == count)
             return port_->readAll().left(count);

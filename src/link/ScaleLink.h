@@ -76,11 +76,14 @@ public:
     std::optional<DisplayReading> rxFip();
 
     // The exact-count rule with limit N: exactly `count` bytes (of all taken, only the first
-    // `count`), or nullopt after N + 1 seconds or on stop, leaving the waiting bytes.
+    // `count`), or nullopt after N + 1 seconds, on stop, or at once when the port is closed,
+    // leaving the waiting bytes.
     std::optional<QByteArray> receive(int count, int limitSeconds);
 
 signals:
-    // A reset could not reopen the port, or the port failed while open; it is closed now.
+    // The port is closed now and the window must show it: a reset could not reopen it
+    // ("ERROR! cannot open <name>: <reason>"), or it failed while open ("ERROR! lost port
+    // <name>: <reason>", an adapter pulled out).
     void portLost(const QString& message);
 
 private:

@@ -8,13 +8,20 @@ namespace tarn {
 SerialPort::SerialPort(QObject* parent) : Port(parent), port_(new QSerialPort(this)) {
     connect(port_, &QSerialPort::readyRead, this, &Port::readyRead);
     connect(port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
-        // An adapter pulled out or a line that went away: give the port up so that the
-        // window can return to its closed state.
-        if (error == QSerialPort::ResourceError && port_->isOpen()) {
-            const QString reason = port_->errorString();
-            port_->close();
-            emit failed(reason);
-        }
+        // An adapter pulled out, or the far end of a pseudo-terminal gone: the port reports
+        // the error on every turn of the event loop until it is closed, so give it up now and
+        // let the window return to its closed state.
+        if (!port_->isOpen())
+            return;
+        QString reason;
+        if (error == QSerialPort::ResourceError)
+            reason = port_->errorString();
+        else if (error == QSerialPort::ReadError)
+            reason = QStringLiteral("the line cannot be read any more");
+        else
+            return;
+        port_->close();
+        emit failed(reason);
     });
 }
 

@@ -179,7 +179,7 @@ private slots:
         click("cmdPortOpen");
         checkState(true);
         raw->fail(QStringLiteral("Device disconnected"));
-        QCOMPARE(status(), QStringLiteral("ERROR! cannot open Com1: Device disconnected"));
+        QCOMPARE(status(), QStringLiteral("ERROR! lost port Com1: Device disconnected"));
         checkState(false);
     }
 

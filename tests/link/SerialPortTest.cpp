@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 using namespace tarn;
 using namespace tarn::testing;
 
@@ -128,4 +132,20 @@ TEST_F(RealLine, anIngredientRecordComesBack) {
               QStringLiteral("Wheat flour, water, salt") + QString(26, QLatin1Char(' ')));
     EXPECT_TRUE(reply.closed);
     EXPECT_TRUE(texts.empty());
+}
+
+TEST(SerialPortLoss, aLineThatGoesAwayClosesThePortAndSaysSo) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    ScaleLink link(std::make_unique<SerialPort>(), std::make_unique<EventLoopClock>());
+    ASSERT_FALSE(link.open(QString::fromLocal8Bit(::ptsname(master))));
+    QString lost;
+    QObject::connect(&link, &ScaleLink::portLost, [&](const QString& m) { lost = m; });
+    ::close(master); // the far end hangs up
+    EXPECT_EQ(link.rxByte(), 0);
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_TRUE(lost.startsWith(QStringLiteral("ERROR! lost port /dev/pts/")))
+        << lost.toStdString();
 }
