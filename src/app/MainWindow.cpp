@@ -4,10 +4,12 @@
 #include "FileActions.h"
 #include "GridEditor.h"
 #include "GridView.h"
+#include "PortActions.h"
 #include "SheetActions.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFormLayout>
@@ -127,6 +129,7 @@ MainWindow::MainWindow(QWidget* parent)
     new FileActions(*this);
     new SheetActions(*this); // the workbook entries of both menus
     formLoad();
+    portActions_ = new PortActions(*this, workspace_);
     resize(980, 640);
 }
 
@@ -141,6 +144,10 @@ void MainWindow::setFileChooser(std::unique_ptr<FileChooser> chooser) {
 
 void MainWindow::showStatus(const QString& text) {
     panel1_->setText(text);
+}
+
+ScaleLink& MainWindow::link() {
+    return portActions_->link();
 }
 
 void MainWindow::buildMenus() {
@@ -189,6 +196,13 @@ QWidget* MainWindow::buildPortTab() {
     auto* options = new QVBoxLayout(frame);
     options->addWidget(named(new QRadioButton(QStringLiteral("Com1"), frame), "optCom1"));
     options->addWidget(named(new QRadioButton(QStringLiteral("Com2"), frame), "optCom2"));
+    auto* other = new QHBoxLayout;
+    other->addWidget(named(new QRadioButton(QStringLiteral("Other"), frame), "optComOther"));
+    auto* device = named(new QComboBox(frame), "cboComPort");
+    device->setEditable(true);
+    device->setMinimumContentsLength(20);
+    other->addWidget(device, 1);
+    options->addLayout(other);
     layout->addWidget(frame);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button(page, "cmdPortOpen", "Open"));
@@ -322,6 +336,7 @@ void MainWindow::formLoad() {
 }
 
 void MainWindow::exitProgram() {
+    portActions_->stop();
     exitHandler_();
 }
 

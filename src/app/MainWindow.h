@@ -18,6 +18,8 @@ namespace tarn {
 
 class AboutDialog;
 class GridView;
+class PortActions;
+class ScaleLink;
 
 // frmMain: the program's one working window. It owns the workspace (both tables, the file
 // source, the status line) and turns what the layers below report into controls' states.
@@ -38,6 +40,10 @@ public:
 
     void showStatus(const QString& text);
 
+    // The "Port" tab's handlers and the link to the scale that the transfers use.
+    PortActions& portActions() { return *portActions_; }
+    ScaleLink& link();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -57,6 +63,7 @@ private:
     std::unique_ptr<FileChooser> chooser_;
     std::function<void()> exitHandler_;
     AboutDialog* about_ = nullptr;
+    PortActions* portActions_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QLabel* panel1_ = nullptr;
     QLineEdit* filePath_ = nullptr;

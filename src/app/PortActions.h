@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace tarn {
+
+class ScaleLink;
+class Workspace;
+
+// The "Port" tab: the choice of port (Com1, Com2 or Other with a device name), "Open" and
+// "Close" with the enabled states of the port and transfer buttons, and the link to the scale
+// that the transfers use.
+class PortActions : public QObject {
+    Q_OBJECT
+public:
+    // Builds the link over the real serial port; the port stays closed.
+    PortActions(QWidget& window, Workspace& workspace);
+    ~PortActions() override;
+
+    ScaleLink& link() { return *link_; }
+
+    // cmdPortOpen click / cmdPortClose click.
+    void openPort();
+    void closePort();
+    // Ends any wait of the link at once (Exit during a transfer).
+    void stop();
+
+private:
+    void setOpenState(bool open);
+    QString chosenPort() const;
+    template <class W> W* widget(const char* name) const;
+
+    QWidget& window_;
+    Workspace& workspace_;
+    ScaleLink* link_;
+};
+
+} // namespace tarn

@@ -1,0 +1,296 @@
+#include "Handshake.h"
+
+#include "RecordCodec.h"
+
+namespace tarn {
+
+namespace {
+constexpr quint8 kSync = 0xA5;
+constexpr quint8 kSyncAnswer = 0x77;
+constexpr quint8 kCommandAccepted = 0x01;
+constexpr quint8 kGoAhead = 0x00;
+constexpr quint8 kReadDisplay = 0x06;
+
+using Order = Recovery::Order;
+
+ExchangeDescription common(ExchangeDescription::Direction direction, quint8 command) {
+    ExchangeDescription d;
+    d.direction = direction;
+    d.command = command;
+    d.retryText = QStringLiteral("Retry #");
+    d.closingErrorText = QStringLiteral("SyncOK error");
+    d.commandRecovery = {Order::ResetThenPause, 5};
+    return d;
+}
+
+std::function<QString(int)> prefixed(const char* text) {
+    return [text](int index) { return QString::fromLatin1(text) + QString::number(index); };
+}
+
+std::function<QString(int)> restartsText(const char* record) {
+    return [record](int index) {
+        return QStringLiteral("ERROR! ") + QString::fromLatin1(record) + QString::number(index) +
+               QStringLiteral(": no valid answer after 10 restarts");
+    };
+}
+} // namespace
+
+namespace exchanges {
+
+ExchangeDescription pluDownload() {
+    ExchangeDescription d = common(ExchangeDescription::Direction::Download, 0x02);
+    d.recordBytes = kPluRecordBytes;
+    d.retryLimit = 5;
+    d.syncErrorText = prefixed("Sync error PLU No : ");
+    d.syncRecovery = {Order::PauseThenReset, 5};
+    d.commandErrorText = QStringLiteral("Download command error");
+    d.numberErrorText = QStringLiteral("PLU # is not same");
+    d.closingRecovery = {Order::ResetThenPause, 5};
+    d.restartLimitText = restartsText("plu#");
+    return d;
+}
+
+ExchangeDescription ingredDownload() {
+    ExchangeDescription d = pluDownload();
+    d.command = 0x00;
+    d.recordBytes = kIngredRecordBytes;
+    d.syncErrorText = prefixed("Sync error Message No : ");
+    d.numberErrorText = QStringLiteral("Message # is not same");
+    d.restartLimitText = restartsText("Message#");
+    return d;
+}
+
+ExchangeDescription pluUpload() {
+    ExchangeDescription d = common(ExchangeDescription::Direction::Upload, 0x05);
+    d.numberStep = ExchangeDescription::NumberStep::None;
+    d.recordBytes = kPluReplyBytes;
+    d.replyLimitSeconds = 4;
+    d.retryLimit = 4;
+    d.counterReset = ExchangeDescription::CounterReset::Never;
+    d.syncErrorText = [](int) { return QStringLiteral("Sync error"); };
+    d.syncRecovery = {Order::PauseThenReset, 2};
+    d.commandErrorText = QStringLiteral("Upload command error");
+    d.replyTimeoutText = QStringLiteral("Receive PLU time out");
+    d.replyRecovery = {Order::ResetThenPause, 0};
+    d.restartLimitText = restartsText("plu#");
+    return d;
+}
+
+ExchangeDescription ingredUpload() {
+    ExchangeDescription d = pluUpload();
+    d.command = 0x04;
+    d.numberStep = ExchangeDescription::NumberStep::GoAhead;
+    d.recordBytes = kIngredReplyBytes;
+    d.counterReset = ExchangeDescription::CounterReset::AfterEachRecord;
+    d.numberErrorText = QStringLiteral("Upload command error");
+    d.numberRecovery = {Order::ResetThenPause, 5};
+    // The reply takes about 0.42 s at 9600 baud; it is waited for, with the go-ahead byte in
+    // front of it, like the PLU reply, rather than read at once, which would take a record
+    // that is still coming in.
+    d.replyTimeoutText = QStringLiteral("ERROR! Receive INGRED time out");
+    d.restartLimitText = restartsText("INGRED#");
+    return d;
+}
+
+} // namespace exchanges
+
+Handshake::Handshake(ScaleLink& link, StatusSink& sink, ExchangeDescription description)
+    : link_(link), sink_(sink), d_(std::move(description)) {}
+
+std::optional<Handshake::Result> Handshake::recover(const Recovery& recovery) {
+    auto reset = [this]() -> std::optional<Result> {
+        if (auto message = link_.reset()) {
+            sink_.status(*message);
+            return Result{Outcome::PortLost, {}, *message};
+        }
+        return std::nullopt;
+    };
+    if (recovery.order == Order::PauseThenReset) {
+        link_.pause(recovery.pauseSeconds);
+        if (link_.stopped())
+            return stopped();
+        return reset();
+    }
+    if (auto lost = reset())
+        return lost;
+    link_.pause(recovery.pauseSeconds);
+    if (link_.stopped())
+        return stopped();
+    return std::nullopt;
+}
+
+std::optional<Handshake::Result> Handshake::countedFailure(const QString& text,
+                                                           const Recovery& recovery) {
+    sink_.status(text);
+    ++retries_;
+    if (retries_ > d_.retryLimit)
+        return Result{Outcome::Abandoned, {}, text};
+    sink_.status(d_.retryText + QString::number(retries_));
+    return recover(recovery);
+}
+
+std::optional<Handshake::Result> Handshake::uncountedRestart(int index, int& restarts) {
+    if (++restarts > d_.restartLimit) {
+        const QString message = d_.restartLimitText(index);
+        sink_.status(message);
+        return Result{Outcome::RestartsExhausted, {}, message};
+    }
+    return std::nullopt;
+}
+
+std::optional<Handshake::Result> Handshake::finish(const std::function<void()>& onDone) {
+    if (onDone)
+        onDone();
+    if (auto message = link_.reset()) {
+        sink_.status(*message);
+        return Result{Outcome::PortLost, {}, *message};
+    }
+    if (d_.counterReset == ExchangeDescription::CounterReset::AfterEachRecord)
+        retries_ = 0;
+    return std::nullopt;
+}
+
+// Sync and command steps. False when the attempt failed; `failure` then holds the record's
+// end, or nothing when the record is to be tried again.
+bool Handshake::syncAndCommand(int index, std::optional<Result>& failure) {
+    link_.txByte(kSync);
+    const quint8 answer = link_.rxByte();
+    if (link_.stopped()) {
+        failure = stopped();
+        return false;
+    }
+    if (answer != kSyncAnswer) {
+        failure = countedFailure(d_.syncErrorText(index), d_.syncRecovery);
+        return false;
+    }
+    link_.txByte(d_.command);
+    const quint8 accepted = link_.rxByte();
+    if (link_.stopped()) {
+        failure = stopped();
+        return false;
+    }
+    if (accepted != kCommandAccepted) {
+        failure = countedFailure(d_.commandErrorText, d_.commandRecovery);
+        return false;
+    }
+    return true;
+}
+
+Handshake::Result Handshake::download(int index, quint16 number, const QByteArray& record,
+                                      const std::function<void()>& onDone) {
+    int restarts = 0;
+    for (;;) {
+        if (link_.stopped())
+            return stopped();
+        std::optional<Result> failure;
+        if (!syncAndCommand(index, failure)) {
+            if (failure)
+                return *failure;
+            restarts = 0; // a counted failure ends a row of restarts
+            continue;
+        }
+        link_.txInt(number);
+        const quint16 echo = link_.rxInt();
+        if (link_.stopped())
+            return stopped();
+        if (echo != number) {
+            // The scale now waits for a record: give it one of zeros, then start again.
+            sink_.status(d_.numberErrorText);
+            for (int i = 0; i < d_.recordBytes; ++i)
+                link_.txByte(0);
+            if (auto end = uncountedRestart(index, restarts))
+                return *end;
+            continue;
+        }
+        link_.txBytes(record);
+        const quint8 closing = link_.rxByte();
+        if (link_.stopped())
+            return stopped();
+        if (closing != kClosingByte) {
+            if (auto end = countedFailure(d_.closingErrorText, d_.closingRecovery))
+                return *end;
+            restarts = 0;
+            continue;
+        }
+        if (auto end = finish(onDone))
+            return *end;
+        return {Outcome::Done, {}, {}};
+    }
+}
+
+// The record step of an upload. The ingredient upload's go-ahead byte and the reply behind it
+// are waited for together, however the line splits them into pieces, and told apart after.
+Handshake::Reply Handshake::receiveReply() {
+    if (d_.numberStep != ExchangeDescription::NumberStep::GoAhead) {
+        if (auto bytes = link_.receive(d_.recordBytes, d_.replyLimitSeconds))
+            return {bytes, {}, {}};
+        return {std::nullopt, d_.replyTimeoutText, d_.replyRecovery};
+    }
+    if (auto bytes = link_.receive(1 + d_.recordBytes, d_.replyLimitSeconds)) {
+        if (quint8(bytes->front()) == kGoAhead)
+            return {bytes->mid(1), {}, {}};
+        return {std::nullopt, d_.numberErrorText, d_.numberRecovery};
+    }
+    // Whatever came is thrown away by the reset that follows; it only names the failure.
+    const QByteArray partial = link_.port().readAll();
+    if (partial.isEmpty() || quint8(partial.front()) != kGoAhead)
+        return {std::nullopt, d_.numberErrorText, d_.numberRecovery};
+    return {std::nullopt, d_.replyTimeoutText, d_.replyRecovery};
+}
+
+Handshake::Result Handshake::upload(int index, quint16 number,
+                                    const std::function<Verdict(const QByteArray&)>& inspect,
+                                    const std::function<void(const QByteArray&)>& onDone) {
+    int restarts = 0;
+    for (;;) {
+        if (link_.stopped())
+            return stopped();
+        std::optional<Result> failure;
+        if (!syncAndCommand(index, failure)) {
+            if (failure)
+                return *failure;
+            restarts = 0;
+            continue;
+        }
+        link_.txInt(number);
+        const auto reply = receiveReply();
+        if (link_.stopped())
+            return stopped();
+        if (!reply.bytes) {
+            if (auto end = countedFailure(reply.failure, reply.recovery))
+                return *end;
+            restarts = 0;
+            continue;
+        }
+        switch (inspect ? inspect(*reply.bytes) : Verdict::Accept) {
+        case Verdict::EndOfData:
+            return {Outcome::EndOfData, *reply.bytes, {}};
+        case Verdict::Refuse:
+            return {Outcome::Refused, *reply.bytes, {}};
+        case Verdict::Accept:
+            break;
+        }
+        if (quint8(reply.bytes->back()) != kClosingByte) {
+            sink_.status(d_.closingErrorText);
+            if (auto end = uncountedRestart(index, restarts))
+                return *end;
+            continue;
+        }
+        if (auto end = finish([&] {
+                if (onDone)
+                    onDone(*reply.bytes);
+            }))
+            return *end;
+        return {Outcome::Done, *reply.bytes, {}};
+    }
+}
+
+DisplayAnswer readDisplay(ScaleLink& link) {
+    link.txByte(kSync);
+    if (link.rxByte() != kSyncAnswer)
+        return {};
+    link.txByte(kReadDisplay);
+    return {true, link.rxFip()};
+}
+
+} // namespace tarn

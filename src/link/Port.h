@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+namespace tarn {
+
+// The line to the scale as the link sees it: a byte pipe that can be opened by name, closed,
+// written to, and read from by count of waiting bytes. The program uses SerialPort; the tests
+// use an in-process scale.
+class Port : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~Port() override = default;
+
+    // Opens the named port; on failure returns the system's reason and stays closed.
+    virtual std::optional<QString> open(const QString& name) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    // The name last given to open() (kept after close, so a reset can reopen it).
+    virtual QString name() const = 0;
+    // The device or system name that name() stands for ("/dev/ttyS0" for "Com1").
+    virtual QString systemName() const = 0;
+
+    // Hands the bytes to the port in one piece; returns once they are queued.
+    virtual void write(const QByteArray& bytes) = 0;
+    virtual qint64 bytesWaiting() const = 0;
+    // Takes every byte waiting.
+    virtual QByteArray readAll() = 0;
+
+signals:
+    // New bytes are waiting.
+    void readyRead();
+    // The port failed while open (adapter removed, line gone) and has closed itself.
+    void failed(const QString& reason);
+};
+
+} // namespace tarn

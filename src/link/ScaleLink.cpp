@@ -1,0 +1,114 @@
+#include "ScaleLink.h"
+
+namespace tarn {
+
+namespace {
+using std::chrono::seconds;
+
+quint32 bigEndian32(const QByteArray& b, int at) {
+    return quint32(quint8(b[at])) << 24 | quint32(quint8(b[at + 1])) << 16 |
+           quint32(quint8(b[at + 2])) << 8 | quint32(quint8(b[at + 3]));
+}
+} // namespace
+
+QString cannotOpenText(const QString& portName, const QString& reason) {
+    return QStringLiteral("ERROR! cannot open ") + portName + QStringLiteral(": ") + reason;
+}
+
+ScaleLink::ScaleLink(std::unique_ptr<Port> port, std::unique_ptr<Clock> clock, QObject* parent)
+    : QObject(parent), clock_(std::move(clock)), port_(std::move(port)) {
+    attach();
+}
+
+ScaleLink::~ScaleLink() {
+    if (port_)
+        port_->close();
+}
+
+void ScaleLink::replaceParts(std::unique_ptr<Port> port, std::unique_ptr<Clock> clock) {
+    port_->close();
+    port_->disconnect(this);
+    port_ = std::move(port);
+    clock_ = std::move(clock);
+    attach();
+}
+
+void ScaleLink::attach() {
+    connect(port_.get(), &Port::failed, this, [this](const QString& reason) {
+        emit portLost(QStringLiteral("ERROR! lost port ") + port_->systemName() +
+                      QStringLiteral(": ") + reason);
+    });
+}
+
+std::optional<QString> ScaleLink::open(const QString& name) {
+    return port_->open(name);
+}
+
+void ScaleLink::close() {
+    port_->close();
+}
+
+std::optional<QString> ScaleLink::reset() {
+    const QString name = port_->name();
+    port_->close();
+    if (const auto reason = port_->open(name)) {
+        const QString message = cannotOpenText(port_->systemName(), *reason);
+        emit portLost(message);
+        return message;
+    }
+    return std::nullopt;
+}
+
+void ScaleLink::pause(int secs) {
+    const Clock::Time deadline = clock_->now() + seconds(secs);
+    while (!stop_.isRaised() && clock_->now() < deadline)
+        clock_->waitUntil(deadline, nullptr, stop_);
+}
+
+void ScaleLink::txByte(quint8 byte) {
+    port_->write(QByteArray(1, char(byte)));
+}
+
+void ScaleLink::txInt(quint16 value) {
+    QByteArray bytes(2, '\0');
+    bytes[0] = char(value >> 8);
+    bytes[1] = char(value & 0xFF);
+    port_->write(bytes);
+}
+
+void ScaleLink::txBytes(const QByteArray& bytes) {
+    port_->write(bytes);
+}
+
+std::optional<QByteArray> ScaleLink::receive(int count, int limitSeconds) {
+    const Clock::Time deadline = clock_->now() + seconds(limitSeconds + 1);
+    for (;;) {
+        // Nothing can arrive on a closed port (one that failed during the wait included).
+        if (stop_.isRaised() || !port_->isOpen())
+            return std::nullopt;
+        if (port_->bytesWaiting() == count)
+            return port_->readAll().left(count);
+        if (clock_->now() >= deadline)
+            return std::nullopt;
+        clock_->waitUntil(deadline, port_.get(), stop_);
+    }
+}
+
+quint8 ScaleLink::rxByte() {
+    const auto bytes = receive(1, kRxByteLimit);
+    return bytes ? quint8((*bytes)[0]) : 0;
+}
+
+quint16 ScaleLink::rxInt() {
+    const auto bytes = receive(2, kRxIntLimit);
+    return bytes ? quint16(quint8((*bytes)[0]) << 8 | quint8((*bytes)[1])) : 0;
+}
+
+std::optional<DisplayReading> ScaleLink::rxFip() {
+    const auto bytes = receive(12, kRxFipLimit);
+    if (!bytes)
+        return std::nullopt;
+    return DisplayReading{bigEndian32(*bytes, 0), bigEndian32(*bytes, 4), bigEndian32(*bytes, 8)};
+}
+
+} // namespace tarn

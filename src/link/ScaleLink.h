@@ -1,0 +1,97 @@
+#pragma once
+
+#include "Clock.h"
+#include "Port.h"
+
+#include <QObject>
+
+#include <memory>
+#include <optional>
+
+namespace tarn {
+
+// The three 32-bit values of the scale's display record, as received (unsigned; a value above
+// 2,147,483,647 does not fit the program's numbers and is for the caller to report).
+struct DisplayReading {
+    quint32 weight = 0;
+    quint32 unitPrice = 0;
+    quint32 totalPrice = 0;
+    bool operator==(const DisplayReading&) const = default;
+};
+
+// "ERROR! cannot open " + the port's name + ": " + the system's reason.
+QString cannotOpenText(const QString& portName, const QString& reason);
+
+// The program's one path to the scale: the port with its open, close and reset, the pauses,
+// and the byte-level send and receive operations with their time-outs.
+//
+// Receives follow the exact-count rule: a receive of K bytes takes the bytes only when exactly
+// K are waiting; more or fewer until its limit means a time-out, and the waiting bytes stay.
+// A receive with limit N gives up after N + 1 seconds on a monotonic clock; a pause of N
+// seconds lasts N seconds. Every wait returns at once when stop() has been called.
+class ScaleLink : public QObject {
+    Q_OBJECT
+public:
+    // Limits N of the receives, in seconds (the wait lasts N + 1 seconds).
+    static constexpr int kRxByteLimit = 1;
+    static constexpr int kRxIntLimit = 1;
+    static constexpr int kRxFipLimit = 5;
+
+    ScaleLink(std::unique_ptr<Port> port, std::unique_ptr<Clock> clock, QObject* parent = nullptr);
+    ~ScaleLink() override;
+
+    // Swaps the port and clock (tests put an in-process scale here); an open port is closed.
+    void replaceParts(std::unique_ptr<Port> port, std::unique_ptr<Clock> clock);
+
+    Port& port() { return *port_; }
+    Clock& clock() { return *clock_; }
+
+    // Port control. open() returns the system's reason when the port cannot be opened.
+    std::optional<QString> open(const QString& name);
+    void close();
+    bool isOpen() const { return port_->isOpen(); }
+    // Port reset: close and at once reopen the same port, which empties both buffers. When
+    // the reopen fails the port stays closed, portLost is emitted and the message
+    // ("ERROR! cannot open ...") is returned.
+    std::optional<QString> reset();
+
+    // Lets window events run for `seconds` seconds (less when stopped).
+    void pause(int seconds);
+
+    // Stop: every wait returns at once, now and until clearStop().
+    void stop() { stop_.raise(); }
+    bool stopped() const { return stop_.isRaised(); }
+    void clearStop() { stop_.clear(); }
+    StopFlag& stopFlag() { return stop_; }
+
+    // Wire primitives. Numbers travel high byte first.
+    void txByte(quint8 byte);
+    void txInt(quint16 value);
+    void txBytes(const QByteArray& bytes);
+    // One byte; 0 on time-out (the same as a received zero byte).
+    quint8 rxByte();
+    // Two bytes as a number; 0 on time-out.
+    quint16 rxInt();
+    // The 12-byte display record; nullopt on time-out.
+    std::optional<DisplayReading> rxFip();
+
+    // The exact-count rule with limit N: exactly `count` bytes (of all taken, only the first
+    // `count`), or nullopt after N + 1 seconds, on stop, or at once when the port is closed,
+    // leaving the waiting bytes.
+    std::optional<QByteArray> receive(int count, int limitSeconds);
+
+signals:
+    // The port is closed now and the window must show it: a reset could not reopen it
+    // ("ERROR! cannot open <name>: <reason>"), or it failed while open ("ERROR! lost port
+    // <name>: <reason>", an adapter pulled out).
+    void portLost(const QString& message);
+
+private:
+    void attach();
+
+    std::unique_ptr<Clock> clock_;
+    std::unique_ptr<Port> port_;
+    StopFlag stop_;
+};
+
+} // namespace tarn

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Port.h"
+
+#include <QStringList>
+
+class QSerialPort;
+
+namespace tarn {
+
+// The real line: a serial port at 9600 baud, no parity, 8 data bits, 1 stop bit, no flow
+// control, DTR and RTS low, raw bytes. Any device path will do, a pseudo-terminal included.
+class SerialPort : public Port {
+    Q_OBJECT
+public:
+    explicit SerialPort(QObject* parent = nullptr);
+    ~SerialPort() override;
+
+    std::optional<QString> open(const QString& name) override;
+    void close() override;
+    bool isOpen() const override;
+    QString name() const override { return name_; }
+    QString systemName() const override { return systemNameFor(name_); }
+
+    void write(const QByteArray& bytes) override;
+    qint64 bytesWaiting() const override;
+    QByteArray readAll() override;
+
+    // "Com1" and "Com2" are COM1/COM2 on Windows and /dev/ttyS0, /dev/ttyS1 elsewhere; any
+    // other name is taken as the system's own name or path of the port.
+    static QString systemNameFor(const QString& name);
+    // The serial ports the system reports, by system location (for the "Other" list).
+    static QStringList availablePorts();
+
+    static constexpr qint64 kBufferSize = 4096;
+
+private:
+    QSerialPort* port_;
+    QString name_;
+};
+
+} // namespace tarn

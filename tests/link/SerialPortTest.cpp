@@ -1,0 +1,151 @@
+#include "SerialPort.h"
+#include "Handshake.h"
+#include "PtyScale.h"
+#include "RecordCodec.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+using namespace tarn;
+using namespace tarn::testing;
+
+namespace {
+
+QByteArray hex(const char* text) {
+    return QByteArray::fromHex(text);
+}
+
+class RealLine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.ok());
+        auto port = std::make_unique<SerialPort>();
+        serial = port.get();
+        link = std::make_unique<ScaleLink>(std::move(port), std::make_unique<EventLoopClock>());
+        const auto error = link->open(pty.path());
+        ASSERT_FALSE(error) << error->toStdString();
+    }
+    // Lets the event loop run until `done` or a second has passed.
+    template <class F> void runUntil(F done) {
+        QDeadlineTimer deadline(1000);
+        while (!done() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+
+    PtyScale pty;
+    SerialPort* serial = nullptr;
+    std::unique_ptr<ScaleLink> link;
+    std::vector<QString> texts;
+    FunctionSink sink{[this](const QString& t) { texts.push_back(t); }};
+};
+
+} // namespace
+
+TEST(SerialPortNames, comPortsMapToTheSystemsDevices) {
+    EXPECT_EQ(SerialPort::systemNameFor(QStringLiteral("Com1")), QStringLiteral("/dev/ttyS0"));
+    EXPECT_EQ(SerialPort::systemNameFor(QStringLiteral("Com2")), QStringLiteral("/dev/ttyS1"));
+    EXPECT_EQ(SerialPort::systemNameFor(QStringLiteral("/dev/ttyUSB0")),
+              QStringLiteral("/dev/ttyUSB0"));
+}
+
+TEST(SerialPortOpen, aMissingDeviceGivesTheSystemsReason) {
+    SerialPort port;
+    const auto error = port.open(QStringLiteral("/dev/tarnlink-no-such-port"));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(*error, QStringLiteral("No such file or directory"));
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(cannotOpenText(port.systemName(), *error),
+              QStringLiteral("ERROR! cannot open /dev/tarnlink-no-such-port: No such file or "
+                             "directory"));
+}
+
+TEST_F(RealLine, bytesPassUnchangedBothWays) {
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    link->txBytes(all);
+    runUntil([&] { return pty.heard.size() == 256; });
+    EXPECT_EQ(pty.heard, all);
+    pty.send(all);
+    const auto got = link->receive(256, 1);
+    ASSERT_TRUE(got);
+    EXPECT_EQ(*got, all);
+}
+
+TEST_F(RealLine, aResetEmptiesTheReceiveBuffer) {
+    pty.send("xyz");
+    runUntil([&] { return link->port().bytesWaiting() == 3; });
+    ASSERT_EQ(link->port().bytesWaiting(), 3);
+    EXPECT_FALSE(link->reset());
+    EXPECT_TRUE(link->isOpen());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(link->port().bytesWaiting(), 0);
+    pty.send("\x77");
+    EXPECT_EQ(link->rxByte(), 0x77);
+}
+
+TEST_F(RealLine, aPluRecordGoesThroughAfterAWrongEcho) {
+    PluRecord r;
+    r.pluNo = 7;
+    r.name1 = QStringLiteral("Bread");
+    r.unitPrice = 250;
+    const QByteArray record = encodePluRecord(r).bytes;
+    pty.expect(hex("A5"), hex("77"));
+    pty.expect(hex("02"), hex("01"));
+    pty.expect(hex("0007"), hex("0008")); // heard wrong
+    pty.expect(QByteArray(72, '\0'), {});
+    pty.expect(hex("A5"), hex("77"));
+    pty.expect(hex("02"), hex("01"));
+    pty.expect(hex("0007"), hex("0007"));
+    pty.expect(record, hex("10"));
+
+    Handshake h(*link, sink, exchanges::pluDownload());
+    const auto result = h.download(1, 7, record, [&] { sink.status(QStringLiteral("plu#1")); });
+    EXPECT_EQ(result.outcome, Handshake::Outcome::Done);
+    EXPECT_TRUE(pty.scriptDone());
+    EXPECT_TRUE(pty.pending.isEmpty());
+    EXPECT_EQ(texts,
+              (std::vector<QString>{QStringLiteral("PLU # is not same"), QStringLiteral("plu#1")}));
+    EXPECT_TRUE(link->isOpen());
+}
+
+TEST_F(RealLine, anIngredientRecordComesBack) {
+    QByteArray lines = QByteArray("Wheat flour, water, salt").leftJustified(50, ' ');
+    lines += QByteArray(350, ' ');
+    pty.expect(hex("A5"), hex("77"));
+    pty.expect(hex("04"), hex("01"));
+    pty.expect(hex("0003"), hex("00") + hex("0003") + lines + hex("10"));
+
+    Handshake h(*link, sink, exchanges::ingredUpload());
+    QByteArray got;
+    const auto result = h.upload(3, 3, nullptr, [&](const QByteArray& reply) { got = reply; });
+    ASSERT_EQ(result.outcome, Handshake::Outcome::Done);
+    const IngredReply reply = decodeIngredReply(got);
+    EXPECT_EQ(reply.messageNo, 3);
+    EXPECT_EQ(reply.record.lines[0],
+              QStringLiteral("Wheat flour, water, salt") + QString(26, QLatin1Char(' ')));
+    EXPECT_TRUE(reply.closed);
+    EXPECT_TRUE(texts.empty());
+}
+
+TEST(SerialPortLoss, aLineThatGoesAwayClosesThePortAndSaysSo) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    ScaleLink link(std::make_unique<SerialPort>(), std::make_unique<EventLoopClock>());
+    ASSERT_FALSE(link.open(QString::fromLocal8Bit(::ptsname(master))));
+    QString lost;
+    QObject::connect(&link, &ScaleLink::portLost, [&](const QString& m) { lost = m; });
+    ::close(master); // the far end hangs up
+    EXPECT_EQ(link.rxByte(), 0);
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_TRUE(lost.startsWith(QStringLiteral("ERROR! lost port /dev/pts/")))
+        << lost.toStdString();
+}
