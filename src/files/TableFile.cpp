@@ -124,27 +124,6 @@ private:
     int recordLine_ = 1;
 };
 
-// Characters below 0x80 and from 0xA0 to 0xFF are the same in Windows-1252; only a text
-// with others needs the code page's check.
-bool needsCodePageCheck(const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x80 && (c.unicode() < 0xA0 || c.unicode() > 0xFF))
-            return true;
-    }
-    return false;
-}
-
-// The first character of a text that has no Windows-1252 byte, for the message.
-QString firstUnencodable(const QString& text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        if (!toCp1252(text.mid(i, n)))
-            return text.mid(i, n);
-        i += n - 1;
-    }
-    return {};
-}
-
 FileOutcome failed(Workspace& ws, const QString& status) {
     ws.status(status);
     return {FileOutcome::Result::Failed, status};
@@ -284,7 +263,7 @@ template <class R> WrittenFile writeTableFile(std::span<const R> records) {
                 else if (field.contains(u'\r') || field.contains(u'\n'))
                     out.problem =
                         FileProblem{0, row, col, name + QStringLiteral(" contains a line break")};
-                else if (needsCodePageCheck(field) && !toCp1252(field))
+                else if (!toCp1252(field))
                     out.problem =
                         FileProblem{0, row, col,
                                     QStringLiteral("%1 contains \"%2\", which the file cannot hold")

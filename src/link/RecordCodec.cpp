@@ -24,12 +24,13 @@ public:
             out.append(char((value >> shift) & 0xFF));
     }
     void text(const char* field, const QString& wireText) {
-        if (const auto bad = firstUnencodable(wireText)) {
-            refuse(field,
-                   QStringLiteral("has no single-byte code for '") + *bad + QLatin1Char('\''));
+        const std::optional<QByteArray> bytes = toCp1252(wireText);
+        if (!bytes) {
+            refuse(field, QStringLiteral("has no single-byte code for '") +
+                              firstUnencodable(wireText) + QLatin1Char('\''));
             return;
         }
-        out.append(encodeCp1252(wireText));
+        out.append(*bytes);
     }
     void check(const char* field, qint64 value) {
         if (value < 0)
@@ -73,7 +74,7 @@ public:
         }
         target = T(v);
     }
-    QString text(int at, int chars) const { return decodeCp1252(in.mid(at, chars)); }
+    QString text(int at, int chars) const { return fromCp1252(in.mid(at, chars)); }
 
     const QByteArray& in;
     std::vector<FieldProblem> problems;

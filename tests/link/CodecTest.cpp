@@ -224,17 +224,3 @@ TEST(DecodeIngredReply, reportsAMessageNumberAbove32767) {
     ASSERT_EQ(r.problems.size(), 1u);
     EXPECT_EQ(r.problems[0].text(), QStringLiteral("Message No is out of range: 36864"));
 }
-
-TEST(Cp1252, everyByteSurvivesARoundTrip) {
-    for (int b = 0; b < 256; ++b) {
-        const QChar c = cp1252ToChar(quint8(b));
-        const auto back = charToCp1252(c);
-        ASSERT_TRUE(back) << b;
-        EXPECT_EQ(*back, b);
-    }
-    EXPECT_EQ(cp1252ToChar(0x80), QChar(0x20AC));
-    EXPECT_EQ(cp1252ToChar(0x9F), QChar(0x0178));
-    EXPECT_EQ(cp1252ToChar(0xE9), QChar(0x00E9));
-    EXPECT_FALSE(charToCp1252(QChar(0x0080)));
-    EXPECT_FALSE(charToCp1252(QChar(0x0100)));
-}
