@@ -94,6 +94,24 @@ std::optional<QByteArray> ScaleLink::receive(int count, int limitSeconds) {
     }
 }
 
+bool ScaleLink::collect(QByteArray& bytes, int limitSeconds,
+                        const std::function<bool(const QByteArray&)>& complete) {
+    const Clock::Time deadline = clock_->now() + seconds(limitSeconds + 1);
+    for (;;) {
+        if (complete(bytes))
+            return true;
+        if (stop_.isRaised() || !port_->isOpen())
+            return false;
+        if (port_->bytesWaiting() > 0) {
+            bytes += port_->readAll();
+            continue;
+        }
+        if (clock_->now() >= deadline)
+            return false;
+        clock_->waitUntil(deadline, port_.get(), stop_);
+    }
+}
+
 quint8 ScaleLink::rxByte() {
     const auto bytes = receive(1, kRxByteLimit);
     return bytes ? quint8((*bytes)[0]) : 0;
