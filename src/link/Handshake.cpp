@@ -10,6 +10,9 @@ constexpr quint8 kSyncAnswer = 0x77;
 constexpr quint8 kCommandAccepted = 0x01;
 constexpr quint8 kGoAhead = 0x00;
 constexpr quint8 kReadDisplay = 0x06;
+// A line that has carried nothing for this long has finished an answer: some 50 byte times
+// at 9600 baud.
+constexpr Clock::Time kQuietLine = std::chrono::milliseconds(50);
 
 using Order = Recovery::Order;
 
@@ -272,6 +275,10 @@ Handshake::upload(int index, quint16 number,
         }
         switch (inspect ? inspect(*reply.bytes) : Verdict::Accept) {
         case Verdict::EndOfData:
+            // An end mark taken before the whole reply: let the rest of it go by, so that the
+            // next exchange starts on a quiet line.
+            if (reply.bytes->size() < d_.recordBytes)
+                link_.drain(kQuietLine, d_.replyLimitSeconds);
             return {Outcome::EndOfData, *reply.bytes, {}};
         case Verdict::Refuse:
             return {Outcome::Refused, *reply.bytes, {}};

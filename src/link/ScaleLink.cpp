@@ -1,5 +1,7 @@
 #include "ScaleLink.h"
 
+#include <algorithm>
+
 namespace tarn {
 
 namespace {
@@ -108,6 +110,24 @@ bool ScaleLink::collect(QByteArray& bytes, int limitSeconds,
         }
         if (clock_->now() >= deadline)
             return false;
+        clock_->waitUntil(deadline, port_.get(), stop_);
+    }
+}
+
+void ScaleLink::drain(Clock::Time quiet, int limitSeconds) {
+    const Clock::Time end = clock_->now() + seconds(limitSeconds + 1);
+    Clock::Time quietUntil = clock_->now() + quiet;
+    for (;;) {
+        if (stop_.isRaised() || !port_->isOpen())
+            return;
+        if (port_->bytesWaiting() > 0) {
+            port_->readAll();
+            quietUntil = clock_->now() + quiet;
+            continue;
+        }
+        const Clock::Time deadline = std::min(quietUntil, end);
+        if (clock_->now() >= deadline)
+            return;
         clock_->waitUntil(deadline, port_.get(), stop_);
     }
 }
