@@ -305,6 +305,23 @@ private slots:
         duringStatus.clear();
     }
 
+    // "Update" cannot be pressed again while its read waits; a scale that does not answer the
+    // sync byte leaves the read-outs as they were.
+    void updateIsHeldWhileItsReadWaits() {
+        startScale({QStringLiteral("--no-pace"), QStringLiteral("--fault"),
+                    QStringLiteral("silent:display:times=all")});
+        get<QLineEdit>("txtWeight")->setText(QStringLiteral("77"));
+        bool enabledDuring = true;
+        QTimer::singleShot(500, this,
+                           [&] { enabledDuring = get<QPushButton>("cmdVFDUpdate")->isEnabled(); });
+        click("cmdVFDUpdate");
+        QVERIFY(!enabledDuring);
+        QVERIFY(get<QPushButton>("cmdVFDUpdate")->isEnabled());
+        QCOMPARE(get<QLineEdit>("txtWeight")->text(), QStringLiteral("77"));
+        QCOMPARE(newLogLines(1), (QStringList{"pc> A5"}));
+        duringStatus.clear();
+    }
+
     // Exit in the middle of a transfer ends it at once: the waits return, the tab comes back.
     void exitDuringATransferEndsIt() {
         startScale({QStringLiteral("--no-pace"), QStringLiteral("--fault"),
