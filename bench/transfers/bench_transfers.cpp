@@ -189,7 +189,7 @@ int main(int argc, char** argv) {
         Scale scale({QStringLiteral("--fault"), QStringLiteral("silent:times=all")});
         if (scale.device.isEmpty() || link.open(scale.device))
             return 1;
-        QTimer::singleShot(silentSeconds * 1000, [&] { link.stop(); });
+        QTimer::singleShot(silentSeconds * 1000, Qt::PreciseTimer, [&] { link.stop(); });
         const Figures f = measure([&] { return uploadPlu(ws, link, {}); });
         std::printf("silent scale: PLU upload waited %.3f s (last text \"%s\"), CPU %.4f s "
                     "(%.3f%% of wall)\n",

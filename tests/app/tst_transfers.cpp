@@ -269,7 +269,7 @@ private slots:
         const QString name = link.port().name();
         link.txByte(0xA5);
         link.close();
-        QTest::qWait(600);
+        QTest::qWait(1000);
         QVERIFY(!link.open(name));
         QTest::qWait(200);
         QCOMPARE(link.port().bytesWaiting(), qint64(0));
