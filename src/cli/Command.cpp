@@ -173,8 +173,9 @@ std::optional<FileFormat> formatOf(TableKind kind, const QString& path, QString*
     if (suffix.compare(QLatin1String("XLS"), Qt::CaseInsensitive) == 0)
         return FileFormat::Workbook;
     if (why)
-        *why = path + QStringLiteral(": a ") + QString::fromLatin1(sideOf(kind).name) +
-               QStringLiteral(" table is a .") + own + QStringLiteral(" file or an .XLS workbook");
+        *why = path + QStringLiteral(": ") + QString::fromLatin1(sideOf(kind).name) +
+               QStringLiteral(" tables are kept in .") + own +
+               QStringLiteral(" files and .XLS workbooks");
     return std::nullopt;
 }
 
