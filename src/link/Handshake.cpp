@@ -10,6 +10,9 @@ constexpr quint8 kSyncAnswer = 0x77;
 constexpr quint8 kCommandAccepted = 0x01;
 constexpr quint8 kGoAhead = 0x00;
 constexpr quint8 kReadDisplay = 0x06;
+// A line that has carried nothing for this long has finished an answer: some 50 byte times
+// at 9600 baud.
+constexpr Clock::Time kQuietLine = std::chrono::milliseconds(50);
 
 using Order = Recovery::Order;
 
@@ -84,10 +87,9 @@ ExchangeDescription ingredUpload() {
     d.counterReset = ExchangeDescription::CounterReset::AfterEachRecord;
     d.numberErrorText = QStringLiteral("Upload command error");
     d.numberRecovery = {Order::ResetThenPause, 5};
-    // The reply takes about 0.42 s at 9600 baud; it is waited for, with the go-ahead byte in
-    // front of it, like the PLU reply, rather than read at once, which would take a record
-    // that is still coming in.
-    d.replyTimeoutText = QStringLiteral("ERROR! Receive INGRED time out");
+    // The reply takes about 0.42 s at 9600 baud; it is waited for like the PLU reply, rather
+    // than read at once, which would take a record that is still coming in.
+    d.replyTimeoutText = QStringLiteral("Receive INGRED time out");
     d.restartLimitText = restartsText("INGRED#");
     return d;
 }
@@ -218,29 +220,38 @@ Handshake::Result Handshake::download(int index, quint16 number, const QByteArra
     }
 }
 
-// The record step of an upload. The ingredient upload's go-ahead byte and the reply behind it
-// are waited for together, however the line splits them into pieces, and told apart after.
-Handshake::Reply Handshake::receiveReply() {
+// The record step of an upload. The PLU reply must be waiting to the exact count. The
+// ingredient upload first takes the go-ahead byte as soon as it arrives, with whatever came
+// behind it, then gathers the reply up to its exact count; a reply whose first two bytes
+// already mark the scale's end is taken at once, however short.
+Handshake::Reply Handshake::receiveReply(const std::function<Verdict(const QByteArray&)>& inspect) {
     if (d_.numberStep != ExchangeDescription::NumberStep::GoAhead) {
         if (auto bytes = link_.receive(d_.recordBytes, d_.replyLimitSeconds))
             return {bytes, {}, {}};
         return {std::nullopt, d_.replyTimeoutText, d_.replyRecovery};
     }
-    if (auto bytes = link_.receive(1 + d_.recordBytes, d_.replyLimitSeconds)) {
-        if (quint8(bytes->front()) == kGoAhead)
-            return {bytes->mid(1), {}, {}};
+    QByteArray first;
+    if (!link_.collect(first, ScaleLink::kRxByteLimit,
+                       [](const QByteArray& b) { return !b.isEmpty(); }) ||
+        quint8(first.front()) != kGoAhead)
         return {std::nullopt, d_.numberErrorText, d_.numberRecovery};
-    }
-    // Whatever came is thrown away by the reset that follows; it only names the failure.
-    const QByteArray partial = link_.port().readAll();
-    if (partial.isEmpty() || quint8(partial.front()) != kGoAhead)
-        return {std::nullopt, d_.numberErrorText, d_.numberRecovery};
+    QByteArray reply = first.mid(1);
+    const auto complete = [&](const QByteArray& b) {
+        if (b.size() == d_.recordBytes)
+            return true;
+        return b.size() >= 2 && b.size() < d_.recordBytes && inspect &&
+               inspect(b) == Verdict::EndOfData;
+    };
+    if (link_.collect(reply, d_.replyLimitSeconds, complete))
+        return {reply, {}, {}};
     return {std::nullopt, d_.replyTimeoutText, d_.replyRecovery};
 }
 
-Handshake::Result Handshake::upload(int index, quint16 number,
-                                    const std::function<Verdict(const QByteArray&)>& inspect,
-                                    const std::function<void(const QByteArray&)>& onDone) {
+Handshake::Result
+Handshake::upload(int index, quint16 number,
+                  const std::function<Verdict(const QByteArray&)>& inspect,
+                  const std::function<void(const QByteArray&)>& onDone,
+                  const std::function<std::optional<QString>(const QByteArray&)>& check) {
     int restarts = 0;
     for (;;) {
         if (link_.stopped())
@@ -253,7 +264,7 @@ Handshake::Result Handshake::upload(int index, quint16 number,
             continue;
         }
         link_.txInt(number);
-        const auto reply = receiveReply();
+        const auto reply = receiveReply(inspect);
         if (link_.stopped())
             return stopped();
         if (!reply.bytes) {
@@ -264,6 +275,10 @@ Handshake::Result Handshake::upload(int index, quint16 number,
         }
         switch (inspect ? inspect(*reply.bytes) : Verdict::Accept) {
         case Verdict::EndOfData:
+            // An end mark taken before the whole reply: let the rest of it go by, so that the
+            // next exchange starts on a quiet line.
+            if (reply.bytes->size() < d_.recordBytes)
+                link_.drain(kQuietLine, d_.replyLimitSeconds);
             return {Outcome::EndOfData, *reply.bytes, {}};
         case Verdict::Refuse:
             return {Outcome::Refused, *reply.bytes, {}};
@@ -275,6 +290,14 @@ Handshake::Result Handshake::upload(int index, quint16 number,
             if (auto end = uncountedRestart(index, restarts))
                 return *end;
             continue;
+        }
+        if (check) {
+            if (const auto problem = check(*reply.bytes)) {
+                if (auto end = countedFailure(*problem, d_.replyRecovery))
+                    return *end;
+                restarts = 0;
+                continue;
+            }
         }
         if (auto end = finish([&] {
                 if (onDone)

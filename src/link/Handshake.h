@@ -60,8 +60,9 @@ struct ExchangeDescription {
     // Ingredient upload: the go-ahead is missing or not 0x00 (counted, numberRecovery).
     QString numberErrorText;
     Recovery numberRecovery;
-    // Uploads: the whole reply (behind the go-ahead byte, for the ingredient upload) was not
-    // waiting, to the exact count, within replyLimitSeconds + 1 seconds.
+    // Uploads: the whole reply was not waiting, to the exact count, within replyLimitSeconds + 1
+    // seconds (for the ingredient upload, counted from the go-ahead byte). Also the recovery of
+    // a reply whose values do not fit the table.
     QString replyTimeoutText;
     Recovery replyRecovery;
     // Downloads: the closing byte is not 0x10 (counted, closingRecovery).
@@ -113,11 +114,15 @@ public:
                     const std::function<void()>& onDone);
 
     // One upload record for request `number`. inspect() sees each complete reply before its
-    // last byte is checked (to spot the scale's end, or refuse values that do not fit);
-    // onDone(reply) runs when the reply is accepted and closed, before the port reset.
+    // last byte is checked (to spot the scale's end, or refuse the reply); for the ingredient
+    // upload it also sees a reply still coming in, from its first two bytes on, so that an end
+    // mark is taken at once. check() sees a closed reply: a text it returns is a counted
+    // failure (a value that does not fit the table). onDone(reply) runs when the reply is
+    // accepted and closed, before the port reset.
     Result upload(int index, quint16 number,
                   const std::function<Verdict(const QByteArray&)>& inspect,
-                  const std::function<void(const QByteArray&)>& onDone);
+                  const std::function<void(const QByteArray&)>& onDone,
+                  const std::function<std::optional<QString>(const QByteArray&)>& check = {});
 
     int retries() const { return retries_; }
     const ExchangeDescription& description() const { return d_; }
@@ -133,7 +138,7 @@ private:
         QString failure;
         Recovery recovery;
     };
-    Reply receiveReply();
+    Reply receiveReply(const std::function<Verdict(const QByteArray&)>& inspect);
     Result stopped() const { return {Outcome::Stopped, {}, {}}; }
 
     ScaleLink& link_;

@@ -1,5 +1,7 @@
 #include "ScaleLink.h"
 
+#include <algorithm>
+
 namespace tarn {
 
 namespace {
@@ -90,6 +92,42 @@ std::optional<QByteArray> ScaleLink::receive(int count, int limitSeconds) {
             return port_->readAll().left(count);
         if (clock_->now() >= deadline)
             return std::nullopt;
+        clock_->waitUntil(deadline, port_.get(), stop_);
+    }
+}
+
+bool ScaleLink::collect(QByteArray& bytes, int limitSeconds,
+                        const std::function<bool(const QByteArray&)>& complete) {
+    const Clock::Time deadline = clock_->now() + seconds(limitSeconds + 1);
+    for (;;) {
+        if (complete(bytes))
+            return true;
+        if (stop_.isRaised() || !port_->isOpen())
+            return false;
+        if (port_->bytesWaiting() > 0) {
+            bytes += port_->readAll();
+            continue;
+        }
+        if (clock_->now() >= deadline)
+            return false;
+        clock_->waitUntil(deadline, port_.get(), stop_);
+    }
+}
+
+void ScaleLink::drain(Clock::Time quiet, int limitSeconds) {
+    const Clock::Time end = clock_->now() + seconds(limitSeconds + 1);
+    Clock::Time quietUntil = clock_->now() + quiet;
+    for (;;) {
+        if (stop_.isRaised() || !port_->isOpen())
+            return;
+        if (port_->bytesWaiting() > 0) {
+            port_->readAll();
+            quietUntil = clock_->now() + quiet;
+            continue;
+        }
+        const Clock::Time deadline = std::min(quietUntil, end);
+        if (clock_->now() >= deadline)
+            return;
         clock_->waitUntil(deadline, port_.get(), stop_);
     }
 }

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -79,6 +80,13 @@ public:
     // `count`), or nullopt after N + 1 seconds, on stop, or at once when the port is closed,
     // leaving the waiting bytes.
     std::optional<QByteArray> receive(int count, int limitSeconds);
+    // Takes the waiting bytes into `bytes` as they arrive until complete(bytes) holds (true),
+    // or until N + 1 seconds have passed, the link is stopped or the port is closed (false).
+    bool collect(QByteArray& bytes, int limitSeconds,
+                 const std::function<bool(const QByteArray&)>& complete);
+    // Takes and drops arriving bytes until the line has been quiet for `quiet`, or at most
+    // N + 1 seconds (the rest of an answer that was taken before its end).
+    void drain(Clock::Time quiet, int limitSeconds);
 
 signals:
     // The port is closed now and the window must show it: a reset could not reopen it

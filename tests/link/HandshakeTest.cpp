@@ -323,12 +323,79 @@ TEST_F(HandshakeTest, anIngredientReplyIsTakenWholeHoweverTheLineSplitsIt) {
     EXPECT_TRUE(status.texts.empty());
 }
 
-TEST_F(HandshakeTest, aMissingIngredientReplyIsCountedAsATimeOut) {
+TEST_F(HandshakeTest, aMissingIngredientReplyIsCountedAsATimeOutWithResetAndNoPause) {
     scale->ingreds[3] = QByteArray(400, 'r');
     scale->inject({FakeScale::Step::Reply, FakeScale::Action::Silent});
     Handshake h(*link, status, exchanges::ingredUpload());
     EXPECT_EQ(h.upload(3, 3, nullptr, nullptr).outcome, Outcome::Done);
-    EXPECT_EQ(status.texts, texts({"ERROR! Receive INGRED time out", "Retry #1"}));
+    EXPECT_EQ(status.texts, texts({"Receive INGRED time out", "Retry #1"}));
+    const auto syncs = syncTimes();
+    ASSERT_EQ(syncs.size(), 2u);
+    ASSERT_FALSE(closeTimes().empty());
+    EXPECT_DOUBLE_EQ(syncs[1], closeTimes()[0]);
+    // The wait for the reply starts at the go-ahead byte and lasts 5 s (limit 4).
+    const auto goAhead = scale->times(Kind::ToPc)[2];
+    EXPECT_NEAR(closeTimes()[0] - std::chrono::duration<double>(goAhead).count(), 5.0, 0.01);
+}
+
+TEST_F(HandshakeTest, aMissingGoAheadIsAnUploadCommandErrorAfterTheByteLimit) {
+    scale->ingreds[3] = QByteArray(400, 'r');
+    scale->inject({FakeScale::Step::Number, FakeScale::Action::Silent});
+    scale->inject({FakeScale::Step::Reply, FakeScale::Action::Silent});
+    Handshake h(*link, status, exchanges::ingredUpload());
+    EXPECT_EQ(h.upload(3, 3, nullptr, nullptr).outcome, Outcome::Done);
+    EXPECT_EQ(status.texts, texts({"Upload command error", "Retry #1"}));
+    const auto number = inSeconds(scale->times(Kind::FromPc))[2];
+    EXPECT_NEAR(closeTimes()[0] - number, 2.0, 0.01);
+    EXPECT_DOUBLE_EQ(syncTimes()[1] - closeTimes()[0], 5.0);
+}
+
+TEST_F(HandshakeTest, anIngredientReplyOfOneByteTooManyIsATimeOut) {
+    scale->byteTime = {}; // the reply comes in one piece, so the count passes 403 at once
+    scale->ingreds[3] = QByteArray(400, 'r');
+    scale->inject({FakeScale::Step::Reply, FakeScale::Action::Extra});
+    Handshake h(*link, status, exchanges::ingredUpload());
+    EXPECT_EQ(h.upload(3, 3, nullptr, nullptr).outcome, Outcome::Done);
+    EXPECT_EQ(status.texts, texts({"Receive INGRED time out", "Retry #1"}));
+}
+
+TEST_F(HandshakeTest, anEndMarkOfTwoBytesEndsTheIngredientUploadAtOnce) {
+    // A scale that sends only the go-ahead and the number 0 at the end.
+    scale->inject({FakeScale::Step::Reply, FakeScale::Action::Silent});
+    bool sent = false;
+    clock->onWait = [&] {
+        if (!sent && scale->fromPc().endsWith(hex("A5040009"))) {
+            sent = true;
+            scale->send(hex("0000"), Clock::Time(3000));
+        }
+    };
+    Handshake h(*link, status, exchanges::ingredUpload());
+    const auto result = h.upload(
+        9, 9,
+        [](const QByteArray& r) {
+            const int m = quint8(r[0]) << 8 | quint8(r[1]);
+            return m == 0 || m > 200 ? Handshake::Verdict::EndOfData : Handshake::Verdict::Accept;
+        },
+        nullptr);
+    EXPECT_EQ(result.outcome, Outcome::EndOfData);
+    EXPECT_EQ(result.reply, hex("0000"));
+    EXPECT_LT(since(Clock::Time::zero()), 1.0);
+    EXPECT_TRUE(status.texts.empty());
+}
+
+TEST_F(HandshakeTest, aReplyThatFailsTheCheckIsACountedFailure) {
+    scale->plus[4] = pluRecord(4, "Pears");
+    Handshake h(*link, status, exchanges::pluUpload());
+    int checks = 0;
+    const auto result =
+        h.upload(4, 4, nullptr, nullptr, [&](const QByteArray&) -> std::optional<QString> {
+            if (++checks == 1)
+                return QStringLiteral("ERROR! plu#4: U/Price is out of range");
+            return std::nullopt;
+        });
+    EXPECT_EQ(result.outcome, Outcome::Done);
+    EXPECT_EQ(status.texts, texts({"ERROR! plu#4: U/Price is out of range", "Retry #1"}));
+    EXPECT_EQ(h.retries(), 1);
 }
 
 TEST_F(HandshakeTest, theEndOfTheScalesDataEndsWithoutResetOrRetry) {
