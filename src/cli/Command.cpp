@@ -2,15 +2,13 @@
 
 #include "Convert.h"
 #include "Display.h"
-#ifdef TARNLINK_CLI_TRANSFERS
 #include "Download.h"
-#include "Upload.h"
-#endif
 #include "Interrupt.h"
 #include "ScaleLink.h"
 #include "SerialPort.h"
 #include "SheetExchange.h"
 #include "TableFile.h"
+#include "Upload.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -38,8 +36,14 @@ Session::Session(Console& console, Interrupt* interrupt) : console_(console) {
     // Start-up as the window's, before the status line is turned into output: its count
     // texts are not part of any job.
     workspace_.startUp();
-    QObject::connect(&workspace_, &Workspace::statusChanged,
-                     [this](const QString& text) { console_.line(text); });
+    QObject::connect(&workspace_, &Workspace::statusChanged, [this](const QString& text) {
+        // A port reset that cannot reopen the port reports it through the link and through
+        // the transfer: the window shows the same text twice, one over the other.
+        const bool again = text == lostShown_;
+        lostShown_.clear();
+        if (!again)
+            console_.line(text);
+    });
     if (interrupt)
         QObject::connect(interrupt, &Interrupt::arrived, &workspace_,
                          [this] { this->interrupt(); });
@@ -63,6 +67,11 @@ ScaleLink* Session::openLink(const QString& port) {
         workspace_.status(cannotOpenText(link->port().systemName(), *reason));
         return nullptr;
     }
+    // The port failed (an adapter pulled out) or a reset could not reopen it.
+    QObject::connect(link.get(), &ScaleLink::portLost, &workspace_, [this](const QString& message) {
+        workspace_.status(message);
+        lostShown_ = message;
+    });
     if (interrupted_)
         link->stop();
     link_ = std::move(link);
@@ -156,10 +165,8 @@ std::optional<TableKind> Command::kindOf(const QString& word) {
 
 std::vector<std::unique_ptr<Command>> allCommands() {
     std::vector<std::unique_ptr<Command>> all;
-#ifdef TARNLINK_CLI_TRANSFERS
     all.push_back(std::make_unique<Download>());
     all.push_back(std::make_unique<Upload>());
-#endif
     all.push_back(std::make_unique<Display>());
     all.push_back(std::make_unique<Convert>());
     return all;

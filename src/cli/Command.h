@@ -76,6 +76,7 @@ private:
     Workspace workspace_;
     std::unique_ptr<ScaleLink> link_; // the link now open, stopped on Ctrl-C
     bool interrupted_ = false;
+    QString lostShown_; // the port's loss, just shown
 };
 
 // The words after the command's name, split into options and the other words.

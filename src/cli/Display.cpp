@@ -1,23 +1,6 @@
 #include "Display.h"
 
-#ifdef TARNLINK_CLI_TRANSFERS
 #include "Transfers.h"
-#else
-#include "Handshake.h"
-namespace tarn {
-struct DisplayTexts {
-    QString weight, unitPrice, totalPrice;
-};
-static std::optional<DisplayTexts> updateDisplay(ScaleLink& link) {
-    const DisplayAnswer a = readDisplay(link);
-    if (!a.synced)
-        return std::nullopt;
-    const DisplayReading r = a.reading.value_or(DisplayReading{});
-    return DisplayTexts{QString::number(qint32(r.weight)), QString::number(qint32(r.unitPrice)),
-                        QString::number(qint32(r.totalPrice))};
-}
-} // namespace tarn
-#endif
 
 namespace tarn::cli {
 
