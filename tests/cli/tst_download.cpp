@@ -55,7 +55,7 @@ TEST_F(Download, oneIngredientMessageFromAWorkbookSendsOnlyThatSlot) {
     EXPECT_EQ(r.exitCode, 0) << r.err.constData();
     ASSERT_GE(r.out.size(), 2);
     EXPECT_EQ(r.out.first().toStdString(), "Excel File INGRED Data  ");
-    EXPECT_EQ(shown(r.out.mid(r.out.size() - 4)), shown({" Data is End ", "INGRED Count is 2",
+    EXPECT_EQ(shown(r.out.mid(r.out.size() - 4)), shown({"Ingredient Number is 2", " Data is End ",
                                                          "Message#2 is transfered", " THE END "}));
 
     const QStringList bytes = scale.bytes();
