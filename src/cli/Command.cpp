@@ -55,6 +55,8 @@ Session::~Session() {
 
 ScaleLink* Session::openLink(const QString& port) {
     closeLink();
+    if (interrupted())
+        return nullptr;
     // COM1 and COM2 are the window's two ports; anything else names the device itself.
     QString name = port;
     if (port.compare(QLatin1String("COM1"), Qt::CaseInsensitive) == 0)
@@ -72,8 +74,6 @@ ScaleLink* Session::openLink(const QString& port) {
         workspace_.status(message);
         lostShown_ = message;
     });
-    if (interrupted_)
-        link->stop();
     link_ = std::move(link);
     return link_.get();
 }

@@ -58,8 +58,8 @@ public:
 
     // Opens the link to the scale on a port as the command line names it (COM1, COM2 or a
     // device path); the session keeps it until closeLink(). When the port cannot be opened the
-    // window's "ERROR! cannot open ..." text is printed and nullptr returned. A Ctrl-C stops
-    // the link's waits at once.
+    // window's "ERROR! cannot open ..." text is printed and nullptr returned; after a Ctrl-C
+    // nullptr is returned at once. A Ctrl-C stops the link's waits at once.
     ScaleLink* openLink(const QString& port);
     void closeLink();
 

@@ -83,7 +83,12 @@ int runCommandLine(const QStringList& arguments, Console& console, Interrupt* in
         if (const auto error = command->parse(ports, arguments.mid(i + 1)))
             return usageError(console, error->message);
         Session session(console, interrupt);
-        return command->run(session);
+        const int status = command->run(session);
+        if (session.interrupted()) {
+            console.remark(QStringLiteral("interrupted"));
+            return kFailed;
+        }
+        return status;
     }
     return usageError(console, QStringLiteral("unknown command ") + name);
 }

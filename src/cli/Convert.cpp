@@ -3,8 +3,7 @@
 namespace tarn::cli {
 
 QString Convert::summary() const {
-    return QStringLiteral("Load the table from IN and save it to OUT (.PLU/.INGRED file or .XLS "
-                          "workbook, by extension).");
+    return QStringLiteral("Load the table from IN and save it to OUT.");
 }
 
 std::optional<UsageError> Convert::parse(const QStringList& ports, const QStringList& words) {

@@ -5,8 +5,7 @@
 namespace tarn::cli {
 
 QString Download::summary() const {
-    return QStringLiteral("Load FILE and send all records (the default), one slot or a range of "
-                          "slots to the scale; with several ports, to each in turn.");
+    return QStringLiteral("Load FILE and send its records to the scale on each port in turn.");
 }
 
 std::optional<UsageError> Download::parse(const QStringList& ports, const QStringList& words) {
@@ -83,8 +82,6 @@ int Download::run(Session& session) {
                 (ended ? QStringLiteral(": THE END") : QStringLiteral(": not finished")));
         allEnded = allEnded && ended;
     }
-    if (session.interrupted())
-        session.console().remark(QStringLiteral("interrupted"));
     return allEnded ? kDone : kFailed;
 }
 

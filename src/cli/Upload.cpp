@@ -5,8 +5,7 @@
 namespace tarn::cli {
 
 QString Upload::summary() const {
-    return QStringLiteral("Read all records (the default) or one number from the scale and save "
-                          "the table to FILE.");
+    return QStringLiteral("Read records from the scale and save the table to FILE.");
 }
 
 std::optional<UsageError> Upload::parse(const QStringList& ports, const QStringList& words) {
@@ -59,8 +58,6 @@ int Upload::run(Session& session) {
         result.outcome == TransferOutcome::Finished || result.outcome == TransferOutcome::EndOfData;
     if (!normalEnd) {
         // A part of the table must not take the place of a whole one in FILE.
-        if (session.interrupted())
-            session.console().remark(QStringLiteral("interrupted"));
         session.console().remark(file_ + QStringLiteral(" not written: the upload did not end "
                                                         "normally"));
         return kFailed;
