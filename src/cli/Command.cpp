@@ -13,6 +13,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tarn::cli {
 
 void Console::line(const QString& text) {

@@ -84,10 +84,9 @@ int runCommandLine(const QStringList& arguments, Console& console, Interrupt* in
             return usageError(console, error->message);
         Session session(console, interrupt);
         const int status = command->run(session);
-        if (session.interrupted()) {
+        // A job that was done before the Ctrl-C came is still done.
+        if (status != kDone && session.interrupted())
             console.remark(QStringLiteral("interrupted"));
-            return kFailed;
-        }
         return status;
     }
     return usageError(console, QStringLiteral("unknown command ") + name);

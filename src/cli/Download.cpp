@@ -56,12 +56,11 @@ std::optional<UsageError> Download::parse(const QStringList& ports, const QStrin
 }
 
 int Download::run(Session& session) {
-    if (!loadTable(session.workspace(), kind_, file_))
-        return kFailed;
-
+    // With several ports each port gets its last line, even one that was not tried: none is
+    // after a failed load, a refusal (which would only repeat itself) or a Ctrl-C.
     const bool several = ports_.size() > 1;
     bool allEnded = true;
-    bool tryMore = true; // a refusal would only repeat itself on the next port
+    bool tryMore = loadTable(session.workspace(), kind_, file_);
     for (const QString& port : ports_) {
         bool ended = false;
         if (tryMore && !session.interrupted()) {

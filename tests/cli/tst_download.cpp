@@ -70,12 +70,26 @@ TEST_F(Download, oneIngredientMessageFromAWorkbookSendsOnlyThatSlot) {
     EXPECT_EQ(bytes[7].toStdString(), "sc> 10");
 }
 
-TEST_F(Download, aRangeBeyondTheTableIsRefusedAndNothingIsSent) {
-    Scale scale;
-    const CliResult r =
-        runCli({"--port", scale.device(), "download", "plu", plu, "--range", "1", "3"});
+TEST_F(Download, aRangeBeyondTheTableIsRefusedOnceAndNothingIsSentToAnyPort) {
+    Scale first;
+    Scale second;
+    const CliResult r = runCli({"--port", first.device(), "--port", second.device(), "download",
+                                "plu", plu, "--range", "1", "3"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(shown(r.out), shown({"PLU Count is 2", "PLU Range is not valid"}));
+    EXPECT_EQ(shown(r.out), shown({"PLU Count is 2", "PLU Range is not valid",
+                                   "PORT " + first.device() + ": not finished",
+                                   "PORT " + second.device() + ": not finished"}));
+    EXPECT_TRUE(first.bytes().isEmpty()) << shown(first.bytes());
+    EXPECT_TRUE(second.bytes().isEmpty()) << shown(second.bytes());
+}
+
+TEST_F(Download, aFileThatCannotBeLoadedSendsNothing) {
+    Scale scale;
+    ASSERT_TRUE(writeBytes(plu, "12,\"APPLE\",\"RED\",1500,3,0,2001,1\r\n")); // cut short
+    const CliResult r = runCli({"--port", scale.device(), "download", "plu", plu});
+    EXPECT_EQ(r.exitCode, 1);
+    ASSERT_EQ(r.out.size(), 1) << shown(r.out);
+    EXPECT_TRUE(r.out[0].startsWith("ERROR! ")) << r.out[0].toStdString();
     EXPECT_TRUE(scale.bytes().isEmpty()) << shown(scale.bytes());
 }
 
