@@ -6,6 +6,7 @@
 #include "GridView.h"
 #include "PortActions.h"
 #include "SheetActions.h"
+#include "TransferActions.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -130,6 +131,7 @@ MainWindow::MainWindow(QWidget* parent)
     new SheetActions(*this); // the workbook entries of both menus
     formLoad();
     portActions_ = new PortActions(*this, workspace_);
+    new TransferActions(*this); // the transfer buttons and the display read
     resize(980, 640);
 }
 

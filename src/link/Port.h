@@ -31,6 +31,10 @@ public:
     virtual qint64 bytesWaiting() const = 0;
     // Takes every byte waiting.
     virtual QByteArray readAll() = 0;
+    // Empties the receive and send buffers, the driver's included, as closing and reopening
+    // the port would, but keeps the device. False when the port cannot do that; the link then
+    // closes and reopens it.
+    virtual bool clearBuffers() { return false; }
 
 signals:
     // New bytes are waiting.

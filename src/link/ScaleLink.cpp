@@ -51,6 +51,8 @@ void ScaleLink::close() {
 }
 
 std::optional<QString> ScaleLink::reset() {
+    if (port_->isOpen() && port_->clearBuffers())
+        return std::nullopt;
     const QString name = port_->name();
     port_->close();
     if (const auto reason = port_->open(name)) {

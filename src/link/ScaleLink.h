@@ -51,9 +51,9 @@ public:
     std::optional<QString> open(const QString& name);
     void close();
     bool isOpen() const { return port_->isOpen(); }
-    // Port reset: close and at once reopen the same port, which empties both buffers. When
-    // the reopen fails the port stays closed, portLost is emitted and the message
-    // ("ERROR! cannot open ...") is returned.
+    // Port reset: empty both buffers, by the port's own flush where it has one, else by closing
+    // and at once reopening the same port. When the reopen fails the port stays closed,
+    // portLost is emitted and the message ("ERROR! cannot open ...") is returned.
     std::optional<QString> reset();
 
     // Lets window events run for `seconds` seconds (less when stopped).

@@ -95,6 +95,15 @@ qint64 SerialPort::bytesWaiting() const {
     return port_->isOpen() ? port_->bytesAvailable() : 0;
 }
 
+// A reset after every record must not cost more than a few bytes' time on the line: the
+// device's lock file, written and synced at every open, can take milliseconds. Flushing the
+// system's buffers and the port's own empties the line as a close and reopen would.
+bool SerialPort::clearBuffers() {
+    if (!port_->isOpen() || port_->error() != QSerialPort::NoError)
+        return false;
+    return port_->clear(QSerialPort::AllDirections);
+}
+
 QByteArray SerialPort::readAll() {
     return port_->isOpen() ? port_->readAll() : QByteArray();
 }

@@ -25,6 +25,7 @@ public:
     void write(const QByteArray& bytes) override;
     qint64 bytesWaiting() const override;
     QByteArray readAll() override;
+    bool clearBuffers() override;
 
     // "Com1" and "Com2" are COM1/COM2 on Windows and /dev/ttyS0, /dev/ttyS1 elsewhere; any
     // other name is taken as the system's own name or path of the port.
