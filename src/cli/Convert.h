@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Command.h"
+
+namespace tarn::cli {
+
+// convert plu|ingred IN OUT: the window's open of IN and save to OUT, table file or workbook.
+class Convert : public Command {
+public:
+    QString name() const override { return QStringLiteral("convert"); }
+    QString synopsis() const override { return QStringLiteral("convert plu|ingred IN OUT"); }
+    QString summary() const override;
+    std::optional<UsageError> parse(const QStringList& ports, const QStringList& words) override;
+    int run(Session& session) override;
+
+private:
+    TableKind kind_ = TableKind::Plu;
+    QString in_;
+    QString out_;
+};
+
+} // namespace tarn::cli

@@ -1,0 +1,44 @@
+#include "Display.h"
+
+#include "Transfers.h"
+
+namespace tarn::cli {
+
+QString Display::summary() const {
+    return QStringLiteral("Read the scale's weight, unit price and total price once.");
+}
+
+std::optional<UsageError> Display::parse(const QStringList& ports, const QStringList& words) {
+    Words w;
+    if (auto error = scan(words, {{QStringLiteral("--port"), 1}}, w))
+        return error;
+    if (!w.operands.isEmpty())
+        return UsageError{QStringLiteral("display takes no ") + w.operands.first()};
+    const QStringList all = ports + w.values(QStringLiteral("--port"));
+    if (all.size() > 1)
+        return UsageError{QStringLiteral("display reads one port")};
+    port_ = all.isEmpty() ? QStringLiteral("COM1") : all.first();
+    return std::nullopt;
+}
+
+int Display::run(Session& session) {
+    ScaleLink* link = session.openLink(port_);
+    if (!link)
+        return kFailed;
+    const std::optional<DisplayTexts> texts = updateDisplay(*link);
+    session.closeLink();
+    if (session.interrupted())
+        return kFailed;
+    if (!texts) {
+        // The window leaves its read-outs as they were and says nothing.
+        session.console().remark(QStringLiteral("the scale did not answer on ") + port_);
+        return kFailed;
+    }
+    Console& out = session.console();
+    out.line(QStringLiteral("Weight ") + texts->weight);
+    out.line(QStringLiteral("Unit ") + texts->unitPrice);
+    out.line(QStringLiteral("Price ") + texts->totalPrice);
+    return kDone;
+}
+
+} // namespace tarn::cli

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Command.h"
+#include "Transfers.h"
+
+namespace tarn::cli {
+
+// download: the window's open of FILE, then its " PLU Download" / "INGRED Download" to each
+// port in turn.
+class Download : public Command {
+public:
+    QString name() const override { return QStringLiteral("download"); }
+    QString synopsis() const override {
+        return QStringLiteral(
+            "[--port PORT]... download plu|ingred FILE [--one N | --range S E | --all]");
+    }
+    QString summary() const override;
+    std::optional<UsageError> parse(const QStringList& ports, const QStringList& words) override;
+    int run(Session& session) override;
+
+private:
+    TableKind kind_ = TableKind::Plu;
+    QString file_;
+    DownloadOptions options_;
+    QStringList ports_;
+};
+
+} // namespace tarn::cli

@@ -1,0 +1,52 @@
+#include "Interrupt.h"
+
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace tarn::cli {
+
+namespace {
+int pipeEnds[2] = {-1, -1};
+
+extern "C" void onSignal(int) {
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(pipeEnds[1], &byte, 1);
+    errno = saved;
+}
+} // namespace
+
+Interrupt::Interrupt(QObject* parent) : QObject(parent) {
+    if (pipeEnds[0] < 0 && ::pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    notifier_ = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &Interrupt::drain);
+
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART | SA_RESETHAND;
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
+Interrupt::~Interrupt() {
+    struct sigaction action {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+}
+
+void Interrupt::drain() {
+    char buf[16];
+    while (::read(pipeEnds[0], buf, sizeof buf) > 0) {
+    }
+    emit arrived();
+}
+
+} // namespace tarn::cli

@@ -1,0 +1,68 @@
+#include "Upload.h"
+
+#include "ScaleLink.h"
+
+namespace tarn::cli {
+
+QString Upload::summary() const {
+    return QStringLiteral("Read records from the scale and save the table to FILE.");
+}
+
+std::optional<UsageError> Upload::parse(const QStringList& ports, const QStringList& words) {
+    Words w;
+    if (auto error = scan(words,
+                          {{QStringLiteral("--port"), 1},
+                           {QStringLiteral("--one"), 1},
+                           {QStringLiteral("--all"), 0}},
+                          w))
+        return error;
+    if (w.operands.size() != 2)
+        return UsageError{QStringLiteral("upload needs plu|ingred and FILE")};
+    const auto kind = kindOf(w.operands[0]);
+    if (!kind)
+        return UsageError{QStringLiteral("upload: the table is plu or ingred, not ") +
+                          w.operands[0]};
+    kind_ = *kind;
+    file_ = w.operands[1];
+    QString why;
+    if (!formatOf(kind_, file_, &why))
+        return UsageError{why};
+
+    const int one = w.count(QStringLiteral("--one"));
+    const int all = w.count(QStringLiteral("--all"));
+    if (one + all > 1)
+        return UsageError{QStringLiteral("upload takes one of --one and --all")};
+    if (one) {
+        options_.extent = UploadExtent::One;
+        options_.number = w.values(QStringLiteral("--one")).first();
+    } else {
+        options_.extent = UploadExtent::All;
+    }
+    const QStringList given = ports + w.values(QStringLiteral("--port"));
+    if (given.size() > 1)
+        return UsageError{QStringLiteral("upload reads from one port")};
+    port_ = given.isEmpty() ? QStringLiteral("COM1") : given.first();
+    return std::nullopt;
+}
+
+int Upload::run(Session& session) {
+    ScaleLink* link = session.openLink(port_);
+    if (!link)
+        return kFailed;
+    Workspace& ws = session.workspace();
+    const TransferResult result = kind_ == TableKind::Plu
+                                      ? upload<PluRecord>(ws, *link, options_)
+                                      : upload<IngredRecord>(ws, *link, options_);
+    session.closeLink();
+    const bool normalEnd =
+        result.outcome == TransferOutcome::Finished || result.outcome == TransferOutcome::EndOfData;
+    if (!normalEnd) {
+        // A part of the table must not take the place of a whole one in FILE.
+        session.console().remark(file_ + QStringLiteral(" not written: the upload did not end "
+                                                        "normally"));
+        return kFailed;
+    }
+    return saveTable(ws, kind_, file_, session.today()) ? kDone : kFailed;
+}
+
+} // namespace tarn::cli

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Command.h"
+#include "Transfers.h"
+
+namespace tarn::cli {
+
+// upload: the window's "PLU Upload" / "INGRED Upload", then its save of the table to FILE.
+class Upload : public Command {
+public:
+    QString name() const override { return QStringLiteral("upload"); }
+    QString synopsis() const override {
+        return QStringLiteral("[--port PORT] upload plu|ingred FILE [--one N | --all]");
+    }
+    QString summary() const override;
+    std::optional<UsageError> parse(const QStringList& ports, const QStringList& words) override;
+    int run(Session& session) override;
+
+private:
+    TableKind kind_ = TableKind::Plu;
+    QString file_;
+    UploadOptions options_;
+    QString port_;
+};
+
+} // namespace tarn::cli

@@ -1,0 +1,97 @@
+// convert: the window's open and save of table files and workbooks, by extension.
+
+#include "CliRun.h"
+
+namespace tarn::testing {
+namespace {
+
+const QByteArray kPluFile = "12,\"APPLE\",\"RED\",1500,3,0,2001,1,5\r\n"
+                            "13,\"PEAR\",\" \",200,0,0,0,0,0\r\n";
+const QByteArray kIngredFile = "3,\"SUGAR\",\"SALT\",\" \",\" \",\" \",\" \",\" \",\" \"\r\n";
+
+TEST(Convert, pluFileThroughAWorkbookComesBackByteForByte) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath("prices.PLU");
+    const QString book = dir.filePath("prices.Xls"); // any case of the extension
+    const QString back = dir.filePath("back.plu");
+    ASSERT_TRUE(writeBytes(in, kPluFile));
+
+    CliResult r = runCli({"convert", "plu", in, book});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(shown(r.out),
+              shown({"PLU Count is 2", " Input File Name ", " Excel File Save ",
+                     " Data Changing ....  12", " Data Changing ....  13", " Save End"}));
+
+    r = runCli({"convert", "PLU", book, back});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(
+        shown(r.out),
+        shown({"Excel File Ingred Data  ", " Open Excel File ", " Initializing ",
+               " Data Format Changing ....  PLU No      ", " Data Format Changing ....  12      ",
+               " Data Format Changing ....  13      ", " Data Format Changing ....        ",
+               "PLU Number is 2", " Data is End ", "PLU Count is 2"}));
+    EXPECT_EQ(readBytes(back), kPluFile);
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
+}
+
+TEST(Convert, ingredientFileThroughAWorkbookComesBackByteForByte) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath("msgs.INGRED");
+    const QString book = dir.filePath("msgs.XLS");
+    const QString back = dir.filePath("back.Ingred");
+    ASSERT_TRUE(writeBytes(in, kIngredFile));
+
+    CliResult r = runCli({"convert", "ingred", in, book});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(shown(r.out), shown({"Message Count is 1", " Input File Name ", " Excel File Save ",
+                                   " Data Changing ....  3", " Save End"}));
+    r = runCli({"convert", "ingred", book, back});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.out.value(0).toStdString(), "Excel File INGRED Data  ");
+    EXPECT_EQ(r.out.mid(r.out.size() - 3).join('|').toStdString(),
+              "Ingredient Number is 1| Data is End |INGRED Count is 1");
+    EXPECT_EQ(readBytes(back), kIngredFile);
+}
+
+TEST(Convert, fileToFileOfTheSameKindIsALoadAndASave) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath("a.PLU");
+    const QString out = dir.filePath("b.PLU");
+    ASSERT_TRUE(writeBytes(in, kPluFile));
+    const CliResult r = runCli({"convert", "plu", in, out});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(shown(r.out), shown({"PLU Count is 2", "PLU Count is 2"}));
+    EXPECT_EQ(readBytes(out), kPluFile);
+}
+
+TEST(Convert, aFileThatCannotBeReadOrWrittenFailsWithTheWindowsTextAndWritesNothing) {
+    QTemporaryDir dir;
+    const QString bad = dir.filePath("bad.PLU");
+    const QString good = dir.filePath("good.PLU");
+    const QString out = dir.filePath("out.PLU");
+    ASSERT_TRUE(writeBytes(bad, "12,\"APPLE\",\"RED\",1x,3,0,2001,1,5\r\n"));
+    ASSERT_TRUE(writeBytes(good, kPluFile));
+
+    CliResult r = runCli({"convert", "plu", bad, out});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(shown(r.out), shown({"ERROR! line 1: U/Price is not a number"}));
+    EXPECT_FALSE(QFile::exists(out));
+
+    // A text file named as a workbook.
+    const QString fake = dir.filePath("fake.xls");
+    ASSERT_TRUE(writeBytes(fake, kPluFile));
+    r = runCli({"convert", "plu", fake, out});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out.value(r.out.size() - 1).toStdString(),
+              "ERROR! fake.xls: not a workbook it can read");
+    EXPECT_FALSE(QFile::exists(out));
+
+    r = runCli({"convert", "plu", good, dir.filePath("no/such/dir/out.PLU")});
+    EXPECT_EQ(r.exitCode, 1);
+    ASSERT_EQ(r.out.size(), 2) << shown(r.out);
+    EXPECT_EQ(r.out[0].toStdString(), "PLU Count is 2");
+    EXPECT_TRUE(r.out[1].startsWith("ERROR! cannot save ")) << r.out[1].toStdString();
+}
+
+} // namespace
+} // namespace tarn::testing

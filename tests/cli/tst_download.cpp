@@ -1,0 +1,144 @@
+// download: the window's open of the file, then its download, to one port or several.
+
+#include "CliRun.h"
+
+namespace tarn::testing {
+namespace {
+
+const QByteArray kPluFile = "12,\"APPLE\",\"RED\",1500,3,0,2001,1,5\r\n"
+                            "13,\"PEAR\",\" \",200,0,0,0,0,0\r\n";
+
+// The 72 bytes of PLU 12 and 13 as the scale must receive them.
+const char* const kApple =
+    "pc> 00 00 07 D1 20 20 20 20 20 20 20 20 20 20 20 41 50 50 4C 45 20 20 20 20 20 20 20 20 20 20 "
+    "20 20 20 20 20 20 20 20 20 20 20 20 20 20 52 45 44 20 20 20 20 20 20 20 20 20 20 20 20 20 00 "
+    "00 05 DC 00 03 00 00 00 01 00 05";
+const char* const kPear =
+    "pc> 00 00 00 00 20 20 20 20 20 20 20 20 20 20 20 20 50 45 41 52 20 20 20 20 20 20 20 20 20 20 "
+    "20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 20 00 "
+    "00 00 C8 00 00 00 00 00 00 00 00";
+
+class Download : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plu = dir.filePath("prices.PLU");
+        ASSERT_TRUE(writeBytes(plu, kPluFile));
+    }
+    QTemporaryDir dir;
+    QString plu;
+};
+
+TEST_F(Download, everyPluRecordGoesToTheScaleAndTheJobEndsWithTheEnd) {
+    const QString kept = dir.filePath("kept.PLU");
+    Scale scale({"--empty", "--save-plu", kept});
+    const CliResult r = runCli({"--port", scale.device(), "download", "plu", plu, "--all"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(shown(r.out),
+              shown({"PLU Count is 2", "plu#1 is transfered", "plu#2 is transfered", " THE END "}));
+    EXPECT_EQ(
+        shown(scale.bytes()),
+        shown({"pc> A5", "sc> 77", "pc> 02", "sc> 01", "pc> 00 0C", "sc> 00 0C", kApple, "sc> 10",
+               "pc> A5", "sc> 77", "pc> 02", "sc> 01", "pc> 00 0D", "sc> 00 0D", kPear, "sc> 10"}));
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
+}
+
+TEST_F(Download, oneIngredientMessageFromAWorkbookSendsOnlyThatSlot) {
+    const QString messages = dir.filePath("msgs.INGRED");
+    const QString book = dir.filePath("msgs.xls");
+    ASSERT_TRUE(writeBytes(messages, "3,\"SUGAR\",\" \",\" \",\" \",\" \",\" \",\" \",\" \"\r\n"
+                                     "9,\"SALT\",\" \",\" \",\" \",\" \",\" \",\" \",\"END\"\r\n"));
+    ASSERT_EQ(runCli({"convert", "ingred", messages, book}).exitCode, 0);
+
+    Scale scale({"--empty"});
+    const CliResult r =
+        runCli({"--port", scale.device(), "download", "ingred", book, "--one", "2"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    ASSERT_GE(r.out.size(), 2);
+    EXPECT_EQ(r.out.first().toStdString(), "Excel File INGRED Data  ");
+    EXPECT_EQ(shown(r.out.mid(r.out.size() - 4)), shown({"Ingredient Number is 2", " Data is End ",
+                                                         "Message#2 is transfered", " THE END "}));
+
+    const QStringList bytes = scale.bytes();
+    ASSERT_EQ(bytes.size(), 8) << shown(bytes);
+    EXPECT_EQ(shown(bytes.mid(0, 6)),
+              shown({"pc> A5", "sc> 77", "pc> 00", "sc> 01", "pc> 00 09", "sc> 00 09"}));
+    // Eight lines of 50 bytes: "SALT", padded, ..., "END" padded.
+    const QByteArray record = QByteArray::fromHex(bytes[6].mid(4).toLatin1());
+    ASSERT_EQ(record.size(), 400);
+    EXPECT_EQ(record.left(50), QByteArray("SALT").leftJustified(50, ' '));
+    EXPECT_EQ(record.mid(350), QByteArray("END").leftJustified(50, ' '));
+    EXPECT_EQ(bytes[7].toStdString(), "sc> 10");
+}
+
+TEST_F(Download, aRangeBeyondTheTableIsRefusedOnceAndNothingIsSentToAnyPort) {
+    Scale first;
+    Scale second;
+    const CliResult r = runCli({"--port", first.device(), "--port", second.device(), "download",
+                                "plu", plu, "--range", "1", "3"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(shown(r.out), shown({"PLU Count is 2", "PLU Range is not valid",
+                                   "PORT " + first.device() + ": not finished",
+                                   "PORT " + second.device() + ": not finished"}));
+    EXPECT_TRUE(first.bytes().isEmpty()) << shown(first.bytes());
+    EXPECT_TRUE(second.bytes().isEmpty()) << shown(second.bytes());
+}
+
+TEST_F(Download, aFileThatCannotBeLoadedSendsNothing) {
+    Scale scale;
+    ASSERT_TRUE(writeBytes(plu, "12,\"APPLE\",\"RED\",1500,3,0,2001,1\r\n")); // cut short
+    const CliResult r = runCli({"--port", scale.device(), "download", "plu", plu});
+    EXPECT_EQ(r.exitCode, 1);
+    ASSERT_EQ(r.out.size(), 1) << shown(r.out);
+    EXPECT_TRUE(r.out[0].startsWith("ERROR! ")) << r.out[0].toStdString();
+    EXPECT_TRUE(scale.bytes().isEmpty()) << shown(scale.bytes());
+}
+
+// The one test that pays for the window's real retries: a silent scale costs five pauses.
+TEST_F(Download, severalPortsGetTheSameRecordsInTurnAndEachSaysHowItEnded) {
+    Scale good({"--empty"});
+    Scale silent({"--fault", "silent:times=all"});
+    const CliResult r = runCli({"--port", good.device(), "--port", "/nonexistent/ttyScale",
+                                "--port", silent.device(), "download", "plu", plu, "--one", "2"},
+                               90000);
+    ASSERT_TRUE(r.finished);
+    EXPECT_EQ(r.exitCode, 1);
+    ASSERT_EQ(r.out.size(), 18) << shown(r.out);
+    EXPECT_EQ(shown(r.out.mid(0, 4)), shown({"PLU Count is 2", "plu#2 is transfered", " THE END ",
+                                             "PORT " + good.device() + ": THE END"}));
+    EXPECT_TRUE(r.out[4].startsWith("ERROR! cannot open /nonexistent/ttyScale: "))
+        << r.out[4].toStdString();
+    EXPECT_EQ(r.out[5].toStdString(), "PORT /nonexistent/ttyScale: not finished");
+    EXPECT_EQ(shown(r.out.mid(6)),
+              shown({"Sync error PLU No : 2", "Retry #1", "Sync error PLU No : 2", "Retry #2",
+                     "Sync error PLU No : 2", "Retry #3", "Sync error PLU No : 2", "Retry #4",
+                     "Sync error PLU No : 2", "Retry #5", "Sync error PLU No : 2",
+                     "PORT " + silent.device() + ": not finished"}));
+
+    EXPECT_EQ(shown(good.bytes()), shown({"pc> A5", "sc> 77", "pc> 02", "sc> 01", "pc> 00 0D",
+                                          "sc> 00 0D", kPear, "sc> 10"}));
+    EXPECT_EQ(shown(silent.bytes()),
+              shown({"pc> A5", "pc> A5", "pc> A5", "pc> A5", "pc> A5", "pc> A5"}));
+}
+
+TEST_F(Download, ctrlCStopsAtOnceAndTheFollowingPortsAreNotTried) {
+    Scale silent({"--fault", "silent:times=all"});
+    Scale good;
+    Cli cli;
+    cli.start({"--port", silent.device(), "--port", good.device(), "download", "plu", plu});
+    ASSERT_TRUE(silent.waitForLog("pc> A5"));
+    ::kill(pid_t(cli.pid()), SIGINT);
+    const CliResult r = cli.finish(5000); // the retries alone would take half a minute
+    ASSERT_TRUE(r.finished);
+    EXPECT_EQ(r.exitCode, 1);
+    ASSERT_GE(r.out.size(), 3) << shown(r.out);
+    EXPECT_EQ(r.out.first().toStdString(), "PLU Count is 2");
+    EXPECT_EQ(shown(r.out.mid(r.out.size() - 2)),
+              shown({"PORT " + silent.device() + ": not finished",
+                     "PORT " + good.device() + ": not finished"}));
+    EXPECT_FALSE(r.out.contains("Retry #2")) << shown(r.out);
+    EXPECT_TRUE(good.bytes().isEmpty()) << shown(good.bytes());
+    EXPECT_TRUE(r.err.contains("interrupted")) << r.err.constData();
+}
+
+} // namespace
+} // namespace tarn::testing
