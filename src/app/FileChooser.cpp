@@ -15,23 +15,10 @@ QStringList DialogFileChooser::qtFilters(const QString& filter) {
     return out;
 }
 
-std::optional<QString> DialogFileChooser::openPath(const QString& filter) {
+std::optional<QString> DialogFileChooser::ask(bool forSaving, const QString& filter) {
     QFileDialog dialog(parent_);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(qtFilters(filter));
-    if (!lastPath_.isEmpty())
-        dialog.selectFile(lastPath_);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    lastPath_ = dialog.selectedFiles().constFirst();
-    return lastPath_;
-}
-
-std::optional<QString> DialogFileChooser::savePath(const QString& filter) {
-    QFileDialog dialog(parent_);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(qtFilters(filter));
     if (!lastPath_.isEmpty())
         dialog.selectFile(lastPath_);

@@ -24,13 +24,15 @@ public:
 class DialogFileChooser : public FileChooser {
 public:
     explicit DialogFileChooser(QWidget* parent) : parent_(parent) {}
-    std::optional<QString> openPath(const QString& filter) override;
-    std::optional<QString> savePath(const QString& filter) override;
+    std::optional<QString> openPath(const QString& filter) override { return ask(false, filter); }
+    std::optional<QString> savePath(const QString& filter) override { return ask(true, filter); }
 
     // "PLU file|*.plu;*.PLU" -> "PLU file (*.plu *.PLU)", one Qt filter per pair.
     static QStringList qtFilters(const QString& filter);
 
 private:
+    std::optional<QString> ask(bool forSaving, const QString& filter);
+
     QWidget* parent_;
     QString lastPath_;
 };

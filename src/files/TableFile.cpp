@@ -2,10 +2,10 @@
 
 #include "Cp1252.h"
 #include "Numbers.h"
+#include "SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <type_traits>
 
@@ -170,19 +170,8 @@ template <class R> FileOutcome saveTable(Workspace& ws, const PathChooser& choos
     if (!path)
         return {FileOutcome::Result::Cancelled, {}};
 
-    // The new file is written beside the old one and replaces it only once it is complete.
-    // Unbuffered, so that a disk that takes only part of the bytes shows as a short write:
-    // a buffered QSaveFile would commit the truncated file as if all was well.
-    QSaveFile file(*path);
-    const auto cannotSave = [&](const QString& why) {
+    if (const QString why = writeWholeFile(*path, written.bytes); !why.isEmpty())
         return failed(ws, QStringLiteral("ERROR! cannot save %1 (%2)").arg(*path, why));
-    };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return cannotSave(file.errorString());
-    if (file.write(written.bytes) != written.bytes.size())
-        return cannotSave(QStringLiteral("the disk took only part of the file"));
-    if (!file.commit())
-        return cannotSave(file.errorString());
 
     applyGridCopy<R>(table, copy);
     ws.setFilePath(QFileInfo(*path).absoluteFilePath());

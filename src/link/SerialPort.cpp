@@ -52,6 +52,19 @@ QStringList SerialPort::availablePorts() {
     return names;
 }
 
+QString SerialPort::openFailureReason(bool permissionDenied, const QString& systemReason) {
+#ifdef Q_OS_LINUX
+    // Serial devices belong to the group "dialout"; a user outside it may not open them.
+    if (permissionDenied)
+        return systemReason +
+               QStringLiteral(" - join the dialout group (sudo adduser $USER dialout), then log in "
+                              "again");
+#else
+    Q_UNUSED(permissionDenied);
+#endif
+    return systemReason;
+}
+
 std::optional<QString> SerialPort::open(const QString& name) {
     close();
     name_ = name;
@@ -63,7 +76,8 @@ std::optional<QString> SerialPort::open(const QString& name) {
     port_->setFlowControl(QSerialPort::NoFlowControl);
     port_->setReadBufferSize(kBufferSize);
     if (!port_->open(QIODevice::ReadWrite))
-        return port_->errorString();
+        return openFailureReason(port_->error() == QSerialPort::PermissionError,
+                                 port_->errorString());
     // Modem lines low. A pseudo-terminal has none and refuses; that is no reason to fail.
     port_->setDataTerminalReady(false);
     port_->setRequestToSend(false);

@@ -31,6 +31,8 @@ public:
     static QString systemNameFor(const QString& name);
     // The serial ports the system reports, by system location (for the "Other" list).
     static QStringList availablePorts();
+    // Why an open failed, in words for the status line; a missing permission says what to do.
+    static QString openFailureReason(bool permissionDenied, const QString& systemReason);
 
     static constexpr qint64 kBufferSize = 4096;
 

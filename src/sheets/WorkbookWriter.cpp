@@ -1,6 +1,6 @@
 #include "Workbook.h"
 
-#include <QSaveFile>
+#include "SafeFile.h"
 
 #include <gsf/gsf-infile.h>
 #include <gsf/gsf-outfile-msole.h>
@@ -372,17 +372,7 @@ QString writeWorkbook(const QString& path, const WriteSheet& sheet) {
     if (!file)
         return QStringLiteral("cannot build the workbook");
 
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
-    if (out.write(*file) != file->size()) {
-        const QString why = out.errorString();
-        out.cancelWriting();
-        return why;
-    }
-    if (!out.commit())
-        return out.errorString();
-    return {};
+    return writeWholeFile(path, *file);
 }
 
 } // namespace tarn

@@ -10,6 +10,8 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace tarn;
@@ -63,6 +65,47 @@ TEST(SerialPortOpen, aMissingDeviceGivesTheSystemsReason) {
     EXPECT_EQ(cannotOpenText(port.systemName(), *error),
               QStringLiteral("ERROR! cannot open /dev/tarnlink-no-such-port: No such file or "
                              "directory"));
+}
+
+// A user outside the group that owns serial devices gets told how to get in. The open is
+// tried by an unprivileged child (root may open anything).
+TEST(SerialPortOpen, aPortWithoutPermissionSaysWhatToDo) {
+    PtyScale pty;
+    ASSERT_TRUE(pty.ok());
+    const QByteArray path = pty.path().toLocal8Bit();
+    ASSERT_EQ(::chmod(path.constData(), 0600), 0);
+    if (::getuid() != 0) {
+        ASSERT_EQ(::chmod(path.constData(), 0), 0);
+    }
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(fds[0]);
+        if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(3);
+        SerialPort port;
+        const QByteArray reason = port.open(pty.path()).value_or(QString()).toUtf8();
+        const ssize_t written = ::write(fds[1], reason.constData(), size_t(reason.size()));
+        ::_exit(written == reason.size() ? 0 : 4);
+    }
+    ::close(fds[1]);
+    QByteArray reason;
+    char buf[512];
+    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;)
+        reason.append(buf, n);
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(reason.startsWith("Permission denied")) << reason.constData();
+    EXPECT_TRUE(reason.endsWith(
+        " - join the dialout group (sudo adduser $USER dialout), then log in again"))
+        << reason.constData();
+    EXPECT_EQ(SerialPort::openFailureReason(false, QStringLiteral("Device busy")),
+              QStringLiteral("Device busy"));
 }
 
 TEST_F(RealLine, bytesPassUnchangedBothWays) {

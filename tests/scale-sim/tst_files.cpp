@@ -61,11 +61,11 @@ TEST_F(Files, recordsMayRunAcrossLinesAndBlanksAreSkipped) {
 
 TEST_F(Files, badFilesAreRefusedWithTheLineAndLeaveTheTable) {
     const std::pair<QByteArray, const char*> cases[] = {
-        {"1,\"A\",\"B\",x,0,0,0,0,0\r\n", "line 1: field 4 is not a number"},
+        {"1,\"A\",\"B\",x,0,0,0,0,0\r\n", "line 1: U/Price is not a number"},
         {"1,\"A\",\"B\",0,0,0,0,0,0\r\n40000,\"A\",\"B\",0,0,0,0,0,0\r\n",
-         "line 2: field 1 is out of range"},
-        {"1,\"A\",\"B\",0,0,-5,0,0,0\r\n", "line 1: field 6 is negative"},
-        {"1,\"A\",\"B\",0,0\r\n", "line 1: record 1 ends before field 6"},
+         "line 2: PLU No is out of range"},
+        {"1,\"A\",\"B\",0,0,-5,0,0,0\r\n", "record 1: field 6 is negative"},
+        {"1,\"A\",\"B\",0,0\r\n", "line 1: the file ends before Tare"},
     };
     for (const auto& [bytes, message] : cases) {
         PluTable t{};

@@ -4,8 +4,7 @@
 
 #include <QString>
 
-// A small reader and writer of the .PLU and .INGRED text files, kept to itself so that the
-// simulator can later use the program's own file library instead.
+// The scale's tables in .PLU and .INGRED files, through the program's own file library.
 namespace tarn::sim {
 
 // Fills slots 1.. from the file's records, in order, and clears the rest. On failure the table

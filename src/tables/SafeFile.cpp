@@ -1,0 +1,22 @@
+#include "SafeFile.h"
+
+#include <QSaveFile>
+
+namespace tarn {
+
+QString writeWholeFile(const QString& path, const QByteArray& bytes) {
+    // Unbuffered, so that a disk that takes only part of the bytes shows in the count written:
+    // a buffered QSaveFile would commit the truncated file as if all was well.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return QStringLiteral("the disk took only part of the file");
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace tarn
