@@ -1,0 +1,7 @@
+// The .PLU file reader.
+#include "TableFileTarget.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    tarn::fuzz::readTableFile<tarn::PluRecord>(data, size);
+    return 0;
+}

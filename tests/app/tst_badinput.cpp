@@ -1,0 +1,184 @@
+// Files that are not what they claim, fed to every open and import entry of the menus: each
+// ends at a clear status text and leaves both tables and the file source as they were.
+
+#include "FileChooser.h"
+#include "MainWindow.h"
+#include "SheetExchange.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tarn;
+
+namespace {
+
+struct Snapshot {
+    QStringList pluTexts, ingredTexts;
+    PluTable pluRecords;
+    IngredTable ingredRecords;
+    qint16 pluCount = 0, ingredCount = 0;
+    QString source;
+    bool operator==(const Snapshot&) const = default;
+};
+
+QStringList textsOf(const TextGrid& grid) {
+    QStringList texts;
+    for (int r = 0; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.cols(); ++c)
+            texts.append(grid.text(r, c));
+    return texts;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class BadInput : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainWindow> window;
+    ScriptedFileChooser* chooser = nullptr;
+    QTemporaryDir dir;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString status() const { return window->findChild<QLabel*>("Panel1")->text(); }
+    QString source() const { return window->findChild<QLineEdit*>("txtFilePath")->text(); }
+    void trigger(const QString& name) {
+        auto* action = window->findChild<QAction*>(name);
+        QVERIFY2(action, qPrintable(name));
+        action->trigger();
+    }
+    void open(const QString& action, const QString& file) {
+        chooser->answer(file);
+        trigger(action);
+    }
+    Snapshot snapshot() {
+        const Workspace& ws = window->workspace();
+        return {textsOf(ws.plu.grid), textsOf(ws.ingred.grid), ws.plu.records, ws.ingred.records,
+                ws.plu.count,         ws.ingred.count,         source()};
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        const QByteArray pluLines = "12,\"APPLE\",\"RED\",1500,3,0,2001,1,0\r\n"
+                                    "13,\"PEAR\",\" \",250,1,5,2002,2,4\r\n";
+        QVERIFY(writeFile(path("good.PLU"), pluLines));
+        QVERIFY(writeFile(path("good.INGRED"), "3,\"SUGAR\",\"SALT\",\" \",\" \",\" \",\" \",\" \","
+                                               "\" \"\r\n"));
+        for (const char* ext : {"PLU", "INGRED", "xls"}) {
+            QVERIFY(writeFile(path(QStringLiteral("empty.") + ext), QByteArray()));
+            QByteArray junk;
+            quint32 x = 2463534242u; // xorshift: the same bytes every run, zeros included
+            for (int i = 0; i < 4096; ++i) {
+                x ^= x << 13;
+                x ^= x >> 17;
+                x ^= x << 5;
+                junk.append(char(x & 0xFF));
+            }
+            QVERIFY(writeFile(path(QStringLiteral("junk.") + ext), junk));
+            QByteArray big;
+            while (big.size() < 10 * 1024 * 1024)
+                big += pluLines;
+            QVERIFY(writeFile(path(QStringLiteral("big.") + ext), big));
+        }
+        // A real workbook under a table file's name, and a table file under a workbook's.
+        Workspace ws;
+        ws.startUp();
+        ws.plu.grid.setText(1, 1, "5");
+        ws.plu.grid.setText(1, 2, "PLUMS");
+        QVERIFY(exportWorkbook(ws, TableKind::Plu, path("book.xls"), QDate(2026, 12, 7)));
+        QVERIFY(readFile(path("book.xls")).startsWith("\xD0\xCF\x11\xE0"));
+        QVERIFY(QFile::copy(path("book.xls"), path("book.PLU")));
+        QVERIFY(QFile::copy(path("book.xls"), path("book.INGRED")));
+        QVERIFY(QFile::copy(path("good.PLU"), path("table.xls")));
+    }
+
+    void init() {
+        window = std::make_unique<MainWindow>();
+        auto scripted = std::make_unique<ScriptedFileChooser>();
+        chooser = scripted.get();
+        window->setFileChooser(std::move(scripted));
+        // Both tables hold records before the bad file comes.
+        open("mnuFileOpen", path("good.PLU"));
+        QCOMPARE(status(), QString("PLU Count is 2"));
+        open("mnuFileOpen1", path("good.INGRED"));
+        QCOMPARE(status(), QString("Message Count is 1"));
+    }
+    void cleanup() { window.reset(); }
+
+    void badFileLeavesTheTables_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("file");
+        const struct {
+            const char* action;
+            const char* ext;
+            const char* disguised; // a file of the other kind under this entry's extension
+        } entries[] = {{"mnuFileOpen", "PLU", "book.PLU"},
+                       {"mnuFileOpen1", "INGRED", "book.INGRED"},
+                       {"mnuLxls", "xls", "table.xls"},
+                       {"mnuLxls1", "xls", "table.xls"}};
+        for (const auto& e : entries) {
+            for (const QString& file :
+                 {QStringLiteral("junk.") + e.ext, QString::fromLatin1(e.disguised),
+                  QStringLiteral("big.") + e.ext}) {
+                QTest::addRow("%s %s", e.action, qPrintable(file)) << e.action << file;
+            }
+        }
+        QTest::addRow("mnuLxls empty.xls") << "mnuLxls"
+                                           << "empty.xls";
+        QTest::addRow("mnuLxls1 empty.xls") << "mnuLxls1"
+                                            << "empty.xls";
+    }
+    void badFileLeavesTheTables() {
+        QFETCH(QString, action);
+        QFETCH(QString, file);
+        const Snapshot before = snapshot();
+        open(action, path(file));
+        const QString shown = status();
+        QVERIFY2(shown.startsWith("ERROR! ") && shown.size() > 12, qPrintable(shown));
+        QVERIFY2(snapshot() == before, qPrintable("the tables changed; status: " + shown));
+    }
+
+    // An empty table file is a table without records: it loads as such.
+    void emptyTableFileLoadsAnEmptyTable() {
+        open("mnuFileOpen", path("empty.PLU"));
+        QCOMPARE(status(), QString("PLU Count is 0"));
+        QCOMPARE(window->workspace().plu.count, qint16(0));
+        QCOMPARE(window->workspace().plu.grid.text(1, 2), QString());
+        QCOMPARE(source(), path("empty.PLU"));
+        QCOMPARE(window->workspace().ingred.count, qint16(1));
+
+        open("mnuFileOpen1", path("empty.INGRED"));
+        QCOMPARE(status(), QString("Message Count is 0"));
+        QCOMPARE(window->workspace().ingred.count, qint16(0));
+        QCOMPARE(window->workspace().ingred.grid.text(1, 2), QString());
+        QCOMPARE(source(), path("empty.INGRED"));
+    }
+
+    // What the operator reads for each kind of wrong file.
+    void messagesSayWhatIsWrong() {
+        open("mnuLxls", path("table.xls"));
+        QCOMPARE(status(), QString("ERROR! table.xls: not a workbook it can read"));
+        open("mnuLxls1", path("empty.xls"));
+        QCOMPARE(status(), QString("ERROR! empty.xls: not a workbook it can read"));
+        open("mnuFileOpen", path("big.PLU"));
+        QCOMPARE(status(), QString("ERROR! line 201: more than 200 records"));
+    }
+};
+
+QTEST_MAIN(BadInput)
+#include "tst_badinput.moc"
