@@ -38,6 +38,11 @@ int Display::run(Session& session) {
     out.line(QStringLiteral("Weight ") + texts->weight);
     out.line(QStringLiteral("Unit ") + texts->unitPrice);
     out.line(QStringLiteral("Price ") + texts->totalPrice);
+    if (!texts->recordCame) {
+        // The window shows zeros; a batch job must not take them for a reading.
+        session.console().remark(QStringLiteral("the scale sent no display record on ") + port_);
+        return kFailed;
+    }
     return kDone;
 }
 

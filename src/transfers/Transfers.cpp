@@ -323,7 +323,8 @@ std::optional<DisplayTexts> updateDisplay(ScaleLink& link) {
     // The values are signed 32-bit numbers on the program's side; a first byte of 128 or
     // more shows as a negative number rather than as something the scale cannot mean.
     auto text = [](quint32 v) { return QString::number(qint32(v)); };
-    return DisplayTexts{text(r.weight), text(r.unitPrice), text(r.totalPrice)};
+    return DisplayTexts{text(r.weight), text(r.unitPrice), text(r.totalPrice),
+                        answer.reading.has_value()};
 }
 
 } // namespace tarn

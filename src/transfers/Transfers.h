@@ -95,6 +95,7 @@ struct DisplayTexts {
     QString weight;
     QString unitPrice;
     QString totalPrice;
+    bool recordCame = true; // false: the zeros stand for a record that never came
     bool operator==(const DisplayTexts&) const = default;
 };
 std::optional<DisplayTexts> updateDisplay(ScaleLink& link);

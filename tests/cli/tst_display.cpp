@@ -24,6 +24,14 @@ TEST(Display, aScaleThatDoesNotAnswerTheSyncByteGivesNoReadOutsAndStatusOne) {
     EXPECT_EQ(shown(scale.bytes()), shown({"pc> A5"}));
 }
 
+TEST(Display, aRecordThatNeverComesShowsZerosButFails) {
+    Scale scale({"--fault", "silent:step=reply:display"});
+    const CliResult r = runCli({"--port", scale.device(), "display"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(shown(r.out), shown({"Weight 0", "Unit 0", "Price 0"}));
+    EXPECT_TRUE(r.err.contains("sent no display record")) << r.err.constData();
+}
+
 TEST(Display, ctrlCEndsTheWaitAtOnceAndPrintsNothing) {
     // The record never comes: the read would wait six seconds for it.
     Scale scale({"--fault", "silent:step=reply:display"});

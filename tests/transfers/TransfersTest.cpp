@@ -658,7 +658,7 @@ TEST_F(TransfersTest, aDisplayRecordThatDoesNotComeShowsZerosAfterFiveToSixSecon
     const auto shown = updateDisplay(*link);
     ASSERT_TRUE(shown);
     EXPECT_EQ(*shown,
-              (DisplayTexts{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")}));
+              (DisplayTexts{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), false}));
     EXPECT_GE(secs(clock->now()), 5.0);
     EXPECT_LE(secs(clock->now()), 6.1);
 }
