@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks that a shop's PC gets the three
+# programs, the desktop entry with its icon, and the manual page.
+set -euo pipefail
+build_dir=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+
+fail=0
+need() {
+    if [ ! -e "$prefix/$1" ]; then
+        echo "missing from the install tree: $1"
+        fail=1
+    fi
+}
+for program in tarnlink tarnlink-cli tarnlink-scale; do
+    need "bin/$program"
+    [ -x "$prefix/bin/$program" ] || { echo "not executable: bin/$program"; fail=1; }
+done
+need share/applications/tarnlink.desktop
+need share/icons/hicolor/256x256/apps/tarnlink.png
+need share/icons/hicolor/scalable/apps/tarnlink.svg
+need share/man/man1/tarnlink-cli.1
+
+desktop="$prefix/share/applications/tarnlink.desktop"
+if [ -e "$desktop" ]; then
+    grep -qx 'Exec=tarnlink' "$desktop" || { echo "desktop entry does not start tarnlink"; fail=1; }
+    grep -qx 'Icon=tarnlink' "$desktop" || { echo "desktop entry has no tarnlink icon"; fail=1; }
+fi
+# The installed command-line programs run and explain themselves.
+"$prefix/bin/tarnlink-cli" --help | grep -q 'download' || { echo "tarnlink-cli --help"; fail=1; }
+"$prefix/bin/tarnlink-scale" --help | grep -q -- '--fault' || { echo "tarnlink-scale --help"; fail=1; }
+exit $fail
