@@ -196,7 +196,7 @@ TEST(Binary, helpDescribesFaultsAndTheLog) {
     ASSERT_TRUE(p.waitForFinished(5000));
     const QByteArray help = p.readAllStandardOutput();
     for (const char* text :
-         {"--fault <SPEC>", "badclose", "times=T", "--no-pace", "sc> 77", "device /dev/pts/N"})
+         {"--fault <FAULT>", "badclose", "times=T", "--no-pace", "sc> 77", "device /dev/pts/N"})
         EXPECT_TRUE(help.contains(text)) << text;
 }
 

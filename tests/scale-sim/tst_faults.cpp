@@ -28,10 +28,10 @@ QByteArray sent(ScaleProtocol& scale) {
 
 #define EXPECT_BYTES(actual, expected) EXPECT_EQ(show(actual), show(expected))
 
-Fault fault(const char* spec) {
+Fault fault(const char* faultText) {
     QString error;
-    const auto f = parseFault(QString::fromLatin1(spec), error);
-    EXPECT_TRUE(f.has_value()) << spec << ": " << error.toStdString();
+    const auto f = parseFault(QString::fromLatin1(faultText), error);
+    EXPECT_TRUE(f.has_value()) << faultText << ": " << error.toStdString();
     return f.value_or(Fault{});
 }
 
@@ -103,13 +103,13 @@ TEST(Faults, eachKindSpoilsTheSyncAnswerItsOwnWay) {
                                                          {"wrong:byte=00", "00"},
                                                          {"extra", "77 55"},
                                                          {"short:step=sync", ""}};
-    for (auto [spec, answer] : cases) {
+    for (auto [faultText, answer] : cases) {
         ScaleMemory m;
-        ScaleProtocol scale(m, {fault(spec)});
+        ScaleProtocol scale(m, {fault(faultText)});
         scale.feed(hex("A5"));
-        EXPECT_BYTES(sent(scale), hex(answer)) << spec;
+        EXPECT_BYTES(sent(scale), hex(answer)) << faultText;
         scale.feed(hex("A5"));
-        EXPECT_BYTES(sent(scale), hex("77")) << spec << " lasts one attempt";
+        EXPECT_BYTES(sent(scale), hex("77")) << faultText << " lasts one attempt";
     }
 }
 

@@ -152,7 +152,7 @@ std::optional<Fault> parseFault(const QString& text, QString& error) {
 
 QString faultSyntaxHelp() {
     return QStringLiteral(
-        "Faults (--fault SPEC, repeatable). SPEC is KIND followed by :KEY=VALUE items:\n"
+        "Faults (--fault FAULT, repeatable). FAULT is KIND followed by :KEY=VALUE items:\n"
         "  KIND     silent   the answer is not sent                      (default step=sync)\n"
         "           wrong    a wrong answer: another byte (byte=HH), or for an echo\n"
         "                    the number plus one                         (default step=sync)\n"

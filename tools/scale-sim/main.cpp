@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
                                       QStringLiteral("N"));
     const QCommandLineOption faultOpt(QStringLiteral("fault"),
                                       QStringLiteral("Inject a fault (repeatable; syntax above)."),
-                                      QStringLiteral("SPEC"));
+                                      QStringLiteral("FAULT"));
     const QCommandLineOption paceOpt(
         QStringLiteral("pace"),
         QStringLiteral("Pace both directions at 9600 baud, 1/960 s per byte "
@@ -163,8 +163,8 @@ int main(int argc, char** argv) {
         *field = *v;
     }
     std::vector<Fault> faults;
-    for (const QString& spec : parser.values(faultOpt)) {
-        auto f = parseFault(spec, error);
+    for (const QString& faultText : parser.values(faultOpt)) {
+        auto f = parseFault(faultText, error);
         if (!f)
             die(error);
         faults.push_back(*f);
