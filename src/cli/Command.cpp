@@ -165,6 +165,26 @@ std::optional<TableKind> Command::kindOf(const QString& word) {
     return std::nullopt;
 }
 
+std::optional<UsageError>
+TableCommand::scanTableAndFile(const QStringList& words,
+                               std::vector<std::pair<QString, int>> options, Words& w) {
+    options.emplace_back(QStringLiteral("--port"), 1);
+    if (auto error = scan(words, options, w))
+        return error;
+    if (w.operands.size() != 2)
+        return UsageError{name() + QStringLiteral(" needs plu|ingred and FILE")};
+    const auto kind = kindOf(w.operands[0]);
+    if (!kind)
+        return UsageError{name() + QStringLiteral(": the table is plu or ingred, not ") +
+                          w.operands[0]};
+    kind_ = *kind;
+    file_ = w.operands[1];
+    QString why;
+    if (!formatOf(kind_, file_, &why))
+        return UsageError{why};
+    return std::nullopt;
+}
+
 std::vector<std::unique_ptr<Command>> allCommands() {
     std::vector<std::unique_ptr<Command>> all;
     all.push_back(std::make_unique<Download>());

@@ -119,6 +119,19 @@ protected:
     static std::optional<TableKind> kindOf(const QString& word);
 };
 
+// download and upload: a table ("plu" or "ingred"), a file of that table, and options.
+class TableCommand : public Command {
+protected:
+    // Scans `words` for --port and the command's own `options`, and takes the two operands
+    // plu|ingred and FILE into kind_ and file_.
+    std::optional<UsageError> scanTableAndFile(const QStringList& words,
+                                               std::vector<std::pair<QString, int>> options,
+                                               Words& w);
+
+    TableKind kind_ = TableKind::Plu;
+    QString file_;
+};
+
 // The commands, in the order the help lists them.
 std::vector<std::unique_ptr<Command>> allCommands();
 

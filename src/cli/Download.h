@@ -7,7 +7,7 @@ namespace tarn::cli {
 
 // download: the window's open of FILE, then its " PLU Download" / "INGRED Download" to each
 // port in turn.
-class Download : public Command {
+class Download : public TableCommand {
 public:
     QString name() const override { return QStringLiteral("download"); }
     QString synopsis() const override {
@@ -19,8 +19,6 @@ public:
     int run(Session& session) override;
 
 private:
-    TableKind kind_ = TableKind::Plu;
-    QString file_;
     DownloadOptions options_;
     QStringList ports_;
 };

@@ -10,23 +10,9 @@ QString Upload::summary() const {
 
 std::optional<UsageError> Upload::parse(const QStringList& ports, const QStringList& words) {
     Words w;
-    if (auto error = scan(words,
-                          {{QStringLiteral("--port"), 1},
-                           {QStringLiteral("--one"), 1},
-                           {QStringLiteral("--all"), 0}},
-                          w))
+    if (auto error = scanTableAndFile(
+            words, {{QStringLiteral("--one"), 1}, {QStringLiteral("--all"), 0}}, w))
         return error;
-    if (w.operands.size() != 2)
-        return UsageError{QStringLiteral("upload needs plu|ingred and FILE")};
-    const auto kind = kindOf(w.operands[0]);
-    if (!kind)
-        return UsageError{QStringLiteral("upload: the table is plu or ingred, not ") +
-                          w.operands[0]};
-    kind_ = *kind;
-    file_ = w.operands[1];
-    QString why;
-    if (!formatOf(kind_, file_, &why))
-        return UsageError{why};
 
     const int one = w.count(QStringLiteral("--one"));
     const int all = w.count(QStringLiteral("--all"));

@@ -6,7 +6,7 @@
 namespace tarn::cli {
 
 // upload: the window's "PLU Upload" / "INGRED Upload", then its save of the table to FILE.
-class Upload : public Command {
+class Upload : public TableCommand {
 public:
     QString name() const override { return QStringLiteral("upload"); }
     QString synopsis() const override {
@@ -17,8 +17,6 @@ public:
     int run(Session& session) override;
 
 private:
-    TableKind kind_ = TableKind::Plu;
-    QString file_;
     UploadOptions options_;
     QString port_;
 };
