@@ -1,8 +1,7 @@
 #include "Transfers.h"
 
-#include "FakeScale.h"
 #include "RecordCodec.h"
-#include "ScaleLink.h"
+#include "TransferBench.h"
 
 #include <gtest/gtest.h>
 
@@ -33,27 +32,10 @@ std::vector<QString> texts(std::initializer_list<const char*> list) {
     return out;
 }
 
-double secs(Clock::Time t) {
-    return std::chrono::duration<double>(t).count();
-}
-
-// A workspace and a link over the in-process scale on virtual time, with the status line
-// recorded as the operator would read it, each text with its time.
-class TransfersTest : public ::testing::Test {
+// The bench's workspace and link, with helpers to fill the tables and read the scale's log.
+class TransfersTest : public ::testing::Test, protected TransferBench {
 protected:
-    TransfersTest() {
-        auto c = std::make_unique<VirtualClock>();
-        clock = c.get();
-        auto s = std::make_unique<FakeScale>(*clock);
-        scale = s.get();
-        link = std::make_unique<ScaleLink>(std::move(s), std::move(c));
-        EXPECT_FALSE(link->open(QStringLiteral("ttyFAKE")));
-        ws.startUp();
-        QObject::connect(&ws, &Workspace::statusChanged, [this](const QString& t) {
-            status.push_back(t);
-            at.push_back(secs(clock->now()));
-        });
-    }
+    TransfersTest() { EXPECT_TRUE(opened); }
 
     void withFile() { ws.setFilePath(QStringLiteral("/tmp/table.PLU")); }
     void pluRows(int count) {
@@ -99,13 +81,6 @@ protected:
         return out;
     }
     QByteArray pluBytes(const PluRecord& r) { return encodePluRecord(r).bytes; }
-
-    VirtualClock* clock;
-    FakeScale* scale;
-    std::unique_ptr<ScaleLink> link;
-    Workspace ws;
-    std::vector<QString> status;
-    std::vector<double> at;
 };
 
 // ---- Downloads -------------------------------------------------------------------------
