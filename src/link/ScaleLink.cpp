@@ -116,6 +116,18 @@ bool ScaleLink::collect(QByteArray& bytes, int limitSeconds,
     }
 }
 
+bool ScaleLink::quiet(Clock::Time quiet) {
+    const Clock::Time deadline = clock_->now() + quiet;
+    const qint64 waiting = port_->bytesWaiting();
+    for (;;) {
+        if (port_->bytesWaiting() != waiting)
+            return false;
+        if (stop_.isRaised() || !port_->isOpen() || clock_->now() >= deadline)
+            return true;
+        clock_->waitUntil(deadline, port_.get(), stop_);
+    }
+}
+
 void ScaleLink::drain(Clock::Time quiet, int limitSeconds) {
     const Clock::Time end = clock_->now() + seconds(limitSeconds + 1);
     Clock::Time quietUntil = clock_->now() + quiet;
@@ -145,9 +157,32 @@ quint16 ScaleLink::rxInt() {
 }
 
 std::optional<DisplayReading> ScaleLink::rxFip() {
-    const auto bytes = receive(12, kRxFipLimit);
-    if (!bytes)
-        return std::nullopt;
+    constexpr int kCount = 12;
+    const Clock::Time deadline = clock_->now() + seconds(kRxFipLimit + 1);
+    qint64 seen = port_->bytesWaiting();
+    Clock::Time lastArrival = clock_->now();
+    std::optional<QByteArray> bytes;
+    for (;;) {
+        if (stop_.isRaised() || !port_->isOpen())
+            return std::nullopt;
+        const qint64 waiting = port_->bytesWaiting();
+        if (waiting != seen) {
+            // Bytes that came before a pause are not the beginning of this record.
+            if (seen > 0 && clock_->now() - lastArrival > kRecordGap)
+                return std::nullopt;
+            seen = waiting;
+            lastArrival = clock_->now();
+        }
+        if (waiting == kCount) {
+            if (!quiet(kRecordGap))
+                return std::nullopt;
+            bytes = port_->readAll().left(kCount);
+            break;
+        }
+        if (clock_->now() >= deadline)
+            return std::nullopt;
+        clock_->waitUntil(deadline, port_.get(), stop_);
+    }
     return DisplayReading{bigEndian32(*bytes, 0), bigEndian32(*bytes, 4), bigEndian32(*bytes, 8)};
 }
 

@@ -73,8 +73,13 @@ public:
     quint8 rxByte();
     // Two bytes as a number; 0 on time-out.
     quint16 rxInt();
-    // The 12-byte display record; nullopt on time-out.
+    // The 12-byte display record, which comes in one piece; nullopt on time-out, and when the
+    // bytes waiting are not one record: a pause of more than kRecordGap came between them, or
+    // another byte follows within kRecordGap (a byte left over from an earlier answer, a
+    // record of the wrong length). What was waiting stays waiting.
     std::optional<DisplayReading> rxFip();
+    // Some 50 byte times at 9600 baud: a line quiet for this long has ended an answer.
+    static constexpr Clock::Time kRecordGap = std::chrono::milliseconds(50);
 
     // The exact-count rule with limit N: exactly `count` bytes (of all taken, only the first
     // `count`), or nullopt after N + 1 seconds, on stop, or at once when the port is closed,
@@ -84,6 +89,8 @@ public:
     // or until N + 1 seconds have passed, the link is stopped or the port is closed (false).
     bool collect(QByteArray& bytes, int limitSeconds,
                  const std::function<bool(const QByteArray&)>& complete);
+    // Waits up to `quiet` for another byte to arrive: true when none came. Bytes stay waiting.
+    bool quiet(Clock::Time quiet);
     // Takes and drops arriving bytes until the line has been quiet for `quiet`, or at most
     // N + 1 seconds (the rest of an answer that was taken before its end).
     void drain(Clock::Time quiet, int limitSeconds);

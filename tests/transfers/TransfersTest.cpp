@@ -653,6 +653,28 @@ TEST_F(TransfersTest, aWrongSyncAnswerEndsTheReadAtOnceWithoutTheCommand) {
     EXPECT_LT(secs(clock->now()), 0.1);
 }
 
+// At 9600 baud the twelve bytes can be waiting to the exact count while one more is still
+// coming; the first twelve are then not the record.
+TEST_F(TransfersTest, aByteLeftBeforeTheDisplayRecordShowsZerosNotMixedValues) {
+    scale->display = {1234, 1000, 2000};
+    scale->inject({Step::Sync, Action::Extra}); // 77 EE: the EE comes after the command
+    const auto shown = updateDisplay(*link);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(*shown,
+              (DisplayTexts{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), false}));
+}
+
+TEST_F(TransfersTest, aDisplayRecordWithAByteTooManyShowsZeros) {
+    scale->display = {1234, 1000, 2000};
+    scale->inject({Step::Reply, Action::Extra});
+    const auto shown = updateDisplay(*link);
+    ASSERT_TRUE(shown);
+    EXPECT_FALSE(shown->recordCame);
+    EXPECT_EQ(shown->weight, QStringLiteral("0"));
+    // The next press, with the extra byte still waiting, does not take it for an answer.
+    EXPECT_FALSE(updateDisplay(*link));
+}
+
 TEST_F(TransfersTest, displayValuesShowAsSignedNumbers) {
     scale->display = {0xFFFFFFFFu, 0x80000000u, 2147483647u};
     const auto shown = updateDisplay(*link);
