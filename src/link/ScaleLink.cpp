@@ -84,12 +84,21 @@ void ScaleLink::txBytes(const QByteArray& bytes) {
     port_->write(bytes);
 }
 
-std::optional<QByteArray> ScaleLink::receive(int count, int limitSeconds) {
+std::optional<QByteArray> ScaleLink::receive(int count, int limitSeconds,
+                                             std::optional<Clock::Time> gap) {
     const Clock::Time deadline = clock_->now() + seconds(limitSeconds + 1);
+    qint64 seen = port_->bytesWaiting();
+    Clock::Time lastArrival = clock_->now();
     for (;;) {
         // Nothing can arrive on a closed port (one that failed during the wait included).
         if (stop_.isRaised() || !port_->isOpen())
             return std::nullopt;
+        if (const qint64 waiting = port_->bytesWaiting(); waiting != seen) {
+            if (gap && seen > 0 && clock_->now() - lastArrival > *gap)
+                return std::nullopt;
+            seen = waiting;
+            lastArrival = clock_->now();
+        }
         if (port_->bytesWaiting() == count)
             return port_->readAll().left(count);
         if (clock_->now() >= deadline)
@@ -99,15 +108,20 @@ std::optional<QByteArray> ScaleLink::receive(int count, int limitSeconds) {
 }
 
 bool ScaleLink::collect(QByteArray& bytes, int limitSeconds,
-                        const std::function<bool(const QByteArray&)>& complete) {
+                        const std::function<bool(const QByteArray&)>& complete,
+                        std::optional<Clock::Time> gap) {
     const Clock::Time deadline = clock_->now() + seconds(limitSeconds + 1);
+    Clock::Time lastArrival = clock_->now();
     for (;;) {
         if (complete(bytes))
             return true;
         if (stop_.isRaised() || !port_->isOpen())
             return false;
         if (port_->bytesWaiting() > 0) {
+            if (gap && !bytes.isEmpty() && clock_->now() - lastArrival > *gap)
+                return false;
             bytes += port_->readAll();
+            lastArrival = clock_->now();
             continue;
         }
         if (clock_->now() >= deadline)
@@ -157,32 +171,9 @@ quint16 ScaleLink::rxInt() {
 }
 
 std::optional<DisplayReading> ScaleLink::rxFip() {
-    constexpr int kCount = 12;
-    const Clock::Time deadline = clock_->now() + seconds(kRxFipLimit + 1);
-    qint64 seen = port_->bytesWaiting();
-    Clock::Time lastArrival = clock_->now();
-    std::optional<QByteArray> bytes;
-    for (;;) {
-        if (stop_.isRaised() || !port_->isOpen())
-            return std::nullopt;
-        const qint64 waiting = port_->bytesWaiting();
-        if (waiting != seen) {
-            // Bytes that came before a pause are not the beginning of this record.
-            if (seen > 0 && clock_->now() - lastArrival > kRecordGap)
-                return std::nullopt;
-            seen = waiting;
-            lastArrival = clock_->now();
-        }
-        if (waiting == kCount) {
-            if (!quiet(kRecordGap))
-                return std::nullopt;
-            bytes = port_->readAll().left(kCount);
-            break;
-        }
-        if (clock_->now() >= deadline)
-            return std::nullopt;
-        clock_->waitUntil(deadline, port_.get(), stop_);
-    }
+    const auto bytes = receive(12, kRxFipLimit, kAnswerGap);
+    if (!bytes || !quiet(kRecordGap))
+        return std::nullopt;
     return DisplayReading{bigEndian32(*bytes, 0), bigEndian32(*bytes, 4), bigEndian32(*bytes, 8)};
 }
 

@@ -555,6 +555,31 @@ TEST_F(UploadTest, theIngredientReplyIsWaitedForAtNineThousandSixHundredBaud) {
     EXPECT_EQ(ws.ingred.grid.text(3, 2), QString());
 }
 
+// A reply a byte short, made up to its length by a byte that came a second later: not one
+// reply, so not stored, however right its count and last byte look.
+TEST_F(UploadTest, aShortReplyMadeUpByALateByteIsATimeOutNotARecord) {
+    scaleHoldsPlus(1);
+    scaleHoldsIngreds(1);
+    auto strayAfter = [&](const char* request) {
+        clock->onWait = [&, request, sent = false]() mutable {
+            if (!sent && scale->fromPc().endsWith(hex(request))) {
+                sent = true;
+                scale->send(hex("10"), seconds(1.0));
+            }
+        };
+    };
+    scale->inject({Step::Reply, Action::Short, 1, 1});
+    strayAfter("A5050001");
+    EXPECT_EQ(uploadPlu(ws, *link, upOne("1")).outcome, TransferOutcome::Finished);
+    scale->inject({Step::Reply, Action::Short, 1, 1});
+    strayAfter("A5040001");
+    EXPECT_EQ(uploadIngred(ws, *link, upOne("1")).outcome, TransferOutcome::Finished);
+    EXPECT_EQ(status, texts({"Receive PLU time out", "Retry #1", "plu#1 is received",
+                             "Receive INGRED time out", "Retry #1", "INGRED#1 is received"}));
+    EXPECT_EQ(ws.plu.records[1].unitPrice, 250);
+    EXPECT_EQ(ws.ingred.records[1].lines[7], QStringLiteral("m1 line 8").leftJustified(50));
+}
+
 TEST_F(UploadTest, aWrongGoAheadIsAnUploadCommandError) {
     scaleHoldsIngreds(1);
     scale->inject({Step::Number, Action::Wrong, 1, 1});
