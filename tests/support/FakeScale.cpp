@@ -128,6 +128,7 @@ void FakeScale::answer(Step step, QByteArray bytes, int number) {
             if (!open_)
                 return;
             inbound_.append(stray);
+            ++straysDelivered;
             log_.push_back({LogEntry::Kind::ToPc, clock_.now(), QByteArray(1, stray)});
             emit readyRead();
         });

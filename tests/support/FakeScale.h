@@ -84,6 +84,8 @@ public:
     // Upload replies and display records as the scale sent them, faults included, in order
     // (request number, or -1 for the display; bytes).
     std::vector<std::pair<int, QByteArray>> replies;
+    // Bytes of Late faults that reached the PC.
+    int straysDelivered = 0;
     // Records the scale stored from downloads, in order (number, bytes).
     std::vector<std::pair<quint16, QByteArray>> received;
 
