@@ -3,7 +3,8 @@
 // closing bytes, a byte left on the line from the last exchange). Every transfer is checked:
 // it ends within the time its limits allow, its status texts follow the retry rules, a record
 // reaches the table only as the scale sent it whole and valid, and the workspace is left
-// consistent.
+// consistent. The one case it cannot judge: a byte left on the line by an earlier answer that
+// makes up for a byte lost from this one; the protocol has no check that could tell.
 //
 // TARNLINK_SOAK_RUNS sets the number of sessions (a few transfers each), TARNLINK_SOAK_SEED the
 // first seed; a failure names the seed of its session, which replays it alone.
@@ -233,7 +234,7 @@ std::string joined(const std::vector<QString>& shown) {
 
 class Soak {
 public:
-    Soak(quint64 seed) : seed_(seed), rnd_(seed) {}
+    explicit Soak(quint64 seed) : rnd_(seed) {}
 
     // Runs a session of one to four transfers on one bench, on one line; returns the transfers
     // run (it stops at the first that breaks a rule).
@@ -284,9 +285,7 @@ private:
     }
 
     void transfer(Kind kind) {
-        std::ostringstream where;
-        where << kKindNames[int(kind)];
-        what_ = where.str();
+        what_ = kKindNames[int(kind)];
         if (kind == Kind::Display)
             return display();
         if (isDownload(kind))
@@ -645,7 +644,6 @@ public:
     int answered_ = 0;
 
 private:
-    quint64 seed_;
     Random rnd_;
     TransferBench bench_;
     std::string what_;
@@ -658,7 +656,7 @@ quint64 fromEnvironment(const char* name, quint64 fallback) {
 }
 
 TEST(Soak, everyTransferEndsInBoundFollowsTheRulesAndStoresOnlyWholeRecords) {
-    const quint64 sessions = fromEnvironment("TARNLINK_SOAK_RUNS", 600);
+    const quint64 sessions = fromEnvironment("TARNLINK_SOAK_RUNS", 1200);
     const quint64 firstSeed = fromEnvironment("TARNLINK_SOAK_SEED", 20261207);
     int transfers = 0;
     int presses = 0;
