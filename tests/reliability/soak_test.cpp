@@ -426,8 +426,10 @@ private:
             const auto& received = bench_.scale->received;
             const bool strayCame = bench_.scale->straysDelivered != strays;
             strays = bench_.scale->straysDelivered;
-            if (!strayCame && (received.empty() || received.back().first != numberOf(record) ||
-                               received.back().second != encode(record).bytes))
+            const bool taken = !received.empty() && received.back().first == numberOf(record) &&
+                               received.back().second == encode(record).bytes;
+            unjudged_ += strayCame && !taken;
+            if (!strayCame && !taken)
                 fault(what_ + ": slot " + std::to_string(next) +
                       " acknowledged but the scale did not take it whole");
             ++next;
@@ -527,7 +529,9 @@ private:
             // within the pause allowed inside an answer, cannot be told from a whole one.
             const bool strayCame = bench_.scale->straysDelivered != strays;
             strays = bench_.scale->straysDelivered;
-            if (!strayCame && !sentWhole(next, record)) {
+            const bool whole = sentWhole(next, record);
+            unjudged_ += strayCame && !whole;
+            if (!strayCame && !whole) {
                 std::string sent;
                 for (const auto& [number, bytes] : bench_.scale->replies)
                     if (number == next)
@@ -631,6 +635,7 @@ private:
                 sent = sent || (shown->weight == value(0) && shown->unitPrice == value(4) &&
                                 shown->totalPrice == value(8));
             }
+            unjudged_ += !sent && shortRecord;
             if (!sent && !shortRecord)
                 fault(what_ + ": shows values the scale never sent in one record: " +
                       shown->weight.toStdString() + " " + shown->unitPrice.toStdString() + " " +
@@ -642,6 +647,7 @@ public:
     double longest_ = 0;
     int presses_ = 0;
     int answered_ = 0;
+    int unjudged_ = 0; // records taken that the scale did not send whole, with a stray byte
 
 private:
     Random rnd_;
@@ -661,11 +667,13 @@ TEST(Soak, everyTransferEndsInBoundFollowsTheRulesAndStoresOnlyWholeRecords) {
     int transfers = 0;
     int presses = 0;
     int answered = 0;
+    int unjudged = 0;
     double longest = 0;
     for (quint64 s = 0; s < sessions; ++s) {
         Soak soak(firstSeed + s);
         transfers += soak.run();
         presses += soak.presses_;
+        unjudged += soak.unjudged_;
         answered += soak.answered_;
         longest = std::max(longest, soak.longest_);
         if (!soak.faults().empty()) {
@@ -679,9 +687,11 @@ TEST(Soak, everyTransferEndsInBoundFollowsTheRulesAndStoresOnlyWholeRecords) {
         }
     }
     std::printf("soak: %llu sessions from seed %llu, %d transfers (%d display presses, %d "
-                "answered), longest transfer %.0f s of virtual time\n",
+                "answered), longest transfer %.0f s of virtual time; %d records taken from a "
+                "stray byte and a lost one, which no check can tell\n",
                 static_cast<unsigned long long>(sessions),
-                static_cast<unsigned long long>(firstSeed), transfers, presses, answered, longest);
+                static_cast<unsigned long long>(firstSeed), transfers, presses, answered, longest,
+                unjudged);
 }
 
 } // namespace
