@@ -667,7 +667,7 @@ quint64 fromEnvironment(const char* name, quint64 fallback) {
 }
 
 TEST(Soak, everyTransferEndsInBoundFollowsTheRulesAndStoresOnlyWholeRecords) {
-    const quint64 sessions = fromEnvironment("TARNLINK_SOAK_RUNS", 3000);
+    const quint64 sessions = fromEnvironment("TARNLINK_SOAK_RUNS", 2500);
     const quint64 firstSeed = fromEnvironment("TARNLINK_SOAK_SEED", 20261207);
     int transfers = 0;
     int presses = 0;
