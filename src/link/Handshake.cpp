@@ -12,7 +12,7 @@ constexpr quint8 kGoAhead = 0x00;
 constexpr quint8 kReadDisplay = 0x06;
 // A line that has carried nothing for this long has finished an answer: some 50 byte times
 // at 9600 baud.
-constexpr Clock::Time kQuietLine = std::chrono::milliseconds(50);
+constexpr Clock::Time kQuietLine = ScaleLink::kRecordGap;
 
 using Order = Recovery::Order;
 
@@ -220,13 +220,15 @@ Handshake::Result Handshake::download(int index, quint16 number, const QByteArra
     }
 }
 
-// The record step of an upload. The PLU reply must be waiting to the exact count. The
+// The record step of an upload. A reply comes in one piece: bytes that arrive after a pause
+// of ScaleLink::kAnswerGap are not part of it (a short reply completed by a byte left on the line
+// would otherwise be taken as whole). The PLU reply must be waiting to the exact count. The
 // ingredient upload first takes the go-ahead byte as soon as it arrives, with whatever came
 // behind it, then gathers the reply up to its exact count; a reply whose first two bytes
 // already mark the scale's end is taken at once, however short.
 Handshake::Reply Handshake::receiveReply(const std::function<Verdict(const QByteArray&)>& inspect) {
     if (d_.numberStep != ExchangeDescription::NumberStep::GoAhead) {
-        if (auto bytes = link_.receive(d_.recordBytes, d_.replyLimitSeconds))
+        if (auto bytes = link_.receive(d_.recordBytes, d_.replyLimitSeconds, ScaleLink::kAnswerGap))
             return {bytes, {}, {}};
         return {std::nullopt, d_.replyTimeoutText, d_.replyRecovery};
     }
@@ -242,7 +244,7 @@ Handshake::Reply Handshake::receiveReply(const std::function<Verdict(const QByte
         return b.size() >= 2 && b.size() < d_.recordBytes && inspect &&
                inspect(b) == Verdict::EndOfData;
     };
-    if (link_.collect(reply, d_.replyLimitSeconds, complete))
+    if (link_.collect(reply, d_.replyLimitSeconds, complete, ScaleLink::kAnswerGap))
         return {reply, {}, {}};
     return {std::nullopt, d_.replyTimeoutText, d_.replyRecovery};
 }

@@ -84,12 +84,21 @@ void ScaleLink::txBytes(const QByteArray& bytes) {
     port_->write(bytes);
 }
 
-std::optional<QByteArray> ScaleLink::receive(int count, int limitSeconds) {
+std::optional<QByteArray> ScaleLink::receive(int count, int limitSeconds,
+                                             std::optional<Clock::Time> gap) {
     const Clock::Time deadline = clock_->now() + seconds(limitSeconds + 1);
+    qint64 seen = port_->bytesWaiting();
+    Clock::Time lastArrival = clock_->now();
     for (;;) {
         // Nothing can arrive on a closed port (one that failed during the wait included).
         if (stop_.isRaised() || !port_->isOpen())
             return std::nullopt;
+        if (const qint64 waiting = port_->bytesWaiting(); waiting != seen) {
+            if (gap && seen > 0 && clock_->now() - lastArrival > *gap)
+                return std::nullopt;
+            seen = waiting;
+            lastArrival = clock_->now();
+        }
         if (port_->bytesWaiting() == count)
             return port_->readAll().left(count);
         if (clock_->now() >= deadline)
@@ -99,19 +108,36 @@ std::optional<QByteArray> ScaleLink::receive(int count, int limitSeconds) {
 }
 
 bool ScaleLink::collect(QByteArray& bytes, int limitSeconds,
-                        const std::function<bool(const QByteArray&)>& complete) {
+                        const std::function<bool(const QByteArray&)>& complete,
+                        std::optional<Clock::Time> gap) {
     const Clock::Time deadline = clock_->now() + seconds(limitSeconds + 1);
+    Clock::Time lastArrival = clock_->now();
     for (;;) {
         if (complete(bytes))
             return true;
         if (stop_.isRaised() || !port_->isOpen())
             return false;
         if (port_->bytesWaiting() > 0) {
+            if (gap && !bytes.isEmpty() && clock_->now() - lastArrival > *gap)
+                return false;
             bytes += port_->readAll();
+            lastArrival = clock_->now();
             continue;
         }
         if (clock_->now() >= deadline)
             return false;
+        clock_->waitUntil(deadline, port_.get(), stop_);
+    }
+}
+
+bool ScaleLink::quiet(Clock::Time quiet) {
+    const Clock::Time deadline = clock_->now() + quiet;
+    const qint64 waiting = port_->bytesWaiting();
+    for (;;) {
+        if (port_->bytesWaiting() != waiting)
+            return false;
+        if (stop_.isRaised() || !port_->isOpen() || clock_->now() >= deadline)
+            return true;
         clock_->waitUntil(deadline, port_.get(), stop_);
     }
 }
@@ -145,8 +171,8 @@ quint16 ScaleLink::rxInt() {
 }
 
 std::optional<DisplayReading> ScaleLink::rxFip() {
-    const auto bytes = receive(12, kRxFipLimit);
-    if (!bytes)
+    const auto bytes = receive(12, kRxFipLimit, kAnswerGap);
+    if (!bytes || !quiet(kRecordGap))
         return std::nullopt;
     return DisplayReading{bigEndian32(*bytes, 0), bigEndian32(*bytes, 4), bigEndian32(*bytes, 8)};
 }

@@ -73,17 +73,32 @@ public:
     quint8 rxByte();
     // Two bytes as a number; 0 on time-out.
     quint16 rxInt();
-    // The 12-byte display record; nullopt on time-out.
+    // The 12-byte display record, in one piece (kAnswerGap, see `gap` below); nullopt on
+    // time-out, and when another byte follows within kRecordGap: a record of the wrong length,
+    // or one whose first byte was left over from an earlier answer. That byte stays waiting.
     std::optional<DisplayReading> rxFip();
+    // Some 50 byte times at 9600 baud: a line quiet for this long has ended an answer.
+    static constexpr Clock::Time kRecordGap = std::chrono::milliseconds(50);
+    // A pause inside an answer that ends it, for the `gap` of receive() and collect(): long,
+    // so that bytes which piled up while the PC was busy elsewhere are not taken for a pause.
+    static constexpr Clock::Time kAnswerGap = std::chrono::milliseconds(500);
 
     // The exact-count rule with limit N: exactly `count` bytes (of all taken, only the first
     // `count`), or nullopt after N + 1 seconds, on stop, or at once when the port is closed,
     // leaving the waiting bytes.
-    std::optional<QByteArray> receive(int count, int limitSeconds);
+    // With a `gap`, the answer must come in one piece: a byte that arrives more than `gap`
+    // after the one before it ends the wait at once (nullopt, the bytes stay waiting), since
+    // what came before the pause is not the beginning of this answer.
+    std::optional<QByteArray> receive(int count, int limitSeconds,
+                                      std::optional<Clock::Time> gap = std::nullopt);
     // Takes the waiting bytes into `bytes` as they arrive until complete(bytes) holds (true),
     // or until N + 1 seconds have passed, the link is stopped or the port is closed (false).
+    // With a `gap`, also false when bytes arrive more than `gap` after those already in `bytes`.
     bool collect(QByteArray& bytes, int limitSeconds,
-                 const std::function<bool(const QByteArray&)>& complete);
+                 const std::function<bool(const QByteArray&)>& complete,
+                 std::optional<Clock::Time> gap = std::nullopt);
+    // Waits up to `quiet` for another byte to arrive: true when none came. Bytes stay waiting.
+    bool quiet(Clock::Time quiet);
     // Takes and drops arriving bytes until the line has been quiet for `quiet`, or at most
     // N + 1 seconds (the rest of an answer that was taken before its end).
     void drain(Clock::Time quiet, int limitSeconds);

@@ -92,13 +92,16 @@ FakeScale::Fault* FakeScale::faultFor(Step step, int number, bool useUp) {
 
 void FakeScale::answer(Step step, QByteArray bytes, int number) {
     Clock::Time delay{};
+    std::optional<Clock::Time> late;
     if (Fault* f = faultFor(step, number)) {
         switch (f->action) {
         case Action::Silent:
             return;
-        case Action::Wrong:
-            bytes[0] = char(quint8(bytes[0]) ^ 0xFF);
+        case Action::Wrong: {
+            const qsizetype k = f->at >= 0 ? f->at % bytes.size() : 0;
+            bytes[k] = char(quint8(bytes[k]) ^ 0xFF);
             break;
+        }
         case Action::Extra:
             bytes.append(char(0xEE));
             break;
@@ -108,13 +111,28 @@ void FakeScale::answer(Step step, QByteArray bytes, int number) {
         case Action::Delay:
             delay = f->delay;
             break;
+        case Action::Late:
+            late = f->delay;
+            break;
         }
     }
     // An upload reply ends with the closing byte, which has faults of its own.
     if (step == Step::Reply && command_ != 0x06)
         if (Fault* f = faultFor(Step::Closing, number); f && f->action == Action::Wrong)
             bytes[bytes.size() - 1] = char(quint8(bytes.back()) ^ 0xFF);
+    if (step == Step::Reply)
+        replies.emplace_back(number, bytes);
     send(bytes, delay);
+    if (late) {
+        clock_.at(lineFreeAt_ + *late, [this, stray = bytes.back()] {
+            if (!open_)
+                return;
+            inbound_.append(stray);
+            ++straysDelivered;
+            log_.push_back({LogEntry::Kind::ToPc, clock_.now(), QByteArray(1, stray)});
+            emit readyRead();
+        });
+    }
 }
 
 void FakeScale::feed(quint8 byte) {

@@ -23,10 +23,12 @@ public:
     enum class Step { Sync, Command, Number, Reply, Closing };
     enum class Action {
         Silent, // no answer at all
-        Wrong,  // a different value (first byte flipped; Closing: the last byte flipped)
+        Wrong,  // a different value (byte `at` flipped: the first, or for Closing the last)
         Extra,  // one byte too many
         Short,  // one byte too few
         Delay,  // the answer comes `delay` later
+        Late,   // the answer, and its last byte once more `delay` after it, which a port
+                // reset does not stop: a byte still on the line from the last exchange
     };
     struct Fault {
         Step step;
@@ -34,6 +36,7 @@ public:
         int times = 1;   // attempts it spoils; -1 for every attempt
         int number = -1; // only for this record number (Number, Reply, Closing steps)
         Clock::Time delay{};
+        int at = -1; // Wrong: the byte changed, counted from 0 (wraps); -1 for the default
     };
     struct LogEntry {
         enum class Kind { FromPc, ToPc, Opened, Closed, OpenFailed };
@@ -78,6 +81,11 @@ public:
     QByteArray fromPc() const;
     // Times of the log entries of one kind.
     std::vector<Clock::Time> times(LogEntry::Kind kind) const;
+    // Upload replies and display records as the scale sent them, faults included, in order
+    // (request number, or -1 for the display; bytes).
+    std::vector<std::pair<int, QByteArray>> replies;
+    // Bytes of Late faults that reached the PC.
+    int straysDelivered = 0;
     // Records the scale stored from downloads, in order (number, bytes).
     std::vector<std::pair<quint16, QByteArray>> received;
 

@@ -1,8 +1,7 @@
 #include "Transfers.h"
 
-#include "FakeScale.h"
 #include "RecordCodec.h"
-#include "ScaleLink.h"
+#include "TransferBench.h"
 
 #include <gtest/gtest.h>
 
@@ -33,27 +32,10 @@ std::vector<QString> texts(std::initializer_list<const char*> list) {
     return out;
 }
 
-double secs(Clock::Time t) {
-    return std::chrono::duration<double>(t).count();
-}
-
-// A workspace and a link over the in-process scale on virtual time, with the status line
-// recorded as the operator would read it, each text with its time.
-class TransfersTest : public ::testing::Test {
+// The bench's workspace and link, with helpers to fill the tables and read the scale's log.
+class TransfersTest : public ::testing::Test, protected TransferBench {
 protected:
-    TransfersTest() {
-        auto c = std::make_unique<VirtualClock>();
-        clock = c.get();
-        auto s = std::make_unique<FakeScale>(*clock);
-        scale = s.get();
-        link = std::make_unique<ScaleLink>(std::move(s), std::move(c));
-        EXPECT_FALSE(link->open(QStringLiteral("ttyFAKE")));
-        ws.startUp();
-        QObject::connect(&ws, &Workspace::statusChanged, [this](const QString& t) {
-            status.push_back(t);
-            at.push_back(secs(clock->now()));
-        });
-    }
+    TransfersTest() { EXPECT_TRUE(opened); }
 
     void withFile() { ws.setFilePath(QStringLiteral("/tmp/table.PLU")); }
     void pluRows(int count) {
@@ -99,13 +81,6 @@ protected:
         return out;
     }
     QByteArray pluBytes(const PluRecord& r) { return encodePluRecord(r).bytes; }
-
-    VirtualClock* clock;
-    FakeScale* scale;
-    std::unique_ptr<ScaleLink> link;
-    Workspace ws;
-    std::vector<QString> status;
-    std::vector<double> at;
 };
 
 // ---- Downloads -------------------------------------------------------------------------
@@ -580,6 +555,31 @@ TEST_F(UploadTest, theIngredientReplyIsWaitedForAtNineThousandSixHundredBaud) {
     EXPECT_EQ(ws.ingred.grid.text(3, 2), QString());
 }
 
+// A reply a byte short, made up to its length by a byte that came a second later: not one
+// reply, so not stored, however right its count and last byte look.
+TEST_F(UploadTest, aShortReplyMadeUpByALateByteIsATimeOutNotARecord) {
+    scaleHoldsPlus(1);
+    scaleHoldsIngreds(1);
+    auto strayAfter = [&](const char* request) {
+        clock->onWait = [&, request, sent = false]() mutable {
+            if (!sent && scale->fromPc().endsWith(hex(request))) {
+                sent = true;
+                scale->send(hex("10"), seconds(1.0));
+            }
+        };
+    };
+    scale->inject({Step::Reply, Action::Short, 1, 1});
+    strayAfter("A5050001");
+    EXPECT_EQ(uploadPlu(ws, *link, upOne("1")).outcome, TransferOutcome::Finished);
+    scale->inject({Step::Reply, Action::Short, 1, 1});
+    strayAfter("A5040001");
+    EXPECT_EQ(uploadIngred(ws, *link, upOne("1")).outcome, TransferOutcome::Finished);
+    EXPECT_EQ(status, texts({"Receive PLU time out", "Retry #1", "plu#1 is received",
+                             "Receive INGRED time out", "Retry #1", "INGRED#1 is received"}));
+    EXPECT_EQ(ws.plu.records[1].unitPrice, 250);
+    EXPECT_EQ(ws.ingred.records[1].lines[7], QStringLiteral("m1 line 8").leftJustified(50));
+}
+
 TEST_F(UploadTest, aWrongGoAheadIsAnUploadCommandError) {
     scaleHoldsIngreds(1);
     scale->inject({Step::Number, Action::Wrong, 1, 1});
@@ -676,6 +676,28 @@ TEST_F(TransfersTest, aWrongSyncAnswerEndsTheReadAtOnceWithoutTheCommand) {
     EXPECT_FALSE(updateDisplay(*link));
     EXPECT_EQ(scale->fromPc(), hex("A5"));
     EXPECT_LT(secs(clock->now()), 0.1);
+}
+
+// At 9600 baud the twelve bytes can be waiting to the exact count while one more is still
+// coming; the first twelve are then not the record.
+TEST_F(TransfersTest, aByteLeftBeforeTheDisplayRecordShowsZerosNotMixedValues) {
+    scale->display = {1234, 1000, 2000};
+    scale->inject({Step::Sync, Action::Extra}); // 77 EE: the EE comes after the command
+    const auto shown = updateDisplay(*link);
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(*shown,
+              (DisplayTexts{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), false}));
+}
+
+TEST_F(TransfersTest, aDisplayRecordWithAByteTooManyShowsZeros) {
+    scale->display = {1234, 1000, 2000};
+    scale->inject({Step::Reply, Action::Extra});
+    const auto shown = updateDisplay(*link);
+    ASSERT_TRUE(shown);
+    EXPECT_FALSE(shown->recordCame);
+    EXPECT_EQ(shown->weight, QStringLiteral("0"));
+    // The next press, with the extra byte still waiting, does not take it for an answer.
+    EXPECT_FALSE(updateDisplay(*link));
 }
 
 TEST_F(TransfersTest, displayValuesShowAsSignedNumbers) {
