@@ -29,6 +29,8 @@ if [ -e "$desktop" ]; then
     grep -qx 'Icon=tarnlink' "$desktop" || { echo "desktop entry has no tarnlink icon"; fail=1; }
 fi
 # The installed command-line programs run and explain themselves.
-"$prefix/bin/tarnlink-cli" --help | grep -q 'download' || { echo "tarnlink-cli --help"; fail=1; }
-"$prefix/bin/tarnlink-scale" --help | grep -q -- '--fault' || { echo "tarnlink-scale --help"; fail=1; }
+cli_help=$("$prefix/bin/tarnlink-cli" --help) || { echo "tarnlink-cli --help failed"; fail=1; }
+grep -q 'download' <<<"$cli_help" || { echo "tarnlink-cli --help names no download"; fail=1; }
+scale_help=$("$prefix/bin/tarnlink-scale" --help) || { echo "tarnlink-scale --help failed"; fail=1; }
+grep -q -- '--fault' <<<"$scale_help" || { echo "tarnlink-scale --help names no faults"; fail=1; }
 exit $fail
