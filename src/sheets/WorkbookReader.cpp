@@ -1,9 +1,13 @@
 #include "Workbook.h"
 
+#include "CompoundFile.h"
+
 #include <QDataStream>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
+#include <QTemporaryFile>
 
 #include <freexl.h>
 #include <gsf/gsf-infile-msole.h>
@@ -56,7 +60,13 @@ struct StreamFacts {
     QHash<QPair<int, int>, SheetCell> cells;
 };
 
-std::optional<QByteArray> workbookStream(const QString& path) {
+// The workbook stream and the name it goes by ("Workbook", or "Book" in older files).
+struct StreamFound {
+    QByteArray bytes;
+    const char* name = "Workbook";
+};
+
+std::optional<StreamFound> workbookStream(const QString& path) {
     static std::once_flag once;
     std::call_once(once, [] { gsf_init(); });
 
@@ -64,18 +74,19 @@ std::optional<QByteArray> workbookStream(const QString& path) {
     GsfInput* input = gsf_input_stdio_new(name.constData(), nullptr);
     if (!input)
         return std::nullopt;
-    std::optional<QByteArray> stream;
+    std::optional<StreamFound> stream;
     GsfInfile* ole = gsf_infile_msole_new(input, nullptr);
     if (ole) {
-        GsfInput* child = gsf_infile_child_by_name(ole, "Workbook");
+        const char* name = "Workbook";
+        GsfInput* child = gsf_infile_child_by_name(ole, name);
         if (!child)
-            child = gsf_infile_child_by_name(ole, "Book");
+            child = gsf_infile_child_by_name(ole, name = "Book");
         if (child) {
             const gsf_off_t size = gsf_input_size(child);
             if (size > 0 && size < (gsf_off_t(1) << 30)) {
                 QByteArray bytes(qsizetype(size), Qt::Uninitialized);
                 if (gsf_input_read(child, size_t(size), reinterpret_cast<guint8*>(bytes.data())))
-                    stream = std::move(bytes);
+                    stream = StreamFound{std::move(bytes), name};
             }
             g_object_unref(child);
         }
@@ -384,16 +395,25 @@ ReadOutcome readWorkbook(const QString& path, int maxRows, int cols) {
         out.error = QStringLiteral("cannot open ") + path;
         return out;
     }
-    const std::optional<QByteArray> stream = workbookStream(path);
-    const std::optional<StreamFacts> facts = stream ? examine(*stream) : std::nullopt;
+    const std::optional<StreamFound> stream = workbookStream(path);
+    const std::optional<StreamFacts> facts = stream ? examine(stream->bytes) : std::nullopt;
     if (!facts) {
         out.error = kNotAWorkbook;
         return out;
     }
+    // FreeXL reads the compound file around the stream with code of its own, which a damaged
+    // file can send past its buffers (or into asking for gigabytes). The stream has come out
+    // whole already, so FreeXL is given a new, well-formed compound file around it instead;
+    // only when that cannot be written does it read the file as it is.
+    QTemporaryFile clean(QDir::temp().filePath(QStringLiteral("tarnlink-XXXXXX.xls")));
+    const std::optional<QByteArray> container = compoundFile(stream->bytes, stream->name);
+    const bool rebuilt =
+        container && clean.open() && clean.write(*container) == container->size() && clean.flush();
+    const QString cellsFrom = rebuilt ? clean.fileName() : path;
 #ifdef Q_OS_UNIX
-    return readCellsApart(path, *facts, maxRows, cols);
+    return readCellsApart(cellsFrom, *facts, maxRows, cols);
 #else
-    return readCells(path, *facts, maxRows, cols);
+    return readCells(cellsFrom, *facts, maxRows, cols);
 #endif
 }
 

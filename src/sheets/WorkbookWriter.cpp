@@ -1,5 +1,6 @@
 #include "Workbook.h"
 
+#include "CompoundFile.h"
 #include "SafeFile.h"
 
 #include <gsf/gsf-infile.h>
@@ -298,8 +299,9 @@ QByteArray workbookStream(const WriteSheet& s, int cols) {
     return b.bytes;
 }
 
-// The compound file around the stream, built in memory.
-std::optional<QByteArray> compoundFile(const QByteArray& stream) {
+} // namespace
+
+std::optional<QByteArray> compoundFile(const QByteArray& stream, const char* streamName) {
     static std::once_flag once;
     std::call_once(once, [] { gsf_init(); });
 
@@ -307,7 +309,7 @@ std::optional<QByteArray> compoundFile(const QByteArray& stream) {
     GsfOutfile* ole = gsf_outfile_msole_new(memory);
     bool ok = ole != nullptr;
     if (ok) {
-        GsfOutput* child = gsf_outfile_new_child(ole, "Workbook", FALSE);
+        GsfOutput* child = gsf_outfile_new_child(ole, streamName, FALSE);
         ok = child != nullptr &&
              gsf_output_write(child, size_t(stream.size()),
                               reinterpret_cast<const guint8*>(stream.constData()));
@@ -330,8 +332,6 @@ std::optional<QByteArray> compoundFile(const QByteArray& stream) {
     g_object_unref(memory);
     return result;
 }
-
-} // namespace
 
 bool isWholeNumberText(const QString& text) {
     // Up to 15 digits: every such number is held exactly and shown back as the same digits.
@@ -368,7 +368,7 @@ QString writeWorkbook(const QString& path, const WriteSheet& sheet) {
     if (QString why = checkSheet(sheet, cols); !why.isEmpty())
         return why;
 
-    const std::optional<QByteArray> file = compoundFile(workbookStream(sheet, cols));
+    const std::optional<QByteArray> file = compoundFile(workbookStream(sheet, cols), "Workbook");
     if (!file)
         return QStringLiteral("cannot build the workbook");
 
