@@ -16,6 +16,7 @@
 #include <gsf/gsf-input-stdio.h>
 #include <gsf/gsf-utils.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
