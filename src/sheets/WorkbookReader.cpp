@@ -1,6 +1,7 @@
 #include "Workbook.h"
 
 #include "CompoundFile.h"
+#include "WorkbookStream.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <gsf/gsf-input-stdio.h>
 #include <gsf/gsf-utils.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -41,12 +43,15 @@ enum : quint16 {
     kBoolErr = 0x0205,
     kFormula = 0x0006,
     kString = 0x0207, // the text result of the formula before it
+    kSst = 0x00FC,    // the shared strings, continued in CONTINUE records
+    kContinue = 0x003C,
+    kLabelSst = 0x00FD, // a text cell: an index into the shared strings
 };
 
-quint16 le16(const QByteArray& b, qsizetype at) {
+quint16 le16(QByteArrayView b, qsizetype at) {
     return quint16(quint8(b[at]) | (quint8(b[at + 1]) << 8));
 }
-quint32 le32(const QByteArray& b, qsizetype at) {
+quint32 le32(QByteArrayView b, qsizetype at) {
     return quint32(le16(b, at)) | (quint32(le16(b, at + 2)) << 16);
 }
 
@@ -66,7 +71,7 @@ struct StreamFound {
     const char* name = "Workbook";
 };
 
-std::optional<StreamFound> workbookStream(const QString& path) {
+std::optional<StreamFound> findWorkbookStream(const QString& path) {
     static std::once_flag once;
     std::call_once(once, [] { gsf_init(); });
 
@@ -128,12 +133,23 @@ QString numberText(double d) {
     return QString::fromLatin1(buf, res.ptr - buf);
 }
 
-std::optional<StreamFacts> examine(const QByteArray& s) {
+std::optional<StreamFacts> examine(const QByteArray& s, StreamCheck& check) {
     StreamFacts facts;
     qsizetype firstSheet = -1;
     // BIFF8 names carry an option byte (1 = UTF-16) before the characters; older ones do not.
     const bool biff8 = s.size() >= 6 && le16(s, 4) == 0x0600;
+    QList<QByteArrayView> sst; // the SST record's data, then each CONTINUE's after it
+    bool inSst = false;
+    bool secondSst = false;
     const bool globalsWhole = walkSubstream(s, 0, [&](quint16 id, qsizetype at, quint16 len) {
+        const QByteArrayView data(s.constData() + at, len);
+        if (id == kSst) {
+            secondSst = secondSst || !sst.isEmpty();
+            sst = {data};
+        } else if (id == kContinue && inSst) {
+            sst.append(data);
+        }
+        inSst = id == kSst || (id == kContinue && inSst);
         if (id != kBoundSheet || len < 7 || firstSheet >= 0)
             return;
         if (quint8(s[at + 5]) != 0) // a chart or macro sheet, not a worksheet
@@ -148,12 +164,20 @@ std::optional<StreamFacts> examine(const QByteArray& s) {
             facts.firstSheetName.append(wide ? QChar(le16(s, chars + 2 * i))
                                              : QChar(quint8(s[chars + i])));
     });
+    check = StreamCheck::Damaged;
     if (!globalsWhole || firstSheet < 0)
         return std::nullopt;
+    // The cell reader copies each shared string by the lengths the string claims.
+    std::optional<quint32> strings = 0;
+    if (!sst.isEmpty())
+        strings = secondSst ? std::nullopt : sharedStringCount(sst);
+    bool referencesFit = true;
     using K = SheetCell::Kind;
     QPair<int, int> textFormula{-1, -1};
     const bool sheetWhole =
         walkSubstream(s, firstSheet, [&](quint16 id, qsizetype at, quint16 len) {
+            if (id == kLabelSst && (len < 10 || !strings || le32(s, at + 6) >= *strings))
+                referencesFit = false;
             if (id == kBoolErr && len >= 8 && quint8(s[at + 7]) == 1)
                 facts.cells.insert({le16(s, at), le16(s, at + 2)}, {K::Error, {}});
             if (id == kFormula && len >= 14) {
@@ -189,6 +213,11 @@ std::optional<StreamFacts> examine(const QByteArray& s) {
         });
     if (!sheetWhole)
         return std::nullopt;
+    if (!strings || !referencesFit) {
+        check = StreamCheck::SharedStrings;
+        return std::nullopt;
+    }
+    check = StreamCheck::Sound;
     return facts;
 }
 
@@ -389,14 +418,100 @@ ReadOutcome readCellsApart(const QString& path, const StreamFacts& facts, int ma
 
 } // namespace
 
+std::optional<QByteArray> workbookStreamOf(const QString& path) {
+    std::optional<StreamFound> stream = findWorkbookStream(path);
+    if (!stream)
+        return std::nullopt;
+    return std::move(stream->bytes);
+}
+
+StreamCheck checkWorkbookStream(const QByteArray& stream) {
+    StreamCheck check = StreamCheck::Damaged;
+    examine(stream, check);
+    return check;
+}
+
+std::optional<quint32> sharedStringCount(const QList<QByteArrayView>& pieces) {
+    if (pieces.isEmpty() || pieces[0].size() < 8)
+        return std::nullopt;
+    // Both counts are signed 32-bit numbers in the file; the references are not checked
+    // against the cells (many writers count them loosely), the unique strings must all be here.
+    const quint32 total = le32(pieces[0], 0);
+    const quint32 unique = le32(pieces[0], 4);
+    if (total > 0x7FFFFFFF || unique > 0x7FFFFFFF)
+        return std::nullopt;
+    qsizetype piece = 0;
+    qsizetype at = 8;
+    const auto used = [&] { return at == pieces[piece].size(); };
+    const auto nextPiece = [&] {
+        at = 0;
+        return ++piece < pieces.size();
+    };
+    for (quint32 i = 0; i < unique; ++i) {
+        // A string may begin a CONTINUE record; its header is never split.
+        if (used() && !nextPiece())
+            return std::nullopt;
+        const QByteArrayView p = pieces[piece];
+        if (at + 3 > p.size())
+            return std::nullopt;
+        quint32 left = le16(p, at);
+        const quint8 flags = quint8(p[at + 2]);
+        at += 3;
+        quint64 after = 0; // formatting runs and phonetic data behind the characters
+        if (flags & 0x08) {
+            if (at + 2 > p.size())
+                return std::nullopt;
+            after += 4 * quint64(le16(p, at));
+            at += 2;
+        }
+        if (flags & 0x04) {
+            if (at + 4 > p.size())
+                return std::nullopt;
+            after += le32(p, at);
+            at += 4;
+        }
+        bool wide = flags & 0x01;
+        while (left > 0) {
+            if (used()) {
+                // The characters run on: the next record starts with their option byte.
+                if (!nextPiece() || pieces[piece].isEmpty())
+                    return std::nullopt;
+                wide = quint8(pieces[piece][0]) & 0x01;
+                at = 1;
+            }
+            const qsizetype width = wide ? 2 : 1;
+            const qsizetype room = (pieces[piece].size() - at) / width;
+            if (room == 0) // half a character before the record ends
+                return std::nullopt;
+            const qsizetype take = std::min<qsizetype>(left, room);
+            at += take * width;
+            left -= quint32(take);
+        }
+        // Runs and phonetic data run on into the next record without an option byte.
+        while (after > 0) {
+            if (used() && !nextPiece())
+                return std::nullopt;
+            const qsizetype take =
+                qsizetype(std::min<quint64>(after, quint64(pieces[piece].size() - at)));
+            at += take;
+            after -= quint64(take);
+        }
+    }
+    // Bytes left over would be read as strings the count does not allow for.
+    if (!used() || piece != pieces.size() - 1)
+        return std::nullopt;
+    return unique;
+}
+
 ReadOutcome readWorkbook(const QString& path, int maxRows, int cols) {
     ReadOutcome out;
     if (!QFile::exists(path)) {
         out.error = QStringLiteral("cannot open ") + path;
         return out;
     }
-    const std::optional<StreamFound> stream = workbookStream(path);
-    const std::optional<StreamFacts> facts = stream ? examine(stream->bytes) : std::nullopt;
+    const std::optional<StreamFound> stream = findWorkbookStream(path);
+    StreamCheck check = StreamCheck::Damaged;
+    const std::optional<StreamFacts> facts = stream ? examine(stream->bytes, check) : std::nullopt;
     if (!facts) {
         out.error = kNotAWorkbook;
         return out;

@@ -104,6 +104,16 @@ def main(out):
         b.write(r, 0, r)
     save(wb, "two-sheets.xls")
 
+    # Long texts, every other one with a character beyond Latin-1: the shared strings outgrow
+    # one record, and xlwt splits a text of 8-bit characters across the first CONTINUE record
+    # and one of 16-bit characters across the second.
+    wb = xlwt.Workbook()
+    ws = wb.add_sheet("long")
+    for r in range(60):
+        ws.write(r, 0, r)
+        ws.write(r, 1, "line %d " % r + "abcdefghij" * 19 + ("\u20ac" if r % 2 == 0 else ""))
+    save(wb, "long-texts.xls")
+
 
 if __name__ == "__main__":
     main(sys.argv[1])
