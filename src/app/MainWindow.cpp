@@ -100,19 +100,15 @@ MainWindow::MainWindow(QWidget* parent)
     tabs_ = named(new QTabWidget(central), "SSTab");
     tabs_->addTab(buildPortTab(), QStringLiteral("Port"));
     tabs_->addTab(buildDisplayTab(), QStringLiteral("Display"));
-    tabs_->addTab(buildGridTab(workspace_.plu.grid, "grdPLU", "txtEditGrid"),
-                  QStringLiteral("PLU"));
+    tabs_->addTab(
+        buildGridTab(workspace_.plu.grid, "grdPLU", "txtEditGrid", " Error ! PLU No is over "),
+        QStringLiteral("PLU"));
     tabs_->addTab(buildDownloadTab(), QStringLiteral("Download"));
     tabs_->addTab(buildUploadTab(), QStringLiteral("Upload"));
-    tabs_->addTab(buildGridTab(workspace_.ingred.grid, "grdINGRED", "txtEditGrid1"),
+    tabs_->addTab(buildGridTab(workspace_.ingred.grid, "grdINGRED", "txtEditGrid1",
+                               " Error ! Message No is over "),
                   QStringLiteral("INGRED"));
     tabs_->setCurrentIndex(0);
-    new GridEditor(*findChild<GridView*>(QStringLiteral("grdPLU")),
-                   *findChild<QLineEdit*>(QStringLiteral("txtEditGrid")), workspace_,
-                   QStringLiteral(" Error ! PLU No is over "), this);
-    new GridEditor(*findChild<GridView*>(QStringLiteral("grdINGRED")),
-                   *findChild<QLineEdit*>(QStringLiteral("txtEditGrid1")), workspace_,
-                   QStringLiteral(" Error ! Message No is over "), this);
     layout->addWidget(tabs_, 1);
 
     auto* source = new QHBoxLayout;
@@ -244,13 +240,16 @@ QWidget* MainWindow::buildDisplayTab() {
     return page;
 }
 
-QWidget* MainWindow::buildGridTab(TextGrid& grid, const char* gridName, const char* editName) {
+QWidget* MainWindow::buildGridTab(TextGrid& grid, const char* gridName, const char* editName,
+                                  const char* rowOverMessage) {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(named(new GridView(grid, page), gridName));
+    auto* view = named(new GridView(grid, page), gridName);
+    layout->addWidget(view);
     // The overlay box is laid over the grid's current cell while an edit is open.
     auto* edit = named(new QLineEdit(page), editName);
     edit->hide();
+    new GridEditor(*view, *edit, workspace_, QString::fromLatin1(rowOverMessage), this);
     return page;
 }
 

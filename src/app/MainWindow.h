@@ -51,7 +51,9 @@ private:
     void buildMenus();
     QWidget* buildPortTab();
     QWidget* buildDisplayTab();
-    QWidget* buildGridTab(TextGrid& grid, const char* gridName, const char* editName);
+    // A grid's page: the grid, its overlay box and the editing of its cells.
+    QWidget* buildGridTab(TextGrid& grid, const char* gridName, const char* editName,
+                          const char* rowOverMessage);
     QWidget* buildDownloadTab();
     QWidget* buildUploadTab();
     void buildStatusBar();
