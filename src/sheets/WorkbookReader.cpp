@@ -46,6 +46,9 @@ enum : quint16 {
     kSst = 0x00FC,    // the shared strings, continued in CONTINUE records
     kContinue = 0x003C,
     kLabelSst = 0x00FD, // a text cell: an index into the shared strings
+    kLabel = 0x0204,    // a text cell holding its own text
+    kFormat = 0x041E,   // a number format's text
+    kFont = 0x0031,     // a font, ending in its name
 };
 
 quint16 le16(QByteArrayView b, qsizetype at) {
@@ -133,6 +136,51 @@ QString numberText(double d) {
     return QString::fromLatin1(buf, res.ptr - buf);
 }
 
+// Whether a BIFF8 text of a record fits in that record: its character count (one byte or two)
+// at `at`, the option byte, any formatting-run count and phonetic size, then the characters.
+// The cell reader copies such a text by the count it claims.
+bool textFits(const QByteArray& s, qsizetype at, qsizetype end, bool twoByteCount) {
+    const qsizetype countBytes = twoByteCount ? 2 : 1;
+    if (at + countBytes + 1 > end)
+        return false;
+    const quint32 chars = twoByteCount ? le16(s, at) : quint8(s[at]);
+    const quint8 flags = quint8(s[at + countBytes]);
+    qsizetype next = at + countBytes + 1;
+    qsizetype after = 0;
+    if (flags & 0x08) {
+        if (next + 2 > end)
+            return false;
+        after += 4 * qsizetype(le16(s, next));
+        next += 2;
+    }
+    if (flags & 0x04) {
+        if (next + 4 > end)
+            return false;
+        after += qsizetype(le32(s, next));
+        next += 4;
+    }
+    return next + qsizetype(chars) * ((flags & 0x01) ? 2 : 1) + after <= end;
+}
+
+// The record's text, if it is a record whose text the cell reader copies: where its count
+// stands, and whether the count takes two bytes.
+std::optional<std::pair<qsizetype, bool>> textOf(quint16 id) {
+    switch (id) {
+    case kFormat:
+        return std::pair<qsizetype, bool>{2, true};
+    case kBoundSheet:
+        return std::pair<qsizetype, bool>{6, false};
+    case kFont:
+        return std::pair<qsizetype, bool>{14, false};
+    case kLabel:
+        return std::pair<qsizetype, bool>{6, true};
+    case kString:
+        return std::pair<qsizetype, bool>{0, true};
+    default:
+        return std::nullopt;
+    }
+}
+
 std::optional<StreamFacts> examine(const QByteArray& s, StreamCheck& check) {
     StreamFacts facts;
     qsizetype firstSheet = -1;
@@ -141,7 +189,13 @@ std::optional<StreamFacts> examine(const QByteArray& s, StreamCheck& check) {
     QList<QByteArrayView> sst; // the SST record's data, then each CONTINUE's after it
     bool inSst = false;
     bool secondSst = false;
+    bool textsFit = true;
+    const auto checkText = [&](quint16 id, qsizetype at, quint16 len) {
+        if (const auto text = textOf(id); text && biff8)
+            textsFit = textsFit && textFits(s, at + text->first, at + len, text->second);
+    };
     const bool globalsWhole = walkSubstream(s, 0, [&](quint16 id, qsizetype at, quint16 len) {
+        checkText(id, at, len);
         const QByteArrayView data(s.constData() + at, len);
         if (id == kSst) {
             secondSst = secondSst || !sst.isEmpty();
@@ -176,6 +230,7 @@ std::optional<StreamFacts> examine(const QByteArray& s, StreamCheck& check) {
     QPair<int, int> textFormula{-1, -1};
     const bool sheetWhole =
         walkSubstream(s, firstSheet, [&](quint16 id, qsizetype at, quint16 len) {
+            checkText(id, at, len);
             if (id == kLabelSst && (len < 10 || !strings || le32(s, at + 6) >= *strings))
                 referencesFit = false;
             if (id == kBoolErr && len >= 8 && quint8(s[at + 7]) == 1)
@@ -211,7 +266,7 @@ std::optional<StreamFacts> examine(const QByteArray& s, StreamCheck& check) {
                 textFormula = {-1, -1};
             }
         });
-    if (!sheetWhole)
+    if (!sheetWhole || !textsFit)
         return std::nullopt;
     if (!strings || !referencesFit) {
         check = StreamCheck::SharedStrings;

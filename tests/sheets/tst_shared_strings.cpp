@@ -182,6 +182,32 @@ TEST(SharedStrings, theStoredOverReadsAreRefusedBeforeFreeXl) {
         EXPECT_EQ(tarn::checkWorkbookStream(streamOf(bookPath(name))), StreamCheck::Sound) << name;
 }
 
+// FreeXL also copies the texts of number formats, fonts, sheet names and text cells by the
+// count they claim; a count that runs past its record is refused first.
+TEST(SharedStrings, aTextLongerThanItsRecordIsRefusedBeforeFreeXl) {
+    for (const char* name : {"freexl-format-overread-001a689e00ecf1b004d39cf9df7d167e5676ceee",
+                             "freexl-format-overread-c18e65bb1c7938a43c7dad9cf846257f69eec230"}) {
+        const QString path = corpusPath(name);
+        ASSERT_TRUE(QFile::exists(path)) << name;
+        EXPECT_EQ(tarn::checkWorkbookStream(streamOf(path)), StreamCheck::Damaged) << name;
+        EXPECT_EQ(tarn::readWorkbook(path, 201, 9).error,
+                  QStringLiteral("not a workbook it can read"))
+            << name;
+    }
+    const QByteArray stream = streamOf(bookPath("mixed.xls"));
+    ASSERT_EQ(tarn::checkWorkbookStream(stream), StreamCheck::Sound);
+    for (const quint16 id : {quint16(0x041E), quint16(0x0031), quint16(0x0085)}) {
+        const auto records = recordsOf(stream);
+        const auto r = std::find_if(records.begin(), records.end(),
+                                    [id](const Record& x) { return x.id == id; });
+        ASSERT_NE(r, records.end()) << id;
+        const qsizetype count = r->data + (id == 0x041E ? 2 : id == 0x0031 ? 14 : 6);
+        QByteArray longer = stream;
+        longer[count] = char(quint8(longer[count]) + 1); // one character more than the record has
+        EXPECT_EQ(tarn::checkWorkbookStream(longer), StreamCheck::Damaged) << id;
+    }
+}
+
 TEST(SharedStrings, aTextCellMustNameAStringOfTheTable) {
     const QByteArray stream = streamOf(bookPath("mixed.xls"));
     ASSERT_EQ(tarn::checkWorkbookStream(stream), StreamCheck::Sound);
