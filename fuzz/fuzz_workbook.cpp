@@ -5,6 +5,7 @@
 
 #include "SheetExchange.h"
 #include "Workspace.h"
+#include "WorkspaceSnapshot.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,28 +15,6 @@ using namespace tarn;
 using tarn::fuzz::require;
 
 namespace {
-
-struct Snapshot {
-    QStringList pluTexts, ingredTexts;
-    PluTable pluRecords;
-    IngredTable ingredRecords;
-    qint16 pluCount = 0, ingredCount = 0;
-    QString filePath;
-    bool operator==(const Snapshot&) const = default;
-};
-
-QStringList textsOf(const TextGrid& grid) {
-    QStringList texts;
-    for (int r = 0; r < grid.rows(); ++r)
-        for (int c = 0; c < grid.cols(); ++c)
-            texts.append(grid.text(r, c));
-    return texts;
-}
-
-Snapshot snapshot(const Workspace& ws) {
-    return {textsOf(ws.plu.grid), textsOf(ws.ingred.grid), ws.plu.records, ws.ingred.records,
-            ws.plu.count,         ws.ingred.count,         ws.filePath()};
-}
 
 const QString& scratchPath() {
     static const QString path = QDir::temp().filePath(
@@ -57,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const TableKind kind = size % 2 ? TableKind::Ingred : TableKind::Plu;
         Workspace ws;
         ws.startUp();
-        const Snapshot before = snapshot(ws);
+        const testing::WorkspaceSnapshot before = testing::WorkspaceSnapshot::of(ws);
         if (importWorkbook(ws, kind, path)) {
             require(ws.filePath() == path, "an import that does not name its file");
             const qint16 count = kind == TableKind::Plu ? ws.plu.count : ws.ingred.count;
@@ -65,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         } else {
             require(ws.lastStatus().startsWith(QLatin1String("ERROR! ")),
                     "a failed import without an ERROR! text");
-            require(snapshot(ws) == before, "a failed import changed the tables");
+            require(testing::WorkspaceSnapshot::of(ws) == before,
+                    "a failed import changed the tables");
         }
     }
     return 0;

@@ -4,6 +4,7 @@
 #include "FileChooser.h"
 #include "MainWindow.h"
 #include "SheetExchange.h"
+#include "WorkspaceSnapshot.h"
 
 #include <QAction>
 #include <QFile>
@@ -15,23 +16,6 @@
 using namespace tarn;
 
 namespace {
-
-struct Snapshot {
-    QStringList pluTexts, ingredTexts;
-    PluTable pluRecords;
-    IngredTable ingredRecords;
-    qint16 pluCount = 0, ingredCount = 0;
-    QString source;
-    bool operator==(const Snapshot&) const = default;
-};
-
-QStringList textsOf(const TextGrid& grid) {
-    QStringList texts;
-    for (int r = 0; r < grid.rows(); ++r)
-        for (int c = 0; c < grid.cols(); ++c)
-            texts.append(grid.text(r, c));
-    return texts;
-}
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -65,10 +49,11 @@ private:
         chooser->answer(file);
         trigger(action);
     }
-    Snapshot snapshot() {
-        const Workspace& ws = window->workspace();
-        return {textsOf(ws.plu.grid), textsOf(ws.ingred.grid), ws.plu.records, ws.ingred.records,
-                ws.plu.count,         ws.ingred.count,         source()};
+    // The tables as the operator sees them, with the file source as its box shows it.
+    testing::WorkspaceSnapshot snapshot() {
+        auto s = testing::WorkspaceSnapshot::of(window->workspace());
+        s.filePath = source();
+        return s;
     }
 
 private slots:
@@ -146,7 +131,7 @@ private slots:
     void badFileLeavesTheTables() {
         QFETCH(QString, action);
         QFETCH(QString, file);
-        const Snapshot before = snapshot();
+        const testing::WorkspaceSnapshot before = snapshot();
         open(action, path(file));
         const QString shown = status();
         QVERIFY2(shown.startsWith("ERROR! ") && shown.size() > 12, qPrintable(shown));
