@@ -1,37 +1,15 @@
 // The scale's answers to each exchange, byte for byte, fed without a terminal.
 
+#include "ScaleBytes.h"
 #include "ScaleProtocol.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarn;
 using namespace tarn::sim;
+using namespace tarn::sim::testing;
 
 namespace {
-
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
-}
-QByteArray spaces(int n) {
-    return QByteArray(n, ' ');
-}
-QByteArray zeros(int n) {
-    return QByteArray(n, '\0');
-}
-
-// Everything the scale sent, the bursts joined.
-QByteArray sent(ScaleProtocol& scale) {
-    QByteArray all;
-    for (const Burst& b : scale.takeOutput())
-        all += b.bytes;
-    return all;
-}
-
-std::string show(const QByteArray& b) {
-    return b.toHex(' ').toUpper().toStdString();
-}
-
-#define EXPECT_BYTES(actual, expected) EXPECT_EQ(show(actual), show(expected))
 
 ScaleMemory memoryWith(PluRecord plu, IngredRecord ingred) {
     ScaleMemory m;

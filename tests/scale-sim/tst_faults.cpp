@@ -1,32 +1,15 @@
 // Faults given on the command line: their syntax, which answer they spoil and for how long.
 
+#include "ScaleBytes.h"
 #include "ScaleProtocol.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarn;
 using namespace tarn::sim;
+using namespace tarn::sim::testing;
 
 namespace {
-
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
-}
-QByteArray spaces(int n) {
-    return QByteArray(n, ' ');
-}
-std::string show(const QByteArray& b) {
-    return b.toHex(' ').toUpper().toStdString();
-}
-
-QByteArray sent(ScaleProtocol& scale) {
-    QByteArray all;
-    for (const Burst& b : scale.takeOutput())
-        all += b.bytes;
-    return all;
-}
-
-#define EXPECT_BYTES(actual, expected) EXPECT_EQ(show(actual), show(expected))
 
 Fault fault(const char* faultText) {
     QString error;
