@@ -47,8 +47,12 @@ void GridEditor::commit() {
     if (!isOpen())
         return;
     TextGrid& grid = view_.grid();
-    grid.setText(grid.row(), grid.col(), edit_.text());
+    const QString text = edit_.text();
     edit_.hide();
+    if (writer_)
+        writer_(grid.row(), grid.col(), text);
+    else
+        grid.setText(grid.row(), grid.col(), text);
 }
 
 void GridEditor::placeOverCell() {

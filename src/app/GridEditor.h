@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QLineEdit;
 
 namespace tarn {
@@ -21,13 +23,18 @@ public:
                QObject* parent = nullptr);
 
     bool isOpen() const;
+    // Writes an open edit's text into its cell and closes the edit.
+    void commit();
+
+    // Where a committed text goes; by default straight into the grid's cell.
+    using CellWriter = std::function<void(int row, int col, const QString& text)>;
+    void setCellWriter(CellWriter writer) { writer_ = std::move(writer); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void open(const QString& typed);
-    void commit();
     void placeOverCell();
     void escapeKey();
     void downKey();
@@ -37,6 +44,7 @@ private:
     QLineEdit& edit_;
     Workspace& workspace_;
     QString row201Message_;
+    CellWriter writer_;
 };
 
 } // namespace tarn

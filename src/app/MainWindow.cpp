@@ -2,7 +2,10 @@
 
 #include "AboutDialog.h"
 #include "FileActions.h"
+#include "FindBar.h"
+#include "GridActions.h"
 #include "GridEditor.h"
+#include "GridHistory.h"
 #include "GridView.h"
 #include "PortActions.h"
 #include "SheetActions.h"
@@ -89,7 +92,8 @@ QGroupBox* selectionFrame(const char* title, bool captionsOnButtons,
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), chooser_(std::make_unique<DialogFileChooser>(this)),
-      exitHandler_([] { QCoreApplication::exit(0); }) {
+      exitHandler_([] { QCoreApplication::exit(0); }),
+      exitQuestion_(std::make_unique<DialogExitQuestion>(this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tarnlink"));
 
@@ -100,13 +104,13 @@ MainWindow::MainWindow(QWidget* parent)
     tabs_ = named(new QTabWidget(central), "SSTab");
     tabs_->addTab(buildPortTab(), QStringLiteral("Port"));
     tabs_->addTab(buildDisplayTab(), QStringLiteral("Display"));
-    tabs_->addTab(
-        buildGridTab(workspace_.plu.grid, "grdPLU", "txtEditGrid", " Error ! PLU No is over "),
-        QStringLiteral("PLU"));
+    tabs_->addTab(buildGridTab(TableKind::Plu, "grdPLU", "txtEditGrid", " Error ! PLU No is over ",
+                               "txtFind"),
+                  QStringLiteral("PLU"));
     tabs_->addTab(buildDownloadTab(), QStringLiteral("Download"));
     tabs_->addTab(buildUploadTab(), QStringLiteral("Upload"));
-    tabs_->addTab(buildGridTab(workspace_.ingred.grid, "grdINGRED", "txtEditGrid1",
-                               " Error ! Message No is over "),
+    tabs_->addTab(buildGridTab(TableKind::Ingred, "grdINGRED", "txtEditGrid1",
+                               " Error ! Message No is over ", "txtFind1"),
                   QStringLiteral("INGRED"));
     tabs_->setCurrentIndex(0);
     layout->addWidget(tabs_, 1);
@@ -123,7 +127,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&workspace_, &Workspace::statusChanged, this, &MainWindow::showStatus);
     connect(&workspace_, &Workspace::filePathChanged, filePath_, &QLineEdit::setText);
 
-    new FileActions(*this);
+    fileActions_ = new FileActions(*this);
     new SheetActions(*this); // the workbook entries of both menus
     formLoad();
     portActions_ = new PortActions(*this, workspace_);
@@ -138,6 +142,10 @@ MainWindow::~MainWindow() {
 
 void MainWindow::setFileChooser(std::unique_ptr<FileChooser> chooser) {
     chooser_ = std::move(chooser);
+}
+
+void MainWindow::setExitQuestion(std::unique_ptr<ExitQuestion> question) {
+    exitQuestion_ = std::move(question);
 }
 
 void MainWindow::showStatus(const QString& text) {
@@ -240,8 +248,9 @@ QWidget* MainWindow::buildDisplayTab() {
     return page;
 }
 
-QWidget* MainWindow::buildGridTab(TextGrid& grid, const char* gridName, const char* editName,
-                                  const char* rowOverMessage) {
+QWidget* MainWindow::buildGridTab(TableKind kind, const char* gridName, const char* editName,
+                                  const char* rowOverMessage, const char* findName) {
+    TextGrid& grid = kind == TableKind::Plu ? workspace_.plu.grid : workspace_.ingred.grid;
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     auto* view = named(new GridView(grid, page), gridName);
@@ -249,7 +258,16 @@ QWidget* MainWindow::buildGridTab(TextGrid& grid, const char* gridName, const ch
     // The overlay box is laid over the grid's current cell while an edit is open.
     auto* edit = named(new QLineEdit(page), editName);
     edit->hide();
-    new GridEditor(*view, *edit, workspace_, QString::fromLatin1(rowOverMessage), this);
+    GridParts& parts = grids_[size_t(kind)];
+    parts.history = new GridHistory(grid, this);
+    parts.editor =
+        new GridEditor(*view, *edit, workspace_, QString::fromLatin1(rowOverMessage), this);
+    parts.editor->setCellWriter([history = parts.history](int row, int col, const QString& text) {
+        history->writeCell(row, col, text);
+    });
+    auto* actions = new GridActions(*view, *parts.history, workspace_,
+                                    QString::fromLatin1(rowOverMessage), findName, this);
+    layout->insertWidget(0, &actions->findBar());
     return page;
 }
 
@@ -336,14 +354,23 @@ void MainWindow::formLoad() {
         findChild<QRadioButton*>(QString::fromLatin1(name))->setChecked(true);
 }
 
-void MainWindow::exitProgram() {
+bool MainWindow::exitProgram() {
+    std::vector<ExitTable> tables;
+    for (TableKind kind : {TableKind::Plu, TableKind::Ingred}) {
+        const GridParts& parts = grids_[size_t(kind)];
+        tables.push_back({QString::fromLatin1(sideOf(kind).name), parts.history,
+                          [editor = parts.editor] { editor->commit(); },
+                          [this, kind] { return fileActions_->saveBeforeExit(kind); }});
+    }
+    if (!mayExit(*exitQuestion_, tables))
+        return false;
     portActions_->stop();
     exitHandler_();
+    return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    exitProgram();
+    event->setAccepted(exitProgram());
 }
 
 void MainWindow::showAbout() {

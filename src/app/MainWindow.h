@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ExitGuard.h"
 #include "FileChooser.h"
 #include "Workspace.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -17,6 +19,9 @@ class QTabWidget;
 namespace tarn {
 
 class AboutDialog;
+class FileActions;
+class GridEditor;
+class GridHistory;
 class GridView;
 class PortActions;
 class ScaleLink;
@@ -35,6 +40,12 @@ public:
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
     FileChooser& fileChooser() { return *chooser_; }
 
+    // Exit asks this whether to save changed tables; tests answer it in advance.
+    void setExitQuestion(std::unique_ptr<ExitQuestion> question);
+
+    // The undo history of a table's grid, which also knows whether the grid has changed.
+    GridHistory& history(TableKind kind) { return *grids_[size_t(kind)].history; }
+
     // What Exit does; the program's main() ends the process at once, tests record the call.
     void setExitHandler(std::function<void()> handler) { exitHandler_ = std::move(handler); }
 
@@ -52,18 +63,26 @@ private:
     QWidget* buildPortTab();
     QWidget* buildDisplayTab();
     // A grid's page: the grid, its overlay box and the editing of its cells.
-    QWidget* buildGridTab(TextGrid& grid, const char* gridName, const char* editName,
-                          const char* rowOverMessage);
+    QWidget* buildGridTab(TableKind kind, const char* gridName, const char* editName,
+                          const char* rowOverMessage, const char* findName);
     QWidget* buildDownloadTab();
     QWidget* buildUploadTab();
     void buildStatusBar();
     void formLoad();
-    void exitProgram();
+    // Ends the program unless the operator keeps it open; false when kept open.
+    bool exitProgram();
     void showAbout();
 
     Workspace workspace_;
     std::unique_ptr<FileChooser> chooser_;
     std::function<void()> exitHandler_;
+    std::unique_ptr<ExitQuestion> exitQuestion_;
+    struct GridParts {
+        GridEditor* editor = nullptr;
+        GridHistory* history = nullptr;
+    };
+    std::array<GridParts, 2> grids_; // by TableKind
+    FileActions* fileActions_ = nullptr;
     AboutDialog* about_ = nullptr;
     PortActions* portActions_ = nullptr;
     QTabWidget* tabs_ = nullptr;
