@@ -128,8 +128,13 @@ void GridView::applyRowHeight(int row) {
 void GridView::showCurrent(int row, int col) {
     if (row < 1 || col < 1)
         return; // a fixed cell is never shown as the cursor
+    const QModelIndex index = model_.index(row - 1, col - 1);
+    if (index == currentIndex())
+        return; // the view moved it itself, with its selection
     syncing_ = true;
-    setCurrentIndex(model_.index(row - 1, col - 1));
+    // Moved by the program: the selection is the cursor's cell alone.
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
     syncing_ = false;
 }
 

@@ -172,7 +172,7 @@ void MainWindow::buildMenus() {
     addEntry(save, "Excel File( *.XLS)", "mnuXls");
     named(plu->addSeparator(), "mnuSep3");
     connect(addEntry(plu, "Exit", "mnuFileExit"), &QAction::triggered, this,
-            &MainWindow::exitProgram);
+            &MainWindow::exitAfterAsking);
 
     QMenu* ingred = named(menuBar()->addMenu(QStringLiteral("INGRED")), "mnuFile1");
     connect(addEntry(ingred, "New", "mnuFileNew1"), &QAction::triggered, this,
@@ -189,7 +189,7 @@ void MainWindow::buildMenus() {
     addEntry(save1, "Excel File( *.XLS)", "mnuLxls2");
     named(ingred->addSeparator(), "mnuSep6");
     connect(addEntry(ingred, "Exit", "mnuFileExit1"), &QAction::triggered, this,
-            &MainWindow::exitProgram);
+            &MainWindow::exitAfterAsking);
 
     QAction* about = named(menuBar()->addAction(QStringLiteral("About")), "mnuAbout");
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
@@ -354,7 +354,7 @@ void MainWindow::formLoad() {
         findChild<QRadioButton*>(QString::fromLatin1(name))->setChecked(true);
 }
 
-bool MainWindow::exitProgram() {
+bool MainWindow::exitAfterAsking() {
     std::vector<ExitTable> tables;
     for (TableKind kind : {TableKind::Plu, TableKind::Ingred}) {
         const GridParts& parts = grids_[size_t(kind)];
@@ -364,13 +364,17 @@ bool MainWindow::exitProgram() {
     }
     if (!mayExit(*exitQuestion_, tables))
         return false;
-    portActions_->stop();
-    exitHandler_();
+    exitProgram();
     return true;
 }
 
+void MainWindow::exitProgram() {
+    portActions_->stop();
+    exitHandler_();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    event->setAccepted(exitProgram());
+    event->setAccepted(exitAfterAsking());
 }
 
 void MainWindow::showAbout() {

@@ -48,6 +48,9 @@ public:
 
     // What Exit does; the program's main() ends the process at once, tests record the call.
     void setExitHandler(std::function<void()> handler) { exitHandler_ = std::move(handler); }
+    // Exit: stops any wait on the line, closes the port and ends the program, without asking
+    // (also what an interrupt from outside does).
+    void exitProgram();
 
     void showStatus(const QString& text);
 
@@ -69,8 +72,9 @@ private:
     QWidget* buildUploadTab();
     void buildStatusBar();
     void formLoad();
-    // Ends the program unless the operator keeps it open; false when kept open.
-    bool exitProgram();
+    // Exit from a menu or the close control: with unsaved edits the operator is asked first.
+    // False when the program stays open.
+    bool exitAfterAsking();
     void showAbout();
 
     Workspace workspace_;
