@@ -22,40 +22,6 @@ TEST(TabText, SpreadsheetClipboardTextSplitsIntoRowsAndCells) {
               (Rows{{QStringLiteral("\"12\" pipe"), QStringLiteral("\"open")}}));
 }
 
-TEST(TabText, CopiedBlockReadsBackAsTheSameCells) {
-    TextGrid grid;
-    grid.setRows(5);
-    grid.setCols(4);
-    grid.setText(2, 1, QStringLiteral("a\tb"));
-    grid.setText(2, 2, QStringLiteral("\"q\""));
-    grid.setText(3, 3, QStringLiteral("plain"));
-    const QString text = toTabText(grid, {2, 1, 3, 3});
-    EXPECT_EQ(parseTabText(text),
-              (Rows{{QStringLiteral("a\tb"), QStringLiteral("\"q\""), QString()},
-                    {QString(), QString(), QStringLiteral("plain")}}));
-}
-
-TEST(PlanPaste, RowsPastTheEndGrowAndRow201IsRefused) {
-    TextGrid grid;
-    grid.setRows(201);
-    grid.setCols(10);
-    const Rows line{{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}};
-
-    const PastePlan middle = planPaste(grid, 199, 1, line);
-    EXPECT_FALSE(middle.refused);
-    EXPECT_EQ(middle.rows, 201);
-    EXPECT_EQ(middle.writes.size(), 3);
-
-    const PastePlan last = planPaste(grid, 200, 8, line);
-    EXPECT_FALSE(last.refused);
-    EXPECT_EQ(last.rows, 202);
-    ASSERT_EQ(last.writes.size(), 2); // column 10 does not exist
-    EXPECT_EQ(last.writes[1].col, 9);
-
-    EXPECT_TRUE(
-        planPaste(grid, 200, 1, Rows{{QStringLiteral("a")}, {QStringLiteral("b")}}).refused);
-}
-
 TEST(FindNext, LooksAfterTheCursorWrapsAndTakesTheStartLast) {
     TextGrid grid;
     grid.setRows(6);
