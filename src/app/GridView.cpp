@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMetaMethod>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
 
@@ -82,6 +83,7 @@ GridView::GridView(TextGrid& grid, QWidget* parent)
     setCornerButtonEnabled(false);
     if (auto* corner = findChild<QAbstractButton*>())
         corner->installEventFilter(this);
+    verticalHeader()->viewport()->installEventFilter(this);
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
@@ -176,6 +178,21 @@ void GridView::moveEvent(QMoveEvent* event) {
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event) {
+    // A click on a row number selects the row. The header ignores a press within its resize grip
+    // of a row's edge, although these rows cannot be resized; such a press selects the row here.
+    if (watched == verticalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const QHeaderView* header = verticalHeader();
+        const int y = press->position().toPoint().y();
+        const int row = header->logicalIndexAt(y);
+        const int top = header->sectionViewportPosition(row);
+        const int grip = header->style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, header);
+        if (press->button() == Qt::LeftButton && row >= 0 &&
+            (y < top + grip || y >= top + header->sectionSize(row) - grip)) {
+            selectRow(row);
+            return true;
+        }
+    }
     // The corner cell belongs to the fixed row and column: shaded, with row 0's first text.
     if (event->type() == QEvent::Paint) {
         if (auto* corner = qobject_cast<QAbstractButton*>(watched)) {

@@ -170,9 +170,9 @@ void TestBlockEditing::copyPutsTheSelectedBlockAsTabText() {
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QString("Bread\t120\nsay \"hi\"\t\n\t\"\"\"quoted\"\n"));
 
-    // A click on a row number takes the whole row.
+    // A click on a row number takes the whole row, also right at the row's edge.
     QTest::mouseClick(view()->verticalHeader()->viewport(), Qt::LeftButton, {},
-                      QPoint(5, view()->rowViewportPosition(1) + view()->rowHeight(1) / 2));
+                      QPoint(5, view()->rowViewportPosition(1) + 1));
     key(Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("\tBread\t120\t\t\t\t\t\t\n"));
 }
