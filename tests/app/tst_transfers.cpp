@@ -221,6 +221,10 @@ private slots:
         startScale({QStringLiteral("--no-pace"), QStringLiteral("--tcp"), QStringLiteral("0")});
         QVERIFY(status().startsWith(QLatin1String("open porttcp:127.0.0.1:")));
         duringStatus.clear();
+        Workspace& ws = w->workspace();
+        ws.plu.records[2] = PluRecord{12, 0, QStringLiteral("Pear"), QString(), 99, 0, 0, 0, 0};
+        ws.plu.count = 2;
+        ws.setFilePath(dir.filePath(QStringLiteral("t.PLU")));
         get<QRadioButton>("optDownOnePLU")->setChecked(true);
         get<QLineEdit>("txtDownOnePluNo")->setText(QStringLiteral("2"));
         click("cmdPLUDownload");
