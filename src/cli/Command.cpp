@@ -101,7 +101,9 @@ bool openLinkOn(ScaleLink& link, const QString& port, Workspace& ws, QString& lo
     else if (port.compare(QLatin1String("COM2"), Qt::CaseInsensitive) == 0)
         name = QStringLiteral("Com2");
     if (const auto reason = link.open(name)) {
-        ws.status(cannotOpenText(link.port().systemName(), *reason));
+        // A connect that Ctrl-C ended is no failure of the port.
+        if (!link.stopped())
+            ws.status(cannotOpenText(link.port().systemName(), *reason));
         return false;
     }
     // The port failed (an adapter pulled out, a connection dropped) or a reset could not
