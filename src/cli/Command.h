@@ -18,7 +18,8 @@ class QCommandLineParser;
 
 namespace tarn {
 class ScaleLink;
-}
+class Interrupt;
+} // namespace tarn
 
 namespace tarn::cli {
 
@@ -56,8 +57,6 @@ private:
 
 // What a command needs to run: the tables with the status line turned into stdout lines, the
 // console, the ports, and the Ctrl-C that ends a job at once.
-class Interrupt;
-
 class Session {
 public:
     // `interrupt` (may be null) reports Ctrl-C.
