@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QThread>
 
+#include <array>
 #include <atomic>
 #include <memory>
 #include <mutex>

@@ -69,14 +69,14 @@ std::optional<QString> TcpPort::connectNow() {
     connecting_ = true;
     socket_->connectToHost(address->host, address->port);
     constexpr int kDone = 1;
-    bool timedOut = false;
+    QString why;
     if (socket_->state() != QAbstractSocket::ConnectedState &&
         socket_->state() != QAbstractSocket::UnconnectedState) {
         QEventLoop loop;
         QTimer timer;
         timer.setSingleShot(true);
         connect(&timer, &QTimer::timeout, &loop, [&] {
-            timedOut = true;
+            why = QStringLiteral("no connection within %1 s").arg(kConnectMs / 1000);
             loop.exit(kDone);
         });
         connect(socket_, &QAbstractSocket::connected, &loop, [&loop] { loop.exit(kDone); });
@@ -87,19 +87,18 @@ std::optional<QString> TcpPort::connectNow() {
                         loop.exit(kDone);
                 });
         timer.start(kConnectMs);
-        // Any other code: the application is quitting and ends every loop.
+        // Any other code: the application is quitting and has ended every loop.
         if (loop.exec() != kDone)
-            timedOut = false;
+            why = QStringLiteral("the program is ending");
     }
     connecting_ = false;
     if (socket_->state() != QAbstractSocket::ConnectedState) {
-        const QString reason =
-            timedOut ? QStringLiteral("no connection within %1 s").arg(kConnectMs / 1000)
-            : socket_->error() != QAbstractSocket::UnknownSocketError
-                ? socket_->errorString()
-                : QStringLiteral("the connection was not made");
+        if (why.isEmpty())
+            why = socket_->error() != QAbstractSocket::UnknownSocketError
+                      ? socket_->errorString()
+                      : QStringLiteral("the connection was not made");
         socket_->abort();
-        return reason;
+        return why;
     }
     // A one-byte sync or acknowledgement must not wait for more bytes to go with it.
     socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
