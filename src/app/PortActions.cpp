@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "ScaleLink.h"
 #include "SerialPort.h"
+#include "TcpPort.h"
 #include "Workspace.h"
 
 #include <QComboBox>
@@ -21,8 +22,7 @@ const char* const kPortChoice[] = {"optCom1", "optCom2", "optComOther", "cboComP
 
 PortActions::PortActions(QWidget& window, Workspace& workspace)
     : QObject(&window), window_(window), workspace_(workspace),
-      link_(
-          new ScaleLink(std::make_unique<SerialPort>(), std::make_unique<EventLoopClock>(), this)) {
+      link_(new ScaleLink(std::make_unique<AnyPort>(), std::make_unique<EventLoopClock>(), this)) {
     connect(widget<QPushButton>("cmdPortOpen"), &QPushButton::clicked, this,
             &PortActions::openPort);
     connect(widget<QPushButton>("cmdPortClose"), &QPushButton::clicked, this,

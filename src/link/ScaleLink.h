@@ -115,6 +115,7 @@ private:
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Port> port_;
     StopFlag stop_;
+    QString lostMessage_; // the port's last loss, as portLost gave it
 };
 
 } // namespace tarn
