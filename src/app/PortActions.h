@@ -3,10 +3,9 @@
 #include <QObject>
 #include <QString>
 
-class QWidget;
-
 namespace tarn {
 
+struct Controls;
 class ScaleLink;
 class Workspace;
 
@@ -17,7 +16,7 @@ class PortActions : public QObject {
     Q_OBJECT
 public:
     // Builds the link over the real serial port; the port stays closed.
-    PortActions(QWidget& window, Workspace& workspace);
+    PortActions(const Controls& controls, Workspace& workspace, QObject* parent);
     ~PortActions() override;
 
     ScaleLink& link() { return *link_; }
@@ -31,9 +30,8 @@ public:
 private:
     void setOpenState(bool open);
     QString chosenPort() const;
-    template <class W> W* widget(const char* name) const;
 
-    QWidget& window_;
+    const Controls& c_;
     Workspace& workspace_;
     ScaleLink* link_;
 };

@@ -1,5 +1,6 @@
 #include "TransferActions.h"
 
+#include "Controls.h"
 #include "MainWindow.h"
 #include "ScaleLink.h"
 
@@ -14,49 +15,48 @@ namespace tarn {
 
 namespace {
 
-// The controls that choose a table transfer's records, by object name.
-struct Controls {
-    const char* downOne;      // option "One ..."
-    const char* downMultiple; // option "Multiple ..."
-    const char* downOneNo;
-    const char* downStartNo;
-    const char* downEndNo;
-    const char* upOne;
-    const char* upOneNo;
+// The controls that choose a table transfer's records.
+struct SideControls {
+    QRadioButton* Controls::*downOne;      // option "One ..."
+    QRadioButton* Controls::*downMultiple; // option "Multiple ..."
+    QLineEdit* Controls::*downOneNo;
+    QLineEdit* Controls::*downStartNo;
+    QLineEdit* Controls::*downEndNo;
+    QRadioButton* Controls::*upOne;
+    QLineEdit* Controls::*upOneNo;
 };
 
-template <class R> constexpr Controls kControls{};
+template <class R> constexpr SideControls kControls{};
 template <>
-constexpr Controls kControls<PluRecord>{
-    "optDownOnePLU",   "optDownMultiplePLU", "txtDownOnePluNo", "txtDownStartPluNo",
-    "txtDownEndPluNo", "optUpOnePLU",        "txtUpOnePluNo"};
+constexpr SideControls kControls<PluRecord>{
+    &Controls::optDownOnePLU,     &Controls::optDownMultiplePLU, &Controls::txtDownOnePluNo,
+    &Controls::txtDownStartPluNo, &Controls::txtDownEndPluNo,    &Controls::optUpOnePLU,
+    &Controls::txtUpOnePluNo};
 template <>
-constexpr Controls kControls<IngredRecord>{
-    "optDownOneINGRED", "optDownMultipleINGRED", "txtDownOneIngNo", "txtDownStartIngNo",
-    "txtDownEndIngNo",  "optUpOneING",           "txtUpOneIngNo"};
+constexpr SideControls kControls<IngredRecord>{
+    &Controls::optDownOneINGRED,  &Controls::optDownMultipleINGRED, &Controls::txtDownOneIngNo,
+    &Controls::txtDownStartIngNo, &Controls::txtDownEndIngNo,       &Controls::optUpOneING,
+    &Controls::txtUpOneIngNo};
 
 } // namespace
 
 TransferActions::TransferActions(MainWindow& window)
-    : QObject(&window), window_(window), progress_(new QProgressBar(window.statusBar())) {
+    : QObject(&window), window_(window), c_(window.controls()),
+      progress_(new QProgressBar(window.statusBar())) {
     progress_->setObjectName(QStringLiteral("prgTransfer"));
     progress_->setMaximumWidth(160);
     progress_->setTextVisible(false);
     window.statusBar()->addPermanentWidget(progress_);
     progress_->hide();
 
-    const std::pair<const char*, void (TransferActions::*)()> buttons[] = {
-        {"cmdPLUDownload", &TransferActions::cmdPLUDownload},
-        {"cmdINGREDDownload", &TransferActions::cmdINGREDDownload},
-        {"cmdPLUUpload", &TransferActions::cmdPLUUpload},
-        {"cmdINGUpload", &TransferActions::cmdINGUpload},
-        {"cmdVFDUpdate", &TransferActions::cmdVFDUpdate}};
-    for (const auto& [name, handler] : buttons)
-        connect(widget<QPushButton>(name), &QPushButton::clicked, this, handler);
-}
-
-template <class W> W* TransferActions::widget(const char* name) const {
-    return window_.findChild<W*>(QString::fromLatin1(name));
+    const std::pair<QPushButton*, void (TransferActions::*)()> buttons[] = {
+        {c_.cmdPLUDownload, &TransferActions::cmdPLUDownload},
+        {c_.cmdINGREDDownload, &TransferActions::cmdINGREDDownload},
+        {c_.cmdPLUUpload, &TransferActions::cmdPLUUpload},
+        {c_.cmdINGUpload, &TransferActions::cmdINGUpload},
+        {c_.cmdVFDUpdate, &TransferActions::cmdVFDUpdate}};
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this, handler);
 }
 
 void TransferActions::cmdPLUDownload() {
@@ -75,7 +75,7 @@ void TransferActions::cmdINGUpload() {
 // A table transfer with the tab control disabled and the progress bar shown, both put back on
 // every way out.
 template <class F> TransferResult TransferActions::runTable(F&& transfer) {
-    auto* tabs = widget<QTabWidget>("SSTab");
+    QTabWidget* tabs = c_.SSTab;
     struct Restore {
         QTabWidget* tabs;
         QProgressBar* bar;
@@ -93,28 +93,27 @@ template <class F> TransferResult TransferActions::runTable(F&& transfer) {
 }
 
 template <class R> void TransferActions::runDownload() {
-    const Controls& c = kControls<R>;
+    const SideControls& s = kControls<R>;
     DownloadOptions options;
-    if (widget<QRadioButton>(c.downOne)->isChecked())
+    if ((c_.*s.downOne)->isChecked())
         options.extent = DownloadExtent::One;
-    else if (widget<QRadioButton>(c.downMultiple)->isChecked())
+    else if ((c_.*s.downMultiple)->isChecked())
         options.extent = DownloadExtent::Range;
     else
         options.extent = DownloadExtent::All;
-    options.one = widget<QLineEdit>(c.downOneNo)->text();
-    options.start = widget<QLineEdit>(c.downStartNo)->text();
-    options.end = widget<QLineEdit>(c.downEndNo)->text();
+    options.one = (c_.*s.downOneNo)->text();
+    options.start = (c_.*s.downStartNo)->text();
+    options.end = (c_.*s.downEndNo)->text();
     runTable([&](const TransferProgress& progress) {
         return download<R>(window_.workspace(), window_.link(), options, progress);
     });
 }
 
 template <class R> void TransferActions::runUpload() {
-    const Controls& c = kControls<R>;
+    const SideControls& s = kControls<R>;
     UploadOptions options;
-    options.extent =
-        widget<QRadioButton>(c.upOne)->isChecked() ? UploadExtent::One : UploadExtent::All;
-    options.number = widget<QLineEdit>(c.upOneNo)->text();
+    options.extent = (c_.*s.upOne)->isChecked() ? UploadExtent::One : UploadExtent::All;
+    options.number = (c_.*s.upOneNo)->text();
     runTable([&](const TransferProgress& progress) {
         return upload<R>(window_.workspace(), window_.link(), options, progress);
     });
@@ -123,15 +122,15 @@ template <class R> void TransferActions::runUpload() {
 // One read of the scale's display. "Update" stays disabled while it waits, so a second press
 // cannot share the port; it comes back only if the port is still open.
 void TransferActions::cmdVFDUpdate() {
-    auto* button = widget<QPushButton>("cmdVFDUpdate");
+    QPushButton* button = c_.cmdVFDUpdate;
     button->setEnabled(false);
     const auto shown = updateDisplay(window_.link());
     button->setEnabled(window_.link().isOpen());
     if (!shown)
         return;
-    widget<QLineEdit>("txtWeight")->setText(shown->weight);
-    widget<QLineEdit>("txtUnitPrice")->setText(shown->unitPrice);
-    widget<QLineEdit>("txtTotalPrice")->setText(shown->totalPrice);
+    c_.txtWeight->setText(shown->weight);
+    c_.txtUnitPrice->setText(shown->unitPrice);
+    c_.txtTotalPrice->setText(shown->totalPrice);
 }
 
 } // namespace tarn

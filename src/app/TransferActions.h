@@ -8,6 +8,7 @@ class QProgressBar;
 
 namespace tarn {
 
+struct Controls;
 class MainWindow;
 
 // The "Download", "Upload" and "Display" buttons: each reads its options from the window, runs
@@ -29,9 +30,9 @@ private:
     template <class R> void runDownload();
     template <class R> void runUpload();
     template <class F> TransferResult runTable(F&& transfer);
-    template <class W> W* widget(const char* name) const;
 
     MainWindow& window_;
+    const Controls& c_;
     QProgressBar* progress_;
 };
 
