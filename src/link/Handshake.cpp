@@ -124,6 +124,12 @@ std::optional<Handshake::Result> Handshake::recover(const Recovery& recovery) {
 std::optional<Handshake::Result> Handshake::countedFailure(const QString& text,
                                                            const Recovery& recovery) {
     sink_.status(text);
+    // A port that was lost on the way is not retried (nor reopened).
+    if (!link_.isOpen()) {
+        const QString message = portNotOpenText();
+        sink_.status(message);
+        return Result{Outcome::PortLost, {}, message};
+    }
     ++retries_;
     if (retries_ > d_.retryLimit)
         return Result{Outcome::Abandoned, {}, text};

@@ -50,8 +50,15 @@ void ScaleLink::close() {
     port_->close();
 }
 
+QString portNotOpenText() {
+    return QStringLiteral("ERROR! port is not open");
+}
+
 std::optional<QString> ScaleLink::reset() {
-    if (port_->isOpen() && port_->clearBuffers())
+    // A port that was lost or closed stays closed: only the operator opens it again.
+    if (!port_->isOpen())
+        return portNotOpenText();
+    if (port_->clearBuffers())
         return std::nullopt;
     const QString name = port_->name();
     port_->close();
