@@ -115,7 +115,9 @@ MainWindow::MainWindow(QWidget* parent)
 
     auto* source = new QHBoxLayout;
     source->addWidget(new QLabel(QStringLiteral("Source"), central));
+    // Where the tables came from: shown, never typed (nothing reads a typed path).
     c_.txtFilePath = named(new QLineEdit(central), "txtFilePath");
+    c_.txtFilePath->setReadOnly(true);
     source->addWidget(c_.txtFilePath, 1);
     layout->addLayout(source);
     setCentralWidget(central);

@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "ScaleLink.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -72,19 +73,36 @@ void TransferActions::cmdINGUpload() {
     runUpload<IngredRecord>();
 }
 
-// A table transfer with the tab control disabled and the progress bar shown, both put back on
-// every way out.
+namespace {
+// One exchange on the line at a time. While one runs, the tab control (every button that starts
+// an exchange or opens or closes the port, and the grids) and the menu entries that replace,
+// change or write out a table are disabled; Exit and About stay. All comes back on every way
+// out, Exit's stop of the wait included.
+class ExchangeHold {
+public:
+    explicit ExchangeHold(const Controls& c) : c_(c) { enable(false); }
+    ~ExchangeHold() { enable(true); }
+    ExchangeHold(const ExchangeHold&) = delete;
+    ExchangeHold& operator=(const ExchangeHold&) = delete;
+
+private:
+    void enable(bool on) {
+        c_.SSTab->setEnabled(on);
+        for (QAction* entry : c_.tableEntries())
+            entry->setEnabled(on);
+    }
+    const Controls& c_;
+};
+} // namespace
+
+// A table transfer with the window held and the progress bar shown, both put back on every way
+// out.
 template <class F> TransferResult TransferActions::runTable(F&& transfer) {
-    QTabWidget* tabs = c_.SSTab;
-    struct Restore {
-        QTabWidget* tabs;
+    const ExchangeHold hold(c_);
+    struct HideBar {
         QProgressBar* bar;
-        ~Restore() {
-            bar->hide();
-            tabs->setEnabled(true);
-        }
-    } restore{tabs, progress_};
-    tabs->setEnabled(false);
+        ~HideBar() { bar->hide(); }
+    } hideBar{progress_};
     return transfer([this](int done, int total) {
         progress_->setRange(0, std::max(total, 1));
         progress_->setValue(total > 0 ? done : 1);
@@ -119,13 +137,13 @@ template <class R> void TransferActions::runUpload() {
     });
 }
 
-// One read of the scale's display. "Update" stays disabled while it waits, so a second press
-// cannot share the port; it comes back only if the port is still open.
+// One read of the scale's display, with the window held like a table transfer.
 void TransferActions::cmdVFDUpdate() {
-    QPushButton* button = c_.cmdVFDUpdate;
-    button->setEnabled(false);
-    const auto shown = updateDisplay(window_.link());
-    button->setEnabled(window_.link().isOpen());
+    std::optional<DisplayTexts> shown;
+    {
+        const ExchangeHold hold(c_);
+        shown = updateDisplay(window_.link());
+    }
     if (!shown)
         return;
     c_.txtWeight->setText(shown->weight);

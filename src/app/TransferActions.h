@@ -12,9 +12,9 @@ struct Controls;
 class MainWindow;
 
 // The "Download", "Upload" and "Display" buttons: each reads its options from the window, runs
-// its transfer on the link and shows what it returns. While a table transfer runs, the tab
-// control is disabled and the progress bar shows the records done; "Update" is disabled while
-// its own exchange runs.
+// its transfer on the link and shows what it returns. While any of them runs, nothing that would
+// start another exchange, open or close the port, or change a table can be used; a table
+// transfer also shows the records done in the progress bar.
 class TransferActions : public QObject {
     Q_OBJECT
 public:
