@@ -263,7 +263,7 @@ QWidget* MainWindow::buildGridTab(TextGrid& grid, GridView*& view, const char* g
     view = named(new GridView(grid, page), gridName);
     layout->addWidget(view);
     // The overlay box is laid over the grid's current cell while an edit is open.
-    edit = named(new QLineEdit(page), editName);
+    edit = named(new QLineEdit(view->viewport()), editName);
     edit->hide();
     new GridEditor(*view, *edit, workspace_, QString::fromLatin1(rowOverMessage), this);
     return page;
