@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -52,8 +53,32 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption) {
     return named(new QPushButton(QString::fromLatin1(caption), parent), name);
 }
 
-// One line of a selection frame: the option button, then its label or caption, then any
-// number boxes. The frame makes the option button and puts it into `button`.
+// The caption beside a bare option button: a click on it selects the option, as does its
+// mnemonic (Alt and the underlined letter).
+class OptionCaption : public QLabel {
+public:
+    OptionCaption(const QString& text, QRadioButton* option, QWidget* parent)
+        : QLabel(text, parent), option_(option) {
+        setBuddy(option);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QLabel::mouseReleaseEvent(event);
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+            option_->isEnabled()) {
+            option_->setFocus(Qt::MouseFocusReason);
+            option_->click();
+        }
+    }
+
+private:
+    QRadioButton* option_;
+};
+
+// One line of a selection frame: the option button, then its label or caption (with its
+// mnemonic marked by "&"), then any number boxes. The frame makes the option button and puts
+// it into `button`.
 struct OptionRow {
     QRadioButton** button;
     const char* option;
@@ -74,7 +99,8 @@ QGroupBox* selectionFrame(const char* title, bool captionsOnButtons,
         } else {
             *row.button = named(new QRadioButton(frame), row.option);
             grid->addWidget(*row.button, r, 0);
-            grid->addWidget(new QLabel(QString::fromLatin1(row.label), frame), r, 1);
+            grid->addWidget(new OptionCaption(QString::fromLatin1(row.label), *row.button, frame),
+                            r, 1);
         }
         int c = 2;
         for (QWidget* box : row.boxes) {
@@ -199,12 +225,12 @@ QWidget* MainWindow::buildPortTab() {
     auto* frame = new QGroupBox(QStringLiteral("Port No"), page);
     auto* options = new QVBoxLayout(frame);
     Controls& c = c_;
-    c.optCom1 = named(new QRadioButton(QStringLiteral("Com1"), frame), "optCom1");
+    c.optCom1 = named(new QRadioButton(QStringLiteral("Com&1"), frame), "optCom1");
     options->addWidget(c.optCom1);
-    c.optCom2 = named(new QRadioButton(QStringLiteral("Com2"), frame), "optCom2");
+    c.optCom2 = named(new QRadioButton(QStringLiteral("Com&2"), frame), "optCom2");
     options->addWidget(c.optCom2);
     auto* other = new QHBoxLayout;
-    c.optComOther = named(new QRadioButton(QStringLiteral("Other"), frame), "optComOther");
+    c.optComOther = named(new QRadioButton(QStringLiteral("&Other"), frame), "optComOther");
     other->addWidget(c.optComOther);
     c.cboComPort = named(new QComboBox(frame), "cboComPort");
     c.cboComPort->setEditable(true);
@@ -279,27 +305,27 @@ QWidget* MainWindow::buildDownloadTab() {
         selectionFrame("PLU Download Option", false,
                        {{&c.optDownOnePLU,
                          "optDownOnePLU",
-                         "One PLU",
+                         "&One PLU",
                          {c.txtDownOnePluNo = numberBox(page, "txtDownOnePluNo", "1")}},
                         {&c.optDownMultiplePLU,
                          "optDownMultiplePLU",
-                         "Multiple PLU",
+                         "&Multiple PLU",
                          {c.txtDownStartPluNo = numberBox(page, "txtDownStartPluNo", "1"), to1,
                           c.txtDownEndPluNo = numberBox(page, "txtDownEndPluNo", "2")}},
-                        {&c.optDownAllPLU, "optDownAllPLU", "ALL PLU", {}}}),
+                        {&c.optDownAllPLU, "optDownAllPLU", "&ALL PLU", {}}}),
         0, 0);
     layout->addWidget(
         selectionFrame("INGRED Download Option", false,
                        {{&c.optDownOneINGRED,
                          "optDownOneINGRED",
-                         "One INGRED",
+                         "O&ne INGRED",
                          {c.txtDownOneIngNo = numberBox(page, "txtDownOneIngNo", "1")}},
                         {&c.optDownMultipleINGRED,
                          "optDownMultipleINGRED",
-                         "Multiple INGRED",
+                         "M&ultiple INGRED",
                          {c.txtDownStartIngNo = numberBox(page, "txtDownStartIngNo", "1"), to2,
                           c.txtDownEndIngNo = numberBox(page, "txtDownEndIngNo", "2")}},
-                        {&c.optDownAllINGRED, "optDownAllINGRED", "ALL INGRED", {}}}),
+                        {&c.optDownAllINGRED, "optDownAllINGRED", "A&LL INGRED", {}}}),
         0, 1);
     c.cmdPLUDownload = button(page, "cmdPLUDownload", " PLU Download");
     layout->addWidget(c.cmdPLUDownload, 1, 0);
@@ -316,16 +342,16 @@ QWidget* MainWindow::buildUploadTab() {
     layout->addWidget(selectionFrame("PLU Upload Option", false,
                                      {{&c.optUpOnePLU,
                                        "optUpOnePLU",
-                                       "One PLU",
+                                       "&One PLU",
                                        {c.txtUpOnePluNo = numberBox(page, "txtUpOnePluNo", "1")}},
-                                      {&c.optUpAllPLU, "optUpAllPLU", "All PLU", {}}}),
+                                      {&c.optUpAllPLU, "optUpAllPLU", "&All PLU", {}}}),
                       0, 0);
     layout->addWidget(selectionFrame("INGRED Upload Option", true,
                                      {{&c.optUpOneING,
                                        "optUpOneING",
-                                       "One INGRED",
+                                       "O&ne INGRED",
                                        {c.txtUpOneIngNo = numberBox(page, "txtUpOneIngNo", "1")}},
-                                      {&c.optUpAllING, "optUpAllING", "All INGRED", {}}}),
+                                      {&c.optUpAllING, "optUpAllING", "A&ll INGRED", {}}}),
                       0, 1);
     c.cmdPLUUpload = button(page, "cmdPLUUpload", "PLU Upload");
     layout->addWidget(c.cmdPLUUpload, 1, 0);
