@@ -38,6 +38,8 @@ public:
 
     // What Exit does; the program's main() ends the process at once, tests record the call.
     void setExitHandler(std::function<void()> handler) { exitHandler_ = std::move(handler); }
+    // Exit: stops any wait on the line, closes the port and ends the program.
+    void exitProgram();
 
     void showStatus(const QString& text);
 
@@ -62,7 +64,6 @@ private:
     QWidget* buildUploadTab();
     void buildStatusBar();
     void formLoad();
-    void exitProgram();
     void showAbout();
 
     Workspace workspace_;

@@ -97,6 +97,8 @@ void PortActions::closePort() {
 
 void PortActions::stop() {
     link_->stop();
+    // Let go of the port, so that its lock file goes with the program.
+    link_->close();
 }
 
 } // namespace tarn

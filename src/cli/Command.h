@@ -15,7 +15,8 @@
 
 namespace tarn {
 class ScaleLink;
-}
+class Interrupt;
+} // namespace tarn
 
 namespace tarn::cli {
 
@@ -45,8 +46,6 @@ private:
 
 // What a command needs to run: the tables with the status line turned into stdout lines, the
 // console, the ports, and the Ctrl-C that ends a job at once.
-class Interrupt;
-
 class Session {
 public:
     // `interrupt` (may be null) reports Ctrl-C.

@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("tarnlink-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARNLINK_VERSION));
 
-    tarn::cli::Interrupt interrupt;
+    tarn::Interrupt interrupt;
     tarn::cli::Console console(stdout, stderr);
     return tarn::cli::runCommandLine(QCoreApplication::arguments().mid(1), console, &interrupt);
 }

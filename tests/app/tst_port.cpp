@@ -2,8 +2,10 @@
 #include "Port.h"
 #include "PortActions.h"
 #include "ScaleLink.h"
+#include "SerialPort.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -154,6 +156,23 @@ private slots:
         click("cmdPortClose");
         QCOMPARE(status(), QStringLiteral("close port"));
         checkState(false);
+    }
+
+    // Exit lets go of the port: its lock file goes, so another user may open it.
+    void exitReleasesThePortAndItsLockFile() {
+        Pty pty;
+        QVERIFY(!pty.path.isEmpty());
+        const QString lock = SerialPort::lockFilePathFor(pty.path);
+        get<QComboBox>("cboComPort")->setEditText(pty.path);
+        click("cmdPortOpen");
+        checkState(true);
+        QVERIFY2(lock.isEmpty() || QFile::exists(lock), qPrintable(lock));
+        bool exited = false;
+        w->setExitHandler([&] { exited = true; });
+        w->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
+        QVERIFY(exited);
+        QVERIFY(!w->link().isOpen());
+        QVERIFY2(!QFile::exists(lock), qPrintable(lock));
     }
 
     void aMissingDeviceIsReportedAndLeavesThePortClosed() {
