@@ -60,6 +60,17 @@ QString PortActions::chosenPort() const {
     return c_.cboComPort->currentText().trimmed();
 }
 
+void PortActions::choosePort(const QString& name) {
+    if (name.compare(QLatin1String("COM1"), Qt::CaseInsensitive) == 0) {
+        c_.optCom1->setChecked(true);
+    } else if (name.compare(QLatin1String("COM2"), Qt::CaseInsensitive) == 0) {
+        c_.optCom2->setChecked(true);
+    } else {
+        c_.cboComPort->setEditText(name);
+        c_.optComOther->setChecked(true);
+    }
+}
+
 void PortActions::openPort() {
     setOpenState(true);
     if (link_->isOpen()) {
@@ -99,6 +110,7 @@ void PortActions::stop() {
     link_->stop();
     // Let go of the port, so that its lock file goes with the program.
     link_->close();
+    setOpenState(false);
 }
 
 } // namespace tarn

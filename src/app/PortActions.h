@@ -21,6 +21,10 @@ public:
 
     ScaleLink& link() { return *link_; }
 
+    // Chooses the port for the next "Open": "COM1" and "COM2" (any case) their options, any
+    // other name "Other" with that name filled in.
+    void choosePort(const QString& name);
+
     // cmdPortOpen click / cmdPortClose click.
     void openPort();
     void closePort();

@@ -175,6 +175,19 @@ private slots:
         QVERIFY2(!QFile::exists(lock), qPrintable(lock));
     }
 
+    // What `tarnlink --port` does (the demo chooses its simulated scale so).
+    void aPortChosenByNameIsReadyToOpen() {
+        w->portActions().choosePort(QStringLiteral("/tmp/tarnlink-demo-scale"));
+        QVERIFY(get<QRadioButton>("optComOther")->isChecked());
+        QCOMPARE(get<QComboBox>("cboComPort")->currentText(),
+                 QStringLiteral("/tmp/tarnlink-demo-scale"));
+        w->portActions().choosePort(QStringLiteral("com2"));
+        QVERIFY(get<QRadioButton>("optCom2")->isChecked());
+        useNamedPort();
+        click("cmdPortOpen");
+        QCOMPARE(status(), QStringLiteral("open port2"));
+    }
+
     void aMissingDeviceIsReportedAndLeavesThePortClosed() {
         get<QRadioButton>("optComOther")->setChecked(true);
         get<QComboBox>("cboComPort")->setEditText(QStringLiteral("/dev/tarnlink-missing"));
