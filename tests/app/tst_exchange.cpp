@@ -161,13 +161,6 @@ private slots:
         QCOMPARE(source->text(), QStringLiteral("?"));
         c().cmdPLUDownload->click();
         QCOMPARE(status(), QStringLiteral("ERROR! select plu files"));
-
-        w->workspace().setFilePath(QStringLiteral("/shop/prices.PLU"));
-        QTest::keyClick(source, Qt::Key_End);
-        QTest::keyClick(source, Qt::Key_Backspace);
-        QTest::keyClicks(source, QStringLiteral("?"));
-        QCOMPARE(source->text(), QStringLiteral("/shop/prices.PLU"));
-        QVERIFY(w->workspace().hasFile());
     }
 };
 
