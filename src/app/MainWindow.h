@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Controls.h"
 #include "FileChooser.h"
 #include "Workspace.h"
 
@@ -42,6 +43,9 @@ public:
 
     void showStatus(const QString& text);
 
+    // The controls, for the handlers of the menus, buttons and grids.
+    const Controls& controls() const { return c_; }
+
     // The "Port" tab's handlers and the link to the scale that the transfers use.
     PortActions& portActions() { return *portActions_; }
     ScaleLink& link();
@@ -54,8 +58,8 @@ private:
     QWidget* buildPortTab();
     QWidget* buildDisplayTab();
     // A grid's page: the grid, its overlay box and the editing of its cells.
-    QWidget* buildGridTab(TextGrid& grid, const char* gridName, const char* editName,
-                          const char* rowOverMessage);
+    QWidget* buildGridTab(TextGrid& grid, GridView*& view, const char* gridName, QLineEdit*& edit,
+                          const char* editName, const char* rowOverMessage);
     QWidget* buildDownloadTab();
     QWidget* buildUploadTab();
     void buildStatusBar();
@@ -65,11 +69,9 @@ private:
     Workspace workspace_;
     std::unique_ptr<FileChooser> chooser_;
     std::function<void()> exitHandler_;
+    Controls c_;
     AboutDialog* about_ = nullptr;
     PortActions* portActions_ = nullptr;
-    QTabWidget* tabs_ = nullptr;
-    QLabel* panel1_ = nullptr;
-    QLineEdit* filePath_ = nullptr;
 };
 
 } // namespace tarn

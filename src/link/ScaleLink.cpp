@@ -51,15 +51,20 @@ void ScaleLink::close() {
     port_->close();
 }
 
+QString portNotOpenText() {
+    return QStringLiteral("ERROR! port is not open");
+}
+
 std::optional<QString> ScaleLink::reset() {
-    if (port_->isOpen()) {
-        if (port_->clearBuffers())
-            return std::nullopt;
-        // The port gave itself up in its own reset (a network server that its one reconnect
-        // did not reach) and has said why: no second try.
-        if (!port_->isOpen())
-            return lostMessage_;
-    }
+    // A port that was lost or closed stays closed: only the operator opens it again.
+    if (!port_->isOpen())
+        return portNotOpenText();
+    if (port_->clearBuffers())
+        return std::nullopt;
+    // The port gave itself up in its own reset (a network server that its one reconnect
+    // did not reach) and has said why: no second try.
+    if (!port_->isOpen())
+        return lostMessage_;
     const QString name = port_->name();
     port_->close();
     if (const auto reason = port_->open(name)) {
