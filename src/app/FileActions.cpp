@@ -1,5 +1,6 @@
 #include "FileActions.h"
 
+#include "Controls.h"
 #include "GridHistory.h"
 #include "MainWindow.h"
 
@@ -15,14 +16,11 @@ QString filterOf(TableKind kind) {
 } // namespace
 
 FileActions::FileActions(MainWindow& window) : QObject(&window), window_(window) {
-    const auto entry = [&](const char* name, auto handler) {
-        if (auto* action = window.findChild<QAction*>(QString::fromLatin1(name)))
-            connect(action, &QAction::triggered, this, handler);
-    };
-    entry("mnuFileOpen", [this] { open(TableKind::Plu); });
-    entry("mnuFileSave", [this] { save(TableKind::Plu); });
-    entry("mnuFileOpen1", [this] { open(TableKind::Ingred); });
-    entry("mnuFileSave1", [this] { save(TableKind::Ingred); });
+    const Controls& c = window.controls();
+    connect(c.mnuFileOpen, &QAction::triggered, this, [this] { open(TableKind::Plu); });
+    connect(c.mnuFileSave, &QAction::triggered, this, [this] { save(TableKind::Plu); });
+    connect(c.mnuFileOpen1, &QAction::triggered, this, [this] { open(TableKind::Ingred); });
+    connect(c.mnuFileSave1, &QAction::triggered, this, [this] { save(TableKind::Ingred); });
     for (TableKind kind : {TableKind::Plu, TableKind::Ingred})
         connect(&window.history(kind), &GridHistory::replaced, this,
                 [this, kind] { files_[size_t(kind)].clear(); });

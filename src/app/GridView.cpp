@@ -1,5 +1,7 @@
 #include "GridView.h"
 
+#include "CellEditing.h"
+
 #include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
@@ -76,6 +78,9 @@ GridView::GridView(TextGrid& grid, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Every row has the height of a row the grid grows on Enter: 300 twips, 20 pixels at 96 dpi.
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(rowPixels(kGrownRowTwips));
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setHighlightSections(false);
@@ -124,7 +129,13 @@ void GridView::applyRowHeight(int row) {
     const int twips = grid_.rowHeight(row);
     verticalHeader()->resizeSection(row - 1, twips == TextGrid::kStandardHeight
                                                  ? verticalHeader()->defaultSectionSize()
-                                                 : twipsToPixels(twips));
+                                                 : rowPixels(twips));
+}
+
+int GridView::rowPixels(int twips) const {
+    constexpr int kTwipsPerInch = 1440;
+    constexpr int kLineRoom = 4;
+    return std::max(twips * logicalDpiY() / kTwipsPerInch, fontMetrics().height() + kLineRoom);
 }
 
 void GridView::showCurrent(int row, int col) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Controls.h"
 #include "ExitGuard.h"
 #include "FileChooser.h"
 #include "Workspace.h"
@@ -54,6 +55,9 @@ public:
 
     void showStatus(const QString& text);
 
+    // The controls, for the handlers of the menus, buttons and grids.
+    const Controls& controls() const { return c_; }
+
     // The "Port" tab's handlers and the link to the scale that the transfers use.
     PortActions& portActions() { return *portActions_; }
     ScaleLink& link();
@@ -66,8 +70,8 @@ private:
     QWidget* buildPortTab();
     QWidget* buildDisplayTab();
     // A grid's page: the grid, its overlay box and the editing of its cells.
-    QWidget* buildGridTab(TableKind kind, const char* gridName, const char* editName,
-                          const char* rowOverMessage, const char* findName);
+    QWidget* buildGridTab(TableKind kind, GridView*& view, const char* gridName, QLineEdit*& edit,
+                          const char* editName, const char* rowOverMessage, const char* findName);
     QWidget* buildDownloadTab();
     QWidget* buildUploadTab();
     void buildStatusBar();
@@ -80,6 +84,7 @@ private:
     Workspace workspace_;
     std::unique_ptr<FileChooser> chooser_;
     std::function<void()> exitHandler_;
+    Controls c_;
     std::unique_ptr<ExitQuestion> exitQuestion_;
     struct GridParts {
         GridEditor* editor = nullptr;
@@ -89,9 +94,6 @@ private:
     FileActions* fileActions_ = nullptr;
     AboutDialog* about_ = nullptr;
     PortActions* portActions_ = nullptr;
-    QTabWidget* tabs_ = nullptr;
-    QLabel* panel1_ = nullptr;
-    QLineEdit* filePath_ = nullptr;
 };
 
 } // namespace tarn
