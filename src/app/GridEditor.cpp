@@ -65,8 +65,13 @@ void GridEditor::commit() {
     if (!open_)
         return;
     TextGrid& grid = view_.grid();
-    grid.setText(grid.row(), grid.col(), edit_.text());
+    const QString text = edit_.text();
+    // Closed first: a write that moves the cursor finds no edit open.
     close();
+    if (writer_)
+        writer_(grid.row(), grid.col(), text);
+    else
+        grid.setText(grid.row(), grid.col(), text);
 }
 
 void GridEditor::close() {

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QLineEdit;
 
 namespace tarn {
@@ -22,13 +24,18 @@ public:
                QObject* parent = nullptr);
 
     bool isOpen() const;
+    // Writes an open edit's text into its cell and closes the edit.
+    void commit();
+
+    // Where a committed text goes; by default straight into the grid's cell.
+    using CellWriter = std::function<void(int row, int col, const QString& text)>;
+    void setCellWriter(CellWriter writer) { writer_ = std::move(writer); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void open(const QString& typed);
-    void commit();
     void close();
     void followCell();
     void escapeKey();
@@ -39,6 +46,7 @@ private:
     QLineEdit& edit_;
     Workspace& workspace_;
     QString row201Message_;
+    CellWriter writer_;
     bool open_ = false;
     bool movingAside_ = false; // the grid takes the focus from a box going out of view
 };

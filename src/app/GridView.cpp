@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMetaMethod>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
 
@@ -87,6 +88,7 @@ GridView::GridView(TextGrid& grid, QWidget* parent)
     setCornerButtonEnabled(false);
     if (auto* corner = findChild<QAbstractButton*>())
         corner->installEventFilter(this);
+    verticalHeader()->viewport()->installEventFilter(this);
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
@@ -139,8 +141,13 @@ int GridView::rowPixels(int twips) const {
 void GridView::showCurrent(int row, int col) {
     if (row < 1 || col < 1)
         return; // a fixed cell is never shown as the cursor
+    const QModelIndex index = model_.index(row - 1, col - 1);
+    if (index == currentIndex())
+        return; // the view moved it itself, with its selection
     syncing_ = true;
-    setCurrentIndex(model_.index(row - 1, col - 1));
+    // Moved by the program: the selection is the cursor's cell alone.
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
     syncing_ = false;
 }
 
@@ -182,6 +189,21 @@ void GridView::moveEvent(QMoveEvent* event) {
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event) {
+    // A click on a row number selects the row. The header ignores a press within its resize grip
+    // of a row's edge, although these rows cannot be resized; such a press selects the row here.
+    if (watched == verticalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const QHeaderView* header = verticalHeader();
+        const int y = press->position().toPoint().y();
+        const int row = header->logicalIndexAt(y);
+        const int top = header->sectionViewportPosition(row);
+        const int grip = header->style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, header);
+        if (press->button() == Qt::LeftButton && row >= 0 &&
+            (y < top + grip || y >= top + header->sectionSize(row) - grip)) {
+            selectRow(row);
+            return true;
+        }
+    }
     // The corner cell belongs to the fixed row and column: shaded, with row 0's first text.
     if (event->type() == QEvent::Paint) {
         if (auto* corner = qobject_cast<QAbstractButton*>(watched)) {

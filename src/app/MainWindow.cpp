@@ -2,7 +2,10 @@
 
 #include "AboutDialog.h"
 #include "FileActions.h"
+#include "FindBar.h"
+#include "GridActions.h"
 #include "GridEditor.h"
+#include "GridHistory.h"
 #include "GridView.h"
 #include "PortActions.h"
 #include "SheetActions.h"
@@ -117,7 +120,8 @@ QGroupBox* selectionFrame(const char* title, bool captionsOnButtons,
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), chooser_(std::make_unique<DialogFileChooser>(this)),
-      exitHandler_([] { QCoreApplication::exit(0); }) {
+      exitHandler_([] { QCoreApplication::exit(0); }),
+      exitQuestion_(std::make_unique<DialogExitQuestion>(this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tarnlink"));
 
@@ -128,13 +132,13 @@ MainWindow::MainWindow(QWidget* parent)
     QTabWidget* tabs = c_.SSTab = named(new QTabWidget(central), "SSTab");
     tabs->addTab(buildPortTab(), QStringLiteral("Port"));
     tabs->addTab(buildDisplayTab(), QStringLiteral("Display"));
-    tabs->addTab(buildGridTab(workspace_.plu.grid, c_.grdPLU, "grdPLU", c_.txtEditGrid,
-                              "txtEditGrid", " Error ! PLU No is over "),
+    tabs->addTab(buildGridTab(TableKind::Plu, c_.grdPLU, "grdPLU", c_.txtEditGrid, "txtEditGrid",
+                              " Error ! PLU No is over ", "txtFind"),
                  QStringLiteral("PLU"));
     tabs->addTab(buildDownloadTab(), QStringLiteral("Download"));
     tabs->addTab(buildUploadTab(), QStringLiteral("Upload"));
-    tabs->addTab(buildGridTab(workspace_.ingred.grid, c_.grdINGRED, "grdINGRED", c_.txtEditGrid1,
-                              "txtEditGrid1", " Error ! Message No is over "),
+    tabs->addTab(buildGridTab(TableKind::Ingred, c_.grdINGRED, "grdINGRED", c_.txtEditGrid1,
+                              "txtEditGrid1", " Error ! Message No is over ", "txtFind1"),
                  QStringLiteral("INGRED"));
     tabs->setCurrentIndex(0);
     layout->addWidget(tabs, 1);
@@ -153,7 +157,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&workspace_, &Workspace::statusChanged, this, &MainWindow::showStatus);
     connect(&workspace_, &Workspace::filePathChanged, c_.txtFilePath, &QLineEdit::setText);
 
-    new FileActions(*this);
+    fileActions_ = new FileActions(*this);
     new SheetActions(*this); // the workbook entries of both menus
     formLoad();
     portActions_ = new PortActions(c_, workspace_, this);
@@ -168,6 +172,10 @@ MainWindow::~MainWindow() {
 
 void MainWindow::setFileChooser(std::unique_ptr<FileChooser> chooser) {
     chooser_ = std::move(chooser);
+}
+
+void MainWindow::setExitQuestion(std::unique_ptr<ExitQuestion> question) {
+    exitQuestion_ = std::move(question);
 }
 
 void MainWindow::showStatus(const QString& text) {
@@ -195,7 +203,7 @@ void MainWindow::buildMenus() {
     c.mnuXls = addEntry(save, "Excel File( *.XLS)", "mnuXls");
     named(plu->addSeparator(), "mnuSep3");
     c.mnuFileExit = addEntry(plu, "Exit", "mnuFileExit");
-    connect(c.mnuFileExit, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(c.mnuFileExit, &QAction::triggered, this, &MainWindow::exitAfterAsking);
 
     QMenu* ingred = named(menuBar()->addMenu(QStringLiteral("INGRED")), "mnuFile1");
     c.mnuFileNew1 = addEntry(ingred, "New", "mnuFileNew1");
@@ -213,7 +221,7 @@ void MainWindow::buildMenus() {
     c.mnuLxls2 = addEntry(save1, "Excel File( *.XLS)", "mnuLxls2");
     named(ingred->addSeparator(), "mnuSep6");
     c.mnuFileExit1 = addEntry(ingred, "Exit", "mnuFileExit1");
-    connect(c.mnuFileExit1, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(c.mnuFileExit1, &QAction::triggered, this, &MainWindow::exitAfterAsking);
 
     c.mnuAbout = named(menuBar()->addAction(QStringLiteral("About")), "mnuAbout");
     connect(c.mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
@@ -281,9 +289,10 @@ QWidget* MainWindow::buildDisplayTab() {
     return page;
 }
 
-QWidget* MainWindow::buildGridTab(TextGrid& grid, GridView*& view, const char* gridName,
+QWidget* MainWindow::buildGridTab(TableKind kind, GridView*& view, const char* gridName,
                                   QLineEdit*& edit, const char* editName,
-                                  const char* rowOverMessage) {
+                                  const char* rowOverMessage, const char* findName) {
+    TextGrid& grid = kind == TableKind::Plu ? workspace_.plu.grid : workspace_.ingred.grid;
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     view = named(new GridView(grid, page), gridName);
@@ -291,7 +300,16 @@ QWidget* MainWindow::buildGridTab(TextGrid& grid, GridView*& view, const char* g
     // The overlay box is laid over the grid's current cell while an edit is open.
     edit = named(new QLineEdit(view->viewport()), editName);
     edit->hide();
-    new GridEditor(*view, *edit, workspace_, QString::fromLatin1(rowOverMessage), this);
+    GridParts& parts = grids_[size_t(kind)];
+    parts.history = new GridHistory(grid, this);
+    parts.editor =
+        new GridEditor(*view, *edit, workspace_, QString::fromLatin1(rowOverMessage), this);
+    parts.editor->setCellWriter([history = parts.history](int row, int col, const QString& text) {
+        history->writeCell(row, col, text);
+    });
+    auto* actions = new GridActions(*view, *parts.history, workspace_,
+                                    QString::fromLatin1(rowOverMessage), findName, this);
+    layout->insertWidget(0, &actions->findBar());
     return page;
 }
 
@@ -396,14 +414,27 @@ void MainWindow::formLoad() {
         o->setChecked(true);
 }
 
+bool MainWindow::exitAfterAsking() {
+    std::vector<ExitTable> tables;
+    for (TableKind kind : {TableKind::Plu, TableKind::Ingred}) {
+        const GridParts& parts = grids_[size_t(kind)];
+        tables.push_back({QString::fromLatin1(sideOf(kind).name), parts.history,
+                          [editor = parts.editor] { editor->commit(); },
+                          [this, kind] { return fileActions_->saveBeforeExit(kind); }});
+    }
+    if (!mayExit(*exitQuestion_, tables))
+        return false;
+    exitProgram();
+    return true;
+}
+
 void MainWindow::exitProgram() {
     portActions_->stop();
     exitHandler_();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    exitProgram();
+    event->setAccepted(exitAfterAsking());
 }
 
 void MainWindow::showAbout() {

@@ -1,6 +1,7 @@
 #include "SheetActions.h"
 
 #include "Controls.h"
+#include "GridHistory.h"
 #include "MainWindow.h"
 #include "SheetExchange.h"
 
@@ -24,7 +25,8 @@ template <class R> void SheetActions::importTable() {
     const auto path = window_.fileChooser().openPath(QString::fromLatin1(kWorkbookOpenFilter));
     if (!path)
         return;
-    importWorkbook<R>(ws, *path);
+    if (importWorkbook<R>(ws, *path))
+        window_.history(RecordTraits<R>::kind).startAfresh();
 }
 
 template <class R> void SheetActions::exportTable() {
@@ -33,7 +35,8 @@ template <class R> void SheetActions::exportTable() {
     const auto path = window_.fileChooser().savePath(QString::fromLatin1(kWorkbookSaveFilter));
     if (!path)
         return;
-    exportWorkbook<R>(ws, *path, today_());
+    if (exportWorkbook<R>(ws, *path, today_()))
+        window_.history(RecordTraits<R>::kind).markSaved();
 }
 
 template void SheetActions::importTable<PluRecord>();

@@ -2,6 +2,7 @@
 // every transfer end to end, the bytes on the line as the simulator logged them, and the
 // window's state afterwards.
 
+#include "GridHistory.h"
 #include "MainWindow.h"
 #include "ScaleLink.h"
 #include "Workspace.h"
@@ -347,17 +348,24 @@ private slots:
     }
 
     // Exit in the middle of a transfer ends it at once: the waits return, the tab comes back.
+    // Unsaved edits in a grid are still asked about first.
     void exitDuringATransferEndsIt() {
         startScale({QStringLiteral("--no-pace"), QStringLiteral("--fault"),
                     QStringLiteral("silent:times=all")});
         bool exited = false;
         w->setExitHandler([&] { exited = true; });
+        auto question = std::make_unique<ScriptedExitQuestion>();
+        ScriptedExitQuestion& asked = *question;
+        question->answer(ExitQuestion::Answer::Discard);
+        w->setExitQuestion(std::move(question));
+        w->history(TableKind::Ingred).writeCell(4, 2, QStringLiteral("Salt"));
         Workspace& ws = w->workspace();
         ws.setFilePath(dir.filePath(QStringLiteral("t.PLU")));
         get<QRadioButton>("optDownAllPLU")->setChecked(true);
         QTimer::singleShot(3000, this, [this] { get<QAction>("mnuFileExit")->trigger(); });
         click("cmdPLUDownload");
         QVERIFY(exited);
+        QCOMPARE(asked.asked, (std::vector<QStringList>{{QStringLiteral("INGRED")}}));
         QCOMPARE(status(), QStringLiteral("Retry #1"));
         QVERIFY(get<QTabWidget>("SSTab")->isEnabled());
         w->link().clearStop();
