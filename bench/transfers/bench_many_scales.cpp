@@ -5,14 +5,14 @@
 //
 //   bench_many_scales [records]     (default: 200)
 
+#include "CpuTime.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <memory>
@@ -63,13 +63,6 @@ struct Scale {
     QString port;
 };
 
-double childCpuSeconds() {
-    rusage u{};
-    ::getrusage(RUSAGE_CHILDREN, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
 struct Run {
     int exitCode = -1;
     double wall = 0;
@@ -93,13 +86,13 @@ Run downloadTo(const QString& file, int pty, int tcp, int records, QTemporaryDir
     QProcess cli;
     cli.setStandardOutputFile(QProcess::nullDevice());
     // The CPU of tarnlink-cli alone: the simulators are still running and not yet counted.
-    const double cpu0 = childCpuSeconds();
+    const double cpu0 = cpuSeconds(RUSAGE_CHILDREN);
     QElapsedTimer timer;
     timer.start();
     cli.start(QStringLiteral(CLI_BINARY), args);
     cli.waitForFinished(-1);
     run.wall = double(timer.nsecsElapsed()) / 1e9;
-    run.cpu = childCpuSeconds() - cpu0;
+    run.cpu = cpuSeconds(RUSAGE_CHILDREN) - cpu0;
     run.exitCode = cli.exitCode();
     for (const auto& s : scales) {
         const int held = s->recordsHeld(records);

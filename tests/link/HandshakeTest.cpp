@@ -9,6 +9,12 @@ using Outcome = Handshake::Outcome;
 
 namespace {
 
+// The ingredient upload's reading of a reply: message number 0 (or over 200) is the end.
+Handshake::Verdict endAtMessageZero(const QByteArray& r) {
+    const int m = quint8(r[0]) << 8 | quint8(r[1]);
+    return m == 0 || m > 200 ? Handshake::Verdict::EndOfData : Handshake::Verdict::Accept;
+}
+
 QByteArray hex(const char* text) {
     return QByteArray::fromHex(text);
 }
@@ -370,13 +376,7 @@ TEST_F(HandshakeTest, anEndMarkWithMoreBytesThanAReplyEndsTheIngredientUploadAtO
     scale->byteTime = {};
     scale->inject({FakeScale::Step::Reply, FakeScale::Action::Extra}); // 00 00, 400 blanks, 10, EE
     Handshake h(*link, status, exchanges::ingredUpload());
-    const auto result = h.upload(
-        9, 9,
-        [](const QByteArray& r) {
-            const int m = quint8(r[0]) << 8 | quint8(r[1]);
-            return m == 0 || m > 200 ? Handshake::Verdict::EndOfData : Handshake::Verdict::Accept;
-        },
-        nullptr);
+    const auto result = h.upload(9, 9, endAtMessageZero, nullptr);
     EXPECT_EQ(result.outcome, Outcome::EndOfData);
     EXPECT_EQ(result.reply.left(2), hex("0000"));
     EXPECT_LT(since(Clock::Time::zero()), 1.0);
@@ -395,13 +395,7 @@ TEST_F(HandshakeTest, anEndMarkOfTwoBytesEndsTheIngredientUploadAtOnce) {
         }
     };
     Handshake h(*link, status, exchanges::ingredUpload());
-    const auto result = h.upload(
-        9, 9,
-        [](const QByteArray& r) {
-            const int m = quint8(r[0]) << 8 | quint8(r[1]);
-            return m == 0 || m > 200 ? Handshake::Verdict::EndOfData : Handshake::Verdict::Accept;
-        },
-        nullptr);
+    const auto result = h.upload(9, 9, endAtMessageZero, nullptr);
     EXPECT_EQ(result.outcome, Outcome::EndOfData);
     EXPECT_EQ(result.reply, hex("0000"));
     EXPECT_LT(since(Clock::Time::zero()), 1.0);
