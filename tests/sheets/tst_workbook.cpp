@@ -106,21 +106,30 @@ TEST(WorkbookWriter, xlrdFindsNameCellsTypesAndFittedWidths) {
     EXPECT_EQ(dump, expected);
 }
 
+// Texts up to the 32,767 characters a cell holds, of 8- and 16-bit characters, run on through
+// CONTINUE records; xlrd reads them the same.
 TEST(WorkbookWriter, longTextsAndManyRowsSurvive) {
     WriteSheet s;
     s.name = QStringLiteral("S");
     const QString longText = QString(QStringLiteral("ab")).repeated(1000); // 2000 characters
     for (int r = 0; r < 1000; ++r)
         s.rows.append({QString::number(r), longText.left(r)});
+    s.rows.append({QStringLiteral("x"), QString(32767, QLatin1Char('w'))});
+    s.rows.append({QStringLiteral("y"), QStringLiteral("€").repeated(32767)});
     QTemporaryDir dir;
     const QString path = writeTemp(dir, s);
     const ReadOutcome read = tarn::readWorkbook(path, 2000, 2);
     ASSERT_TRUE(read.sheet);
-    ASSERT_EQ(read.sheet->rows.size(), 1000);
+    ASSERT_EQ(read.sheet->rows.size(), 1002);
     for (int r = 0; r < 1000; r += 37) {
         EXPECT_EQ(read.sheet->rows[r][0].text, QString::number(r));
         EXPECT_EQ(read.sheet->rows[r][1].text, longText.left(r));
     }
+    EXPECT_EQ(read.sheet->rows[1000][1].text, s.rows[1000][1]);
+    EXPECT_EQ(read.sheet->rows[1001][1].text, s.rows[1001][1]);
+    const QStringList dump = xlrdDump(path);
+    EXPECT_TRUE(dump.contains(QStringLiteral("cell 1001 1 text '%1'").arg(s.rows[1001][1])));
+    EXPECT_TRUE(dump.contains(QStringLiteral("cell 1000 1 text '%1'").arg(s.rows[1000][1])));
 }
 
 TEST(WorkbookWriter, refusesWhatAWorkbookCannotHold) {
@@ -129,7 +138,7 @@ TEST(WorkbookWriter, refusesWhatAWorkbookCannotHold) {
     s.name = QString(32, QLatin1Char('n'));
     EXPECT_NE(tarn::writeWorkbook(dir.filePath(QStringLiteral("a.xls")), s), QString());
     s = sample();
-    s.rows[1][1] = QString(5000, QChar(0x20AC));
+    s.rows[1][1] = QString(32768, QChar(0x20AC));
     EXPECT_NE(tarn::writeWorkbook(dir.filePath(QStringLiteral("b.xls")), s), QString());
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("a.xls"))));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("b.xls"))));
