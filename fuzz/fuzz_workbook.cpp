@@ -1,6 +1,6 @@
-// The workbook import (the workbook reader and the cell conversion) on any bytes, as the PLU
-// or as the ingredient table: it completes, or it ends at an "ERROR! " text and leaves the
-// tables, counts and file source as they were.
+// The workbook import (the workbook reader, in-process, and the cell conversion) on any bytes,
+// as the PLU or as the ingredient table: it completes, or it ends at an "ERROR! " text and
+// leaves the tables, counts and file source as they were.
 #include "FuzzInput.h"
 
 #include "SheetExchange.h"

@@ -656,7 +656,13 @@ private:
 
 void initGsf() {
     static std::once_flag once;
-    std::call_once(once, [] { gsf_init(); });
+    std::call_once(once, [] {
+        gsf_init();
+        // A damaged compound file is answered by our own error; libgsf's remarks about it would
+        // only clutter the terminal.
+        g_log_set_handler("libgsf:msole", GLogLevelFlags(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL),
+                          [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
+    });
 }
 
 } // namespace
