@@ -208,8 +208,16 @@ public:
     QString text(const QByteArray& bytes) {
         if (bytes.isEmpty())
             return {};
+        // Code page 1200 (UTF-16) in a BIFF5 file (Gnumeric writes so): texts beyond ASCII are
+        // UTF-16, the others 8-bit; no 8-bit text holds a zero byte.
+        if (codepage_ == 1200 && bytes.size() % 2 == 0 && bytes.contains('\0')) {
+            QString out;
+            for (qsizetype i = 0; i < bytes.size(); i += 2)
+                out.append(QChar(le16(bytes, i)));
+            return out;
+        }
         if (!conv_)
-            conv_ = gsf_msole_iconv_open_for_import(codepage_);
+            conv_ = gsf_msole_iconv_open_for_import(codepage_ == 1200 ? 1252 : codepage_);
         if (*conv_ != GIConv(-1)) {
             gsize written = 0;
             gchar* utf8 = g_convert_with_iconv(bytes.constData(), gssize(bytes.size()), *conv_,
@@ -660,8 +668,9 @@ void initGsf() {
         gsf_init();
         // A damaged compound file is answered by our own error; libgsf's remarks about it would
         // only clutter the terminal.
-        g_log_set_handler("libgsf:msole", GLogLevelFlags(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL),
-                          [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
+        g_log_set_handler(
+            "libgsf:msole", GLogLevelFlags(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL),
+            [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
     });
 }
 

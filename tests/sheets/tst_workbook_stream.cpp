@@ -255,6 +255,11 @@ TEST(WorkbookStream, excel95TextsInTheirCodePage) {
         EXPECT_EQ(cellText(o, 0, 0), QStringLiteral("Пиво"));
         EXPECT_EQ(cellText(o, 1, 0), QStringLiteral("аб"));
     }
+    // Gnumeric names code page 1200 (UTF-16) and writes the texts beyond ASCII as UTF-16.
+    QByteArray gnumeric = stream;
+    gnumeric.replace(gnumeric.indexOf(u16(1251)), 2, u16(1200));
+    gnumeric.replace(gnumeric.indexOf(u16(4) + cyrillic), 6, u16(4) + QByteArray("\xC4\0b\0", 4));
+    EXPECT_EQ(cellText(read(gnumeric), 0, 0), QStringLiteral("Äb"));
 }
 
 // xlwt splits two texts across CONTINUE records: one of 8-bit characters, one of 16-bit ones.
