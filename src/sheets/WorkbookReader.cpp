@@ -9,6 +9,7 @@
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
+#include <gsf/gsf-input-memory.h>
 #include <gsf/gsf-input-stdio.h>
 #include <gsf/gsf-msole-utils.h>
 #include <gsf/gsf-utils.h>
@@ -676,10 +677,10 @@ void initGsf() {
 
 } // namespace
 
-std::optional<QByteArray> workbookStreamOf(const QString& path) {
-    initGsf();
-    const QByteArray name = QFile::encodeName(path);
-    GsfInput* input = gsf_input_stdio_new(name.constData(), nullptr);
+namespace {
+
+// The workbook stream of the compound file `input` holds; takes `input` over.
+std::optional<QByteArray> workbookStreamIn(GsfInput* input) {
     if (!input)
         return std::nullopt;
     const gsf_off_t fileSize = gsf_input_size(input);
@@ -708,6 +709,21 @@ std::optional<QByteArray> workbookStreamOf(const QString& path) {
     }
     g_object_unref(input);
     return stream;
+}
+
+} // namespace
+
+std::optional<QByteArray> workbookStreamOf(const QString& path) {
+    initGsf();
+    return workbookStreamIn(gsf_input_stdio_new(QFile::encodeName(path).constData(), nullptr));
+}
+
+std::optional<QByteArray> workbookStreamOfBytes(const QByteArray& file) {
+    initGsf();
+    if (file.isEmpty())
+        return std::nullopt;
+    return workbookStreamIn(gsf_input_memory_new(reinterpret_cast<const guint8*>(file.constData()),
+                                                 gsf_off_t(file.size()), FALSE));
 }
 
 ReadOutcome readWorkbookStream(const QByteArray& stream, int maxRows, int cols) {
