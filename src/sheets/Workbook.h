@@ -26,15 +26,15 @@ struct ReadOutcome {
     QString error; // set when sheet is empty: why the file could not be read
 };
 
-// Reads the first worksheet of an .xls workbook (BIFF8, or BIFF5 in a "Book" stream): sheet
-// rows 1 to maxRows (fewer when the sheet is shorter), columns A onwards `cols` wide. A text
-// cell is its text; a whole number is its plain decimal text ("12"); another number is its
-// shortest exact decimal text ("12.5", "0.1"); a date is YYYY-MM-DD; a boolean is 1 or 0; a
-// formula without a stored text or number is empty. A cell holding an error value (#DIV/0!,
-// #VALUE! ...) has kind Error. Anything that is not a readable workbook (not a compound file,
-// no workbook stream, a cut-off or damaged stream) gives an error and no sheet. On POSIX
-// systems the cells are read in a short-lived child process, so that a damaged file cannot
-// take the program down with it.
+// Reads the first worksheet of an .xls workbook (BIFF8 in a "Workbook" stream, or BIFF5/7 in a
+// "Book" stream): sheet rows 1 to maxRows (fewer when the sheet is shorter), columns A onwards
+// `cols` wide. A text cell is its text; a whole number is its plain decimal text ("12");
+// another number is its shortest exact decimal text ("12.5", "0.1"); a number in a date format
+// is YYYY-MM-DD (a time HH:MM:SS, both "YYYY-MM-DD HH:MM:SS"); a boolean is 1 or 0; a formula
+// gives its last result the same way. A cell holding an error value (#DIV/0!, #VALUE! ...) has
+// kind Error. Anything that is not a readable workbook (not a compound file, no workbook
+// stream, a cut-off or damaged stream) gives the error "not a workbook it can read" and no
+// sheet; an encrypted one "the workbook is protected by a password".
 ReadOutcome readWorkbook(const QString& path, int maxRows, int cols);
 
 // One worksheet to write: its name (at most 31 characters), its cells as texts, and the
@@ -58,9 +58,9 @@ QVector<int> fittedWidths(const QVector<QStringList>& rows, int cols);
 bool isWholeNumberText(const QString& text);
 
 // Writes a new .xls workbook (an OLE2 compound file with a BIFF8 "Workbook" stream) holding
-// the one worksheet. The file is written to a temporary file beside the target and renamed
-// over it, so a failure leaves any earlier file as it was. Returns an empty text on success,
-// otherwise what went wrong.
+// the one worksheet; texts of up to 32,767 characters go into its shared-string table. The file is
+// written to a temporary file beside the target and renamed over it, so a failure leaves any
+// earlier file as it was. Returns an empty text on success, otherwise what went wrong.
 QString writeWorkbook(const QString& path, const WriteSheet& sheet);
 
 } // namespace tarn

@@ -1,19 +1,17 @@
 #include "Workbook.h"
-
-#include "CompoundFile.h"
 #include "WorkbookStream.h"
 
-#include <QDataStream>
-#include <QDir>
-#include <QElapsedTimer>
+#include <QDate>
 #include <QFile>
 #include <QHash>
-#include <QTemporaryFile>
+#include <QList>
+#include <QTime>
 
-#include <freexl.h>
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
+#include <gsf/gsf-input-memory.h>
 #include <gsf/gsf-input-stdio.h>
+#include <gsf/gsf-msole-utils.h>
 #include <gsf/gsf-utils.h>
 
 #include <algorithm>
@@ -22,34 +20,42 @@
 #include <cstring>
 #include <mutex>
 
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <csignal>
-#include <poll.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
-
 namespace tarn {
 
 namespace {
 
 const QString kNotAWorkbook = QStringLiteral("not a workbook it can read");
+const QString kPassword = QStringLiteral("the workbook is protected by a password");
 
+// Record identifiers, the same in BIFF5/7 and BIFF8.
 enum : quint16 {
     kBof = 0x0809,
     kEof = 0x000A,
+    kFilePass = 0x002F,
+    kCodepage = 0x0042,
+    kDateMode = 0x0022,
+    kFormat = 0x041E,
+    kXf = 0x00E0,
     kBoundSheet = 0x0085,
+    kSst = 0x00FC,
+    kContinue = 0x003C,
+    kLabelSst = 0x00FD,
+    kLabel = 0x0204,
+    kRString = 0x00D6,
+    kNumber = 0x0203,
+    kRk = 0x027E,
+    kMulRk = 0x00BD,
+    kBlank = 0x0201,
+    kMulBlank = 0x00BE,
     kBoolErr = 0x0205,
     kFormula = 0x0006,
-    kString = 0x0207, // the text result of the formula before it
-    kSst = 0x00FC,    // the shared strings, continued in CONTINUE records
-    kContinue = 0x003C,
-    kLabelSst = 0x00FD, // a text cell: an index into the shared strings
-    kLabel = 0x0204,    // a text cell holding its own text
-    kFormat = 0x041E,   // a number format's text
-    kFont = 0x0031,     // a font, ending in its name
+    kString = 0x0207,  // the text result of the formula before it
+    kShrFmla = 0x04BC, // these three may stand between a formula and its STRING
+    kArray = 0x0221,
+    kTable = 0x0236,
 };
+
+constexpr int kSheetRowLimit = 65536;
 
 quint16 le16(QByteArrayView b, qsizetype at) {
     return quint16(quint8(b[at]) | (quint8(b[at + 1]) << 8));
@@ -57,73 +63,257 @@ quint16 le16(QByteArrayView b, qsizetype at) {
 quint32 le32(QByteArrayView b, qsizetype at) {
     return quint32(le16(b, at)) | (quint32(le16(b, at + 2)) << 16);
 }
-
-// What a walk over the workbook stream finds out before the cell reader is let loose on it:
-// that the stream is whole, which sheet is the first worksheet, and where error values sit
-// (the cell reader shows those as plain numbers).
-struct StreamFacts {
-    QString firstSheetName;
-    // Cells whose value the cell reader does not give: error values, and the last results of
-    // formulas (which it skips, so a column of computed PLU numbers would read as empty).
-    QHash<QPair<int, int>, SheetCell> cells;
-};
-
-// The workbook stream and the name it goes by ("Workbook", or "Book" in older files).
-struct StreamFound {
-    QByteArray bytes;
-    const char* name = "Workbook";
-};
-
-std::optional<StreamFound> findWorkbookStream(const QString& path) {
-    static std::once_flag once;
-    std::call_once(once, [] { gsf_init(); });
-
-    const QByteArray name = QFile::encodeName(path);
-    GsfInput* input = gsf_input_stdio_new(name.constData(), nullptr);
-    if (!input)
-        return std::nullopt;
-    std::optional<StreamFound> stream;
-    GsfInfile* ole = gsf_infile_msole_new(input, nullptr);
-    if (ole) {
-        const char* name = "Workbook";
-        GsfInput* child = gsf_infile_child_by_name(ole, name);
-        if (!child)
-            child = gsf_infile_child_by_name(ole, name = "Book");
-        if (child) {
-            const gsf_off_t size = gsf_input_size(child);
-            if (size > 0 && size < (gsf_off_t(1) << 30)) {
-                QByteArray bytes(qsizetype(size), Qt::Uninitialized);
-                if (gsf_input_read(child, size_t(size), reinterpret_cast<guint8*>(bytes.data())))
-                    stream = StreamFound{std::move(bytes), name};
-            }
-            g_object_unref(child);
-        }
-        g_object_unref(ole);
-    }
-    g_object_unref(input);
-    return stream;
+double f64(QByteArrayView b, qsizetype at) {
+    const quint64 bits = quint64(le32(b, at)) | (quint64(le32(b, at + 4)) << 32);
+    double d;
+    std::memcpy(&d, &bits, sizeof d);
+    return d;
 }
 
-// Walks records from `at` up to and including the EOF that closes the substream begun by the
-// BOF at `at`; calls f(id, dataStart, length) for each. False when the stream ends first.
-template <class F> bool walkSubstream(const QByteArray& s, qsizetype at, F&& f) {
-    if (at < 0 || at + 4 > s.size() || le16(s, at) != kBof)
-        return false;
-    int depth = 0;
-    while (at + 4 <= s.size()) {
-        const quint16 id = le16(s, at);
-        const quint16 len = le16(s, at + 2);
-        const qsizetype data = at + 4;
-        if (data + len > s.size())
-            return false;
-        if (id == kBof)
-            ++depth;
-        f(id, data, len);
-        if (id == kEof && --depth == 0)
-            return true;
-        at = data + len;
+struct Record {
+    quint16 id = 0;
+    QByteArrayView data;
+    qsizetype next = 0; // where the record after it starts
+};
+
+// The record at `at`; nothing when its header or its data runs past the stream.
+std::optional<Record> recordAt(const QByteArray& s, qsizetype at) {
+    if (at < 0 || at > s.size() - 4)
+        return std::nullopt;
+    const quint16 len = le16(s, at + 2);
+    if (len > s.size() - at - 4)
+        return std::nullopt;
+    return Record{le16(s, at), QByteArrayView(s.constData() + at + 4, len), at + 4 + len};
+}
+
+// The data of a record and of the CONTINUE records right behind it, read front to back. Every
+// read is checked: reading past the last piece marks the reader bad and gives zeros.
+class Pieces {
+public:
+    Pieces(const QByteArray& s, Record& r) {
+        pieces_.append(r.data);
+        while (const auto c = recordAt(s, r.next)) {
+            if (c->id != kContinue)
+                break;
+            pieces_.append(c->data);
+            r.next = c->next;
+        }
     }
-    return false;
+    explicit Pieces(QByteArrayView one) { pieces_.append(one); }
+
+    bool bad() const { return bad_; }
+    qsizetype left() const {
+        qsizetype n = pieces_[piece_].size() - at_;
+        for (qsizetype p = piece_ + 1; p < pieces_.size(); ++p)
+            n += pieces_[p].size();
+        return n;
+    }
+
+    quint8 u8() {
+        while (at_ == pieces_[piece_].size()) {
+            if (piece_ + 1 == pieces_.size()) {
+                bad_ = true;
+                return 0;
+            }
+            ++piece_;
+            at_ = 0;
+        }
+        return quint8(pieces_[piece_][at_++]);
+    }
+    quint16 u16() { return quint16(u8() | (u8() << 8)); }
+    quint32 u32() { return quint32(u16()) | (quint32(u16()) << 16); }
+
+    void skip(quint64 n) {
+        while (n > 0 && !bad_) {
+            const quint64 here = quint64(pieces_[piece_].size() - at_);
+            const quint64 take = std::min(n, here);
+            at_ += qsizetype(take);
+            n -= take;
+            if (n > 0 && !next())
+                bad_ = true;
+        }
+    }
+
+    // Bytes as they stand (BIFF5 texts), across record ends.
+    QByteArray bytes(quint32 n) {
+        if (qsizetype(n) > left()) {
+            bad_ = true;
+            return {};
+        }
+        QByteArray out;
+        out.reserve(n);
+        for (quint32 i = 0; i < n; ++i)
+            out.append(char(u8()));
+        return out;
+    }
+
+    // `count` BIFF8 characters, one byte or two each. Where a record ends inside them, the
+    // next one begins with an option byte of its own saying which.
+    QString chars(quint32 count, bool wide) {
+        QString out;
+        while (count > 0 && !bad_) {
+            if (at_ == pieces_[piece_].size()) {
+                if (!next() || pieces_[piece_].isEmpty()) {
+                    bad_ = true;
+                    break;
+                }
+                wide = quint8(pieces_[piece_][0]) & 0x01;
+                at_ = 1;
+            }
+            const QByteArrayView p = pieces_[piece_];
+            const qsizetype room = (p.size() - at_) / (wide ? 2 : 1);
+            if (room == 0) { // half a character before the record ends
+                bad_ = true;
+                break;
+            }
+            const qsizetype take = std::min<qsizetype>(count, room);
+            if (wide) {
+                for (qsizetype i = 0; i < take; ++i)
+                    out.append(QChar(le16(p, at_ + 2 * i)));
+                at_ += 2 * take;
+            } else {
+                out.append(QLatin1StringView(p.constData() + at_, take));
+                at_ += take;
+            }
+            count -= quint32(take);
+        }
+        return out;
+    }
+
+private:
+    bool next() {
+        if (piece_ + 1 >= pieces_.size())
+            return false;
+        ++piece_;
+        at_ = 0;
+        return true;
+    }
+
+    QList<QByteArrayView> pieces_;
+    qsizetype piece_ = 0;
+    qsizetype at_ = 0;
+    bool bad_ = false;
+};
+
+// BIFF5's 8-bit texts in the workbook's code page; the converter opens with the first text.
+class CodePage {
+public:
+    explicit CodePage(int codepage) : codepage_(codepage) {}
+    ~CodePage() {
+        if (conv_ && *conv_ != GIConv(-1))
+            g_iconv_close(*conv_);
+    }
+    CodePage(const CodePage&) = delete;
+    CodePage& operator=(const CodePage&) = delete;
+
+    QString text(const QByteArray& bytes) {
+        if (bytes.isEmpty())
+            return {};
+        // Code page 1200 (UTF-16) in a BIFF5 file (Gnumeric writes so): texts beyond ASCII are
+        // UTF-16, the others 8-bit; no 8-bit text holds a zero byte.
+        if (codepage_ == 1200 && bytes.size() % 2 == 0 && bytes.contains('\0')) {
+            QString out;
+            for (qsizetype i = 0; i < bytes.size(); i += 2)
+                out.append(QChar(le16(bytes, i)));
+            return out;
+        }
+        if (!conv_)
+            conv_ = gsf_msole_iconv_open_for_import(codepage_ == 1200 ? 1252 : codepage_);
+        if (*conv_ != GIConv(-1)) {
+            gsize written = 0;
+            gchar* utf8 = g_convert_with_iconv(bytes.constData(), gssize(bytes.size()), *conv_,
+                                               nullptr, &written, nullptr);
+            if (utf8) {
+                QString out = QString::fromUtf8(utf8, qsizetype(written));
+                g_free(utf8);
+                return out;
+            }
+        }
+        return QString::fromLatin1(bytes); // a byte the code page lacks: taken as Latin-1
+    }
+
+private:
+    int codepage_;
+    std::optional<GIConv> conv_;
+};
+
+// A text as BIFF8 keeps it: its option byte, then the counts of any formatting runs and
+// phonetic data, the characters, and those runs and data (skipped).
+QString biff8Text(Pieces& in, quint32 count) {
+    const quint8 flags = in.u8();
+    const quint32 runs = (flags & 0x08) ? in.u16() : 0;
+    const quint32 phonetic = (flags & 0x04) ? in.u32() : 0;
+    QString text = in.chars(count, flags & 0x01);
+    in.skip(4 * quint64(runs) + phonetic);
+    return text;
+}
+
+// How a number format shows a number.
+enum class Shown { Number, Date, Time, DateTime };
+
+Shown builtinFormat(int index) {
+    if ((index >= 14 && index <= 17) || (index >= 27 && index <= 36) ||
+        (index >= 50 && index <= 58))
+        return Shown::Date;
+    if ((index >= 18 && index <= 21) || (index >= 45 && index <= 47))
+        return Shown::Time;
+    return index == 22 ? Shown::DateTime : Shown::Number;
+}
+
+// A format's text: day, month and year letters make a date, hours, minutes and seconds a time,
+// both a date and time; quoted texts, escaped characters and [colours] do not count, and a
+// format with more digit places than date letters shows a number.
+Shown formatText(const QString& f) {
+    bool date = false;
+    bool time = false;
+    int letters = 0;
+    int digits = 0;
+    QChar previous; // the last date or time letter
+    for (qsizetype i = 0; i < f.size(); ++i) {
+        const QChar c = f[i].toLower();
+        if (c == u'"') {
+            while (++i < f.size() && f[i] != u'"') {
+            }
+        } else if (c == u'\\' || c == u'_' || c == u'*') {
+            ++i;
+        } else if (c == u'[') {
+            const qsizetype end = f.indexOf(u']', i);
+            const QString inside = f.mid(i + 1, end < 0 ? -1 : end - i - 1).toLower();
+            if (!inside.isEmpty() &&
+                (inside.count(u'h') == inside.size() || inside.count(u'm') == inside.size() ||
+                 inside.count(u's') == inside.size())) {
+                time = true; // elapsed hours, minutes or seconds
+                ++letters;
+            }
+            i = end < 0 ? f.size() : end;
+        } else if (c == u'y' || c == u'd') {
+            date = true;
+            ++letters;
+            previous = c;
+        } else if (c == u'h' || c == u's') {
+            time = true;
+            ++letters;
+            previous = c;
+        } else if (c == u'm') {
+            // Minutes right after hours or right before seconds; a month otherwise.
+            qsizetype j = i;
+            while (j + 1 < f.size() && f[j + 1].toLower() == u'm')
+                ++j;
+            qsizetype k = j + 1;
+            while (k < f.size() && !f[k].isLetter() && f[k] != u'"' && f[k] != u'[')
+                ++k;
+            const bool minutes = previous == u'h' || (k < f.size() && f[k].toLower() == u's');
+            (minutes ? time : date) = true;
+            ++letters;
+            previous = u'm';
+            i = j;
+        } else if (c == u'0' || c == u'#' || c == u'?') {
+            ++digits;
+        }
+    }
+    if (letters == 0 || digits > letters)
+        return Shown::Number;
+    return date && time ? Shown::DateTime : date ? Shown::Date : Shown::Time;
 }
 
 QString numberText(double d) {
@@ -136,455 +326,440 @@ QString numberText(double d) {
     return QString::fromLatin1(buf, res.ptr - buf);
 }
 
-// Whether a BIFF8 text of a record fits in that record: its character count (one byte or two)
-// at `at`, the option byte, any formatting-run count and phonetic size, then the characters.
-// The cell reader copies such a text by the count it claims.
-bool textFits(const QByteArray& s, qsizetype at, qsizetype end, bool twoByteCount) {
-    const qsizetype countBytes = twoByteCount ? 2 : 1;
-    if (at + countBytes + 1 > end)
-        return false;
-    const quint32 chars = twoByteCount ? le16(s, at) : quint8(s[at]);
-    const quint8 flags = quint8(s[at + countBytes]);
-    qsizetype next = at + countBytes + 1;
-    qsizetype after = 0;
-    if (flags & 0x08) {
-        if (next + 2 > end)
-            return false;
-        after += 4 * qsizetype(le16(s, next));
-        next += 2;
-    }
-    if (flags & 0x04) {
-        if (next + 4 > end)
-            return false;
-        after += qsizetype(le32(s, next));
-        next += 4;
-    }
-    return next + qsizetype(chars) * ((flags & 0x01) ? 2 : 1) + after <= end;
-}
-
-// The record's text, if it is a record whose text the cell reader copies: where its count
-// stands, and whether the count takes two bytes.
-std::optional<std::pair<qsizetype, bool>> textOf(quint16 id) {
-    switch (id) {
-    case kFormat:
-        return std::pair<qsizetype, bool>{2, true};
-    case kBoundSheet:
-        return std::pair<qsizetype, bool>{6, false};
-    case kFont:
-        return std::pair<qsizetype, bool>{14, false};
-    case kLabel:
-        return std::pair<qsizetype, bool>{6, true};
-    case kString:
-        return std::pair<qsizetype, bool>{0, true};
-    default:
-        return std::nullopt;
-    }
-}
-
-std::optional<StreamFacts> examine(const QByteArray& s, StreamCheck& check) {
-    StreamFacts facts;
-    qsizetype firstSheet = -1;
-    // BIFF8 names carry an option byte (1 = UTF-16) before the characters; older ones do not.
-    const bool biff8 = s.size() >= 6 && le16(s, 4) == 0x0600;
-    QList<QByteArrayView> sst; // the SST record's data, then each CONTINUE's after it
-    bool inSst = false;
-    bool secondSst = false;
-    bool textsFit = true;
-    const auto checkText = [&](quint16 id, qsizetype at, quint16 len) {
-        if (const auto text = textOf(id); text && biff8)
-            textsFit = textsFit && textFits(s, at + text->first, at + len, text->second);
-    };
-    const bool globalsWhole = walkSubstream(s, 0, [&](quint16 id, qsizetype at, quint16 len) {
-        checkText(id, at, len);
-        const QByteArrayView data(s.constData() + at, len);
-        if (id == kSst) {
-            secondSst = secondSst || !sst.isEmpty();
-            sst = {data};
-        } else if (id == kContinue && inSst) {
-            sst.append(data);
-        }
-        inSst = id == kSst || (id == kContinue && inSst);
-        if (id != kBoundSheet || len < 7 || firstSheet >= 0)
-            return;
-        if (quint8(s[at + 5]) != 0) // a chart or macro sheet, not a worksheet
-            return;
-        firstSheet = qsizetype(le32(s, at));
-        const int cch = quint8(s[at + 6]);
-        const bool wide = biff8 && len >= 8 && (quint8(s[at + 7]) & 1);
-        const qsizetype chars = at + (biff8 ? 8 : 7);
-        if (chars + cch * (wide ? 2 : 1) > at + len)
-            return;
-        for (int i = 0; i < cch; ++i)
-            facts.firstSheetName.append(wide ? QChar(le16(s, chars + 2 * i))
-                                             : QChar(quint8(s[chars + i])));
-    });
-    check = StreamCheck::Damaged;
-    if (!globalsWhole || firstSheet < 0)
-        return std::nullopt;
-    // The cell reader copies each shared string by the lengths the string claims.
-    std::optional<quint32> strings = 0;
-    if (!sst.isEmpty())
-        strings = secondSst ? std::nullopt : sharedStringCount(sst);
-    bool referencesFit = true;
+// A date or time serial number as text: YYYY-MM-DD, HH:MM:SS or both. A number before the
+// first day a workbook can show, or after its last, stays a number.
+SheetCell dateCell(double serial, bool from1904, Shown shown) {
     using K = SheetCell::Kind;
-    QPair<int, int> textFormula{-1, -1};
-    const bool sheetWhole =
-        walkSubstream(s, firstSheet, [&](quint16 id, qsizetype at, quint16 len) {
-            checkText(id, at, len);
-            if (id == kLabelSst && (len < 10 || !strings || le32(s, at + 6) >= *strings))
-                referencesFit = false;
-            if (id == kBoolErr && len >= 8 && quint8(s[at + 7]) == 1)
-                facts.cells.insert({le16(s, at), le16(s, at + 2)}, {K::Error, {}});
-            if (id == kFormula && len >= 14) {
-                const QPair<int, int> cell{le16(s, at), le16(s, at + 2)};
-                textFormula = {-1, -1};
-                if (le16(s, at + 12) != 0xFFFF) {
-                    double d;
-                    const QByteArray raw = s.mid(at + 6, 8);
-                    std::memcpy(&d, raw.constData(), sizeof d); // little-endian, as the file
-                    facts.cells.insert(cell, std::isfinite(d) ? SheetCell{K::Number, numberText(d)}
-                                                              : SheetCell{K::Error, {}});
-                } else if (quint8(s[at + 6]) == 0) {
-                    textFormula = cell; // the text follows in a STRING record
-                } else if (quint8(s[at + 6]) == 1) {
-                    facts.cells.insert(cell, {K::Other, QString::number(quint8(s[at + 8]))});
-                } else if (quint8(s[at + 6]) == 2) {
-                    facts.cells.insert(cell, {K::Error, {}});
-                } else {
-                    facts.cells.insert(cell, {K::Empty, {}});
-                }
-            }
-            if (id == kString && textFormula.first >= 0 && len >= 3 && biff8) {
-                const int cch = le16(s, at);
-                const bool wide = quint8(s[at + 2]) & 1;
-                const int fits = std::min(cch, (len - 3) / (wide ? 2 : 1));
-                QString text;
-                for (int i = 0; i < fits; ++i)
-                    text.append(wide ? QChar(le16(s, at + 3 + 2 * i))
-                                     : QChar(quint8(s[at + 3 + i])));
-                facts.cells.insert(textFormula, {K::Text, text});
-                textFormula = {-1, -1};
-            }
-        });
-    if (!sheetWhole || !textsFit)
-        return std::nullopt;
-    if (!strings || !referencesFit) {
-        check = StreamCheck::SharedStrings;
-        return std::nullopt;
-    }
-    check = StreamCheck::Sound;
-    return facts;
+    constexpr double kLastDay = 2958466; // 10000-01-01 in the 1900 system
+    if (!(serial >= 0 && serial < kLastDay))
+        return {K::Number, numberText(serial)};
+    const qint64 seconds = std::llround(serial * 86400);
+    const qint64 days = seconds / 86400;
+    const int inDay = int(seconds % 86400);
+    const QTime t = QTime(0, 0).addSecs(inDay);
+    if (shown == Shown::Time)
+        return {K::Other, t.toString(QStringLiteral("HH:mm:ss"))};
+    QDate d;
+    if (from1904)
+        d = QDate(1904, 1, 1).addDays(days);
+    else if (days >= 61)
+        d = QDate(1899, 12, 30).addDays(days);
+    else if (days >= 1 && days < 60) // before the 29 February 1900 that the 1900 system counts
+        d = QDate(1899, 12, 31).addDays(days);
+    else
+        return {K::Number, numberText(serial)};
+    QString text = d.toString(QStringLiteral("yyyy-MM-dd"));
+    if (shown == Shown::DateTime)
+        text += QLatin1Char(' ') + t.toString(QStringLiteral("HH:mm:ss"));
+    return {K::Other, text};
 }
 
-SheetCell cellOf(const FreeXL_CellValue& v) {
-    using K = SheetCell::Kind;
-    switch (v.type) {
-    case FREEXL_CELL_INT:
-        return {K::Number, QString::number(v.value.int_value)};
-    case FREEXL_CELL_DOUBLE:
-        if (!std::isfinite(v.value.double_value))
-            return {K::Error, {}};
-        return {K::Number, numberText(v.value.double_value)};
-    case FREEXL_CELL_TEXT:
-    case FREEXL_CELL_SST_TEXT:
-        return {K::Text, QString::fromUtf8(v.value.text_value)};
-    case FREEXL_CELL_DATE:
-    case FREEXL_CELL_DATETIME:
-    case FREEXL_CELL_TIME:
-        return {K::Other, QString::fromUtf8(v.value.text_value)};
-    default:
-        return {K::Empty, {}};
-    }
-}
-
-struct FreeXlHandle {
-    const void* h = nullptr;
-    ~FreeXlHandle() {
-        if (h)
-            freexl_close(h);
-    }
+// What the workbook's globals say about the sheet to read.
+struct Globals {
+    bool biff8 = true;
+    bool from1904 = false;
+    int codepage = 1252;
+    QVector<QString> strings;   // the shared strings
+    QVector<quint16> xfFormats; // the number format of each cell format
+    QHash<int, Shown> formats;  // the workbook's own number formats
+    QVector<Shown> xfShown;     // how each cell format shows a number
+    qsizetype sheetAt = -1;     // the first worksheet's BOF
+    QByteArray sheetName;       // BIFF5: in the code page
+    QString sheetName8;         // BIFF8
 };
 
-// The cells, read by FreeXL.
-ReadOutcome readCells(const QString& path, const StreamFacts& facts, int maxRows, int cols) {
-    ReadOutcome out;
-    FreeXlHandle x;
-    if (freexl_open(QFile::encodeName(path).constData(), &x.h) != FREEXL_OK) {
-        out.error = kNotAWorkbook;
-        return out;
-    }
-    unsigned short index = 0;
-    for (unsigned short i = 0; i < 256; ++i) {
-        const char* name = nullptr;
-        if (freexl_get_worksheet_name(x.h, i, &name) != FREEXL_OK)
-            break;
-        if (name && QString::fromUtf8(name) == facts.firstSheetName) {
-            index = i;
-            break;
-        }
-    }
-    unsigned int rows = 0;
-    unsigned short columns = 0;
-    const char* name = nullptr;
-    if (freexl_select_active_worksheet(x.h, index) != FREEXL_OK ||
-        freexl_worksheet_dimensions(x.h, &rows, &columns) != FREEXL_OK ||
-        freexl_get_worksheet_name(x.h, index, &name) != FREEXL_OK) {
-        out.error = kNotAWorkbook;
-        return out;
-    }
+enum class Verdict { Read, Malformed, Password };
 
-    ReadSheet sheet;
-    sheet.name = name ? QString::fromUtf8(name) : QString();
-    const int n = int(std::min<qint64>(maxRows, rows));
-    sheet.rows.resize(n);
-    for (int r = 0; r < n; ++r) {
-        QVector<SheetCell>& row = sheet.rows[r];
-        row.resize(cols);
-        for (int c = 0; c < cols && c < int(columns); ++c) {
-            if (const auto known = facts.cells.constFind({r, c}); known != facts.cells.cend()) {
-                row[c] = *known;
-                continue;
-            }
-            FreeXL_CellValue v;
-            if (freexl_get_cell_value(x.h, unsigned(r), static_cast<unsigned short>(c), &v) !=
-                FREEXL_OK) {
-                out.error = kNotAWorkbook;
-                return out;
-            }
-            row[c] = cellOf(v);
-        }
+// The shared strings: both counts, then each string; a string that the count promises but the
+// records do not hold is damage.
+bool readSharedStrings(Pieces in, QVector<QString>& strings) {
+    in.u32(); // references, counted loosely by many writers
+    const quint32 unique = in.u32();
+    if (in.bad() || unique > in.left() / 3) // three bytes at least each
+        return false;
+    strings.clear();
+    strings.reserve(qsizetype(unique));
+    for (quint32 i = 0; i < unique && !in.bad(); ++i) {
+        const quint16 count = in.u16();
+        strings.append(biff8Text(in, count));
     }
-    out.sheet = std::move(sheet);
-    return out;
+    return !in.bad();
 }
 
-QByteArray serialize(const ReadOutcome& o) {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << bool(o.sheet) << o.error;
-    if (o.sheet) {
-        out << o.sheet->name << qint32(o.sheet->rows.size());
-        for (const auto& row : o.sheet->rows) {
-            out << qint32(row.size());
-            for (const SheetCell& c : row)
-                out << qint32(c.kind) << c.text;
+Verdict readGlobals(const QByteArray& s, Globals& g) {
+    std::optional<Record> r = recordAt(s, 0);
+    if (!r || r->id != kBof || r->data.size() < 4 || le16(r->data, 2) != 0x0005)
+        return Verdict::Malformed;
+    g.biff8 = le16(r->data, 0) != 0x0500;
+    for (int depth = 0; r; r = recordAt(s, r->next)) {
+        const QByteArrayView d = r->data;
+        switch (r->id) {
+        case kBof:
+            ++depth;
+            break;
+        case kEof:
+            if (--depth == 0) {
+                if (g.sheetAt < 0)
+                    return Verdict::Malformed;
+                for (const quint16 f : g.xfFormats)
+                    g.xfShown.append(g.formats.value(f, builtinFormat(f)));
+                return Verdict::Read;
+            }
+            break;
+        case kFilePass:
+            return Verdict::Password;
+        case kCodepage:
+            if (d.size() < 2)
+                return Verdict::Malformed;
+            g.codepage = le16(d, 0);
+            break;
+        case kDateMode:
+            if (d.size() < 2)
+                return Verdict::Malformed;
+            g.from1904 = le16(d, 0) == 1;
+            break;
+        case kXf:
+            if (d.size() < 4)
+                return Verdict::Malformed;
+            g.xfFormats.append(le16(d, 2));
+            break;
+        case kFormat: {
+            Pieces in = g.biff8 ? Pieces(s, *r) : Pieces(d);
+            const quint16 index = in.u16();
+            const QString text =
+                g.biff8 ? biff8Text(in, in.u16()) : QString::fromLatin1(in.bytes(in.u8()));
+            if (in.bad())
+                return Verdict::Malformed;
+            g.formats.insert(index, formatText(text));
+            break;
+        }
+        case kBoundSheet: {
+            if (d.size() < 7)
+                return Verdict::Malformed;
+            if (g.sheetAt >= 0 || quint8(d[5]) != 0) // taken already, or no worksheet
+                break;
+            Pieces in(d.sliced(6));
+            const quint8 count = in.u8();
+            if (g.biff8)
+                g.sheetName8 = in.chars(count, in.u8() & 0x01);
+            else
+                g.sheetName = in.bytes(count);
+            if (in.bad())
+                return Verdict::Malformed;
+            g.sheetAt = qsizetype(le32(d, 0));
+            break;
+        }
+        case kSst:
+            if (!readSharedStrings(Pieces(s, *r), g.strings))
+                return Verdict::Malformed;
+            break;
+        default:
+            break;
         }
     }
-    return bytes;
+    return Verdict::Malformed; // the globals never end
 }
 
-std::optional<ReadOutcome> deserialize(const QByteArray& bytes) {
-    QDataStream in(bytes);
-    ReadOutcome o;
-    bool hasSheet = false;
-    in >> hasSheet >> o.error;
-    if (hasSheet) {
-        ReadSheet sheet;
-        qint32 rows = 0;
-        in >> sheet.name >> rows;
-        for (qint32 r = 0; r < rows && in.status() == QDataStream::Ok; ++r) {
-            qint32 cols = 0;
-            in >> cols;
-            QVector<SheetCell> row;
-            for (qint32 c = 0; c < cols && in.status() == QDataStream::Ok; ++c) {
-                qint32 kind = 0;
-                SheetCell cell;
-                in >> kind >> cell.text;
-                cell.kind = SheetCell::Kind(kind);
-                row.append(cell);
-            }
-            sheet.rows.append(row);
-        }
-        o.sheet = std::move(sheet);
+// The cells of columns A onwards `cols` wide and rows 1 to `rows`, as they are written; the
+// last value written to a cell wins.
+class Cells {
+public:
+    Cells(int rows, int cols) : rows_(rows), cols_(cols), cells_(qsizetype(rows) * cols) {}
+
+    void put(int row, int col, SheetCell cell) {
+        last_ = std::max(last_, row);
+        if (row < rows_ && col < cols_)
+            cells_[qsizetype(row) * cols_ + col] = std::move(cell);
     }
-    if (in.status() != QDataStream::Ok)
+    ReadSheet sheet(QString name) && {
+        ReadSheet out;
+        out.name = std::move(name);
+        const int n = std::min(rows_, last_ + 1);
+        out.rows.resize(n);
+        for (int r = 0; r < n; ++r)
+            out.rows[r] = cells_.mid(qsizetype(r) * cols_, cols_);
+        return out;
+    }
+
+private:
+    int rows_;
+    int cols_;
+    QVector<SheetCell> cells_;
+    int last_ = -1;
+};
+
+double rkNumber(quint32 rk) {
+    double d;
+    if (rk & 0x02) {
+        d = double(qint32(rk) >> 2);
+    } else {
+        const quint64 bits = quint64(rk & 0xFFFFFFFCu) << 32;
+        std::memcpy(&d, &bits, sizeof d);
+    }
+    return (rk & 0x01) ? d / 100 : d;
+}
+
+class SheetReader {
+public:
+    SheetReader(const QByteArray& s, const Globals& g, int rows, int cols)
+        : s_(s), g_(g), cells_(rows, cols), codepage_(g.codepage) {}
+
+    std::optional<ReadSheet> read() && {
+        std::optional<Record> r = recordAt(s_, g_.sheetAt);
+        if (!r || r->id != kBof)
+            return std::nullopt;
+        for (int depth = 0; r; r = recordAt(s_, r->next)) {
+            if (r->id == kBof) {
+                ++depth;
+            } else if (r->id == kEof) {
+                if (--depth == 0) {
+                    const QString name = g_.biff8 ? g_.sheetName8 : codepage_.text(g_.sheetName);
+                    return std::move(cells_).sheet(name);
+                }
+            } else if (depth == 1 && !cell(*r)) { // not the records of a chart in the sheet
+                return std::nullopt;
+            }
+        }
+        return std::nullopt; // the sheet never ends
+    }
+
+private:
+    using K = SheetCell::Kind;
+
+    // A number in the cell format `xf`: a date format shows it as a date.
+    SheetCell number(double d, quint16 xf) const {
+        if (!std::isfinite(d))
+            return {K::Error, {}};
+        const Shown shown = xf < g_.xfShown.size() ? g_.xfShown[xf] : Shown::Number;
+        if (shown != Shown::Number)
+            return dateCell(d, g_.from1904, shown);
+        return {K::Number, numberText(d)};
+    }
+
+    QString text(Pieces& in) {
+        const quint16 count = in.u16();
+        return g_.biff8 ? biff8Text(in, count) : codepage_.text(in.bytes(count));
+    }
+
+    // One record of the sheet; false when it is damaged.
+    bool cell(Record& r) {
+        const QByteArrayView d = r.data;
+        if (r.id != kString && r.id != kShrFmla && r.id != kArray && r.id != kTable)
+            pending_.reset();
+        switch (r.id) {
+        case kNumber:
+            if (d.size() < 14)
+                return false;
+            cells_.put(le16(d, 0), le16(d, 2), number(f64(d, 6), le16(d, 4)));
+            return true;
+        case kRk:
+            if (d.size() < 10)
+                return false;
+            cells_.put(le16(d, 0), le16(d, 2), number(rkNumber(le32(d, 6)), le16(d, 4)));
+            return true;
+        case kMulRk:
+        case kMulBlank: {
+            // Row, first column, one entry per column, last column.
+            const qsizetype entry = r.id == kMulRk ? 6 : 2;
+            if (d.size() < 6)
+                return false;
+            const int first = le16(d, 2);
+            const int last = le16(d, d.size() - 2);
+            if (last < first || 6 + (last - first + 1) * entry != d.size())
+                return false;
+            for (int c = first; c <= last; ++c) {
+                const qsizetype at = 4 + (c - first) * entry;
+                cells_.put(le16(d, 0), c,
+                           r.id == kMulRk ? number(rkNumber(le32(d, at + 2)), le16(d, at))
+                                          : SheetCell{});
+            }
+            return true;
+        }
+        case kBlank:
+            if (d.size() < 6)
+                return false;
+            cells_.put(le16(d, 0), le16(d, 2), {});
+            return true;
+        case kBoolErr:
+            if (d.size() < 8)
+                return false;
+            cells_.put(le16(d, 0), le16(d, 2),
+                       quint8(d[7]) ? SheetCell{K::Error, {}}
+                                    : SheetCell{K::Other, quint8(d[6]) ? QStringLiteral("1")
+                                                                       : QStringLiteral("0")});
+            return true;
+        case kLabelSst: {
+            if (d.size() < 10)
+                return false;
+            const quint32 index = le32(d, 6);
+            if (index >= quint32(g_.strings.size()))
+                return false;
+            cells_.put(le16(d, 0), le16(d, 2), {K::Text, g_.strings[qsizetype(index)]});
+            return true;
+        }
+        case kLabel:
+        case kRString: {
+            if (d.size() < 6)
+                return false;
+            Pieces in(s_, r);
+            in.skip(6);
+            const QString t = text(in);
+            if (in.bad())
+                return false;
+            cells_.put(le16(d, 0), le16(d, 2), {K::Text, t});
+            return true;
+        }
+        case kFormula:
+            return formula(d);
+        case kString: {
+            Pieces in(s_, r);
+            const QString t = text(in);
+            if (in.bad())
+                return false;
+            if (pending_)
+                cells_.put(pending_->first, pending_->second, {K::Text, t});
+            pending_.reset();
+            return true;
+        }
+        default:
+            return true;
+        }
+    }
+
+    // A formula's last result: a number, or (marked by 0xFFFF in its top two bytes) a text in
+    // the STRING record that follows, a boolean, an error value or the empty text.
+    bool formula(QByteArrayView d) {
+        if (d.size() < 14)
+            return false;
+        const int row = le16(d, 0);
+        const int col = le16(d, 2);
+        if (le16(d, 12) != 0xFFFF) {
+            cells_.put(row, col, number(f64(d, 6), le16(d, 4)));
+            return true;
+        }
+        switch (quint8(d[6])) {
+        case 0:
+            cells_.put(row, col, {}); // until its STRING comes
+            pending_ = {row, col};
+            break;
+        case 1:
+            cells_.put(row, col,
+                       {K::Other, quint8(d[8]) ? QStringLiteral("1") : QStringLiteral("0")});
+            break;
+        case 2:
+            cells_.put(row, col, {K::Error, {}});
+            break;
+        default:
+            cells_.put(row, col, {K::Text, QString()});
+            break;
+        }
+        return true;
+    }
+
+    const QByteArray& s_;
+    const Globals& g_;
+    Cells cells_;
+    CodePage codepage_;
+    std::optional<std::pair<int, int>> pending_; // the formula waiting for its STRING
+};
+
+void initGsf() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        gsf_init();
+        // A damaged compound file is answered by our own error; libgsf's remarks about it would
+        // only clutter the terminal.
+        g_log_set_handler(
+            "libgsf:msole", GLogLevelFlags(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL),
+            [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
+    });
+}
+
+} // namespace
+
+namespace {
+
+// The workbook stream of the compound file `input` holds; takes `input` over.
+std::optional<QByteArray> workbookStreamIn(GsfInput* input) {
+    if (!input)
         return std::nullopt;
-    return o;
+    const gsf_off_t fileSize = gsf_input_size(input);
+    std::optional<QByteArray> stream;
+    if (GsfInfile* ole = gsf_infile_msole_new(input, nullptr)) {
+        // "Workbook" before "Book", in whatever capitals the directory writes them.
+        int found = -1;
+        for (int i = 0; i < gsf_infile_num_children(ole); ++i) {
+            const QString child = QString::fromUtf8(gsf_infile_name_by_index(ole, i));
+            if (child.compare(QLatin1String("Workbook"), Qt::CaseInsensitive) == 0)
+                found = i;
+            else if (found < 0 && child.compare(QLatin1String("Book"), Qt::CaseInsensitive) == 0)
+                found = i;
+        }
+        if (GsfInput* child = found >= 0 ? gsf_infile_child_by_index(ole, found) : nullptr) {
+            // A stream cannot be longer than the file that holds it.
+            const gsf_off_t size = gsf_input_size(child);
+            if (size > 0 && size <= fileSize) {
+                QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+                if (gsf_input_read(child, size_t(size), reinterpret_cast<guint8*>(bytes.data())))
+                    stream = std::move(bytes);
+            }
+            g_object_unref(child);
+        }
+        g_object_unref(ole);
+    }
+    g_object_unref(input);
+    return stream;
 }
-
-#ifdef Q_OS_UNIX
-// FreeXL trusts the lengths inside a workbook; a damaged file can make it read past its
-// buffers. So it reads in a child process of its own: whatever happens there, the program and
-// its tables stay whole, and a child that dies or hangs means a file it cannot read.
-ReadOutcome readCellsApart(const QString& path, const StreamFacts& facts, int maxRows, int cols) {
-    ReadOutcome failed;
-    failed.error = kNotAWorkbook;
-    int fds[2];
-    if (pipe(fds) != 0)
-        return readCells(path, facts, maxRows, cols);
-    const pid_t pid = fork();
-    if (pid < 0) {
-        close(fds[0]);
-        close(fds[1]);
-        return readCells(path, facts, maxRows, cols);
-    }
-    if (pid == 0) {
-        close(fds[0]);
-        const QByteArray bytes = serialize(readCells(path, facts, maxRows, cols));
-        qsizetype done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = write(fds[1], bytes.constData() + done, size_t(bytes.size() - done));
-            if (n <= 0)
-                _exit(1);
-            done += n;
-        }
-        _exit(0);
-    }
-    close(fds[1]);
-    QByteArray bytes;
-    constexpr int kPatienceMs = 20000;
-    QElapsedTimer waited;
-    waited.start();
-    bool hung = false;
-    for (;;) {
-        pollfd p{fds[0], POLLIN, 0};
-        const int left = int(kPatienceMs - waited.elapsed());
-        if (left <= 0) {
-            hung = true;
-            break;
-        }
-        const int ready = poll(&p, 1, left);
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready <= 0) {
-            hung = ready == 0;
-            break;
-        }
-        char buf[65536];
-        const ssize_t n = read(fds[0], buf, sizeof buf);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        bytes.append(buf, qsizetype(n));
-    }
-    close(fds[0]);
-    if (hung)
-        kill(pid, SIGKILL);
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (hung || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return failed;
-    std::optional<ReadOutcome> out = deserialize(bytes);
-    return out ? *out : failed;
-}
-#endif
 
 } // namespace
 
 std::optional<QByteArray> workbookStreamOf(const QString& path) {
-    std::optional<StreamFound> stream = findWorkbookStream(path);
-    if (!stream)
-        return std::nullopt;
-    return std::move(stream->bytes);
+    initGsf();
+    return workbookStreamIn(gsf_input_stdio_new(QFile::encodeName(path).constData(), nullptr));
 }
 
-StreamCheck checkWorkbookStream(const QByteArray& stream) {
-    StreamCheck check = StreamCheck::Damaged;
-    examine(stream, check);
-    return check;
+std::optional<QByteArray> workbookStreamOfBytes(const QByteArray& file) {
+    initGsf();
+    if (file.isEmpty())
+        return std::nullopt;
+    return workbookStreamIn(gsf_input_memory_new(reinterpret_cast<const guint8*>(file.constData()),
+                                                 gsf_off_t(file.size()), FALSE));
 }
 
-std::optional<quint32> sharedStringCount(const QList<QByteArrayView>& pieces) {
-    if (pieces.isEmpty() || pieces[0].size() < 8)
-        return std::nullopt;
-    // Both counts are signed 32-bit numbers in the file; the references are not checked
-    // against the cells (many writers count them loosely), the unique strings must all be here.
-    const quint32 total = le32(pieces[0], 0);
-    const quint32 unique = le32(pieces[0], 4);
-    if (total > 0x7FFFFFFF || unique > 0x7FFFFFFF)
-        return std::nullopt;
-    qsizetype piece = 0;
-    qsizetype at = 8;
-    const auto used = [&] { return at == pieces[piece].size(); };
-    const auto nextPiece = [&] {
-        at = 0;
-        return ++piece < pieces.size();
-    };
-    for (quint32 i = 0; i < unique; ++i) {
-        // A string may begin a CONTINUE record; its header is never split.
-        if (used() && !nextPiece())
-            return std::nullopt;
-        const QByteArrayView p = pieces[piece];
-        if (at + 3 > p.size())
-            return std::nullopt;
-        quint32 left = le16(p, at);
-        const quint8 flags = quint8(p[at + 2]);
-        at += 3;
-        quint64 after = 0; // formatting runs and phonetic data behind the characters
-        if (flags & 0x08) {
-            if (at + 2 > p.size())
-                return std::nullopt;
-            after += 4 * quint64(le16(p, at));
-            at += 2;
-        }
-        if (flags & 0x04) {
-            if (at + 4 > p.size())
-                return std::nullopt;
-            after += le32(p, at);
-            at += 4;
-        }
-        bool wide = flags & 0x01;
-        while (left > 0) {
-            if (used()) {
-                // The characters run on: the next record starts with their option byte.
-                if (!nextPiece() || pieces[piece].isEmpty())
-                    return std::nullopt;
-                wide = quint8(pieces[piece][0]) & 0x01;
-                at = 1;
-            }
-            const qsizetype width = wide ? 2 : 1;
-            const qsizetype room = (pieces[piece].size() - at) / width;
-            if (room == 0) // half a character before the record ends
-                return std::nullopt;
-            const qsizetype take = std::min<qsizetype>(left, room);
-            at += take * width;
-            left -= quint32(take);
-        }
-        // Runs and phonetic data run on into the next record without an option byte.
-        while (after > 0) {
-            if (used() && !nextPiece())
-                return std::nullopt;
-            const qsizetype take =
-                qsizetype(std::min<quint64>(after, quint64(pieces[piece].size() - at)));
-            at += take;
-            after -= quint64(take);
-        }
+ReadOutcome readWorkbookStream(const QByteArray& stream, int maxRows, int cols) {
+    ReadOutcome out;
+    Globals g;
+    switch (readGlobals(stream, g)) {
+    case Verdict::Password:
+        out.error = kPassword;
+        return out;
+    case Verdict::Malformed:
+        out.error = kNotAWorkbook;
+        return out;
+    case Verdict::Read:
+        break;
     }
-    // Bytes left over would be read as strings the count does not allow for.
-    if (!used() || piece != pieces.size() - 1)
-        return std::nullopt;
-    return unique;
+    out.sheet =
+        SheetReader(stream, g, std::clamp(maxRows, 0, kSheetRowLimit), std::clamp(cols, 0, 256))
+            .read();
+    if (!out.sheet)
+        out.error = kNotAWorkbook;
+    return out;
 }
 
 ReadOutcome readWorkbook(const QString& path, int maxRows, int cols) {
-    ReadOutcome out;
     if (!QFile::exists(path)) {
+        ReadOutcome out;
         out.error = QStringLiteral("cannot open ") + path;
         return out;
     }
-    const std::optional<StreamFound> stream = findWorkbookStream(path);
-    StreamCheck check = StreamCheck::Damaged;
-    const std::optional<StreamFacts> facts = stream ? examine(stream->bytes, check) : std::nullopt;
-    if (!facts) {
+    const std::optional<QByteArray> stream = workbookStreamOf(path);
+    if (!stream) {
+        ReadOutcome out;
         out.error = kNotAWorkbook;
         return out;
     }
-    // FreeXL reads the compound file around the stream with code of its own, which a damaged
-    // file can send past its buffers (or into asking for gigabytes). The stream has come out
-    // whole already, so FreeXL is given a new, well-formed compound file around it instead;
-    // only when that cannot be written does it read the file as it is.
-    QTemporaryFile clean(QDir::temp().filePath(QStringLiteral("tarnlink-XXXXXX.xls")));
-    const std::optional<QByteArray> container = compoundFile(stream->bytes, stream->name);
-    const bool rebuilt =
-        container && clean.open() && clean.write(*container) == container->size() && clean.flush();
-    const QString cellsFrom = rebuilt ? clean.fileName() : path;
-#ifdef Q_OS_UNIX
-    return readCellsApart(cellsFrom, *facts, maxRows, cols);
-#else
-    return readCells(cellsFrom, *facts, maxRows, cols);
-#endif
+    return readWorkbookStream(*stream, maxRows, cols);
 }
 
 } // namespace tarn

@@ -3,6 +3,8 @@
 #include "CompoundFile.h"
 #include "SafeFile.h"
 
+#include <QHash>
+
 #include <gsf/gsf-infile.h>
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>
@@ -31,7 +33,10 @@ enum : quint16 {
     kDimensions = 0x0200,
     kColInfo = 0x007D,
     kRow = 0x0208,
-    kLabel = 0x0204,
+    kSst = 0x00FC,
+    kContinue = 0x003C,
+    kExtSst = 0x00FF,
+    kLabelSst = 0x00FD,
     kNumber = 0x0203,
     kWindow2 = 0x023E,
     kSelection = 0x001D,
@@ -42,6 +47,7 @@ constexpr quint16 kCellXf = 15; // the first cell XF after the 15 style XFs
 constexpr int kMaxRows = 65536;
 constexpr int kMaxCols = 256;
 constexpr int kMaxSheetName = 31;
+constexpr int kMaxCellText = 32767;
 constexpr int kDefaultWidth = 2340; // 8.43 characters
 
 class Biff {
@@ -66,10 +72,10 @@ public:
     }
     // Characters after the option byte: one byte each when every character fits in Latin-1,
     // UTF-16LE otherwise.
-    void chars(const QString& s) {
-        const bool wide =
-            std::any_of(s.begin(), s.end(), [](QChar c) { return c.unicode() > 0xFF; });
-        u8(wide ? 1 : 0);
+    static bool isWide(QStringView s) {
+        return std::any_of(s.begin(), s.end(), [](QChar c) { return c.unicode() > 0xFF; });
+    }
+    void chars(QStringView s, bool wide) {
         for (QChar c : s) {
             if (wide)
                 u16(c.unicode());
@@ -77,10 +83,10 @@ public:
                 u8(c.unicode());
         }
     }
-    static int charsSize(const QString& s) {
-        const bool wide =
-            std::any_of(s.begin(), s.end(), [](QChar c) { return c.unicode() > 0xFF; });
-        return 1 + int(s.size()) * (wide ? 2 : 1);
+    void chars(const QString& s) {
+        const bool wide = isWide(s);
+        u8(wide ? 1 : 0);
+        chars(s, wide);
     }
 
     // Starts a record and returns the position of its length field, for end().
@@ -98,6 +104,79 @@ public:
     }
 };
 
+// Every text of the sheet once, in the order the cells use them; cells refer to them by number.
+struct SharedStrings {
+    QStringList texts;
+    QHash<QString, quint32> index;
+    quint32 uses = 0;
+
+    explicit SharedStrings(const WriteSheet& s) {
+        for (const QStringList& row : s.rows)
+            for (const QString& text : row)
+                if (!text.isEmpty() && !isWholeNumberText(text))
+                    add(text);
+    }
+    quint32 add(const QString& text) {
+        ++uses;
+        const auto found = index.constFind(text);
+        if (found != index.cend())
+            return *found;
+        const quint32 i = quint32(texts.size());
+        index.insert(text, i);
+        texts.append(text);
+        return i;
+    }
+};
+
+// The shared strings, going on in CONTINUE records where one record is full. A text's count and
+// option byte stay together with its first character; where its characters go on in the next
+// record, that record starts with the option byte again. EXTSST then tells readers where every
+// eighth text (or more, to keep within 128 entries) begins.
+void sharedStrings(Biff& b, const SharedStrings& s) {
+    qsizetype lengthAt = b.begin(kSst);
+    qsizetype recordStart = lengthAt - 2;
+    b.u32(s.uses);
+    b.u32(quint32(s.texts.size()));
+    const auto room = [&] { return kMaxRecordData - int(b.bytes.size() - lengthAt - 2); };
+    const auto nextRecord = [&] {
+        b.end(lengthAt);
+        lengthAt = b.begin(kContinue);
+        recordStart = lengthAt - 2;
+    };
+    const int perBucket = std::max(8, int(s.texts.size()) / 128 + 1);
+    QList<std::pair<quint32, quint16>> buckets; // where a bucket's first text starts
+    for (qsizetype i = 0; i < s.texts.size(); ++i) {
+        const QString& text = s.texts[i];
+        const bool wide = Biff::isWide(text);
+        const int width = wide ? 2 : 1;
+        if (room() < 3 + width)
+            nextRecord();
+        if (i % perBucket == 0)
+            buckets.append({quint32(b.bytes.size()), quint16(b.bytes.size() - recordStart)});
+        b.u16(int(text.size()));
+        b.u8(wide ? 1 : 0);
+        for (qsizetype done = 0; done < text.size();) {
+            if (room() < width) {
+                nextRecord();
+                b.u8(wide ? 1 : 0);
+            }
+            const qsizetype take = std::min<qsizetype>(text.size() - done, room() / width);
+            b.chars(QStringView(text).mid(done, take), wide);
+            done += take;
+        }
+    }
+    b.end(lengthAt);
+
+    const auto at = b.begin(kExtSst);
+    b.u16(perBucket);
+    for (const auto& [start, offset] : buckets) {
+        b.u32(start);
+        b.u16(offset);
+        b.u16(0);
+    }
+    b.end(at);
+}
+
 void bof(Biff& b, int type) {
     const auto at = b.begin(kBof);
     b.u16(0x0600); // BIFF8
@@ -113,7 +192,8 @@ void eof(Biff& b) {
     b.end(b.begin(kEof));
 }
 
-void globals(Biff& b, const QString& sheetName, qsizetype* boundSheetOffsetAt) {
+void globals(Biff& b, const QString& sheetName, const SharedStrings& strings,
+             qsizetype* boundSheetOffsetAt) {
     bof(b, 0x0005);
 
     auto at = b.begin(kCodepage);
@@ -185,10 +265,11 @@ void globals(Biff& b, const QString& sheetName, qsizetype* boundSheetOffsetAt) {
     b.chars(sheetName);
     b.end(at);
 
+    sharedStrings(b, strings);
     eof(b);
 }
 
-void worksheet(Biff& b, const WriteSheet& s, int cols) {
+void worksheet(Biff& b, const WriteSheet& s, const SharedStrings& strings, int cols) {
     bof(b, 0x0010);
 
     const int rows = int(s.rows.size());
@@ -236,12 +317,11 @@ void worksheet(Biff& b, const WriteSheet& s, int cols) {
                 b.u16(kCellXf);
                 b.f64(text.toDouble());
             } else {
-                at = b.begin(kLabel);
+                at = b.begin(kLabelSst);
                 b.u16(r);
                 b.u16(c);
                 b.u16(kCellXf);
-                b.u16(int(text.size()));
-                b.chars(text);
+                b.u32(strings.index.value(text));
             }
             b.end(at);
         }
@@ -281,7 +361,7 @@ QString checkSheet(const WriteSheet& s, int cols) {
         return QStringLiteral("active cell outside the sheet");
     for (int r = 0; r < int(s.rows.size()); ++r)
         for (int c = 0; c < int(s.rows[r].size()); ++c)
-            if (10 + Biff::charsSize(s.rows[r][c]) > kMaxRecordData)
+            if (s.rows[r][c].size() > kMaxCellText)
                 return QStringLiteral("row %1, column %2: text too long for a workbook cell")
                     .arg(r + 1)
                     .arg(c + 1);
@@ -290,12 +370,13 @@ QString checkSheet(const WriteSheet& s, int cols) {
 
 QByteArray workbookStream(const WriteSheet& s, int cols) {
     Biff b;
+    const SharedStrings strings(s);
     qsizetype boundSheetAt = 0;
-    globals(b, s.name, &boundSheetAt);
+    globals(b, s.name, strings, &boundSheetAt);
     const quint32 sheetStart = quint32(b.bytes.size());
     for (int i = 0; i < 4; ++i)
         b.bytes[boundSheetAt + i] = char((sheetStart >> (8 * i)) & 0xFF);
-    worksheet(b, s, cols);
+    worksheet(b, s, strings, cols);
     return b.bytes;
 }
 

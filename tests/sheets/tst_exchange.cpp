@@ -1,7 +1,9 @@
 // Import and export of both tables through workbooks, on a workspace without a window.
 
+#include "CompoundFile.h"
 #include "SheetExchange.h"
 #include "SheetTestSupport.h"
+#include "WorkbookStream.h"
 
 #include <QFile>
 
@@ -287,6 +289,20 @@ TEST_F(SheetExchange, ingredientImportFromAnotherWriter) {
     EXPECT_EQ(ws.lastStatus(), QStringLiteral(" Data is End "));
 }
 
+// A PLU table LibreOffice saved with a chart beside it and formulas in its cells.
+TEST_F(SheetExchange, importTakesAWorkbookLibreOfficeWrote) {
+    const QString book = QStringLiteral(SHEETS_TEST_SOURCE "/data/lo-plu.xls");
+    ASSERT_TRUE(tarn::importWorkbook(ws, TableKind::Plu, book)) << ws.lastStatus().toStdString();
+    EXPECT_EQ(ws.plu.count, 6);
+    EXPECT_EQ(row(ws.plu.grid, 1),
+              QStringList({"1", "101", "Apple", "big", "125.5", "10", "1", "2001", "0", "7"}));
+    EXPECT_EQ(row(ws.plu.grid, 3).mid(1, 4), QStringList({"103", "Plum", "2026-12-06", "375.5"}));
+    EXPECT_EQ(ws.plu.records[6].pluNo, 106);
+    EXPECT_EQ(ws.plu.records[6].name1, QStringLiteral("half bold"));
+    EXPECT_EQ(ws.plu.records[3].validDate, 469);
+    EXPECT_EQ(ws.filePath(), book);
+}
+
 // A failed import, wherever it fails, leaves both tables and the file source as they were.
 TEST_F(SheetExchange, aFailedImportChangesNothing) {
     ASSERT_TRUE(tarn::importWorkbook(ws, TableKind::Plu, bookPath("mixed.xls")));
@@ -302,7 +318,17 @@ TEST_F(SheetExchange, aFailedImportChangesNothing) {
     text.write("PLU No,Item name1\r\n1,Apple\r\n");
     text.close();
 
+    // The mixed workbook, encrypted: its globals begin with a FILEPASS record.
+    QByteArray stream = tarn::workbookStreamOf(bookPath("mixed.xls")).value();
+    const qsizetype afterBof = 4 + (quint8(stream[2]) | quint8(stream[3]) << 8);
+    stream.insert(afterBof, QByteArray::fromHex("2F000600010001000100"));
+    QFile locked(path("locked.xls"));
+    ASSERT_TRUE(locked.open(QIODevice::WriteOnly));
+    locked.write(tarn::compoundFile(stream, "Workbook").value());
+    locked.close();
+
     const std::pair<QString, QString> cases[] = {
+        {path("locked.xls"), "ERROR! locked.xls: the workbook is protected by a password"},
         {bookPath("error.xls"), "ERROR! sheet row 150, column D: the cell holds an error value"},
         {bookPath("letters.xls"), "ERROR! sheet row 4, column A: PLU No is not a number"},
         {bookPath("too-big.xls"), "ERROR! sheet row 3, column A: PLU No is out of range"},

@@ -1,8 +1,10 @@
 // The workbook reader and writer on their own: what a spreadsheet program and xlrd find in
 // what we write, what we find in what xlwt writes, and files that are no workbook at all.
 
+#include "CompoundFile.h"
 #include "SheetTestSupport.h"
 #include "Workbook.h"
+#include "WorkbookStream.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -31,6 +33,26 @@ QByteArray readBytes(const QString& path) {
     QFile f(path);
     EXPECT_TRUE(f.open(QIODevice::ReadOnly));
     return f.readAll();
+}
+
+// Our reading in the lines of dump_workbook.py --texts.
+QStringList textsOf(const ReadOutcome& read) {
+    QStringList lines = {QStringLiteral("name ") + read.sheet->name};
+    for (int r = 0; r < read.sheet->rows.size(); ++r)
+        for (int c = 0; c < read.sheet->rows[r].size(); ++c) {
+            const SheetCell& cell = read.sheet->rows[r][c];
+            if (cell.kind != Kind::Empty)
+                lines.append(
+                    QStringLiteral("%1 %2 %3")
+                        .arg(r)
+                        .arg(c)
+                        .arg(cell.kind == Kind::Error ? QStringLiteral("#ERROR") : cell.text));
+        }
+    return lines;
+}
+
+QString dataPath(const char* name) {
+    return QStringLiteral(SHEETS_TEST_SOURCE "/data/") + QString::fromLatin1(name);
 }
 
 WriteSheet sample() {
@@ -106,21 +128,30 @@ TEST(WorkbookWriter, xlrdFindsNameCellsTypesAndFittedWidths) {
     EXPECT_EQ(dump, expected);
 }
 
+// Texts up to the 32,767 characters a cell holds, of 8- and 16-bit characters, run on through
+// CONTINUE records; xlrd reads them the same.
 TEST(WorkbookWriter, longTextsAndManyRowsSurvive) {
     WriteSheet s;
     s.name = QStringLiteral("S");
     const QString longText = QString(QStringLiteral("ab")).repeated(1000); // 2000 characters
     for (int r = 0; r < 1000; ++r)
         s.rows.append({QString::number(r), longText.left(r)});
+    s.rows.append({QStringLiteral("x"), QString(32767, QLatin1Char('w'))});
+    s.rows.append({QStringLiteral("y"), QStringLiteral("€").repeated(32767)});
     QTemporaryDir dir;
     const QString path = writeTemp(dir, s);
     const ReadOutcome read = tarn::readWorkbook(path, 2000, 2);
     ASSERT_TRUE(read.sheet);
-    ASSERT_EQ(read.sheet->rows.size(), 1000);
+    ASSERT_EQ(read.sheet->rows.size(), 1002);
     for (int r = 0; r < 1000; r += 37) {
         EXPECT_EQ(read.sheet->rows[r][0].text, QString::number(r));
         EXPECT_EQ(read.sheet->rows[r][1].text, longText.left(r));
     }
+    EXPECT_EQ(read.sheet->rows[1000][1].text, s.rows[1000][1]);
+    EXPECT_EQ(read.sheet->rows[1001][1].text, s.rows[1001][1]);
+    const QStringList dump = xlrdDump(path);
+    EXPECT_TRUE(dump.contains(QStringLiteral("cell 1001 1 text '%1'").arg(s.rows[1001][1])));
+    EXPECT_TRUE(dump.contains(QStringLiteral("cell 1000 1 text '%1'").arg(s.rows[1000][1])));
 }
 
 TEST(WorkbookWriter, refusesWhatAWorkbookCannotHold) {
@@ -129,7 +160,7 @@ TEST(WorkbookWriter, refusesWhatAWorkbookCannotHold) {
     s.name = QString(32, QLatin1Char('n'));
     EXPECT_NE(tarn::writeWorkbook(dir.filePath(QStringLiteral("a.xls")), s), QString());
     s = sample();
-    s.rows[1][1] = QString(5000, QChar(0x20AC));
+    s.rows[1][1] = QString(32768, QChar(0x20AC));
     EXPECT_NE(tarn::writeWorkbook(dir.filePath(QStringLiteral("b.xls")), s), QString());
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("a.xls"))));
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("b.xls"))));
@@ -271,4 +302,37 @@ TEST(WorkbookReader, takesTheResultsOfFormulas) {
     EXPECT_EQ(rows[2][1].text, QStringLiteral("Pear"));
     EXPECT_EQ(rows[1][2].kind, Kind::Error);         // =1/0
     EXPECT_EQ(rows[2][2].text, QStringLiteral("1")); // =1=1
+}
+
+// Workbooks that spreadsheet programs wrote (tests/sheets/data, see make_lo_workbooks.py): a
+// chart beside the data, defined names and references to another sheet, shared and array
+// formulas giving numbers, texts, booleans, errors and "", rich text, dates, a hidden first
+// sheet, shared strings running on in CONTINUE records, and the Excel 95 format. Each reads
+// cell for cell as xlrd reads it.
+TEST(WorkbookReader, readsWhatSpreadsheetProgramsWriteAsXlrdDoes) {
+    for (const char* name :
+         {"lo-plu.xls", "lo-sheets.xls", "lo-long.xls", "gnumeric-95.xls", "formulas.xls"}) {
+        const ReadOutcome read = tarn::readWorkbook(dataPath(name), 300, 9);
+        ASSERT_TRUE(read.sheet) << name << ": " << read.error.toStdString();
+        const QStringList xlrd =
+            xlrdTexts(dataPath(name), 300, 9, QByteArray(name).contains("95") ? "cp1252" : "");
+        ASSERT_GT(xlrd.size(), 5) << name;
+        EXPECT_EQ(textsOf(read), xlrd) << name;
+    }
+    EXPECT_EQ(tarn::readWorkbook(dataPath("lo-sheets.xls"), 1, 1).sheet->name, "Old"); // hidden
+
+    // The first sheet made a chart sheet: the first worksheet is the next one.
+    QByteArray stream = tarn::workbookStreamOf(dataPath("lo-sheets.xls")).value();
+    qsizetype at = 0;
+    while (at + 4 <= stream.size() && !(stream[at] == '\x85' && stream[at + 1] == 0))
+        at += 4 + (quint8(stream[at + 2]) | quint8(stream[at + 3]) << 8);
+    ASSERT_LT(at + 9, stream.size());
+    stream[at + 4 + 5] = 2;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chart-first.xls"));
+    writeBytes(path, tarn::compoundFile(stream, "Workbook").value());
+    const ReadOutcome read = tarn::readWorkbook(path, 300, 9);
+    ASSERT_TRUE(read.sheet);
+    EXPECT_EQ(read.sheet->name, QStringLiteral("Now"));
+    EXPECT_EQ(textsOf(read), xlrdTexts(path, 300, 9));
 }
