@@ -1,7 +1,7 @@
 #include "SheetExchange.h"
 
 #include "Numbers.h"
-#include "Workbook.h"
+#include "SheetFile.h"
 
 #include <QFileInfo>
 
@@ -126,7 +126,7 @@ template <class R> bool importWorkbook(Workspace& ws, const QString& path) {
     const SheetSide& side = sheetSideOf(table.kind);
 
     ws.status(kOpening);
-    const ReadOutcome read = readWorkbook(path, kSheetRecordRows, kFieldColumns);
+    const ReadOutcome read = readSheetFile(path, kSheetRecordRows, kFieldColumns);
     if (!read.sheet) {
         ws.status(kError + shortName(path) + QStringLiteral(": ") + read.error);
         return false;
@@ -220,7 +220,7 @@ template <class R> bool exportWorkbook(Workspace& ws, const QString& path, const
     sheet.activeRow = 1; // A2
     sheet.activeCol = 0;
 
-    const QString why = writeWorkbook(path, sheet);
+    const QString why = writeSheetFile(path, sheet);
     if (!why.isEmpty()) {
         ws.status(kError + QStringLiteral("cannot save ") + shortName(path) + QStringLiteral(": ") +
                   why);
