@@ -7,6 +7,7 @@
 #include "ScaleLink.h"
 #include "SerialPort.h"
 #include "SheetExchange.h"
+#include "SheetFile.h"
 #include "TableFile.h"
 #include "Upload.h"
 
@@ -199,12 +200,12 @@ std::optional<FileFormat> formatOf(TableKind kind, const QString& path, QString*
     const QString own = kind == TableKind::Plu ? QStringLiteral("PLU") : QStringLiteral("INGRED");
     if (suffix.compare(own, Qt::CaseInsensitive) == 0)
         return FileFormat::TableFile;
-    if (suffix.compare(QLatin1String("XLS"), Qt::CaseInsensitive) == 0)
+    if (hasSheetExtension(path))
         return FileFormat::Workbook;
     if (why)
         *why = path + QStringLiteral(": ") + QString::fromLatin1(sideOf(kind).name) +
                QStringLiteral(" tables are kept in .") + own +
-               QStringLiteral(" files and .XLS workbooks");
+               QStringLiteral(" files and .XLS, .XLSX, .ODS or .CSV spreadsheets");
     return std::nullopt;
 }
 

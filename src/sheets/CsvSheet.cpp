@@ -60,6 +60,7 @@ ReadOutcome readCsv(const QString& path, int maxRows, int cols) {
     int row = 0;
     int col = 0;
     int line = 1;
+    int quoteLine = 0; // where the open quoted field began
     QString field;
     bool quotedField = false; // the field began with a quote
     bool inQuotes = false;
@@ -90,6 +91,7 @@ ReadOutcome readCsv(const QString& path, int maxRows, int cols) {
             }
         } else if (c == u'"' && field.isEmpty() && !quotedField) {
             inQuotes = quotedField = true;
+            quoteLine = line;
         } else if (c == sep) {
             endField();
         } else if (c == u'\r' || c == u'\n') {
@@ -105,7 +107,7 @@ ReadOutcome readCsv(const QString& path, int maxRows, int cols) {
     }
     if (inQuotes)
         return {std::nullopt,
-                QStringLiteral("line %1: a quoted field has no closing quote").arg(line)};
+                QStringLiteral("line %1: a quoted field has no closing quote").arg(quoteLine)};
     if (row < maxRows && (col > 0 || !field.isEmpty() || quotedField))
         endField(); // the last record without a line break
     return {cells.take(QFileInfo(path).completeBaseName()), {}};

@@ -17,7 +17,8 @@ const QString kContent = QStringLiteral("content.xml");
 const QLatin1String kOfficeNs("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
 const QLatin1String kTableNs("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
 const QLatin1String kTextNs("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
-const QLatin1String kCalcExtNs("urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0");
+const QLatin1String
+    kCalcExtNs("urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0");
 
 qint64 repeatOf(const QXmlStreamAttributes& a, QLatin1String name) {
     const auto v = a.value(kTableNs, name);
@@ -52,8 +53,7 @@ public:
 
 private:
     bool isText(const char16_t* name) const {
-        return xml_.name() == QStringView(name) &&
-               xml_.namespaceUri() == kTextNs;
+        return xml_.name() == QStringView(name) && xml_.namespaceUri() == kTextNs;
     }
 
     void add(QChar c, qint64 n = 1) {
@@ -236,7 +236,8 @@ private:
         }
         if (type == QLatin1String("time"))
             return {K::Other, shown};
-        if (type == QLatin1String("string") && a.hasAttribute(kOfficeNs, QLatin1String("string-value")))
+        if (type == QLatin1String("string") &&
+            a.hasAttribute(kOfficeNs, QLatin1String("string-value")))
             return {K::Text, a.value(kOfficeNs, QLatin1String("string-value")).toString()};
         if (type.isEmpty() && shown.isEmpty())
             return {};

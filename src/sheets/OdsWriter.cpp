@@ -59,8 +59,8 @@ void writeParagraph(QXmlStreamWriter& w, const QString& text) {
             i += n;
         } else if (c == u'\t' || c == u'\n' || c == u'\r') {
             flush();
-            w.writeEmptyElement(kText, c == u'\t' ? QStringLiteral("tab")
-                                                  : QStringLiteral("line-break"));
+            w.writeEmptyElement(kText,
+                                c == u'\t' ? QStringLiteral("tab") : QStringLiteral("line-break"));
             i += c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n' ? 2 : 1;
         } else {
             plain += c;

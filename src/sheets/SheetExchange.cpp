@@ -108,8 +108,13 @@ QString shortName(const QString& path) {
 
 } // namespace
 
-const char* const kWorkbookOpenFilter = "Excel File (*.XLS) |*.XLS|ALL File (*.*) |*.*";
-const char* const kWorkbookSaveFilter = " EXCEL file(*.xls) |*.XLS|ALL File (*.*) |*.*";
+// Every kind together first, then each kind, then all files; a dialog shows each entry with its
+// patterns: "All spreadsheets (*.xls *.xlsx *.ods *.csv)".
+constexpr char kSpreadsheetFilter[] =
+    "All spreadsheets|*.xls;*.xlsx;*.ods;*.csv|Excel File|*.xls|Excel Workbook|*.xlsx|"
+    "OpenDocument Spreadsheet|*.ods|CSV File|*.csv|ALL File|*.*";
+const char* const kWorkbookOpenFilter = kSpreadsheetFilter;
+const char* const kWorkbookSaveFilter = kSpreadsheetFilter;
 const char* const kWorkbookExportStarts = " Input File Name ";
 
 const SheetSide& sheetSideOf(TableKind kind) {

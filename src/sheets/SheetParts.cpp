@@ -182,9 +182,8 @@ std::optional<QByteArray> zipOf(const QVector<ZipEntry>& entries) {
         GsfOutput* child = gsf_outfile_new_child_full(
             dir, names.last().toUtf8().constData(), FALSE, "compression-level",
             e.stored ? GSF_ZIP_STORED : GSF_ZIP_DEFLATED, nullptr);
-        ok = child &&
-             gsf_output_write(child, size_t(e.bytes.size()),
-                              reinterpret_cast<const guint8*>(e.bytes.constData()));
+        ok = child && gsf_output_write(child, size_t(e.bytes.size()),
+                                       reinterpret_cast<const guint8*>(e.bytes.constData()));
         if (child) {
             ok = gsf_output_close(child) && ok;
             g_object_unref(child);

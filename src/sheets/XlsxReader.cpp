@@ -128,8 +128,8 @@ private:
     bool xmlFailed(const QString& part, const QXmlStreamReader& xml, const QIODevice& device) {
         if (!xml.hasError())
             return false;
-        why_ = device.isOpen() && !device.atEnd() && xml.error() ==
-                                                         QXmlStreamReader::PrematureEndOfDocumentError
+        why_ = device.isOpen() && !device.atEnd() &&
+                       xml.error() == QXmlStreamReader::PrematureEndOfDocumentError
                    ? QStringLiteral("the part %1 is damaged").arg(part)
                    : xmlFailure(part, xml);
         return true;
@@ -154,10 +154,10 @@ private:
                     const bool external =
                         a.value(QLatin1String("TargetMode")) == QLatin1String("External");
                     if (!external) {
-                        ids_.insert(source + QLatin1Char('#') + a.value(QLatin1String("Id")).toString(),
+                        ids_.insert(source + QLatin1Char('#') +
+                                        a.value(QLatin1String("Id")).toString(),
                                     int(out.size()));
-                        out.append({type.section(QLatin1Char('/'), -1),
-                                    resolve(source, target)});
+                        out.append({type.section(QLatin1Char('/'), -1), resolve(source, target)});
                     }
                 }
                 xml.skipCurrentElement();

@@ -42,8 +42,8 @@ QString writeXlsx(const QString& path, const WriteSheet& sheet) {
         }
     }
     for (int c = 0; error == LXW_NO_ERROR && c < int(sheet.columnWidths.size()); ++c)
-        error = worksheet_set_column(ws, lxw_col_t(c), lxw_col_t(c),
-                                     sheet.columnWidths[c] / 256.0, nullptr);
+        error = worksheet_set_column(ws, lxw_col_t(c), lxw_col_t(c), sheet.columnWidths[c] / 256.0,
+                                     nullptr);
     if (ws && error == LXW_NO_ERROR)
         worksheet_set_selection(ws, lxw_row_t(sheet.activeRow), lxw_col_t(sheet.activeCol),
                                 lxw_row_t(sheet.activeRow), lxw_col_t(sheet.activeCol));

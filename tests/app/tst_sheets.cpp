@@ -13,6 +13,11 @@
 
 using namespace tarn;
 
+// What the four dialogs offer: every kind together, each kind, and all files.
+const QString kAllSpreadsheets = QStringLiteral(
+    "All spreadsheets|*.xls;*.xlsx;*.ods;*.csv|Excel File|*.xls|Excel Workbook|*.xlsx|"
+    "OpenDocument Spreadsheet|*.ods|CSV File|*.csv|ALL File|*.*");
+
 class TestSheets : public QObject {
     Q_OBJECT
 
@@ -69,8 +74,7 @@ void TestSheets::cancelledOpenDialogsLeaveOnlyTheFirstStatus() {
     trigger("mnuLxls1");
     QCOMPARE(statuses, QStringList({"Excel File Ingred Data  ", "Excel File INGRED Data  "}));
     QCOMPARE(panel(), QStringLiteral("Excel File INGRED Data  "));
-    QCOMPARE(chooser->filtersAsked,
-             QStringList(2, QStringLiteral("Excel File (*.XLS) |*.XLS|ALL File (*.*) |*.*")));
+    QCOMPARE(chooser->filtersAsked, QStringList(2, kAllSpreadsheets));
     QCOMPARE(QStringList({window->workspace().plu.grid.text(0, 2), source()}), before);
     QCOMPARE(source(), QStringLiteral("?"));
 }
@@ -81,8 +85,7 @@ void TestSheets::cancelledSaveDialogsLeaveOnlyTheFirstStatus() {
     chooser->answer(std::nullopt);
     trigger("mnuLxls2");
     QCOMPARE(statuses, QStringList({" Input File Name ", " Input File Name "}));
-    QCOMPARE(chooser->filtersAsked,
-             QStringList(2, QStringLiteral(" EXCEL file(*.xls) |*.XLS|ALL File (*.*) |*.*")));
+    QCOMPARE(chooser->filtersAsked, QStringList(2, kAllSpreadsheets));
     QVERIFY(QDir(dir.path()).isEmpty());
 }
 
