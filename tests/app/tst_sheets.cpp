@@ -3,6 +3,7 @@
 #include "FileChooser.h"
 #include "MainWindow.h"
 #include "SheetActions.h"
+#include "SheetFile.h"
 #include "Workbook.h"
 
 #include <QAction>
@@ -29,6 +30,7 @@ private slots:
     void pluSavedAndOpenedThroughTheMenus();
     void ingredientSavedAndOpenedThroughTheMenus();
     void unreadableWorkbookReportsAndKeepsTheTable();
+    void exportWritesTheKindOfTheNameChosen();
 
 private:
     void trigger(const char* name) {
@@ -177,6 +179,28 @@ void TestSheets::unreadableWorkbookReportsAndKeepsTheTable() {
     trigger("mnuXls");
     QVERIFY2(panel().startsWith(QStringLiteral("ERROR! cannot save out.xls: ")),
              qPrintable(panel()));
+}
+
+void TestSheets::exportWritesTheKindOfTheNameChosen() {
+    window->workspace().plu.grid.setText(1, 1, QStringLiteral("11"));
+    const QString ods = dir.filePath(QStringLiteral("plu.ods"));
+    const QString csv = dir.filePath(QStringLiteral("plu.CSV"));
+    const QString bare = dir.filePath(QStringLiteral("plu"));
+    for (const QString& path : {ods, csv, bare}) {
+        chooser->answer(path);
+        trigger("mnuXls");
+        QCOMPARE(panel(), QStringLiteral(" Save End"));
+    }
+    QCOMPARE(DialogFileChooser::qtFilters(chooser->filtersAsked.value(0)).value(0),
+             QStringLiteral("All spreadsheets (*.xls *.xlsx *.ods *.csv)"));
+    // Each file read by the reader of its kind only; a name without a known extension is .xls.
+    QCOMPARE(readOds(ods, 2, 9).sheet.value_or(ReadSheet{}).rows.value(1).value(0).text,
+             QStringLiteral("11"));
+    QCOMPARE(readCsv(csv, 2, 9).sheet.value_or(ReadSheet{}).rows.value(1).value(0).text,
+             QStringLiteral("11"));
+    QCOMPARE(readWorkbook(bare, 2, 9).sheet.value_or(ReadSheet{}).rows.value(1).value(0).text,
+             QStringLiteral("11"));
+    QVERIFY(!readOds(csv, 2, 9).sheet);
 }
 
 QTEST_MAIN(TestSheets)
