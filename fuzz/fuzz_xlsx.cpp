@@ -1,5 +1,5 @@
-// The .xlsx import on any bytes: a zip file as it stands, or the workbook's parts to be zipped.
-#include "SheetImportTarget.h"
+// The .xlsx reader on any bytes: a zip file as it stands, or the workbook's parts to be zipped.
+#include "SheetReaderTarget.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
@@ -7,6 +7,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QStringLiteral("_rels/.rels"), QStringLiteral("xl/workbook.xml"),
         QStringLiteral("xl/_rels/workbook.xml.rels"), QStringLiteral("xl/worksheets/sheet1.xml"),
         QStringLiteral("xl/sharedStrings.xml")};
-    tarn::fuzz::importSheetBytes(tarn::fuzz::packageOf(bytes, names), "xlsx");
+    tarn::fuzz::readSheetBytes(tarn::fuzz::packageOf(bytes, names), "xlsx");
     return 0;
 }

@@ -53,7 +53,7 @@ ReadOutcome readCsv(const QString& path, int maxRows, int cols) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {std::nullopt, file.errorString()};
-    const QString text = decode(file.read(kMaxPartBytes));
+    const QString text = decode(file.read(std::min(file.size(), kMaxPartBytes)));
     const QChar sep = separatorOf(text);
 
     SheetCells cells(maxRows, cols);

@@ -64,7 +64,7 @@ private:
 
     // Characters and inline elements, up to the end of the current element.
     void inline_() {
-        while (!xml_.atEnd()) {
+        while (!xml_.atEnd() && !xml_.hasError()) {
             const auto token = xml_.readNext();
             if (token == QXmlStreamReader::Characters) {
                 for (QChar c : xml_.text()) {
@@ -121,10 +121,7 @@ public:
         if (name && readTable(xml))
             return {cells_.take(*name), {}};
         if (xml.hasError())
-            why_ = device->bytesAvailable() > 0 &&
-                           xml.error() == QXmlStreamReader::PrematureEndOfDocumentError
-                       ? QStringLiteral("the part %1 is damaged").arg(kContent)
-                       : xmlFailure(kContent, xml);
+            why_ = xmlFailure(kContent, xml);
         else if (why_.isEmpty())
             why_ = QStringLiteral("the spreadsheet holds no table");
         return {std::nullopt, why_};

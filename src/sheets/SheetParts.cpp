@@ -30,7 +30,7 @@ public:
     ~PartDevice() override { g_object_unref(input_); }
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override {
-        return gsf_input_remaining(input_) + QIODevice::bytesAvailable();
+        return (failed_ ? 0 : gsf_input_remaining(input_)) + QIODevice::bytesAvailable();
     }
 
 protected:
@@ -38,14 +38,17 @@ protected:
         const qint64 n = std::min<qint64>(maxlen, gsf_input_remaining(input_));
         if (n <= 0)
             return n == 0 ? 0 : -1;
-        if (!gsf_input_read(input_, size_t(n), reinterpret_cast<guint8*>(data)))
-            return -1; // the compressed data is damaged
+        if (failed_ || !gsf_input_read(input_, size_t(n), reinterpret_cast<guint8*>(data))) {
+            failed_ = true; // the compressed data is damaged: nothing more comes
+            return -1;
+        }
         return n;
     }
     qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
     GsfInput* input_;
+    bool failed_ = false;
 };
 
 } // namespace
@@ -143,7 +146,8 @@ QString xmlFailure(const QString& part, const QXmlStreamReader& xml) {
 }
 
 bool nextChild(QXmlStreamReader& xml) {
-    while (!xml.atEnd()) {
+    // A reader cut short may not count as at its end (more could be added): stop at any error.
+    while (!xml.atEnd() && !xml.hasError()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
             return true;

@@ -64,7 +64,7 @@ QString unescaped(const QString& text) {
 QString richText(QXmlStreamReader& xml) {
     QString text;
     int depth = 0;
-    while (!xml.atEnd()) {
+    while (!xml.atEnd() && !xml.hasError()) {
         const auto token = xml.readNext();
         if (token == QXmlStreamReader::StartElement) {
             if (xml.name() == QLatin1String("t"))
@@ -125,14 +125,10 @@ private:
 
     ReadOutcome fail(const QString& why) const { return {std::nullopt, why}; }
 
-    bool xmlFailed(const QString& part, const QXmlStreamReader& xml, const QIODevice& device) {
-        if (!xml.hasError())
-            return false;
-        why_ = device.isOpen() && !device.atEnd() &&
-                       xml.error() == QXmlStreamReader::PrematureEndOfDocumentError
-                   ? QStringLiteral("the part %1 is damaged").arg(part)
-                   : xmlFailure(part, xml);
-        return true;
+    bool xmlFailed(const QString& part, const QXmlStreamReader& xml) {
+        if (xml.hasError())
+            why_ = xmlFailure(part, xml);
+        return xml.hasError();
     }
 
     // The relationships of `source` (the package itself when empty), by id in file order.
@@ -163,7 +159,7 @@ private:
                 xml.skipCurrentElement();
             }
         }
-        if (xmlFailed(relsPart, xml, *device))
+        if (xmlFailed(relsPart, xml))
             return std::nullopt;
         return out;
     }
@@ -198,7 +194,7 @@ private:
                 }
             }
         }
-        if (xmlFailed(workbook, xml, *device))
+        if (xmlFailed(workbook, xml))
             return std::nullopt;
         if (!found)
             why_ = QStringLiteral("the workbook holds no worksheet");
@@ -244,12 +240,12 @@ private:
                     break;
                 }
                 if (!readRow(xml, int(row))) {
-                    xmlFailed(part, xml, *device);
+                    xmlFailed(part, xml);
                     return false;
                 }
             }
         }
-        return !xmlFailed(part, xml, *device);
+        return !xmlFailed(part, xml);
     }
 
     // "B12" -> column 1; -1 when it is no cell reference or lies in another row.
@@ -377,7 +373,7 @@ private:
                         xml.skipCurrentElement();
                 }
             }
-            if (count <= last && xmlFailed(part, xml, *device))
+            if (count <= last && xmlFailed(part, xml))
                 return false;
         }
         for (const PendingText& p : pending_) {

@@ -60,14 +60,16 @@ TEST(Convert, ingredientFileThroughAWorkbookComesBackByteForByte) {
 // ASCII, and numbers.
 TEST(Convert, tablesThroughXlsxOdsAndCsvComeBackByteForByte) {
     const QByteArray plu = kPluFile + "14,\"K\xe4se, \"\"alt\"\"\",\"  \x80 2 \",-5,0,7,0,0,0\r\n";
-    const QByteArray ingred = kIngredFile + "4,\"a;b\",\" \",\" \",\" \",\" \",\" \",\" \",\"z\"\r\n";
+    const QByteArray ingred =
+        kIngredFile + "4,\"a;b\",\" \",\" \",\" \",\" \",\" \",\" \",\"z\"\r\n";
     for (const auto& [kind, ext, bytes] :
          {std::tuple{"plu", "PLU", plu}, std::tuple{"ingred", "INGRED", ingred}}) {
         SCOPED_TRACE(kind);
         QTemporaryDir dir;
         const QStringList chain = {dir.filePath(QStringLiteral("in.") + ext),
                                    dir.filePath("t.xlsx"), dir.filePath("t.ODS"),
-                                   dir.filePath("t.Csv"), dir.filePath(QStringLiteral("out.") + ext)};
+                                   dir.filePath("t.Csv"),
+                                   dir.filePath(QStringLiteral("out.") + ext)};
         ASSERT_TRUE(writeBytes(chain[0], bytes));
         for (int i = 0; i + 1 < chain.size(); ++i) {
             const CliResult r = runCli({"convert", kind, chain[i], chain[i + 1]});
