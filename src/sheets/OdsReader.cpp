@@ -76,7 +76,8 @@ private:
                 }
             } else if (token == QXmlStreamReader::StartElement) {
                 if (isText(u"s")) {
-                    const auto c = xml_.attributes().value(kTextNs, QLatin1String("c"));
+                    const QXmlStreamAttributes a = xml_.attributes();
+                    const QStringView c = a.value(kTextNs, QLatin1String("c"));
                     add(u' ', c.isEmpty() ? 1 : std::max<qint64>(0, c.toLongLong()));
                     xml_.skipCurrentElement();
                     collapse_ = false;

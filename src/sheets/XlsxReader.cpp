@@ -202,7 +202,7 @@ private:
     }
 
     bool badCell(const QString& ref) {
-        why_ = QStringLiteral("the worksheet names a cell %1 that does not exist").arg(ref);
+        why_ = QStringLiteral("the worksheet holds a cell it cannot place (%1)").arg(ref);
         return false;
     }
 
@@ -225,7 +225,8 @@ private:
                     xml.skipCurrentElement();
                     continue;
                 }
-                const auto r = xml.attributes().value(QLatin1String("r"));
+                const QXmlStreamAttributes attributes = xml.attributes();
+                const QStringView r = attributes.value(QLatin1String("r"));
                 if (r.isEmpty()) {
                     ++row;
                 } else {
