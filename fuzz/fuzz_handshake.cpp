@@ -113,7 +113,9 @@ void upload(ScaleLink& link, FuzzScale& scale, testing::VirtualClock& time, bool
                 require(taken.startsWith('\0'), "a stored reply without the go-ahead byte");
                 taken.remove(0, 1);
             }
-            require(taken == reply, "a stored reply that is not what the scale sent");
+            // Bytes behind a whole ingredient reply are drained, not stored.
+            require(taken == reply || (!plu && taken.left(size) == reply),
+                    "a stored reply that is not what the scale sent");
             QByteArray asked(2, '\0');
             asked[0] = char(number >> 8);
             asked[1] = char(number & 0xFF);

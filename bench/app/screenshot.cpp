@@ -1,5 +1,8 @@
-// Renders the main window with the example PLU table on its "PLU" tab into a PNG, for the
-// README:  screenshot examples/shop.PLU docs/window.png
+// Shows the main window at its first size with a PLU table on its "PLU" tab, for the README.
+//   screenshot TABLE.PLU OUT.png   renders the window into OUT.png
+//   screenshot TABLE.PLU -         keeps showing it, for a screen grabber (under xvfb-run:
+//                                  import -window root docs/window.png)
+// Copy the table into a neutral folder first: "Source" shows its path.
 #include "MainWindow.h"
 #include "TableFile.h"
 
@@ -12,11 +15,11 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: screenshot TABLE.PLU OUT.png\n");
+        std::fprintf(stderr, "usage: screenshot TABLE.PLU OUT.png|-\n");
         return 2;
     }
     tarn::MainWindow window;
-    window.resize(1000, 520);
+    window.move(0, 0);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
@@ -24,5 +27,7 @@ int main(int argc, char* argv[]) {
         return 1;
     window.findChild<QTabWidget*>(QStringLiteral("SSTab"))->setCurrentIndex(2);
     QApplication::processEvents();
+    if (QString::fromLocal8Bit(argv[2]) == QLatin1String("-"))
+        return QApplication::exec();
     return window.grab().save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

@@ -1,11 +1,15 @@
 // Start-up of the main window: time from entering main() to the window being shown and
-// exposed, and the process's resident memory once it is up. Run under a display (xvfb-run) or
-// with QT_QPA_PLATFORM=offscreen.
+// exposed, the process's resident memory once it is up, and how many rows of the PLU grid the
+// window shows at its first size. Run under a display (xvfb-run) or with
+// QT_QPA_PLATFORM=offscreen.
+#include "Controls.h"
+#include "GridView.h"
 #include "MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTabWidget>
 #include <QTest>
 
 #include <cstdio>
@@ -40,5 +44,16 @@ int main(int argc, char* argv[]) {
     std::printf("main window built:    %lld ms\n", static_cast<long long>(builtMs));
     std::printf("window shown/exposed: %lld ms\n", static_cast<long long>(shownMs));
     std::printf("resident memory:      %ld KiB\n", residentKiB());
+
+    const tarn::Controls& c = window.controls();
+    c.SSTab->setCurrentWidget(c.grdPLU->parentWidget());
+    QApplication::processEvents();
+    const tarn::GridView* grid = c.grdPLU;
+    int whole = 0;
+    while (whole < grid->model()->rowCount() &&
+           grid->rowViewportPosition(whole) + grid->rowHeight(whole) <= grid->viewport()->height())
+        ++whole;
+    std::printf("PLU rows in view:     %d of %d px each (window %dx%d)\n", whole,
+                grid->rowHeight(0), window.width(), window.height());
     return 0;
 }

@@ -8,12 +8,12 @@
 #include "SerialPort.h"
 #include "Transfers.h"
 
+#include "CpuTime.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTimer>
-
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
@@ -84,13 +84,6 @@ private:
     std::optional<Steady::time_point> taken_;
 };
 
-double cpuSeconds() {
-    rusage u{};
-    ::getrusage(RUSAGE_SELF, &u);
-    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
 // The simulator with `args`, its device read from its first line.
 struct Scale {
     explicit Scale(const QStringList& args) {
@@ -122,12 +115,12 @@ TimingPort* timing = nullptr;
 template <class F> Figures measure(F&& run) {
     timing->restart();
     QElapsedTimer timer;
-    const double cpu0 = cpuSeconds();
+    const double cpu0 = cpuSeconds(RUSAGE_SELF);
     timer.start();
     Figures f;
     f.result = run();
     f.wall = double(timer.nsecsElapsed()) / 1e9;
-    f.cpu = cpuSeconds() - cpu0;
+    f.cpu = cpuSeconds(RUSAGE_SELF) - cpu0;
     f.program = timing->programSeconds();
     return f;
 }

@@ -1,7 +1,8 @@
 #include "FileActions.h"
 
+#include "Controls.h"
+#include "GridHistory.h"
 #include "MainWindow.h"
-#include "TableFile.h"
 
 #include <QAction>
 
@@ -15,27 +16,45 @@ QString filterOf(TableKind kind) {
 } // namespace
 
 FileActions::FileActions(MainWindow& window) : QObject(&window), window_(window) {
-    const auto entry = [&](const char* name, auto handler) {
-        if (auto* action = window.findChild<QAction*>(QString::fromLatin1(name)))
-            connect(action, &QAction::triggered, this, handler);
-    };
-    entry("mnuFileOpen", [this] { open(TableKind::Plu); });
-    entry("mnuFileSave", [this] { save(TableKind::Plu); });
-    entry("mnuFileOpen1", [this] { open(TableKind::Ingred); });
-    entry("mnuFileSave1", [this] { save(TableKind::Ingred); });
+    const Controls& c = window.controls();
+    connect(c.mnuFileOpen, &QAction::triggered, this, [this] { open(TableKind::Plu); });
+    connect(c.mnuFileSave, &QAction::triggered, this, [this] { save(TableKind::Plu); });
+    connect(c.mnuFileOpen1, &QAction::triggered, this, [this] { open(TableKind::Ingred); });
+    connect(c.mnuFileSave1, &QAction::triggered, this, [this] { save(TableKind::Ingred); });
+    for (TableKind kind : {TableKind::Plu, TableKind::Ingred})
+        connect(&window.history(kind), &GridHistory::replaced, this,
+                [this, kind] { files_[size_t(kind)].clear(); });
 }
 
 void FileActions::open(TableKind kind) {
     const std::optional<QString> path = window_.fileChooser().openPath(filterOf(kind));
     if (!path)
         return; // a cancelled dialog changes nothing
-    load(window_.workspace(), kind, *path);
+    if (load(window_.workspace(), kind, *path).ok()) {
+        window_.history(kind).startAfresh();
+        files_[size_t(kind)] = window_.workspace().filePath();
+    }
 }
 
-void FileActions::save(TableKind kind) {
+FileOutcome FileActions::save(TableKind kind) {
     // The grid is checked before the dialog is shown; the save asks for the path only then.
-    tarn::save(window_.workspace(), kind,
-               [&] { return window_.fileChooser().savePath(filterOf(kind)); });
+    return saved(kind, tarn::save(window_.workspace(), kind,
+                                  [&] { return window_.fileChooser().savePath(filterOf(kind)); }));
+}
+
+bool FileActions::saveBeforeExit(TableKind kind) {
+    const QString file = files_[size_t(kind)];
+    if (file.isEmpty())
+        return save(kind).ok();
+    return saved(kind, tarn::save(window_.workspace(), kind, file)).ok();
+}
+
+FileOutcome FileActions::saved(TableKind kind, const FileOutcome& outcome) {
+    if (outcome.ok()) {
+        window_.history(kind).markSaved();
+        files_[size_t(kind)] = window_.workspace().filePath();
+    }
+    return outcome;
 }
 
 } // namespace tarn

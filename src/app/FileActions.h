@@ -1,25 +1,34 @@
 #pragma once
 
+#include "TableFile.h"
 #include "Workspace.h"
 
 #include <QObject>
+
+#include <array>
 
 namespace tarn {
 
 class MainWindow;
 
 // The PLU and INGRED "Open" and "Save" file entries: the file dialog, then the table file
-// operation, which shows its result in the status line.
+// operation, which shows its result in the status line. Each table remembers the file it was
+// last loaded from or saved to, until something else fills its grid.
 class FileActions : public QObject {
     Q_OBJECT
 public:
     explicit FileActions(MainWindow& window);
 
     void open(TableKind kind);
-    void save(TableKind kind);
+    FileOutcome save(TableKind kind);
+    // The save Exit asks for: into the table's own file, through the dialog when it has none.
+    bool saveBeforeExit(TableKind kind);
 
 private:
+    FileOutcome saved(TableKind kind, const FileOutcome& outcome);
+
     MainWindow& window_;
+    std::array<QString, 2> files_; // by TableKind
 };
 
 } // namespace tarn

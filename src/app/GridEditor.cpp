@@ -13,49 +13,92 @@ GridEditor::GridEditor(GridView& view, QLineEdit& edit, Workspace& workspace, QS
                        QObject* parent)
     : QObject(parent), view_(view), edit_(edit), workspace_(workspace),
       row201Message_(std::move(row201Message)) {
+    // The box lives in the grid's view (its parent is the view's viewport): what lies outside
+    // the view is never drawn over the headers or the rest of the window.
+    Q_ASSERT(edit_.parentWidget() == view_.viewport());
     edit_.setFrame(false);
     edit_.installEventFilter(this);
     connect(&view_, &GridView::characterTyped, this, &GridEditor::open);
-    connect(&view_, &GridView::focusReceived, this, &GridEditor::commit);
+    connect(&view_, &GridView::focusReceived, this, [this] {
+        if (!movingAside_)
+            commit();
+    });
     connect(&view_.grid(), &TextGrid::leaveCell, this, &GridEditor::commit);
     connect(&view_, &GridView::cellsMoved, this, [this] {
-        if (isOpen())
-            placeOverCell();
+        if (open_)
+            followCell();
     });
 }
 
-// Hidden by hand, not merely off screen: the edit stays open while its tab is not shown.
 bool GridEditor::isOpen() const {
-    return !edit_.isHidden();
+    return open_;
 }
 
 void GridEditor::open(const QString& typed) {
     TextGrid& grid = view_.grid();
+    if (open_) {
+        // A key in the grid while the edit's cell is out of view: the edit comes back, and
+        // what the key types goes on in it.
+        view_.scrollTo(view_.currentIndex());
+        followCell();
+        edit_.setFocus(Qt::OtherFocusReason);
+        if (!typed.isEmpty() && typed.front().unicode() > 32)
+            edit_.insert(typed);
+        return;
+    }
     if (!isEditableCell(grid))
         return;
     const QString text = openingText(typed, grid.text(grid.row(), grid.col()));
     edit_.setText(text);
     edit_.setCursorPosition(int(text.size()));
+    // The box aligns its text as the column does, so that it does not move on Enter.
+    edit_.setAlignment(
+        (grid.align(grid.col()) == ColumnFormat::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+        Qt::AlignVCenter);
+    open_ = true;
     view_.scrollTo(view_.currentIndex());
-    placeOverCell();
-    edit_.show();
-    edit_.raise();
+    followCell();
     edit_.setFocus(Qt::OtherFocusReason);
 }
 
 void GridEditor::commit() {
-    if (!isOpen())
+    if (!open_)
         return;
     TextGrid& grid = view_.grid();
-    grid.setText(grid.row(), grid.col(), edit_.text());
+    const QString text = edit_.text();
+    // Closed first: a write that moves the cursor finds no edit open.
+    close();
+    if (writer_)
+        writer_(grid.row(), grid.col(), text);
+    else
+        grid.setText(grid.row(), grid.col(), text);
+}
+
+void GridEditor::close() {
+    open_ = false;
     edit_.hide();
 }
 
-void GridEditor::placeOverCell() {
-    const TextGrid& grid = view_.grid();
-    const QRect cell = view_.cellRect(grid.row(), grid.col());
-    const QPoint origin = view_.mapTo(edit_.parentWidget(), QPoint(0, 0));
-    edit_.setGeometry(cell.translated(origin));
+// The box lies over its cell while any of the cell is in view, and is hidden while none is.
+// Hidden, it hands the keys to the grid without the edit being taken for done; it takes them
+// back when the cell returns.
+void GridEditor::followCell() {
+    const QRect cell = view_.visualRect(view_.currentIndex());
+    edit_.setGeometry(cell);
+    const bool inView = view_.viewport()->rect().intersects(cell);
+    if (!inView && !edit_.isHidden()) {
+        if (edit_.hasFocus()) {
+            movingAside_ = true;
+            view_.setFocus(Qt::OtherFocusReason);
+            movingAside_ = false;
+        }
+        edit_.hide();
+    } else if (inView && edit_.isHidden()) {
+        edit_.show();
+        edit_.raise();
+        if (view_.hasFocus())
+            edit_.setFocus(Qt::OtherFocusReason);
+    }
 }
 
 bool GridEditor::eventFilter(QObject* watched, QEvent* event) {
@@ -72,6 +115,11 @@ bool GridEditor::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_Enter:
         enterKey();
         return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        // Tab leaves the box as a click elsewhere does: the text goes into its cell.
+        downKey();
+        return true;
     default:
         return false;
     }
@@ -79,7 +127,7 @@ bool GridEditor::eventFilter(QObject* watched, QEvent* event) {
 
 // The typed text is dropped: the box is hidden before the grid gets the focus back.
 void GridEditor::escapeKey() {
-    edit_.hide();
+    close();
     view_.setFocus(Qt::OtherFocusReason);
 }
 
@@ -91,7 +139,7 @@ void GridEditor::downKey() {
 void GridEditor::enterKey() {
     if (tarn::enterKey(view_.grid(), [this] { commit(); }) == EnterResult::Refused) {
         workspace_.status(row201Message_);
-        edit_.hide();
+        close();
     }
     view_.setFocus(Qt::OtherFocusReason);
 }

@@ -1,10 +1,13 @@
 #include "GridView.h"
 
+#include "CellEditing.h"
+
 #include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMetaMethod>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
 
@@ -75,6 +78,9 @@ GridView::GridView(TextGrid& grid, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Every row has the height of a row the grid grows on Enter: 300 twips, 20 pixels at 96 dpi.
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(rowPixels(kGrownRowTwips));
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setHighlightSections(false);
@@ -82,6 +88,7 @@ GridView::GridView(TextGrid& grid, QWidget* parent)
     setCornerButtonEnabled(false);
     if (auto* corner = findChild<QAbstractButton*>())
         corner->installEventFilter(this);
+    verticalHeader()->viewport()->installEventFilter(this);
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
@@ -122,14 +129,25 @@ void GridView::applyRowHeight(int row) {
     const int twips = grid_.rowHeight(row);
     verticalHeader()->resizeSection(row - 1, twips == TextGrid::kStandardHeight
                                                  ? verticalHeader()->defaultSectionSize()
-                                                 : twipsToPixels(twips));
+                                                 : rowPixels(twips));
+}
+
+int GridView::rowPixels(int twips) const {
+    constexpr int kTwipsPerInch = 1440;
+    constexpr int kLineRoom = 4;
+    return std::max(twips * logicalDpiY() / kTwipsPerInch, fontMetrics().height() + kLineRoom);
 }
 
 void GridView::showCurrent(int row, int col) {
     if (row < 1 || col < 1)
         return; // a fixed cell is never shown as the cursor
+    const QModelIndex index = model_.index(row - 1, col - 1);
+    if (index == currentIndex())
+        return; // the view moved it itself, with its selection
     syncing_ = true;
-    setCurrentIndex(model_.index(row - 1, col - 1));
+    // Moved by the program: the selection is the cursor's cell alone.
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
     syncing_ = false;
 }
 
@@ -171,6 +189,21 @@ void GridView::moveEvent(QMoveEvent* event) {
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event) {
+    // A click on a row number selects the row. The header ignores a press within its resize grip
+    // of a row's edge, although these rows cannot be resized; such a press selects the row here.
+    if (watched == verticalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const QHeaderView* header = verticalHeader();
+        const int y = press->position().toPoint().y();
+        const int row = header->logicalIndexAt(y);
+        const int top = header->sectionViewportPosition(row);
+        const int grip = header->style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, header);
+        if (press->button() == Qt::LeftButton && row >= 0 &&
+            (y < top + grip || y >= top + header->sectionSize(row) - grip)) {
+            selectRow(row);
+            return true;
+        }
+    }
     // The corner cell belongs to the fixed row and column: shaded, with row 0's first text.
     if (event->type() == QEvent::Paint) {
         if (auto* corner = qobject_cast<QAbstractButton*>(watched)) {

@@ -32,7 +32,8 @@ public:
     // The rectangle of grid cell (row, col) in this widget's coordinates.
     QRect cellRect(int row, int col) const;
 
-    static int twipsToPixels(int twips) { return twips / 15; }
+    // The pixels of a row of `twips` on this screen, but never less than the font's line needs.
+    int rowPixels(int twips) const;
 
 signals:
     // A key that produces text was typed while the grid has the focus. When something listens,

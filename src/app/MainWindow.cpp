@@ -2,7 +2,10 @@
 
 #include "AboutDialog.h"
 #include "FileActions.h"
+#include "FindBar.h"
+#include "GridActions.h"
 #include "GridEditor.h"
+#include "GridHistory.h"
 #include "GridView.h"
 #include "PortActions.h"
 #include "SheetActions.h"
@@ -20,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -52,9 +56,34 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption) {
     return named(new QPushButton(QString::fromLatin1(caption), parent), name);
 }
 
-// One line of a selection frame: the option button, then its label or caption, then any
-// number boxes.
+// The caption beside a bare option button: a click on it selects the option, as does its
+// mnemonic (Alt and the underlined letter).
+class OptionCaption : public QLabel {
+public:
+    OptionCaption(const QString& text, QRadioButton* option, QWidget* parent)
+        : QLabel(text, parent), option_(option) {
+        setBuddy(option);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QLabel::mouseReleaseEvent(event);
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
+            option_->isEnabled()) {
+            option_->setFocus(Qt::MouseFocusReason);
+            option_->click();
+        }
+    }
+
+private:
+    QRadioButton* option_;
+};
+
+// One line of a selection frame: the option button, then its label or caption (with its
+// mnemonic marked by "&"), then any number boxes. The frame makes the option button and puts
+// it into `button`.
 struct OptionRow {
+    QRadioButton** button;
     const char* option;
     const char* label;
     std::vector<QWidget*> boxes;
@@ -67,12 +96,14 @@ QGroupBox* selectionFrame(const char* title, bool captionsOnButtons,
     int r = 0;
     for (const OptionRow& row : rows) {
         if (captionsOnButtons) {
-            grid->addWidget(
-                named(new QRadioButton(QString::fromLatin1(row.label), frame), row.option), r, 0, 1,
-                2);
+            *row.button =
+                named(new QRadioButton(QString::fromLatin1(row.label), frame), row.option);
+            grid->addWidget(*row.button, r, 0, 1, 2);
         } else {
-            grid->addWidget(named(new QRadioButton(frame), row.option), r, 0);
-            grid->addWidget(new QLabel(QString::fromLatin1(row.label), frame), r, 1);
+            *row.button = named(new QRadioButton(frame), row.option);
+            grid->addWidget(*row.button, r, 0);
+            grid->addWidget(new OptionCaption(QString::fromLatin1(row.label), *row.button, frame),
+                            r, 1);
         }
         int c = 2;
         for (QWidget* box : row.boxes) {
@@ -89,7 +120,8 @@ QGroupBox* selectionFrame(const char* title, bool captionsOnButtons,
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), chooser_(std::make_unique<DialogFileChooser>(this)),
-      exitHandler_([] { QCoreApplication::exit(0); }) {
+      exitHandler_([] { QCoreApplication::exit(0); }),
+      exitQuestion_(std::make_unique<DialogExitQuestion>(this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tarnlink"));
 
@@ -97,36 +129,38 @@ MainWindow::MainWindow(QWidget* parent)
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    tabs_ = named(new QTabWidget(central), "SSTab");
-    tabs_->addTab(buildPortTab(), QStringLiteral("Port"));
-    tabs_->addTab(buildDisplayTab(), QStringLiteral("Display"));
-    tabs_->addTab(
-        buildGridTab(workspace_.plu.grid, "grdPLU", "txtEditGrid", " Error ! PLU No is over "),
-        QStringLiteral("PLU"));
-    tabs_->addTab(buildDownloadTab(), QStringLiteral("Download"));
-    tabs_->addTab(buildUploadTab(), QStringLiteral("Upload"));
-    tabs_->addTab(buildGridTab(workspace_.ingred.grid, "grdINGRED", "txtEditGrid1",
-                               " Error ! Message No is over "),
-                  QStringLiteral("INGRED"));
-    tabs_->setCurrentIndex(0);
-    layout->addWidget(tabs_, 1);
+    QTabWidget* tabs = c_.SSTab = named(new QTabWidget(central), "SSTab");
+    tabs->addTab(buildPortTab(), QStringLiteral("Port"));
+    tabs->addTab(buildDisplayTab(), QStringLiteral("Display"));
+    tabs->addTab(buildGridTab(TableKind::Plu, c_.grdPLU, "grdPLU", c_.txtEditGrid, "txtEditGrid",
+                              " Error ! PLU No is over ", "txtFind"),
+                 QStringLiteral("PLU"));
+    tabs->addTab(buildDownloadTab(), QStringLiteral("Download"));
+    tabs->addTab(buildUploadTab(), QStringLiteral("Upload"));
+    tabs->addTab(buildGridTab(TableKind::Ingred, c_.grdINGRED, "grdINGRED", c_.txtEditGrid1,
+                              "txtEditGrid1", " Error ! Message No is over ", "txtFind1"),
+                 QStringLiteral("INGRED"));
+    tabs->setCurrentIndex(0);
+    layout->addWidget(tabs, 1);
 
     auto* source = new QHBoxLayout;
     source->addWidget(new QLabel(QStringLiteral("Source"), central));
-    filePath_ = named(new QLineEdit(central), "txtFilePath");
-    source->addWidget(filePath_, 1);
+    // Where the tables came from: shown, never typed (nothing reads a typed path).
+    c_.txtFilePath = named(new QLineEdit(central), "txtFilePath");
+    c_.txtFilePath->setReadOnly(true);
+    source->addWidget(c_.txtFilePath, 1);
     layout->addLayout(source);
     setCentralWidget(central);
 
     buildStatusBar();
 
     connect(&workspace_, &Workspace::statusChanged, this, &MainWindow::showStatus);
-    connect(&workspace_, &Workspace::filePathChanged, filePath_, &QLineEdit::setText);
+    connect(&workspace_, &Workspace::filePathChanged, c_.txtFilePath, &QLineEdit::setText);
 
-    new FileActions(*this);
+    fileActions_ = new FileActions(*this);
     new SheetActions(*this); // the workbook entries of both menus
     formLoad();
-    portActions_ = new PortActions(*this, workspace_);
+    portActions_ = new PortActions(c_, workspace_, this);
     new TransferActions(*this); // the transfer buttons and the display read
     resize(980, 640);
 }
@@ -140,8 +174,12 @@ void MainWindow::setFileChooser(std::unique_ptr<FileChooser> chooser) {
     chooser_ = std::move(chooser);
 }
 
+void MainWindow::setExitQuestion(std::unique_ptr<ExitQuestion> question) {
+    exitQuestion_ = std::move(question);
+}
+
 void MainWindow::showStatus(const QString& text) {
-    panel1_->setText(text);
+    c_.panel1->setText(text);
 }
 
 ScaleLink& MainWindow::link() {
@@ -149,42 +187,44 @@ ScaleLink& MainWindow::link() {
 }
 
 void MainWindow::buildMenus() {
+    Controls& c = c_;
     QMenu* plu = named(menuBar()->addMenu(QStringLiteral("PLU")), "mnuFile");
-    connect(addEntry(plu, "New", "mnuFileNew"), &QAction::triggered, this,
-            [this] { workspace_.clear(TableKind::Plu); });
+    c.mnuFileNew = addEntry(plu, "New", "mnuFileNew");
+    connect(c.mnuFileNew, &QAction::triggered, this, [this] { workspace_.clear(TableKind::Plu); });
     QMenu* open = named(plu->addMenu(QStringLiteral("Open")), "mnuO");
-    open->menuAction()->setObjectName(QStringLiteral("mnuO"));
-    addEntry(open, "PLU File( *.PLU)", "mnuFileOpen");
+    c.mnuO = named(open->menuAction(), "mnuO");
+    c.mnuFileOpen = addEntry(open, "PLU File( *.PLU)", "mnuFileOpen");
     named(open->addSeparator(), "mnuSep1");
-    addEntry(open, "Excel File( *.XLS)", "mnuLxls");
+    c.mnuLxls = addEntry(open, "Excel File( *.XLS)", "mnuLxls");
     QMenu* save = named(plu->addMenu(QStringLiteral("Save")), "mnuS");
-    save->menuAction()->setObjectName(QStringLiteral("mnuS"));
-    addEntry(save, "PLU File ( *.PLU)", "mnuFileSave");
+    c.mnuS = named(save->menuAction(), "mnuS");
+    c.mnuFileSave = addEntry(save, "PLU File ( *.PLU)", "mnuFileSave");
     named(save->addSeparator(), "mnuSep2");
-    addEntry(save, "Excel File( *.XLS)", "mnuXls");
+    c.mnuXls = addEntry(save, "Excel File( *.XLS)", "mnuXls");
     named(plu->addSeparator(), "mnuSep3");
-    connect(addEntry(plu, "Exit", "mnuFileExit"), &QAction::triggered, this,
-            &MainWindow::exitProgram);
+    c.mnuFileExit = addEntry(plu, "Exit", "mnuFileExit");
+    connect(c.mnuFileExit, &QAction::triggered, this, &MainWindow::exitAfterAsking);
 
     QMenu* ingred = named(menuBar()->addMenu(QStringLiteral("INGRED")), "mnuFile1");
-    connect(addEntry(ingred, "New", "mnuFileNew1"), &QAction::triggered, this,
+    c.mnuFileNew1 = addEntry(ingred, "New", "mnuFileNew1");
+    connect(c.mnuFileNew1, &QAction::triggered, this,
             [this] { workspace_.clear(TableKind::Ingred); });
     QMenu* open1 = named(ingred->addMenu(QStringLiteral("Open")), "mnuO1");
-    open1->menuAction()->setObjectName(QStringLiteral("mnuO1"));
-    addEntry(open1, "INGRED File( *.INGRED)", "mnuFileOpen1");
+    c.mnuO1 = named(open1->menuAction(), "mnuO1");
+    c.mnuFileOpen1 = addEntry(open1, "INGRED File( *.INGRED)", "mnuFileOpen1");
     named(open1->addSeparator(), "mnuSep4");
-    addEntry(open1, "Excel File( *.XLS)", "mnuLxls1");
+    c.mnuLxls1 = addEntry(open1, "Excel File( *.XLS)", "mnuLxls1");
     QMenu* save1 = named(ingred->addMenu(QStringLiteral("Save")), "mnuFi");
-    save1->menuAction()->setObjectName(QStringLiteral("mnuFi"));
-    addEntry(save1, "INGRED File( *.INGRED)", "mnuFileSave1");
+    c.mnuFi = named(save1->menuAction(), "mnuFi");
+    c.mnuFileSave1 = addEntry(save1, "INGRED File( *.INGRED)", "mnuFileSave1");
     named(save1->addSeparator(), "mnuSep5");
-    addEntry(save1, "Excel File( *.XLS)", "mnuLxls2");
+    c.mnuLxls2 = addEntry(save1, "Excel File( *.XLS)", "mnuLxls2");
     named(ingred->addSeparator(), "mnuSep6");
-    connect(addEntry(ingred, "Exit", "mnuFileExit1"), &QAction::triggered, this,
-            &MainWindow::exitProgram);
+    c.mnuFileExit1 = addEntry(ingred, "Exit", "mnuFileExit1");
+    connect(c.mnuFileExit1, &QAction::triggered, this, &MainWindow::exitAfterAsking);
 
-    QAction* about = named(menuBar()->addAction(QStringLiteral("About")), "mnuAbout");
-    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+    c.mnuAbout = named(menuBar()->addAction(QStringLiteral("About")), "mnuAbout");
+    connect(c.mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 QWidget* MainWindow::buildPortTab() {
@@ -192,19 +232,25 @@ QWidget* MainWindow::buildPortTab() {
     auto* layout = new QVBoxLayout(page);
     auto* frame = new QGroupBox(QStringLiteral("Port No"), page);
     auto* options = new QVBoxLayout(frame);
-    options->addWidget(named(new QRadioButton(QStringLiteral("Com1"), frame), "optCom1"));
-    options->addWidget(named(new QRadioButton(QStringLiteral("Com2"), frame), "optCom2"));
+    Controls& c = c_;
+    c.optCom1 = named(new QRadioButton(QStringLiteral("Com&1"), frame), "optCom1");
+    options->addWidget(c.optCom1);
+    c.optCom2 = named(new QRadioButton(QStringLiteral("Com&2"), frame), "optCom2");
+    options->addWidget(c.optCom2);
     auto* other = new QHBoxLayout;
-    other->addWidget(named(new QRadioButton(QStringLiteral("Other"), frame), "optComOther"));
-    auto* device = named(new QComboBox(frame), "cboComPort");
-    device->setEditable(true);
-    device->setMinimumContentsLength(20);
-    other->addWidget(device, 1);
+    c.optComOther = named(new QRadioButton(QStringLiteral("&Other"), frame), "optComOther");
+    other->addWidget(c.optComOther);
+    c.cboComPort = named(new QComboBox(frame), "cboComPort");
+    c.cboComPort->setEditable(true);
+    c.cboComPort->setMinimumContentsLength(20);
+    other->addWidget(c.cboComPort, 1);
     options->addLayout(other);
     layout->addWidget(frame);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button(page, "cmdPortOpen", "Open"));
-    buttons->addWidget(button(page, "cmdPortClose", "Close"));
+    c.cmdPortOpen = button(page, "cmdPortOpen", "Open");
+    buttons->addWidget(c.cmdPortOpen);
+    c.cmdPortClose = button(page, "cmdPortClose", "Close");
+    buttons->addWidget(c.cmdPortClose);
     buttons->addStretch(1);
     layout->addLayout(buttons);
     layout->addStretch(1);
@@ -221,93 +267,124 @@ QWidget* MainWindow::buildDisplayTab() {
     QFont readoutFont = font();
     readoutFont.setPointSize(18);
     readoutFont.setBold(true);
-    const std::pair<const char*, const char*> rows[] = {
-        {"Weight", "txtWeight"}, {"Unit", "txtUnitPrice"}, {"Price", "txtTotalPrice"}};
-    for (const auto& [caption, name] : rows) {
+    const std::tuple<const char*, const char*, QLineEdit**> rows[] = {
+        {"Weight", "txtWeight", &c_.txtWeight},
+        {"Unit", "txtUnitPrice", &c_.txtUnitPrice},
+        {"Price", "txtTotalPrice", &c_.txtTotalPrice}};
+    for (const auto& [caption, name, slot] : rows) {
         auto* label = new QLabel(QString::fromLatin1(caption), frame);
         label->setFont(labelFont);
-        auto* box = named(new QLineEdit(QStringLiteral("0"), frame), name);
+        auto* box = *slot = named(new QLineEdit(QStringLiteral("0"), frame), name);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setFont(readoutFont);
         form->addRow(label, box);
     }
     layout->addWidget(frame);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button(page, "cmdVFDUpdate", "Update"));
+    c_.cmdVFDUpdate = button(page, "cmdVFDUpdate", "Update");
+    buttons->addWidget(c_.cmdVFDUpdate);
     buttons->addStretch(1);
     layout->addLayout(buttons);
     layout->addStretch(1);
     return page;
 }
 
-QWidget* MainWindow::buildGridTab(TextGrid& grid, const char* gridName, const char* editName,
-                                  const char* rowOverMessage) {
+QWidget* MainWindow::buildGridTab(TableKind kind, GridView*& view, const char* gridName,
+                                  QLineEdit*& edit, const char* editName,
+                                  const char* rowOverMessage, const char* findName) {
+    TextGrid& grid = kind == TableKind::Plu ? workspace_.plu.grid : workspace_.ingred.grid;
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    auto* view = named(new GridView(grid, page), gridName);
+    view = named(new GridView(grid, page), gridName);
     layout->addWidget(view);
     // The overlay box is laid over the grid's current cell while an edit is open.
-    auto* edit = named(new QLineEdit(page), editName);
+    edit = named(new QLineEdit(view->viewport()), editName);
     edit->hide();
-    new GridEditor(*view, *edit, workspace_, QString::fromLatin1(rowOverMessage), this);
+    GridParts& parts = grids_[size_t(kind)];
+    parts.history = new GridHistory(grid, this);
+    parts.editor =
+        new GridEditor(*view, *edit, workspace_, QString::fromLatin1(rowOverMessage), this);
+    parts.editor->setCellWriter([history = parts.history](int row, int col, const QString& text) {
+        history->writeCell(row, col, text);
+    });
+    auto* actions = new GridActions(*view, *parts.history, workspace_,
+                                    QString::fromLatin1(rowOverMessage), findName, this);
+    layout->insertWidget(0, &actions->findBar());
     return page;
 }
 
 QWidget* MainWindow::buildDownloadTab() {
+    Controls& c = c_;
     auto* page = new QWidget;
     auto* layout = new QGridLayout(page);
     QWidget* to1 = new QLabel(QStringLiteral("To"));
     QWidget* to2 = new QLabel(QStringLiteral("To"));
     layout->addWidget(
         selectionFrame("PLU Download Option", false,
-                       {{"optDownOnePLU", "One PLU", {numberBox(page, "txtDownOnePluNo", "1")}},
-                        {"optDownMultiplePLU",
-                         "Multiple PLU",
-                         {numberBox(page, "txtDownStartPluNo", "1"), to1,
-                          numberBox(page, "txtDownEndPluNo", "2")}},
-                        {"optDownAllPLU", "ALL PLU", {}}}),
+                       {{&c.optDownOnePLU,
+                         "optDownOnePLU",
+                         "&One PLU",
+                         {c.txtDownOnePluNo = numberBox(page, "txtDownOnePluNo", "1")}},
+                        {&c.optDownMultiplePLU,
+                         "optDownMultiplePLU",
+                         "&Multiple PLU",
+                         {c.txtDownStartPluNo = numberBox(page, "txtDownStartPluNo", "1"), to1,
+                          c.txtDownEndPluNo = numberBox(page, "txtDownEndPluNo", "2")}},
+                        {&c.optDownAllPLU, "optDownAllPLU", "&ALL PLU", {}}}),
         0, 0);
     layout->addWidget(
-        selectionFrame(
-            "INGRED Download Option", false,
-            {{"optDownOneINGRED", "One INGRED", {numberBox(page, "txtDownOneIngNo", "1")}},
-             {"optDownMultipleINGRED",
-              "Multiple INGRED",
-              {numberBox(page, "txtDownStartIngNo", "1"), to2,
-               numberBox(page, "txtDownEndIngNo", "2")}},
-             {"optDownAllINGRED", "ALL INGRED", {}}}),
+        selectionFrame("INGRED Download Option", false,
+                       {{&c.optDownOneINGRED,
+                         "optDownOneINGRED",
+                         "O&ne INGRED",
+                         {c.txtDownOneIngNo = numberBox(page, "txtDownOneIngNo", "1")}},
+                        {&c.optDownMultipleINGRED,
+                         "optDownMultipleINGRED",
+                         "M&ultiple INGRED",
+                         {c.txtDownStartIngNo = numberBox(page, "txtDownStartIngNo", "1"), to2,
+                          c.txtDownEndIngNo = numberBox(page, "txtDownEndIngNo", "2")}},
+                        {&c.optDownAllINGRED, "optDownAllINGRED", "A&LL INGRED", {}}}),
         0, 1);
-    layout->addWidget(button(page, "cmdPLUDownload", " PLU Download"), 1, 0);
-    layout->addWidget(button(page, "cmdINGREDDownload", "INGRED Download"), 1, 1);
+    c.cmdPLUDownload = button(page, "cmdPLUDownload", " PLU Download");
+    layout->addWidget(c.cmdPLUDownload, 1, 0);
+    c.cmdINGREDDownload = button(page, "cmdINGREDDownload", "INGRED Download");
+    layout->addWidget(c.cmdINGREDDownload, 1, 1);
     layout->setRowStretch(2, 1);
     return page;
 }
 
 QWidget* MainWindow::buildUploadTab() {
+    Controls& c = c_;
     auto* page = new QWidget;
     auto* layout = new QGridLayout(page);
-    layout->addWidget(
-        selectionFrame("PLU Upload Option", false,
-                       {{"optUpOnePLU", "One PLU", {numberBox(page, "txtUpOnePluNo", "1")}},
-                        {"optUpAllPLU", "All PLU", {}}}),
-        0, 0);
-    layout->addWidget(
-        selectionFrame("INGRED Upload Option", true,
-                       {{"optUpOneING", "One INGRED", {numberBox(page, "txtUpOneIngNo", "1")}},
-                        {"optUpAllING", "All INGRED", {}}}),
-        0, 1);
-    layout->addWidget(button(page, "cmdPLUUpload", "PLU Upload"), 1, 0);
-    layout->addWidget(button(page, "cmdINGUpload", "INGRED Upload"), 1, 1);
+    layout->addWidget(selectionFrame("PLU Upload Option", false,
+                                     {{&c.optUpOnePLU,
+                                       "optUpOnePLU",
+                                       "&One PLU",
+                                       {c.txtUpOnePluNo = numberBox(page, "txtUpOnePluNo", "1")}},
+                                      {&c.optUpAllPLU, "optUpAllPLU", "&All PLU", {}}}),
+                      0, 0);
+    layout->addWidget(selectionFrame("INGRED Upload Option", true,
+                                     {{&c.optUpOneING,
+                                       "optUpOneING",
+                                       "O&ne INGRED",
+                                       {c.txtUpOneIngNo = numberBox(page, "txtUpOneIngNo", "1")}},
+                                      {&c.optUpAllING, "optUpAllING", "A&ll INGRED", {}}}),
+                      0, 1);
+    c.cmdPLUUpload = button(page, "cmdPLUUpload", "PLU Upload");
+    layout->addWidget(c.cmdPLUUpload, 1, 0);
+    c.cmdINGUpload = button(page, "cmdINGUpload", "INGRED Upload");
+    layout->addWidget(c.cmdINGUpload, 1, 1);
     layout->setRowStretch(2, 1);
     return page;
 }
 
 void MainWindow::buildStatusBar() {
     auto* bar = named(new QStatusBar(this), "StatusBar");
-    panel1_ = named(new QLabel(bar), "Panel1");
+    QLabel* panel1 = c_.panel1 = named(new QLabel(bar), "Panel1");
     auto* date = named(new QLabel(bar), "Panel2");
     auto* time = named(new QLabel(bar), "Panel3");
-    bar->addWidget(panel1_, 1);
+    bar->addWidget(panel1, 1);
     bar->addPermanentWidget(date);
     bar->addPermanentWidget(time);
     setStatusBar(bar);
@@ -324,16 +401,31 @@ void MainWindow::buildStatusBar() {
 
 // Start-up: every control in its first state, both tables empty, no file.
 void MainWindow::formLoad() {
-    findChild<QRadioButton*>(QStringLiteral("optCom1"))->setChecked(true);
-    findChild<QPushButton*>(QStringLiteral("cmdPortOpen"))->setEnabled(true);
-    for (const char* name : {"cmdPortClose", "cmdVFDUpdate", "cmdPLUDownload", "cmdINGREDDownload",
-                             "cmdPLUUpload", "cmdINGUpload"})
-        findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(false);
+    const Controls& c = c_;
+    c.optCom1->setChecked(true);
+    c.cmdPortOpen->setEnabled(true);
+    for (QPushButton* b : {c.cmdPortClose, c.cmdVFDUpdate, c.cmdPLUDownload, c.cmdINGREDDownload,
+                           c.cmdPLUUpload, c.cmdINGUpload})
+        b->setEnabled(false);
     workspace_.startUp();
-    for (const char* name : {"txtEditGrid", "txtEditGrid1"})
-        findChild<QLineEdit*>(QString::fromLatin1(name))->hide();
-    for (const char* name : {"optDownOnePLU", "optDownOneINGRED", "optUpOnePLU", "optUpOneING"})
-        findChild<QRadioButton*>(QString::fromLatin1(name))->setChecked(true);
+    c.txtEditGrid->hide();
+    c.txtEditGrid1->hide();
+    for (QRadioButton* o : {c.optDownOnePLU, c.optDownOneINGRED, c.optUpOnePLU, c.optUpOneING})
+        o->setChecked(true);
+}
+
+bool MainWindow::exitAfterAsking() {
+    std::vector<ExitTable> tables;
+    for (TableKind kind : {TableKind::Plu, TableKind::Ingred}) {
+        const GridParts& parts = grids_[size_t(kind)];
+        tables.push_back({QString::fromLatin1(sideOf(kind).name), parts.history,
+                          [editor = parts.editor] { editor->commit(); },
+                          [this, kind] { return fileActions_->saveBeforeExit(kind); }});
+    }
+    if (!mayExit(*exitQuestion_, tables))
+        return false;
+    exitProgram();
+    return true;
 }
 
 void MainWindow::exitProgram() {
@@ -342,8 +434,7 @@ void MainWindow::exitProgram() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    exitProgram();
+    event->setAccepted(exitAfterAsking());
 }
 
 void MainWindow::showAbout() {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "Controls.h"
+#include "ExitGuard.h"
 #include "FileChooser.h"
 #include "Workspace.h"
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -17,6 +20,9 @@ class QTabWidget;
 namespace tarn {
 
 class AboutDialog;
+class FileActions;
+class GridEditor;
+class GridHistory;
 class GridView;
 class PortActions;
 class ScaleLink;
@@ -35,10 +41,22 @@ public:
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
     FileChooser& fileChooser() { return *chooser_; }
 
+    // Exit asks this whether to save changed tables; tests answer it in advance.
+    void setExitQuestion(std::unique_ptr<ExitQuestion> question);
+
+    // The undo history of a table's grid, which also knows whether the grid has changed.
+    GridHistory& history(TableKind kind) { return *grids_[size_t(kind)].history; }
+
     // What Exit does; the program's main() ends the process at once, tests record the call.
     void setExitHandler(std::function<void()> handler) { exitHandler_ = std::move(handler); }
+    // Exit: stops any wait on the line, closes the port and ends the program, without asking
+    // (also what an interrupt from outside does).
+    void exitProgram();
 
     void showStatus(const QString& text);
+
+    // The controls, for the handlers of the menus, buttons and grids.
+    const Controls& controls() const { return c_; }
 
     // The "Port" tab's handlers and the link to the scale that the transfers use.
     PortActions& portActions() { return *portActions_; }
@@ -52,23 +70,30 @@ private:
     QWidget* buildPortTab();
     QWidget* buildDisplayTab();
     // A grid's page: the grid, its overlay box and the editing of its cells.
-    QWidget* buildGridTab(TextGrid& grid, const char* gridName, const char* editName,
-                          const char* rowOverMessage);
+    QWidget* buildGridTab(TableKind kind, GridView*& view, const char* gridName, QLineEdit*& edit,
+                          const char* editName, const char* rowOverMessage, const char* findName);
     QWidget* buildDownloadTab();
     QWidget* buildUploadTab();
     void buildStatusBar();
     void formLoad();
-    void exitProgram();
+    // Exit from a menu or the close control: with unsaved edits the operator is asked first.
+    // False when the program stays open.
+    bool exitAfterAsking();
     void showAbout();
 
     Workspace workspace_;
     std::unique_ptr<FileChooser> chooser_;
     std::function<void()> exitHandler_;
+    Controls c_;
+    std::unique_ptr<ExitQuestion> exitQuestion_;
+    struct GridParts {
+        GridEditor* editor = nullptr;
+        GridHistory* history = nullptr;
+    };
+    std::array<GridParts, 2> grids_; // by TableKind
+    FileActions* fileActions_ = nullptr;
     AboutDialog* about_ = nullptr;
     PortActions* portActions_ = nullptr;
-    QTabWidget* tabs_ = nullptr;
-    QLabel* panel1_ = nullptr;
-    QLineEdit* filePath_ = nullptr;
 };
 
 } // namespace tarn

@@ -1,8 +1,10 @@
 #include "PortActions.h"
 
 #include "Clock.h"
+#include "Controls.h"
 #include "ScaleLink.h"
 #include "SerialPort.h"
+#include "TcpPort.h"
 #include "Workspace.h"
 
 #include <QComboBox>
@@ -11,22 +13,11 @@
 
 namespace tarn {
 
-namespace {
-// Buttons that work only while the port is open.
-const char* const kOpenOnly[] = {"cmdPortClose",      "cmdVFDUpdate", "cmdPLUDownload",
-                                 "cmdINGREDDownload", "cmdPLUUpload", "cmdINGUpload"};
-// The choice of port, fixed while the port is open.
-const char* const kPortChoice[] = {"optCom1", "optCom2", "optComOther", "cboComPort"};
-} // namespace
-
-PortActions::PortActions(QWidget& window, Workspace& workspace)
-    : QObject(&window), window_(window), workspace_(workspace),
-      link_(
-          new ScaleLink(std::make_unique<SerialPort>(), std::make_unique<EventLoopClock>(), this)) {
-    connect(widget<QPushButton>("cmdPortOpen"), &QPushButton::clicked, this,
-            &PortActions::openPort);
-    connect(widget<QPushButton>("cmdPortClose"), &QPushButton::clicked, this,
-            &PortActions::closePort);
+PortActions::PortActions(const Controls& controls, Workspace& workspace, QObject* parent)
+    : QObject(parent), c_(controls), workspace_(workspace),
+      link_(new ScaleLink(std::make_unique<AnyPort>(), std::make_unique<EventLoopClock>(), this)) {
+    connect(c_.cmdPortOpen, &QPushButton::clicked, this, &PortActions::openPort);
+    connect(c_.cmdPortClose, &QPushButton::clicked, this, &PortActions::closePort);
     // A port that fails while open (adapter pulled out) or cannot be reopened in a reset.
     connect(link_, &ScaleLink::portLost, this, [this](const QString& message) {
         setOpenState(false);
@@ -35,39 +26,49 @@ PortActions::PortActions(QWidget& window, Workspace& workspace)
 
     // Start-up: the serial ports the system knows go into the "Other" list; the port stays
     // closed until "Open".
-    auto* list = widget<QComboBox>("cboComPort");
+    QComboBox* list = c_.cboComPort;
     list->addItems(SerialPort::availablePorts());
     list->setCurrentIndex(-1);
     // Picking or typing a device chooses "Other".
-    connect(list, &QComboBox::textActivated, this,
-            [this] { widget<QRadioButton>("optComOther")->setChecked(true); });
+    connect(list, &QComboBox::textActivated, this, [this] { c_.optComOther->setChecked(true); });
     connect(list, &QComboBox::editTextChanged, this, [this](const QString& text) {
         if (!text.isEmpty())
-            widget<QRadioButton>("optComOther")->setChecked(true);
+            c_.optComOther->setChecked(true);
     });
     setOpenState(false);
 }
 
 PortActions::~PortActions() = default;
 
-template <class W> W* PortActions::widget(const char* name) const {
-    return window_.findChild<W*>(QString::fromLatin1(name));
-}
-
 void PortActions::setOpenState(bool open) {
-    widget<QPushButton>("cmdPortOpen")->setEnabled(!open);
-    for (const char* name : kOpenOnly)
-        widget<QPushButton>(name)->setEnabled(open);
-    for (const char* name : kPortChoice)
-        widget<QWidget>(name)->setEnabled(!open);
+    c_.cmdPortOpen->setEnabled(!open);
+    // Buttons that work only while the port is open.
+    for (QPushButton* b : {c_.cmdPortClose, c_.cmdVFDUpdate, c_.cmdPLUDownload,
+                           c_.cmdINGREDDownload, c_.cmdPLUUpload, c_.cmdINGUpload})
+        b->setEnabled(open);
+    // The choice of port, fixed while the port is open.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{c_.optCom1, c_.optCom2, c_.optComOther, c_.cboComPort})
+        w->setEnabled(!open);
 }
 
 QString PortActions::chosenPort() const {
-    if (widget<QRadioButton>("optCom1")->isChecked())
+    if (c_.optCom1->isChecked())
         return QStringLiteral("Com1");
-    if (widget<QRadioButton>("optCom2")->isChecked())
+    if (c_.optCom2->isChecked())
         return QStringLiteral("Com2");
-    return widget<QComboBox>("cboComPort")->currentText().trimmed();
+    return c_.cboComPort->currentText().trimmed();
+}
+
+void PortActions::choosePort(const QString& name) {
+    if (name.compare(QLatin1String("COM1"), Qt::CaseInsensitive) == 0) {
+        c_.optCom1->setChecked(true);
+    } else if (name.compare(QLatin1String("COM2"), Qt::CaseInsensitive) == 0) {
+        c_.optCom2->setChecked(true);
+    } else {
+        c_.cboComPort->setEditText(name);
+        c_.optComOther->setChecked(true);
+    }
 }
 
 void PortActions::openPort() {
@@ -107,6 +108,9 @@ void PortActions::closePort() {
 
 void PortActions::stop() {
     link_->stop();
+    // Let go of the port, so that its lock file goes with the program.
+    link_->close();
+    setOpenState(false);
 }
 
 } // namespace tarn

@@ -3,10 +3,9 @@
 #include <QObject>
 #include <QString>
 
-class QWidget;
-
 namespace tarn {
 
+struct Controls;
 class ScaleLink;
 class Workspace;
 
@@ -17,10 +16,14 @@ class PortActions : public QObject {
     Q_OBJECT
 public:
     // Builds the link over the real serial port; the port stays closed.
-    PortActions(QWidget& window, Workspace& workspace);
+    PortActions(const Controls& controls, Workspace& workspace, QObject* parent);
     ~PortActions() override;
 
     ScaleLink& link() { return *link_; }
+
+    // Chooses the port for the next "Open": "COM1" and "COM2" (any case) their options, any
+    // other name "Other" with that name filled in.
+    void choosePort(const QString& name);
 
     // cmdPortOpen click / cmdPortClose click.
     void openPort();
@@ -31,9 +34,8 @@ public:
 private:
     void setOpenState(bool open);
     QString chosenPort() const;
-    template <class W> W* widget(const char* name) const;
 
-    QWidget& window_;
+    const Controls& c_;
     Workspace& workspace_;
     ScaleLink* link_;
 };

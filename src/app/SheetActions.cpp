@@ -1,5 +1,7 @@
 #include "SheetActions.h"
 
+#include "Controls.h"
+#include "GridHistory.h"
 #include "MainWindow.h"
 #include "SheetExchange.h"
 
@@ -10,14 +12,11 @@ namespace tarn {
 SheetActions::SheetActions(MainWindow& window)
     : QObject(&window), window_(window), today_([] { return QDate::currentDate(); }) {
     setObjectName(QStringLiteral("sheetActions"));
-    auto entry = [&](const char* name, void (SheetActions::*handler)()) {
-        if (auto* action = window.findChild<QAction*>(QString::fromLatin1(name)))
-            connect(action, &QAction::triggered, this, handler);
-    };
-    entry("mnuLxls", &SheetActions::importTable<PluRecord>);
-    entry("mnuXls", &SheetActions::exportTable<PluRecord>);
-    entry("mnuLxls1", &SheetActions::importTable<IngredRecord>);
-    entry("mnuLxls2", &SheetActions::exportTable<IngredRecord>);
+    const Controls& c = window.controls();
+    connect(c.mnuLxls, &QAction::triggered, this, &SheetActions::importTable<PluRecord>);
+    connect(c.mnuXls, &QAction::triggered, this, &SheetActions::exportTable<PluRecord>);
+    connect(c.mnuLxls1, &QAction::triggered, this, &SheetActions::importTable<IngredRecord>);
+    connect(c.mnuLxls2, &QAction::triggered, this, &SheetActions::exportTable<IngredRecord>);
 }
 
 template <class R> void SheetActions::importTable() {
@@ -26,7 +25,8 @@ template <class R> void SheetActions::importTable() {
     const auto path = window_.fileChooser().openPath(QString::fromLatin1(kWorkbookOpenFilter));
     if (!path)
         return;
-    importWorkbook<R>(ws, *path);
+    if (importWorkbook<R>(ws, *path))
+        window_.history(RecordTraits<R>::kind).startAfresh();
 }
 
 template <class R> void SheetActions::exportTable() {
@@ -35,7 +35,8 @@ template <class R> void SheetActions::exportTable() {
     const auto path = window_.fileChooser().savePath(QString::fromLatin1(kWorkbookSaveFilter));
     if (!path)
         return;
-    exportWorkbook<R>(ws, *path, today_());
+    if (exportWorkbook<R>(ws, *path, today_()))
+        window_.history(RecordTraits<R>::kind).markSaved();
 }
 
 template void SheetActions::importTable<PluRecord>();

@@ -1,8 +1,10 @@
 #include "TransferActions.h"
 
+#include "Controls.h"
 #include "MainWindow.h"
 #include "ScaleLink.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -14,49 +16,48 @@ namespace tarn {
 
 namespace {
 
-// The controls that choose a table transfer's records, by object name.
-struct Controls {
-    const char* downOne;      // option "One ..."
-    const char* downMultiple; // option "Multiple ..."
-    const char* downOneNo;
-    const char* downStartNo;
-    const char* downEndNo;
-    const char* upOne;
-    const char* upOneNo;
+// The controls that choose a table transfer's records.
+struct SideControls {
+    QRadioButton* Controls::*downOne;      // option "One ..."
+    QRadioButton* Controls::*downMultiple; // option "Multiple ..."
+    QLineEdit* Controls::*downOneNo;
+    QLineEdit* Controls::*downStartNo;
+    QLineEdit* Controls::*downEndNo;
+    QRadioButton* Controls::*upOne;
+    QLineEdit* Controls::*upOneNo;
 };
 
-template <class R> constexpr Controls kControls{};
+template <class R> constexpr SideControls kControls{};
 template <>
-constexpr Controls kControls<PluRecord>{
-    "optDownOnePLU",   "optDownMultiplePLU", "txtDownOnePluNo", "txtDownStartPluNo",
-    "txtDownEndPluNo", "optUpOnePLU",        "txtUpOnePluNo"};
+constexpr SideControls kControls<PluRecord>{
+    &Controls::optDownOnePLU,     &Controls::optDownMultiplePLU, &Controls::txtDownOnePluNo,
+    &Controls::txtDownStartPluNo, &Controls::txtDownEndPluNo,    &Controls::optUpOnePLU,
+    &Controls::txtUpOnePluNo};
 template <>
-constexpr Controls kControls<IngredRecord>{
-    "optDownOneINGRED", "optDownMultipleINGRED", "txtDownOneIngNo", "txtDownStartIngNo",
-    "txtDownEndIngNo",  "optUpOneING",           "txtUpOneIngNo"};
+constexpr SideControls kControls<IngredRecord>{
+    &Controls::optDownOneINGRED,  &Controls::optDownMultipleINGRED, &Controls::txtDownOneIngNo,
+    &Controls::txtDownStartIngNo, &Controls::txtDownEndIngNo,       &Controls::optUpOneING,
+    &Controls::txtUpOneIngNo};
 
 } // namespace
 
 TransferActions::TransferActions(MainWindow& window)
-    : QObject(&window), window_(window), progress_(new QProgressBar(window.statusBar())) {
+    : QObject(&window), window_(window), c_(window.controls()),
+      progress_(new QProgressBar(window.statusBar())) {
     progress_->setObjectName(QStringLiteral("prgTransfer"));
     progress_->setMaximumWidth(160);
     progress_->setTextVisible(false);
     window.statusBar()->addPermanentWidget(progress_);
     progress_->hide();
 
-    const std::pair<const char*, void (TransferActions::*)()> buttons[] = {
-        {"cmdPLUDownload", &TransferActions::cmdPLUDownload},
-        {"cmdINGREDDownload", &TransferActions::cmdINGREDDownload},
-        {"cmdPLUUpload", &TransferActions::cmdPLUUpload},
-        {"cmdINGUpload", &TransferActions::cmdINGUpload},
-        {"cmdVFDUpdate", &TransferActions::cmdVFDUpdate}};
-    for (const auto& [name, handler] : buttons)
-        connect(widget<QPushButton>(name), &QPushButton::clicked, this, handler);
-}
-
-template <class W> W* TransferActions::widget(const char* name) const {
-    return window_.findChild<W*>(QString::fromLatin1(name));
+    const std::pair<QPushButton*, void (TransferActions::*)()> buttons[] = {
+        {c_.cmdPLUDownload, &TransferActions::cmdPLUDownload},
+        {c_.cmdINGREDDownload, &TransferActions::cmdINGREDDownload},
+        {c_.cmdPLUUpload, &TransferActions::cmdPLUUpload},
+        {c_.cmdINGUpload, &TransferActions::cmdINGUpload},
+        {c_.cmdVFDUpdate, &TransferActions::cmdVFDUpdate}};
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QPushButton::clicked, this, handler);
 }
 
 void TransferActions::cmdPLUDownload() {
@@ -72,19 +73,36 @@ void TransferActions::cmdINGUpload() {
     runUpload<IngredRecord>();
 }
 
-// A table transfer with the tab control disabled and the progress bar shown, both put back on
-// every way out.
+namespace {
+// One exchange on the line at a time. While one runs, the tab control (every button that starts
+// an exchange or opens or closes the port, and the grids) and the menu entries that replace,
+// change or write out a table are disabled; Exit and About stay. All comes back on every way
+// out, Exit's stop of the wait included.
+class ExchangeHold {
+public:
+    explicit ExchangeHold(const Controls& c) : c_(c) { enable(false); }
+    ~ExchangeHold() { enable(true); }
+    ExchangeHold(const ExchangeHold&) = delete;
+    ExchangeHold& operator=(const ExchangeHold&) = delete;
+
+private:
+    void enable(bool on) {
+        c_.SSTab->setEnabled(on);
+        for (QAction* entry : c_.tableEntries())
+            entry->setEnabled(on);
+    }
+    const Controls& c_;
+};
+} // namespace
+
+// A table transfer with the window held and the progress bar shown, both put back on every way
+// out.
 template <class F> TransferResult TransferActions::runTable(F&& transfer) {
-    auto* tabs = widget<QTabWidget>("SSTab");
-    struct Restore {
-        QTabWidget* tabs;
+    const ExchangeHold hold(c_);
+    struct HideBar {
         QProgressBar* bar;
-        ~Restore() {
-            bar->hide();
-            tabs->setEnabled(true);
-        }
-    } restore{tabs, progress_};
-    tabs->setEnabled(false);
+        ~HideBar() { bar->hide(); }
+    } hideBar{progress_};
     return transfer([this](int done, int total) {
         progress_->setRange(0, std::max(total, 1));
         progress_->setValue(total > 0 ? done : 1);
@@ -93,45 +111,44 @@ template <class F> TransferResult TransferActions::runTable(F&& transfer) {
 }
 
 template <class R> void TransferActions::runDownload() {
-    const Controls& c = kControls<R>;
+    const SideControls& s = kControls<R>;
     DownloadOptions options;
-    if (widget<QRadioButton>(c.downOne)->isChecked())
+    if ((c_.*s.downOne)->isChecked())
         options.extent = DownloadExtent::One;
-    else if (widget<QRadioButton>(c.downMultiple)->isChecked())
+    else if ((c_.*s.downMultiple)->isChecked())
         options.extent = DownloadExtent::Range;
     else
         options.extent = DownloadExtent::All;
-    options.one = widget<QLineEdit>(c.downOneNo)->text();
-    options.start = widget<QLineEdit>(c.downStartNo)->text();
-    options.end = widget<QLineEdit>(c.downEndNo)->text();
+    options.one = (c_.*s.downOneNo)->text();
+    options.start = (c_.*s.downStartNo)->text();
+    options.end = (c_.*s.downEndNo)->text();
     runTable([&](const TransferProgress& progress) {
         return download<R>(window_.workspace(), window_.link(), options, progress);
     });
 }
 
 template <class R> void TransferActions::runUpload() {
-    const Controls& c = kControls<R>;
+    const SideControls& s = kControls<R>;
     UploadOptions options;
-    options.extent =
-        widget<QRadioButton>(c.upOne)->isChecked() ? UploadExtent::One : UploadExtent::All;
-    options.number = widget<QLineEdit>(c.upOneNo)->text();
+    options.extent = (c_.*s.upOne)->isChecked() ? UploadExtent::One : UploadExtent::All;
+    options.number = (c_.*s.upOneNo)->text();
     runTable([&](const TransferProgress& progress) {
         return upload<R>(window_.workspace(), window_.link(), options, progress);
     });
 }
 
-// One read of the scale's display. "Update" stays disabled while it waits, so a second press
-// cannot share the port; it comes back only if the port is still open.
+// One read of the scale's display, with the window held like a table transfer.
 void TransferActions::cmdVFDUpdate() {
-    auto* button = widget<QPushButton>("cmdVFDUpdate");
-    button->setEnabled(false);
-    const auto shown = updateDisplay(window_.link());
-    button->setEnabled(window_.link().isOpen());
+    std::optional<DisplayTexts> shown;
+    {
+        const ExchangeHold hold(c_);
+        shown = updateDisplay(window_.link());
+    }
     if (!shown)
         return;
-    widget<QLineEdit>("txtWeight")->setText(shown->weight);
-    widget<QLineEdit>("txtUnitPrice")->setText(shown->unitPrice);
-    widget<QLineEdit>("txtTotalPrice")->setText(shown->totalPrice);
+    c_.txtWeight->setText(shown->weight);
+    c_.txtUnitPrice->setText(shown->unitPrice);
+    c_.txtTotalPrice->setText(shown->totalPrice);
 }
 
 } // namespace tarn

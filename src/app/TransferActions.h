@@ -8,12 +8,13 @@ class QProgressBar;
 
 namespace tarn {
 
+struct Controls;
 class MainWindow;
 
 // The "Download", "Upload" and "Display" buttons: each reads its options from the window, runs
-// its transfer on the link and shows what it returns. While a table transfer runs, the tab
-// control is disabled and the progress bar shows the records done; "Update" is disabled while
-// its own exchange runs.
+// its transfer on the link and shows what it returns. While any of them runs, nothing that would
+// start another exchange, open or close the port, or change a table can be used; a table
+// transfer also shows the records done in the progress bar.
 class TransferActions : public QObject {
     Q_OBJECT
 public:
@@ -29,9 +30,9 @@ private:
     template <class R> void runDownload();
     template <class R> void runUpload();
     template <class F> TransferResult runTable(F&& transfer);
-    template <class W> W* widget(const char* name) const;
 
     MainWindow& window_;
+    const Controls& c_;
     QProgressBar* progress_;
 };
 

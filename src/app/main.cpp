@@ -1,6 +1,10 @@
+#include "Interrupt.h"
 #include "MainWindow.h"
 
+#include "PortActions.h"
+
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
 #include <cstdlib>
@@ -10,10 +14,29 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tarnlink"));
     QApplication::setApplicationVersion(QStringLiteral(TARNLINK_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarnlink.png")));
+    QCommandLineParser options;
+    options.setApplicationDescription(
+        QStringLiteral("Keeps the PLU and ingredient tables of a label-printing retail scale."));
+    options.addHelpOption();
+    options.addVersionOption();
+    const QCommandLineOption port(
+        QStringLiteral("port"),
+        QStringLiteral("Choose this port on the \"Port\" tab: COM1, COM2 or a device path "
+                       "(\"Other\"). It opens when \"Open\" is pressed."),
+        QStringLiteral("name"));
+    options.addOption(port);
+    options.process(app);
+
     tarn::MainWindow window;
-    // Exit ends the program at once, also in the middle of a transfer's wait; the system
-    // releases the port with the process.
+    if (options.isSet(port))
+        window.portActions().choosePort(options.value(port));
+    // Exit ends the program at once, also in the middle of a transfer's wait, once the window
+    // has closed the port.
     window.setExitHandler([] { std::exit(0); });
+    // Ctrl-C in the terminal, kill, or the session ending: the same way out as Exit.
+    tarn::Interrupt interrupt;
+    QObject::connect(&interrupt, &tarn::Interrupt::arrived, &window,
+                     &tarn::MainWindow::exitProgram);
     window.show();
     return QApplication::exec();
 }

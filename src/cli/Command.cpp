@@ -5,24 +5,56 @@
 #include "Download.h"
 #include "Interrupt.h"
 #include "ScaleLink.h"
-#include "SerialPort.h"
 #include "SheetExchange.h"
 #include "SheetFile.h"
 #include "TableFile.h"
+#include "TcpPort.h"
 #include "Upload.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 
-#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace tarn::cli {
 
+QString usageErrorText(const QCommandLineParser& parser) {
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty())
+        return QStringLiteral("unknown option ") +
+               (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) +
+               unknown.first();
+    // Qt's own words for an option given without its value.
+    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
+    if (const auto m = missing.match(parser.errorText()); m.hasMatch())
+        return m.captured(1) + QStringLiteral(" needs a value");
+    static const QRegularExpression given(QStringLiteral("^Unexpected value after '(.*)'\\.$"));
+    if (const auto m = given.match(parser.errorText()); m.hasMatch())
+        return m.captured(1) + QStringLiteral(" takes no value");
+    return parser.errorText();
+}
+
 void Console::line(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out_);
-    std::fputc('\n', out_);
-    std::fflush(out_);
+    const QByteArray bytes = text.toUtf8() + '\n';
+    const std::lock_guard<std::mutex> lock(mutex_);
+    errno = 0;
+    const bool written =
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out_) == size_t(bytes.size()) &&
+        std::fflush(out_) == 0;
+    if (!written && !outFailed_) {
+        outErrno_ = errno;
+        outFailed_ = true;
+    }
+}
+
+std::optional<QString> Console::outputFailure() const {
+    if (!outFailed_)
+        return std::nullopt;
+    return outErrno_ ? QString::fromLocal8Bit(std::strerror(outErrno_))
+                     : QStringLiteral("write error");
 }
 
 void Console::remark(const QString& text) {
@@ -56,27 +88,41 @@ Session::~Session() {
     closeLink();
 }
 
-ScaleLink* Session::openLink(const QString& port) {
-    closeLink();
-    if (interrupted())
-        return nullptr;
-    // COM1 and COM2 are the window's two ports; anything else names the device itself.
+std::unique_ptr<ScaleLink> newLink() {
+    return std::make_unique<ScaleLink>(std::make_unique<AnyPort>(),
+                                       std::make_unique<EventLoopClock>());
+}
+
+bool openLinkOn(ScaleLink& link, const QString& port, Workspace& ws, QString& lostShown) {
+    // COM1 and COM2 are the window's two ports; anything else names the device itself, or
+    // a network serial server.
     QString name = port;
     if (port.compare(QLatin1String("COM1"), Qt::CaseInsensitive) == 0)
         name = QStringLiteral("Com1");
     else if (port.compare(QLatin1String("COM2"), Qt::CaseInsensitive) == 0)
         name = QStringLiteral("Com2");
-    auto link = std::make_unique<ScaleLink>(std::make_unique<SerialPort>(),
-                                            std::make_unique<EventLoopClock>());
-    if (const auto reason = link->open(name)) {
-        workspace_.status(cannotOpenText(link->port().systemName(), *reason));
-        return nullptr;
+    if (const auto reason = link.open(name)) {
+        // A connect that Ctrl-C ended is no failure of the port.
+        if (!link.stopped())
+            ws.status(cannotOpenText(link.port().systemName(), *reason));
+        return false;
     }
-    // The port failed (an adapter pulled out) or a reset could not reopen it.
-    QObject::connect(link.get(), &ScaleLink::portLost, &workspace_, [this](const QString& message) {
-        workspace_.status(message);
-        lostShown_ = message;
+    // The port failed (an adapter pulled out, a connection dropped) or a reset could not
+    // reopen it.
+    QObject::connect(&link, &ScaleLink::portLost, &ws, [&ws, &lostShown](const QString& m) {
+        ws.status(m);
+        lostShown = m;
     });
+    return true;
+}
+
+ScaleLink* Session::openLink(const QString& port) {
+    closeLink();
+    if (interrupted())
+        return nullptr;
+    auto link = newLink();
+    if (!openLinkOn(*link, port, workspace_, lostShown_))
+        return nullptr;
     link_ = std::move(link);
     return link_.get();
 }
@@ -96,66 +142,16 @@ void Session::interrupt() {
     interrupted_ = true;
     if (link_)
         link_->stop();
+    if (onInterrupt)
+        onInterrupt();
 }
 
-int Words::count(const QString& option) const {
-    int n = 0;
-    for (const auto& [name, values] : options)
-        n += name == option ? 1 : 0;
-    return n;
-}
-
-QStringList Words::values(const QString& option) const {
-    QStringList out;
-    for (const auto& [name, values] : options)
-        if (name == option)
-            out << (values.isEmpty() ? QString() : values.first());
-    return out;
-}
-
-std::optional<UsageError> Command::scan(const QStringList& words,
-                                        const std::vector<std::pair<QString, int>>& known,
-                                        Words& out) {
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        const QString& word = words[i];
-        if (optionsEnded || !word.startsWith(QLatin1Char('-')) || word == QLatin1String("-")) {
-            out.operands << word;
-            continue;
-        }
-        if (word == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        QString name = word;
-        std::optional<QString> attached; // --port=/dev/ttyUSB0
-        if (const qsizetype eq = word.indexOf(QLatin1Char('=')); eq > 0) {
-            name = word.left(eq);
-            attached = word.mid(eq + 1);
-        }
-        const auto it = std::find_if(known.begin(), known.end(),
-                                     [&](const auto& k) { return k.first == name; });
-        if (it == known.end())
-            return UsageError{QStringLiteral("unknown option ") + name};
-        const int arity = it->second;
-        QStringList values;
-        if (attached) {
-            if (arity != 1)
-                return UsageError{name + QStringLiteral(" takes ") +
-                                  (arity == 0 ? QStringLiteral("no value")
-                                              : QStringLiteral("%1 values").arg(arity))};
-            values << *attached;
-        } else {
-            if (i + arity >= words.size())
-                return UsageError{name + QStringLiteral(" needs ") +
-                                  (arity == 1 ? QStringLiteral("a value")
-                                              : QStringLiteral("%1 values").arg(arity))};
-            for (int k = 0; k < arity; ++k)
-                values << words[++i];
-        }
-        out.options.emplace_back(name, values);
-    }
-    return std::nullopt;
+std::optional<UsageError> Command::parseWords(QCommandLineParser& parser,
+                                              const QStringList& words) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (parser.parse(QStringList{QStringLiteral("tarnlink-cli")} + words))
+        return std::nullopt;
+    return UsageError{usageErrorText(parser)};
 }
 
 std::optional<TableKind> Command::kindOf(const QString& word) {
@@ -166,20 +162,20 @@ std::optional<TableKind> Command::kindOf(const QString& word) {
     return std::nullopt;
 }
 
-std::optional<UsageError>
-TableCommand::scanTableAndFile(const QStringList& words,
-                               std::vector<std::pair<QString, int>> options, Words& w) {
-    options.emplace_back(QStringLiteral("--port"), 1);
-    if (auto error = scan(words, options, w))
+std::optional<UsageError> TableCommand::parseTableAndFile(QCommandLineParser& parser,
+                                                          const QStringList& words) {
+    parser.addOption({QStringLiteral("port"), QString(), QStringLiteral("PORT")});
+    if (auto error = parseWords(parser, words))
         return error;
-    if (w.operands.size() != 2)
+    const QStringList operands = parser.positionalArguments();
+    if (operands.size() != 2)
         return UsageError{name() + QStringLiteral(" needs plu|ingred and FILE")};
-    const auto kind = kindOf(w.operands[0]);
+    const auto kind = kindOf(operands[0]);
     if (!kind)
         return UsageError{name() + QStringLiteral(": the table is plu or ingred, not ") +
-                          w.operands[0]};
+                          operands[0]};
     kind_ = *kind;
-    file_ = w.operands[1];
+    file_ = operands[1];
     QString why;
     if (!formatOf(kind_, file_, &why))
         return UsageError{why};

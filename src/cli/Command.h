@@ -6,16 +6,20 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
-#include <utility>
 #include <vector>
+
+class QCommandLineParser;
 
 namespace tarn {
 class ScaleLink;
-}
+class Interrupt;
+} // namespace tarn
 
 namespace tarn::cli {
 
@@ -27,7 +31,8 @@ enum ExitStatus : int {
 };
 
 // Where the program writes: stdout carries the status texts, one per line and nothing else;
-// stderr the usage errors and the program's own remarks.
+// stderr the usage errors and the program's own remarks. Lines from several threads (one per
+// port) never mix.
 class Console {
 public:
     Console(std::FILE* out, std::FILE* err) : out_(out), err_(err) {}
@@ -38,15 +43,20 @@ public:
     // Text as it is, on stderr.
     void errorText(const QString& text);
 
+    // A line could not be written to stdout (a full disk, a closed pipe): the job's log is
+    // not whole, and the job must not end as done. The system's reason, or nothing.
+    std::optional<QString> outputFailure() const;
+
 private:
     std::FILE* out_;
     std::FILE* err_;
+    std::mutex mutex_;
+    std::atomic<bool> outFailed_ = false;
+    int outErrno_ = 0;
 };
 
 // What a command needs to run: the tables with the status line turned into stdout lines, the
 // console, the ports, and the Ctrl-C that ends a job at once.
-class Interrupt;
-
 class Session {
 public:
     // `interrupt` (may be null) reports Ctrl-C.
@@ -66,6 +76,8 @@ public:
     // A Ctrl-C (or SIGTERM) has come: the open link is stopped and no further job starts.
     // The signal arrives through the event queue, which this lets run first.
     bool interrupted();
+    // Also called on Ctrl-C, on the program's thread (a job on several ports stops them all).
+    std::function<void()> onInterrupt;
 
     QDate today() const { return QDate::currentDate(); }
 
@@ -79,19 +91,21 @@ private:
     QString lostShown_; // the port's loss, just shown
 };
 
-// The words after the command's name, split into options and the other words.
-struct Words {
-    std::vector<std::pair<QString, QStringList>> options; // in the order given
-    QStringList operands;
-
-    int count(const QString& option) const;
-    QStringList values(const QString& option) const; // each use's first value
-};
+// A link on the port that names pick (a serial device or a network serial server), closed.
+std::unique_ptr<ScaleLink> newLink();
+// Opens `link` on a port as the command line names it (COM1, COM2, a device path or
+// tcp:HOST:PORT). When it cannot be opened the window's "ERROR! cannot open ..." goes to the
+// workspace's status line and false is returned. A loss of the port later goes there too, and
+// its text into `lostShown` (the transfer reports it again; it is shown once).
+bool openLinkOn(ScaleLink& link, const QString& port, Workspace& ws, QString& lostShown);
 
 // A usage error: the message for stderr.
 struct UsageError {
     QString message;
 };
+// What went wrong in a parse of QCommandLineParser, in the program's words ("unknown option
+// --fast", "--port needs a value").
+QString usageErrorText(const QCommandLineParser& parser);
 
 // One command of the program, as KeePassXC's command-line tool has them: a name, a line of
 // help, its own parsing of the words behind it, and its run.
@@ -111,10 +125,10 @@ public:
     virtual int run(Session& session) = 0;
 
 protected:
-    // Splits `words` into options (each known option with its number of values) and operands.
-    // A word "--" ends the options.
-    static std::optional<UsageError>
-    scan(const QStringList& words, const std::vector<std::pair<QString, int>>& known, Words& out);
+    // Parses `words` with the command's own parser (its options added); a word "--" ends the
+    // options. The usage error in the program's words when they do not fit.
+    static std::optional<UsageError> parseWords(QCommandLineParser& parser,
+                                                const QStringList& words);
     // "plu" or "ingred" (any case).
     static std::optional<TableKind> kindOf(const QString& word);
 };
@@ -122,11 +136,10 @@ protected:
 // download and upload: a table ("plu" or "ingred"), a file of that table, and options.
 class TableCommand : public Command {
 protected:
-    // Scans `words` for --port and the command's own `options`, and takes the two operands
-    // plu|ingred and FILE into kind_ and file_.
-    std::optional<UsageError> scanTableAndFile(const QStringList& words,
-                                               std::vector<std::pair<QString, int>> options,
-                                               Words& w);
+    // Parses `words` with `parser` (the command's own options added; --port is added here)
+    // and takes the two operands plu|ingred and FILE into kind_ and file_.
+    std::optional<UsageError> parseTableAndFile(QCommandLineParser& parser,
+                                                const QStringList& words);
 
     TableKind kind_ = TableKind::Plu;
     QString file_;

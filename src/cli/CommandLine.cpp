@@ -1,6 +1,9 @@
 #include "CommandLine.h"
 
 #include "Command.h"
+#include "EveryPort.h"
+
+#include <QCommandLineParser>
 
 namespace tarn::cli {
 
@@ -32,56 +35,59 @@ QString helpText() {
         "converts their files, as the Tarnlink window does, without a window.\n\nCommands:\n");
     for (const auto& command : allCommands())
         text += QStringLiteral("  %1%2\n").arg(command->name(), -10).arg(command->summary());
-    text += QStringLiteral(
-        "\nOptions:\n"
-        "  --port PORT   COM1 (the default), COM2, or the path of a serial device; download\n"
-        "                takes several and sends the same records to each in turn\n"
-        "  --one N       the record in slot N (download) or the number N (upload)\n"
-        "  --range S E   slots S to E (download)\n"
-        "  --all         every record (the default)\n"
-        "  --help        this text\n"
-        "  --version     the program's version\n"
-        "\nFILE, IN and OUT are .PLU or .INGRED table files or .XLS, .XLSX, .ODS or .CSV\n"
-        "spreadsheets, by extension.\n"
-        "Each text the window would show in its status line is printed on a line of its own.\n"
-        "Exit status: 0 the job ended normally, 1 it was refused, failed or interrupted,\n"
-        "2 the command line was not understood.\n");
+    text +=
+        QStringLiteral(
+            "\nOptions:\n"
+            "  --port PORT   COM1 (the default), COM2, the path of a serial device, or\n"
+            "                tcp:HOST:PORT for a scale behind a network serial server (HOST a\n"
+            "                name, an IPv4 address or an [IPv6] address); download takes up to\n"
+            "                %1 and sends the same records to every port at once, each\n"
+            "                line beginning \"PORT name: \"\n"
+            "  --one N       the record in slot N (download) or the number N (upload)\n"
+            "  --range S E   slots S to E (download)\n"
+            "  --all         every record (the default)\n"
+            "  --help        this text\n"
+            "  --version     the program's version\n"
+            "\nFILE, IN and OUT are .PLU or .INGRED table files or .XLS, .XLSX, .ODS or .CSV\n"
+            "spreadsheets, by extension.\n"
+            "Each text the window would show in its status line is printed on a line of its own.\n"
+            "Exit status: 0 the job ended normally, 1 it was refused, failed or interrupted,\n"
+            "2 the command line was not understood.\n")
+            .arg(kMaxPorts);
     return text;
 }
 
-int runCommandLine(const QStringList& arguments, Console& console, Interrupt* interrupt) {
-    QStringList ports;
-    qsizetype i = 0;
-    for (; i < arguments.size(); ++i) {
-        const QString& word = arguments[i];
-        if (word == QLatin1String("--help") || word == QLatin1String("-h")) {
-            console.line(helpText().chopped(1));
-            return kDone;
-        }
-        if (word == QLatin1String("--version") || word == QLatin1String("-v")) {
-            console.line(kProgram + QLatin1Char(' ') + QStringLiteral(TARNLINK_VERSION));
-            return kDone;
-        }
-        if (word == QLatin1String("--port")) {
-            if (++i == arguments.size())
-                return usageError(console, QStringLiteral("--port needs a value"));
-            ports << arguments[i];
-        } else if (word.startsWith(QLatin1String("--port="))) {
-            ports << word.mid(7);
-        } else if (word.startsWith(QLatin1Char('-'))) {
-            return usageError(console, QStringLiteral("unknown option ") + word);
-        } else {
-            break;
-        }
+namespace {
+int runCommand(const QStringList& arguments, Console& console, Interrupt* interrupt) {
+    // The words before the command: --port (each use), --help, --version. The command's own
+    // parser takes the words after its name.
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("PORT"));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+    parser.addOptions({port, help, version});
+    const bool parsed = parser.parse(QStringList{kProgram} + arguments);
+    if (parsed && parser.isSet(help)) {
+        console.line(helpText().chopped(1));
+        return kDone;
     }
-    if (i == arguments.size())
+    if (parsed && parser.isSet(version)) {
+        console.line(kProgram + QLatin1Char(' ') + QStringLiteral(TARNLINK_VERSION));
+        return kDone;
+    }
+    if (!parsed)
+        return usageError(console, usageErrorText(parser));
+    const QStringList rest = parser.positionalArguments();
+    if (rest.isEmpty())
         return usageError(console, QStringLiteral("no command given"));
 
-    const QString name = arguments[i];
+    const QString& name = rest.first();
     for (auto& command : allCommands()) {
         if (command->name() != name)
             continue;
-        if (const auto error = command->parse(ports, arguments.mid(i + 1)))
+        if (const auto error = command->parse(parser.values(port), rest.mid(1)))
             return usageError(console, error->message);
         Session session(console, interrupt);
         const int status = command->run(session);
@@ -91,6 +97,18 @@ int runCommandLine(const QStringList& arguments, Console& console, Interrupt* in
         return status;
     }
     return usageError(console, QStringLiteral("unknown command ") + name);
+}
+} // namespace
+
+int runCommandLine(const QStringList& arguments, Console& console, Interrupt* interrupt) {
+    const int status = runCommand(arguments, console, interrupt);
+    // The status texts are the job's record: a job whose lines did not all reach stdout has
+    // not ended normally.
+    if (const auto failure = console.outputFailure()) {
+        console.remark(QStringLiteral("cannot write to standard output: ") + *failure);
+        return status == kDone ? kFailed : status;
+    }
+    return status;
 }
 
 } // namespace tarn::cli

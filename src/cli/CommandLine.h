@@ -2,10 +2,13 @@
 
 #include <QStringList>
 
+namespace tarn {
+class Interrupt;
+}
+
 namespace tarn::cli {
 
 class Console;
-class Interrupt;
 
 // The whole program below main(): reads the command line (without the program's name), runs
 // the command and returns the exit status. `interrupt` (may be null) reports Ctrl-C.

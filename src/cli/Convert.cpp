@@ -1,5 +1,7 @@
 #include "Convert.h"
 
+#include <QCommandLineParser>
+
 namespace tarn::cli {
 
 QString Convert::summary() const {
@@ -9,18 +11,19 @@ QString Convert::summary() const {
 std::optional<UsageError> Convert::parse(const QStringList& ports, const QStringList& words) {
     if (!ports.isEmpty())
         return UsageError{QStringLiteral("convert does not use a port")};
-    Words w;
-    if (auto error = scan(words, {}, w))
+    QCommandLineParser parser;
+    if (auto error = parseWords(parser, words))
         return error;
-    if (w.operands.size() != 3)
+    const QStringList operands = parser.positionalArguments();
+    if (operands.size() != 3)
         return UsageError{QStringLiteral("convert needs plu|ingred, IN and OUT")};
-    const auto kind = kindOf(w.operands[0]);
+    const auto kind = kindOf(operands[0]);
     if (!kind)
         return UsageError{QStringLiteral("convert: the table is plu or ingred, not ") +
-                          w.operands[0]};
+                          operands[0]};
     kind_ = *kind;
-    in_ = w.operands[1];
-    out_ = w.operands[2];
+    in_ = operands[1];
+    out_ = operands[2];
     QString why;
     if (!formatOf(kind_, in_, &why) || !formatOf(kind_, out_, &why))
         return UsageError{why};

@@ -2,6 +2,8 @@
 
 #include "Transfers.h"
 
+#include <QCommandLineParser>
+
 namespace tarn::cli {
 
 QString Display::summary() const {
@@ -9,12 +11,15 @@ QString Display::summary() const {
 }
 
 std::optional<UsageError> Display::parse(const QStringList& ports, const QStringList& words) {
-    Words w;
-    if (auto error = scan(words, {{QStringLiteral("--port"), 1}}, w))
+    QCommandLineParser parser;
+    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("PORT"));
+    parser.addOption(port);
+    if (auto error = parseWords(parser, words))
         return error;
-    if (!w.operands.isEmpty())
-        return UsageError{QStringLiteral("display takes no ") + w.operands.first()};
-    const QStringList all = ports + w.values(QStringLiteral("--port"));
+    if (!parser.positionalArguments().isEmpty())
+        return UsageError{QStringLiteral("display takes no ") +
+                          parser.positionalArguments().first()};
+    const QStringList all = ports + parser.values(port);
     if (all.size() > 1)
         return UsageError{QStringLiteral("display reads one port")};
     port_ = all.isEmpty() ? QStringLiteral("COM1") : all.first();

@@ -5,8 +5,8 @@
 
 namespace tarn::cli {
 
-// download: the window's open of FILE, then its " PLU Download" / "INGRED Download" to each
-// port in turn.
+// download: the window's open of FILE, then its " PLU Download" / "INGRED Download" to every
+// port at once.
 class Download : public TableCommand {
 public:
     QString name() const override { return QStringLiteral("download"); }
@@ -19,6 +19,10 @@ public:
     int run(Session& session) override;
 
 private:
+    // The checks the download makes before the line is touched, made once for every port;
+    // true (the refusal shown) when the job is refused.
+    bool refusedBeforeTheLine(Session& session) const;
+
     DownloadOptions options_;
     QStringList ports_;
 };

@@ -2,6 +2,8 @@
 
 #include "ScaleLink.h"
 
+#include <QCommandLineParser>
+
 namespace tarn::cli {
 
 QString Upload::summary() const {
@@ -9,22 +11,24 @@ QString Upload::summary() const {
 }
 
 std::optional<UsageError> Upload::parse(const QStringList& ports, const QStringList& words) {
-    Words w;
-    if (auto error = scanTableAndFile(
-            words, {{QStringLiteral("--one"), 1}, {QStringLiteral("--all"), 0}}, w))
+    QCommandLineParser parser;
+    const QCommandLineOption one(QStringLiteral("one"), QString(), QStringLiteral("N"));
+    const QCommandLineOption all(QStringLiteral("all"));
+    parser.addOptions({one, all});
+    if (auto error = parseTableAndFile(parser, words))
         return error;
 
-    const int one = w.count(QStringLiteral("--one"));
-    const int all = w.count(QStringLiteral("--all"));
-    if (one + all > 1)
+    if (parser.optionNames().count(QStringLiteral("one")) +
+            parser.optionNames().count(QStringLiteral("all")) >
+        1)
         return UsageError{QStringLiteral("upload takes one of --one and --all")};
-    if (one) {
+    if (parser.isSet(one)) {
         options_.extent = UploadExtent::One;
-        options_.number = w.values(QStringLiteral("--one")).first();
+        options_.number = parser.value(one);
     } else {
         options_.extent = UploadExtent::All;
     }
-    const QStringList given = ports + w.values(QStringLiteral("--port"));
+    const QStringList given = ports + parser.values(QStringLiteral("port"));
     if (given.size() > 1)
         return UsageError{QStringLiteral("upload reads from one port")};
     port_ = given.isEmpty() ? QStringLiteral("COM1") : given.first();

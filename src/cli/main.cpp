@@ -6,12 +6,17 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
+
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    // A reader of stdout that has gone away must not end a transfer half-way: the write fails
+    // instead, and the job ends with status 1 once the scale has been left in order.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication::setApplicationName(QStringLiteral("tarnlink-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARNLINK_VERSION));
 
-    tarn::cli::Interrupt interrupt;
+    tarn::Interrupt interrupt;
     tarn::cli::Console console(stdout, stderr);
     return tarn::cli::runCommandLine(QCoreApplication::arguments().mid(1), console, &interrupt);
 }

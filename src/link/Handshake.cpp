@@ -124,6 +124,12 @@ std::optional<Handshake::Result> Handshake::recover(const Recovery& recovery) {
 std::optional<Handshake::Result> Handshake::countedFailure(const QString& text,
                                                            const Recovery& recovery) {
     sink_.status(text);
+    // A port that was lost on the way is not retried (nor reopened).
+    if (!link_.isOpen()) {
+        const QString message = portNotOpenText();
+        sink_.status(message);
+        return Result{Outcome::PortLost, {}, message};
+    }
     ++retries_;
     if (retries_ > d_.retryLimit)
         return Result{Outcome::Abandoned, {}, text};
@@ -224,8 +230,9 @@ Handshake::Result Handshake::download(int index, quint16 number, const QByteArra
 // of ScaleLink::kAnswerGap are not part of it (a short reply completed by a byte left on the line
 // would otherwise be taken as whole). The PLU reply must be waiting to the exact count. The
 // ingredient upload first takes the go-ahead byte as soon as it arrives, with whatever came
-// behind it, then gathers the reply up to its exact count; a reply whose first two bytes
-// already mark the scale's end is taken at once, however short.
+// behind it, then gathers the reply until its length is there; a reply whose first two bytes
+// already mark the scale's end is taken at once, however short or long. Bytes behind a whole
+// reply are not part of it and are drained.
 Handshake::Reply Handshake::receiveReply(const std::function<Verdict(const QByteArray&)>& inspect) {
     if (d_.numberStep != ExchangeDescription::NumberStep::GoAhead) {
         if (auto bytes = link_.receive(d_.recordBytes, d_.replyLimitSeconds, ScaleLink::kAnswerGap))
@@ -239,14 +246,16 @@ Handshake::Reply Handshake::receiveReply(const std::function<Verdict(const QByte
         return {std::nullopt, d_.numberErrorText, d_.numberRecovery};
     QByteArray reply = first.mid(1);
     const auto complete = [&](const QByteArray& b) {
-        if (b.size() == d_.recordBytes)
-            return true;
-        return b.size() >= 2 && b.size() < d_.recordBytes && inspect &&
-               inspect(b) == Verdict::EndOfData;
+        return b.size() >= d_.recordBytes ||
+               (b.size() >= 2 && inspect && inspect(b) == Verdict::EndOfData);
     };
-    if (link_.collect(reply, d_.replyLimitSeconds, complete, ScaleLink::kAnswerGap))
-        return {reply, {}, {}};
-    return {std::nullopt, d_.replyTimeoutText, d_.replyRecovery};
+    if (!link_.collect(reply, d_.replyLimitSeconds, complete, ScaleLink::kAnswerGap))
+        return {std::nullopt, d_.replyTimeoutText, d_.replyRecovery};
+    if (reply.size() > d_.recordBytes) {
+        reply.truncate(d_.recordBytes);
+        link_.drain(kQuietLine, d_.replyLimitSeconds);
+    }
+    return {reply, {}, {}};
 }
 
 Handshake::Result

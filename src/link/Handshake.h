@@ -96,7 +96,7 @@ public:
         Refused,           // upload: inspect() refused the reply; the transfer ends
         Abandoned,         // a counted failure took the counter above the limit
         RestartsExhausted, // too many uncounted restarts in a row; message shown
-        PortLost,          // a port reset could not reopen the port; message shown
+        PortLost,          // the port was lost or a reset could not reopen it; message shown
         Stopped,           // stop() was called on the link
     };
     struct Result {

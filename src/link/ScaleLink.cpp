@@ -37,8 +37,9 @@ void ScaleLink::replaceParts(std::unique_ptr<Port> port, std::unique_ptr<Clock> 
 
 void ScaleLink::attach() {
     connect(port_.get(), &Port::failed, this, [this](const QString& reason) {
-        emit portLost(QStringLiteral("ERROR! lost port ") + port_->systemName() +
-                      QStringLiteral(": ") + reason);
+        lostMessage_ = QStringLiteral("ERROR! lost port ") + port_->systemName() +
+                       QStringLiteral(": ") + reason;
+        emit portLost(lostMessage_);
     });
 }
 
@@ -50,9 +51,20 @@ void ScaleLink::close() {
     port_->close();
 }
 
+QString portNotOpenText() {
+    return QStringLiteral("ERROR! port is not open");
+}
+
 std::optional<QString> ScaleLink::reset() {
-    if (port_->isOpen() && port_->clearBuffers())
+    // A port that was lost or closed stays closed: only the operator opens it again.
+    if (!port_->isOpen())
+        return portNotOpenText();
+    if (port_->clearBuffers())
         return std::nullopt;
+    // The port gave itself up in its own reset (a network server that its one reconnect
+    // did not reach) and has said why: no second try.
+    if (!port_->isOpen())
+        return lostMessage_;
     const QString name = port_->name();
     port_->close();
     if (const auto reason = port_->open(name)) {

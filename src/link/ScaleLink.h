@@ -22,6 +22,8 @@ struct DisplayReading {
 
 // "ERROR! cannot open " + the port's name + ": " + the system's reason.
 QString cannotOpenText(const QString& portName, const QString& reason);
+// "ERROR! port is not open": what an exchange that finds the port closed ends with.
+QString portNotOpenText();
 
 // The program's one path to the scale: the port with its open, close and reset, the pauses,
 // and the byte-level send and receive operations with their time-outs.
@@ -53,7 +55,9 @@ public:
     bool isOpen() const { return port_->isOpen(); }
     // Port reset: empty both buffers, by the port's own flush where it has one, else by closing
     // and at once reopening the same port. When the reopen fails the port stays closed,
-    // portLost is emitted and the message ("ERROR! cannot open ...") is returned.
+    // portLost is emitted and the message ("ERROR! cannot open ...") is returned. A port that
+    // is closed already (lost, or closed by the operator) is not reopened: the reset returns
+    // portNotOpenText().
     std::optional<QString> reset();
 
     // Lets window events run for `seconds` seconds (less when stopped).
@@ -115,6 +119,7 @@ private:
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Port> port_;
     StopFlag stop_;
+    QString lostMessage_; // the port's last loss, as portLost gave it
 };
 
 } // namespace tarn

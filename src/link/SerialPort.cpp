@@ -1,7 +1,13 @@
 #include "SerialPort.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSerialPort>
 #include <QSerialPortInfo>
+
+#include <cerrno>
+#include <csignal>
 
 namespace tarn {
 
@@ -65,6 +71,45 @@ QString SerialPort::openFailureReason(bool permissionDenied, const QString& syst
     return systemReason;
 }
 
+QString SerialPort::lockFilePathFor(const QString& systemLocation) {
+#ifdef Q_OS_UNIX
+    // The serial port names its lock after the device ("/dev/pts/3" is "LCK..pts_3") and puts
+    // it in the first of these folders that already holds one or that it may write to.
+    static const char* const kLockFolders[] = {
+        "/var/lock", "/etc/locks", "/var/spool/locks",  "/var/spool/uucp",
+        "/tmp",      "/var/tmp",   "/var/lock/lockdev", "/run/lock"};
+    QString device = systemLocation;
+    if (device.startsWith(QLatin1String("/dev/")))
+        device = device.mid(5);
+    device.replace(QLatin1Char('/'), QLatin1Char('_'));
+    for (const char* folder : kLockFolders) {
+        const QString path = QLatin1String(folder) + QLatin1String("/LCK..") + device;
+        const QFileInfo info{QLatin1String(folder)};
+        if (info.isReadable() && (QFile::exists(path) || info.isWritable()))
+            return path;
+    }
+#else
+    Q_UNUSED(systemLocation);
+#endif
+    return {};
+}
+
+std::optional<QString> SerialPort::lockHolderReason(const QString& path) {
+    if (path.isEmpty() || !QFile::exists(path))
+        return std::nullopt;
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    QLockFile lock(path);
+#ifdef Q_OS_UNIX
+    // Signal 0 only asks whether the process is there; EPERM means it is, under another user.
+    if (lock.getLockInfo(&pid, &host, &program) && pid > 0 &&
+        (::kill(pid_t(pid), 0) == 0 || errno == EPERM))
+        return QStringLiteral("in use by another program (process %1)").arg(pid);
+#endif
+    return QStringLiteral("a stale lock file %1 blocks it - remove it").arg(path);
+}
+
 std::optional<QString> SerialPort::open(const QString& name) {
     close();
     name_ = name;
@@ -75,9 +120,18 @@ std::optional<QString> SerialPort::open(const QString& name) {
     port_->setStopBits(QSerialPort::OneStop);
     port_->setFlowControl(QSerialPort::NoFlowControl);
     port_->setReadBufferSize(kBufferSize);
-    if (!port_->open(QIODevice::ReadWrite))
-        return openFailureReason(port_->error() == QSerialPort::PermissionError,
-                                 port_->errorString());
+    if (!port_->open(QIODevice::ReadWrite)) {
+        const bool permission = port_->error() == QSerialPort::PermissionError;
+        // The port reports a lock it could not take as a permission error, but the device
+        // itself may well be open to this user: say who holds the lock instead.
+        QString location = systemName();
+        if (!location.startsWith(QLatin1Char('/')) && !location.startsWith(QLatin1Char('.')))
+            location.prepend(QLatin1String("/dev/"));
+        if (permission)
+            if (auto held = lockHolderReason(lockFilePathFor(location)))
+                return held;
+        return openFailureReason(permission, port_->errorString());
+    }
     // Modem lines low. A pseudo-terminal has none and refuses; that is no reason to fail.
     port_->setDataTerminalReady(false);
     port_->setRequestToSend(false);

@@ -35,6 +35,13 @@ public:
     // Why an open failed, in words for the status line; a missing permission says what to do.
     static QString openFailureReason(bool permissionDenied, const QString& systemReason);
 
+    // The lock file that marks a device in use (the one the serial port writes at every open;
+    // "/var/lock/LCK..ttyUSB0"), or an empty text where the system keeps none.
+    static QString lockFilePathFor(const QString& systemLocation);
+    // Why the lock file at `path` keeps a port from opening: a living process holds it, or it
+    // is left over and must be removed by hand. Nothing when there is no such file.
+    static std::optional<QString> lockHolderReason(const QString& path);
+
     static constexpr qint64 kBufferSize = 4096;
 
 private:

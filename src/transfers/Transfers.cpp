@@ -71,7 +71,6 @@ template <> struct Side<IngredRecord> {
 };
 
 const char* const kTheEnd = " THE END ";
-const char* const kPortNotOpen = "ERROR! port is not open";
 
 // A number box's text as a whole number of a table row, 1 to 200 (16-bit as the boxes are
 // read); nullopt for anything else, a fraction included.
@@ -190,7 +189,7 @@ TransferResult download(Workspace& ws, ScaleLink& link, const DownloadOptions& o
         }
     }
     if (!link.isOpen()) {
-        status.status(QString::fromLatin1(kPortNotOpen));
+        status.status(portNotOpenText());
         return status.end(TransferOutcome::Refused, 0);
     }
 
@@ -238,7 +237,7 @@ TransferResult upload(Workspace& ws, ScaleLink& link, const UploadOptions& optio
         first = last = *n;
     }
     if (!link.isOpen()) {
-        status.status(QString::fromLatin1(kPortNotOpen));
+        status.status(portNotOpenText());
         return status.end(TransferOutcome::Refused, 0);
     }
 

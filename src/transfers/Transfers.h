@@ -48,7 +48,7 @@ enum class TransferOutcome {
     Refused,           // nothing was sent: no file, a number box, a record that cannot be sent
     Abandoned,         // counted failures went past the transfer's limit
     RestartsExhausted, // the scale kept answering so that the record restarted without end
-    PortLost,          // a port reset could not reopen the port (the link emitted portLost)
+    PortLost,          // the port was lost on the way, or a reset could not reopen it
     Stopped,           // the link was stopped (Exit, Ctrl-C)
 };
 

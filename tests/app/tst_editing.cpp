@@ -28,6 +28,8 @@ private slots:
     void controlKeysOpenTheCellTextWithCaretAtEnd();
     void overlayLiesOverTheCellAndFollowsIt_data() { sides(); }
     void overlayLiesOverTheCellAndFollowsIt();
+    void overlayLeavesTheViewWithItsCellAndComesBack_data() { sides(); }
+    void overlayLeavesTheViewWithItsCellAndComesBack();
     void enterMovesAlongTheRow_data() { sides(); }
     void enterMovesAlongTheRow();
     void enterOnLastColumn_data();
@@ -70,7 +72,7 @@ private:
     void type(const QString& text);
     void verifyCursor(int row, int col) const;
     void verifyClosed() const;
-    QRect cellOnPage(int row, int col) const;
+    QRect cellInView(int row, int col) const;
 
     std::unique_ptr<MainWindow> w;
 };
@@ -135,8 +137,8 @@ void TestEditing::verifyClosed() const {
     QVERIFY(view()->hasFocus());
 }
 
-QRect TestEditing::cellOnPage(int row, int col) const {
-    return view()->cellRect(row, col).translated(view()->pos());
+QRect TestEditing::cellInView(int row, int col) const {
+    return view()->visualRect(view()->model()->index(row - 1, col - 1));
 }
 
 void TestEditing::printableKeyReplacesTheCellText() {
@@ -185,22 +187,57 @@ void TestEditing::controlKeysOpenTheCellTextWithCaretAtEnd() {
 void TestEditing::overlayLiesOverTheCellAndFollowsIt() {
     focusGridAt(150, 6); // far down: the grid scrolls the cell into view
     type("1");
-    QCOMPARE(edit()->parentWidget(), view()->parentWidget());
+    QCOMPARE(edit()->parentWidget(), view()->viewport());
     QVERIFY(view()->viewport()->rect().contains(view()->visualRect(view()->currentIndex())));
-    QCOMPARE(edit()->geometry(), cellOnPage(150, 6));
+    QCOMPARE(edit()->geometry(), cellInView(150, 6));
 
     const QRect before = edit()->geometry();
     view()->verticalScrollBar()->setValue(view()->verticalScrollBar()->value() - 3);
     view()->horizontalScrollBar()->setValue(view()->horizontalScrollBar()->maximum());
     QVERIFY(edit()->geometry() != before);
-    QCOMPARE(edit()->geometry(), cellOnPage(150, 6));
+    QCOMPARE(edit()->geometry(), cellInView(150, 6));
 
     const QSize viewBefore = view()->size();
     w->resize(w->width() - 200, w->height() - 100);
     QTRY_VERIFY(view()->size() != viewBefore);
-    QCOMPARE(edit()->geometry(), cellOnPage(150, 6));
-    QVERIFY(!edit()->isHidden());
+    QCOMPARE(edit()->geometry(), cellInView(150, 6));
+    QCOMPARE(edit()->isHidden(), !view()->viewport()->rect().intersects(cellInView(150, 6)));
     QCOMPARE(edit()->text(), QString("1"));
+}
+
+// Out of view the box is hidden and the grid has the keys, the edit still open; it comes back
+// over its cell when the cell does, or when a key is typed meanwhile. It aligns its text like its
+// column, and Tab writes it into the cell.
+void TestEditing::overlayLeavesTheViewWithItsCellAndComesBack() {
+    focusGridAt(5, 1);
+    type("3");
+    QVERIFY(edit()->alignment() & Qt::AlignLeft);
+    press(Qt::Key_Escape);
+    focusGridAt(5, 2);
+    type("4");
+    QVERIFY(edit()->alignment() & Qt::AlignHCenter);
+
+    QScrollBar* bar = view()->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    QVERIFY(edit()->isHidden());
+    QVERIFY(view()->hasFocus());
+    QCOMPARE(grid().text(5, 2), QString());
+    bar->setValue(0);
+    QVERIFY(!edit()->isHidden());
+    QVERIFY(edit()->hasFocus());
+    QCOMPARE(edit()->geometry(), cellInView(5, 2));
+    QCOMPARE(edit()->text(), QString("4"));
+
+    bar->setValue(bar->maximum());
+    type("2");
+    QVERIFY(!edit()->isHidden());
+    QCOMPARE(edit()->geometry(), cellInView(5, 2));
+    QCOMPARE(edit()->text(), QString("42"));
+
+    press(Qt::Key_Tab);
+    QCOMPARE(grid().text(5, 2), QString("42"));
+    verifyCursor(5, 2);
+    verifyClosed();
 }
 
 void TestEditing::enterMovesAlongTheRow() {
@@ -255,7 +292,9 @@ void TestEditing::enterOnLastColumn() {
             QCOMPARE(grid().text(r, c), QString());
     }
     QCOMPARE(grid().rowHeight(200), TextGrid::kStandardHeight);
-    QCOMPARE(view()->rowHeight(199), view()->verticalHeader()->defaultSectionSize());
+    // One height for every row, the rows made at start-up included.
+    QCOMPARE(view()->rowHeight(0), 20);
+    QCOMPARE(view()->rowHeight(199), 20);
 }
 
 void TestEditing::enterOnRow201IsRefused() {

@@ -72,7 +72,8 @@ private slots:
             QVERIFY(box->alignment() & Qt::AlignRight);
         }
         // Only the ingredient upload frame carries its texts on the option buttons.
-        QCOMPARE(child<QRadioButton>(w, "optUpAllING")->text(), QStringLiteral("All INGRED"));
+        QCOMPARE(child<QRadioButton>(w, "optUpAllING")->text().remove(QLatin1Char('&')),
+                 QStringLiteral("All INGRED"));
         QCOMPARE(child<QRadioButton>(w, "optUpAllPLU")->text(), QString());
 
         for (const char* name : {"txtWeight", "txtUnitPrice", "txtTotalPrice"}) {
@@ -85,6 +86,51 @@ private slots:
         auto* bar = child<QStatusBar>(w, "StatusBar");
         QVERIFY(bar->findChild<QLabel*>(QStringLiteral("Panel2")));
         QVERIFY(!bar->findChild<QLabel*>(QStringLiteral("Panel3"))->text().isEmpty());
+    }
+
+    // A click on the caption beside a bare option button selects the option; every option has
+    // a mnemonic of its own on its page.
+    void optionCaptionsAndMnemonicsSelectTheirOptions() {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* tabs = child<QTabWidget>(w, "SSTab");
+        const QList<QLabel*> labels = w.findChildren<QLabel*>();
+        for (int page = 0; page < tabs->count(); ++page) {
+            QSet<QChar> letters;
+            for (QRadioButton* option : tabs->widget(page)->findChildren<QRadioButton*>()) {
+                QString caption = option->text();
+                for (QLabel* label : labels)
+                    if (label->buddy() == option)
+                        caption = label->text();
+                const qsizetype at = caption.indexOf(QLatin1Char('&'));
+                QVERIFY2(at >= 0 && at + 1 < caption.size(), qPrintable(option->objectName()));
+                const QChar letter = caption[at + 1].toLower();
+                QVERIFY2(!letters.contains(letter), qPrintable(option->objectName()));
+                letters.insert(letter);
+            }
+        }
+
+        tabs->setCurrentIndex(3); // "Download"
+        auto* all = child<QRadioButton>(w, "optDownAllPLU");
+        QLabel* allCaption = nullptr;
+        for (QLabel* label : labels)
+            if (label->buddy() == all)
+                allCaption = label;
+        QVERIFY(allCaption);
+        QCOMPARE(allCaption->text().remove(QLatin1Char('&')), QStringLiteral("ALL PLU"));
+        QTest::mouseClick(allCaption, Qt::LeftButton);
+        QVERIFY(all->isChecked());
+        QTest::keyClick(&w, Qt::Key_U, Qt::AltModifier);
+        QTRY_VERIFY(child<QRadioButton>(w, "optDownMultipleINGRED")->isChecked()); // animated click
+        QVERIFY(!child<QRadioButton>(w, "optDownOneINGRED")->isChecked());
+
+        tabs->setCurrentIndex(4); // "Upload": the same letters choose this page's options
+        QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(child<QRadioButton>(w, "optUpAllPLU")->isChecked());
+        QVERIFY(all->isChecked());
+        QTest::keyClick(&w, Qt::Key_L, Qt::AltModifier);
+        QTRY_VERIFY(child<QRadioButton>(w, "optUpAllING")->isChecked());
     }
 
     void gridsShowNumberedRowsAndHeaders() {

@@ -2,8 +2,10 @@
 #include "Port.h"
 #include "PortActions.h"
 #include "ScaleLink.h"
+#include "SerialPort.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -108,7 +110,8 @@ private slots:
     void startsClosedOnCom1WithOtherBesideIt() {
         checkState(false);
         QVERIFY(get<QRadioButton>("optCom1")->isChecked());
-        QCOMPARE(get<QRadioButton>("optComOther")->text(), QStringLiteral("Other"));
+        QCOMPARE(get<QRadioButton>("optComOther")->text().remove(QLatin1Char('&')),
+                 QStringLiteral("Other"));
         QVERIFY(get<QComboBox>("cboComPort")->isEditable());
         QCOMPARE(status(), QStringLiteral("Message Count is 0"));
     }
@@ -153,6 +156,36 @@ private slots:
         click("cmdPortClose");
         QCOMPARE(status(), QStringLiteral("close port"));
         checkState(false);
+    }
+
+    // Exit lets go of the port: its lock file goes, so another user may open it.
+    void exitReleasesThePortAndItsLockFile() {
+        Pty pty;
+        QVERIFY(!pty.path.isEmpty());
+        const QString lock = SerialPort::lockFilePathFor(pty.path);
+        get<QComboBox>("cboComPort")->setEditText(pty.path);
+        click("cmdPortOpen");
+        checkState(true);
+        QVERIFY2(lock.isEmpty() || QFile::exists(lock), qPrintable(lock));
+        bool exited = false;
+        w->setExitHandler([&] { exited = true; });
+        w->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
+        QVERIFY(exited);
+        QVERIFY(!w->link().isOpen());
+        QVERIFY2(!QFile::exists(lock), qPrintable(lock));
+    }
+
+    // What `tarnlink --port` does (the demo chooses its simulated scale so).
+    void aPortChosenByNameIsReadyToOpen() {
+        w->portActions().choosePort(QStringLiteral("/tmp/tarnlink-demo-scale"));
+        QVERIFY(get<QRadioButton>("optComOther")->isChecked());
+        QCOMPARE(get<QComboBox>("cboComPort")->currentText(),
+                 QStringLiteral("/tmp/tarnlink-demo-scale"));
+        w->portActions().choosePort(QStringLiteral("com2"));
+        QVERIFY(get<QRadioButton>("optCom2")->isChecked());
+        useNamedPort();
+        click("cmdPortOpen");
+        QCOMPARE(status(), QStringLiteral("open port2"));
     }
 
     void aMissingDeviceIsReportedAndLeavesThePortClosed() {

@@ -2,6 +2,7 @@
 // every transfer end to end, the bytes on the line as the simulator logged them, and the
 // window's state afterwards.
 
+#include "GridHistory.h"
 #include "MainWindow.h"
 #include "ScaleLink.h"
 #include "Workspace.h"
@@ -51,7 +52,8 @@ class TestTransfers : public QObject {
     QString status() { return get<QLabel>("Panel1")->text(); }
     void click(const char* button) { get<QPushButton>(button)->click(); }
 
-    // (Re)starts the simulator with `args` and opens the window's port on its terminal.
+    // (Re)starts the simulator with `args` and opens the window's port on its terminal (or, with
+    // --tcp, on its network serial server).
     void startScale(QStringList args) {
         stopScale();
         logPath =
@@ -64,9 +66,11 @@ class TestTransfers : public QObject {
         while (!scale->canReadLine())
             QVERIFY(scale->waitForReadyRead(10000));
         const QString first = QString::fromLocal8Bit(scale->readLine()).trimmed();
-        QVERIFY2(first.startsWith(QLatin1String("device ")), qPrintable(first));
+        QVERIFY2(first.startsWith(QLatin1String("device ")) ||
+                     first.startsWith(QLatin1String("port tcp:")),
+                 qPrintable(first));
         get<QRadioButton>("optComOther")->setChecked(true);
-        get<QComboBox>("cboComPort")->setEditText(first.mid(7));
+        get<QComboBox>("cboComPort")->setEditText(first.section(QLatin1Char(' '), 1));
         click("cmdPortOpen");
         QVERIFY2(w->link().isOpen(), qPrintable(status()));
     }
@@ -214,6 +218,27 @@ private slots:
         checkWindowAfterTransfer();
     }
 
+    void pluDownloadReachesAScaleBehindANetworkSerialServer() {
+        startScale({QStringLiteral("--no-pace"), QStringLiteral("--tcp"), QStringLiteral("0")});
+        QVERIFY(status().startsWith(QLatin1String("open porttcp:127.0.0.1:")));
+        duringStatus.clear();
+        Workspace& ws = w->workspace();
+        ws.plu.records[2] = PluRecord{12, 0, QStringLiteral("Pear"), QString(), 99, 0, 0, 0, 0};
+        ws.plu.count = 2;
+        ws.setFilePath(dir.filePath(QStringLiteral("t.PLU")));
+        get<QRadioButton>("optDownOnePLU")->setChecked(true);
+        get<QLineEdit>("txtDownOnePluNo")->setText(QStringLiteral("2"));
+        click("cmdPLUDownload");
+        QCOMPARE(status(), QStringLiteral(" THE END "));
+        const QStringList lines = newLogLines(8);
+        QCOMPARE(lines.mid(0, 6),
+                 (QStringList{"pc> A5", "sc> 77", "pc> 02", "sc> 01", "pc> 00 0C", "sc> 00 0C"}));
+        QCOMPARE(lines.value(7), QStringLiteral("sc> 10"));
+        checkWindowAfterTransfer();
+        startScale({QStringLiteral("--no-pace")});
+        duringStatus.clear();
+    }
+
     void ingredientDownloadOfOneRecord() {
         Workspace& ws = w->workspace();
         ws.ingred.records[3].messageNo = 9;
@@ -323,17 +348,24 @@ private slots:
     }
 
     // Exit in the middle of a transfer ends it at once: the waits return, the tab comes back.
+    // Unsaved edits in a grid are still asked about first.
     void exitDuringATransferEndsIt() {
         startScale({QStringLiteral("--no-pace"), QStringLiteral("--fault"),
                     QStringLiteral("silent:times=all")});
         bool exited = false;
         w->setExitHandler([&] { exited = true; });
+        auto question = std::make_unique<ScriptedExitQuestion>();
+        ScriptedExitQuestion& asked = *question;
+        question->answer(ExitQuestion::Answer::Discard);
+        w->setExitQuestion(std::move(question));
+        w->history(TableKind::Ingred).writeCell(4, 2, QStringLiteral("Salt"));
         Workspace& ws = w->workspace();
         ws.setFilePath(dir.filePath(QStringLiteral("t.PLU")));
         get<QRadioButton>("optDownAllPLU")->setChecked(true);
         QTimer::singleShot(3000, this, [this] { get<QAction>("mnuFileExit")->trigger(); });
         click("cmdPLUDownload");
         QVERIFY(exited);
+        QCOMPARE(asked.asked, (std::vector<QStringList>{{QStringLiteral("INGRED")}}));
         QCOMPARE(status(), QStringLiteral("Retry #1"));
         QVERIFY(get<QTabWidget>("SSTab")->isEnabled());
         w->link().clearStop();

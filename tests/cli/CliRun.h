@@ -49,6 +49,21 @@ public:
         process_.waitForStarted(5000);
     }
     qint64 pid() const { return process_.processId(); }
+    // Waits (a real process, on real time) until stdout holds every line of `lines`; returns
+    // the lines so far.
+    QStringList waitForLines(const QStringList& lines, int msecs = 20000) {
+        QDeadlineTimer deadline(msecs);
+        for (;;) {
+            out_ += process_.readAllStandardOutput();
+            const QStringList so = linesOf(out_);
+            bool all = true;
+            for (const QString& line : lines)
+                all = all && so.contains(line);
+            if (all || deadline.hasExpired() || process_.state() == QProcess::NotRunning)
+                return so;
+            process_.waitForReadyRead(100);
+        }
+    }
     CliResult finish(int msecs = 60000) {
         CliResult r;
         r.finished = process_.waitForFinished(msecs);
@@ -57,13 +72,14 @@ public:
             process_.waitForFinished(5000);
         }
         r.exitCode = process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
-        r.out = linesOf(process_.readAllStandardOutput());
+        r.out = linesOf(out_ + process_.readAllStandardOutput());
         r.err = process_.readAllStandardError();
         return r;
     }
 
 private:
     QProcess process_;
+    QByteArray out_;
 };
 
 inline CliResult runCli(const QStringList& args, int msecs = 60000) {
@@ -72,7 +88,8 @@ inline CliResult runCli(const QStringList& args, int msecs = 60000) {
     return cli.finish(msecs);
 }
 
-// tarnlink-scale without pacing, its byte log in a temporary directory.
+// tarnlink-scale without pacing, its byte log in a temporary directory; with "--tcp 0" behind
+// a network serial server of its own, device() then being its port's name tcp:127.0.0.1:N.
 class Scale {
 public:
     explicit Scale(QStringList args = {}) {
@@ -86,6 +103,8 @@ public:
         const QString first = QString::fromLocal8Bit(process_.readLine()).trimmed();
         if (first.startsWith(QLatin1String("device ")))
             device_ = first.mid(7);
+        else if (first.startsWith(QLatin1String("port ")))
+            device_ = first.mid(5);
     }
     ~Scale() {
         process_.terminate();

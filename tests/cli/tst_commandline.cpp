@@ -86,5 +86,21 @@ TEST(CommandLine, aPortThatCannotBeOpenedIsReportedAsTheWindowDoes) {
         << r.out[0].toStdString();
 }
 
+// The status lines are the job's record: a job that could not write them has not ended well.
+TEST(CommandLine, aJobWhoseLinesCannotBeWrittenEndsWithStatusOne) {
+    QTemporaryDir dir;
+    const QString plu = dir.filePath("table.PLU");
+    ASSERT_TRUE(writeBytes(plu, "1,\"A\",\"B\",1,0,0,0,0,0\r\n"));
+    QProcess cli;
+    cli.setStandardOutputFile(QStringLiteral("/dev/full"));
+    cli.start(QStringLiteral(CLI_BINARY), {"convert", "plu", plu, dir.filePath("copy.PLU")});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(cli.exitCode(), 1);
+    const QByteArray err = cli.readAllStandardError();
+    EXPECT_TRUE(err.startsWith("tarnlink-cli: cannot write to standard output: "))
+        << err.constData();
+}
+
 } // namespace
 } // namespace tarn::testing

@@ -1,6 +1,9 @@
 // display: the window's "Update" against the simulated scale.
 
 #include "CliRun.h"
+#include "SerialPort.h"
+
+#include <QFile>
 
 namespace tarn::testing {
 namespace {
@@ -43,6 +46,9 @@ TEST(Display, ctrlCEndsTheWaitAtOnceAndPrintsNothing) {
     ASSERT_TRUE(r.finished);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.out.isEmpty()) << shown(r.out);
+    // The port was let go of on the way out: no lock file stands in another program's way.
+    const QString lock = SerialPort::lockFilePathFor(scale.device());
+    EXPECT_FALSE(QFile::exists(lock)) << lock.toStdString();
 }
 
 } // namespace

@@ -9,6 +9,12 @@ using Outcome = Handshake::Outcome;
 
 namespace {
 
+// The ingredient upload's reading of a reply: message number 0 (or over 200) is the end.
+Handshake::Verdict endAtMessageZero(const QByteArray& r) {
+    const int m = quint8(r[0]) << 8 | quint8(r[1]);
+    return m == 0 || m > 200 ? Handshake::Verdict::EndOfData : Handshake::Verdict::Accept;
+}
+
 QByteArray hex(const char* text) {
     return QByteArray::fromHex(text);
 }
@@ -350,13 +356,32 @@ TEST_F(HandshakeTest, aMissingGoAheadIsAnUploadCommandErrorAfterTheByteLimit) {
     EXPECT_DOUBLE_EQ(syncTimes()[1] - closeTimes()[0], 5.0);
 }
 
-TEST_F(HandshakeTest, anIngredientReplyOfOneByteTooManyIsATimeOut) {
+TEST_F(HandshakeTest, aWholeIngredientReplyWithAStrayByteBehindItIsTakenAndTheStrayDrained) {
     scale->byteTime = {}; // the reply comes in one piece, so the count passes 403 at once
     scale->ingreds[3] = QByteArray(400, 'r');
     scale->inject({FakeScale::Step::Reply, FakeScale::Action::Extra});
     Handshake h(*link, status, exchanges::ingredUpload());
-    EXPECT_EQ(h.upload(3, 3, nullptr, nullptr).outcome, Outcome::Done);
-    EXPECT_EQ(status.texts, texts({"Receive INGRED time out", "Retry #1"}));
+    QByteArray got;
+    EXPECT_EQ(h.upload(3, 3, nullptr, [&](const QByteArray& r) { got = r; }).outcome,
+              Outcome::Done);
+    EXPECT_EQ(got, hex("0003") + QByteArray(400, 'r') + hex("10"));
+    EXPECT_TRUE(status.texts.empty());
+    EXPECT_EQ(syncTimes().size(), 1u);
+    EXPECT_EQ(link->port().bytesWaiting(), 0);
+}
+
+// The scale's end (message number 0) with more bytes behind it than a reply holds: taken by
+// its first two bytes at once, not after five time-outs.
+TEST_F(HandshakeTest, anEndMarkWithMoreBytesThanAReplyEndsTheIngredientUploadAtOnce) {
+    scale->byteTime = {};
+    scale->inject({FakeScale::Step::Reply, FakeScale::Action::Extra}); // 00 00, 400 blanks, 10, EE
+    Handshake h(*link, status, exchanges::ingredUpload());
+    const auto result = h.upload(9, 9, endAtMessageZero, nullptr);
+    EXPECT_EQ(result.outcome, Outcome::EndOfData);
+    EXPECT_EQ(result.reply.left(2), hex("0000"));
+    EXPECT_LT(since(Clock::Time::zero()), 1.0);
+    EXPECT_TRUE(status.texts.empty());
+    EXPECT_EQ(link->port().bytesWaiting(), 0);
 }
 
 TEST_F(HandshakeTest, anEndMarkOfTwoBytesEndsTheIngredientUploadAtOnce) {
@@ -370,13 +395,7 @@ TEST_F(HandshakeTest, anEndMarkOfTwoBytesEndsTheIngredientUploadAtOnce) {
         }
     };
     Handshake h(*link, status, exchanges::ingredUpload());
-    const auto result = h.upload(
-        9, 9,
-        [](const QByteArray& r) {
-            const int m = quint8(r[0]) << 8 | quint8(r[1]);
-            return m == 0 || m > 200 ? Handshake::Verdict::EndOfData : Handshake::Verdict::Accept;
-        },
-        nullptr);
+    const auto result = h.upload(9, 9, endAtMessageZero, nullptr);
     EXPECT_EQ(result.outcome, Outcome::EndOfData);
     EXPECT_EQ(result.reply, hex("0000"));
     EXPECT_LT(since(Clock::Time::zero()), 1.0);

@@ -5,6 +5,9 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -74,6 +77,13 @@ TEST(SerialPortOpen, aPortWithoutPermissionSaysWhatToDo) {
     ASSERT_TRUE(pty.ok());
     const QByteArray path = pty.path().toLocal8Bit();
     ASSERT_EQ(::chmod(path.constData(), 0600), 0);
+    // Opened under a name of its own, so that no lock file left by another test or program for
+    // this pseudo-terminal's number can stand in the way.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_EQ(::chmod(dir.path().toLocal8Bit().constData(), 0755), 0);
+    const QString link = dir.filePath(QStringLiteral("scale"));
+    ASSERT_TRUE(QFile::link(pty.path(), link));
     if (::getuid() != 0) {
         ASSERT_EQ(::chmod(path.constData(), 0), 0);
     }
@@ -86,7 +96,7 @@ TEST(SerialPortOpen, aPortWithoutPermissionSaysWhatToDo) {
         if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(3);
         SerialPort port;
-        const QByteArray reason = port.open(pty.path()).value_or(QString()).toUtf8();
+        const QByteArray reason = port.open(link).value_or(QString()).toUtf8();
         const ssize_t written = ::write(fds[1], reason.constData(), size_t(reason.size()));
         ::_exit(written == reason.size() ? 0 : 4);
     }
@@ -106,6 +116,44 @@ TEST(SerialPortOpen, aPortWithoutPermissionSaysWhatToDo) {
         << reason.constData();
     EXPECT_EQ(SerialPort::openFailureReason(false, QStringLiteral("Device busy")),
               QStringLiteral("Device busy"));
+}
+
+// A port another program holds is not a question of permission: the lock names its holder,
+// and the port opens once the holder lets go.
+TEST(SerialPortOpen, aPortInUseNamesTheProcessThatHoldsIt) {
+    PtyScale pty;
+    ASSERT_TRUE(pty.ok());
+    const QString lock = SerialPort::lockFilePathFor(pty.path());
+    ASSERT_FALSE(lock.isEmpty());
+    SerialPort holder;
+    ASSERT_FALSE(holder.open(pty.path()));
+    SerialPort other;
+    const auto reason = other.open(pty.path());
+    ASSERT_TRUE(reason);
+    EXPECT_EQ(*reason, QStringLiteral("in use by another program (process %1)").arg(::getpid()));
+    holder.close();
+    EXPECT_FALSE(QFile::exists(lock));
+    EXPECT_FALSE(other.open(pty.path()));
+}
+
+// A lock file whose process has ended, left where this user may not remove it.
+TEST(SerialPortOpen, aLockThatNoProcessHoldsIsCalledStale) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const pid_t ended = ::fork();
+    ASSERT_GE(ended, 0);
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const QString lock = dir.filePath(QStringLiteral("LCK..ttyUSB0"));
+    QFile file(lock);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        QStringLiteral("%1\ntarnlink\n%2\n").arg(ended).arg(QSysInfo::machineHostName()).toUtf8());
+    file.close();
+    EXPECT_EQ(SerialPort::lockHolderReason(lock).value_or(QString()),
+              QStringLiteral("a stale lock file %1 blocks it - remove it").arg(lock));
+    EXPECT_FALSE(SerialPort::lockHolderReason(dir.filePath(QStringLiteral("LCK..ttyUSB1"))));
 }
 
 TEST_F(RealLine, bytesPassUnchangedBothWays) {

@@ -170,6 +170,16 @@ TEST_F(Wire, aResetEmptiesTheReceiveBuffer) {
     EXPECT_EQ(link->port().bytesWaiting(), 0);
 }
 
+// Only the operator's "Open" opens a port again once it was lost or closed.
+TEST_F(Wire, aResetLeavesAClosedPortClosed) {
+    link->close();
+    const auto message = link->reset();
+    ASSERT_TRUE(message);
+    EXPECT_EQ(*message, QStringLiteral("ERROR! port is not open"));
+    EXPECT_FALSE(link->isOpen());
+    EXPECT_EQ(scale->times(FakeScale::LogEntry::Kind::Opened).size(), 1u);
+}
+
 TEST_F(Wire, aResetThatCannotReopenReportsAndLeavesThePortClosed) {
     QString lost;
     QObject::connect(link.get(), &ScaleLink::portLost, [&](const QString& m) { lost = m; });

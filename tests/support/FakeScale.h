@@ -69,6 +69,11 @@ public:
         openFailures_ = count;
         openFailure_ = reason;
     }
+    // The line fails while the port is open (an adapter pulled out): the port closes and says why.
+    void fail(const QString& reason) {
+        close();
+        emit failed(reason);
+    }
     // Sends bytes to the PC unasked (a late or stray answer).
     void send(const QByteArray& bytes, Clock::Time after = {});
 

@@ -88,6 +88,15 @@ void LinePump::readable() {
             // No terminal side open: cannot happen while we hold one; stop listening rather
             // than spin.
             readNotifier_->setEnabled(false);
+        } else if (n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK)) {
+            // A network connection closed or reset by the PC.
+            readNotifier_->setEnabled(false);
+            writeNotifier_->setEnabled(false);
+            timer_.stop();
+            idleTimer_.stop();
+            if (onClosed)
+                onClosed();
+            return;
         }
         break;
     }

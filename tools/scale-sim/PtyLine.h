@@ -34,9 +34,9 @@ private:
     QString path_;
 };
 
-// Moves bytes between the pseudo-terminal and the protocol machine. With pacing, each byte
-// takes 1/960 s on the line in each direction, as at 9600 baud (8N1). Waits on the descriptor
-// and on timers; nothing polls.
+// Moves bytes between the pseudo-terminal (or a network connection) and the protocol machine. With
+// pacing, each byte takes 1/960 s on the line in each direction, as at 9600 baud (8N1). Waits on
+// the descriptor and on timers; nothing polls.
 class LinePump : public QObject {
     Q_OBJECT
 public:
@@ -45,6 +45,8 @@ public:
 
     std::function<void(const QStringList&)> onLog;
     std::function<void()> onMemoryChanged;
+    // The far end has gone (a network connection closed); the pump has stopped reading.
+    std::function<void()> onClosed;
 
 private:
     using Clock = std::chrono::steady_clock;

@@ -1,10 +1,12 @@
-// tarnlink-scale: the scale's side of the serial line, on a pseudo-terminal.
+// tarnlink-scale: the scale's side of the serial line, on a pseudo-terminal or behind a
+// network serial server.
 
 #include "Faults.h"
 #include "PtyLine.h"
 #include "ScaleMemory.h"
 #include "ScaleProtocol.h"
 #include "TableFiles.h"
+#include "TcpLine.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -14,6 +16,8 @@
 
 #include <csignal>
 #include <cstdio>
+#include <functional>
+#include <optional>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -49,6 +53,11 @@ const char* kDescription =
     "--link), then serves the line until SIGINT or SIGTERM. Point the PC's port at the device\n"
     "or the link. The simulator holds the terminal side open itself, so the PC's closing and\n"
     "reopening of the port never hangs up the line.\n"
+    "\n"
+    "With --tcp PORT it plays a scale behind a network serial server instead: it listens on\n"
+    "127.0.0.1 only, prints \"port tcp:127.0.0.1:PORT\" as its first line (the PC's port name;\n"
+    "--tcp 0 takes a free port) and serves one connection at a time, closing any other at once.\n"
+    "An exchange cut off by a closed connection is dropped.\n"
     "\n"
     "The scale holds 200 PLU records and 200 ingredient messages, from --plu/--ingred files, or\n"
     "else a small built-in set (PLU 1 to 3, messages 1 and 2), or nothing with --empty. A\n"
@@ -134,11 +143,17 @@ int main(int argc, char** argv) {
         QStringLiteral("Quiet in the middle of an exchange after which the "
                        "scale drops it, in ms (default 1500)."),
         QStringLiteral("MS"));
+    const QCommandLineOption tcpOpt(
+        QStringLiteral("tcp"),
+        QStringLiteral("Listen on 127.0.0.1:PORT as a network serial server would, instead of a "
+                       "pseudo-terminal (0: a free port)."),
+        QStringLiteral("PORT"));
     const QCommandLineOption logOpt(
         QStringLiteral("log"), QStringLiteral("Append the byte log to FILE (\"-\" for stderr)."),
         QStringLiteral("FILE"));
     parser.addOptions({linkOpt, pluOpt, ingredOpt, emptyOpt, savePluOpt, saveIngredOpt, weightOpt,
-                       unitOpt, totalOpt, faultOpt, paceOpt, noPaceOpt, gapOpt, idleOpt, logOpt});
+                       unitOpt, totalOpt, faultOpt, paceOpt, noPaceOpt, gapOpt, idleOpt, tcpOpt,
+                       logOpt});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         die(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
@@ -195,8 +210,19 @@ int main(int argc, char** argv) {
             die(QStringLiteral("cannot open the log %1: %2").arg(path, logFile.errorString()));
     }
 
+    std::optional<quint16> tcpPort;
+    if (parser.isSet(tcpOpt)) {
+        bool ok = false;
+        const uint v = parser.value(tcpOpt).toUInt(&ok);
+        if (!ok || v > 65535)
+            die(QStringLiteral("--tcp must be a port number from 0 to 65535"));
+        if (parser.isSet(linkOpt))
+            die(QStringLiteral("--link names a pseudo-terminal; --tcp has none"));
+        tcpPort = quint16(v);
+    }
+
     Pty pty;
-    if (!pty.open(error))
+    if (!tcpPort && !pty.open(error))
         die(QStringLiteral("cannot open a pseudo-terminal: ") + error);
 
     QString linkPath;
@@ -221,14 +247,26 @@ int main(int argc, char** argv) {
     };
 
     ScaleProtocol protocol(memory, faults, gapMs);
-    LinePump pump(pty.masterFd(), protocol, pace, idleMs);
-    pump.onMemoryChanged = saveTables;
+    std::function<void(const QStringList&)> writeLog;
     if (logFile.isOpen()) {
-        pump.onLog = [&logFile](const QStringList& lines) {
+        writeLog = [&logFile](const QStringList& lines) {
             for (const QString& line : lines)
                 logFile.write(line.toLatin1() + '\n');
             logFile.flush();
         };
+    }
+    std::optional<LinePump> pump;
+    std::optional<TcpLine> tcp;
+    if (tcpPort) {
+        tcp.emplace(protocol, pace, idleMs);
+        if (!tcp->listen(*tcpPort, error))
+            die(QStringLiteral("--tcp %1: %2").arg(*tcpPort).arg(error));
+        tcp->onMemoryChanged = saveTables;
+        tcp->onLog = writeLog;
+    } else {
+        pump.emplace(pty.masterFd(), protocol, pace, idleMs);
+        pump->onMemoryChanged = saveTables;
+        pump->onLog = writeLog;
     }
 
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
@@ -242,7 +280,10 @@ int main(int argc, char** argv) {
     ::sigaction(SIGTERM, &sa, nullptr);
     ::signal(SIGPIPE, SIG_IGN);
 
-    std::printf("device %s\n", qPrintable(pty.devicePath()));
+    if (tcp)
+        std::printf("port tcp:127.0.0.1:%u\n", unsigned(tcp->port()));
+    else
+        std::printf("device %s\n", qPrintable(pty.devicePath()));
     if (!linkPath.isEmpty())
         std::printf("link %s\n", qPrintable(linkPath));
     std::fflush(stdout);

@@ -4,11 +4,12 @@
 
 class QSocketNotifier;
 
-namespace tarn::cli {
+namespace tarn {
 
-// Ctrl-C and SIGTERM as a Qt signal. The signal handler only writes a byte to a pipe; the pipe's
+// Ctrl-C, SIGTERM and SIGHUP as a Qt signal, so that the program closes its port (and the port's
+// lock file goes) before it ends. The signal handler only writes a byte to a pipe; the pipe's
 // notifier emits arrived() from the event loop, which runs inside every wait of the link. A
-// second Ctrl-C, should the first not end the job, ends the program the default way.
+// second signal, should the first not end the program, ends it the default way.
 class Interrupt : public QObject {
     Q_OBJECT
 public:
@@ -26,4 +27,4 @@ private:
     QSocketNotifier* notifier_ = nullptr;
 };
 
-} // namespace tarn::cli
+} // namespace tarn

@@ -7,10 +7,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace tarn::cli {
+namespace tarn {
 
 namespace {
 int pipeEnds[2] = {-1, -1};
+// Ctrl-C, kill, and the terminal or session the program runs in going away.
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 extern "C" void onSignal(int) {
     const int saved = errno;
@@ -30,16 +32,16 @@ Interrupt::Interrupt(QObject* parent) : QObject(parent) {
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART | SA_RESETHAND;
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    for (const int signal : kSignals)
+        ::sigaction(signal, &action, nullptr);
 }
 
 Interrupt::~Interrupt() {
     struct sigaction action {};
     action.sa_handler = SIG_DFL;
     sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    for (const int signal : kSignals)
+        ::sigaction(signal, &action, nullptr);
 }
 
 void Interrupt::drain() {
@@ -49,4 +51,4 @@ void Interrupt::drain() {
     emit arrived();
 }
 
-} // namespace tarn::cli
+} // namespace tarn

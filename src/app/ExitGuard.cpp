@@ -1,0 +1,62 @@
+#include "ExitGuard.h"
+
+#include "GridHistory.h"
+
+#include <QMessageBox>
+
+namespace tarn {
+
+ExitQuestion::Answer DialogExitQuestion::ask(const QStringList& tables) {
+    const QString text =
+        tables.size() == 1
+            ? QStringLiteral("The %1 table has changes that are not saved.").arg(tables.front())
+            : QStringLiteral("The %1 tables have changes that are not saved.")
+                  .arg(tables.join(QStringLiteral(" and ")));
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    box.setInformativeText(QStringLiteral("Save them before Tarnlink ends?"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+ExitQuestion::Answer ScriptedExitQuestion::ask(const QStringList& tables) {
+    asked.push_back(tables);
+    if (answers_.empty())
+        return Answer::Cancel;
+    const Answer a = answers_.front();
+    answers_.pop_front();
+    return a;
+}
+
+bool mayExit(ExitQuestion& question, const std::vector<ExitTable>& tables) {
+    QStringList changed;
+    for (const ExitTable& t : tables) {
+        t.commitOpenEdit();
+        if (t.history->isChanged())
+            changed << t.name;
+    }
+    if (changed.isEmpty())
+        return true;
+    switch (question.ask(changed)) {
+    case ExitQuestion::Answer::Cancel:
+        return false;
+    case ExitQuestion::Answer::Discard:
+        return true;
+    case ExitQuestion::Answer::Save:
+        break;
+    }
+    for (const ExitTable& t : tables)
+        if (t.history->isChanged() && !t.save())
+            return false;
+    return true;
+}
+
+} // namespace tarn

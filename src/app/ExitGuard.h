@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace tarn {
+
+class GridHistory;
+
+// The one question Exit may ask: save the changed tables, discard them, or stay.
+class ExitQuestion {
+public:
+    enum class Answer { Save, Discard, Cancel };
+    virtual ~ExitQuestion() = default;
+    // `tables` names the changed tables ("PLU", "INGRED").
+    virtual Answer ask(const QStringList& tables) = 0;
+};
+
+// The real one: a message box with "Save", "Discard" and "Cancel".
+class DialogExitQuestion : public ExitQuestion {
+public:
+    explicit DialogExitQuestion(QWidget* parent) : parent_(parent) {}
+    Answer ask(const QStringList& tables) override;
+
+private:
+    QWidget* parent_;
+};
+
+// For tests: answers prepared in advance (Cancel once they run out), and what was asked.
+class ScriptedExitQuestion : public ExitQuestion {
+public:
+    void answer(Answer a) { answers_.push_back(a); }
+    Answer ask(const QStringList& tables) override;
+    std::vector<QStringList> asked;
+
+private:
+    std::deque<Answer> answers_;
+};
+
+// One table as Exit sees it.
+struct ExitTable {
+    QString name;
+    GridHistory* history;
+    std::function<void()> commitOpenEdit;
+    std::function<bool()> save; // the table's file save; false when cancelled or failed
+};
+
+// Whether the program may end now. Open edits are written first; with a table changed since it
+// was last loaded or saved the operator is asked once, and "Save" saves each changed table,
+// stopping at the first that is not saved.
+bool mayExit(ExitQuestion& question, const std::vector<ExitTable>& tables);
+
+} // namespace tarn

@@ -1,0 +1,94 @@
+#include "GridHistory.h"
+
+#include <QUndoCommand>
+
+namespace tarn {
+
+// Cell texts before and after, and the rows a paste grew; undo takes the grown rows away again
+// while nothing has grown the grid further.
+class CellsCommand : public QUndoCommand {
+public:
+    struct Change {
+        int row;
+        int col;
+        QString before;
+        QString after;
+    };
+
+    CellsCommand(GridHistory& history, const QString& name, QVector<Change> changes, int rowsBefore,
+                 int rowsAfter)
+        : QUndoCommand(name), history_(history), changes_(std::move(changes)),
+          rowsBefore_(rowsBefore), rowsAfter_(rowsAfter) {}
+
+    void redo() override {
+        apply([this](TextGrid& grid) {
+            growRows(grid, rowsAfter_);
+            for (const Change& c : changes_)
+                grid.setText(c.row, c.col, c.after);
+        });
+    }
+
+    void undo() override {
+        apply([this](TextGrid& grid) {
+            for (auto c = changes_.crbegin(); c != changes_.crend(); ++c)
+                grid.setText(c->row, c->col, c->before);
+            if (rowsAfter_ > rowsBefore_ && grid.rows() == rowsAfter_)
+                grid.setRows(rowsBefore_);
+        });
+    }
+
+private:
+    template <class F> void apply(F&& change) {
+        TextGrid& grid = history_.grid_;
+        history_.applying_ = true;
+        change(grid);
+        history_.applying_ = false;
+        // The cursor goes where the step wrote, so the operator sees what changed.
+        if (!changes_.isEmpty())
+            grid.setCurrent(changes_.front().row, changes_.front().col);
+    }
+
+    GridHistory& history_;
+    QVector<Change> changes_;
+    int rowsBefore_;
+    int rowsAfter_;
+};
+
+GridHistory::GridHistory(TextGrid& grid, QObject* parent) : QObject(parent), grid_(grid) {
+    // Row numbers and rows grown at the bottom are not a table's contents; Enter adds them.
+    connect(&grid_, &TextGrid::cellChanged, this, [this](int row, int col) {
+        if (row >= 1 && col >= 1)
+            replacedOutside();
+    });
+    connect(&grid_, &TextGrid::formatChanged, this, &GridHistory::replacedOutside);
+}
+
+void GridHistory::replacedOutside() {
+    if (!applying_)
+        startAfresh();
+}
+
+void GridHistory::startAfresh() {
+    if (stack_.count() > 0 || !stack_.isClean())
+        stack_.clear();
+    emit replaced();
+}
+
+void GridHistory::writeCell(int row, int col, const QString& text) {
+    write(QStringLiteral("Typing"), {{row, col, text}}, grid_.rows());
+}
+
+void GridHistory::write(const QString& name, const QVector<CellWrite>& writes, int rows) {
+    QVector<CellsCommand::Change> changes;
+    for (const CellWrite& w : writes) {
+        const QString before = grid_.text(w.row, w.col);
+        if (before != w.text)
+            changes.push_back({w.row, w.col, before, w.text});
+    }
+    const int rowsBefore = grid_.rows();
+    if (changes.isEmpty() && rows <= rowsBefore)
+        return;
+    stack_.push(new CellsCommand(*this, name, std::move(changes), rowsBefore, rows));
+}
+
+} // namespace tarn

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "GridBlock.h"
+
+#include <QObject>
+#include <QUndoStack>
+
+namespace tarn {
+
+// The undo history of one grid's cell writes: typed cells, pastes and clears, each one step.
+// Anything else that changes the grid's cells or header (a load, an import, an upload, "New",
+// the "0" a save fills in) starts a fresh history, since the steps before it no longer fit
+// the grid. The grid counts as changed while it is not at the step last marked saved.
+class GridHistory : public QObject {
+    Q_OBJECT
+public:
+    explicit GridHistory(TextGrid& grid, QObject* parent = nullptr);
+
+    TextGrid& grid() { return grid_; }
+    QUndoStack& stack() { return stack_; }
+
+    // One step: the cell takes the text (nothing when it already holds it).
+    void writeCell(int row, int col, const QString& text);
+    // One step: the writes, after the grid has grown to `rows` rows if it is shorter.
+    void write(const QString& name, const QVector<CellWrite>& writes, int rows);
+
+    bool isChanged() const { return !stack_.isClean(); }
+    void markSaved() { stack_.setClean(); }
+    // The grid was filled from elsewhere (a load, an import, an upload, "New"): a fresh
+    // history with nothing changed.
+    void startAfresh();
+
+signals:
+    void replaced();
+
+private:
+    friend class CellsCommand;
+    void replacedOutside();
+
+    TextGrid& grid_;
+    QUndoStack stack_;
+    bool applying_ = false;
+};
+
+} // namespace tarn

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "Port.h"
+
+class QTcpSocket;
+
+namespace tarn {
+
+// A scale behind a network serial server (a box that bridges a TCP port to the scale's RS-232
+// line, "raw TCP" as ser2net and the common device servers offer): the port named
+// "tcp:HOST:PORT", HOST a name, an IPv4 address or an IPv6 address in brackets. The line's
+// settings (9600 8N1) are the server's.
+//
+// A connection that drops while the port is open is a lost port (failed()). The port reset
+// empties what is waiting without reconnecting; a reset that finds the connection gone tries
+// one reconnect, and when that fails the port closes itself and reports it lost.
+class TcpPort : public Port {
+    Q_OBJECT
+public:
+    explicit TcpPort(QObject* parent = nullptr);
+    ~TcpPort() override;
+
+    // Connecting waits at most this long.
+    static constexpr int kConnectMs = 3000;
+
+    std::optional<QString> open(const QString& name) override;
+    void close() override;
+    bool isOpen() const override { return open_; }
+    QString name() const override { return name_; }
+    QString systemName() const override { return name_; }
+
+    void write(const QByteArray& bytes) override;
+    qint64 bytesWaiting() const override;
+    QByteArray readAll() override;
+    bool clearBuffers() override;
+
+    // Whether the name is a network serial server's ("tcp:" in any case).
+    static bool isTcpName(const QString& name);
+    // HOST and PORT of "tcp:HOST:PORT" (the brackets of an IPv6 address taken off); nullopt
+    // when the name is not of that form.
+    struct Address {
+        QString host;
+        quint16 port = 0;
+    };
+    static std::optional<Address> addressOf(const QString& name);
+
+private:
+    std::optional<QString> connectNow();
+    void dropped(const QString& reason);
+
+    QTcpSocket* socket_;
+    QString name_;
+    bool open_ = false;
+    bool connecting_ = false;
+};
+
+// A port opened by name, as the operator and the command line give it: a "tcp:HOST:PORT"
+// name opens a TcpPort, any other name a SerialPort (Com1, Com2 or a device path).
+class AnyPort : public Port {
+    Q_OBJECT
+public:
+    explicit AnyPort(QObject* parent = nullptr);
+    ~AnyPort() override;
+
+    std::optional<QString> open(const QString& name) override;
+    void close() override;
+    bool isOpen() const override;
+    QString name() const override { return name_; }
+    QString systemName() const override;
+
+    void write(const QByteArray& bytes) override;
+    qint64 bytesWaiting() const override;
+    QByteArray readAll() override;
+    bool clearBuffers() override;
+
+private:
+    Port* inner_ = nullptr; // a child, made for the kind of name last opened
+    QString name_;
+};
+
+} // namespace tarn

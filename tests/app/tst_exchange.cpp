@@ -1,0 +1,168 @@
+// The real main window against the in-process scale on virtual time: one exchange on the line at
+// a time, a port state that the buttons tell truly, and a file source that cannot be typed into.
+#include "Controls.h"
+#include "FakeScale.h"
+#include "MainWindow.h"
+#include "RecordCodec.h"
+#include "ScaleLink.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace tarn;
+using namespace tarn::testing;
+using Step = FakeScale::Step;
+using Action = FakeScale::Action;
+
+class TestExchange : public QObject {
+    Q_OBJECT
+
+    MainWindow* w = nullptr;
+    VirtualClock* clock = nullptr;
+    FakeScale* scale = nullptr;
+    ScriptedFileChooser* chooser = nullptr;
+    QStringList texts; // every status text since init()
+
+    const Controls& c() const { return w->controls(); }
+    QString status() const { return c().panel1->text(); }
+    // The port buttons as the port is: "Open" enabled exactly while it is closed (inside a
+    // tab control that an exchange holds disabled).
+    bool buttonsAgreeWithThePort() const {
+        const bool open = w->link().isOpen();
+        return c().cmdPortOpen->isEnabledTo(c().SSTab) == !open &&
+               c().cmdPortClose->isEnabledTo(c().SSTab) == open &&
+               c().cmdPLUUpload->isEnabledTo(c().SSTab) == open;
+    }
+
+private slots:
+    void init() {
+        w = new MainWindow;
+        w->setExitHandler([] {});
+        auto files = std::make_unique<ScriptedFileChooser>();
+        chooser = files.get();
+        w->setFileChooser(std::move(files));
+        auto time = std::make_unique<VirtualClock>();
+        clock = time.get();
+        auto port = std::make_unique<FakeScale>(*clock);
+        scale = port.get();
+        w->link().replaceParts(std::move(port), std::move(time));
+        w->show();
+        c().cmdPortOpen->click();
+        QVERIFY(w->link().isOpen());
+        texts.clear();
+        connect(&w->workspace(), &Workspace::statusChanged, this,
+                [this](const QString& t) { texts << t; });
+    }
+    void cleanup() {
+        delete w;
+        w = nullptr;
+    }
+
+    // While an exchange waits for the scale, nothing that starts another exchange, opens or
+    // closes the port or replaces, changes or writes out a table can be used; Exit and About
+    // can. All of it comes back afterwards.
+    void oneExchangeAtATime_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("display read") << "cmdVFDUpdate" << QByteArray::fromHex("A506");
+        QTest::newRow("PLU upload")
+            << "cmdPLUUpload" << QByteArray::fromHex("A5050001").repeated(5);
+    }
+    void oneExchangeAtATime() {
+        QFETCH(QString, button);
+        QFETCH(QByteArray, line);
+        Workspace& ws = w->workspace();
+        // A table that a download would send, from a file.
+        ws.plu.records[1].pluNo = 1;
+        ws.plu.count = 1;
+        ws.setFilePath(QStringLiteral("/shop/prices.PLU"));
+        scale->inject({Step::Reply, Action::Silent, -1}); // no record, no reply: the PC waits
+        texts.clear();
+
+        bool looked = false;
+        bool held = true;
+        clock->onWait = [&] {
+            if (looked)
+                return;
+            looked = true;
+            held = !c().SSTab->isEnabled() && c().mnuFileExit->isEnabled() &&
+                   c().mnuFileExit1->isEnabled() && c().mnuAbout->isEnabled();
+            for (QAction* entry : c().tableEntries()) {
+                held = held && !entry->isEnabled();
+                entry->trigger();
+            }
+            for (QPushButton* b : {c().cmdPLUDownload, c().cmdINGREDDownload, c().cmdPLUUpload,
+                                   c().cmdINGUpload, c().cmdVFDUpdate, c().cmdPortClose})
+                b->click();
+        };
+        w->findChild<QPushButton*>(button)->click();
+        clock->onWait = nullptr;
+
+        QVERIFY(looked);
+        QVERIFY(held);
+        QCOMPARE(scale->fromPc().toHex(' '), line.toHex(' '));
+        QVERIFY2(chooser->filtersAsked.isEmpty(), qPrintable(chooser->filtersAsked.join(' ')));
+        for (const QString& t : texts)
+            QVERIFY2(!t.contains(QLatin1String("Count is")) && !t.contains(QLatin1String("port")),
+                     qPrintable(t));
+        QVERIFY(w->link().isOpen());
+        QVERIFY(c().SSTab->isEnabled());
+        for (QAction* entry : c().tableEntries())
+            QVERIFY2(entry->isEnabled(), qPrintable(entry->objectName()));
+        QVERIFY(c().cmdVFDUpdate->isEnabled());
+        QVERIFY(c().cmdPortClose->isEnabled());
+    }
+
+    // A port that fails in the middle of an upload stays closed: the upload ends instead of
+    // reopening it, and the buttons say closed at every step.
+    void aLostPortStaysClosed() {
+        for (qint16 n = 1; n <= 3; ++n)
+            scale->plus[quint16(n)] = encodePluRecord(PluRecord{n, 0, {}, {}, 0, 0, 0, 0, 0}).bytes;
+        bool failed = false;
+        clock->onWait = [&] {
+            if (!failed && scale->fromPc().endsWith(QByteArray::fromHex("A5050002"))) {
+                failed = true;
+                scale->fail(QStringLiteral("Input/output error"));
+            }
+        };
+        bool agreed = true;
+        connect(&w->workspace(), &Workspace::statusChanged, this,
+                [&] { agreed = agreed && buttonsAgreeWithThePort(); });
+        c().optUpAllPLU->setChecked(true);
+        c().cmdPLUUpload->click();
+        clock->onWait = nullptr;
+
+        QVERIFY(failed);
+        QVERIFY(agreed);
+        QVERIFY(!w->link().isOpen());
+        // Opened by "Open" and by the reset after record 1; never after the loss.
+        QCOMPARE(scale->times(FakeScale::LogEntry::Kind::Opened).size(), size_t(2));
+        QCOMPARE(texts,
+                 (QStringList{"plu#1 is received", "ERROR! lost port Com1: Input/output error",
+                              "Receive PLU time out", "ERROR! port is not open"}));
+        QCOMPARE(w->workspace().plu.count, qint16(1));
+        QVERIFY(c().SSTab->isEnabled());
+        QVERIFY(c().cmdPortOpen->isEnabled());
+        QVERIFY(!c().cmdPLUUpload->isEnabled());
+        QVERIFY(buttonsAgreeWithThePort());
+    }
+
+    // "Source" shows where the tables came from; typing cannot change it.
+    void theSourceCannotBeTypedInto() {
+        QLineEdit* source = c().txtFilePath;
+        QVERIFY(source->isReadOnly());
+        source->setFocus();
+        QTest::keyClicks(source, QStringLiteral("/shop/prices.PLU"));
+        QCOMPARE(source->text(), QStringLiteral("?"));
+        c().cmdPLUDownload->click();
+        QCOMPARE(status(), QStringLiteral("ERROR! select plu files"));
+    }
+};
+
+QTEST_MAIN(TestExchange)
+#include "tst_exchange.moc"

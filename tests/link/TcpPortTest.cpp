@@ -1,0 +1,164 @@
+// The port to a scale behind a network serial server, against an in-process server.
+
+#include "TcpPort.h"
+#include "Handshake.h"
+#include "RecordCodec.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace tarn;
+
+namespace {
+
+// Lets the event loop run until `done` or two seconds have passed.
+template <class F> bool runUntil(F done) {
+    QDeadlineTimer deadline(2000);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+// A serial server on 127.0.0.1 with the scale behind it played by `answer`, which sees the
+// bytes of the connection as they come.
+class Server {
+public:
+    Server() {
+        server_.listen(QHostAddress::LocalHost);
+        port_ = server_.serverPort();
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* s = server_.nextPendingConnection()) {
+                ++connections;
+                conn = s;
+                QObject::connect(s, &QTcpSocket::readyRead, [this, s] {
+                    heard += s->readAll();
+                    if (answer)
+                        answer(*s);
+                });
+            }
+        });
+    }
+    QString name() const { return QStringLiteral("tcp:127.0.0.1:%1").arg(port_); }
+    void stopListening() { server_.close(); }
+    // Sends at once, into the system's buffers at the PC's end of the connection.
+    void send(const QByteArray& bytes) {
+        conn->write(bytes);
+        conn->flush();
+    }
+
+    std::function<void(QTcpSocket&)> answer;
+    QByteArray heard;
+    int connections = 0;
+    QPointer<QTcpSocket> conn;
+
+private:
+    QTcpServer server_;
+    quint16 port_ = 0;
+};
+
+class NetLine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        link = std::make_unique<ScaleLink>(std::make_unique<AnyPort>(),
+                                           std::make_unique<EventLoopClock>());
+        QObject::connect(link.get(), &ScaleLink::portLost,
+                         [this](const QString& m) { lost.push_back(m); });
+        const auto error = link->open(server.name());
+        ASSERT_FALSE(error) << error->toStdString();
+        ASSERT_TRUE(runUntil([&] { return server.conn != nullptr; }));
+    }
+    Server server;
+    std::unique_ptr<ScaleLink> link;
+    std::vector<QString> lost;
+};
+
+} // namespace
+
+TEST(TcpPortNames, hostPortAndBracketedIpv6AreReadAndAnythingElseIsNot) {
+    const auto name = TcpPort::addressOf(QStringLiteral("tcp:scale-3.shop:4001"));
+    ASSERT_TRUE(name);
+    EXPECT_EQ(name->host, QStringLiteral("scale-3.shop"));
+    EXPECT_EQ(name->port, 4001);
+    const auto v6 = TcpPort::addressOf(QStringLiteral("TCP:[fe80::1]:2001"));
+    ASSERT_TRUE(v6);
+    EXPECT_EQ(v6->host, QStringLiteral("fe80::1"));
+    EXPECT_EQ(v6->port, 2001);
+    for (const char* bad : {"tcp:fe80::1:2001", "tcp:host", "tcp:host:0", "tcp:host:65536",
+                            "tcp::4001", "tcp:[]:4001", "/dev/ttyS0"})
+        EXPECT_FALSE(TcpPort::addressOf(QString::fromLatin1(bad))) << bad;
+}
+
+TEST(TcpPortOpen, aRefusedConnectionGivesTheSystemsReason) {
+    QString name;
+    {
+        Server gone;
+        name = gone.name();
+    }
+    AnyPort port;
+    const auto error = port.open(name);
+    ASSERT_TRUE(error);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(cannotOpenText(port.systemName(), *error),
+              QStringLiteral("ERROR! cannot open ") + name +
+                  QStringLiteral(": Connection refused"));
+}
+
+TEST_F(NetLine, aConnectionDroppedMidTransferIsALostPort) {
+    server.answer = [this](QTcpSocket& s) {
+        if (server.heard == QByteArray("\xA5", 1)) {
+            s.write("\x77");
+        } else {
+            server.stopListening();
+            s.abort(); // the server drops the line after the command byte
+        }
+    };
+    PluRecord r;
+    r.pluNo = 7;
+    std::vector<QString> texts;
+    FunctionSink sink([&](const QString& t) { texts.push_back(t); });
+    Handshake h(*link, sink, exchanges::pluDownload());
+    const auto result = h.download(1, 7, encodePluRecord(r).bytes, [] {});
+    EXPECT_EQ(result.outcome, Handshake::Outcome::PortLost);
+    EXPECT_FALSE(link->isOpen());
+    ASSERT_FALSE(lost.empty());
+    EXPECT_TRUE(lost.front().startsWith(QStringLiteral("ERROR! lost port ") + server.name() +
+                                        QStringLiteral(": ")))
+        << lost.front().toStdString();
+}
+
+TEST_F(NetLine, aLateByteIsEmptiedByTheResetOnTheSameConnection) {
+    // In the system's buffer, not yet fetched by the event loop.
+    server.send(QByteArray("\x10\x99", 2));
+    EXPECT_FALSE(link->reset());
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(link->port().bytesWaiting(), 0);
+    server.send("\x77");
+    EXPECT_EQ(link->rxByte(), 0x77);
+    EXPECT_EQ(server.connections, 1);
+    EXPECT_TRUE(lost.empty());
+}
+
+TEST_F(NetLine, aResetThatFindsTheConnectionGoneReconnectsOnceAndElseLosesThePort) {
+    server.conn->abort();
+    EXPECT_FALSE(link->reset());
+    EXPECT_TRUE(link->isOpen());
+    ASSERT_TRUE(runUntil([&] { return server.connections == 2; }));
+    EXPECT_TRUE(lost.empty());
+
+    server.stopListening();
+    server.conn->abort();
+    const auto message = link->reset();
+    const QString expected = QStringLiteral("ERROR! lost port ") + server.name() +
+                             QStringLiteral(": Connection refused");
+    ASSERT_TRUE(message);
+    EXPECT_EQ(*message, expected);
+    EXPECT_FALSE(link->isOpen());
+    EXPECT_EQ(lost, std::vector<QString>{expected});
+}
