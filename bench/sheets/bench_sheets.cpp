@@ -1,4 +1,4 @@
-// Export and import of full tables (200 records each) through workbooks.
+// Export and import of full tables (200 records each) through each kind of spreadsheet.
 // Usage: bench_sheets [rounds]   prints the median and the worst time of each operation.
 
 #include "SheetExchange.h"
@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <string>
 #include <vector>
 
 using namespace tarn;
@@ -43,13 +44,13 @@ void measure(const char* what, int rounds, const std::function<bool()>& run) {
         QElapsedTimer t;
         t.start();
         if (!run()) {
-            std::printf("%-28s FAILED\n", what);
+            std::printf("%-34s FAILED\n", what);
             return;
         }
         ms.push_back(double(t.nsecsElapsed()) / 1e6);
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("%-28s median %7.2f ms   worst %7.2f ms   (%d rounds)\n", what, ms[ms.size() / 2],
+    std::printf("%-34s median %7.2f ms   worst %7.2f ms   (%d rounds)\n", what, ms[ms.size() / 2],
                 ms.back(), rounds);
 }
 
@@ -64,18 +65,21 @@ int main(int argc, char** argv) {
     fill(ws);
     Workspace back;
     back.startUp();
-    const QString plu = dir.filePath(QStringLiteral("plu.xls"));
-    const QString ingred = dir.filePath(QStringLiteral("ingred.xls"));
     const QDate day(2026, 12, 6);
 
-    measure("export 200 PLU records", rounds,
-            [&] { return exportWorkbook(ws, TableKind::Plu, plu, day); });
-    measure("import 200 PLU records", rounds,
-            [&] { return importWorkbook(back, TableKind::Plu, plu) && back.plu.count == 200; });
-    measure("export 200 INGRED messages", rounds,
-            [&] { return exportWorkbook(ws, TableKind::Ingred, ingred, day); });
-    measure("import 200 INGRED messages", rounds, [&] {
-        return importWorkbook(back, TableKind::Ingred, ingred) && back.ingred.count == 200;
-    });
+    for (const char* ext : {"xls", "xlsx", "ods", "csv"}) {
+        const QString plu = dir.filePath(QStringLiteral("plu.") + QLatin1String(ext));
+        const QString ingred = dir.filePath(QStringLiteral("ingred.") + QLatin1String(ext));
+        auto what = [&](const char* action) { return std::string(action) + " ." + ext; };
+        measure(what("export 200 PLU records").c_str(), rounds,
+                [&] { return exportWorkbook(ws, TableKind::Plu, plu, day); });
+        measure(what("import 200 PLU records").c_str(), rounds,
+                [&] { return importWorkbook(back, TableKind::Plu, plu) && back.plu.count == 200; });
+        measure(what("export 200 INGRED messages").c_str(), rounds,
+                [&] { return exportWorkbook(ws, TableKind::Ingred, ingred, day); });
+        measure(what("import 200 INGRED messages").c_str(), rounds, [&] {
+            return importWorkbook(back, TableKind::Ingred, ingred) && back.ingred.count == 200;
+        });
+    }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "Interrupt.h"
 #include "ScaleLink.h"
 #include "SheetExchange.h"
+#include "SheetFile.h"
 #include "TableFile.h"
 #include "TcpPort.h"
 #include "Upload.h"
@@ -195,12 +196,12 @@ std::optional<FileFormat> formatOf(TableKind kind, const QString& path, QString*
     const QString own = kind == TableKind::Plu ? QStringLiteral("PLU") : QStringLiteral("INGRED");
     if (suffix.compare(own, Qt::CaseInsensitive) == 0)
         return FileFormat::TableFile;
-    if (suffix.compare(QLatin1String("XLS"), Qt::CaseInsensitive) == 0)
+    if (hasSheetExtension(path))
         return FileFormat::Workbook;
     if (why)
         *why = path + QStringLiteral(": ") + QString::fromLatin1(sideOf(kind).name) +
                QStringLiteral(" tables are kept in .") + own +
-               QStringLiteral(" files and .XLS workbooks");
+               QStringLiteral(" files and .XLS, .XLSX, .ODS or .CSV spreadsheets");
     return std::nullopt;
 }
 

@@ -148,8 +148,8 @@ protected:
 // The commands, in the order the help lists them.
 std::vector<std::unique_ptr<Command>> allCommands();
 
-// The files a command reads and writes: a .PLU or .INGRED table file, or an .XLS workbook,
-// told apart by the extension in any case.
+// The files a command reads and writes: a .PLU or .INGRED table file, or a spreadsheet
+// (.XLS, .XLSX, .ODS, .CSV), told apart by the extension in any case.
 enum class FileFormat { TableFile, Workbook };
 // nullopt (with the reason in `why`) when the name fits neither format of the table.
 std::optional<FileFormat> formatOf(TableKind kind, const QString& path, QString* why = nullptr);

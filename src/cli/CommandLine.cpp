@@ -48,7 +48,8 @@ QString helpText() {
             "  --all         every record (the default)\n"
             "  --help        this text\n"
             "  --version     the program's version\n"
-            "\nFILE, IN and OUT are .PLU or .INGRED table files or .XLS workbooks, by extension.\n"
+            "\nFILE, IN and OUT are .PLU or .INGRED table files or .XLS, .XLSX, .ODS or .CSV\n"
+            "spreadsheets, by extension.\n"
             "Each text the window would show in its status line is printed on a line of its own.\n"
             "Exit status: 0 the job ended normally, 1 it was refused, failed or interrupted,\n"
             "2 the command line was not understood.\n")

@@ -1,7 +1,7 @@
 #include "SheetExchange.h"
 
 #include "Numbers.h"
-#include "Workbook.h"
+#include "SheetFile.h"
 
 #include <QFileInfo>
 
@@ -108,8 +108,13 @@ QString shortName(const QString& path) {
 
 } // namespace
 
-const char* const kWorkbookOpenFilter = "Excel File (*.XLS) |*.XLS|ALL File (*.*) |*.*";
-const char* const kWorkbookSaveFilter = " EXCEL file(*.xls) |*.XLS|ALL File (*.*) |*.*";
+// Every kind together first, then each kind, then all files; a dialog shows each entry with its
+// patterns: "All spreadsheets (*.xls *.xlsx *.ods *.csv)".
+constexpr char kSpreadsheetFilter[] =
+    "All spreadsheets|*.xls;*.xlsx;*.ods;*.csv|Excel File|*.xls|Excel Workbook|*.xlsx|"
+    "OpenDocument Spreadsheet|*.ods|CSV File|*.csv|ALL File|*.*";
+const char* const kWorkbookOpenFilter = kSpreadsheetFilter;
+const char* const kWorkbookSaveFilter = kSpreadsheetFilter;
 const char* const kWorkbookExportStarts = " Input File Name ";
 
 const SheetSide& sheetSideOf(TableKind kind) {
@@ -126,7 +131,7 @@ template <class R> bool importWorkbook(Workspace& ws, const QString& path) {
     const SheetSide& side = sheetSideOf(table.kind);
 
     ws.status(kOpening);
-    const ReadOutcome read = readWorkbook(path, kSheetRecordRows, kFieldColumns);
+    const ReadOutcome read = readSheetFile(path, kSheetRecordRows, kFieldColumns);
     if (!read.sheet) {
         ws.status(kError + shortName(path) + QStringLiteral(": ") + read.error);
         return false;
@@ -220,7 +225,7 @@ template <class R> bool exportWorkbook(Workspace& ws, const QString& path, const
     sheet.activeRow = 1; // A2
     sheet.activeCol = 0;
 
-    const QString why = writeWorkbook(path, sheet);
+    const QString why = writeSheetFile(path, sheet);
     if (!why.isEmpty()) {
         ws.status(kError + QStringLiteral("cannot save ") + shortName(path) + QStringLiteral(": ") +
                   why);

@@ -24,7 +24,8 @@ struct SheetSide {
 
 const SheetSide& sheetSideOf(TableKind kind);
 
-// The open and save dialogs' filters, and the status before the save dialog.
+// The open and save dialogs' filters (.xls, .xlsx, .ods and .csv), and the status before the
+// save dialog. The kind of file read or written follows the name's extension (SheetFile.h).
 extern const char* const kWorkbookOpenFilter;
 extern const char* const kWorkbookSaveFilter;
 extern const char* const kWorkbookExportStarts;

@@ -3,6 +3,7 @@
 #include "FileChooser.h"
 #include "MainWindow.h"
 #include "SheetActions.h"
+#include "SheetFile.h"
 #include "Workbook.h"
 
 #include <QAction>
@@ -12,6 +13,11 @@
 #include <QtTest>
 
 using namespace tarn;
+
+// What the four dialogs offer: every kind together, each kind, and all files.
+const QString kAllSpreadsheets = QStringLiteral(
+    "All spreadsheets|*.xls;*.xlsx;*.ods;*.csv|Excel File|*.xls|Excel Workbook|*.xlsx|"
+    "OpenDocument Spreadsheet|*.ods|CSV File|*.csv|ALL File|*.*");
 
 class TestSheets : public QObject {
     Q_OBJECT
@@ -24,6 +30,7 @@ private slots:
     void pluSavedAndOpenedThroughTheMenus();
     void ingredientSavedAndOpenedThroughTheMenus();
     void unreadableWorkbookReportsAndKeepsTheTable();
+    void exportWritesTheKindOfTheNameChosen();
 
 private:
     void trigger(const char* name) {
@@ -69,8 +76,7 @@ void TestSheets::cancelledOpenDialogsLeaveOnlyTheFirstStatus() {
     trigger("mnuLxls1");
     QCOMPARE(statuses, QStringList({"Excel File Ingred Data  ", "Excel File INGRED Data  "}));
     QCOMPARE(panel(), QStringLiteral("Excel File INGRED Data  "));
-    QCOMPARE(chooser->filtersAsked,
-             QStringList(2, QStringLiteral("Excel File (*.XLS) |*.XLS|ALL File (*.*) |*.*")));
+    QCOMPARE(chooser->filtersAsked, QStringList(2, kAllSpreadsheets));
     QCOMPARE(QStringList({window->workspace().plu.grid.text(0, 2), source()}), before);
     QCOMPARE(source(), QStringLiteral("?"));
 }
@@ -81,8 +87,7 @@ void TestSheets::cancelledSaveDialogsLeaveOnlyTheFirstStatus() {
     chooser->answer(std::nullopt);
     trigger("mnuLxls2");
     QCOMPARE(statuses, QStringList({" Input File Name ", " Input File Name "}));
-    QCOMPARE(chooser->filtersAsked,
-             QStringList(2, QStringLiteral(" EXCEL file(*.xls) |*.XLS|ALL File (*.*) |*.*")));
+    QCOMPARE(chooser->filtersAsked, QStringList(2, kAllSpreadsheets));
     QVERIFY(QDir(dir.path()).isEmpty());
 }
 
@@ -174,6 +179,28 @@ void TestSheets::unreadableWorkbookReportsAndKeepsTheTable() {
     trigger("mnuXls");
     QVERIFY2(panel().startsWith(QStringLiteral("ERROR! cannot save out.xls: ")),
              qPrintable(panel()));
+}
+
+void TestSheets::exportWritesTheKindOfTheNameChosen() {
+    window->workspace().plu.grid.setText(1, 1, QStringLiteral("11"));
+    const QString ods = dir.filePath(QStringLiteral("plu.ods"));
+    const QString csv = dir.filePath(QStringLiteral("plu.CSV"));
+    const QString bare = dir.filePath(QStringLiteral("plu"));
+    for (const QString& path : {ods, csv, bare}) {
+        chooser->answer(path);
+        trigger("mnuXls");
+        QCOMPARE(panel(), QStringLiteral(" Save End"));
+    }
+    QCOMPARE(DialogFileChooser::qtFilters(chooser->filtersAsked.value(0)).value(0),
+             QStringLiteral("All spreadsheets (*.xls *.xlsx *.ods *.csv)"));
+    // Each file read by the reader of its kind only; a name without a known extension is .xls.
+    QCOMPARE(readOds(ods, 2, 9).sheet.value_or(ReadSheet{}).rows.value(1).value(0).text,
+             QStringLiteral("11"));
+    QCOMPARE(readCsv(csv, 2, 9).sheet.value_or(ReadSheet{}).rows.value(1).value(0).text,
+             QStringLiteral("11"));
+    QCOMPARE(readWorkbook(bare, 2, 9).sheet.value_or(ReadSheet{}).rows.value(1).value(0).text,
+             QStringLiteral("11"));
+    QVERIFY(!readOds(csv, 2, 9).sheet);
 }
 
 QTEST_MAIN(TestSheets)

@@ -53,9 +53,11 @@ TEST(CommandLine, usageErrorsGoToStderrWithStatusTwo) {
         {{"download", "plu", plu, "--fast"}, "tarnlink-cli: unknown option --fast"},
         {{"download", "plu", dir.filePath("table.txt")},
          "tarnlink-cli: " + dir.filePath("table.txt") +
-             ": PLU tables are kept in .PLU files and .XLS workbooks"},
+             ": PLU tables are kept in .PLU files and .XLS, .XLSX, .ODS or .CSV spreadsheets"},
         {{"download", "ingred", plu},
-         "tarnlink-cli: " + plu + ": INGRED tables are kept in .INGRED files and .XLS workbooks"},
+         "tarnlink-cli: " + plu +
+             ": INGRED tables are kept in .INGRED files and .XLS, .XLSX, .ODS or .CSV "
+             "spreadsheets"},
         {{"upload", "plu", plu, "--range", "1", "2"}, "tarnlink-cli: unknown option --range"},
         {{"--port", "COM1", "--port", "COM2", "upload", "plu", plu},
          "tarnlink-cli: upload reads from one port"},

@@ -2,6 +2,8 @@
 
 #include "CliRun.h"
 
+#include <tuple>
+
 namespace tarn::testing {
 namespace {
 
@@ -51,6 +53,30 @@ TEST(Convert, ingredientFileThroughAWorkbookComesBackByteForByte) {
     EXPECT_EQ(r.out.mid(r.out.size() - 3).join('|').toStdString(),
               "Ingredient Number is 1| Data is End |INGRED Count is 1");
     EXPECT_EQ(readBytes(back), kIngredFile);
+}
+
+// Each table through every kind of spreadsheet in turn, the extensions in any case, comes
+// back as the same file byte for byte: texts with commas, semicolons, blanks and letters beyond
+// ASCII, and numbers.
+TEST(Convert, tablesThroughXlsxOdsAndCsvComeBackByteForByte) {
+    const QByteArray plu = kPluFile + "14,\"K\xe4se, alt\",\"  \x80 2 \",-5,0,7,0,0,0\r\n";
+    const QByteArray ingred =
+        kIngredFile + "4,\"a;b\",\" \",\" \",\" \",\" \",\" \",\" \",\"z\"\r\n";
+    for (const auto& [kind, ext, bytes] :
+         {std::tuple{"plu", "PLU", plu}, std::tuple{"ingred", "INGRED", ingred}}) {
+        SCOPED_TRACE(kind);
+        QTemporaryDir dir;
+        const QStringList chain = {dir.filePath(QStringLiteral("in.") + ext),
+                                   dir.filePath("t.xlsx"), dir.filePath("t.ODS"),
+                                   dir.filePath("t.Csv"),
+                                   dir.filePath(QStringLiteral("out.") + ext)};
+        ASSERT_TRUE(writeBytes(chain[0], bytes));
+        for (int i = 0; i + 1 < chain.size(); ++i) {
+            const CliResult r = runCli({"convert", kind, chain[i], chain[i + 1]});
+            ASSERT_EQ(r.exitCode, 0) << shown(r.out) << r.err.constData();
+        }
+        EXPECT_EQ(readBytes(chain.last()), bytes);
+    }
 }
 
 TEST(Convert, fileToFileOfTheSameKindIsALoadAndASave) {

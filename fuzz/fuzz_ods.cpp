@@ -1,0 +1,9 @@
+// The .ods reader on any bytes: a zip file as it stands, or its content.xml to be zipped.
+#include "SheetReaderTarget.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    static const QStringList names = {QStringLiteral("content.xml")};
+    tarn::fuzz::readSheetBytes(tarn::fuzz::packageOf(bytes, names), "ods");
+    return 0;
+}

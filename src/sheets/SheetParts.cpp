@@ -1,0 +1,216 @@
+#include "SheetParts.h"
+
+#include <gsf/gsf-infile-zip.h>
+#include <gsf/gsf-infile.h>
+#include <gsf/gsf-input-stdio.h>
+#include <gsf/gsf-input.h>
+#include <gsf/gsf-outfile-zip.h>
+#include <gsf/gsf-outfile.h>
+#include <gsf/gsf-output-memory.h>
+#include <gsf/gsf-utils.h>
+
+#include <QFile>
+
+#include <charconv>
+#include <mutex>
+
+namespace tarn::parts {
+
+namespace {
+
+void initGsf() {
+    static std::once_flag once;
+    std::call_once(once, [] { gsf_init(); });
+}
+
+// A part of the package, inflated as it is read and never beyond its stated size.
+class PartDevice : public QIODevice {
+public:
+    explicit PartDevice(GsfInput* input) : input_(input) { open(QIODevice::ReadOnly); }
+    ~PartDevice() override { g_object_unref(input_); }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override {
+        return (failed_ ? 0 : gsf_input_remaining(input_)) + QIODevice::bytesAvailable();
+    }
+
+protected:
+    qint64 readData(char* data, qint64 maxlen) override {
+        const qint64 n = std::min<qint64>(maxlen, gsf_input_remaining(input_));
+        if (n <= 0)
+            return n == 0 ? 0 : -1;
+        if (failed_ || !gsf_input_read(input_, size_t(n), reinterpret_cast<guint8*>(data))) {
+            failed_ = true; // the compressed data is damaged: nothing more comes
+            return -1;
+        }
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    GsfInput* input_;
+    bool failed_ = false;
+};
+
+} // namespace
+
+QString numberText(double d) {
+    if (d == 0)
+        return QStringLiteral("0"); // also -0
+    char buf[400];
+    const auto res = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::fixed);
+    if (res.ec != std::errc())
+        return QString::number(d, 'g', 17);
+    return QString::fromLatin1(buf, res.ptr - buf);
+}
+
+void SheetCells::set(qint64 row, qint64 col, const SheetCell& cell) {
+    if (row < 0 || row >= maxRows_ || col < 0 || col >= cols_)
+        return;
+    while (rows_.size() <= row)
+        rows_.append(QVector<SheetCell>(cols_));
+    rows_[row][col] = cell;
+}
+
+ReadSheet SheetCells::take(const QString& name) {
+    ReadSheet sheet;
+    sheet.name = name;
+    sheet.rows = std::move(rows_);
+    rows_.clear();
+    return sheet;
+}
+
+ZipPackage::ZipPackage(const QString& path) {
+    initGsf();
+    GsfInput* file = gsf_input_stdio_new(QFile::encodeName(path).constData(), nullptr);
+    if (!file)
+        return;
+    zip_ = gsf_infile_zip_new(file, nullptr);
+    g_object_unref(file);
+}
+
+ZipPackage::~ZipPackage() {
+    if (zip_)
+        g_object_unref(zip_);
+}
+
+namespace {
+
+GsfInput* childOf(GsfInfile* zip, const QString& name) {
+    if (!zip)
+        return nullptr;
+    const QList<QByteArray> names = name.toUtf8().split('/');
+    std::vector<const char*> chain;
+    for (const QByteArray& n : names)
+        chain.push_back(n.constData());
+    chain.push_back(nullptr);
+    return gsf_infile_child_by_aname(zip, chain.data());
+}
+
+} // namespace
+
+bool ZipPackage::has(const QString& name) const {
+    GsfInput* child = childOf(zip_, name);
+    if (child)
+        g_object_unref(child);
+    return child != nullptr;
+}
+
+std::unique_ptr<QIODevice> ZipPackage::open(const QString& name, QString* why) const {
+    GsfInput* child = childOf(zip_, name);
+    if (!child) {
+        *why = QStringLiteral("the part %1 is missing").arg(name);
+        return nullptr;
+    }
+    if (GSF_IS_INFILE(child) && gsf_infile_num_children(GSF_INFILE(child)) >= 0) {
+        g_object_unref(child);
+        *why = QStringLiteral("the part %1 is missing").arg(name);
+        return nullptr;
+    }
+    if (gsf_input_size(child) > kMaxPartBytes) {
+        g_object_unref(child);
+        *why = QStringLiteral("the part %1 expands to more than %2 MB")
+                   .arg(name)
+                   .arg(kMaxPartBytes / (1024 * 1024));
+        return nullptr;
+    }
+    return std::make_unique<PartDevice>(child);
+}
+
+QString xmlFailure(const QString& part, const QXmlStreamReader& xml) {
+    if (xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+        return QStringLiteral("the part %1 is damaged or cut short").arg(part);
+    return QStringLiteral("the part %1 is not well-formed XML (line %2: %3)")
+        .arg(part)
+        .arg(xml.lineNumber())
+        .arg(xml.errorString());
+}
+
+bool nextChild(QXmlStreamReader& xml) {
+    // A reader cut short may not count as at its end (more could be added): stop at any error.
+    while (!xml.atEnd() && !xml.hasError()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement:
+            return true;
+        case QXmlStreamReader::EndElement:
+            return false;
+        case QXmlStreamReader::DTD:
+            xml.raiseError(QStringLiteral("a document type declaration"));
+            return false;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+std::optional<QByteArray> zipOf(const QVector<ZipEntry>& entries) {
+    initGsf();
+    GsfOutput* memory = gsf_output_memory_new();
+    GsfOutfile* zip = gsf_outfile_zip_new(memory, nullptr);
+    bool ok = zip != nullptr;
+    for (const ZipEntry& e : entries) {
+        if (!ok)
+            break;
+        // Folders first: "META-INF/manifest.xml" is the file manifest.xml in the folder META-INF.
+        const QStringList names = e.name.split(QLatin1Char('/'));
+        GsfOutfile* dir = zip;
+        g_object_ref(dir);
+        for (qsizetype i = 0; ok && i + 1 < names.size(); ++i) {
+            GsfOutput* sub = gsf_outfile_new_child(dir, names[i].toUtf8().constData(), TRUE);
+            g_object_unref(dir);
+            dir = sub ? GSF_OUTFILE(sub) : nullptr;
+            ok = dir != nullptr;
+        }
+        if (!ok)
+            break;
+        GsfOutput* child = gsf_outfile_new_child_full(
+            dir, names.last().toUtf8().constData(), FALSE, "compression-level",
+            e.stored ? GSF_ZIP_STORED : GSF_ZIP_DEFLATED, nullptr);
+        ok = child && gsf_output_write(child, size_t(e.bytes.size()),
+                                       reinterpret_cast<const guint8*>(e.bytes.constData()));
+        if (child) {
+            ok = gsf_output_close(child) && ok;
+            g_object_unref(child);
+        }
+        if (dir != zip)
+            gsf_output_close(GSF_OUTPUT(dir));
+        g_object_unref(dir);
+    }
+    if (zip) {
+        ok = gsf_output_close(GSF_OUTPUT(zip)) && ok;
+        g_object_unref(zip);
+    }
+    std::optional<QByteArray> result;
+    if (ok) {
+        const gsf_off_t size = gsf_output_size(memory);
+        const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory));
+        if (data && size > 0)
+            result = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+    }
+    if (!gsf_output_is_closed(memory))
+        gsf_output_close(memory);
+    g_object_unref(memory);
+    return result;
+}
+
+} // namespace tarn::parts

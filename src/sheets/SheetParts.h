@@ -1,0 +1,78 @@
+#pragma once
+
+// What the .xlsx, .ods and .csv readers and writers share: the cells being gathered, the text
+// of a number, and the zip package that .xlsx and .ods files are.
+
+#include "Workbook.h"
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+#include <QXmlStreamReader>
+
+#include <memory>
+
+typedef struct _GsfInfile GsfInfile;
+
+namespace tarn::parts {
+
+// No part of a package is inflated, and no .csv read, beyond this many bytes: far more than a
+// table of 200 rows needs, and little enough to refuse a zip bomb at once.
+constexpr qint64 kMaxPartBytes = 64 * 1024 * 1024;
+// The most characters a cell may hold, as in Excel.
+constexpr int kMaxCellChars = 32767;
+
+// A number cell's text: a whole number in plain decimal ("12", "-5"), another in its shortest
+// exact decimal form ("12.5", "0.1").
+QString numberText(double d);
+
+// The cells of sheet rows 1 to maxRows, columns A onwards `cols` wide, gathered in any order.
+class SheetCells {
+public:
+    SheetCells(int maxRows, int cols) : maxRows_(maxRows), cols_(cols) {}
+    // 0-based; cells outside the area asked for are dropped.
+    void set(qint64 row, qint64 col, const SheetCell& cell);
+    // Up to the last row that holds a cell.
+    ReadSheet take(const QString& name);
+
+private:
+    int maxRows_;
+    int cols_;
+    QVector<QVector<SheetCell>> rows_;
+};
+
+// An .xlsx or .ods file opened as a zip package.
+class ZipPackage {
+public:
+    explicit ZipPackage(const QString& path);
+    ~ZipPackage();
+    ZipPackage(const ZipPackage&) = delete;
+    ZipPackage& operator=(const ZipPackage&) = delete;
+
+    bool isOpen() const { return zip_ != nullptr; }
+    bool has(const QString& name) const;
+    // A part by its full name ("xl/workbook.xml"), read as it is inflated; nothing, with the
+    // reason in `why`, when it is missing or would inflate beyond kMaxPartBytes.
+    std::unique_ptr<QIODevice> open(const QString& name, QString* why) const;
+
+private:
+    GsfInfile* zip_ = nullptr;
+};
+
+// Why a part read with `xml` could not be read: damaged, cut short or not well-formed.
+QString xmlFailure(const QString& part, const QXmlStreamReader& xml);
+
+// Reads on to the next start element within the current element; false at its end, or when
+// the XML fails (xml.hasError() then). A DTD is refused, which no part of these files carries.
+bool nextChild(QXmlStreamReader& xml);
+
+// The bytes of a written file's parts, zipped: `stored` names the parts kept uncompressed.
+// Nothing when the zip cannot be built.
+struct ZipEntry {
+    QString name;
+    QByteArray bytes;
+    bool stored = false;
+};
+std::optional<QByteArray> zipOf(const QVector<ZipEntry>& entries);
+
+} // namespace tarn::parts

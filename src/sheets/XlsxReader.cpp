@@ -1,0 +1,411 @@
+// .xlsx: a zip package of XML parts. The package's relationships name the workbook part, the
+// workbook lists its sheets in order, and its own relationships name each sheet's part and the
+// shared strings.
+
+#include "SheetFile.h"
+#include "SheetParts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <map>
+
+namespace tarn {
+
+using namespace parts;
+
+namespace {
+
+const QString kNotXlsx = QStringLiteral("not an .xlsx workbook");
+
+struct Relationship {
+    QString type; // the last word of its type: "officeDocument", "worksheet", "sharedStrings"
+    QString part; // the target's full part name
+};
+
+// "xl/workbook.xml" -> "xl/_rels/workbook.xml.rels"
+QString relsOf(const QString& part) {
+    const qsizetype slash = part.lastIndexOf(QLatin1Char('/'));
+    return part.left(slash + 1) + QStringLiteral("_rels/") + part.mid(slash + 1) +
+           QStringLiteral(".rels");
+}
+
+// A relationship's target as a full part name: from the package root when it starts with
+// "/", else from the folder of the part it belongs to.
+QString resolve(const QString& source, const QString& target) {
+    if (target.startsWith(QLatin1Char('/')))
+        return QDir::cleanPath(target.mid(1));
+    const qsizetype slash = source.lastIndexOf(QLatin1Char('/'));
+    return QDir::cleanPath(source.left(slash + 1) + target);
+}
+
+// An Excel text keeps a character XML cannot carry as _xHHHH_; "_x005F_" escapes an underscore.
+QString unescaped(const QString& text) {
+    if (!text.contains(QLatin1String("_x")))
+        return text;
+    static const QRegularExpression code(QStringLiteral("_x([0-9A-Fa-f]{4})_"));
+    QString out;
+    qsizetype from = 0;
+    for (auto it = code.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += QStringView(text).mid(from, m.capturedStart() - from);
+        out += QChar(char16_t(m.captured(1).toUShort(nullptr, 16)));
+        from = m.capturedEnd();
+    }
+    out += QStringView(text).mid(from);
+    return out;
+}
+
+// The text of a rich or plain text: every <t> but those of phonetic runs, up to the end of
+// the current element (<si> or <is>).
+QString richText(QXmlStreamReader& xml) {
+    QString text;
+    int depth = 0;
+    while (!xml.atEnd() && !xml.hasError()) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            if (xml.name() == QLatin1String("t"))
+                text += xml.readElementText();
+            else if (xml.name() == QLatin1String("rPh"))
+                xml.skipCurrentElement();
+            else
+                ++depth; // a run and its properties
+            if (text.size() > kMaxCellChars)
+                xml.raiseError(
+                    QStringLiteral("a text longer than %1 characters").arg(kMaxCellChars));
+        } else if (token == QXmlStreamReader::EndElement && depth-- == 0) {
+            break;
+        }
+    }
+    return unescaped(text);
+}
+
+class XlsxReader {
+public:
+    XlsxReader(const QString& path, int maxRows, int cols)
+        : zip_(path), cells_(maxRows, cols), maxRows_(maxRows), cols_(cols) {}
+
+    ReadOutcome read() {
+        if (!zip_.isOpen())
+            return fail(kNotXlsx);
+        QString workbook = QStringLiteral("xl/workbook.xml");
+        if (zip_.has(QStringLiteral("_rels/.rels"))) {
+            const auto rels = relationships(QString());
+            if (!rels)
+                return fail(why_);
+            for (const Relationship& r : *rels)
+                if (r.type == QLatin1String("officeDocument"))
+                    workbook = r.part;
+        }
+        if (!zip_.has(workbook))
+            return fail(kNotXlsx);
+        const auto rels = relationships(workbook);
+        if (!rels)
+            return fail(why_);
+        const auto sheet = firstWorksheet(workbook, *rels);
+        if (!sheet)
+            return fail(why_);
+        if (!readSheet(sheet->part) || !readSharedStrings(*rels))
+            return fail(why_);
+        return {cells_.take(sheet->name), {}};
+    }
+
+private:
+    struct SheetEntry {
+        QString name;
+        QString part;
+    };
+    struct PendingText {
+        int row, col;
+        qint64 index;
+    };
+
+    ReadOutcome fail(const QString& why) const { return {std::nullopt, why}; }
+
+    bool xmlFailed(const QString& part, const QXmlStreamReader& xml) {
+        if (xml.hasError())
+            why_ = xmlFailure(part, xml);
+        return xml.hasError();
+    }
+
+    // The relationships of `source` (the package itself when empty), by id in file order.
+    std::optional<QVector<Relationship>> relationships(const QString& source) {
+        const QString relsPart = source.isEmpty() ? QStringLiteral("_rels/.rels") : relsOf(source);
+        QVector<Relationship> out;
+        if (!zip_.has(relsPart))
+            return out; // a workbook without relationships has no sheets to find
+        auto device = zip_.open(relsPart, &why_);
+        if (!device)
+            return std::nullopt;
+        QXmlStreamReader xml(device.get());
+        if (nextChild(xml)) {
+            while (nextChild(xml)) {
+                if (xml.name() == QLatin1String("Relationship")) {
+                    const auto a = xml.attributes();
+                    const QString type = a.value(QLatin1String("Type")).toString();
+                    const QString target = a.value(QLatin1String("Target")).toString();
+                    const bool external =
+                        a.value(QLatin1String("TargetMode")) == QLatin1String("External");
+                    if (!external) {
+                        ids_.insert(source + QLatin1Char('#') +
+                                        a.value(QLatin1String("Id")).toString(),
+                                    int(out.size()));
+                        out.append({type.section(QLatin1Char('/'), -1), resolve(source, target)});
+                    }
+                }
+                xml.skipCurrentElement();
+            }
+        }
+        if (xmlFailed(relsPart, xml))
+            return std::nullopt;
+        return out;
+    }
+
+    // The first sheet of the workbook, in the workbook's order, that is a worksheet.
+    std::optional<SheetEntry> firstWorksheet(const QString& workbook,
+                                             const QVector<Relationship>& rels) {
+        auto device = zip_.open(workbook, &why_);
+        if (!device)
+            return std::nullopt;
+        QXmlStreamReader xml(device.get());
+        std::optional<SheetEntry> found;
+        if (nextChild(xml)) {
+            while (!found && nextChild(xml)) {
+                if (xml.name() != QLatin1String("sheets")) {
+                    xml.skipCurrentElement();
+                    continue;
+                }
+                while (nextChild(xml)) {
+                    if (!found && xml.name() == QLatin1String("sheet")) {
+                        const auto a = xml.attributes();
+                        QString id;
+                        for (const QXmlStreamAttribute& attr : a)
+                            if (attr.name() == QLatin1String("id"))
+                                id = attr.value().toString();
+                        const int at = ids_.value(workbook + QLatin1Char('#') + id, -1);
+                        if (at >= 0 && rels[at].type == QLatin1String("worksheet"))
+                            found = SheetEntry{a.value(QLatin1String("name")).toString(),
+                                               rels[at].part};
+                    }
+                    xml.skipCurrentElement();
+                }
+            }
+        }
+        if (xmlFailed(workbook, xml))
+            return std::nullopt;
+        if (!found)
+            why_ = QStringLiteral("the workbook holds no worksheet");
+        return found;
+    }
+
+    bool badCell(const QString& ref) {
+        why_ = QStringLiteral("the worksheet holds a cell it cannot place (%1)").arg(ref);
+        return false;
+    }
+
+    // The sheet's rows and cells, up to the last row asked for. Shared texts are looked up
+    // afterwards, once it is known which of them are wanted.
+    bool readSheet(const QString& part) {
+        auto device = zip_.open(part, &why_);
+        if (!device)
+            return false;
+        QXmlStreamReader xml(device.get());
+        qint64 row = -1;
+        bool done = !nextChild(xml);
+        while (!done && nextChild(xml)) {
+            if (xml.name() != QLatin1String("sheetData")) {
+                xml.skipCurrentElement();
+                continue;
+            }
+            while (!done && nextChild(xml)) {
+                if (xml.name() != QLatin1String("row")) {
+                    xml.skipCurrentElement();
+                    continue;
+                }
+                const QXmlStreamAttributes attributes = xml.attributes();
+                const QStringView r = attributes.value(QLatin1String("r"));
+                if (r.isEmpty()) {
+                    ++row;
+                } else {
+                    bool ok = false;
+                    const qint64 n = r.toLongLong(&ok);
+                    if (!ok || n < 1 || n > kMaxSheetRows || n - 1 <= row)
+                        return badCell(QStringLiteral("row ") + r.toString());
+                    row = n - 1;
+                }
+                if (row >= maxRows_) {
+                    done = true;
+                    break;
+                }
+                if (!readRow(xml, int(row))) {
+                    xmlFailed(part, xml);
+                    return false;
+                }
+            }
+        }
+        return !xmlFailed(part, xml);
+    }
+
+    // "B12" -> column 1; -1 when it is no cell reference or lies in another row.
+    static qint64 columnOf(QStringView ref, qint64 row) {
+        qint64 col = 0;
+        qsizetype i = 0;
+        while (i < ref.size() && i < 3 && ref[i] >= u'A' && ref[i] <= u'Z')
+            col = col * 26 + (ref[i++].unicode() - u'A' + 1);
+        if (i == 0 || col > kMaxSheetCols)
+            return -1;
+        bool ok = false;
+        const qint64 n = ref.mid(i).toLongLong(&ok);
+        if (!ok || n - 1 != row || !ref[i].isDigit())
+            return -1;
+        return col - 1;
+    }
+
+    bool readRow(QXmlStreamReader& xml, int row) {
+        qint64 col = -1;
+        while (nextChild(xml)) {
+            if (xml.name() != QLatin1String("c")) {
+                xml.skipCurrentElement();
+                continue;
+            }
+            const auto a = xml.attributes();
+            const QStringView ref = a.value(QLatin1String("r"));
+            if (ref.isEmpty()) {
+                ++col;
+            } else {
+                const qint64 c = columnOf(ref, row);
+                if (c < 0)
+                    return badCell(ref.toString());
+                col = c;
+            }
+            if (col >= cols_) {
+                xml.skipCurrentElement();
+                continue;
+            }
+            const QString type = a.value(QLatin1String("t")).toString();
+            QString value;
+            bool hasValue = false;
+            while (nextChild(xml)) {
+                if (xml.name() == QLatin1String("v")) {
+                    value = xml.readElementText();
+                    hasValue = true;
+                } else if (xml.name() == QLatin1String("is")) {
+                    value = richText(xml);
+                    hasValue = true;
+                } else {
+                    xml.skipCurrentElement(); // the formula, extensions
+                }
+            }
+            if (xml.hasError())
+                return false;
+            if (!hasValue)
+                continue;
+            using K = SheetCell::Kind;
+            if (type == QLatin1String("s")) {
+                bool ok = false;
+                const qint64 index = value.trimmed().toLongLong(&ok);
+                if (!ok || index < 0) {
+                    why_ = QStringLiteral("cell %1 names no shared text").arg(cellName(row, col));
+                    return false;
+                }
+                pending_.append({row, int(col), index});
+            } else if (type == QLatin1String("str") || type == QLatin1String("inlineStr")) {
+                cells_.set(row, col, {K::Text, value});
+            } else if (type == QLatin1String("b")) {
+                cells_.set(row, col,
+                           {K::Other, value.trimmed() == QLatin1String("1") ||
+                                              value.trimmed() == QLatin1String("true")
+                                          ? QStringLiteral("1")
+                                          : QStringLiteral("0")});
+            } else if (type == QLatin1String("e")) {
+                cells_.set(row, col, {K::Error, {}});
+            } else if (type == QLatin1String("d")) {
+                cells_.set(row, col, {K::Other, value.trimmed()});
+            } else if (!value.trimmed().isEmpty()) {
+                bool ok = false;
+                const double d = value.trimmed().toDouble(&ok);
+                cells_.set(row, col,
+                           ok && std::isfinite(d) ? SheetCell{K::Number, numberText(d)}
+                                                  : SheetCell{K::Error, {}});
+            }
+        }
+        return !xml.hasError();
+    }
+
+    static QString cellName(int row, qint64 col) {
+        QString letters;
+        for (qint64 c = col + 1; c > 0; c = (c - 1) / 26)
+            letters.prepend(QChar(char16_t(u'A' + (c - 1) % 26)));
+        return letters + QString::number(row + 1);
+    }
+
+    // Looks up the texts the sheet's cells name, reading the shared strings only as far as
+    // the highest index wanted.
+    bool readSharedStrings(const QVector<Relationship>& rels) {
+        if (pending_.isEmpty())
+            return true;
+        std::map<qint64, QString> wanted;
+        for (const PendingText& p : pending_)
+            wanted.emplace(p.index, QString());
+        const qint64 last = wanted.rbegin()->first;
+        QString part;
+        for (const Relationship& r : rels)
+            if (r.type == QLatin1String("sharedStrings"))
+                part = r.part;
+        qint64 count = 0;
+        if (!part.isEmpty()) {
+            auto device = zip_.open(part, &why_);
+            if (!device)
+                return false;
+            QXmlStreamReader xml(device.get());
+            if (nextChild(xml)) {
+                while (count <= last && nextChild(xml)) {
+                    if (xml.name() != QLatin1String("si")) {
+                        xml.skipCurrentElement();
+                        continue;
+                    }
+                    const auto it = wanted.find(count++);
+                    if (it != wanted.end())
+                        it->second = richText(xml);
+                    else
+                        xml.skipCurrentElement();
+                }
+            }
+            if (count <= last && xmlFailed(part, xml))
+                return false;
+        }
+        for (const PendingText& p : pending_) {
+            if (p.index >= count) {
+                why_ = QStringLiteral("cell %1 names shared text %2, but there are only %3")
+                           .arg(cellName(p.row, p.col))
+                           .arg(p.index)
+                           .arg(count);
+                return false;
+            }
+            cells_.set(p.row, p.col, {SheetCell::Kind::Text, wanted[p.index]});
+        }
+        return true;
+    }
+
+    static constexpr qint64 kMaxSheetRows = 1048576;
+    static constexpr qint64 kMaxSheetCols = 16384;
+
+    ZipPackage zip_;
+    SheetCells cells_;
+    int maxRows_;
+    int cols_;
+    QString why_;
+    QHash<QString, int> ids_; // "source#rId" -> index into that source's relationships
+    QVector<PendingText> pending_;
+};
+
+} // namespace
+
+ReadOutcome readXlsx(const QString& path, int maxRows, int cols) {
+    return XlsxReader(path, maxRows, cols).read();
+}
+
+} // namespace tarn
