@@ -200,6 +200,10 @@ std::optional<QByteArray> zipOf(const QVector<ZipEntry>& entries) {
         ok = gsf_output_close(GSF_OUTPUT(zip)) && ok;
         g_object_unref(zip);
     }
+    return takeMemoryOutput(memory, ok);
+}
+
+std::optional<QByteArray> takeMemoryOutput(GsfOutput* memory, bool ok) {
     std::optional<QByteArray> result;
     if (ok) {
         const gsf_off_t size = gsf_output_size(memory);

@@ -13,6 +13,7 @@
 #include <memory>
 
 typedef struct _GsfInfile GsfInfile;
+typedef struct _GsfOutput GsfOutput;
 
 namespace tarn::parts {
 
@@ -74,5 +75,9 @@ struct ZipEntry {
     bool stored = false;
 };
 std::optional<QByteArray> zipOf(const QVector<ZipEntry>& entries);
+
+// What a container written into libgsf's `memory` output holds, when `ok` (everything written
+// and closed); the output is closed and released either way.
+std::optional<QByteArray> takeMemoryOutput(GsfOutput* memory, bool ok);
 
 } // namespace tarn::parts

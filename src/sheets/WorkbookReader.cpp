@@ -1,3 +1,4 @@
+#include "SheetParts.h"
 #include "Workbook.h"
 #include "WorkbookStream.h"
 
@@ -15,7 +16,6 @@
 #include <gsf/gsf-utils.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <mutex>
@@ -23,6 +23,8 @@
 namespace tarn {
 
 namespace {
+
+using parts::numberText;
 
 const QString kNotAWorkbook = QStringLiteral("not a workbook it can read");
 const QString kPassword = QStringLiteral("the workbook is protected by a password");
@@ -314,16 +316,6 @@ Shown formatText(const QString& f) {
     if (letters == 0 || digits > letters)
         return Shown::Number;
     return date && time ? Shown::DateTime : date ? Shown::Date : Shown::Time;
-}
-
-QString numberText(double d) {
-    if (d == 0)
-        return QStringLiteral("0"); // also -0
-    char buf[400];
-    const auto res = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::fixed);
-    if (res.ec != std::errc())
-        return QString::number(d, 'g', 17);
-    return QString::fromLatin1(buf, res.ptr - buf);
 }
 
 // A date or time serial number as text: YYYY-MM-DD, HH:MM:SS or both. A number before the

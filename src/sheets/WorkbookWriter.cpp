@@ -1,3 +1,4 @@
+#include "SheetParts.h"
 #include "Workbook.h"
 
 #include "CompoundFile.h"
@@ -401,17 +402,8 @@ std::optional<QByteArray> compoundFile(const QByteArray& stream, const char* str
         ok = gsf_output_close(GSF_OUTPUT(ole)) && ok;
         g_object_unref(ole);
     }
-    std::optional<QByteArray> result;
-    if (ok) {
-        const gsf_off_t size = gsf_output_size(memory);
-        const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory));
-        if (data && size > 0)
-            result = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
-    }
-    if (!gsf_output_is_closed(memory)) // closing the compound file closes it too
-        gsf_output_close(memory);
-    g_object_unref(memory);
-    return result;
+    // Closing the compound file has closed the memory output too.
+    return parts::takeMemoryOutput(memory, ok);
 }
 
 bool isWholeNumberText(const QString& text) {
