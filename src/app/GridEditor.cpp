@@ -24,6 +24,18 @@ GridEditor::GridEditor(GridView& view, QLineEdit& edit, Workspace& workspace, QS
             commit();
     });
     connect(&view_.grid(), &TextGrid::leaveCell, this, &GridEditor::commit);
+    // The table was replaced under an open edit (New, a load, an import, an upload), or the
+    // edit's own cell was written from elsewhere: what was typed was meant for the cell as it
+    // was, and must not land in the new table when the operator comes back to the grid.
+    connect(&view_.grid(), &TextGrid::formatChanged, this, [this] {
+        if (open_)
+            close();
+    });
+    connect(&view_.grid(), &TextGrid::cellChanged, this, [this](int row, int col) {
+        const TextGrid& grid = view_.grid();
+        if (open_ && row == grid.row() && col == grid.col())
+            close();
+    });
     connect(&view_, &GridView::cellsMoved, this, [this] {
         if (open_)
             followCell();

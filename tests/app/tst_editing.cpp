@@ -49,6 +49,8 @@ private slots:
     void newAfterGrowingLeaves201Rows_data();
     void newAfterGrowingLeaves201Rows();
     void editingLeavesRecordsAndCountsAlone();
+    void anEditOpenWhenTheTableIsReplacedIsDropped_data() { newAfterGrowingLeaves201Rows_data(); }
+    void anEditOpenWhenTheTableIsReplacedIsDropped();
 
 private:
     // Every behaviour is the same on both grids; each test runs once per grid.
@@ -434,6 +436,19 @@ void TestEditing::newAfterGrowingLeaves201Rows() {
     QCOMPARE(grid().text(200, 9), QString("5"));
     QCOMPARE(grid().rows(), 203);
     QCOMPARE(grid().text(202, 0), QString("202"));
+}
+
+void TestEditing::anEditOpenWhenTheTableIsReplacedIsDropped() {
+    QFETCH(QString, action);
+    focusGridAt(3, 2);
+    type("77");
+    QVERIFY(edit()->isVisible());
+    w->findChild<QAction*>(action)->trigger();
+    QVERIFY(edit()->isHidden());
+    // Back in the grid, nothing of the old edit is written into the new table.
+    focusGridAt(3, 2);
+    press(Qt::Key_Return);
+    QCOMPARE(grid().text(3, 2), QString());
 }
 
 void TestEditing::editingLeavesRecordsAndCountsAlone() {
