@@ -14,6 +14,11 @@
 
 #include <functional>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 using namespace tarn;
 
 namespace {
@@ -93,6 +98,34 @@ TEST(TcpPortNames, hostPortAndBracketedIpv6AreReadAndAnythingElseIsNot) {
     for (const char* bad : {"tcp:fe80::1:2001", "tcp:host", "tcp:host:0", "tcp:host:65536",
                             "tcp::4001", "tcp:[]:4001", "/dev/ttyS0"})
         EXPECT_FALSE(TcpPort::addressOf(QString::fromLatin1(bad))) << bad;
+}
+
+// A server that takes no more connections (its queue full) leaves a connect unanswered: the
+// open gives up after its time and says so.
+TEST(TcpPortOpen, aServerThatDoesNotAnswerIsGivenUpOn) {
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    const int filler = ::socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    ASSERT_GE(filler, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), size), 0);
+    ASSERT_EQ(::listen(listener, 0), 0); // never accepted: one connection fills the queue
+    ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size), 0);
+    ASSERT_EQ(::connect(filler, reinterpret_cast<sockaddr*>(&address), size), 0);
+    const QString name = QStringLiteral("tcp:127.0.0.1:%1").arg(ntohs(address.sin_port));
+
+    AnyPort port;
+    const auto error = port.open(name);
+    ::close(filler);
+    ::close(listener);
+    ASSERT_TRUE(error);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(cannotOpenText(port.systemName(), *error),
+              QStringLiteral("ERROR! cannot open ") + name +
+                  QStringLiteral(": no connection within 3 s"));
 }
 
 TEST(TcpPortOpen, aRefusedConnectionGivesTheSystemsReason) {
