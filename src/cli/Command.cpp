@@ -71,14 +71,7 @@ Session::Session(Console& console, Interrupt* interrupt) : console_(console) {
     // Start-up as the window's, before the status line is turned into output: its count
     // texts are not part of any job.
     workspace_.startUp();
-    QObject::connect(&workspace_, &Workspace::statusChanged, [this](const QString& text) {
-        // A port reset that cannot reopen the port reports it through the link and through
-        // the transfer: the window shows the same text twice, one over the other.
-        const bool again = text == lostShown_;
-        lostShown_.clear();
-        if (!again)
-            console_.line(text);
-    });
+    printStatusLines(workspace_, console_, QString(), lostShown_);
     if (interrupt)
         QObject::connect(interrupt, &Interrupt::arrived, &workspace_,
                          [this] { this->interrupt(); });
@@ -86,6 +79,19 @@ Session::Session(Console& console, Interrupt* interrupt) : console_(console) {
 
 Session::~Session() {
     closeLink();
+}
+
+void printStatusLines(Workspace& ws, Console& console, const QString& prefix, QString& lostShown) {
+    QObject::connect(&ws, &Workspace::statusChanged,
+                     [&console, prefix, &lostShown](const QString& text) {
+                         // A port reset that cannot reopen the port reports it through the link and
+                         // through the transfer: the window shows the same text twice, one over the
+                         // other.
+                         const bool again = text == lostShown;
+                         lostShown.clear();
+                         if (!again)
+                             console.line(prefix + text);
+                     });
 }
 
 std::unique_ptr<ScaleLink> newLink() {

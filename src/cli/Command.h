@@ -98,6 +98,9 @@ std::unique_ptr<ScaleLink> newLink();
 // workspace's status line and false is returned. A loss of the port later goes there too, and
 // its text into `lostShown` (the transfer reports it again; it is shown once).
 bool openLinkOn(ScaleLink& link, const QString& port, Workspace& ws, QString& lostShown);
+// Turns the workspace's status texts into lines on the console, each behind `prefix`; the loss
+// of the port, reported by the link and again by the transfer, is printed once.
+void printStatusLines(Workspace& ws, Console& console, const QString& prefix, QString& lostShown);
 
 // A usage error: the message for stderr.
 struct UsageError {

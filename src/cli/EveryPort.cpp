@@ -63,13 +63,7 @@ protected:
         ws.ingred.count = start_.ingredCount;
         ws.setFilePath(start_.filePath);
         QString lostShown;
-        QObject::connect(&ws, &Workspace::statusChanged, [&](const QString& text) {
-            // The loss of the port comes through the link and again through the transfer.
-            const bool again = text == lostShown;
-            lostShown.clear();
-            if (!again)
-                console_.line(prefix_ + text);
-        });
+        printStatusLines(ws, console_, prefix_, lostShown);
 
         // The link is made here, so that it and its port belong to this thread; stop() reaches
         // it from the time it exists, a connect under way included.
