@@ -48,6 +48,11 @@ QString directionName(TransferDirection d) {
     return d == TransferDirection::Download ? QStringLiteral("download") : QStringLiteral("upload");
 }
 
+// What SQLite said ("database is locked"), without Qt's own words around it.
+QString reasonOf(const QSqlError& e) {
+    return e.databaseText().isEmpty() ? e.text() : e.databaseText();
+}
+
 QDateTime fromMs(const QVariant& v) {
     if (v.isNull())
         return {};
@@ -78,7 +83,7 @@ ScaleMemory::ScaleMemory(const QString& path) {
 }
 
 ScaleMemory::~ScaleMemory() {
-    if (connection_.isEmpty())
+    if (!QSqlDatabase::contains(connection_))
         return;
     {
         QSqlDatabase db = QSqlDatabase::database(connection_, false);
@@ -126,7 +131,7 @@ void ScaleMemory::openAt(const QString& path) {
         db.setDatabaseName(path);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
         if (!db.open()) {
-            fail(db.lastError().text(), true);
+            fail(reasonOf(db.lastError()), true);
             return;
         }
     }
@@ -185,13 +190,13 @@ std::optional<QSqlQuery> ScaleMemory::run(const QString& sql, const QVariantList
     QSqlQuery q(QSqlDatabase::database(connection_, false));
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
-        error_ = q.lastError().text();
+        error_ = reasonOf(q.lastError());
         return std::nullopt;
     }
     for (const QVariant& v : values)
         q.addBindValue(v);
     if (!q.exec()) {
-        error_ = q.lastError().text();
+        error_ = reasonOf(q.lastError());
         lastBusy_ = q.lastError().nativeErrorCode() == QLatin1String("5"); // SQLITE_BUSY
         return std::nullopt;
     }
