@@ -74,8 +74,9 @@ struct HistoryFilter {
     int limit = 0;             // the newest this many transfers; 0: all
 };
 
-// The name under which a port's scale is known: "Com1", "COM1" and "com1" are one port, as
-// are "tcp:Shop-Scale:4001" and "TCP:shop-scale:4001". Device paths are kept as written.
+// The name under which a port's scale is known: the system's name of the port, so that
+// "Com1", "COM1", "com1" and, on Linux, "/dev/ttyS0" are one port, as are
+// "tcp:Shop-Scale:4001" and "TCP:shop-scale:4001". Other device paths are kept as written.
 QString portKey(const QString& portName);
 
 class ScaleMemory {
