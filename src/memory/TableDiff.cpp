@@ -1,0 +1,154 @@
+#include "TableDiff.h"
+
+#include "RecordCodec.h"
+#include "TextGrid.h"
+#include "Workspace.h"
+
+#include <algorithm>
+#include <type_traits>
+
+namespace tarn {
+
+namespace {
+
+int numberOf(const PluRecord& r) {
+    return r.pluNo;
+}
+int numberOf(const IngredRecord& r) {
+    return r.messageNo;
+}
+EncodedRecord encode(const PluRecord& r) {
+    return encodePluRecord(r);
+}
+EncodedRecord encode(const IngredRecord& r) {
+    return encodeIngredRecord(r);
+}
+
+template <class R>
+std::vector<WireRecord> wireRecordsOf(const std::array<R, kTableSlots>& table, int count) {
+    std::vector<WireRecord> out;
+    const int last = std::clamp(count, 0, kMaxRecords);
+    out.reserve(size_t(last));
+    for (int slot = 1; slot <= last; ++slot) {
+        const R& r = table[size_t(slot)];
+        out.push_back(WireRecord{slot, numberOf(r), encode(r).bytes});
+    }
+    return out;
+}
+
+// A field as the line carries it (to compare) and as the operator reads it (to show).
+struct FieldText {
+    QString onWire;
+    QString shown;
+};
+
+template <class R> std::vector<FieldText> fieldTexts(const R& record) {
+    std::vector<FieldText> out;
+    forEachField(record, [&out](int col, const auto& v) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(v)>, QString>) {
+            const QString wire =
+                std::is_same_v<R, PluRecord> ? pluNameOnWire(v) : ingredLineOnWire(v);
+            out.push_back({wire, v.trimmed()});
+        } else {
+            const QString text = QString::number(v);
+            out.push_back({text, text});
+        }
+        Q_UNUSED(col);
+    });
+    return out;
+}
+
+// Records 1 to 200 by number; for the PC, a later slot of the same number wins.
+template <class R>
+std::map<int, const R*> byNumber(const std::array<R, kTableSlots>& table, int count, bool pc) {
+    std::map<int, const R*> out;
+    const int last = std::clamp(count, 0, kMaxRecords);
+    for (int slot = 1; slot <= last; ++slot) {
+        const R& r = table[size_t(slot)];
+        const int number = pc ? numberOf(r) : slot;
+        if (number >= 1 && number <= kMaxRecords)
+            out[number] = &r;
+    }
+    return out;
+}
+
+template <class R>
+std::vector<FieldDifference> compareOf(const std::array<R, kTableSlots>& pcTable, int pcCount,
+                                       const std::array<R, kTableSlots>& scaleTable,
+                                       int scaleCount) {
+    const QVector<ColumnFormat> columns =
+        parseFormat(QString::fromLatin1(sideOf(RecordTraits<R>::kind).formatString));
+    const auto caption = [&columns](int col) { return columns.value(col).caption.trimmed(); };
+
+    const std::map<int, const R*> pc = byNumber(pcTable, pcCount, true);
+    const std::map<int, const R*> scale = byNumber(scaleTable, scaleCount, false);
+    std::vector<FieldDifference> out;
+    auto p = pc.begin();
+    auto s = scale.begin();
+    while (p != pc.end() || s != scale.end()) {
+        if (s == scale.end() || (p != pc.end() && p->first < s->first)) {
+            out.push_back({p->first, caption(1), QString::number(p->first), QString()});
+            ++p;
+        } else if (p == pc.end() || s->first < p->first) {
+            out.push_back({s->first, caption(1), QString(), QString::number(s->first)});
+            ++s;
+        } else {
+            const std::vector<FieldText> a = fieldTexts(*p->second);
+            const std::vector<FieldText> b = fieldTexts(*s->second);
+            for (size_t i = 0; i < a.size(); ++i) {
+                if (a[i].onWire == b[i].onWire)
+                    continue;
+                const bool paddingOnly = a[i].shown == b[i].shown;
+                out.push_back({p->first, caption(int(i) + 1),
+                               paddingOnly ? a[i].onWire : a[i].shown,
+                               paddingOnly ? b[i].onWire : b[i].shown});
+            }
+            ++p;
+            ++s;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<WireRecord> wireRecords(const PluTable& table, int count) {
+    return wireRecordsOf(table, count);
+}
+
+std::vector<WireRecord> wireRecords(const IngredTable& table, int count) {
+    return wireRecordsOf(table, count);
+}
+
+std::vector<int> changedSlots(const std::vector<WireRecord>& records,
+                              const std::map<int, QByteArray>& held) {
+    std::map<int, int> lastSlotOf;
+    for (const WireRecord& r : records)
+        lastSlotOf[r.number] = r.slot;
+    std::vector<int> out;
+    for (const WireRecord& r : records) {
+        if (r.bytes.isEmpty()) {
+            out.push_back(r.slot);
+            continue;
+        }
+        if (lastSlotOf[r.number] != r.slot)
+            continue;
+        const auto h = held.find(r.number);
+        if (h == held.end() || h->second != r.bytes)
+            out.push_back(r.slot);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::vector<FieldDifference> compareTables(const PluTable& pc, int pcCount, const PluTable& scale,
+                                           int scaleCount) {
+    return compareOf(pc, pcCount, scale, scaleCount);
+}
+
+std::vector<FieldDifference> compareTables(const IngredTable& pc, int pcCount,
+                                           const IngredTable& scale, int scaleCount) {
+    return compareOf(pc, pcCount, scale, scaleCount);
+}
+
+} // namespace tarn

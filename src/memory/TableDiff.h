@@ -1,0 +1,59 @@
+#pragma once
+
+#include "Records.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <map>
+#include <vector>
+
+namespace tarn {
+
+// The rules that set a table beside what a scale holds, without the store and without the
+// line: which slots a "Changed" download sends, and how two tables differ.
+
+// One record of the table as it goes on the line.
+struct WireRecord {
+    int slot = 0;
+    int number = 0;   // PLU No or Message No: the number step's value
+    QByteArray bytes; // the 72 or 400 bytes; empty when the record cannot go on the line
+};
+
+// Slots 1 to `count` of the table, encoded as the download encodes them.
+std::vector<WireRecord> wireRecords(const PluTable& table, int count);
+std::vector<WireRecord> wireRecords(const IngredTable& table, int count);
+
+// The "Changed" extent: the slots whose record the scale does not hold as it stands, in slot
+// order. `held` is what the store says the scale holds (number -> bytes). A record whose
+// number the scale holds nothing for, or holds other bytes for, is sent. When several slots
+// carry one number, the last of them is what a full download leaves on the scale, and only it
+// counts. A record that cannot go on the line is always in the extent, so that the download
+// refuses it as it would in full.
+std::vector<int> changedSlots(const std::vector<WireRecord>& records,
+                              const std::map<int, QByteArray>& held);
+
+// One field of one record that the PC and the scale hold differently.
+struct FieldDifference {
+    int number = 0; // the record's number
+    QString field;  // the grid caption: "U/Price", "Item name1", "Message3"
+    QString pc;     // the PC's text; empty when the PC has no record of that number
+    QString scale;  // the scale's text; empty when the scale sent none
+    bool operator==(const FieldDifference&) const = default;
+};
+
+// The PC's table (slots 1 to pcCount) beside the scale's as an "All" upload read it (slots 1
+// to scaleCount, slot i holding what the scale sent for number i). Records are matched by
+// number: the PC's by the number they carry (the last slot of a number, as a full download
+// leaves it), the scale's by the number asked for. Numbers outside 1 to 200, which an upload
+// cannot ask for, are left out (an empty row's 0 among them). A record on one side only is
+// one difference in its number's field, with the other side's text empty; otherwise each field
+// that differs on the line is one difference, in column order. Texts are compared as they go
+// on the line (a name centred in 28 characters, a line padded to 50) and shown without the
+// padding, unless the padding is the difference. Sorted by number.
+std::vector<FieldDifference> compareTables(const PluTable& pc, int pcCount, const PluTable& scale,
+                                           int scaleCount);
+std::vector<FieldDifference> compareTables(const IngredTable& pc, int pcCount,
+                                           const IngredTable& scale, int scaleCount);
+
+} // namespace tarn

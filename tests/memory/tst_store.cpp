@@ -1,0 +1,204 @@
+// The store of what each scale holds: only what was acknowledged, kept through a kill, shared
+// by writers at once; and the history of transfers with its filters.
+#include "ChildWrites.h"
+#include "ScaleMemory.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace tarn;
+
+namespace {
+
+QByteArray bytesOf(char c) {
+    return QByteArray(kPluRecordBytes, c);
+}
+
+TEST(Store, holdsOnlyWhatWasAcknowledgedUnderTheNormalisedPortName) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("scales.sqlite");
+    {
+        ScaleMemory store(path);
+        ASSERT_TRUE(store.isOpen()) << store.takeProblem().toStdString();
+        const TransferKey first =
+            store.beginTransfer("Com1", TableKind::Plu, TransferDirection::Download, "ALL");
+        for (int n = 1; n <= 3; ++n)
+            store.recordHeld(first, n, n, bytesOf('a'));
+        // Numbers 2 and 3 go out again; only 2 is acknowledged before the line fails.
+        const TransferKey second =
+            store.beginTransfer("COM1", TableKind::Plu, TransferDirection::Download, "2-3");
+        store.forgetHeld(second, {2, 3});
+        store.recordHeld(second, 2, 2, bytesOf('b'));
+        const TransferKey other = store.beginTransfer("tcp:Shop-Scale:4001", TableKind::Plu,
+                                                      TransferDirection::Upload, "ALL");
+        store.recordHeld(other, 1, 1, bytesOf('t'));
+        EXPECT_TRUE(store.takeProblem().isEmpty());
+    }
+    ScaleMemory store(path); // a later run
+    EXPECT_EQ(store.held("com1", TableKind::Plu),
+              (std::map<int, QByteArray>{{1, bytesOf('a')}, {2, bytesOf('b')}}));
+    EXPECT_TRUE(store.held("com1", TableKind::Ingred).empty());
+    EXPECT_EQ(store.held("TCP:shop-scale:4001", TableKind::Plu),
+              (std::map<int, QByteArray>{{1, bytesOf('t')}}));
+}
+
+TEST(Store, thatCannotBeOpenedSaysSoOnceAndDoesNothing) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("scales.sqlite");
+    QFile junk(path);
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write(QByteArray(4096, 'x')) == 4096);
+    junk.close();
+
+    ScaleMemory store(path);
+    EXPECT_FALSE(store.isOpen());
+    const QString problem = store.takeProblem();
+    EXPECT_TRUE(problem.startsWith("ERROR! ") && problem.contains(path)) << problem.toStdString();
+    const TransferKey key =
+        store.beginTransfer("Com1", TableKind::Plu, TransferDirection::Download, "ALL");
+    store.recordHeld(key, 1, 1, bytesOf('a'));
+    store.endTransfer(key, " THE END ");
+    EXPECT_TRUE(store.held("Com1", TableKind::Plu).empty());
+    EXPECT_TRUE(store.history().empty());
+    EXPECT_TRUE(store.takeProblem().isEmpty());
+    ASSERT_TRUE(junk.open(QIODevice::ReadOnly));
+    EXPECT_EQ(junk.readAll(), QByteArray(4096, 'x'));
+}
+
+std::vector<qint64> idsOf(const std::vector<TransferEntry>& list) {
+    std::vector<qint64> out;
+    for (const TransferEntry& e : list)
+        out.push_back(e.id);
+    return out;
+}
+
+TEST(Store, historyListsNewestFirstByPortAndByNumber) {
+    QTemporaryDir dir;
+    ScaleMemory store(dir.filePath("scales.sqlite"));
+    const TransferKey a =
+        store.beginTransfer("/dev/ttyUSB0", TableKind::Plu, TransferDirection::Download, "ALL");
+    store.recordHeld(a, 1, 11, bytesOf('a'));
+    store.recordHeld(a, 2, 12, bytesOf('a'));
+    store.endTransfer(a, " THE END ");
+    const TransferKey b =
+        store.beginTransfer("tcp:scale2:4001", TableKind::Plu, TransferDirection::Upload, "ALL");
+    store.recordHeld(b, 12, 12, bytesOf('b'));
+    store.endTransfer(b, "PLU is not exist");
+    const TransferKey c =
+        store.beginTransfer("/dev/ttyUSB0", TableKind::Ingred, TransferDirection::Download, "5");
+    store.recordHeld(c, 5, 12, QByteArray(kIngredRecordBytes, 'c')); // c never ends: killed
+
+    const std::vector<TransferEntry> all = store.history();
+    ASSERT_EQ(idsOf(all), (std::vector<qint64>{c.id, b.id, a.id}));
+    EXPECT_FALSE(all[0].ended.isValid());
+    EXPECT_EQ(all[1].howEnded, "PLU is not exist");
+    EXPECT_EQ(all[1].direction, TransferDirection::Upload);
+
+    HistoryFilter byPort;
+    byPort.port = "/dev/ttyUSB0";
+    EXPECT_EQ(idsOf(store.history(byPort)), (std::vector<qint64>{c.id, a.id}));
+    // PLU 12 went out in a and came back in b; message 12 is the other table's.
+    HistoryFilter plu12;
+    plu12.plu = 12;
+    const std::vector<TransferEntry> found = store.history(plu12);
+    ASSERT_EQ(idsOf(found), (std::vector<qint64>{b.id, a.id}));
+    EXPECT_EQ(found[1].records, 2);
+    ASSERT_EQ(found[1].acknowledged.size(), 1u);
+    EXPECT_EQ(found[1].acknowledged[0].slot, 2);
+    plu12.port = "tcp:scale2:4001";
+    EXPECT_EQ(idsOf(store.history(plu12)), (std::vector<qint64>{b.id}));
+}
+
+// memory_tests --child, writing into the store at `path`; its stdout is *readEnd.
+pid_t startChild(const QString& path, const char* port, const char* count, int* readEnd) {
+    int fds[2];
+    if (pipe(fds) != 0)
+        return -1;
+    const QByteArray self = QFile::encodeName(QCoreApplication::applicationFilePath());
+    const QByteArray file = QFile::encodeName(path);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(fds[1], STDOUT_FILENO);
+        close(fds[0]);
+        close(fds[1]);
+        execl(self.constData(), self.constData(), "--child", file.constData(), port, count,
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    *readEnd = fds[0];
+    return pid;
+}
+
+int waitFor(pid_t pid) {
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return status;
+}
+
+// What the store must say after the child's first `writes` writes.
+std::map<int, QByteArray> heldAfter(long writes) {
+    std::map<int, QByteArray> out;
+    for (long w = 0; w < writes; ++w)
+        out[recordNumber(w)] = recordBytes(w);
+    return out;
+}
+
+TEST(Store, aKilledTransferKeepsExactlyTheRecordsAcknowledged) {
+    std::mt19937 random(20261207u);
+    for (int round = 0; round < 20; ++round) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("scales.sqlite");
+        int readEnd = -1;
+        const pid_t pid = startChild(path, "Com2", "loop", &readEnd);
+        // Wait for up to 260 acknowledged records (numbers written over past 200), then kill
+        // somewhere among the next ones.
+        const long seen = long(random() % 260);
+        long got = 0;
+        char byte;
+        while (got < seen && read(readEnd, &byte, 1) == 1)
+            ++got;
+        usleep(useconds_t(random() % 3000));
+        kill(pid, SIGKILL);
+        ASSERT_TRUE(WIFSIGNALED(waitFor(pid)));
+        close(readEnd);
+        ASSERT_EQ(got, seen);
+
+        // Every record reported is there, and what is there is one whole prefix of the
+        // writes: no record half written, none without its history entry.
+        ScaleMemory store(path);
+        const std::vector<TransferEntry> history = store.history();
+        ASSERT_EQ(history.size(), 1u) << store.takeProblem().toStdString();
+        EXPECT_GE(history[0].records, seen);
+        EXPECT_EQ(store.held("Com2", TableKind::Plu), heldAfter(history[0].records));
+    }
+}
+
+TEST(Store, twoWritersAtOnceBothKeepEveryRecord) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("scales.sqlite");
+    int readA = -1;
+    int readB = -1;
+    const pid_t a = startChild(path, "/dev/ttyUSB0", "400", &readA);
+    const pid_t b = startChild(path, "/dev/ttyUSB1", "400", &readB);
+    EXPECT_EQ(waitFor(a), 0); // exited 0: no problem reported
+    EXPECT_EQ(waitFor(b), 0);
+    close(readA);
+    close(readB);
+
+    ScaleMemory store(path);
+    EXPECT_EQ(store.held("/dev/ttyUSB0", TableKind::Plu), heldAfter(400));
+    EXPECT_EQ(store.held("/dev/ttyUSB1", TableKind::Plu), heldAfter(400));
+    for (const TransferEntry& e : store.history())
+        EXPECT_EQ(e.records, 400);
+}
+
+} // namespace

@@ -1,0 +1,90 @@
+// The "Changed" extent and the compare of the PC's table with the scale's.
+#include "RecordCodec.h"
+#include "TableDiff.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarn;
+
+namespace {
+
+PluRecord plu(int number, const QString& name, qint32 price) {
+    PluRecord r;
+    r.pluNo = qint16(number);
+    r.name1 = name;
+    r.unitPrice = price;
+    r.itemCode = 1000 + number;
+    return r;
+}
+
+// Slots 1 to 4 hold PLU 7, 3, 12, 5; held is what the scale holds after a full download.
+TEST(ChangedExtent, sendsWhatTheScaleDoesNotHoldAsItStands) {
+    PluTable table{};
+    table[1] = plu(7, "APPLES", 299);
+    table[2] = plu(3, "PEARS", 349);
+    table[3] = plu(12, "PLUMS", 415);
+    table[4] = plu(5, "GRAPES", 520);
+    std::map<int, QByteArray> held;
+    for (const WireRecord& r : wireRecords(table, 4))
+        held[r.number] = r.bytes;
+
+    EXPECT_EQ(changedSlots(wireRecords(table, 4), {}), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_TRUE(changedSlots(wireRecords(table, 4), held).empty());
+    table[3].unitPrice = 399;
+    EXPECT_EQ(changedSlots(wireRecords(table, 4), held), (std::vector<int>{3}));
+
+    // A new PLU; PLU 7 forgotten by a cut-off download; PLU 3 again in slot 6, whose record a
+    // full download leaves on the scale (slot 2's need not go); a record the download refuses,
+    // and must say why.
+    table[5] = plu(40, "CHERRIES", 990);
+    table[6] = plu(3, "PEARS", 360);
+    table[4].tare = -1;
+    held.erase(7);
+    EXPECT_EQ(changedSlots(wireRecords(table, 6), held), (std::vector<int>{1, 3, 4, 5, 6}));
+}
+
+TEST(Compare, pluTablesDifferRecordByRecordAndFieldByField) {
+    PluTable pc{};
+    PluTable scale{}; // as an "All" upload leaves it: names as the line carries them
+    for (int n = 1; n <= 4; ++n) {
+        pc[size_t(n)] = plu(n, QStringLiteral("ITEM %1").arg(n), 100 * n);
+        scale[size_t(n)] = pc[size_t(n)];
+        scale[size_t(n)].name1 = pluNameOnWire(pc[size_t(n)].name1);
+        scale[size_t(n)].name2 = pluNameOnWire(QString());
+    }
+    EXPECT_TRUE(compareTables(pc, 4, scale, 4).empty());
+
+    scale[1].name1 = QStringLiteral("ITEM 1").leftJustified(28); // the same, but not centred
+    scale[2].unitPrice = 250;
+    scale[2].name1 = pluNameOnWire("ITEM 2X");
+    scale[5] = plu(5, "EXTRA", 1); // the scale holds one more
+    pc[4].pluNo = 9;               // the PC's 4 is now 9
+    const std::vector<FieldDifference> expected{
+        {1, "Item name1", pluNameOnWire("ITEM 1"), QStringLiteral("ITEM 1").leftJustified(28)},
+        {2, "Item name1", "ITEM 2", "ITEM 2X"},
+        {2, "U/Price", "200", "250"},
+        {4, "PLU No", "", "4"},
+        {5, "PLU No", "", "5"},
+        {9, "PLU No", "9", ""},
+    };
+    EXPECT_EQ(compareTables(pc, 4, scale, 5), expected);
+}
+
+TEST(Compare, ingredientTablesDifferLineByLine) {
+    IngredTable pc{};
+    pc[1].messageNo = 1;
+    pc[1].lines[0] = "FLOUR, WATER";
+    pc[1].lines[7] = "MAY CONTAIN NUTS";
+    IngredTable scale{};
+    scale[1].messageNo = 2; // the scale answered the request for 1 with message 2
+    for (int i = 0; i < kIngredLines; ++i)
+        scale[1].lines[size_t(i)] = ingredLineOnWire(pc[1].lines[size_t(i)]);
+    scale[1].lines[7] = ingredLineOnWire("MAY CONTAIN PEANUTS");
+    const std::vector<FieldDifference> expected{
+        {1, "Message No", "1", "2"},
+        {1, "Message8", "MAY CONTAIN NUTS", "MAY CONTAIN PEANUTS"},
+    };
+    EXPECT_EQ(compareTables(pc, 1, scale, 1), expected);
+}
+
+} // namespace
