@@ -370,7 +370,7 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
                 changed = true;
                 ++plan.changedFields[size_t(c - 1)];
                 plan.writes.append({row, c, *value});
-                plan.changes.append({row, c, before, *value, false});
+                plan.changes.append({row, c, grid.text(row, 1), before, *value, false});
             }
             changed ? ++plan.changed : ++plan.unchanged;
             continue;
@@ -390,7 +390,7 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
                                                                            : QStringLiteral("0");
             plan.writes.append({row, c, text});
             if (map.columns[size_t(c - 1)] >= 0)
-                plan.changes.append({row, c, grid.text(row, c), text, true});
+                plan.changes.append({row, c, *values[0], grid.text(row, c), text, true});
         }
         lastWritten = std::max(lastWritten, row);
         ++plan.added;

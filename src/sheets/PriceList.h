@@ -76,6 +76,7 @@ QString columnMapText(TableKind kind, const ColumnMap& map, const ReadSheet& lis
 struct FieldChange {
     int row = 0; // grid row
     int col = 0; // grid column (the field)
+    QString key; // the record's key, as the grid shows it once merged
     QString before;
     QString after;
     bool added = false; // a new record
