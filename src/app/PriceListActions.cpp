@@ -6,10 +6,23 @@
 #include "PriceListDialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QSettings>
 
 namespace tarn {
+
+namespace {
+// The program's settings in the platform's usual place. QSettings needs an organization name;
+// without one it reads and writes nothing.
+std::unique_ptr<QSettings> programSettings() {
+    const QString organization = QCoreApplication::organizationName();
+    if (!organization.isEmpty())
+        return std::make_unique<QSettings>();
+    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Tarnlink"),
+                                       QStringLiteral("Tarnlink"));
+}
+} // namespace
 
 const char* const PriceListActions::kFilter =
     "Price lists|*.xls;*.xlsx;*.ods;*.csv;*.txt|Excel File|*.xls|Excel Workbook|*.xlsx|"
@@ -39,8 +52,8 @@ void PriceListActions::openList(TableKind kind) {
         return;
     }
     TextGrid& grid = kind == TableKind::Plu ? ws.plu.grid : ws.ingred.grid;
-    QSettings settings;
-    const std::optional<RememberedMapping> remembered = recallMapping(settings, kind, *read.sheet);
+    const std::optional<RememberedMapping> remembered =
+        recallMapping(*programSettings(), kind, *read.sheet);
     auto* dialog = new PriceListDialog(kind, std::move(*read.sheet), grid, remembered, &window_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, kind] {
@@ -49,8 +62,7 @@ void PriceListActions::openList(TableKind kind) {
         if (!plan.ok())
             return;
         window_.history(kind).write(QStringLiteral("Price list"), plan.writes, plan.rows);
-        QSettings settings;
-        rememberMapping(settings, kind, dialog->list(), dialog->columnMap(),
+        rememberMapping(*programSettings(), kind, dialog->list(), dialog->columnMap(),
                         dialog->priceDecimals());
         window_.workspace().status(plan.summary(kind));
     });
