@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -66,11 +66,15 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
         for (int c = 0; c < columns; ++c)
             shown->setItem(r, c, new QTableWidgetItem(cellOf(list_, r, c).text));
     shown->verticalHeader()->setVisible(true); // sheet row numbers
+    shown->setMinimumHeight(shown->verticalHeader()->defaultSectionSize() * 5);
     layout->addWidget(shown, 1);
 
-    // A column per field; a header text that is the field's own name is taken at once.
-    auto* form = new QFormLayout;
-    const QStringList firstRow = firstRowTexts(list_);
+    // A column per field, in two columns of choices; a header text that is the field's own
+    // name is taken at once.
+    auto* form = new QGridLayout;
+    const bool headers = hasHeaderRow(list_, ColumnMap());
+    const QStringList firstRow = headers ? firstRowTexts(list_) : QStringList();
+    constexpr int kPerColumn = 5;
     for (int f = 1; f <= kFieldColumns; ++f) {
         auto* box = new QComboBox(this);
         box->setObjectName(QStringLiteral("cboField%1").arg(f));
@@ -90,18 +94,27 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
                     chosen = c;
         box->setCurrentIndex(std::max(0, box->findData(chosen)));
         fields_[size_t(f - 1)] = box;
-        form->addRow(fieldNameOf(kind, f) + (f == 1 ? QStringLiteral(" (key)") : QString()), box);
+        const int at = (f - 1) % kPerColumn;
+        const int side = (f - 1) / kPerColumn * 2;
+        form->addWidget(
+            new QLabel(fieldNameOf(kind, f) + (f == 1 ? QStringLiteral(" (key)") : QString()),
+                       this),
+            at, side);
+        form->addWidget(box, at, side + 1);
         connect(box, &QComboBox::currentIndexChanged, this, &PriceListDialog::update);
     }
     decimals_ = new QSpinBox(this);
     decimals_->setObjectName(QStringLiteral("spnPriceDecimals"));
     decimals_->setRange(0, kMaxPriceDecimals);
     decimals_->setValue(remembered ? remembered->priceDecimals : 2);
-    if (priceColumnOf(kind) > 0)
-        form->addRow(QStringLiteral("Price decimals"), decimals_);
-    else
+    if (priceColumnOf(kind) > 0) {
+        form->addWidget(new QLabel(QStringLiteral("Price decimals"), this), kPerColumn - 1, 2);
+        form->addWidget(decimals_, kPerColumn - 1, 3);
+    } else
         decimals_->hide();
     connect(decimals_, &QSpinBox::valueChanged, this, &PriceListDialog::update);
+    form->setColumnStretch(1, 1);
+    form->setColumnStretch(3, 1);
     layout->addLayout(form);
 
     preview_ = newTable(this, "grdPriceListPreview",
@@ -121,7 +134,7 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
     layout->addWidget(buttons);
 
     update();
-    resize(720, 640);
+    resize(820, 640);
 }
 
 ColumnMap PriceListDialog::columnMap() const {
@@ -159,6 +172,7 @@ void PriceListDialog::update() {
     }
     preview_->resizeColumnsToContents();
     summary_->setText(plan_.ok() ? plan_.summary(kind_) : plan_.error);
+    summary_->setStyleSheet(plan_.ok() ? QString() : QStringLiteral("color: #b00020"));
     apply_->setEnabled(plan_.ok() && !plan_.writes.isEmpty());
 }
 
