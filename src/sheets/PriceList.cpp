@@ -161,7 +161,8 @@ bool hasHeaderRow(const ReadSheet& list, const ColumnMap& map) {
         return !text.trimmed().isEmpty() &&
                parseNumber(text, IntWidth::Int32).error == NumberResult::Error::NotANumber;
     };
-    if (map.columns[0] >= 0)
+    // A key with a header above it; a key column without one is told by the rest of row 1.
+    if (map.columns[0] >= 0 && !cellAt(list, 0, map.columns[0]).text.trimmed().isEmpty())
         return isText(map.columns[0]);
     bool anyText = false;
     for (int c = 0; c < kPriceListColumns; ++c) {

@@ -54,7 +54,8 @@ struct ColumnMap {
 };
 
 // Whether sheet row 1 holds the list's headers: the key's cell there is a text that is not a
-// number (with no key chosen yet: no cell of row 1 is a number, and one is not empty).
+// number (with no key chosen yet, or an empty cell above the key: no cell of row 1 is a number,
+// and one is not empty).
 bool hasHeaderRow(const ReadSheet& list, const ColumnMap& map);
 // Row 1's texts, trimmed, one per column read.
 QStringList firstRowTexts(const ReadSheet& list);

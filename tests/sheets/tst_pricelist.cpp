@@ -85,6 +85,9 @@ TEST_F(PriceList, mapsByHeaderTextOrLetterAndSaysWhatDoesNotFit) {
     EXPECT_EQ(m.columns[0], 0);
     EXPECT_EQ(m.columns[1], 1);
     EXPECT_EQ(m.columns[3], 2);
+    // No header above the article numbers: the other headers tell.
+    const ReadSheet blankA1 = read(write("b.csv", ";Price\r\n101;2,99\r\n"));
+    EXPECT_TRUE(hasHeaderRow(blankA1, map("PLU No=A,U/Price=Price", blankA1)));
     EXPECT_EQ(columnMapText(TableKind::Plu, m, list),
               QStringLiteral("PLU No=Article,Item name1=Description,U/Price=Price"));
 
