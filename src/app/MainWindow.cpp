@@ -8,6 +8,7 @@
 #include "GridHistory.h"
 #include "GridView.h"
 #include "PortActions.h"
+#include "PriceListActions.h"
 #include "SheetActions.h"
 #include "TransferActions.h"
 
@@ -158,7 +159,8 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&workspace_, &Workspace::filePathChanged, c_.txtFilePath, &QLineEdit::setText);
 
     fileActions_ = new FileActions(*this);
-    new SheetActions(*this); // the workbook entries of both menus
+    new SheetActions(*this);     // the workbook entries of both menus
+    new PriceListActions(*this); // "Price list..." under both Open menus
     formLoad();
     portActions_ = new PortActions(c_, workspace_, this);
     new TransferActions(*this); // the transfer buttons and the display read

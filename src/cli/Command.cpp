@@ -4,6 +4,7 @@
 #include "Display.h"
 #include "Download.h"
 #include "Interrupt.h"
+#include "Merge.h"
 #include "ScaleLink.h"
 #include "SheetExchange.h"
 #include "SheetFile.h"
@@ -194,6 +195,7 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     all.push_back(std::make_unique<Upload>());
     all.push_back(std::make_unique<Display>());
     all.push_back(std::make_unique<Convert>());
+    all.push_back(std::make_unique<Merge>());
     return all;
 }
 

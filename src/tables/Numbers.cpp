@@ -10,6 +10,8 @@ QString NumberResult::reason() const {
         return {};
     case Error::NotANumber:
         return QStringLiteral("is not a number");
+    case Error::NotWhole:
+        return text + QStringLiteral(" is not a whole number");
     case Error::OutOfRange:
         return QStringLiteral("is out of range");
     }
@@ -45,30 +47,23 @@ NumberResult parseNumber(const QString& text, IntWidth width) {
         ++i;
     }
     int fracDigits = 0;
-    int firstFrac = -1;       // the first digit after the point
-    bool restNonZero = false; // any digit after the first that is not 0
+    bool fraction = false; // a digit after the point that is not 0
     if (i < t.size() && t[i] == QLatin1Char('.')) {
         ++i;
         while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) {
-            const int d = t[i].unicode() - '0';
-            if (fracDigits == 0)
-                firstFrac = d;
-            else if (d != 0)
-                restNonZero = true;
+            fraction = fraction || t[i] != QLatin1Char('0');
             ++fracDigits;
             ++i;
         }
     }
     if (i != t.size() || wholeDigits + fracDigits == 0)
-        return {Error::NotANumber, 0};
-
-    // Round half to even on the magnitude; the sign does not change which neighbour is even.
-    if (firstFrac > 5 || (firstFrac == 5 && (restNonZero || whole % 2 == 1)))
-        whole = std::min<qint64>(whole + 1, cap);
+        return {Error::NotANumber, 0, {}};
+    if (fraction)
+        return {Error::NotWhole, 0, t};
     const qint64 value = negative ? -whole : whole;
     if (value < minOf(width) || value > maxOf(width))
-        return {Error::OutOfRange, 0};
-    return {Error::None, qint32(value)};
+        return {Error::OutOfRange, 0, {}};
+    return {Error::None, qint32(value), {}};
 }
 
 } // namespace tarn

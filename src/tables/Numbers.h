@@ -8,17 +8,20 @@ namespace tarn {
 enum class IntWidth { Int16, Int32 };
 
 struct NumberResult {
-    enum class Error { None, NotANumber, OutOfRange };
+    enum class Error { None, NotANumber, NotWhole, OutOfRange };
     Error error = Error::None;
     qint32 value = 0;
+    QString text; // the text read, blanks around it dropped; kept for NotWhole's message
     bool ok() const { return error == Error::None; }
-    // "is not a number" / "is out of range", for messages that name the field before it.
+    // "is not a number" / "2.99 is not a whole number" / "is out of range", for messages that
+    // name the field before it.
     QString reason() const;
 };
 
 // The one text-to-number conversion of the program (grid cells, file fields, workbook cells):
-// decimal text with an optional sign, blanks around it allowed, a fraction rounded to the
-// nearest integer with a half going to the even neighbour, checked against the field's range.
+// decimal text with an optional sign, blanks around it allowed, checked against the field's
+// range. The scale holds whole numbers only (a price in the smallest unit), so a fraction is
+// refused, never rounded; a fraction part of zeros ("12.0", "12.") is a whole number.
 NumberResult parseNumber(const QString& text, IntWidth width);
 
 qint32 minOf(IntWidth width);

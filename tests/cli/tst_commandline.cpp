@@ -11,13 +11,15 @@ TEST(CommandLine, helpListsEveryCommandOnStdoutAndEndsWell) {
     const CliResult r = runCli({"--help"});
     ASSERT_TRUE(r.finished);
     EXPECT_EQ(r.exitCode, 0);
-    ASSERT_GE(r.out.size(), 5);
-    EXPECT_EQ(r.out.mid(0, 5).join('\n').toStdString(),
+    ASSERT_GE(r.out.size(), 6);
+    EXPECT_EQ(r.out.mid(0, 6).join('\n').toStdString(),
               "Usage: tarnlink-cli [--port PORT]... download plu|ingred FILE [--one N | --range S "
               "E | --all]\n"
               "       tarnlink-cli [--port PORT] upload plu|ingred FILE [--one N | --all]\n"
               "       tarnlink-cli [--port PORT] display\n"
               "       tarnlink-cli convert plu|ingred IN OUT\n"
+              "       tarnlink-cli merge plu|ingred TABLE IN OUT --map FIELD=COLUMN,... "
+              "[--price-decimals N]\n"
               "       tarnlink-cli --help | --version");
     EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
 }

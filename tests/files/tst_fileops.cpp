@@ -90,7 +90,7 @@ protected:
 
 TEST_F(FileOps, pluSaveThenLoadGivesBackTheCells) {
     fillRow(ws.plu.grid, 1, {"12", "APPLE", "RED", "1500", "3", "0", "2001", "1", "5"});
-    fillRow(ws.plu.grid, 2, {"007", "", "Caf\u00e9, dark", "1.5", "", "-4", "", "2", ""});
+    fillRow(ws.plu.grid, 2, {"007", "", "Caf\u00e9, dark", "2.0", "", "-4", "", "2", ""});
     const FileOutcome saved = save(ws, TableKind::Plu, path("t.PLU"));
     ASSERT_TRUE(saved.ok()) << saved.status.toStdString();
     EXPECT_EQ(ws.lastStatus(), QStringLiteral("PLU Count is 2"));

@@ -156,6 +156,8 @@ TEST(TableFileRead, refusesTheWholeFileNamingTheLine) {
               "ERROR! line 3: the file ends before Valid Date");
     EXPECT_EQ(problemOf<PluRecord>(pluLines(6) + "7,\"A\",\"B\",1.20 EUR,0,0,0,0,0\r\n"),
               "ERROR! line 7: U/Price is not a number");
+    EXPECT_EQ(problemOf<PluRecord>(pluLines(1) + "2,\"A\",\"B\",2.99,0,0,0,0,0\r\n"),
+              "ERROR! line 2: U/Price 2.99 is not a whole number");
     EXPECT_EQ(problemOf<PluRecord>("1,\"A\",\"B\",1,0\n40000,0,0,0\n"),
               "ERROR! line 2: Tare is out of range");
     EXPECT_EQ(problemOf<IngredRecord>("1,\"open,\" \" \" \" \" \" \" \" \"\r\n"),
@@ -191,7 +193,7 @@ protected:
 TEST_F(GridCopyTest, stopsAtTheFirstRowWithoutANumberAndReadsEmptyCells) {
     TextGrid& g = ws.plu.grid;
     fillRow(g, 1, {"12", "APPLE", "RED", "1500", "3", "0", "2001", "1", "5"});
-    fillRow(g, 2, {" 2.5 ", "", "", "", "", "", "", "", ""});
+    fillRow(g, 2, {" 2.0 ", "", "", "", "", "", "", "", ""});
     fillRow(g, 4, {"4", "after the gap"});
     const GridCopy<PluRecord> c = copyFromGrid<PluRecord>(g);
     ASSERT_TRUE(c.ok());
@@ -213,6 +215,9 @@ TEST_F(GridCopyTest, aCellThatWillNotConvertIsNamedByRowAndColumn) {
     GridCopy<PluRecord> c = copyFromGrid<PluRecord>(g);
     ASSERT_FALSE(c.ok());
     EXPECT_EQ(c.problem->message(), QStringLiteral("ERROR! row 2: U/Price is not a number"));
+    fillRow(g, 2, {"2", "A", "B", "2.99"});
+    EXPECT_EQ(copyFromGrid<PluRecord>(g).problem->message(),
+              QStringLiteral("ERROR! row 2: U/Price 2.99 is not a whole number"));
     EXPECT_TRUE(c.records.empty());
 
     fillRow(g, 2, {"2", "A", "B", "10", "32768"});

@@ -41,13 +41,18 @@ def main(out):
     save = lambda wb, name: wb.save(os.path.join(out, name))
 
     # Numbers, texts and blanks of every kind in the PLU layout.
-    save(plu_book([
+    mixed = [
         [1, "Apple", "red", 12, 3, 5, 1001, 2, 7],
         [2, "Pear", None, 12.5, None, None, None, None, None],
         [3.0, "   ", "x" * 30, "-7", " 42 ", 0, 2147483647, -1, 2.5],
         [4, 17, 0.1, "", 1e3, None, None, None, None],
         [5, datetime.date(2026, 12, 6), ("bool", True), 1, 1, 1, 1, 1, 1],
-    ]), "mixed.xls")
+    ]
+    save(plu_book(mixed), "mixed.xls")
+    # The same with whole numbers where mixed.xls has fractions in number fields.
+    mixed[1][3] = 12.0
+    mixed[2][8] = 2.0
+    save(plu_book(mixed), "whole.xls")
     # Rows after the first empty PLU No are not read.
     save(plu_book([
         [10, "ten"], [11, "eleven"], [None, "lost"], [13, "thirteen"],

@@ -73,7 +73,7 @@ TEST_F(SheetExchange, pluExportImportKeepsEveryCell) {
     setRow(g, 1, {"101", "Apple", "Golden", "250", "3", "10", "2001", "4", "7"});
     setRow(g, 2, {"102", "", "", "", "", "", "", "", ""});
     setRow(g, 3,
-           {"103", "A name of thirty characters!!", "x", "  12", "007", "-3", "2147483647", "1.5",
+           {"103", "A name of thirty characters!!", "x", "  12", "007", "-3", "2147483647", "2.0",
             "0"});
     ASSERT_TRUE(tarn::exportWorkbook(ws, TableKind::Plu, path("plu.xls"), kDay));
 
@@ -90,7 +90,7 @@ TEST_F(SheetExchange, pluExportImportKeepsEveryCell) {
               QStringList({"1", "101", "Apple", "Golden", "250", "3", "10", "2001", "4", "7"}));
     EXPECT_EQ(row(b, 2), QStringList({"2", "102", "", "", "0", "0", "0", "0", "0", "0"}));
     EXPECT_EQ(row(b, 3), QStringList({"3", "103", "A name of thirty characters!!", "x", "  12",
-                                      "007", "-3", "2147483647", "1.5", "0"}));
+                                      "007", "-3", "2147483647", "2.0", "0"}));
     EXPECT_EQ(row(b, 4), QStringList({"4", "", "", "", "", "", "", "", "", ""}));
     for (int i = 1; i <= 4; ++i)
         EXPECT_EQ(b.rowHeight(i), 300);
@@ -212,19 +212,19 @@ TEST_F(SheetExchange, aFailedSaveSaysSoAndLeavesNoFile) {
 
 TEST_F(SheetExchange, importTakesNumbersTextsAndBlanksFromAnotherWriter) {
     statuses.clear();
-    ASSERT_TRUE(tarn::importWorkbook(ws, TableKind::Plu, bookPath("mixed.xls")))
+    ASSERT_TRUE(tarn::importWorkbook(ws, TableKind::Plu, bookPath("whole.xls")))
         << ws.lastStatus().toStdString();
     const TextGrid& g = ws.plu.grid;
     ASSERT_EQ(g.rows(), 7);
     EXPECT_EQ(row(g, 1), QStringList({"1", "1", "Apple", "red", "12", "3", "5", "1001", "2", "7"}));
-    EXPECT_EQ(row(g, 2), QStringList({"2", "2", "Pear", "", "12.5", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(row(g, 2), QStringList({"2", "2", "Pear", "", "12", "0", "0", "0", "0", "0"}));
     EXPECT_EQ(row(g, 3), QStringList({"3", "3", "   ", QString(30, QLatin1Char('x')), "-7", " 42 ",
-                                      "0", "2147483647", "-1", "2.5"}));
+                                      "0", "2147483647", "-1", "2"}));
     EXPECT_EQ(row(g, 4), QStringList({"4", "4", "17", "0.1", "0", "1000", "0", "0", "0", "0"}));
     EXPECT_EQ(row(g, 5).mid(0, 5), QStringList({"5", "5", "2026-12-06", "1", "1"}));
     EXPECT_EQ(row(g, 6), QStringList({"6", "", "", "", "", "", "", "", "", ""}));
     EXPECT_EQ(ws.plu.count, 5);
-    EXPECT_EQ(ws.plu.records[2].unitPrice, 12); // 12.5: the half goes to the even neighbour
+    EXPECT_EQ(ws.plu.records[2].unitPrice, 12); // the number cell 12.0
     EXPECT_EQ(ws.plu.records[3].name2, QString(28, QLatin1Char('x')));
     EXPECT_EQ(ws.plu.records[3].validDate, 42);
     EXPECT_EQ(ws.plu.records[3].messageNo, 2);
@@ -289,23 +289,28 @@ TEST_F(SheetExchange, ingredientImportFromAnotherWriter) {
     EXPECT_EQ(ws.lastStatus(), QStringLiteral(" Data is End "));
 }
 
-// A PLU table LibreOffice saved with a chart beside it and formulas in its cells.
-TEST_F(SheetExchange, importTakesAWorkbookLibreOfficeWrote) {
+// A PLU table LibreOffice saved with a chart beside it and formulas in its cells. Its prices
+// in odd rows carry half a unit, which the scale cannot hold: the import names the first.
+TEST_F(SheetExchange, readsAWorkbookLibreOfficeWroteAndRefusesItsFractions) {
     const QString book = QStringLiteral(SHEETS_TEST_SOURCE "/data/lo-plu.xls");
-    ASSERT_TRUE(tarn::importWorkbook(ws, TableKind::Plu, book)) << ws.lastStatus().toStdString();
-    EXPECT_EQ(ws.plu.count, 6);
-    EXPECT_EQ(row(ws.plu.grid, 1),
-              QStringList({"1", "101", "Apple", "big", "125.5", "10", "1", "2001", "0", "7"}));
-    EXPECT_EQ(row(ws.plu.grid, 3).mid(1, 4), QStringList({"103", "Plum", "2026-12-06", "375.5"}));
-    EXPECT_EQ(ws.plu.records[6].pluNo, 106);
-    EXPECT_EQ(ws.plu.records[6].name1, QStringLiteral("half bold"));
-    EXPECT_EQ(ws.plu.records[3].validDate, 469);
-    EXPECT_EQ(ws.filePath(), book);
+    const tarn::ReadOutcome read = tarn::readWorkbook(book, 201, 9);
+    ASSERT_TRUE(read.sheet) << read.error.toStdString();
+    const auto text = [&](int r, int c) { return read.sheet->rows.value(r).value(c).text; };
+    EXPECT_EQ(text(1, 0), QStringLiteral("101"));
+    EXPECT_EQ(text(1, 3), QStringLiteral("125.5"));
+    EXPECT_EQ(text(3, 2), QStringLiteral("2026-12-06"));
+    EXPECT_EQ(text(3, 4), QStringLiteral("469")); // =ROUND(D4*Markup;0)
+    EXPECT_EQ(text(6, 1), QStringLiteral("half bold"));
+
+    EXPECT_FALSE(tarn::importWorkbook(ws, TableKind::Plu, book));
+    EXPECT_EQ(ws.lastStatus(),
+              QStringLiteral("ERROR! sheet row 2, column D: U/Price 125.5 is not a whole number"));
+    EXPECT_EQ(ws.plu.count, 0);
 }
 
 // A failed import, wherever it fails, leaves both tables and the file source as they were.
 TEST_F(SheetExchange, aFailedImportChangesNothing) {
-    ASSERT_TRUE(tarn::importWorkbook(ws, TableKind::Plu, bookPath("mixed.xls")));
+    ASSERT_TRUE(tarn::importWorkbook(ws, TableKind::Plu, bookPath("whole.xls")));
     ASSERT_TRUE(tarn::importWorkbook(ws, TableKind::Ingred, bookPath("ingred.xls")));
     ws.plu.grid.setText(1, 2, QStringLiteral("edited, not saved"));
     const Snapshot before(ws);
@@ -333,6 +338,7 @@ TEST_F(SheetExchange, aFailedImportChangesNothing) {
         {bookPath("letters.xls"), "ERROR! sheet row 4, column A: PLU No is not a number"},
         {bookPath("too-big.xls"), "ERROR! sheet row 3, column A: PLU No is out of range"},
         {bookPath("price-too-big.xls"), "ERROR! sheet row 2, column D: U/Price is out of range"},
+        {bookPath("mixed.xls"), "ERROR! sheet row 3, column D: U/Price 12.5 is not a whole number"},
         {path("cut.xls"), "ERROR! cut.xls: not a workbook it can read"},
         {path("text.xls"), "ERROR! text.xls: not a workbook it can read"},
     };

@@ -25,17 +25,16 @@ TEST(ParseNumber, ReadsDecimalWithBlanksAroundAndASign) {
     EXPECT_EQ(value16("-0"), 0);
 }
 
-TEST(ParseNumber, RoundsAFractionHalfToEven) {
-    EXPECT_EQ(value16("12.5"), 12);
-    EXPECT_EQ(value16("13.5"), 14);
-    EXPECT_EQ(value16("12.51"), 13);
-    EXPECT_EQ(value16("12.49"), 12);
-    EXPECT_EQ(value16("-2.5"), -2);
-    EXPECT_EQ(value16("-3.5"), -4);
-    EXPECT_EQ(value16("0.5"), 0);
-    EXPECT_EQ(value16(".7"), 1);
+TEST(ParseNumber, RefusesAFractionAndNamesItButTakesAZeroFraction) {
+    EXPECT_EQ(value16("12.0"), 12);
+    EXPECT_EQ(value16(" -4.000 "), -4);
     EXPECT_EQ(value16("4."), 4);
-    EXPECT_EQ(value16("2.50000000000000000001"), 3);
+    EXPECT_EQ(value16(".0"), 0);
+    for (const char* bad : {"2.99", "0.5", ".7", "-3.5", "12.00000000000000000001", "32767.5"})
+        EXPECT_EQ(error16(bad), NumberResult::Error::NotWhole) << bad;
+    // The message shows the text as written, so the operator finds the cell or line.
+    EXPECT_EQ(parseNumber(QStringLiteral(" 2.99 "), IntWidth::Int32).reason(),
+              QStringLiteral("2.99 is not a whole number"));
 }
 
 TEST(ParseNumber, RefusesTextsThatAreNotDecimalNumbers) {
@@ -46,12 +45,10 @@ TEST(ParseNumber, RefusesTextsThatAreNotDecimalNumbers) {
               NumberResult::Error::NotANumber);
 }
 
-TEST(ParseNumber, ChecksTheFieldsRangeAfterRounding) {
+TEST(ParseNumber, ChecksTheFieldsRange) {
     EXPECT_EQ(value16("32767"), 32767);
     EXPECT_EQ(value16("-32768"), -32768);
     EXPECT_EQ(error16("32768"), NumberResult::Error::OutOfRange);
-    EXPECT_EQ(error16("32767.5"), NumberResult::Error::OutOfRange); // rounds to the even 32768
-    EXPECT_EQ(value16("32766.5"), 32766);
     EXPECT_EQ(error16("-32769"), NumberResult::Error::OutOfRange);
     const auto big = parseNumber(QStringLiteral("2147483647"), IntWidth::Int32);
     EXPECT_TRUE(big.ok());

@@ -1,0 +1,72 @@
+#include "PriceListActions.h"
+
+#include "Controls.h"
+#include "GridHistory.h"
+#include "MainWindow.h"
+#include "PriceListDialog.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QSettings>
+
+namespace tarn {
+
+namespace {
+// The program's settings in the platform's usual place. QSettings needs an organization name;
+// without one it reads and writes nothing.
+std::unique_ptr<QSettings> programSettings() {
+    const QString organization = QCoreApplication::organizationName();
+    if (!organization.isEmpty())
+        return std::make_unique<QSettings>();
+    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Tarnlink"),
+                                       QStringLiteral("Tarnlink"));
+}
+} // namespace
+
+const char* const PriceListActions::kFilter =
+    "Price lists|*.xls;*.xlsx;*.ods;*.csv;*.txt|Excel File|*.xls|Excel Workbook|*.xlsx|"
+    "OpenDocument Spreadsheet|*.ods|CSV File|*.csv;*.txt|ALL File|*.*";
+
+PriceListActions::PriceListActions(MainWindow& window) : QObject(&window), window_(window) {
+    setObjectName(QStringLiteral("priceListActions"));
+    const Controls& c = window.controls();
+    // Each entry joins its table's Open menu, so it waits with Open while an exchange runs.
+    const auto entry = [this](QAction* open, const char* name, TableKind kind) {
+        QAction* action = open->menu()->addAction(QStringLiteral("Price list..."));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, kind] { openList(kind); });
+    };
+    entry(c.mnuO, "mnuPriceList", TableKind::Plu);
+    entry(c.mnuO1, "mnuPriceList1", TableKind::Ingred);
+}
+
+void PriceListActions::openList(TableKind kind) {
+    Workspace& ws = window_.workspace();
+    const auto path = window_.fileChooser().openPath(QString::fromLatin1(kFilter));
+    if (!path)
+        return;
+    ReadOutcome read = readPriceList(*path);
+    if (!read.sheet) {
+        ws.status(read.error);
+        return;
+    }
+    TextGrid& grid = kind == TableKind::Plu ? ws.plu.grid : ws.ingred.grid;
+    const std::optional<RememberedMapping> remembered =
+        recallMapping(*programSettings(), kind, *read.sheet);
+    auto* dialog = new PriceListDialog(kind, std::move(*read.sheet), grid, remembered, &window_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, kind] {
+        // The dialog is modal: the grid is still the one its preview showed.
+        const MergePlan& plan = dialog->plan();
+        if (!plan.ok())
+            return;
+        window_.history(kind).write(QStringLiteral("Price list"), plan.writes, plan.rows);
+        rememberMapping(*programSettings(), kind, dialog->list(), dialog->columnMap(),
+                        dialog->priceDecimals());
+        window_.workspace().status(plan.summary(kind));
+    });
+    dialog->open();
+}
+
+} // namespace tarn

@@ -1,0 +1,179 @@
+#include "PriceListDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace tarn {
+
+namespace {
+
+const SheetCell& cellOf(const ReadSheet& list, int row, int column) {
+    static const SheetCell empty;
+    return row < list.rows.size() && column < list.rows[row].size() ? list.rows[row][column]
+                                                                    : empty;
+}
+
+// The columns worth offering: up to the last one that holds anything in the list.
+int usedColumns(const ReadSheet& list) {
+    int used = 1;
+    for (const auto& row : list.rows)
+        for (int c = int(row.size()) - 1; c >= used; --c)
+            if (row[c].kind != SheetCell::Kind::Empty) {
+                used = c + 1;
+                break;
+            }
+    return used;
+}
+
+QTableWidget* newTable(QWidget* parent, const char* name, const QStringList& headers) {
+    auto* table = new QTableWidget(0, int(headers.size()), parent);
+    table->setObjectName(QString::fromLatin1(name));
+    table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+} // namespace
+
+PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid& grid,
+                                 const std::optional<RememberedMapping>& remembered,
+                                 QWidget* parent)
+    : QDialog(parent), kind_(kind), list_(std::move(list)), grid_(grid) {
+    setObjectName(QStringLiteral("dlgPriceList"));
+    setWindowTitle(QStringLiteral("Price list"));
+    auto* layout = new QVBoxLayout(this);
+
+    // The list's first rows, as the till wrote them.
+    const int columns = usedColumns(list_);
+    QStringList letters;
+    for (int c = 0; c < columns; ++c)
+        letters.append(columnLetter(c));
+    QTableWidget* shown = newTable(this, "grdPriceListFile", letters);
+    const int rows = std::min<int>(kShownRows, int(list_.rows.size()));
+    shown->setRowCount(rows);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            shown->setItem(r, c, new QTableWidgetItem(cellOf(list_, r, c).text));
+    shown->verticalHeader()->setVisible(true); // sheet row numbers
+    shown->setMinimumHeight(shown->verticalHeader()->defaultSectionSize() * 5);
+    layout->addWidget(shown, 1);
+
+    // A column per field, in two columns of choices; a header text that is the field's own
+    // name is taken at once.
+    auto* form = new QGridLayout;
+    const bool headers = hasHeaderRow(list_, ColumnMap());
+    const QStringList firstRow = headers ? firstRowTexts(list_) : QStringList();
+    constexpr int kPerColumn = 5;
+    for (int f = 1; f <= kFieldColumns; ++f) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(QStringLiteral("cboField%1").arg(f));
+        box->addItem(QStringLiteral("(not used)"), -1);
+        for (int c = 0; c < columns; ++c) {
+            const QString head = firstRow.value(c);
+            box->addItem(head.isEmpty() ? columnLetter(c)
+                                        : columnLetter(c) + QStringLiteral(": ") + head,
+                         c);
+        }
+        int chosen = -1;
+        if (remembered)
+            chosen = remembered->map.columns[size_t(f - 1)];
+        else
+            for (int c = 0; c < columns && chosen < 0; ++c)
+                if (firstRow.value(c).compare(fieldNameOf(kind, f), Qt::CaseInsensitive) == 0)
+                    chosen = c;
+        box->setCurrentIndex(std::max(0, box->findData(chosen)));
+        fields_[size_t(f - 1)] = box;
+        const int at = (f - 1) % kPerColumn;
+        const int side = (f - 1) / kPerColumn * 2;
+        form->addWidget(
+            new QLabel(fieldNameOf(kind, f) + (f == 1 ? QStringLiteral(" (key)") : QString()),
+                       this),
+            at, side);
+        form->addWidget(box, at, side + 1);
+        connect(box, &QComboBox::currentIndexChanged, this, &PriceListDialog::update);
+    }
+    decimals_ = new QSpinBox(this);
+    decimals_->setObjectName(QStringLiteral("spnPriceDecimals"));
+    decimals_->setRange(0, kMaxPriceDecimals);
+    decimals_->setValue(remembered ? remembered->priceDecimals : 2);
+    if (priceColumnOf(kind) > 0) {
+        form->addWidget(new QLabel(QStringLiteral("Price decimals"), this), kPerColumn - 1, 2);
+        form->addWidget(decimals_, kPerColumn - 1, 3);
+    } else
+        decimals_->hide();
+    connect(decimals_, &QSpinBox::valueChanged, this, &PriceListDialog::update);
+    form->setColumnStretch(1, 1);
+    form->setColumnStretch(3, 1);
+    layout->addLayout(form);
+
+    preview_ = newTable(this, "grdPriceListPreview",
+                        {QStringLiteral("Record"), QStringLiteral("Field"), QStringLiteral("Old"),
+                         QStringLiteral("New")});
+    layout->addWidget(preview_, 2);
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("lblPriceListSummary"));
+    summary_->setWordWrap(true);
+    layout->addWidget(summary_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    apply_ = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
+    apply_->setObjectName(QStringLiteral("cmdPriceListApply"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    update();
+    resize(820, 640);
+}
+
+ColumnMap PriceListDialog::columnMap() const {
+    ColumnMap map;
+    for (int f = 0; f < kFieldColumns; ++f)
+        map.columns[size_t(f)] = fields_[size_t(f)]->currentData().toInt();
+    return map;
+}
+
+int PriceListDialog::priceDecimals() const {
+    return decimals_->value();
+}
+
+void PriceListDialog::update() {
+    const ColumnMap map = columnMap();
+    preview_->setRowCount(0);
+    if (map.columns[0] < 0) {
+        plan_ = MergePlan{};
+        summary_->setText(QStringLiteral("Choose the list's column for %1: it is the key.")
+                              .arg(fieldNameOf(kind_, 1)));
+        apply_->setEnabled(false);
+        return;
+    }
+    plan_ = planMerge(grid_, kind_, list_, map, priceDecimals());
+    preview_->setRowCount(int(plan_.changes.size()));
+    for (int i = 0; i < plan_.changes.size(); ++i) {
+        const FieldChange& c = plan_.changes[i];
+        const QString record =
+            QStringLiteral("row %1: %2 %3%4")
+                .arg(c.row)
+                .arg(fieldNameOf(kind_, 1), c.key, c.added ? QStringLiteral(" (new)") : QString());
+        const QStringList texts = {record, fieldNameOf(kind_, c.col), c.before, c.after};
+        for (int k = 0; k < texts.size(); ++k)
+            preview_->setItem(i, k, new QTableWidgetItem(texts[k]));
+    }
+    preview_->resizeColumnsToContents();
+    summary_->setText(plan_.ok() ? plan_.summary(kind_) : plan_.error);
+    summary_->setStyleSheet(plan_.ok() ? QString() : QStringLiteral("color: #b00020"));
+    apply_->setEnabled(plan_.ok() && !plan_.writes.isEmpty());
+}
+
+} // namespace tarn

@@ -1,0 +1,84 @@
+#include "Merge.h"
+
+#include "PriceList.h"
+#include "SheetFile.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace tarn::cli {
+
+QString Merge::summary() const {
+    return QStringLiteral("Merge a price list IN into TABLE and save the result to OUT.");
+}
+
+std::optional<UsageError> Merge::parse(const QStringList& ports, const QStringList& words) {
+    if (!ports.isEmpty())
+        return UsageError{QStringLiteral("merge does not use a port")};
+    QCommandLineParser parser;
+    const QCommandLineOption map(QStringLiteral("map"), QString(), QStringLiteral("MAP"));
+    const QCommandLineOption decimals(QStringLiteral("price-decimals"), QString(),
+                                      QStringLiteral("N"));
+    parser.addOptions({map, decimals});
+    if (auto error = parseWords(parser, words))
+        return error;
+    const QStringList operands = parser.positionalArguments();
+    if (operands.size() != 4)
+        return UsageError{QStringLiteral("merge needs plu|ingred, TABLE, IN and OUT")};
+    const auto kind = kindOf(operands[0]);
+    if (!kind)
+        return UsageError{QStringLiteral("merge: the table is plu or ingred, not ") + operands[0]};
+    kind_ = *kind;
+    table_ = operands[1];
+    in_ = operands[2];
+    out_ = operands[3];
+    QString why;
+    if (!formatOf(kind_, table_, &why) || !formatOf(kind_, out_, &why))
+        return UsageError{why};
+    if (!hasSheetExtension(in_) &&
+        QFileInfo(in_).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) != 0)
+        return UsageError{in_ + QStringLiteral(": a price list is an .XLS, .XLSX, .ODS, .CSV or "
+                                               ".TXT spreadsheet")};
+    if (!parser.isSet(map))
+        return UsageError{QStringLiteral("merge needs --map, e.g. --map \"PLU No=Article,"
+                                         "U/Price=Price\"")};
+    map_ = parser.value(map);
+    if (parser.isSet(decimals)) {
+        if (kind_ != TableKind::Plu)
+            return UsageError{QStringLiteral("--price-decimals is for the plu table")};
+        bool ok = false;
+        priceDecimals_ = parser.value(decimals).toInt(&ok);
+        if (!ok || priceDecimals_ < 0 || priceDecimals_ > kMaxPriceDecimals)
+            return UsageError{
+                QStringLiteral("--price-decimals is 0 to %1, not ").arg(kMaxPriceDecimals) +
+                parser.value(decimals)};
+    }
+    return std::nullopt;
+}
+
+int Merge::run(Session& session) {
+    Workspace& ws = session.workspace();
+    if (!loadTable(ws, kind_, table_))
+        return kFailed;
+    const ReadOutcome read = readPriceList(in_);
+    if (!read.sheet) {
+        ws.status(read.error);
+        return kFailed;
+    }
+    const MapParse map = parseColumnMap(kind_, map_, *read.sheet);
+    if (!map.error.isEmpty()) {
+        ws.status(QStringLiteral("ERROR! --map: ") + map.error);
+        return kFailed;
+    }
+    TextGrid& grid = kind_ == TableKind::Plu ? ws.plu.grid : ws.ingred.grid;
+    const MergePlan plan = planMerge(grid, kind_, *read.sheet, map.map, priceDecimals_);
+    if (!plan.ok()) {
+        ws.status(plan.error);
+        return kFailed;
+    }
+    applyMerge(grid, plan);
+    ws.status(plan.summary(kind_));
+    return saveTable(ws, kind_, out_, session.today()) ? kDone : kFailed;
+}
+
+} // namespace tarn::cli

@@ -1,0 +1,118 @@
+// "Price list..." on the real main window: the dialog's choices, its preview, Apply as one step
+// that Undo takes back, and the mapping remembered for the next list with the same headers.
+
+#include "FileChooser.h"
+#include "GridHistory.h"
+#include "MainWindow.h"
+#include "PriceListDialog.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tarn;
+
+class TestPriceList : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void applyIsOneUndoableStepAndTheMappingIsRemembered();
+
+private:
+    QTemporaryDir dir;
+};
+
+void TestPriceList::initTestCase() {
+    // A settings file of the test's own.
+    QCoreApplication::setOrganizationName(QStringLiteral("tarnlink-test"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+}
+
+void TestPriceList::applyIsOneUndoableStepAndTheMappingIsRemembered() {
+    MainWindow window;
+    auto scripted = std::make_unique<ScriptedFileChooser>();
+    ScriptedFileChooser* chooser = scripted.get();
+    window.setFileChooser(std::move(scripted));
+    TextGrid& grid = window.workspace().plu.grid;
+    const QStringList first = {"101", "APPLES", "", "250", "0", "0", "0", "0", "0"};
+    for (int c = 0; c < 9; ++c)
+        grid.setText(1, c + 1, first[c]);
+    GridHistory& history = window.history(TableKind::Plu);
+    QVERIFY(!history.isChanged());
+
+    const QString list = dir.filePath(QStringLiteral("till.csv"));
+    QFile file(list);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("PLU No;Description;Price\r\n101;APPLES;2,99\r\n102;PEARS;1,5\r\n");
+    file.close();
+
+    const auto openDialog = [&] {
+        chooser->answer(list);
+        window.findChild<QAction*>(QStringLiteral("mnuPriceList"))->trigger();
+        return window.findChild<PriceListDialog*>(QStringLiteral("dlgPriceList"));
+    };
+    QPointer<PriceListDialog> dialog = openDialog();
+    QVERIFY(dialog);
+    auto* price = dialog->findChild<QComboBox*>(QStringLiteral("cboField4"));
+    auto* apply = dialog->findChild<QPushButton*>(QStringLiteral("cmdPriceListApply"));
+    auto* preview = dialog->findChild<QTableWidget*>(QStringLiteral("grdPriceListPreview"));
+    // The key's header is the field's own name: chosen already. Nothing maps a price yet, so
+    // 101 is unchanged and 102 would be new.
+    QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cboField1"))->currentText(),
+             QStringLiteral("A: PLU No"));
+    QCOMPARE(preview->rowCount(), 1);
+    price->setCurrentIndex(price->findText(QStringLiteral("C: Price")));
+    dialog->findChild<QComboBox*>(QStringLiteral("cboField2"))->setCurrentIndex(2);
+    QCOMPARE(preview->rowCount(), 4);
+    QCOMPARE(preview->item(0, 0)->text(), QStringLiteral("row 1: PLU No 101"));
+    QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("U/Price"));
+    QCOMPARE(preview->item(0, 2)->text(), QStringLiteral("250"));
+    QCOMPARE(preview->item(0, 3)->text(), QStringLiteral("299"));
+    QCOMPARE(preview->item(1, 0)->text(), QStringLiteral("row 2: PLU No 102 (new)"));
+    QCOMPARE(grid.text(1, 4), QStringLiteral("250")); // the preview changes nothing
+
+    // Three decimals: 2,99 is 2990, 1,5 is 1500.
+    dialog->findChild<QSpinBox*>(QStringLiteral("spnPriceDecimals"))->setValue(3);
+    QCOMPARE(preview->item(0, 3)->text(), QStringLiteral("2990"));
+    dialog->findChild<QSpinBox*>(QStringLiteral("spnPriceDecimals"))->setValue(2);
+    QVERIFY(apply->isEnabled());
+    apply->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!dialog);
+
+    QCOMPARE(grid.text(1, 4), QStringLiteral("299"));
+    QCOMPARE(grid.text(2, 1), QStringLiteral("102"));
+    QCOMPARE(grid.text(2, 2), QStringLiteral("PEARS"));
+    QCOMPARE(grid.text(2, 4), QStringLiteral("150"));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Panel1"))->text(),
+             QStringLiteral("Price list: 1 changed (U/Price 1), 1 new, 0 unchanged"));
+    QVERIFY(history.isChanged());
+    QCOMPARE(history.stack().count(), 1);
+
+    history.stack().undo();
+    QCOMPARE(grid.text(1, 4), QStringLiteral("250"));
+    QCOMPARE(grid.text(2, 1), QString());
+    QVERIFY(!history.isChanged());
+
+    // The same headers again: the choices made are there, and Cancel changes nothing.
+    dialog = openDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cboField4"))->currentText(),
+             QStringLiteral("C: Price"));
+    QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("cboField2"))->currentText(),
+             QStringLiteral("B: Description"));
+    dialog->reject();
+    QCOMPARE(grid.text(1, 4), QStringLiteral("250"));
+    QVERIFY(!history.isChanged());
+}
+
+QTEST_MAIN(TestPriceList)
+#include "tst_pricelist.moc"
