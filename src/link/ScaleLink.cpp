@@ -44,7 +44,11 @@ void ScaleLink::attach() {
 }
 
 std::optional<QString> ScaleLink::open(const QString& name) {
-    return port_->open(name);
+    if (auto reason = port_->open(name))
+        return reason;
+    if (port_->paceGap() > Clock::Time::zero())
+        drain(lineQuiet(), kRxByteLimit);
+    return std::nullopt;
 }
 
 void ScaleLink::close() {

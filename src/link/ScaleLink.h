@@ -49,7 +49,9 @@ public:
     Port& port() { return *port_; }
     Clock& clock() { return *clock_; }
 
-    // Port control. open() returns the system's reason when the port cannot be opened.
+    // Port control. open() returns the system's reason when the port cannot be opened. A port
+    // opens empty: what a network serial server still passes on from the line (the rest of an
+    // answer to an earlier connection) is taken and dropped until the line is quiet.
     std::optional<QString> open(const QString& name);
     void close();
     bool isOpen() const { return port_->isOpen(); }
@@ -63,7 +65,8 @@ public:
     // Lets window events run for `seconds` seconds (less when stopped).
     void pause(int seconds);
 
-    // Stop: every wait returns at once, now and until clearStop().
+    // Stop: every wait returns at once, now and until clearStop(). stop() may be called from
+    // any thread.
     void stop() { stop_.raise(); }
     bool stopped() const { return stop_.isRaised(); }
     void clearStop() { stop_.clear(); }
@@ -101,6 +104,9 @@ public:
     bool collect(QByteArray& bytes, int limitSeconds,
                  const std::function<bool(const QByteArray&)>& complete,
                  std::optional<Clock::Time> gap = std::nullopt);
+    // How long the line must carry nothing to have ended an answer: kRecordGap, and on a
+    // network serial server the pause between the blocks it passes bytes on in.
+    Clock::Time lineQuiet() const { return kRecordGap + port_->paceGap(); }
     // Waits up to `quiet` for another byte to arrive: true when none came. Bytes stay waiting.
     bool quiet(Clock::Time quiet);
     // Takes and drops arriving bytes until the line has been quiet for `quiet`, or at most

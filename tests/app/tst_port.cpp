@@ -1,3 +1,4 @@
+#include "EngineWait.h"
 #include "MainWindow.h"
 #include "Port.h"
 #include "PortActions.h"
@@ -11,6 +12,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <fcntl.h>
@@ -18,6 +20,7 @@
 #include <unistd.h>
 
 using namespace tarn;
+using tarn::testing::settle;
 
 namespace {
 
@@ -80,7 +83,11 @@ class TestPort : public QObject {
         return w->findChild<W*>(QString::fromLatin1(name));
     }
     QString status() { return get<QLabel>("Panel1")->text(); }
-    void click(const char* name) { QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton); }
+    // A click, and what it asked of the engine answered.
+    void click(const char* name) {
+        QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton);
+        QVERIFY(settle(w->engine()));
+    }
 
     // The enabled states of the port's closed (false) or open (true) state.
     void checkState(bool open) {
@@ -90,10 +97,12 @@ class TestPort : public QObject {
             QVERIFY2(get<QPushButton>(name)->isEnabled() == open, name);
         for (const char* name : {"optCom1", "optCom2", "optComOther", "cboComPort"})
             QVERIFY2(get<QWidget>(name)->isEnabled() == !open, name);
-        QCOMPARE(w->link().isOpen(), open);
+        QCOMPARE(w->engine().isOpen(), open);
     }
     void useNamedPort() {
-        w->link().replaceParts(std::make_unique<NamedPort>(), std::make_unique<EventLoopClock>());
+        w->setPortFactory([] {
+            return PortParts{std::make_unique<NamedPort>(), std::make_unique<EventLoopClock>()};
+        });
     }
 
 private slots:
@@ -120,7 +129,7 @@ private slots:
         useNamedPort();
         click("cmdPortOpen");
         QCOMPARE(status(), QStringLiteral("open port1"));
-        QCOMPARE(w->link().port().name(), QStringLiteral("Com1"));
+        QCOMPARE(w->engine().portName(), QStringLiteral("Com1"));
         checkState(true);
         click("cmdPortClose");
         QCOMPARE(status(), QStringLiteral("close port"));
@@ -129,7 +138,7 @@ private slots:
         get<QRadioButton>("optCom2")->setChecked(true);
         click("cmdPortOpen");
         QCOMPARE(status(), QStringLiteral("open port2"));
-        QCOMPARE(w->link().port().name(), QStringLiteral("Com2"));
+        QCOMPARE(w->engine().portName(), QStringLiteral("Com2"));
         checkState(true);
     }
 
@@ -138,10 +147,12 @@ private slots:
         w->portActions().openPort();
         w->portActions().openPort();
         QCOMPARE(status(), QStringLiteral("Port is already opened"));
+        QVERIFY(settle(w->engine()));
         checkState(true);
         w->portActions().closePort();
         w->portActions().closePort();
         QCOMPARE(status(), QStringLiteral("Port is not opened"));
+        QVERIFY(settle(w->engine()));
         checkState(false);
     }
 
@@ -171,7 +182,8 @@ private slots:
         w->setExitHandler([&] { exited = true; });
         w->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
         QVERIFY(exited);
-        QVERIFY(!w->link().isOpen());
+        QVERIFY(settle(w->engine()));
+        QVERIFY(!w->engine().isOpen());
         QVERIFY2(!QFile::exists(lock), qPrintable(lock));
     }
 
@@ -206,24 +218,40 @@ private slots:
     }
 
     void aPortThatFailsWhileOpenReturnsToTheClosedState() {
-        auto port = std::make_unique<NamedPort>();
-        NamedPort* raw = port.get();
-        w->link().replaceParts(std::move(port), std::make_unique<EventLoopClock>());
+        NamedPort* raw = nullptr;
+        w->setPortFactory([&raw] {
+            auto port = std::make_unique<NamedPort>();
+            raw = port.get();
+            return PortParts{std::move(port), std::make_unique<EventLoopClock>()};
+        });
         click("cmdPortOpen");
         checkState(true);
-        raw->fail(QStringLiteral("Device disconnected"));
-        QCOMPARE(status(), QStringLiteral("ERROR! lost port Com1: Device disconnected"));
+        // The port fails on its own thread, as a real one does.
+        QMetaObject::invokeMethod(raw, [raw] { raw->fail(QStringLiteral("Device disconnected")); });
+        QTRY_COMPARE(status(), QStringLiteral("ERROR! lost port Com1: Device disconnected"));
         checkState(false);
     }
 
+    // Exit while a transfer waits for a silent scale: the transfer ends at once on the engine's
+    // thread, and Exit itself runs on the window's own event loop, not inside a wait of the line.
     void exitEndsAWaitOfTheLink() {
-        bool exited = false;
-        w->setExitHandler([&] { exited = true; });
-        QTimer::singleShot(
-            0, w, [this] { w->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger(); });
-        w->link().pause(60); // would hold the test for a minute without the stop
-        QVERIFY(exited);
-        QVERIFY(w->link().stopped());
+        useNamedPort();
+        click("cmdPortOpen");
+        Workspace& ws = w->workspace();
+        ws.plu.records[1].pluNo = 1;
+        ws.plu.count = 1;
+        ws.setFilePath(QStringLiteral("/shop/prices.PLU"));
+        get<QRadioButton>("optDownAllPLU")->setChecked(true);
+        int levelAtExit = -1;
+        w->setExitHandler([&] { levelAtExit = QThread::currentThread()->loopLevel(); });
+        const int level = QThread::currentThread()->loopLevel();
+        get<QPushButton>("cmdPLUDownload")->click();
+        QVERIFY(w->engine().busy());
+        w->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
+        QCOMPARE(levelAtExit, level);
+        // Without the stop the silent scale would hold the download for 37 s.
+        QVERIFY(settle(w->engine(), 20000));
+        QVERIFY(!w->engine().isOpen());
     }
 };
 

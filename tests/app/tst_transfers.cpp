@@ -2,6 +2,7 @@
 // every transfer end to end, the bytes on the line as the simulator logged them, and the
 // window's state afterwards.
 
+#include "EngineWait.h"
 #include "GridHistory.h"
 #include "MainWindow.h"
 #include "ScaleLink.h"
@@ -22,6 +23,7 @@
 #include <QTimer>
 
 using namespace tarn;
+using tarn::testing::settle;
 
 namespace {
 
@@ -50,7 +52,11 @@ class TestTransfers : public QObject {
         return w->findChild<W*>(QString::fromLatin1(name));
     }
     QString status() { return get<QLabel>("Panel1")->text(); }
-    void click(const char* button) { get<QPushButton>(button)->click(); }
+    // A click, and the job or port request it made answered.
+    void click(const char* button) {
+        get<QPushButton>(button)->click();
+        QVERIFY(settle(w->engine()));
+    }
 
     // (Re)starts the simulator with `args` and opens the window's port on its terminal (or, with
     // --tcp, on its network serial server).
@@ -72,12 +78,12 @@ class TestTransfers : public QObject {
         get<QRadioButton>("optComOther")->setChecked(true);
         get<QComboBox>("cboComPort")->setEditText(first.section(QLatin1Char(' '), 1));
         click("cmdPortOpen");
-        QVERIFY2(w->link().isOpen(), qPrintable(status()));
+        QVERIFY2(w->engine().isOpen(), qPrintable(status()));
     }
     void stopScale() {
         if (!scale)
             return;
-        if (w->link().isOpen())
+        if (w->engine().isOpen())
             click("cmdPortClose");
         scale->terminate();
         scale->waitForFinished(5000);
@@ -285,24 +291,6 @@ private slots:
         checkWindowAfterTransfer();
     }
 
-    // An answer that reaches the line while the port is closed waits in the terminal, whose
-    // other side the simulator keeps open; opening the port must drop it.
-    void anAnswerThatCameWhileClosedIsGoneAfterOpen() {
-        startScale({QStringLiteral("--no-pace"), QStringLiteral("--fault"),
-                    QStringLiteral("delay:at=1:ms=300")});
-        ScaleLink& link = w->link();
-        const QString name = link.port().name();
-        link.txByte(0xA5);
-        link.close();
-        QTest::qWait(1000);
-        QVERIFY(!link.open(name));
-        QTest::qWait(200);
-        QCOMPARE(link.port().bytesWaiting(), qint64(0));
-        QCOMPARE(newLogLines(2), (QStringList{"pc> A5", "sc> 77"}));
-        click("cmdPortClose");
-        duringStatus.clear();
-    }
-
     // A port that cannot be reopened in a reset ends the transfer and closes the port tab's
     // buttons; the tab control comes back.
     void aLostPortEndsTheTransfer() {
@@ -323,7 +311,7 @@ private slots:
         QVERIFY(get<QTabWidget>("SSTab")->isEnabled());
         QVERIFY(get<QPushButton>("cmdPortOpen")->isEnabled());
         QVERIFY(!get<QPushButton>("cmdINGUpload")->isEnabled());
-        QVERIFY(!w->link().isOpen());
+        QVERIFY(!w->engine().isOpen());
         QCOMPARE(w->workspace().ingred.count, qint16(1));
         delete scale;
         scale = nullptr;
@@ -368,7 +356,6 @@ private slots:
         QCOMPARE(asked.asked, (std::vector<QStringList>{{QStringLiteral("INGRED")}}));
         QCOMPARE(status(), QStringLiteral("Retry #1"));
         QVERIFY(get<QTabWidget>("SSTab")->isEnabled());
-        w->link().clearStop();
         duringStatus.clear();
     }
 };

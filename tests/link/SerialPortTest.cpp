@@ -181,6 +181,19 @@ TEST_F(RealLine, aResetEmptiesTheReceiveBuffer) {
     EXPECT_EQ(link->rxByte(), 0x77);
 }
 
+// An answer that reaches the line while the port is closed waits in the terminal, whose other
+// side stays open; opening the port must drop it.
+TEST_F(RealLine, anAnswerThatCameWhileClosedIsGoneAfterOpen) {
+    const QString name = link->port().name();
+    link->close();
+    pty.send("\x77");
+    ASSERT_FALSE(link->open(name));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(link->port().bytesWaiting(), 0);
+    pty.send("\x10");
+    EXPECT_EQ(link->rxByte(), 0x10);
+}
+
 TEST_F(RealLine, aPluRecordGoesThroughAfterAWrongEcho) {
     PluRecord r;
     r.pluNo = 7;

@@ -2,6 +2,8 @@
 
 #include "TcpPort.h"
 #include "Handshake.h"
+#include "PortFactory.h"
+#include "PortName.h"
 #include "RecordCodec.h"
 
 #include <QCoreApplication>
@@ -87,17 +89,17 @@ protected:
 } // namespace
 
 TEST(TcpPortNames, hostPortAndBracketedIpv6AreReadAndAnythingElseIsNot) {
-    const auto name = TcpPort::addressOf(QStringLiteral("tcp:scale-3.shop:4001"));
+    const auto name = networkAddressOf(QStringLiteral("tcp:scale-3.shop:4001"));
     ASSERT_TRUE(name);
     EXPECT_EQ(name->host, QStringLiteral("scale-3.shop"));
     EXPECT_EQ(name->port, 4001);
-    const auto v6 = TcpPort::addressOf(QStringLiteral("TCP:[fe80::1]:2001"));
+    const auto v6 = networkAddressOf(QStringLiteral("TCP:[fe80::1]:2001"));
     ASSERT_TRUE(v6);
     EXPECT_EQ(v6->host, QStringLiteral("fe80::1"));
     EXPECT_EQ(v6->port, 2001);
     for (const char* bad : {"tcp:fe80::1:2001", "tcp:host", "tcp:host:0", "tcp:host:65536",
                             "tcp::4001", "tcp:[]:4001", "/dev/ttyS0"})
-        EXPECT_FALSE(TcpPort::addressOf(QString::fromLatin1(bad))) << bad;
+        EXPECT_FALSE(networkAddressOf(QString::fromLatin1(bad))) << bad;
 }
 
 // A server that takes no more connections (its queue full) leaves a connect unanswered: the

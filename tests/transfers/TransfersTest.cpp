@@ -2,6 +2,7 @@
 
 #include "RecordCodec.h"
 #include "TransferBench.h"
+#include "WorkspaceTransfers.h"
 
 #include <gtest/gtest.h>
 
@@ -312,21 +313,6 @@ TEST_F(TransfersTest, aStoppedLinkEndsTheTransferAtOnce) {
     EXPECT_EQ(syncTimes().size(), 1u);
 }
 
-TEST_F(TransfersTest, newInTheMiddleOfADownloadSendsTheClearedSlots) {
-    withFile();
-    pluRows(3);
-    bool cleared = false;
-    QObject::connect(&ws, &Workspace::statusChanged, [&](const QString& t) {
-        if (t == QLatin1String("plu#1 is transfered") && !cleared) {
-            cleared = true;
-            ws.clear(TableKind::Plu);
-        }
-    });
-    EXPECT_EQ(downloadPlu(ws, *link, {}).outcome, TransferOutcome::Finished);
-    ASSERT_EQ(scale->received.size(), 3u);
-    EXPECT_EQ(scale->received[1].first, 0);
-}
-
 // ---- Uploads ---------------------------------------------------------------------------
 
 class UploadTest : public TransfersTest {
@@ -623,21 +609,6 @@ TEST_F(UploadTest, aValueThatDoesNotFitIsACountedFailureNeverStored) {
     EXPECT_EQ(ws.plu.count, 0);
     EXPECT_EQ(ws.plu.records[1].unitPrice, 0);
     EXPECT_EQ(ws.plu.grid.text(1, 4), QString());
-}
-
-TEST_F(UploadTest, aFileLoadedDuringAnUploadCannotPushTheGridPastItsLastRow) {
-    scaleHoldsPlus(1);
-    clock->onWait = [&, loaded = false]() mutable {
-        if (!loaded) {
-            loaded = true;
-            ws.plu.count = 150; // as a file load in the middle of the upload would leave it
-        }
-    };
-    scale->plus[150] = scale->plus[1];
-    const auto r = uploadPlu(ws, *link, upOne("150"));
-    EXPECT_EQ(r.outcome, TransferOutcome::Finished);
-    EXPECT_EQ(ws.plu.grid.text(51, 0), QStringLiteral("200"));
-    EXPECT_EQ(ws.plu.grid.rows(), 201);
 }
 
 // ---- Display ---------------------------------------------------------------------------
