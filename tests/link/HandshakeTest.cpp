@@ -447,6 +447,21 @@ TEST_F(HandshakeTest, aFailedResetAfterARecordIsReportedToo) {
     EXPECT_EQ(status.texts, texts({"done", "ERROR! cannot open ttyFAKE: Input/output error"}));
 }
 
+// A port lost while a step waits for the scale (here the echo) ends the record with one text
+// for its end, not with the text of a step that could not run.
+TEST_F(HandshakeTest, aPortLostDuringAStepEndsWithoutThatStepsText) {
+    clock->onWait = [&, lost = false]() mutable {
+        if (!lost && scale->fromPc().endsWith(hex("0001"))) {
+            lost = true;
+            scale->fail(QStringLiteral("Input/output error"));
+        }
+    };
+    Handshake h(*link, status, exchanges::pluDownload());
+    const auto result = downloadPlu(h, 1, 1);
+    EXPECT_EQ(result.outcome, Outcome::PortLost);
+    EXPECT_EQ(status.texts, texts({"ERROR! port is not open"}));
+}
+
 TEST_F(HandshakeTest, stopEndsARunningRetryAtOnce) {
     scale->silent();
     clock->onWait = [&] {

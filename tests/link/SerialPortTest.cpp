@@ -70,6 +70,22 @@ TEST(SerialPortOpen, aMissingDeviceGivesTheSystemsReason) {
                              "directory"));
 }
 
+// A file, a folder or a device that is no terminal is called what it is not, rather than by the
+// system's words for the line settings it refused.
+TEST(SerialPortOpen, whatIsNoSerialPortIsCalledSo) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("prices.PLU"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    for (const QString& name : {QStringLiteral("/dev/null"), file, dir.path()}) {
+        SerialPort port;
+        EXPECT_EQ(port.open(name).value_or(QString()).toStdString(), "not a serial port")
+            << name.toStdString();
+        EXPECT_FALSE(port.isOpen());
+    }
+}
+
 // A user outside the group that owns serial devices gets told how to get in. The open is
 // tried by an unprivileged child (root may open anything).
 TEST(SerialPortOpen, aPortWithoutPermissionSaysWhatToDo) {
