@@ -7,6 +7,7 @@
 #include "Interrupt.h"
 
 #include <QEventLoop>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -128,6 +129,29 @@ TEST_F(InProcess, ctrlCWhileConnectingEndsTheUploadWithNothingWritten) {
     EXPECT_EQ(err().toStdString(), "tarnlink-cli: interrupted\n");
     EXPECT_EQ(out().toStdString(), "");
     EXPECT_FALSE(QFile::exists(backup));
+}
+
+// The command line on virtual time: a silent scale's five retries, some 37 s on a real line,
+// end at once, each text a line and the job failed.
+TEST_F(InProcess, aSilentScaleAbandonsTheDownloadOnVirtualTime) {
+    const QString prices = dir.filePath("prices.PLU");
+    QFile file(prices);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("12,\"APPLE\",\"RED\",1500,3,0,2001,1,5\r\n");
+    file.close();
+    const int status = run({"--port", "/dev/ttyUSB7", "download", "plu", prices}, [] {
+        auto clock = std::make_unique<VirtualClock>();
+        auto scale = std::make_unique<FakeScale>(*clock);
+        scale->silent();
+        return PortParts{std::move(scale), std::move(clock)};
+    });
+    EXPECT_EQ(status, 1);
+    QStringList expected{"PLU Count is 1"};
+    for (int retry = 1; retry <= 5; ++retry)
+        expected << "Sync error PLU No : 1" << QStringLiteral("Retry #%1").arg(retry);
+    expected << "Sync error PLU No : 1";
+    EXPECT_EQ(out().toStdString(), (expected.join('\n') + '\n').toStdString());
+    EXPECT_EQ(portsMade, 1);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "Handshake.h"
 #include "LinkFixture.h"
 #include "RecordCodec.h"
+#include "TestTexts.h"
 
 using namespace tarn;
 using namespace tarn::testing;
@@ -13,10 +14,6 @@ namespace {
 Handshake::Verdict endAtMessageZero(const QByteArray& r) {
     const int m = quint8(r[0]) << 8 | quint8(r[1]);
     return m == 0 || m > 200 ? Handshake::Verdict::EndOfData : Handshake::Verdict::Accept;
-}
-
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
 }
 
 // The status line as the operator would see it, with the virtual time of each text.
@@ -78,13 +75,6 @@ protected:
 
     StatusLog status;
 };
-
-std::vector<QString> texts(std::initializer_list<const char*> list) {
-    std::vector<QString> out;
-    for (const char* t : list)
-        out.push_back(QString::fromUtf8(t));
-    return out;
-}
 
 } // namespace
 

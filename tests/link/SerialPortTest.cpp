@@ -2,6 +2,7 @@
 #include "Handshake.h"
 #include "PtyScale.h"
 #include "RecordCodec.h"
+#include "TestTexts.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -21,10 +22,6 @@ using namespace tarn;
 using namespace tarn::testing;
 
 namespace {
-
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
-}
 
 class RealLine : public ::testing::Test {
 protected:

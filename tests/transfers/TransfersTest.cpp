@@ -1,4 +1,5 @@
 #include "Transfers.h"
+#include "TestTexts.h"
 
 #include "RecordCodec.h"
 #include "TransferBench.h"
@@ -21,17 +22,6 @@ using Step = FakeScale::Step;
 using Action = FakeScale::Action;
 
 namespace {
-
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
-}
-
-std::vector<QString> texts(std::initializer_list<const char*> list) {
-    std::vector<QString> out;
-    for (const char* t : list)
-        out.push_back(QString::fromUtf8(t));
-    return out;
-}
 
 // The bench's workspace and link, with helpers to fill the tables and read the scale's log.
 class TransfersTest : public ::testing::Test, protected TransferBench {
