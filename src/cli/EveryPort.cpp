@@ -17,7 +17,6 @@ struct PortRun {
     std::unique_ptr<Engine> engine;
     PortEnd end;
     bool done = false;
-    QString lostShown; // the port's loss, just shown
 };
 
 } // namespace
@@ -48,17 +47,10 @@ std::vector<PortEnd> runOnEveryPort(Session& session, const QStringList& ports, 
         r.prefix = prefix(port);
         r.engine = std::make_unique<Engine>(session.ports()());
         Engine* e = r.engine.get();
-        QObject::connect(e, &Engine::status, &loop, [&console, &r](const QString& text) {
-            // A port reset that cannot reopen the port reports it as a loss and again as the
-            // transfer's end: the window shows the same text twice, one over the other.
-            const bool again = text == r.lostShown;
-            r.lostShown.clear();
-            if (!again)
-                console.line(r.prefix + text);
-        });
+        QObject::connect(e, &Engine::status, &loop,
+                         [&console, &r](const QString& text) { console.line(r.prefix + text); });
         QObject::connect(e, &Engine::portLost, &loop, [&console, &r](const QString& message) {
             console.line(r.prefix + message);
-            r.lostShown = message;
         });
         QObject::connect(e, &Engine::opened, &loop,
                          [&, e](const QString&, const QString& failure, bool stopped) {

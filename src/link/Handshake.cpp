@@ -98,10 +98,8 @@ Handshake::Handshake(ScaleLink& link, StatusSink& sink, ExchangeDescription desc
 
 std::optional<Handshake::Result> Handshake::recover(const Recovery& recovery) {
     auto reset = [this]() -> std::optional<Result> {
-        if (auto message = link_.reset()) {
-            sink_.status(*message);
-            return Result{Outcome::PortLost, {}, *message, {}};
-        }
+        if (auto message = link_.reset())
+            return lostInReset(*message);
         return std::nullopt;
     };
     if (recovery.order == Order::PauseThenReset) {
@@ -116,6 +114,13 @@ std::optional<Handshake::Result> Handshake::recover(const Recovery& recovery) {
     if (link_.stopped())
         return stopped();
     return std::nullopt;
+}
+
+Handshake::Result Handshake::lostInReset(const QString& message) {
+    // A loss the link has reported (portLost) is shown once, there.
+    if (!link_.lastResetReported())
+        sink_.status(message);
+    return Result{Outcome::PortLost, {}, message, {}};
 }
 
 Handshake::Result Handshake::portGone() {
@@ -150,10 +155,8 @@ std::optional<Handshake::Result> Handshake::uncountedRestart(int index, int& res
 std::optional<Handshake::Result> Handshake::finish(const std::function<void()>& onDone) {
     if (onDone)
         onDone();
-    if (auto message = link_.reset()) {
-        sink_.status(*message);
-        return Result{Outcome::PortLost, {}, *message, {}};
-    }
+    if (auto message = link_.reset())
+        return lostInReset(*message);
     if (d_.counterReset == ExchangeDescription::CounterReset::AfterEachRecord)
         retries_ = 0;
     return std::nullopt;

@@ -136,6 +136,8 @@ private:
                                          HandshakeStep step);
     // The port is gone (lost, or a reset could not reopen it): no step's own text, one end.
     Result portGone();
+    // A port reset failed with `message`.
+    Result lostInReset(const QString& message);
     std::optional<Result> uncountedRestart(int index, int& restarts);
     std::optional<Result> recover(const Recovery& recovery);
     std::optional<Result> finish(const std::function<void()>& onDone);

@@ -60,11 +60,13 @@ QString portNotOpenText() {
 }
 
 std::optional<QString> ScaleLink::reset() {
+    lastResetReported_ = false;
     // A port that was lost or closed stays closed: only the operator opens it again.
     if (!port_->isOpen())
         return portNotOpenText();
     if (port_->clearBuffers())
         return std::nullopt;
+    lastResetReported_ = true;
     // The port gave itself up in its own reset (a network server that its one reconnect
     // did not reach) and has said why: no second try.
     if (!port_->isOpen())
@@ -76,6 +78,7 @@ std::optional<QString> ScaleLink::reset() {
         emit portLost(message);
         return message;
     }
+    lastResetReported_ = false;
     return std::nullopt;
 }
 

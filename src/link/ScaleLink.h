@@ -61,6 +61,10 @@ public:
     // is closed already (lost, or closed by the operator) is not reopened: the reset returns
     // portNotOpenText().
     std::optional<QString> reset();
+    // Whether the last reset's failure was a loss that portLost has reported already (a reopen
+    // that failed, a network server that its reconnect did not reach), so that whoever shows
+    // the reset's message need not show it again.
+    bool lastResetReported() const { return lastResetReported_; }
 
     // Lets window events run for `seconds` seconds (less when stopped).
     void pause(int seconds);
@@ -126,6 +130,7 @@ private:
     std::unique_ptr<Port> port_;
     StopFlag stop_;
     QString lostMessage_; // the port's last loss, as portLost gave it
+    bool lastResetReported_ = false;
 };
 
 } // namespace tarn

@@ -212,6 +212,9 @@ TransferResult download(const TableRecords<R>& table, bool hasFile, ScaleLink& l
         });
         if (result.outcome != Handshake::Outcome::Done) {
             TransferResult r = status.end(outcomeOf(result.outcome), sent);
+            // A loss the link reported is the last word, though the transfer did not show it.
+            if (!result.message.isEmpty())
+                r.message = result.message;
             r.failedStep = result.step;
             r.lastRecord = lastSlot;
             r.total = total;
@@ -277,6 +280,7 @@ TransferResult upload(ScaleLink& link, const UploadOptions& options, TransferSin
         }
         if (h.outcome != Handshake::Outcome::Done) {
             result.outcome = outcomeOf(h.outcome);
+            result.message = h.message;
             result.failedStep = h.step;
             break;
         }
@@ -287,7 +291,8 @@ TransferResult upload(ScaleLink& link, const UploadOptions& options, TransferSin
         }
     }
     result.records = received;
-    result.message = status.last;
+    if (result.message.isEmpty())
+        result.message = status.last;
     return result;
 }
 

@@ -419,6 +419,8 @@ TEST_F(HandshakeTest, theEndOfTheScalesDataEndsWithoutResetOrRetry) {
 TEST_F(HandshakeTest, aResetThatCannotReopenEndsTheRecordWithAMessage) {
     scale->inject({FakeScale::Step::Command, FakeScale::Action::Wrong});
     scale->failOpens(1, QStringLiteral("Device or resource busy"));
+    // The loss is reported once, as the link's, after the texts before it.
+    QObject::connect(link.get(), &ScaleLink::portLost, [&](const QString& m) { status.status(m); });
     Handshake h(*link, status, exchanges::pluDownload());
     const auto result = downloadPlu(h, 1, 1);
     EXPECT_EQ(result.outcome, Outcome::PortLost);
@@ -432,6 +434,7 @@ TEST_F(HandshakeTest, aResetThatCannotReopenEndsTheRecordWithAMessage) {
 TEST_F(HandshakeTest, aFailedResetAfterARecordIsReportedToo) {
     Handshake h(*link, status, exchanges::pluDownload());
     scale->failOpens(1, QStringLiteral("Input/output error"));
+    QObject::connect(link.get(), &ScaleLink::portLost, [&](const QString& m) { status.status(m); });
     const auto result = downloadPlu(h, 1, 1);
     EXPECT_EQ(result.outcome, Outcome::PortLost);
     EXPECT_EQ(status.texts, texts({"done", "ERROR! cannot open ttyFAKE: Input/output error"}));

@@ -251,8 +251,13 @@ TEST_F(TransfersTest, theDownloadCounterStartsAgainForEachRecord) {
 TEST_F(TransfersTest, aPortThatCannotReopenEndsTheTransferWithAMessage) {
     withFile();
     pluRows(2);
+    // The loss reaches the status line once, as the link reports it (the window's and the
+    // command line's way).
     QString lost;
-    QObject::connect(link.get(), &ScaleLink::portLost, [&](const QString& m) { lost = m; });
+    QObject::connect(link.get(), &ScaleLink::portLost, [&](const QString& m) {
+        lost = m;
+        ws.status(m);
+    });
     scale->failOpens(1, QStringLiteral("Device or resource busy"));
     const auto r = downloadPlu(ws, *link, {});
     EXPECT_EQ(r.outcome, TransferOutcome::PortLost);
