@@ -1,12 +1,9 @@
 // The real main window against the in-process scale on virtual time: one exchange on the line at
 // a time, a port state that the buttons tell truly, and a file source that cannot be typed into.
-#include "Controls.h"
-#include "EngineWait.h"
-#include "FakeScale.h"
 #include "GridHistory.h"
-#include "MainWindow.h"
 #include "RecordCodec.h"
 #include "ScaleLink.h"
+#include "WindowTest.h"
 
 #include <QAction>
 #include <QLabel>
@@ -24,17 +21,12 @@ using namespace tarn::testing;
 using Step = FakeScale::Step;
 using Action = FakeScale::Action;
 
-class TestExchange : public QObject {
+class TestExchange : public WindowTest {
     Q_OBJECT
 
-    MainWindow* w = nullptr;
-    VirtualClock* clock = nullptr;
-    FakeScale* scale = nullptr;
     ScriptedFileChooser* chooser = nullptr;
     QStringList texts; // every status text since init()
 
-    const Controls& c() const { return w->controls(); }
-    QString status() const { return c().panel1->text(); }
     QPushButton* stopButton() const {
         return w->findChild<QPushButton*>(QStringLiteral("cmdStop"));
     }
@@ -49,30 +41,18 @@ class TestExchange : public QObject {
 
 private slots:
     void init() {
-        w = new MainWindow;
-        w->setExitHandler([] {});
+        makeWindow();
         auto files = std::make_unique<ScriptedFileChooser>();
         chooser = files.get();
         w->setFileChooser(std::move(files));
-        w->setPortFactory([this] {
-            auto time = std::make_unique<VirtualClock>();
-            clock = time.get();
-            auto port = std::make_unique<FakeScale>(*clock);
-            scale = port.get();
-            return PortParts{std::move(port), std::move(time)};
-        });
-        w->show();
-        c().cmdPortOpen->click();
-        QVERIFY(settle(w->engine()));
+        useScale();
+        QVERIFY(click("cmdPortOpen"));
         QVERIFY(w->engine().isOpen());
         texts.clear();
         connect(&w->workspace(), &Workspace::statusChanged, this,
                 [this](const QString& t) { texts << t; });
     }
-    void cleanup() {
-        delete w;
-        w = nullptr;
-    }
+    void cleanup() { dropWindow(); }
 
     // While an exchange waits for the scale, nothing that starts another exchange, opens or
     // closes the port or replaces, changes or writes out a table can be used; Exit and About

@@ -1,9 +1,8 @@
-#include "EngineWait.h"
-#include "MainWindow.h"
 #include "Port.h"
 #include "PortActions.h"
 #include "ScaleLink.h"
 #include "SerialPort.h"
+#include "WindowTest.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -20,7 +19,7 @@
 #include <unistd.h>
 
 using namespace tarn;
-using tarn::testing::settle;
+using namespace tarn::testing;
 
 namespace {
 
@@ -74,20 +73,8 @@ private:
 
 } // namespace
 
-class TestPort : public QObject {
+class TestPort : public WindowTest {
     Q_OBJECT
-
-    MainWindow* w = nullptr;
-
-    template <class W> W* get(const char* name) {
-        return w->findChild<W*>(QString::fromLatin1(name));
-    }
-    QString status() { return get<QLabel>("Panel1")->text(); }
-    // A click, and what it asked of the engine answered.
-    void click(const char* name) {
-        QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton);
-        QVERIFY(settle(w->engine()));
-    }
 
     // The enabled states of the port's closed (false) or open (true) state.
     void checkState(bool open) {
@@ -106,15 +93,8 @@ class TestPort : public QObject {
     }
 
 private slots:
-    void init() {
-        w = new MainWindow;
-        w->setExitHandler([] {});
-        w->show();
-    }
-    void cleanup() {
-        delete w;
-        w = nullptr;
-    }
+    void init() { makeWindow(); }
+    void cleanup() { dropWindow(); }
 
     void startsClosedOnCom1WithOtherBesideIt() {
         checkState(false);
@@ -127,16 +107,16 @@ private slots:
 
     void openAndCloseTheComPorts() {
         useNamedPort();
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         QCOMPARE(status(), QStringLiteral("open port1"));
         QCOMPARE(w->engine().portName(), QStringLiteral("Com1"));
         checkState(true);
-        click("cmdPortClose");
+        QVERIFY(click("cmdPortClose"));
         QCOMPARE(status(), QStringLiteral("close port"));
         checkState(false);
 
         get<QRadioButton>("optCom2")->setChecked(true);
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         QCOMPARE(status(), QStringLiteral("open port2"));
         QCOMPARE(w->engine().portName(), QStringLiteral("Com2"));
         checkState(true);
@@ -161,10 +141,10 @@ private slots:
         QVERIFY(!pty.path.isEmpty());
         get<QComboBox>("cboComPort")->setEditText(pty.path);
         QVERIFY(get<QRadioButton>("optComOther")->isChecked());
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         QCOMPARE(status(), QStringLiteral("open port") + pty.path);
         checkState(true);
-        click("cmdPortClose");
+        QVERIFY(click("cmdPortClose"));
         QCOMPARE(status(), QStringLiteral("close port"));
         checkState(false);
     }
@@ -175,7 +155,7 @@ private slots:
         QVERIFY(!pty.path.isEmpty());
         const QString lock = SerialPort::lockFilePathFor(pty.path);
         get<QComboBox>("cboComPort")->setEditText(pty.path);
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         checkState(true);
         QVERIFY2(lock.isEmpty() || QFile::exists(lock), qPrintable(lock));
         bool exited = false;
@@ -196,14 +176,14 @@ private slots:
         w->portActions().choosePort(QStringLiteral("com2"));
         QVERIFY(get<QRadioButton>("optCom2")->isChecked());
         useNamedPort();
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         QCOMPARE(status(), QStringLiteral("open port2"));
     }
 
     void aMissingDeviceIsReportedAndLeavesThePortClosed() {
         get<QRadioButton>("optComOther")->setChecked(true);
         get<QComboBox>("cboComPort")->setEditText(QStringLiteral("/dev/tarnlink-missing"));
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         QCOMPARE(status(), QStringLiteral("ERROR! cannot open /dev/tarnlink-missing: No such file "
                                           "or directory"));
         checkState(false);
@@ -212,7 +192,7 @@ private slots:
     void otherWithoutANameIsRefused() {
         get<QRadioButton>("optComOther")->setChecked(true);
         get<QComboBox>("cboComPort")->setEditText(QString());
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         QCOMPARE(status(), QStringLiteral("ERROR! cannot open Other: no port name"));
         checkState(false);
     }
@@ -224,7 +204,7 @@ private slots:
             raw = port.get();
             return PortParts{std::move(port), std::make_unique<EventLoopClock>()};
         });
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         checkState(true);
         // The port fails on its own thread, as a real one does.
         QMetaObject::invokeMethod(raw, [raw] { raw->fail(QStringLiteral("Device disconnected")); });
@@ -236,7 +216,7 @@ private slots:
     // thread, and Exit itself runs on the window's own event loop, not inside a wait of the line.
     void exitEndsAWaitOfTheLink() {
         useNamedPort();
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         Workspace& ws = w->workspace();
         ws.plu.records[1].pluNo = 1;
         ws.plu.count = 1;

@@ -2,10 +2,9 @@
 // every transfer end to end, the bytes on the line as the simulator logged them, and the
 // window's state afterwards.
 
-#include "EngineWait.h"
 #include "GridHistory.h"
-#include "MainWindow.h"
 #include "ScaleLink.h"
+#include "WindowTest.h"
 #include "Workspace.h"
 
 #include <QAction>
@@ -23,7 +22,7 @@
 #include <QTimer>
 
 using namespace tarn;
-using tarn::testing::settle;
+using namespace tarn::testing;
 
 namespace {
 
@@ -37,26 +36,15 @@ QByteArray spaces(int n) {
 
 } // namespace
 
-class TestTransfers : public QObject {
+class TestTransfers : public WindowTest {
     Q_OBJECT
 
-    MainWindow* w = nullptr;
     QTemporaryDir dir;
     QProcess* scale = nullptr;
     QString logPath;
     qsizetype logSeen = 0;
     // SSTab's and the progress bar's state at each status text.
     std::vector<std::pair<bool, bool>> duringStatus;
-
-    template <class W> W* get(const char* name) {
-        return w->findChild<W*>(QString::fromLatin1(name));
-    }
-    QString status() { return get<QLabel>("Panel1")->text(); }
-    // A click, and the job or port request it made answered.
-    void click(const char* button) {
-        get<QPushButton>(button)->click();
-        QVERIFY(settle(w->engine()));
-    }
 
     // (Re)starts the simulator with `args` and opens the window's port on its terminal (or, with
     // --tcp, on its network serial server).
@@ -77,14 +65,14 @@ class TestTransfers : public QObject {
                  qPrintable(first));
         get<QRadioButton>("optComOther")->setChecked(true);
         get<QComboBox>("cboComPort")->setEditText(first.section(QLatin1Char(' '), 1));
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         QVERIFY2(w->engine().isOpen(), qPrintable(status()));
     }
     void stopScale() {
         if (!scale)
             return;
         if (w->engine().isOpen())
-            click("cmdPortClose");
+            QVERIFY(click("cmdPortClose"));
         scale->terminate();
         scale->waitForFinished(5000);
         delete scale;
@@ -126,8 +114,7 @@ class TestTransfers : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY2(!qgetenv("TARNLINK_SCALE").isEmpty(), "TARNLINK_SCALE names the simulator");
-        w = new MainWindow;
-        w->show();
+        makeWindow();
         connect(&w->workspace(), &Workspace::statusChanged, this, [this](const QString& t) {
             // Refusals come before the transfer starts; the progress bar is not shown for them.
             if (t.startsWith(QLatin1String("open port")) || t == QLatin1String("close port"))
@@ -145,7 +132,7 @@ private slots:
     }
 
     void displayShowsTheScalesValues() {
-        click("cmdVFDUpdate");
+        QVERIFY(click("cmdVFDUpdate"));
         QCOMPARE(get<QLineEdit>("txtWeight")->text(), QStringLiteral("1234"));
         QCOMPARE(get<QLineEdit>("txtUnitPrice")->text(), QStringLiteral("1000"));
         QCOMPARE(get<QLineEdit>("txtTotalPrice")->text(), QStringLiteral("1234"));
@@ -158,7 +145,7 @@ private slots:
     void allPluUploadReadsUntilTheScaleHasNoMore() {
         w->workspace().setFilePath(QStringLiteral("/tmp/before.PLU"));
         get<QRadioButton>("optUpAllPLU")->setChecked(true);
-        click("cmdPLUUpload");
+        QVERIFY(click("cmdPLUUpload"));
         QCOMPARE(status(), QStringLiteral("PLU is not exist"));
         const Workspace& ws = w->workspace();
         QCOMPARE(ws.plu.count, qint16(3));
@@ -181,7 +168,7 @@ private slots:
     void oneIngredientUploadStandsInRowOne() {
         get<QRadioButton>("optUpOneING")->setChecked(true);
         get<QLineEdit>("txtUpOneIngNo")->setText(QStringLiteral("2"));
-        click("cmdINGUpload");
+        QVERIFY(click("cmdINGUpload"));
         QCOMPARE(status(), QStringLiteral("INGRED#2 is received"));
         const Workspace& ws = w->workspace();
         QCOMPARE(ws.ingred.count, qint16(1));
@@ -209,7 +196,7 @@ private slots:
         ws.plu.count = 2;
         ws.setFilePath(dir.filePath(QStringLiteral("t.PLU")));
         get<QRadioButton>("optDownAllPLU")->setChecked(true);
-        click("cmdPLUDownload");
+        QVERIFY(click("cmdPLUDownload"));
         QCOMPARE(status(), QStringLiteral(" THE END "));
         const QByteArray apple = QByteArray::fromHex("00000102") + spaces(11) + "Apple" +
                                  spaces(12) + spaces(28) +
@@ -234,7 +221,7 @@ private slots:
         ws.setFilePath(dir.filePath(QStringLiteral("t.PLU")));
         get<QRadioButton>("optDownOnePLU")->setChecked(true);
         get<QLineEdit>("txtDownOnePluNo")->setText(QStringLiteral("2"));
-        click("cmdPLUDownload");
+        QVERIFY(click("cmdPLUDownload"));
         QCOMPARE(status(), QStringLiteral(" THE END "));
         const QStringList lines = newLogLines(8);
         QCOMPARE(lines.mid(0, 6),
@@ -253,7 +240,7 @@ private slots:
         ws.setFilePath(dir.filePath(QStringLiteral("t.INGRED")));
         get<QRadioButton>("optDownOneINGRED")->setChecked(true);
         get<QLineEdit>("txtDownOneIngNo")->setText(QStringLiteral("3"));
-        click("cmdINGREDDownload");
+        QVERIFY(click("cmdINGREDDownload"));
         QCOMPARE(status(), QStringLiteral(" THE END "));
         QCOMPARE(newLogLines(8),
                  (QStringList{"pc> A5", "sc> 77", "pc> 00", "sc> 01", "pc> 00 09", "sc> 00 09",
@@ -265,10 +252,10 @@ private slots:
         Workspace& ws = w->workspace();
         get<QRadioButton>("optDownMultiplePLU")->setChecked(true);
         get<QLineEdit>("txtDownStartPluNo")->setText(QStringLiteral("0"));
-        click("cmdPLUDownload");
+        QVERIFY(click("cmdPLUDownload"));
         QCOMPARE(status(), QStringLiteral("PLU Range is not valid"));
         ws.setFilePath(QStringLiteral("?"));
-        click("cmdINGREDDownload");
+        QVERIFY(click("cmdINGREDDownload"));
         QCOMPARE(status(), QStringLiteral("ERROR! select ingred files"));
         QVERIFY(get<QTabWidget>("SSTab")->isEnabled());
         QVERIFY(get<QProgressBar>("prgTransfer")->isHidden());
@@ -285,7 +272,7 @@ private slots:
         std::vector<QString> texts;
         auto c = connect(&w->workspace(), &Workspace::statusChanged, this,
                          [&](const QString& t) { texts.push_back(t); });
-        click("cmdPLUUpload");
+        QVERIFY(click("cmdPLUUpload"));
         disconnect(c);
         QCOMPARE(texts, (std::vector<QString>{"Sync error", "Retry #1", "plu#1 is received"}));
         checkWindowAfterTransfer();
@@ -305,7 +292,7 @@ private slots:
                     scale->waitForFinished(5000);
                 }
             });
-        click("cmdINGUpload");
+        QVERIFY(click("cmdINGUpload"));
         disconnect(c);
         QVERIFY2(status().startsWith(QLatin1String("ERROR! ")), qPrintable(status()));
         QVERIFY(get<QTabWidget>("SSTab")->isEnabled());
@@ -327,7 +314,7 @@ private slots:
         bool enabledDuring = true;
         QTimer::singleShot(500, this,
                            [&] { enabledDuring = get<QPushButton>("cmdVFDUpdate")->isEnabled(); });
-        click("cmdVFDUpdate");
+        QVERIFY(click("cmdVFDUpdate"));
         QVERIFY(!enabledDuring);
         QVERIFY(get<QPushButton>("cmdVFDUpdate")->isEnabled());
         QCOMPARE(get<QLineEdit>("txtWeight")->text(), QStringLiteral("77"));
@@ -351,7 +338,7 @@ private slots:
         ws.setFilePath(dir.filePath(QStringLiteral("t.PLU")));
         get<QRadioButton>("optDownAllPLU")->setChecked(true);
         QTimer::singleShot(3000, this, [this] { get<QAction>("mnuFileExit")->trigger(); });
-        click("cmdPLUDownload");
+        QVERIFY(click("cmdPLUDownload"));
         QVERIFY(exited);
         QCOMPARE(asked.asked, (std::vector<QStringList>{{QStringLiteral("INGRED")}}));
         QCOMPARE(status(), QStringLiteral("Retry #1"));
