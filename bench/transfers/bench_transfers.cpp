@@ -7,6 +7,7 @@
 #include "ScaleLink.h"
 #include "SerialPort.h"
 #include "Transfers.h"
+#include "WorkspaceTransfers.h"
 
 #include "CpuTime.h"
 
@@ -20,6 +21,7 @@
 #include <optional>
 
 using namespace tarn;
+using namespace tarn::testing;
 
 namespace {
 

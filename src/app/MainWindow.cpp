@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
+#include "Engine.h"
 #include "FileActions.h"
 #include "FindBar.h"
 #include "GridActions.h"
@@ -184,8 +185,12 @@ void MainWindow::showStatus(const QString& text) {
     c_.panel1->setText(text);
 }
 
-ScaleLink& MainWindow::link() {
-    return portActions_->link();
+Engine& MainWindow::engine() {
+    return portActions_->engine();
+}
+
+void MainWindow::setPortFactory(const PortFactory& factory) {
+    portActions_->setPortFactory(factory);
 }
 
 void MainWindow::buildMenus() {

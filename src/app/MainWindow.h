@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "ExitGuard.h"
 #include "FileChooser.h"
+#include "PortFactory.h"
 #include "Workspace.h"
 
 #include <QMainWindow>
@@ -25,7 +26,7 @@ class GridEditor;
 class GridHistory;
 class GridView;
 class PortActions;
-class ScaleLink;
+class Engine;
 
 // frmMain: the program's one working window. It owns the workspace (both tables, the file
 // source, the status line) and turns what the layers below report into controls' states.
@@ -58,9 +59,11 @@ public:
     // The controls, for the handlers of the menus, buttons and grids.
     const Controls& controls() const { return c_; }
 
-    // The "Port" tab's handlers and the link to the scale that the transfers use.
+    // The "Port" tab's handlers and the engine that owns the port and runs the transfers.
     PortActions& portActions() { return *portActions_; }
-    ScaleLink& link();
+    Engine& engine();
+    // Ports made by `factory` from now on (tests: an in-process scale on virtual time).
+    void setPortFactory(const PortFactory& factory);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,10 +1,10 @@
 #include "PortActions.h"
 
-#include "Clock.h"
 #include "Controls.h"
+#include "Engine.h"
+#include "PortName.h"
 #include "ScaleLink.h"
 #include "SerialPort.h"
-#include "TcpPort.h"
 #include "Workspace.h"
 
 #include <QComboBox>
@@ -14,15 +14,10 @@
 namespace tarn {
 
 PortActions::PortActions(const Controls& controls, Workspace& workspace, QObject* parent)
-    : QObject(parent), c_(controls), workspace_(workspace),
-      link_(new ScaleLink(std::make_unique<AnyPort>(), std::make_unique<EventLoopClock>(), this)) {
+    : QObject(parent), c_(controls), workspace_(workspace) {
+    makeEngine(systemPortParts());
     connect(c_.cmdPortOpen, &QPushButton::clicked, this, &PortActions::openPort);
     connect(c_.cmdPortClose, &QPushButton::clicked, this, &PortActions::closePort);
-    // A port that fails while open (adapter pulled out) or cannot be reopened in a reset.
-    connect(link_, &ScaleLink::portLost, this, [this](const QString& message) {
-        setOpenState(false);
-        workspace_.status(message);
-    });
 
     // Start-up: the serial ports the system knows go into the "Other" list; the port stays
     // closed until "Open".
@@ -39,6 +34,49 @@ PortActions::PortActions(const Controls& controls, Workspace& workspace, QObject
 }
 
 PortActions::~PortActions() = default;
+
+void PortActions::setPortFactory(const PortFactory& factory) {
+    makeEngine(factory());
+    setOpenState(false);
+}
+
+void PortActions::makeEngine(PortParts parts) {
+    opening_ = false;
+    open_ = false;
+    engine_ = std::make_unique<Engine>(std::move(parts));
+    Engine* e = engine_.get();
+    connect(e, &Engine::opened, this,
+            [this, e](const QString& name, const QString& failure, bool stopped) {
+                // "Close" (or Exit) came while the port was opening: its close follows.
+                if (!opening_)
+                    return;
+                opening_ = false;
+                if (stopped) {
+                    setOpenState(false);
+                    return;
+                }
+                if (!failure.isEmpty()) {
+                    workspace_.status(cannotOpenText(e->systemName(), failure));
+                    setOpenState(false);
+                    return;
+                }
+                open_ = true;
+                setOpenState(true);
+                if (name == QLatin1String("Com1"))
+                    workspace_.status(QStringLiteral("open port1"));
+                else if (name == QLatin1String("Com2"))
+                    workspace_.status(QStringLiteral("open port2"));
+                else
+                    workspace_.status(QStringLiteral("open port") + name);
+            });
+    // A port that fails while open (adapter pulled out) or cannot be reopened in a reset.
+    connect(e, &Engine::portLost, this, [this](const QString& message) {
+        open_ = false;
+        setOpenState(false);
+        workspace_.status(message);
+    });
+    emit engineMade(e);
+}
 
 void PortActions::setOpenState(bool open) {
     c_.cmdPortOpen->setEnabled(!open);
@@ -61,9 +99,10 @@ QString PortActions::chosenPort() const {
 }
 
 void PortActions::choosePort(const QString& name) {
-    if (name.compare(QLatin1String("COM1"), Qt::CaseInsensitive) == 0) {
+    const auto parsed = parsePortName(name);
+    if (parsed && parsed->kind == PortName::Kind::Com1) {
         c_.optCom1->setChecked(true);
-    } else if (name.compare(QLatin1String("COM2"), Qt::CaseInsensitive) == 0) {
+    } else if (parsed && parsed->kind == PortName::Kind::Com2) {
         c_.optCom2->setChecked(true);
     } else {
         c_.cboComPort->setEditText(name);
@@ -72,44 +111,44 @@ void PortActions::choosePort(const QString& name) {
 }
 
 void PortActions::openPort() {
-    setOpenState(true);
-    if (link_->isOpen()) {
+    if (open_ || opening_) {
+        setOpenState(true);
         workspace_.status(QStringLiteral("Port is already opened"));
         return;
     }
     const QString name = chosenPort();
-    if (name.isEmpty()) {
-        workspace_.status(cannotOpenText(QStringLiteral("Other"), QStringLiteral("no port name")));
+    QString why;
+    const auto parsed = parsePortName(name, &why);
+    if (!parsed) {
+        workspace_.status(cannotOpenText(name.isEmpty() ? QStringLiteral("Other") : name, why));
         setOpenState(false);
         return;
     }
-    if (const auto reason = link_->open(name)) {
-        workspace_.status(cannotOpenText(link_->port().systemName(), *reason));
-        setOpenState(false);
-        return;
-    }
-    if (name == QLatin1String("Com1"))
-        workspace_.status(QStringLiteral("open port1"));
-    else if (name == QLatin1String("Com2"))
-        workspace_.status(QStringLiteral("open port2"));
-    else
-        workspace_.status(QStringLiteral("open port") + name);
+    // Held as open while the engine opens it, so that it cannot be asked twice.
+    setOpenState(true);
+    opening_ = true;
+    engine_->open(name);
 }
 
 void PortActions::closePort() {
     setOpenState(false);
-    if (!link_->isOpen()) {
+    if (!open_ && !opening_) {
         workspace_.status(QStringLiteral("Port is not opened"));
         return;
     }
-    link_->close();
+    engine_->stop();
+    engine_->close();
+    opening_ = false;
+    open_ = false;
     workspace_.status(QStringLiteral("close port"));
 }
 
 void PortActions::stop() {
-    link_->stop();
+    opening_ = false;
+    open_ = false;
+    engine_->stop();
     // Let go of the port, so that its lock file goes with the program.
-    link_->close();
+    engine_->close();
     setOpenState(false);
 }
 

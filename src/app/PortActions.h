@@ -1,43 +1,58 @@
 #pragma once
 
+#include "PortFactory.h"
+
 #include <QObject>
 #include <QString>
+
+#include <memory>
 
 namespace tarn {
 
 struct Controls;
-class ScaleLink;
+class Engine;
 class Workspace;
 
 // The "Port" tab: the choice of port (Com1, Com2 or Other with a device name), "Open" and
-// "Close" with the enabled states of the port and transfer buttons, and the link to the scale
-// that the transfers use.
+// "Close" with the enabled states of the port and transfer buttons, and the engine that owns
+// the port and runs the transfers on a thread of its own.
 class PortActions : public QObject {
     Q_OBJECT
 public:
-    // Builds the link over the real serial port; the port stays closed.
+    // Builds the engine over the system's ports; the port stays closed.
     PortActions(const Controls& controls, Workspace& workspace, QObject* parent);
     ~PortActions() override;
 
-    ScaleLink& link() { return *link_; }
+    Engine& engine() { return *engine_; }
+    // A new engine over ports made by `factory` (tests: an in-process scale); the old one's
+    // port is closed.
+    void setPortFactory(const PortFactory& factory);
 
     // Chooses the port for the next "Open": "COM1" and "COM2" (any case) their options, any
     // other name "Other" with that name filled in.
     void choosePort(const QString& name);
 
-    // cmdPortOpen click / cmdPortClose click.
+    // cmdPortOpen click / cmdPortClose click. The port opens on the engine's thread; the
+    // status line says how it went once it has.
     void openPort();
     void closePort();
-    // Ends any wait of the link at once (Exit during a transfer).
+    // Ends any exchange at once and lets go of the port (Exit).
     void stop();
 
+signals:
+    // A new engine: whoever runs jobs on it connects to it.
+    void engineMade(tarn::Engine* engine);
+
 private:
+    void makeEngine(PortParts parts);
     void setOpenState(bool open);
     QString chosenPort() const;
 
     const Controls& c_;
     Workspace& workspace_;
-    ScaleLink* link_;
+    std::unique_ptr<Engine> engine_;
+    bool opening_ = false; // asked to open, not yet answered
+    bool open_ = false;    // opened, and not closed or lost since
 };
 
 } // namespace tarn

@@ -1,19 +1,21 @@
 #pragma once
 
-#include "Transfers.h"
+#include "Engine.h"
 
 #include <QObject>
 
 class QProgressBar;
+class QPushButton;
 
 namespace tarn {
 
 struct Controls;
 class MainWindow;
 
-// The "Download", "Upload" and "Display" buttons: each reads its options from the window, runs
-// its transfer on the link and shows what it returns. While any of them runs, nothing that would
-// start another exchange, open or close the port, or change a table can be used; a table
+// The "Download", "Upload" and "Display" buttons: each reads its options from the window and
+// hands its job to the engine, which runs it on the port's own thread; what the job reports is
+// shown here, in one place. While a job runs, nothing that would start another exchange, open
+// or close the port, or change a table can be used; "Stop" (and Escape) ends it. A table
 // transfer also shows the records done in the progress bar.
 class TransferActions : public QObject {
     Q_OBJECT
@@ -25,15 +27,30 @@ public:
     void cmdPLUUpload();
     void cmdINGUpload();
     void cmdVFDUpdate();
+    // cmdStop click, or Escape while a job runs.
+    void cmdStop();
+
+    // A job is on the line.
+    bool running() const { return running_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     template <class R> void runDownload();
     template <class R> void runUpload();
-    template <class F> TransferResult runTable(F&& transfer);
+    void start(Job job);
+    void attach(Engine* engine);
+    void showProgress(int done, int total);
+    void ended(const JobOutcome& outcome);
+    void hold(bool on);
 
     MainWindow& window_;
     const Controls& c_;
     QProgressBar* progress_;
+    QPushButton* stop_;
+    bool running_ = false;
+    bool stopAsked_ = false;
 };
 
 } // namespace tarn

@@ -7,8 +7,6 @@
 #include <QCommandLineParser>
 #include <QIcon>
 
-#include <cstdlib>
-
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnlink"));
@@ -30,9 +28,8 @@ int main(int argc, char* argv[]) {
     tarn::MainWindow window;
     if (options.isSet(port))
         window.portActions().choosePort(options.value(port));
-    // Exit ends the program at once, also in the middle of a transfer's wait, once the window
-    // has closed the port.
-    window.setExitHandler([] { std::exit(0); });
+    // Exit ends the event loop: the window goes, and with it the engine, which stops what runs
+    // on the line and closes the port on its own thread.
     // Ctrl-C in the terminal, kill, or the session ending: the same way out as Exit.
     tarn::Interrupt interrupt;
     QObject::connect(&interrupt, &tarn::Interrupt::arrived, &window,

@@ -5,11 +5,10 @@
 #include "Download.h"
 #include "Interrupt.h"
 #include "Merge.h"
-#include "ScaleLink.h"
+#include "PortName.h"
 #include "SheetExchange.h"
 #include "SheetFile.h"
 #include "TableFile.h"
-#include "TcpPort.h"
 #include "Upload.h"
 
 #include <QCommandLineParser>
@@ -68,76 +67,18 @@ void Console::errorText(const QString& text) {
     std::fflush(err_);
 }
 
-Session::Session(Console& console, Interrupt* interrupt) : console_(console) {
+Session::Session(Console& console, Interrupt* interrupt, PortFactory ports)
+    : console_(console), ports_(std::move(ports)) {
     // Start-up as the window's, before the status line is turned into output: its count
     // texts are not part of any job.
     workspace_.startUp();
-    printStatusLines(workspace_, console_, QString(), lostShown_);
+    QObject::connect(&workspace_, &Workspace::statusChanged, [this](const QString& text) {
+        for (const QString& prefix : prefixes_)
+            console_.line(prefix + text);
+    });
     if (interrupt)
         QObject::connect(interrupt, &Interrupt::arrived, &workspace_,
                          [this] { this->interrupt(); });
-}
-
-Session::~Session() {
-    closeLink();
-}
-
-void printStatusLines(Workspace& ws, Console& console, const QString& prefix, QString& lostShown) {
-    QObject::connect(&ws, &Workspace::statusChanged,
-                     [&console, prefix, &lostShown](const QString& text) {
-                         // A port reset that cannot reopen the port reports it through the link and
-                         // through the transfer: the window shows the same text twice, one over the
-                         // other.
-                         const bool again = text == lostShown;
-                         lostShown.clear();
-                         if (!again)
-                             console.line(prefix + text);
-                     });
-}
-
-std::unique_ptr<ScaleLink> newLink() {
-    return std::make_unique<ScaleLink>(std::make_unique<AnyPort>(),
-                                       std::make_unique<EventLoopClock>());
-}
-
-bool openLinkOn(ScaleLink& link, const QString& port, Workspace& ws, QString& lostShown) {
-    // COM1 and COM2 are the window's two ports; anything else names the device itself, or
-    // a network serial server.
-    QString name = port;
-    if (port.compare(QLatin1String("COM1"), Qt::CaseInsensitive) == 0)
-        name = QStringLiteral("Com1");
-    else if (port.compare(QLatin1String("COM2"), Qt::CaseInsensitive) == 0)
-        name = QStringLiteral("Com2");
-    if (const auto reason = link.open(name)) {
-        // A connect that Ctrl-C ended is no failure of the port.
-        if (!link.stopped())
-            ws.status(cannotOpenText(link.port().systemName(), *reason));
-        return false;
-    }
-    // The port failed (an adapter pulled out, a connection dropped) or a reset could not
-    // reopen it.
-    QObject::connect(&link, &ScaleLink::portLost, &ws, [&ws, &lostShown](const QString& m) {
-        ws.status(m);
-        lostShown = m;
-    });
-    return true;
-}
-
-ScaleLink* Session::openLink(const QString& port) {
-    closeLink();
-    if (interrupted())
-        return nullptr;
-    auto link = newLink();
-    if (!openLinkOn(*link, port, workspace_, lostShown_))
-        return nullptr;
-    link_ = std::move(link);
-    return link_.get();
-}
-
-void Session::closeLink() {
-    if (link_)
-        link_->close();
-    link_.reset();
 }
 
 bool Session::interrupted() {
@@ -147,10 +88,22 @@ bool Session::interrupted() {
 
 void Session::interrupt() {
     interrupted_ = true;
-    if (link_)
-        link_->stop();
     if (onInterrupt)
         onInterrupt();
+}
+
+std::optional<UsageError> Command::checkPorts(const QStringList& given) {
+    QStringList names;
+    for (const QString& port : given) {
+        QString why;
+        const auto parsed = parsePortName(port, &why);
+        if (!parsed)
+            return UsageError{QStringLiteral("--port \"") + port + QStringLiteral("\": ") + why};
+        if (names.contains(parsed->name))
+            return UsageError{QStringLiteral("--port ") + port + QStringLiteral(" is given twice")};
+        names << parsed->name;
+    }
+    return std::nullopt;
 }
 
 std::optional<UsageError> Command::parseWords(QCommandLineParser& parser,

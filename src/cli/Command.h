@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PortFactory.h"
 #include "Workspace.h"
 
 #include <QDate>
@@ -17,7 +18,6 @@
 class QCommandLineParser;
 
 namespace tarn {
-class ScaleLink;
 class Interrupt;
 } // namespace tarn
 
@@ -59,24 +59,21 @@ private:
 // console, the ports, and the Ctrl-C that ends a job at once.
 class Session {
 public:
-    // `interrupt` (may be null) reports Ctrl-C.
-    explicit Session(Console& console, Interrupt* interrupt = nullptr);
-    ~Session();
+    // `interrupt` (may be null) reports Ctrl-C; `ports` makes the parts of each port's link.
+    Session(Console& console, Interrupt* interrupt, PortFactory ports);
 
     Workspace& workspace() { return workspace_; }
     Console& console() { return console_; }
+    const PortFactory& ports() const { return ports_; }
 
-    // Opens the link to the scale on a port as the command line names it (COM1, COM2 or a
-    // device path); the session keeps it until closeLink(). When the port cannot be opened the
-    // window's "ERROR! cannot open ..." text is printed and nullptr returned; after a Ctrl-C
-    // nullptr is returned at once. A Ctrl-C stops the link's waits at once.
-    ScaleLink* openLink(const QString& port);
-    void closeLink();
+    // The workspace's texts are printed once behind each of these (one "PORT name: " a port
+    // when a job has several); just once, bare, unless set.
+    void setLinePrefixes(const QStringList& prefixes) { prefixes_ = prefixes; }
 
-    // A Ctrl-C (or SIGTERM) has come: the open link is stopped and no further job starts.
+    // A Ctrl-C (or SIGTERM) has come: what runs is stopped and no further job starts.
     // The signal arrives through the event queue, which this lets run first.
     bool interrupted();
-    // Also called on Ctrl-C, on the program's thread (a job on several ports stops them all).
+    // Called on Ctrl-C, on the program's thread (a job on several ports stops them all).
     std::function<void()> onInterrupt;
 
     QDate today() const { return QDate::currentDate(); }
@@ -86,21 +83,10 @@ private:
 
     Console& console_;
     Workspace workspace_;
-    std::unique_ptr<ScaleLink> link_; // the link now open, stopped on Ctrl-C
+    PortFactory ports_;
+    QStringList prefixes_{QString()};
     bool interrupted_ = false;
-    QString lostShown_; // the port's loss, just shown
 };
-
-// A link on the port that names pick (a serial device or a network serial server), closed.
-std::unique_ptr<ScaleLink> newLink();
-// Opens `link` on a port as the command line names it (COM1, COM2, a device path or
-// tcp:HOST:PORT). When it cannot be opened the window's "ERROR! cannot open ..." goes to the
-// workspace's status line and false is returned. A loss of the port later goes there too, and
-// its text into `lostShown` (the transfer reports it again; it is shown once).
-bool openLinkOn(ScaleLink& link, const QString& port, Workspace& ws, QString& lostShown);
-// Turns the workspace's status texts into lines on the console, each behind `prefix`; the loss
-// of the port, reported by the link and again by the transfer, is printed once.
-void printStatusLines(Workspace& ws, Console& console, const QString& prefix, QString& lostShown);
 
 // A usage error: the message for stderr.
 struct UsageError {
@@ -128,6 +114,9 @@ public:
     virtual int run(Session& session) = 0;
 
 protected:
+    // The ports as given to --port: each a port's name (COM1, COM2, a device path or
+    // tcp:HOST:PORT), none given twice; or the usage error.
+    static std::optional<UsageError> checkPorts(const QStringList& given);
     // Parses `words` with the command's own parser (its options added); a word "--" ends the
     // options. The usage error in the program's words when they do not fit.
     static std::optional<UsageError> parseWords(QCommandLineParser& parser,

@@ -62,7 +62,8 @@ QString helpText() {
 }
 
 namespace {
-int runCommand(const QStringList& arguments, Console& console, Interrupt* interrupt) {
+int runCommand(const QStringList& arguments, Console& console, Interrupt* interrupt,
+               const PortFactory& ports) {
     // The words before the command: --port (each use), --help, --version. The command's own
     // parser takes the words after its name.
     QCommandLineParser parser;
@@ -93,7 +94,7 @@ int runCommand(const QStringList& arguments, Console& console, Interrupt* interr
             continue;
         if (const auto error = command->parse(parser.values(port), rest.mid(1)))
             return usageError(console, error->message);
-        Session session(console, interrupt);
+        Session session(console, interrupt, ports);
         const int status = command->run(session);
         // A job that was done before the Ctrl-C came is still done.
         if (status != kDone && session.interrupted())
@@ -104,8 +105,9 @@ int runCommand(const QStringList& arguments, Console& console, Interrupt* interr
 }
 } // namespace
 
-int runCommandLine(const QStringList& arguments, Console& console, Interrupt* interrupt) {
-    const int status = runCommand(arguments, console, interrupt);
+int runCommandLine(const QStringList& arguments, Console& console, Interrupt* interrupt,
+                   const PortFactory& ports) {
+    const int status = runCommand(arguments, console, interrupt, ports);
     // The status texts are the job's record: a job whose lines did not all reach stdout has
     // not ended normally.
     if (const auto failure = console.outputFailure()) {

@@ -1,6 +1,6 @@
 #include "Display.h"
 
-#include "Transfers.h"
+#include "EveryPort.h"
 
 #include <QCommandLineParser>
 
@@ -20,6 +20,8 @@ std::optional<UsageError> Display::parse(const QStringList& ports, const QString
         return UsageError{QStringLiteral("display takes no ") +
                           parser.positionalArguments().first()};
     const QStringList all = ports + parser.values(port);
+    if (auto error = checkPorts(all))
+        return error;
     if (all.size() > 1)
         return UsageError{QStringLiteral("display reads one port")};
     port_ = all.isEmpty() ? QStringLiteral("COM1") : all.first();
@@ -27,13 +29,12 @@ std::optional<UsageError> Display::parse(const QStringList& ports, const QString
 }
 
 int Display::run(Session& session) {
-    ScaleLink* link = session.openLink(port_);
-    if (!link)
-        return kFailed;
-    const std::optional<DisplayTexts> texts = updateDisplay(*link);
-    session.closeLink();
-    if (session.interrupted())
-        return kFailed;
+    const std::vector<PortEnd> ends = runOnEveryPort(
+        session, {port_}, DisplayJob{}, [](const JobOutcome& o) { return !o.stopped; },
+        [](const QString&) { return QString(); });
+    if (!ends.front().ended)
+        return kFailed; // not opened, or stopped by Ctrl-C
+    const std::optional<DisplayTexts>& texts = ends.front().outcome->display;
     if (!texts) {
         // The window leaves its read-outs as they were and says nothing.
         session.console().remark(QStringLiteral("the scale did not answer on ") + port_);

@@ -1,40 +1,12 @@
 #include "Download.h"
 
 #include "EveryPort.h"
-#include "ScaleLink.h"
 
 #include <QCommandLineParser>
 
 namespace tarn::cli {
 
 namespace {
-
-// A line that is open and carries nothing: a download on it, with the link stopped before it
-// starts, makes every check it makes before the first byte and then ends at once.
-class NoLine : public Port {
-public:
-    std::optional<QString> open(const QString& name) override {
-        name_ = name;
-        return std::nullopt;
-    }
-    void close() override {}
-    bool isOpen() const override { return true; }
-    QString name() const override { return name_; }
-    QString systemName() const override { return name_; }
-    void write(const QByteArray&) override {}
-    qint64 bytesWaiting() const override { return 0; }
-    QByteArray readAll() override { return {}; }
-    bool clearBuffers() override { return true; }
-
-private:
-    QString name_;
-};
-
-TransferResult downloadTable(TableKind kind, Workspace& ws, ScaleLink& link,
-                             const DownloadOptions& options) {
-    return kind == TableKind::Plu ? download<PluRecord>(ws, link, options)
-                                  : download<IngredRecord>(ws, link, options);
-}
 
 // "--range S E": the parser takes one value an option, so the two go as one.
 constexpr QChar kRangeJoin = QLatin1Char('\n');
@@ -91,63 +63,54 @@ std::optional<UsageError> Download::parse(const QStringList& ports, const QStrin
         ports_ << QStringLiteral("COM1");
     if (ports_.size() > kMaxPorts)
         return UsageError{QStringLiteral("download takes at most %1 ports").arg(kMaxPorts)};
-    return std::nullopt;
+    return checkPorts(ports_);
 }
 
 bool Download::refusedBeforeTheLine(Session& session) const {
-    // The download's own checks, on a copy of the tables: a refusal (no file, a range, a
-    // record that cannot go on the line) is shown here, once for every port.
     const Workspace& ws = session.workspace();
-    Workspace probe;
-    probe.plu.records = ws.plu.records;
-    probe.plu.count = ws.plu.count;
-    probe.ingred.records = ws.ingred.records;
-    probe.ingred.count = ws.ingred.count;
-    probe.setFilePath(ws.filePath());
-    QStringList texts;
-    QObject::connect(&probe, &Workspace::statusChanged,
-                     [&texts](const QString& text) { texts << text; });
-    ScaleLink link(std::make_unique<NoLine>(), std::make_unique<EventLoopClock>());
-    link.open(QString());
-    link.stop();
-    if (downloadTable(kind_, probe, link, options_).outcome != TransferOutcome::Refused)
+    const auto refusal =
+        kind_ == TableKind::Plu
+            ? downloadRefusal<PluRecord>({ws.plu.records, ws.plu.count}, ws.hasFile(), options_)
+            : downloadRefusal<IngredRecord>({ws.ingred.records, ws.ingred.count}, ws.hasFile(),
+                                            options_);
+    if (!refusal)
         return false;
-    for (const QString& text : texts)
-        session.console().line(text);
+    session.workspace().status(refusal->second);
     return true;
 }
 
 int Download::run(Session& session) {
-    // With several ports every line says its port, and each port gets a last line saying how
-    // it ended, even one that was not tried (after a failed load or a refusal).
+    // With several ports every line says its port (the file's own lines are printed for each),
+    // and each port gets a last line saying how it ended, even one that was not tried (after a
+    // failed load or a refusal).
     const bool several = ports_.size() > 1;
+    const auto prefix = [several](const QString& port) {
+        return several ? QStringLiteral("PORT ") + port + QStringLiteral(": ") : QString();
+    };
+    if (several) {
+        QStringList prefixes;
+        for (const QString& port : ports_)
+            prefixes << prefix(port);
+        session.setLinePrefixes(prefixes);
+    }
     auto notFinished = [&] {
         if (several)
             for (const QString& port : ports_)
-                session.console().line(QStringLiteral("PORT ") + port +
-                                       QStringLiteral(": not finished"));
+                session.console().line(prefix(port) + QStringLiteral("not finished"));
         return kFailed;
     };
     if (!loadTable(session.workspace(), kind_, file_) || refusedBeforeTheLine(session))
         return notFinished();
 
-    const TableKind kind = kind_;
-    const DownloadOptions options = options_;
-    const auto prefix = [several](const QString& port) {
-        return several ? QStringLiteral("PORT ") + port + QStringLiteral(": ") : QString();
-    };
-    const std::vector<bool> ended = runOnEveryPort(
-        session, ports_,
-        [&](Workspace& ws, ScaleLink& link) {
-            return downloadTable(kind, ws, link, options).outcome == TransferOutcome::Finished;
-        },
-        prefix,
+    const std::vector<PortEnd> ends = runOnEveryPort(
+        session, ports_, downloadJob(kind_, session.workspace(), options_),
+        [](const JobOutcome& o) { return o.result.outcome == TransferOutcome::Finished; }, prefix,
         several ? [](bool done) { return done ? QStringLiteral("THE END")
                                               : QStringLiteral("not finished"); }
                 : std::function<QString(bool)>());
     bool allEnded = true;
-    for (const bool done : ended)
-        allEnded = allEnded && done;
+    for (const PortEnd& end : ends)
+        allEnded = allEnded && end.ended;
     return allEnded ? kDone : kFailed;
 }
 

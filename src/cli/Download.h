@@ -19,8 +19,8 @@ public:
     int run(Session& session) override;
 
 private:
-    // The checks the download makes before the line is touched, made once for every port;
-    // true (the refusal shown) when the job is refused.
+    // The download's refusals, the same as the window's, made once for every port before the
+    // line is touched; true (the refusal shown) when the job is refused.
     bool refusedBeforeTheLine(Session& session) const;
 
     DownloadOptions options_;

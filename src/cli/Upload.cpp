@@ -1,8 +1,9 @@
 #include "Upload.h"
 
-#include "ScaleLink.h"
+#include "EveryPort.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace tarn::cli {
 
@@ -29,29 +30,70 @@ std::optional<UsageError> Upload::parse(const QStringList& ports, const QStringL
         options_.extent = UploadExtent::All;
     }
     const QStringList given = ports + parser.values(QStringLiteral("port"));
+    if (auto error = checkPorts(given))
+        return error;
     if (given.size() > 1)
         return UsageError{QStringLiteral("upload reads from one port")};
     port_ = given.isEmpty() ? QStringLiteral("COM1") : given.first();
     return std::nullopt;
 }
 
+namespace {
+
+// Why FILE could not be written after the upload, found before the line is used; nothing when
+// it can be.
+std::optional<QString> unwritable(const QString& path) {
+    const QFileInfo file(path);
+    if (file.isDir())
+        return QStringLiteral("it is a folder");
+    if (file.exists())
+        return file.isWritable() ? std::nullopt
+                                 : std::optional<QString>(QStringLiteral("permission denied"));
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("no folder ") + folder.filePath();
+    if (!folder.isWritable())
+        return QStringLiteral("the folder ") + folder.filePath() +
+               QStringLiteral(" cannot be written to");
+    return std::nullopt;
+}
+
+} // namespace
+
 int Upload::run(Session& session) {
-    ScaleLink* link = session.openLink(port_);
-    if (!link)
-        return kFailed;
     Workspace& ws = session.workspace();
-    const TransferResult result = kind_ == TableKind::Plu
-                                      ? upload<PluRecord>(ws, *link, options_)
-                                      : upload<IngredRecord>(ws, *link, options_);
-    session.closeLink();
-    const bool normalEnd =
-        result.outcome == TransferOutcome::Finished || result.outcome == TransferOutcome::EndOfData;
-    if (!normalEnd) {
+    // Refusals that need no scale come before the line is used.
+    const auto refusal = kind_ == TableKind::Plu ? uploadRefusal<PluRecord>(options_)
+                                                 : uploadRefusal<IngredRecord>(options_);
+    if (refusal) {
+        ws.status(refusal->second);
+        return kFailed;
+    }
+    if (const auto why = unwritable(file_)) {
+        session.console().remark(file_ + QStringLiteral(" cannot be written: ") + *why);
+        return kFailed;
+    }
+    const std::vector<PortEnd> ends = runOnEveryPort(
+        session, {port_}, UploadJob{kind_, options_},
+        [](const JobOutcome& o) {
+            return o.result.outcome == TransferOutcome::Finished ||
+                   o.result.outcome == TransferOutcome::EndOfData;
+        },
+        [](const QString&) { return QString(); });
+    const PortEnd& end = ends.front();
+    if (!end.outcome)
+        return kFailed; // not opened, or Ctrl-C came first
+    if (!end.ended) {
         // A part of the table must not take the place of a whole one in FILE.
         session.console().remark(file_ + QStringLiteral(" not written: the upload did not end "
                                                         "normally"));
         return kFailed;
     }
+    ws.setFilePath(QString::fromLatin1(Workspace::kNoFile));
+    if (kind_ == TableKind::Plu)
+        showUpload(ws.plu, end.outcome->pluReceived);
+    else
+        showUpload(ws.ingred, end.outcome->ingredReceived);
     return saveTable(ws, kind_, file_, session.today()) ? kDone : kFailed;
 }
 

@@ -36,6 +36,9 @@ void EventLoopClock::waitUntil(Time deadline, Port* wake, StopFlag& stop) {
     if (wake)
         QObject::connect(wake, &Port::failed, &loop, [&loop] { loop.exit(kWoken); });
     QObject::connect(&stop, &StopFlag::raisedNow, &loop, [&loop] { loop.exit(kWoken); });
+    // Raised from another thread before the connection above was made.
+    if (stop.isRaised())
+        return;
     timer.start(ms);
     if (loop.exec() != kWoken)
         stop.raise();

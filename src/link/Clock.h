@@ -2,14 +2,15 @@
 
 #include <QObject>
 
+#include <atomic>
 #include <chrono>
 
 namespace tarn {
 
 class Port;
 
-// Raised to make every wait of the link return at once (the window's Exit, the command line's
-// Ctrl-C). Raise it from the thread that runs the link.
+// Raised to make every wait of the link return at once (Stop, Exit, Ctrl-C), from any thread:
+// the thread that waits sees it at once.
 class StopFlag : public QObject {
     Q_OBJECT
 public:
@@ -22,7 +23,7 @@ signals:
     void raisedNow();
 
 private:
-    bool raised_ = false;
+    std::atomic<bool> raised_ = false;
 };
 
 // Time for the link's time-outs and pauses: monotonic, so a wait never ends early or late
@@ -39,8 +40,8 @@ public:
     virtual void waitUntil(Time deadline, Port* wake, StopFlag& stop) = 0;
 };
 
-// The program's clock: a steady clock, and waits that run a local event loop woken by the
-// port's readyRead and a timer, so window events keep running and the CPU stays idle.
+// The program's clock: a steady clock, and waits that run a local event loop of the link's own
+// thread, woken by the port's readyRead, a timer or the stop flag, so the CPU stays idle.
 class EventLoopClock : public Clock {
 public:
     Time now() const override;

@@ -10,9 +10,6 @@ constexpr quint8 kSyncAnswer = 0x77;
 constexpr quint8 kCommandAccepted = 0x01;
 constexpr quint8 kGoAhead = 0x00;
 constexpr quint8 kReadDisplay = 0x06;
-// A line that has carried nothing for this long has finished an answer: some 50 byte times
-// at 9600 baud.
-constexpr Clock::Time kQuietLine = ScaleLink::kRecordGap;
 
 using Order = Recovery::Order;
 
@@ -101,10 +98,8 @@ Handshake::Handshake(ScaleLink& link, StatusSink& sink, ExchangeDescription desc
 
 std::optional<Handshake::Result> Handshake::recover(const Recovery& recovery) {
     auto reset = [this]() -> std::optional<Result> {
-        if (auto message = link_.reset()) {
-            sink_.status(*message);
-            return Result{Outcome::PortLost, {}, *message};
-        }
+        if (auto message = link_.reset())
+            return lostInReset(*message);
         return std::nullopt;
     };
     if (recovery.order == Order::PauseThenReset) {
@@ -121,18 +116,29 @@ std::optional<Handshake::Result> Handshake::recover(const Recovery& recovery) {
     return std::nullopt;
 }
 
-std::optional<Handshake::Result> Handshake::countedFailure(const QString& text,
-                                                           const Recovery& recovery) {
-    sink_.status(text);
-    // A port that was lost on the way is not retried (nor reopened).
-    if (!link_.isOpen()) {
-        const QString message = portNotOpenText();
+Handshake::Result Handshake::lostInReset(const QString& message) {
+    // A loss the link has reported (portLost) is shown once, there.
+    if (!link_.lastResetReported())
         sink_.status(message);
-        return Result{Outcome::PortLost, {}, message};
-    }
+    return Result{Outcome::PortLost, {}, message, {}};
+}
+
+Handshake::Result Handshake::portGone() {
+    const QString message = portNotOpenText();
+    sink_.status(message);
+    return Result{Outcome::PortLost, {}, message, {}};
+}
+
+std::optional<Handshake::Result>
+Handshake::countedFailure(const QString& text, const Recovery& recovery, HandshakeStep step) {
+    // A port that was lost on the way is not retried (nor reopened), and the step that found
+    // it gone did not fail on its own.
+    if (!link_.isOpen())
+        return portGone();
+    sink_.status(text);
     ++retries_;
     if (retries_ > d_.retryLimit)
-        return Result{Outcome::Abandoned, {}, text};
+        return Result{Outcome::Abandoned, {}, text, step};
     sink_.status(d_.retryText + QString::number(retries_));
     return recover(recovery);
 }
@@ -141,7 +147,7 @@ std::optional<Handshake::Result> Handshake::uncountedRestart(int index, int& res
     if (++restarts > d_.restartLimit) {
         const QString message = d_.restartLimitText(index);
         sink_.status(message);
-        return Result{Outcome::RestartsExhausted, {}, message};
+        return Result{Outcome::RestartsExhausted, {}, message, {}};
     }
     return std::nullopt;
 }
@@ -149,10 +155,8 @@ std::optional<Handshake::Result> Handshake::uncountedRestart(int index, int& res
 std::optional<Handshake::Result> Handshake::finish(const std::function<void()>& onDone) {
     if (onDone)
         onDone();
-    if (auto message = link_.reset()) {
-        sink_.status(*message);
-        return Result{Outcome::PortLost, {}, *message};
-    }
+    if (auto message = link_.reset())
+        return lostInReset(*message);
     if (d_.counterReset == ExchangeDescription::CounterReset::AfterEachRecord)
         retries_ = 0;
     return std::nullopt;
@@ -168,7 +172,7 @@ bool Handshake::syncAndCommand(int index, std::optional<Result>& failure) {
         return false;
     }
     if (answer != kSyncAnswer) {
-        failure = countedFailure(d_.syncErrorText(index), d_.syncRecovery);
+        failure = countedFailure(d_.syncErrorText(index), d_.syncRecovery, HandshakeStep::Sync);
         return false;
     }
     link_.txByte(d_.command);
@@ -178,7 +182,7 @@ bool Handshake::syncAndCommand(int index, std::optional<Result>& failure) {
         return false;
     }
     if (accepted != kCommandAccepted) {
-        failure = countedFailure(d_.commandErrorText, d_.commandRecovery);
+        failure = countedFailure(d_.commandErrorText, d_.commandRecovery, HandshakeStep::Command);
         return false;
     }
     return true;
@@ -202,6 +206,8 @@ Handshake::Result Handshake::download(int index, quint16 number, const QByteArra
         if (link_.stopped())
             return stopped();
         if (echo != number) {
+            if (!link_.isOpen())
+                return portGone();
             // The scale now waits for a record: give it one of zeros, then start again.
             sink_.status(d_.numberErrorText);
             for (int i = 0; i < d_.recordBytes; ++i)
@@ -215,14 +221,15 @@ Handshake::Result Handshake::download(int index, quint16 number, const QByteArra
         if (link_.stopped())
             return stopped();
         if (closing != kClosingByte) {
-            if (auto end = countedFailure(d_.closingErrorText, d_.closingRecovery))
+            if (auto end =
+                    countedFailure(d_.closingErrorText, d_.closingRecovery, HandshakeStep::Closing))
                 return *end;
             restarts = 0;
             continue;
         }
         if (auto end = finish(onDone))
             return *end;
-        return {Outcome::Done, {}, {}};
+        return {Outcome::Done, {}, {}, {}};
     }
 }
 
@@ -236,26 +243,26 @@ Handshake::Result Handshake::download(int index, quint16 number, const QByteArra
 Handshake::Reply Handshake::receiveReply(const std::function<Verdict(const QByteArray&)>& inspect) {
     if (d_.numberStep != ExchangeDescription::NumberStep::GoAhead) {
         if (auto bytes = link_.receive(d_.recordBytes, d_.replyLimitSeconds, ScaleLink::kAnswerGap))
-            return {bytes, {}, {}};
-        return {std::nullopt, d_.replyTimeoutText, d_.replyRecovery};
+            return {bytes, {}, {}, HandshakeStep::Reply};
+        return {std::nullopt, d_.replyTimeoutText, d_.replyRecovery, HandshakeStep::Reply};
     }
     QByteArray first;
     if (!link_.collect(first, ScaleLink::kRxByteLimit,
                        [](const QByteArray& b) { return !b.isEmpty(); }) ||
         quint8(first.front()) != kGoAhead)
-        return {std::nullopt, d_.numberErrorText, d_.numberRecovery};
+        return {std::nullopt, d_.numberErrorText, d_.numberRecovery, HandshakeStep::Number};
     QByteArray reply = first.mid(1);
     const auto complete = [&](const QByteArray& b) {
         return b.size() >= d_.recordBytes ||
                (b.size() >= 2 && inspect && inspect(b) == Verdict::EndOfData);
     };
     if (!link_.collect(reply, d_.replyLimitSeconds, complete, ScaleLink::kAnswerGap))
-        return {std::nullopt, d_.replyTimeoutText, d_.replyRecovery};
+        return {std::nullopt, d_.replyTimeoutText, d_.replyRecovery, HandshakeStep::Reply};
     if (reply.size() > d_.recordBytes) {
         reply.truncate(d_.recordBytes);
-        link_.drain(kQuietLine, d_.replyLimitSeconds);
+        link_.drain(link_.lineQuiet(), d_.replyLimitSeconds);
     }
-    return {reply, {}, {}};
+    return {reply, {}, {}, HandshakeStep::Reply};
 }
 
 Handshake::Result
@@ -279,7 +286,7 @@ Handshake::upload(int index, quint16 number,
         if (link_.stopped())
             return stopped();
         if (!reply.bytes) {
-            if (auto end = countedFailure(reply.failure, reply.recovery))
+            if (auto end = countedFailure(reply.failure, reply.recovery, reply.step))
                 return *end;
             restarts = 0;
             continue;
@@ -289,10 +296,10 @@ Handshake::upload(int index, quint16 number,
             // An end mark taken before the whole reply: let the rest of it go by, so that the
             // next exchange starts on a quiet line.
             if (reply.bytes->size() < d_.recordBytes)
-                link_.drain(kQuietLine, d_.replyLimitSeconds);
-            return {Outcome::EndOfData, *reply.bytes, {}};
+                link_.drain(link_.lineQuiet(), d_.replyLimitSeconds);
+            return {Outcome::EndOfData, *reply.bytes, {}, {}};
         case Verdict::Refuse:
-            return {Outcome::Refused, *reply.bytes, {}};
+            return {Outcome::Refused, *reply.bytes, {}, {}};
         case Verdict::Accept:
             break;
         }
@@ -304,7 +311,7 @@ Handshake::upload(int index, quint16 number,
         }
         if (check) {
             if (const auto problem = check(*reply.bytes)) {
-                if (auto end = countedFailure(*problem, d_.replyRecovery))
+                if (auto end = countedFailure(*problem, d_.replyRecovery, HandshakeStep::Reply))
                     return *end;
                 restarts = 0;
                 continue;
@@ -315,7 +322,7 @@ Handshake::upload(int index, quint16 number,
                     onDone(*reply.bytes);
             }))
             return *end;
-        return {Outcome::Done, *reply.bytes, {}};
+        return {Outcome::Done, *reply.bytes, {}, {}};
     }
 }
 

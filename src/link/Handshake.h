@@ -25,6 +25,9 @@ private:
     std::function<void(const QString&)> f_;
 };
 
+// The steps of a record's exchange, as a failure names them.
+enum class HandshakeStep { Sync, Command, Number, Reply, Closing };
+
 // After a counted failure: the port reset and the pause, in the step's own order.
 struct Recovery {
     enum class Order { PauseThenReset, ResetThenPause };
@@ -101,8 +104,9 @@ public:
     };
     struct Result {
         Outcome outcome = Outcome::Done;
-        QByteArray reply; // uploads: the reply (Done, EndOfData, Refused)
-        QString message;  // the last text shown for a failure, if any
+        QByteArray reply;                  // uploads: the reply (Done, EndOfData, Refused)
+        QString message;                   // the last text shown for a failure, if any
+        std::optional<HandshakeStep> step; // Abandoned: the step whose failure ended it
     };
     enum class Verdict { Accept, EndOfData, Refuse };
 
@@ -128,7 +132,12 @@ public:
     const ExchangeDescription& description() const { return d_; }
 
 private:
-    std::optional<Result> countedFailure(const QString& text, const Recovery& recovery);
+    std::optional<Result> countedFailure(const QString& text, const Recovery& recovery,
+                                         HandshakeStep step);
+    // The port is gone (lost, or a reset could not reopen it): no step's own text, one end.
+    Result portGone();
+    // A port reset failed with `message`.
+    Result lostInReset(const QString& message);
     std::optional<Result> uncountedRestart(int index, int& restarts);
     std::optional<Result> recover(const Recovery& recovery);
     std::optional<Result> finish(const std::function<void()>& onDone);
@@ -137,9 +146,10 @@ private:
         std::optional<QByteArray> bytes;
         QString failure;
         Recovery recovery;
+        HandshakeStep step = HandshakeStep::Reply;
     };
     Reply receiveReply(const std::function<Verdict(const QByteArray&)>& inspect);
-    Result stopped() const { return {Outcome::Stopped, {}, {}}; }
+    Result stopped() const { return {Outcome::Stopped, {}, {}, {}}; }
 
     ScaleLink& link_;
     StatusSink& sink_;

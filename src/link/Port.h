@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <optional>
 
 namespace tarn {
@@ -35,6 +36,10 @@ public:
     // the port would, but keeps the device. False when the port cannot do that; the link then
     // closes and reopens it.
     virtual bool clearBuffers() { return false; }
+    // The longest pause the port leaves inside a stream of bytes from the line: none on a
+    // serial line, where bytes follow one another; a network serial server passes them on in
+    // blocks (ser2net: 64 bytes, some 67 ms apart at 9600 baud).
+    virtual std::chrono::milliseconds paceGap() const { return std::chrono::milliseconds(0); }
 
 signals:
     // New bytes are waiting.

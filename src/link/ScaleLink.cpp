@@ -44,7 +44,11 @@ void ScaleLink::attach() {
 }
 
 std::optional<QString> ScaleLink::open(const QString& name) {
-    return port_->open(name);
+    if (auto reason = port_->open(name))
+        return reason;
+    if (port_->paceGap() > Clock::Time::zero())
+        drain(lineQuiet(), kRxByteLimit);
+    return std::nullopt;
 }
 
 void ScaleLink::close() {
@@ -56,11 +60,13 @@ QString portNotOpenText() {
 }
 
 std::optional<QString> ScaleLink::reset() {
+    lastResetReported_ = false;
     // A port that was lost or closed stays closed: only the operator opens it again.
     if (!port_->isOpen())
         return portNotOpenText();
     if (port_->clearBuffers())
         return std::nullopt;
+    lastResetReported_ = true;
     // The port gave itself up in its own reset (a network server that its one reconnect
     // did not reach) and has said why: no second try.
     if (!port_->isOpen())
@@ -72,6 +78,7 @@ std::optional<QString> ScaleLink::reset() {
         emit portLost(message);
         return message;
     }
+    lastResetReported_ = false;
     return std::nullopt;
 }
 

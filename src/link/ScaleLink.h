@@ -49,7 +49,9 @@ public:
     Port& port() { return *port_; }
     Clock& clock() { return *clock_; }
 
-    // Port control. open() returns the system's reason when the port cannot be opened.
+    // Port control. open() returns the system's reason when the port cannot be opened. A port
+    // opens empty: what a network serial server still passes on from the line (the rest of an
+    // answer to an earlier connection) is taken and dropped until the line is quiet.
     std::optional<QString> open(const QString& name);
     void close();
     bool isOpen() const { return port_->isOpen(); }
@@ -59,11 +61,16 @@ public:
     // is closed already (lost, or closed by the operator) is not reopened: the reset returns
     // portNotOpenText().
     std::optional<QString> reset();
+    // Whether the last reset's failure was a loss that portLost has reported already (a reopen
+    // that failed, a network server that its reconnect did not reach), so that whoever shows
+    // the reset's message need not show it again.
+    bool lastResetReported() const { return lastResetReported_; }
 
     // Lets window events run for `seconds` seconds (less when stopped).
     void pause(int seconds);
 
-    // Stop: every wait returns at once, now and until clearStop().
+    // Stop: every wait returns at once, now and until clearStop(). stop() may be called from
+    // any thread.
     void stop() { stop_.raise(); }
     bool stopped() const { return stop_.isRaised(); }
     void clearStop() { stop_.clear(); }
@@ -101,6 +108,9 @@ public:
     bool collect(QByteArray& bytes, int limitSeconds,
                  const std::function<bool(const QByteArray&)>& complete,
                  std::optional<Clock::Time> gap = std::nullopt);
+    // How long the line must carry nothing to have ended an answer: kRecordGap, and on a
+    // network serial server the pause between the blocks it passes bytes on in.
+    Clock::Time lineQuiet() const { return kRecordGap + port_->paceGap(); }
     // Waits up to `quiet` for another byte to arrive: true when none came. Bytes stay waiting.
     bool quiet(Clock::Time quiet);
     // Takes and drops arriving bytes until the line has been quiet for `quiet`, or at most
@@ -120,6 +130,7 @@ private:
     std::unique_ptr<Port> port_;
     StopFlag stop_;
     QString lostMessage_; // the port's last loss, as portLost gave it
+    bool lastResetReported_ = false;
 };
 
 } // namespace tarn

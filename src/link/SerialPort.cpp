@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 
 namespace tarn {
 
@@ -110,6 +111,10 @@ std::optional<QString> SerialPort::lockHolderReason(const QString& path) {
     return QStringLiteral("a stale lock file %1 blocks it - remove it").arg(path);
 }
 
+QString SerialPort::notASerialPortText() {
+    return QStringLiteral("not a serial port");
+}
+
 std::optional<QString> SerialPort::open(const QString& name) {
     close();
     name_ = name;
@@ -120,6 +125,11 @@ std::optional<QString> SerialPort::open(const QString& name) {
     port_->setStopBits(QSerialPort::OneStop);
     port_->setFlowControl(QSerialPort::NoFlowControl);
     port_->setReadBufferSize(kBufferSize);
+    // A file or a folder is no port; the system's own words for it ("Inappropriate ioctl for
+    // device", "Is a directory") would not say so.
+    const QFileInfo device(systemName());
+    if (device.exists() && (device.isFile() || device.isDir()))
+        return notASerialPortText();
     if (!port_->open(QIODevice::ReadWrite)) {
         const bool permission = port_->error() == QSerialPort::PermissionError;
         // The port reports a lock it could not take as a permission error, but the device
@@ -130,6 +140,9 @@ std::optional<QString> SerialPort::open(const QString& name) {
         if (permission)
             if (auto held = lockHolderReason(lockFilePathFor(location)))
                 return held;
+        // A device that is not a terminal (/dev/null) takes no line settings.
+        if (port_->errorString() == QString::fromLocal8Bit(std::strerror(ENOTTY)))
+            return notASerialPortText();
         return openFailureReason(permission, port_->errorString());
     }
     // Modem lines low. A pseudo-terminal has none and refuses; that is no reason to fail.

@@ -35,6 +35,9 @@ public:
     // Why an open failed, in words for the status line; a missing permission says what to do.
     static QString openFailureReason(bool permissionDenied, const QString& systemReason);
 
+    // Why a file, a folder or a device that is no terminal cannot be opened as a port.
+    static QString notASerialPortText();
+
     // The lock file that marks a device in use (the one the serial port writes at every open;
     // "/var/lock/LCK..ttyUSB0"), or an empty text where the system keeps none.
     static QString lockFilePathFor(const QString& systemLocation);

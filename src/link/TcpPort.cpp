@@ -1,6 +1,6 @@
 #include "TcpPort.h"
 
-#include "SerialPort.h"
+#include "PortName.h"
 
 #include <QEventLoop>
 #include <QTcpSocket>
@@ -25,32 +25,6 @@ TcpPort::~TcpPort() {
     close();
 }
 
-bool TcpPort::isTcpName(const QString& name) {
-    return name.startsWith(QLatin1String("tcp:"), Qt::CaseInsensitive);
-}
-
-std::optional<TcpPort::Address> TcpPort::addressOf(const QString& name) {
-    if (!isTcpName(name))
-        return std::nullopt;
-    const QString rest = name.mid(4);
-    const qsizetype colon = rest.lastIndexOf(QLatin1Char(':'));
-    if (colon <= 0)
-        return std::nullopt;
-    QString host = rest.left(colon);
-    bool ok = false;
-    const uint port = rest.mid(colon + 1).toUInt(&ok);
-    if (!ok || port == 0 || port > 65535)
-        return std::nullopt;
-    if (host.startsWith(QLatin1Char('['))) {
-        if (!host.endsWith(QLatin1Char(']')) || host.size() < 3)
-            return std::nullopt;
-        host = host.mid(1, host.size() - 2);
-    } else if (host.contains(QLatin1Char(':')) || host.contains(QLatin1Char(']'))) {
-        return std::nullopt; // an IPv6 address goes in brackets
-    }
-    return Address{host, quint16(port)};
-}
-
 std::optional<QString> TcpPort::open(const QString& name) {
     close();
     name_ = name;
@@ -63,7 +37,7 @@ std::optional<QString> TcpPort::open(const QString& name) {
 // Connects to the server named by name_, letting events run for at most kConnectMs.
 std::optional<QString> TcpPort::connectNow() {
     socket_->abort();
-    const auto address = addressOf(name_);
+    const auto address = networkAddressOf(name_);
     if (!address)
         return QStringLiteral("not a network serial server's name (tcp:HOST:PORT)");
     connecting_ = true;
@@ -153,57 +127,6 @@ bool TcpPort::clearBuffers() {
         return false;
     }
     return true;
-}
-
-// ---------------------------------------------------------------------------------------------
-
-AnyPort::AnyPort(QObject* parent) : Port(parent) {}
-
-AnyPort::~AnyPort() {
-    close();
-}
-
-std::optional<QString> AnyPort::open(const QString& name) {
-    close();
-    name_ = name;
-    const bool tcp = TcpPort::isTcpName(name);
-    if (!inner_ || tcp != bool(qobject_cast<TcpPort*>(inner_))) {
-        delete inner_;
-        inner_ = tcp ? static_cast<Port*>(new TcpPort(this)) : new SerialPort(this);
-        connect(inner_, &Port::readyRead, this, &Port::readyRead);
-        connect(inner_, &Port::failed, this, &Port::failed);
-    }
-    return inner_->open(name);
-}
-
-void AnyPort::close() {
-    if (inner_)
-        inner_->close();
-}
-
-bool AnyPort::isOpen() const {
-    return inner_ && inner_->isOpen();
-}
-
-QString AnyPort::systemName() const {
-    return TcpPort::isTcpName(name_) ? name_ : SerialPort::systemNameFor(name_);
-}
-
-void AnyPort::write(const QByteArray& bytes) {
-    if (inner_)
-        inner_->write(bytes);
-}
-
-qint64 AnyPort::bytesWaiting() const {
-    return inner_ ? inner_->bytesWaiting() : 0;
-}
-
-QByteArray AnyPort::readAll() {
-    return inner_ ? inner_->readAll() : QByteArray();
-}
-
-bool AnyPort::clearBuffers() {
-    return inner_ && inner_->clearBuffers();
 }
 
 } // namespace tarn

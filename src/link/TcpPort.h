@@ -34,15 +34,8 @@ public:
     QByteArray readAll() override;
     bool clearBuffers() override;
 
-    // Whether the name is a network serial server's ("tcp:" in any case).
-    static bool isTcpName(const QString& name);
-    // HOST and PORT of "tcp:HOST:PORT" (the brackets of an IPv6 address taken off); nullopt
-    // when the name is not of that form.
-    struct Address {
-        QString host;
-        quint16 port = 0;
-    };
-    static std::optional<Address> addressOf(const QString& name);
+    // ser2net's blocks come some 67 ms apart at 9600 baud; other servers hold bytes longer.
+    std::chrono::milliseconds paceGap() const override { return std::chrono::milliseconds(150); }
 
 private:
     std::optional<QString> connectNow();
@@ -52,30 +45,6 @@ private:
     QString name_;
     bool open_ = false;
     bool connecting_ = false;
-};
-
-// A port opened by name, as the operator and the command line give it: a "tcp:HOST:PORT"
-// name opens a TcpPort, any other name a SerialPort (Com1, Com2 or a device path).
-class AnyPort : public Port {
-    Q_OBJECT
-public:
-    explicit AnyPort(QObject* parent = nullptr);
-    ~AnyPort() override;
-
-    std::optional<QString> open(const QString& name) override;
-    void close() override;
-    bool isOpen() const override;
-    QString name() const override { return name_; }
-    QString systemName() const override;
-
-    void write(const QByteArray& bytes) override;
-    qint64 bytesWaiting() const override;
-    QByteArray readAll() override;
-    bool clearBuffers() override;
-
-private:
-    Port* inner_ = nullptr; // a child, made for the kind of name last opened
-    QString name_;
 };
 
 } // namespace tarn

@@ -106,21 +106,31 @@ TransferOutcome outcomeOf(Handshake::Outcome o) {
     return TransferOutcome::Abandoned;
 }
 
-// Shows a text on the workspace's status line and keeps it as the transfer's last word.
+// Passes every text on to the caller's sink and keeps it as the transfer's last word.
 class Status : public StatusSink {
 public:
-    explicit Status(Workspace& ws) : ws_(ws) {}
+    explicit Status(TransferSink& sink) : sink_(sink) {}
     void status(const QString& text) override {
         last = text;
-        ws_.status(text);
+        sink_.status(text);
     }
     TransferResult end(TransferOutcome outcome, int records) const {
-        return {outcome, records, last};
+        TransferResult r;
+        r.outcome = outcome;
+        r.records = records;
+        r.message = last;
+        return r;
+    }
+    TransferResult refused(Refusal why, const QString& text) {
+        status(text);
+        TransferResult r = end(TransferOutcome::Refused, 0);
+        r.refusal = why;
+        return r;
     }
     QString last;
 
 private:
-    Workspace& ws_;
+    TransferSink& sink_;
 };
 
 template <class R> QString refusalText(int slot, const FieldProblem& problem) {
@@ -128,138 +138,133 @@ template <class R> QString refusalText(int slot, const FieldProblem& problem) {
            QStringLiteral(": ") + problem.text();
 }
 
-// Grid and model of an upload's table, cleared as the upload starts.
-template <class R> void clearForUpload(Workspace& ws) {
-    Table<R>& t = ws.table<R>();
-    t.count = 0;
-    ws.setFilePath(QString::fromLatin1(Workspace::kNoFile));
-    t.grid.setRows(kTableSlots);
-    t.grid.setCols(1 + kFieldColumns);
-    t.grid.setFormat(QString::fromLatin1(t.side().formatString));
-    for (int r = 1; r <= kMaxRecords; ++r) {
-        t.grid.setText(r, 0, QString::number(r));
-        for (int c = 1; c <= kFieldColumns; ++c)
-            t.grid.setText(r, c, QString());
-        t.records[size_t(r)] = R{};
-    }
-}
-
-// The records received, slots `first` on, in the grid from row 1, each with its slot number.
-template <class R> void showReceived(Workspace& ws, int first) {
-    Table<R>& t = ws.table<R>();
-    // A table loaded from a file in the middle of the upload can leave a count that reaches
-    // past the last slot; the grid shows what there is.
-    const int last = std::min(first + int(t.count) - 1, kMaxRecords);
-    for (int j = first; j <= last; ++j) {
-        const int row = j - first + 1;
-        showRecord(t.grid, row, t.records[size_t(j)]);
-        t.grid.setText(row, 0, QString::number(j));
-    }
-}
-
 } // namespace
 
-template <class R>
-TransferResult download(Workspace& ws, ScaleLink& link, const DownloadOptions& options,
-                        const TransferProgress& progress) {
-    using S = Side<R>;
-    Status status(ws);
-    if (!ws.hasFile()) {
-        status.status(QString::fromLatin1(S::kNoFile));
-        return status.end(TransferOutcome::Refused, 0);
-    }
-    Table<R>& table = ws.table<R>();
+std::optional<std::vector<int>> downloadSlots(int count, const DownloadOptions& options) {
     std::optional<int> first = 1;
-    std::optional<int> last = int(table.count);
+    std::optional<int> last = count;
     if (options.extent == DownloadExtent::One) {
         first = last = rowNumber(options.one);
     } else if (options.extent == DownloadExtent::Range) {
         first = rowNumber(options.start);
         last = rowNumber(options.end);
     }
-    if (!first || !last || *first > table.count || *last > table.count) {
-        status.status(QString::fromLatin1(S::kRangeNotValid));
-        return status.end(TransferOutcome::Refused, 0);
-    }
-    // Every record of the extent must go on the line as it stands, before the first byte.
-    for (int i = *first; i <= *last; ++i) {
-        if (const auto e = S::encode(table.records[size_t(i)]); !e.ok()) {
-            status.status(refusalText<R>(i, *e.problem));
-            return status.end(TransferOutcome::Refused, 0);
-        }
-    }
-    if (!link.isOpen()) {
-        status.status(portNotOpenText());
-        return status.end(TransferOutcome::Refused, 0);
-    }
-
-    const int total = std::max(0, *last - *first + 1);
-    if (progress)
-        progress(0, total);
-    Handshake handshake(link, status, S::download());
-    int sent = 0;
-    for (int i = *first; i <= *last; ++i) {
-        // The slot as it is now: "New" or a file load in the middle of the download changes
-        // what the rest of it sends.
-        const R& record = table.records[size_t(i)];
-        const EncodedRecord encoded = S::encode(record);
-        if (!encoded.ok()) {
-            status.status(refusalText<R>(i, *encoded.problem));
-            return status.end(TransferOutcome::Refused, sent);
-        }
-        const auto result = handshake.download(i, quint16(S::number(record)), encoded.bytes, [&] {
-            ++sent;
-            status.status(QString::fromLatin1(S::kSent) + QString::number(i) +
-                          QStringLiteral(" is transfered"));
-        });
-        if (result.outcome != Handshake::Outcome::Done)
-            return status.end(outcomeOf(result.outcome), sent);
-        if (progress)
-            progress(sent, total);
-    }
-    status.status(QString::fromLatin1(kTheEnd));
-    return status.end(TransferOutcome::Finished, sent);
+    if (!first || !last || *first > count || *last > count)
+        return std::nullopt;
+    std::vector<int> chosen;
+    for (int i = *first; i <= *last; ++i)
+        chosen.push_back(i);
+    return chosen;
 }
 
 template <class R>
-TransferResult upload(Workspace& ws, ScaleLink& link, const UploadOptions& options,
-                      const TransferProgress& progress) {
+std::optional<std::pair<Refusal, QString>>
+downloadRefusal(const TableRecords<R>& table, bool hasFile, const DownloadOptions& options) {
     using S = Side<R>;
-    Status status(ws);
+    if (!hasFile)
+        return std::pair{Refusal::NoFile, QString::fromLatin1(S::kNoFile)};
+    const auto chosen = downloadSlots(table.count, options);
+    if (!chosen)
+        return std::pair{Refusal::Extent, QString::fromLatin1(S::kRangeNotValid)};
+    // Every record of the extent must go on the line as it stands, before the first byte.
+    for (const int i : *chosen)
+        if (const auto e = S::encode(table.records[size_t(i)]); !e.ok())
+            return std::pair{Refusal::Record, refusalText<R>(i, *e.problem)};
+    return std::nullopt;
+}
+
+template <class R>
+std::optional<std::pair<Refusal, QString>> uploadRefusal(const UploadOptions& options) {
+    if (options.extent != UploadExtent::One)
+        return std::nullopt;
+    const auto n = rowNumber(options.number);
+    if (!n || *n > kMaxRecords)
+        return std::pair{Refusal::NumberBox, QString::fromLatin1(Side<R>::kNumberBox)};
+    return std::nullopt;
+}
+
+template <class R>
+TransferResult download(const TableRecords<R>& table, bool hasFile, ScaleLink& link,
+                        const DownloadOptions& options, TransferSink& sink) {
+    using S = Side<R>;
+    Status status(sink);
+    if (const auto refusal = downloadRefusal<R>(table, hasFile, options))
+        return status.refused(refusal->first, refusal->second);
+    if (!link.isOpen())
+        return status.refused(Refusal::PortNotOpen, portNotOpenText());
+
+    const std::vector<int> chosen = *downloadSlots(table.count, options);
+    const int total = int(chosen.size());
+    sink.progress(0, total);
+    Handshake handshake(link, status, S::download());
+    int sent = 0;
+    int lastSlot = 0;
+    for (const int i : chosen) {
+        const R& record = table.records[size_t(i)];
+        const EncodedRecord encoded = S::encode(record);
+        const quint16 number = quint16(S::number(record));
+        const auto result = handshake.download(i, number, encoded.bytes, [&] {
+            ++sent;
+            lastSlot = i;
+            sink.acknowledged({RecordTraits<R>::kind, true, i, number, encoded.bytes});
+            status.status(QString::fromLatin1(S::kSent) + QString::number(i) +
+                          QStringLiteral(" is transfered"));
+        });
+        if (result.outcome != Handshake::Outcome::Done) {
+            TransferResult r = status.end(outcomeOf(result.outcome), sent);
+            // A loss the link reported is the last word, though the transfer did not show it.
+            if (!result.message.isEmpty())
+                r.message = result.message;
+            r.failedStep = result.step;
+            r.lastRecord = lastSlot;
+            r.total = total;
+            return r;
+        }
+        sink.progress(sent, total);
+    }
+    status.status(QString::fromLatin1(kTheEnd));
+    TransferResult r = status.end(TransferOutcome::Finished, sent);
+    r.lastRecord = lastSlot;
+    r.total = total;
+    return r;
+}
+
+template <class R>
+TransferResult upload(ScaleLink& link, const UploadOptions& options, TransferSink& sink,
+                      Received<R>& into) {
+    using S = Side<R>;
+    Status status(sink);
+    if (const auto refusal = uploadRefusal<R>(options))
+        return status.refused(refusal->first, refusal->second);
     int first = 1;
     int last = kMaxRecords;
-    if (options.extent == UploadExtent::One) {
-        const auto n = rowNumber(options.number);
-        if (!n || *n > kMaxRecords) {
-            status.status(QString::fromLatin1(S::kNumberBox));
-            return status.end(TransferOutcome::Refused, 0);
-        }
-        first = last = *n;
-    }
-    if (!link.isOpen()) {
-        status.status(portNotOpenText());
-        return status.end(TransferOutcome::Refused, 0);
-    }
+    if (options.extent == UploadExtent::One)
+        first = last = *rowNumber(options.number);
+    if (!link.isOpen())
+        return status.refused(Refusal::PortNotOpen, portNotOpenText());
 
-    clearForUpload<R>(ws);
-    Table<R>& table = ws.table<R>();
+    into = Received<R>{};
+    into.first = first;
     const int total = last - first + 1;
-    if (progress)
-        progress(0, total);
+    sink.progress(0, total);
     Handshake handshake(link, status, S::upload());
-    TransferOutcome outcome = TransferOutcome::Finished;
+    TransferResult result;
+    result.total = total;
     int received = 0;
     for (int i = first; i <= last; ++i) {
-        const auto result = handshake.upload(
+        const auto h = handshake.upload(
             i, quint16(i),
             [i](const QByteArray& reply) {
                 return S::endsData(reply, i) ? Handshake::Verdict::EndOfData
                                              : Handshake::Verdict::Accept;
             },
             [&](const QByteArray& reply) {
-                table.records[size_t(i)] = S::decode(reply);
-                ++table.count;
+                into.records[size_t(i)] = S::decode(reply);
+                ++into.count;
                 ++received;
+                result.lastRecord = i;
+                sink.acknowledged(
+                    {RecordTraits<R>::kind, false, i, S::number(into.records[size_t(i)]), reply});
                 status.status(QString::fromLatin1(S::kReceived) + QString::number(i) +
                               QStringLiteral(" is received"));
             },
@@ -268,51 +273,62 @@ TransferResult upload(Workspace& ws, ScaleLink& link, const UploadOptions& optio
                     return refusalText<R>(i, *p);
                 return std::nullopt;
             });
-        if (result.outcome == Handshake::Outcome::EndOfData) {
+        if (h.outcome == Handshake::Outcome::EndOfData) {
             status.status(S::endText());
-            outcome = TransferOutcome::EndOfData;
+            result.outcome = TransferOutcome::EndOfData;
             break;
         }
-        if (result.outcome != Handshake::Outcome::Done) {
-            outcome = outcomeOf(result.outcome);
+        if (h.outcome != Handshake::Outcome::Done) {
+            result.outcome = outcomeOf(h.outcome);
+            result.message = h.message;
+            result.failedStep = h.step;
             break;
         }
-        if (progress)
-            progress(i - first + 1, total);
+        sink.progress(i - first + 1, total);
         if (S::kEndAfterLast && i == kMaxRecords) {
             status.status(S::endText());
             break;
         }
     }
-    showReceived<R>(ws, first);
-    return status.end(outcome, received);
+    result.records = received;
+    if (result.message.isEmpty())
+        result.message = status.last;
+    return result;
 }
 
-template TransferResult download<PluRecord>(Workspace&, ScaleLink&, const DownloadOptions&,
-                                            const TransferProgress&);
-template TransferResult download<IngredRecord>(Workspace&, ScaleLink&, const DownloadOptions&,
-                                               const TransferProgress&);
-template TransferResult upload<PluRecord>(Workspace&, ScaleLink&, const UploadOptions&,
-                                          const TransferProgress&);
-template TransferResult upload<IngredRecord>(Workspace&, ScaleLink&, const UploadOptions&,
-                                             const TransferProgress&);
+template <class R> void showUpload(Table<R>& t, const Received<R>& received) {
+    t.count = 0;
+    t.grid.setRows(kTableSlots);
+    t.grid.setCols(1 + kFieldColumns);
+    t.grid.setFormat(QString::fromLatin1(t.side().formatString));
+    for (int r = 1; r <= kMaxRecords; ++r) {
+        t.grid.setText(r, 0, QString::number(r));
+        for (int c = 1; c <= kFieldColumns; ++c)
+            t.grid.setText(r, c, QString());
+    }
+    t.records = received.records;
+    t.count = received.count;
+    // The records received, chosen `first` on, in the grid from row 1, each with its slot.
+    const int last = std::min(received.first + int(t.count) - 1, kMaxRecords);
+    for (int j = received.first; j <= last; ++j) {
+        const int row = j - received.first + 1;
+        showRecord(t.grid, row, t.records[size_t(j)]);
+        t.grid.setText(row, 0, QString::number(j));
+    }
+}
 
-TransferResult downloadPlu(Workspace& ws, ScaleLink& link, const DownloadOptions& options,
-                           const TransferProgress& progress) {
-    return download<PluRecord>(ws, link, options, progress);
-}
-TransferResult downloadIngred(Workspace& ws, ScaleLink& link, const DownloadOptions& options,
-                              const TransferProgress& progress) {
-    return download<IngredRecord>(ws, link, options, progress);
-}
-TransferResult uploadPlu(Workspace& ws, ScaleLink& link, const UploadOptions& options,
-                         const TransferProgress& progress) {
-    return upload<PluRecord>(ws, link, options, progress);
-}
-TransferResult uploadIngred(Workspace& ws, ScaleLink& link, const UploadOptions& options,
-                            const TransferProgress& progress) {
-    return upload<IngredRecord>(ws, link, options, progress);
-}
+#define TARN_TRANSFERS_FOR(R)                                                                      \
+    template std::optional<std::pair<Refusal, QString>> downloadRefusal<R>(                        \
+        const TableRecords<R>&, bool, const DownloadOptions&);                                     \
+    template std::optional<std::pair<Refusal, QString>> uploadRefusal<R>(const UploadOptions&);    \
+    template TransferResult download<R>(const TableRecords<R>&, bool, ScaleLink&,                  \
+                                        const DownloadOptions&, TransferSink&);                    \
+    template TransferResult upload<R>(ScaleLink&, const UploadOptions&, TransferSink&,             \
+                                      Received<R>&);                                               \
+    template void showUpload<R>(Table<R>&, const Received<R>&);
+TARN_TRANSFERS_FOR(PluRecord)
+TARN_TRANSFERS_FOR(IngredRecord)
+#undef TARN_TRANSFERS_FOR
 
 std::optional<DisplayTexts> updateDisplay(ScaleLink& link) {
     const DisplayAnswer answer = readDisplay(link);

@@ -1,24 +1,23 @@
 #pragma once
 
+#include "Handshake.h"
 #include "Records.h"
 #include "Workspace.h"
 
 #include <QString>
 
-#include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace tarn {
 
-class ScaleLink;
-
 // The five exchanges with the scale as the operator starts them: the two downloads, the two
-// uploads and the display read. They run on the calling thread; every wait lets events run
-// (window events in the program) and returns at once when the link is stopped.
+// uploads and the display read. They run on the thread that owns the link (the engine's) and
+// return at once when the link is stopped.
 //
-// Every text goes to the workspace's status line (Workspace::status), in the order the operator
-// sees it; the result tells the caller how the transfer ended. The window enables its tab
-// control again on every outcome; the command line turns the outcome into its exit status.
+// Every text goes to the sink, in the order the operator sees it; the result tells the caller
+// how the transfer ended. The window and the command line render results, each in one place.
 
 // Which records of the table a download sends: the number boxes' texts as typed, since
 // checking them is part of the transfer ("PLU Range is not valid" and its twin).
@@ -49,43 +48,94 @@ enum class TransferOutcome {
     Abandoned,         // counted failures went past the transfer's limit
     RestartsExhausted, // the scale kept answering so that the record restarted without end
     PortLost,          // the port was lost on the way, or a reset could not reopen it
-    Stopped,           // the link was stopped (Exit, Ctrl-C)
+    Stopped,           // the link was stopped (Stop, Exit, Ctrl-C)
+};
+
+// Which rule refused a transfer before the line was used.
+enum class Refusal {
+    None,
+    NoFile,      // a download with no table file ("ERROR! select plu files")
+    Extent,      // the number boxes select no valid slots ("PLU Range is not valid")
+    Record,      // a record of the extent cannot go on the line ("ERROR! PLU row 3: ...")
+    NumberBox,   // an upload's number is not 1 to 200
+    PortNotOpen, // "ERROR! port is not open"
 };
 
 struct TransferResult {
     TransferOutcome outcome = TransferOutcome::Finished;
     int records = 0; // records acknowledged by the scale (downloads) or stored (uploads)
     QString message; // the last status text the transfer showed
+    Refusal refusal = Refusal::None;
+    // Where an abandoned transfer failed: the handshake's step.
+    std::optional<HandshakeStep> failedStep;
+    int lastRecord = 0; // the slot (download) or number (upload) of the last record that went
+                        // through; 0 when none did
+    int total = 0;      // records in the extent (uploads: numbers asked for at most)
 };
 
-// Progress of a table transfer: records done of the extent's total. Called with 0 before the
-// first record and after each record; never for a refused transfer.
-using TransferProgress = std::function<void(int done, int total)>;
+// A record the scale took or gave: for a download after its closing byte 0x10, for an upload
+// once the reply was received and stored. `wire` is the record as it went on the line (the
+// download's 72 or 400 bytes, the upload's whole reply).
+struct RecordAck {
+    TableKind kind = TableKind::Plu;
+    bool download = true;
+    int slot = 0;   // the table slot (grid row of the table)
+    int number = 0; // the PLU number or message number on the line
+    QByteArray wire;
+};
 
-// Send records of the table to the scale. Refused (nothing sent) when the workspace has no
-// file ("ERROR! select plu files"), when the extent is not valid ("PLU Range is not valid":
-// a box that is not a whole number from 1 on, or beyond the count), or when a record of the
-// extent cannot go on the line ("ERROR! plu#3: Tare is negative").
-TransferResult downloadPlu(Workspace& ws, ScaleLink& link, const DownloadOptions& options,
-                           const TransferProgress& progress = {});
-TransferResult downloadIngred(Workspace& ws, ScaleLink& link, const DownloadOptions& options,
-                              const TransferProgress& progress = {});
+// Where a transfer reports as it runs: each status text in the order the operator sees it,
+// progress, and each record acknowledged.
+class TransferSink : public StatusSink {
+public:
+    // Records done of the extent's total. Called with 0 before the first record and after
+    // each record; never for a refused transfer.
+    virtual void progress(int /*done*/, int /*total*/) {}
+    virtual void acknowledged(const RecordAck& /*ack*/) {}
+};
 
-// Read records from the scale into the table. The table, its grid and count are cleared and
-// the file source set to "?" first; the records received are shown in the grid at the end,
-// whatever the outcome. Refused when the number box is not a number from 1 to 200.
-TransferResult uploadPlu(Workspace& ws, ScaleLink& link, const UploadOptions& options,
-                         const TransferProgress& progress = {});
-TransferResult uploadIngred(Workspace& ws, ScaleLink& link, const UploadOptions& options,
-                            const TransferProgress& progress = {});
+// The records of one table that a download sends: a copy taken when it starts.
+template <class R> struct TableRecords {
+    std::array<R, kTableSlots> records{};
+    qint16 count = 0;
+};
 
-// The same, for either table by its record type (PluRecord or IngredRecord).
+// The slots a download's options select in a table of `count` records, in the order they are
+// sent; nullopt when the number boxes are not valid ("PLU Range is not valid"). A start above
+// the end is valid and selects nothing.
+std::optional<std::vector<int>> downloadSlots(int count, const DownloadOptions& options);
+
+// Why a download would be refused before the line is used, as its status text; nullopt when
+// it may go ahead. The same rules, in the same order, for the window and the command line.
 template <class R>
-TransferResult download(Workspace& ws, ScaleLink& link, const DownloadOptions& options,
-                        const TransferProgress& progress = {});
+std::optional<std::pair<Refusal, QString>>
+downloadRefusal(const TableRecords<R>& table, bool hasFile, const DownloadOptions& options);
+// Why an upload would be refused before the line is used (its number box).
 template <class R>
-TransferResult upload(Workspace& ws, ScaleLink& link, const UploadOptions& options,
-                      const TransferProgress& progress = {});
+std::optional<std::pair<Refusal, QString>> uploadRefusal(const UploadOptions& options);
+
+// Send records of the table to the scale. Refused (nothing sent) as downloadRefusal() says,
+// and when the port is not open.
+template <class R>
+TransferResult download(const TableRecords<R>& table, bool hasFile, ScaleLink& link,
+                        const DownloadOptions& options, TransferSink& sink);
+
+// What an upload read: the records by their slot, and the first number asked for.
+template <class R> struct Received {
+    std::array<R, kTableSlots> records{};
+    qint16 count = 0;
+    int first = 1;
+};
+
+// Read records from the scale into `into`. Refused when the number box is not a number from
+// 1 to 200, or the port is not open.
+template <class R>
+TransferResult upload(ScaleLink& link, const UploadOptions& options, TransferSink& sink,
+                      Received<R>& into);
+
+// Puts what an upload read into the table: its grid and records cleared first, then the
+// records received in the grid from row 1, each with its slot number.
+template <class R> void showUpload(Table<R>& table, const Received<R>& received);
 
 // The display read: the texts of the three read-outs (weight, unit price, total price), each
 // a 32-bit value as a signed decimal number; all "0" when the record did not come in time.

@@ -1,39 +1,39 @@
 // The real main window against the in-process scale on virtual time: one exchange on the line at
 // a time, a port state that the buttons tell truly, and a file source that cannot be typed into.
-#include "Controls.h"
-#include "FakeScale.h"
-#include "MainWindow.h"
+#include "GridHistory.h"
 #include "RecordCodec.h"
 #include "ScaleLink.h"
+#include "WindowTest.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QtTest>
+
+#include <utility>
 
 using namespace tarn;
 using namespace tarn::testing;
 using Step = FakeScale::Step;
 using Action = FakeScale::Action;
 
-class TestExchange : public QObject {
+class TestExchange : public WindowTest {
     Q_OBJECT
 
-    MainWindow* w = nullptr;
-    VirtualClock* clock = nullptr;
-    FakeScale* scale = nullptr;
     ScriptedFileChooser* chooser = nullptr;
     QStringList texts; // every status text since init()
 
-    const Controls& c() const { return w->controls(); }
-    QString status() const { return c().panel1->text(); }
+    QPushButton* stopButton() const {
+        return w->findChild<QPushButton*>(QStringLiteral("cmdStop"));
+    }
     // The port buttons as the port is: "Open" enabled exactly while it is closed (inside a
     // tab control that an exchange holds disabled).
     bool buttonsAgreeWithThePort() const {
-        const bool open = w->link().isOpen();
+        const bool open = w->engine().isOpen();
         return c().cmdPortOpen->isEnabledTo(c().SSTab) == !open &&
                c().cmdPortClose->isEnabledTo(c().SSTab) == open &&
                c().cmdPLUUpload->isEnabledTo(c().SSTab) == open;
@@ -41,27 +41,18 @@ class TestExchange : public QObject {
 
 private slots:
     void init() {
-        w = new MainWindow;
-        w->setExitHandler([] {});
+        makeWindow();
         auto files = std::make_unique<ScriptedFileChooser>();
         chooser = files.get();
         w->setFileChooser(std::move(files));
-        auto time = std::make_unique<VirtualClock>();
-        clock = time.get();
-        auto port = std::make_unique<FakeScale>(*clock);
-        scale = port.get();
-        w->link().replaceParts(std::move(port), std::move(time));
-        w->show();
-        c().cmdPortOpen->click();
-        QVERIFY(w->link().isOpen());
+        useScale();
+        QVERIFY(click("cmdPortOpen"));
+        QVERIFY(w->engine().isOpen());
         texts.clear();
         connect(&w->workspace(), &Workspace::statusChanged, this,
                 [this](const QString& t) { texts << t; });
     }
-    void cleanup() {
-        delete w;
-        w = nullptr;
-    }
+    void cleanup() { dropWindow(); }
 
     // While an exchange waits for the scale, nothing that starts another exchange, opens or
     // closes the port or replaces, changes or writes out a table can be used; Exit and About
@@ -84,34 +75,37 @@ private slots:
         scale->inject({Step::Reply, Action::Silent, -1}); // no record, no reply: the PC waits
         texts.clear();
 
-        bool looked = false;
-        bool held = true;
-        clock->onWait = [&] {
-            if (looked)
-                return;
-            looked = true;
-            held = !c().SSTab->isEnabled() && c().mnuFileExit->isEnabled() &&
-                   c().mnuFileExit1->isEnabled() && c().mnuAbout->isEnabled();
-            for (QAction* entry : c().tableEntries()) {
-                held = held && !entry->isEnabled();
-                entry->trigger();
-            }
-            for (QPushButton* b : {c().cmdPLUDownload, c().cmdINGREDDownload, c().cmdPLUUpload,
-                                   c().cmdINGUpload, c().cmdVFDUpdate, c().cmdPortClose})
-                b->click();
+        // The engine's thread is held at its first wait while the window is tried.
+        LineGate gate;
+        clock->onWait = [&, first = true]() mutable {
+            if (std::exchange(first, false))
+                gate.hold();
         };
         w->findChild<QPushButton*>(button)->click();
+        QVERIFY(gate.reached());
+        bool held = !c().SSTab->isEnabled() && c().mnuFileExit->isEnabled() &&
+                    c().mnuFileExit1->isEnabled() && c().mnuAbout->isEnabled() &&
+                    stopButton()->isVisible();
+        for (QAction* entry : c().tableEntries()) {
+            held = held && !entry->isEnabled();
+            entry->trigger();
+        }
+        for (QPushButton* b : {c().cmdPLUDownload, c().cmdINGREDDownload, c().cmdPLUUpload,
+                               c().cmdINGUpload, c().cmdVFDUpdate, c().cmdPortClose})
+            b->click();
+        gate.release();
+        QVERIFY(settle(w->engine()));
         clock->onWait = nullptr;
 
-        QVERIFY(looked);
         QVERIFY(held);
         QCOMPARE(scale->fromPc().toHex(' '), line.toHex(' '));
         QVERIFY2(chooser->filtersAsked.isEmpty(), qPrintable(chooser->filtersAsked.join(' ')));
         for (const QString& t : texts)
             QVERIFY2(!t.contains(QLatin1String("Count is")) && !t.contains(QLatin1String("port")),
                      qPrintable(t));
-        QVERIFY(w->link().isOpen());
+        QVERIFY(w->engine().isOpen());
         QVERIFY(c().SSTab->isEnabled());
+        QVERIFY(!stopButton()->isVisible());
         for (QAction* entry : c().tableEntries())
             QVERIFY2(entry->isEnabled(), qPrintable(entry->objectName()));
         QVERIFY(c().cmdVFDUpdate->isEnabled());
@@ -135,16 +129,18 @@ private slots:
                 [&] { agreed = agreed && buttonsAgreeWithThePort(); });
         c().optUpAllPLU->setChecked(true);
         c().cmdPLUUpload->click();
+        QVERIFY(settle(w->engine()));
         clock->onWait = nullptr;
 
         QVERIFY(failed);
         QVERIFY(agreed);
-        QVERIFY(!w->link().isOpen());
+        QVERIFY(!w->engine().isOpen());
         // Opened by "Open" and by the reset after record 1; never after the loss.
         QCOMPARE(scale->times(FakeScale::LogEntry::Kind::Opened).size(), size_t(2));
+        // One text for the loss, then the end: no time-out of a reply that could not come.
         QCOMPARE(texts,
                  (QStringList{"plu#1 is received", "ERROR! lost port Com1: Input/output error",
-                              "Receive PLU time out", "ERROR! port is not open"}));
+                              "ERROR! port is not open"}));
         QCOMPARE(w->workspace().plu.count, qint16(1));
         QVERIFY(c().SSTab->isEnabled());
         QVERIFY(c().cmdPortOpen->isEnabled());
@@ -160,7 +156,87 @@ private slots:
         QTest::keyClicks(source, QStringLiteral("/shop/prices.PLU"));
         QCOMPARE(source->text(), QStringLiteral("?"));
         c().cmdPLUDownload->click();
+        QVERIFY(settle(w->engine()));
         QCOMPARE(status(), QStringLiteral("ERROR! select plu files"));
+    }
+
+    // Stop (or Escape) while the scale is silent: the download ends at once where it was, the
+    // port stays open, and the window says where it stopped.
+    void stopEndsATransferWhereItIs() {
+        Workspace& ws = w->workspace();
+        for (int i = 1; i <= kMaxRecords; ++i)
+            ws.plu.records[size_t(i)].pluNo = qint16(i);
+        ws.plu.count = kMaxRecords;
+        ws.setFilePath(QStringLiteral("/shop/prices.PLU"));
+        c().optDownAllPLU->setChecked(true);
+        LineGate gate;
+        // The scale falls silent after record 37; the line is held once the PC has taken
+        // that record's closing byte and sent the next sync.
+        clock->onWait = [&, silent = false, held = false]() mutable {
+            if (!silent && scale->received.size() == 37) {
+                silent = true;
+                scale->silent();
+            } else if (silent && !held && scale->fromPc().endsWith('\xA5')) {
+                held = true;
+                gate.hold();
+            }
+        };
+        c().cmdPLUDownload->click();
+        QVERIFY(gate.reached());
+        QVERIFY(stopButton()->isVisible());
+        QTest::keyClick(w, Qt::Key_Escape);
+        gate.release();
+        QVERIFY(settle(w->engine()));
+        clock->onWait = nullptr;
+
+        QCOMPARE(status(), QStringLiteral("Stopped after plu#37"));
+        QCOMPARE(texts.filter(QStringLiteral("Sync error")), QStringList());
+        auto* bar = w->findChild<QProgressBar*>(QStringLiteral("prgTransfer"));
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->text(), QStringLiteral("37 / 200"));
+        QCOMPARE(scale->received.size(), size_t(37));
+        QVERIFY(w->engine().isOpen());
+        QVERIFY(c().cmdPortClose->isEnabled());
+        QVERIFY(c().SSTab->isEnabled());
+        QVERIFY(!stopButton()->isVisible());
+    }
+
+    // The Exit question asked while a transfer waits does not hold the line: the transfer's
+    // time-outs run on while the question is open.
+    void theExitQuestionDoesNotHoldTheLine() {
+        Workspace& ws = w->workspace();
+        ws.plu.records[1].pluNo = 1;
+        ws.plu.count = 1;
+        ws.setFilePath(QStringLiteral("/shop/prices.PLU"));
+        w->history(TableKind::Plu).writeCell(2, 2, QStringLiteral("Pear"));
+        scale->silent();
+        // Released on the engine's thread once the first two retries' pauses have passed.
+        QSemaphore waitedOn;
+        clock->onWait = [&, told = false]() mutable {
+            if (!told && clock->now() > std::chrono::seconds(15)) {
+                told = true;
+                waitedOn.release();
+            }
+        };
+        struct Question : ExitQuestion {
+            QSemaphore* waitedOn;
+            bool lineRanOn = false;
+            Answer ask(const QStringList&) override {
+                lineRanOn = waitedOn->tryAcquire(1, 10000);
+                return Answer::Cancel;
+            }
+        };
+        auto question = std::make_unique<Question>();
+        question->waitedOn = &waitedOn;
+        Question& asked = *question;
+        w->setExitQuestion(std::move(question));
+        c().optDownAllPLU->setChecked(true);
+        c().cmdPLUDownload->click();
+        c().mnuFileExit->trigger();
+        QVERIFY(asked.lineRanOn);
+        QVERIFY(settle(w->engine()));
+        clock->onWait = nullptr;
+        QCOMPARE(status(), QStringLiteral("Sync error PLU No : 1"));
     }
 };
 

@@ -1,8 +1,8 @@
-#include "MainWindow.h"
 #include "Port.h"
 #include "PortActions.h"
 #include "ScaleLink.h"
 #include "SerialPort.h"
+#include "WindowTest.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <fcntl.h>
@@ -18,6 +19,7 @@
 #include <unistd.h>
 
 using namespace tarn;
+using namespace tarn::testing;
 
 namespace {
 
@@ -71,16 +73,8 @@ private:
 
 } // namespace
 
-class TestPort : public QObject {
+class TestPort : public WindowTest {
     Q_OBJECT
-
-    MainWindow* w = nullptr;
-
-    template <class W> W* get(const char* name) {
-        return w->findChild<W*>(QString::fromLatin1(name));
-    }
-    QString status() { return get<QLabel>("Panel1")->text(); }
-    void click(const char* name) { QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton); }
 
     // The enabled states of the port's closed (false) or open (true) state.
     void checkState(bool open) {
@@ -90,22 +84,17 @@ class TestPort : public QObject {
             QVERIFY2(get<QPushButton>(name)->isEnabled() == open, name);
         for (const char* name : {"optCom1", "optCom2", "optComOther", "cboComPort"})
             QVERIFY2(get<QWidget>(name)->isEnabled() == !open, name);
-        QCOMPARE(w->link().isOpen(), open);
+        QCOMPARE(w->engine().isOpen(), open);
     }
     void useNamedPort() {
-        w->link().replaceParts(std::make_unique<NamedPort>(), std::make_unique<EventLoopClock>());
+        w->setPortFactory([] {
+            return PortParts{std::make_unique<NamedPort>(), std::make_unique<EventLoopClock>()};
+        });
     }
 
 private slots:
-    void init() {
-        w = new MainWindow;
-        w->setExitHandler([] {});
-        w->show();
-    }
-    void cleanup() {
-        delete w;
-        w = nullptr;
-    }
+    void init() { makeWindow(); }
+    void cleanup() { dropWindow(); }
 
     void startsClosedOnCom1WithOtherBesideIt() {
         checkState(false);
@@ -118,18 +107,18 @@ private slots:
 
     void openAndCloseTheComPorts() {
         useNamedPort();
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         QCOMPARE(status(), QStringLiteral("open port1"));
-        QCOMPARE(w->link().port().name(), QStringLiteral("Com1"));
+        QCOMPARE(w->engine().portName(), QStringLiteral("Com1"));
         checkState(true);
-        click("cmdPortClose");
+        QVERIFY(click("cmdPortClose"));
         QCOMPARE(status(), QStringLiteral("close port"));
         checkState(false);
 
         get<QRadioButton>("optCom2")->setChecked(true);
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         QCOMPARE(status(), QStringLiteral("open port2"));
-        QCOMPARE(w->link().port().name(), QStringLiteral("Com2"));
+        QCOMPARE(w->engine().portName(), QStringLiteral("Com2"));
         checkState(true);
     }
 
@@ -138,10 +127,12 @@ private slots:
         w->portActions().openPort();
         w->portActions().openPort();
         QCOMPARE(status(), QStringLiteral("Port is already opened"));
+        QVERIFY(settle(w->engine()));
         checkState(true);
         w->portActions().closePort();
         w->portActions().closePort();
         QCOMPARE(status(), QStringLiteral("Port is not opened"));
+        QVERIFY(settle(w->engine()));
         checkState(false);
     }
 
@@ -150,10 +141,10 @@ private slots:
         QVERIFY(!pty.path.isEmpty());
         get<QComboBox>("cboComPort")->setEditText(pty.path);
         QVERIFY(get<QRadioButton>("optComOther")->isChecked());
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         QCOMPARE(status(), QStringLiteral("open port") + pty.path);
         checkState(true);
-        click("cmdPortClose");
+        QVERIFY(click("cmdPortClose"));
         QCOMPARE(status(), QStringLiteral("close port"));
         checkState(false);
     }
@@ -164,14 +155,15 @@ private slots:
         QVERIFY(!pty.path.isEmpty());
         const QString lock = SerialPort::lockFilePathFor(pty.path);
         get<QComboBox>("cboComPort")->setEditText(pty.path);
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         checkState(true);
         QVERIFY2(lock.isEmpty() || QFile::exists(lock), qPrintable(lock));
         bool exited = false;
         w->setExitHandler([&] { exited = true; });
         w->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
         QVERIFY(exited);
-        QVERIFY(!w->link().isOpen());
+        QVERIFY(settle(w->engine()));
+        QVERIFY(!w->engine().isOpen());
         QVERIFY2(!QFile::exists(lock), qPrintable(lock));
     }
 
@@ -184,14 +176,14 @@ private slots:
         w->portActions().choosePort(QStringLiteral("com2"));
         QVERIFY(get<QRadioButton>("optCom2")->isChecked());
         useNamedPort();
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         QCOMPARE(status(), QStringLiteral("open port2"));
     }
 
     void aMissingDeviceIsReportedAndLeavesThePortClosed() {
         get<QRadioButton>("optComOther")->setChecked(true);
         get<QComboBox>("cboComPort")->setEditText(QStringLiteral("/dev/tarnlink-missing"));
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         QCOMPARE(status(), QStringLiteral("ERROR! cannot open /dev/tarnlink-missing: No such file "
                                           "or directory"));
         checkState(false);
@@ -200,30 +192,46 @@ private slots:
     void otherWithoutANameIsRefused() {
         get<QRadioButton>("optComOther")->setChecked(true);
         get<QComboBox>("cboComPort")->setEditText(QString());
-        click("cmdPortOpen");
+        QVERIFY(click("cmdPortOpen"));
         QCOMPARE(status(), QStringLiteral("ERROR! cannot open Other: no port name"));
         checkState(false);
     }
 
     void aPortThatFailsWhileOpenReturnsToTheClosedState() {
-        auto port = std::make_unique<NamedPort>();
-        NamedPort* raw = port.get();
-        w->link().replaceParts(std::move(port), std::make_unique<EventLoopClock>());
-        click("cmdPortOpen");
+        NamedPort* raw = nullptr;
+        w->setPortFactory([&raw] {
+            auto port = std::make_unique<NamedPort>();
+            raw = port.get();
+            return PortParts{std::move(port), std::make_unique<EventLoopClock>()};
+        });
+        QVERIFY(click("cmdPortOpen"));
         checkState(true);
-        raw->fail(QStringLiteral("Device disconnected"));
-        QCOMPARE(status(), QStringLiteral("ERROR! lost port Com1: Device disconnected"));
+        // The port fails on its own thread, as a real one does.
+        QMetaObject::invokeMethod(raw, [raw] { raw->fail(QStringLiteral("Device disconnected")); });
+        QTRY_COMPARE(status(), QStringLiteral("ERROR! lost port Com1: Device disconnected"));
         checkState(false);
     }
 
+    // Exit while a transfer waits for a silent scale: the transfer ends at once on the engine's
+    // thread, and Exit itself runs on the window's own event loop, not inside a wait of the line.
     void exitEndsAWaitOfTheLink() {
-        bool exited = false;
-        w->setExitHandler([&] { exited = true; });
-        QTimer::singleShot(
-            0, w, [this] { w->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger(); });
-        w->link().pause(60); // would hold the test for a minute without the stop
-        QVERIFY(exited);
-        QVERIFY(w->link().stopped());
+        useNamedPort();
+        QVERIFY(click("cmdPortOpen"));
+        Workspace& ws = w->workspace();
+        ws.plu.records[1].pluNo = 1;
+        ws.plu.count = 1;
+        ws.setFilePath(QStringLiteral("/shop/prices.PLU"));
+        get<QRadioButton>("optDownAllPLU")->setChecked(true);
+        int levelAtExit = -1;
+        w->setExitHandler([&] { levelAtExit = QThread::currentThread()->loopLevel(); });
+        const int level = QThread::currentThread()->loopLevel();
+        get<QPushButton>("cmdPLUDownload")->click();
+        QVERIFY(w->engine().busy());
+        w->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
+        QCOMPARE(levelAtExit, level);
+        // Without the stop the silent scale would hold the download for 37 s.
+        QVERIFY(settle(w->engine(), 20000));
+        QVERIFY(!w->engine().isOpen());
     }
 };
 

@@ -3,8 +3,8 @@
 // window's state afterwards.
 
 #include "GridHistory.h"
-#include "MainWindow.h"
 #include "ScaleLink.h"
+#include "WindowTest.h"
 #include "Workspace.h"
 
 #include <QAction>
@@ -22,6 +22,7 @@
 #include <QTimer>
 
 using namespace tarn;
+using namespace tarn::testing;
 
 namespace {
 
@@ -35,22 +36,15 @@ QByteArray spaces(int n) {
 
 } // namespace
 
-class TestTransfers : public QObject {
+class TestTransfers : public WindowTest {
     Q_OBJECT
 
-    MainWindow* w = nullptr;
     QTemporaryDir dir;
     QProcess* scale = nullptr;
     QString logPath;
     qsizetype logSeen = 0;
     // SSTab's and the progress bar's state at each status text.
     std::vector<std::pair<bool, bool>> duringStatus;
-
-    template <class W> W* get(const char* name) {
-        return w->findChild<W*>(QString::fromLatin1(name));
-    }
-    QString status() { return get<QLabel>("Panel1")->text(); }
-    void click(const char* button) { get<QPushButton>(button)->click(); }
 
     // (Re)starts the simulator with `args` and opens the window's port on its terminal (or, with
     // --tcp, on its network serial server).
@@ -71,14 +65,14 @@ class TestTransfers : public QObject {
                  qPrintable(first));
         get<QRadioButton>("optComOther")->setChecked(true);
         get<QComboBox>("cboComPort")->setEditText(first.section(QLatin1Char(' '), 1));
-        click("cmdPortOpen");
-        QVERIFY2(w->link().isOpen(), qPrintable(status()));
+        QVERIFY(click("cmdPortOpen"));
+        QVERIFY2(w->engine().isOpen(), qPrintable(status()));
     }
     void stopScale() {
         if (!scale)
             return;
-        if (w->link().isOpen())
-            click("cmdPortClose");
+        if (w->engine().isOpen())
+            QVERIFY(click("cmdPortClose"));
         scale->terminate();
         scale->waitForFinished(5000);
         delete scale;
@@ -120,8 +114,7 @@ class TestTransfers : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY2(!qgetenv("TARNLINK_SCALE").isEmpty(), "TARNLINK_SCALE names the simulator");
-        w = new MainWindow;
-        w->show();
+        makeWindow();
         connect(&w->workspace(), &Workspace::statusChanged, this, [this](const QString& t) {
             // Refusals come before the transfer starts; the progress bar is not shown for them.
             if (t.startsWith(QLatin1String("open port")) || t == QLatin1String("close port"))
@@ -139,7 +132,7 @@ private slots:
     }
 
     void displayShowsTheScalesValues() {
-        click("cmdVFDUpdate");
+        QVERIFY(click("cmdVFDUpdate"));
         QCOMPARE(get<QLineEdit>("txtWeight")->text(), QStringLiteral("1234"));
         QCOMPARE(get<QLineEdit>("txtUnitPrice")->text(), QStringLiteral("1000"));
         QCOMPARE(get<QLineEdit>("txtTotalPrice")->text(), QStringLiteral("1234"));
@@ -152,7 +145,7 @@ private slots:
     void allPluUploadReadsUntilTheScaleHasNoMore() {
         w->workspace().setFilePath(QStringLiteral("/tmp/before.PLU"));
         get<QRadioButton>("optUpAllPLU")->setChecked(true);
-        click("cmdPLUUpload");
+        QVERIFY(click("cmdPLUUpload"));
         QCOMPARE(status(), QStringLiteral("PLU is not exist"));
         const Workspace& ws = w->workspace();
         QCOMPARE(ws.plu.count, qint16(3));
@@ -175,7 +168,7 @@ private slots:
     void oneIngredientUploadStandsInRowOne() {
         get<QRadioButton>("optUpOneING")->setChecked(true);
         get<QLineEdit>("txtUpOneIngNo")->setText(QStringLiteral("2"));
-        click("cmdINGUpload");
+        QVERIFY(click("cmdINGUpload"));
         QCOMPARE(status(), QStringLiteral("INGRED#2 is received"));
         const Workspace& ws = w->workspace();
         QCOMPARE(ws.ingred.count, qint16(1));
@@ -203,7 +196,7 @@ private slots:
         ws.plu.count = 2;
         ws.setFilePath(dir.filePath(QStringLiteral("t.PLU")));
         get<QRadioButton>("optDownAllPLU")->setChecked(true);
-        click("cmdPLUDownload");
+        QVERIFY(click("cmdPLUDownload"));
         QCOMPARE(status(), QStringLiteral(" THE END "));
         const QByteArray apple = QByteArray::fromHex("00000102") + spaces(11) + "Apple" +
                                  spaces(12) + spaces(28) +
@@ -228,7 +221,7 @@ private slots:
         ws.setFilePath(dir.filePath(QStringLiteral("t.PLU")));
         get<QRadioButton>("optDownOnePLU")->setChecked(true);
         get<QLineEdit>("txtDownOnePluNo")->setText(QStringLiteral("2"));
-        click("cmdPLUDownload");
+        QVERIFY(click("cmdPLUDownload"));
         QCOMPARE(status(), QStringLiteral(" THE END "));
         const QStringList lines = newLogLines(8);
         QCOMPARE(lines.mid(0, 6),
@@ -247,7 +240,7 @@ private slots:
         ws.setFilePath(dir.filePath(QStringLiteral("t.INGRED")));
         get<QRadioButton>("optDownOneINGRED")->setChecked(true);
         get<QLineEdit>("txtDownOneIngNo")->setText(QStringLiteral("3"));
-        click("cmdINGREDDownload");
+        QVERIFY(click("cmdINGREDDownload"));
         QCOMPARE(status(), QStringLiteral(" THE END "));
         QCOMPARE(newLogLines(8),
                  (QStringList{"pc> A5", "sc> 77", "pc> 00", "sc> 01", "pc> 00 09", "sc> 00 09",
@@ -259,10 +252,10 @@ private slots:
         Workspace& ws = w->workspace();
         get<QRadioButton>("optDownMultiplePLU")->setChecked(true);
         get<QLineEdit>("txtDownStartPluNo")->setText(QStringLiteral("0"));
-        click("cmdPLUDownload");
+        QVERIFY(click("cmdPLUDownload"));
         QCOMPARE(status(), QStringLiteral("PLU Range is not valid"));
         ws.setFilePath(QStringLiteral("?"));
-        click("cmdINGREDDownload");
+        QVERIFY(click("cmdINGREDDownload"));
         QCOMPARE(status(), QStringLiteral("ERROR! select ingred files"));
         QVERIFY(get<QTabWidget>("SSTab")->isEnabled());
         QVERIFY(get<QProgressBar>("prgTransfer")->isHidden());
@@ -279,28 +272,10 @@ private slots:
         std::vector<QString> texts;
         auto c = connect(&w->workspace(), &Workspace::statusChanged, this,
                          [&](const QString& t) { texts.push_back(t); });
-        click("cmdPLUUpload");
+        QVERIFY(click("cmdPLUUpload"));
         disconnect(c);
         QCOMPARE(texts, (std::vector<QString>{"Sync error", "Retry #1", "plu#1 is received"}));
         checkWindowAfterTransfer();
-    }
-
-    // An answer that reaches the line while the port is closed waits in the terminal, whose
-    // other side the simulator keeps open; opening the port must drop it.
-    void anAnswerThatCameWhileClosedIsGoneAfterOpen() {
-        startScale({QStringLiteral("--no-pace"), QStringLiteral("--fault"),
-                    QStringLiteral("delay:at=1:ms=300")});
-        ScaleLink& link = w->link();
-        const QString name = link.port().name();
-        link.txByte(0xA5);
-        link.close();
-        QTest::qWait(1000);
-        QVERIFY(!link.open(name));
-        QTest::qWait(200);
-        QCOMPARE(link.port().bytesWaiting(), qint64(0));
-        QCOMPARE(newLogLines(2), (QStringList{"pc> A5", "sc> 77"}));
-        click("cmdPortClose");
-        duringStatus.clear();
     }
 
     // A port that cannot be reopened in a reset ends the transfer and closes the port tab's
@@ -317,13 +292,13 @@ private slots:
                     scale->waitForFinished(5000);
                 }
             });
-        click("cmdINGUpload");
+        QVERIFY(click("cmdINGUpload"));
         disconnect(c);
         QVERIFY2(status().startsWith(QLatin1String("ERROR! ")), qPrintable(status()));
         QVERIFY(get<QTabWidget>("SSTab")->isEnabled());
         QVERIFY(get<QPushButton>("cmdPortOpen")->isEnabled());
         QVERIFY(!get<QPushButton>("cmdINGUpload")->isEnabled());
-        QVERIFY(!w->link().isOpen());
+        QVERIFY(!w->engine().isOpen());
         QCOMPARE(w->workspace().ingred.count, qint16(1));
         delete scale;
         scale = nullptr;
@@ -339,7 +314,7 @@ private slots:
         bool enabledDuring = true;
         QTimer::singleShot(500, this,
                            [&] { enabledDuring = get<QPushButton>("cmdVFDUpdate")->isEnabled(); });
-        click("cmdVFDUpdate");
+        QVERIFY(click("cmdVFDUpdate"));
         QVERIFY(!enabledDuring);
         QVERIFY(get<QPushButton>("cmdVFDUpdate")->isEnabled());
         QCOMPARE(get<QLineEdit>("txtWeight")->text(), QStringLiteral("77"));
@@ -363,12 +338,11 @@ private slots:
         ws.setFilePath(dir.filePath(QStringLiteral("t.PLU")));
         get<QRadioButton>("optDownAllPLU")->setChecked(true);
         QTimer::singleShot(3000, this, [this] { get<QAction>("mnuFileExit")->trigger(); });
-        click("cmdPLUDownload");
+        QVERIFY(click("cmdPLUDownload"));
         QVERIFY(exited);
         QCOMPARE(asked.asked, (std::vector<QStringList>{{QStringLiteral("INGRED")}}));
         QCOMPARE(status(), QStringLiteral("Retry #1"));
         QVERIFY(get<QTabWidget>("SSTab")->isEnabled());
-        w->link().clearStop();
         duringStatus.clear();
     }
 };

@@ -76,9 +76,12 @@ TEST_F(Download, aRangeBeyondTheTableIsRefusedOnceAndNothingIsSentToAnyPort) {
     const CliResult r = runCli({"--port", first.device(), "--port", second.device(), "download",
                                 "plu", plu, "--range", "1", "3"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(shown(r.out), shown({"PLU Count is 2", "PLU Range is not valid",
-                                   "PORT " + first.device() + ": not finished",
-                                   "PORT " + second.device() + ": not finished"}));
+    // Every line says its port, the file's own and the refusal's too.
+    const QString a = "PORT " + first.device() + ": ";
+    const QString b = "PORT " + second.device() + ": ";
+    EXPECT_EQ(shown(r.out),
+              shown({a + "PLU Count is 2", b + "PLU Count is 2", a + "PLU Range is not valid",
+                     b + "PLU Range is not valid", a + "not finished", b + "not finished"}));
     EXPECT_TRUE(first.bytes().isEmpty()) << shown(first.bytes());
     EXPECT_TRUE(second.bytes().isEmpty()) << shown(second.bytes());
 }
@@ -123,9 +126,8 @@ TEST_F(Download, everyPortRunsAtOnceASilentScaleDelaysNoOtherAndCtrlCStopsThemAl
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains("interrupted")) << r.err.constData();
 
-    // Each port's lines, in their order; the file's own line comes first, without a port.
+    // Each port's lines, in their order; the file's own line comes first, for every port.
     ASSERT_FALSE(r.out.isEmpty());
-    EXPECT_EQ(r.out.first().toStdString(), "PLU Count is 2");
     auto linesOfPort = [&](const QString& name) {
         QStringList mine;
         for (const QString& line : r.out)
@@ -135,20 +137,21 @@ TEST_F(Download, everyPortRunsAtOnceASilentScaleDelaysNoOtherAndCtrlCStopsThemAl
     };
     for (const Scale* s : {&pty, &net}) {
         EXPECT_EQ(shown(linesOfPort(s->device())),
-                  shown({"plu#2 is transfered", " THE END ", "THE END"}));
+                  shown({"PLU Count is 2", "plu#2 is transfered", " THE END ", "THE END"}));
         EXPECT_EQ(shown(s->bytes()), shown({"pc> A5", "sc> 77", "pc> 02", "sc> 01", "pc> 00 0D",
                                             "sc> 00 0D", kPear, "sc> 10"}));
     }
     for (const Scale* s : {&silentPty, &silentNet}) {
         const QStringList mine = linesOfPort(s->device());
         ASSERT_FALSE(mine.isEmpty());
+        EXPECT_EQ(mine.first().toStdString(), "PLU Count is 2");
         EXPECT_EQ(mine.last().toStdString(), "not finished");
         EXPECT_FALSE(mine.contains("Retry #2")) << shown(mine);
     }
     const QStringList gone = linesOfPort(missing);
-    ASSERT_EQ(gone.size(), 2) << shown(gone);
-    EXPECT_TRUE(gone[0].startsWith("ERROR! cannot open /nonexistent/ttyScale: ")) << shown(gone);
-    int counted = 1;
+    ASSERT_EQ(gone.size(), 3) << shown(gone);
+    EXPECT_TRUE(gone[1].startsWith("ERROR! cannot open /nonexistent/ttyScale: ")) << shown(gone);
+    int counted = 0;
     for (const Scale* s : {&pty, &net, &silentPty, &silentNet})
         counted += linesOfPort(s->device()).size();
     EXPECT_EQ(counted + gone.size(), r.out.size()) << shown(r.out);

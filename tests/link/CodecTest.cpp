@@ -1,15 +1,14 @@
 #include "Cp1252.h"
 #include "RecordCodec.h"
+#include "TestTexts.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarn;
+using namespace tarn::testing;
 
 namespace {
 
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
-}
 QByteArray spaces(int n) {
     return QByteArray(n, ' ');
 }

@@ -1,6 +1,7 @@
 #include "Handshake.h"
 #include "LinkFixture.h"
 #include "RecordCodec.h"
+#include "TestTexts.h"
 
 using namespace tarn;
 using namespace tarn::testing;
@@ -13,10 +14,6 @@ namespace {
 Handshake::Verdict endAtMessageZero(const QByteArray& r) {
     const int m = quint8(r[0]) << 8 | quint8(r[1]);
     return m == 0 || m > 200 ? Handshake::Verdict::EndOfData : Handshake::Verdict::Accept;
-}
-
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
 }
 
 // The status line as the operator would see it, with the virtual time of each text.
@@ -78,13 +75,6 @@ protected:
 
     StatusLog status;
 };
-
-std::vector<QString> texts(std::initializer_list<const char*> list) {
-    std::vector<QString> out;
-    for (const char* t : list)
-        out.push_back(QString::fromUtf8(t));
-    return out;
-}
 
 } // namespace
 
@@ -429,6 +419,8 @@ TEST_F(HandshakeTest, theEndOfTheScalesDataEndsWithoutResetOrRetry) {
 TEST_F(HandshakeTest, aResetThatCannotReopenEndsTheRecordWithAMessage) {
     scale->inject({FakeScale::Step::Command, FakeScale::Action::Wrong});
     scale->failOpens(1, QStringLiteral("Device or resource busy"));
+    // The loss is reported once, as the link's, after the texts before it.
+    QObject::connect(link.get(), &ScaleLink::portLost, [&](const QString& m) { status.status(m); });
     Handshake h(*link, status, exchanges::pluDownload());
     const auto result = downloadPlu(h, 1, 1);
     EXPECT_EQ(result.outcome, Outcome::PortLost);
@@ -442,9 +434,25 @@ TEST_F(HandshakeTest, aResetThatCannotReopenEndsTheRecordWithAMessage) {
 TEST_F(HandshakeTest, aFailedResetAfterARecordIsReportedToo) {
     Handshake h(*link, status, exchanges::pluDownload());
     scale->failOpens(1, QStringLiteral("Input/output error"));
+    QObject::connect(link.get(), &ScaleLink::portLost, [&](const QString& m) { status.status(m); });
     const auto result = downloadPlu(h, 1, 1);
     EXPECT_EQ(result.outcome, Outcome::PortLost);
     EXPECT_EQ(status.texts, texts({"done", "ERROR! cannot open ttyFAKE: Input/output error"}));
+}
+
+// A port lost while a step waits for the scale (here the echo) ends the record with one text
+// for its end, not with the text of a step that could not run.
+TEST_F(HandshakeTest, aPortLostDuringAStepEndsWithoutThatStepsText) {
+    clock->onWait = [&, lost = false]() mutable {
+        if (!lost && scale->fromPc().endsWith(hex("0001"))) {
+            lost = true;
+            scale->fail(QStringLiteral("Input/output error"));
+        }
+    };
+    Handshake h(*link, status, exchanges::pluDownload());
+    const auto result = downloadPlu(h, 1, 1);
+    EXPECT_EQ(result.outcome, Outcome::PortLost);
+    EXPECT_EQ(status.texts, texts({"ERROR! port is not open"}));
 }
 
 TEST_F(HandshakeTest, stopEndsARunningRetryAtOnce) {

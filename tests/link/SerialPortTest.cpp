@@ -2,6 +2,7 @@
 #include "Handshake.h"
 #include "PtyScale.h"
 #include "RecordCodec.h"
+#include "TestTexts.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -21,10 +22,6 @@ using namespace tarn;
 using namespace tarn::testing;
 
 namespace {
-
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
-}
 
 class RealLine : public ::testing::Test {
 protected:
@@ -68,6 +65,22 @@ TEST(SerialPortOpen, aMissingDeviceGivesTheSystemsReason) {
     EXPECT_EQ(cannotOpenText(port.systemName(), *error),
               QStringLiteral("ERROR! cannot open /dev/tarnlink-no-such-port: No such file or "
                              "directory"));
+}
+
+// A file, a folder or a device that is no terminal is called what it is not, rather than by the
+// system's words for the line settings it refused.
+TEST(SerialPortOpen, whatIsNoSerialPortIsCalledSo) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("prices.PLU"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    for (const QString& name : {QStringLiteral("/dev/null"), file, dir.path()}) {
+        SerialPort port;
+        EXPECT_EQ(port.open(name).value_or(QString()).toStdString(), "not a serial port")
+            << name.toStdString();
+        EXPECT_FALSE(port.isOpen());
+    }
 }
 
 // A user outside the group that owns serial devices gets told how to get in. The open is
@@ -179,6 +192,19 @@ TEST_F(RealLine, aResetEmptiesTheReceiveBuffer) {
     EXPECT_EQ(link->port().bytesWaiting(), 0);
     pty.send("\x77");
     EXPECT_EQ(link->rxByte(), 0x77);
+}
+
+// An answer that reaches the line while the port is closed waits in the terminal, whose other
+// side stays open; opening the port must drop it.
+TEST_F(RealLine, anAnswerThatCameWhileClosedIsGoneAfterOpen) {
+    const QString name = link->port().name();
+    link->close();
+    pty.send("\x77");
+    ASSERT_FALSE(link->open(name));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(link->port().bytesWaiting(), 0);
+    pty.send("\x10");
+    EXPECT_EQ(link->rxByte(), 0x10);
 }
 
 TEST_F(RealLine, aPluRecordGoesThroughAfterAWrongEcho) {

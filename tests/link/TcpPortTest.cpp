@@ -2,6 +2,8 @@
 
 #include "TcpPort.h"
 #include "Handshake.h"
+#include "PortFactory.h"
+#include "PortName.h"
 #include "RecordCodec.h"
 
 #include <QCoreApplication>
@@ -9,6 +11,7 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -87,17 +90,17 @@ protected:
 } // namespace
 
 TEST(TcpPortNames, hostPortAndBracketedIpv6AreReadAndAnythingElseIsNot) {
-    const auto name = TcpPort::addressOf(QStringLiteral("tcp:scale-3.shop:4001"));
+    const auto name = networkAddressOf(QStringLiteral("tcp:scale-3.shop:4001"));
     ASSERT_TRUE(name);
     EXPECT_EQ(name->host, QStringLiteral("scale-3.shop"));
     EXPECT_EQ(name->port, 4001);
-    const auto v6 = TcpPort::addressOf(QStringLiteral("TCP:[fe80::1]:2001"));
+    const auto v6 = networkAddressOf(QStringLiteral("TCP:[fe80::1]:2001"));
     ASSERT_TRUE(v6);
     EXPECT_EQ(v6->host, QStringLiteral("fe80::1"));
     EXPECT_EQ(v6->port, 2001);
     for (const char* bad : {"tcp:fe80::1:2001", "tcp:host", "tcp:host:0", "tcp:host:65536",
                             "tcp::4001", "tcp:[]:4001", "/dev/ttyS0"})
-        EXPECT_FALSE(TcpPort::addressOf(QString::fromLatin1(bad))) << bad;
+        EXPECT_FALSE(networkAddressOf(QString::fromLatin1(bad))) << bad;
 }
 
 // A server that takes no more connections (its queue full) leaves a connect unanswered: the
@@ -194,4 +197,127 @@ TEST_F(NetLine, aResetThatFindsTheConnectionGoneReconnectsOnceAndElseLosesThePor
     EXPECT_EQ(*message, expected);
     EXPECT_FALSE(link->isOpen());
     EXPECT_EQ(lost, std::vector<QString>{expected});
+}
+
+namespace {
+
+// A network serial server as ser2net is one: the scale's bytes reach the connection in blocks
+// of 64, some 67 ms apart (9600 baud), and what the scale sends after a connection has closed
+// goes to the next one. The scale behind it answers the sync byte, the display read and the
+// ingredient upload, whose reply marks the end of its data.
+class PacedServer {
+public:
+    static constexpr int kBlock = 64;
+    static constexpr int kBlockMs = 67;
+    static constexpr DisplayReading kReading{1234, 1000, 1234};
+
+    PacedServer() {
+        server_.listen(QHostAddress::LocalHost);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* s = server_.nextPendingConnection()) {
+                conn_ = s;
+                QObject::connect(s, &QTcpSocket::readyRead, [this, s] { hear(s->readAll()); });
+            }
+        });
+        QObject::connect(&pace_, &QTimer::timeout, [this] {
+            if (conn_ && conn_->state() == QAbstractSocket::ConnectedState && !line_.isEmpty()) {
+                conn_->write(line_.left(kBlock));
+                conn_->flush();
+                line_.remove(0, kBlock);
+            }
+        });
+        pace_.start(kBlockMs);
+    }
+    QString name() const { return QStringLiteral("tcp:127.0.0.1:%1").arg(server_.serverPort()); }
+    bool lineEmpty() const { return line_.isEmpty(); }
+
+private:
+    static QByteArray be32(quint32 v) {
+        QByteArray b(4, '\0');
+        for (int i = 0; i < 4; ++i)
+            b[i] = char(v >> (24 - 8 * i));
+        return b;
+    }
+    void hear(const QByteArray& bytes) {
+        for (const char c : bytes) {
+            const quint8 b = quint8(c);
+            if (state_ == 0 && b == 0xA5) {
+                line_ += '\x77';
+                state_ = 1;
+            } else if (state_ == 1 && b == 0x06) {
+                line_ +=
+                    be32(kReading.weight) + be32(kReading.unitPrice) + be32(kReading.totalPrice);
+                state_ = 0;
+            } else if (state_ == 1 && b == 0x04) {
+                line_ += '\x01';
+                state_ = 2;
+            } else if (state_ >= 2) {
+                if (++state_ == 4) {
+                    // The go-ahead, then a whole reply whose message number 0 ends the data.
+                    line_ += QByteArray(1, '\0') + QByteArray(2, '\0') + QByteArray(400, 'm') +
+                             QByteArray(1, '\x10');
+                    state_ = 0;
+                }
+            } else {
+                state_ = 0;
+            }
+        }
+    }
+
+    QTcpServer server_;
+    QPointer<QTcpSocket> conn_;
+    QTimer pace_;
+    QByteArray line_;
+    int state_ = 0;
+};
+
+class PacedLine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        link = std::make_unique<ScaleLink>(std::make_unique<AnyPort>(),
+                                           std::make_unique<EventLoopClock>());
+        const auto error = link->open(server.name());
+        ASSERT_FALSE(error) << error->toStdString();
+    }
+    PacedServer server;
+    std::unique_ptr<ScaleLink> link;
+    FunctionSink status{[](const QString&) {}};
+};
+
+} // namespace
+
+// The rest of a reply whose first two bytes ended the upload comes in blocks with pauses longer
+// than a serial line's: it is all let go by before the next exchange.
+TEST_F(PacedLine, theRestOfAnEndReplyIsGoneBeforeTheNextExchange) {
+    Handshake h(*link, status, exchanges::ingredUpload());
+    const auto end = h.upload(1, 1,
+                              [](const QByteArray& r) {
+                                  return (quint8(r[0]) << 8 | quint8(r[1])) == 0
+                                             ? Handshake::Verdict::EndOfData
+                                             : Handshake::Verdict::Accept;
+                              },
+                              {});
+    ASSERT_EQ(end.outcome, Handshake::Outcome::EndOfData);
+    const DisplayAnswer answer = readDisplay(*link);
+    EXPECT_TRUE(answer.synced);
+    EXPECT_EQ(answer.reading, PacedServer::kReading);
+}
+
+// A job that ended while the scale was still answering (Ctrl-C) leaves bytes that the server
+// passes on to the next connection: the port drops them as it opens, as a serial port does.
+TEST_F(PacedLine, whatTheServerStillPassesOnIsDroppedWhenThePortOpens) {
+    link->txByte(0xA5);
+    ASSERT_EQ(link->rxByte(), 0x77);
+    link->txByte(0x04);
+    ASSERT_EQ(link->rxByte(), 0x01);
+    link->txInt(1);
+    QByteArray first;
+    ASSERT_TRUE(link->collect(first, 1, [](const QByteArray& b) { return b.size() >= 3; }));
+    const QString name = link->port().name();
+    link->close();
+    ASSERT_FALSE(server.lineEmpty());
+    ASSERT_FALSE(link->open(name));
+    const DisplayAnswer answer = readDisplay(*link);
+    EXPECT_TRUE(answer.synced);
+    EXPECT_EQ(answer.reading, PacedServer::kReading);
 }

@@ -1,13 +1,10 @@
 #include "LinkFixture.h"
+#include "TestTexts.h"
 
 using namespace tarn;
 using namespace tarn::testing;
 
 namespace {
-
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
-}
 
 class Wire : public LinkFixture {
 protected:

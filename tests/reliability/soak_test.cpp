@@ -13,6 +13,7 @@
 
 #include "RecordCodec.h"
 #include "TransferBench.h"
+#include "WorkspaceTransfers.h"
 
 #include <gtest/gtest.h>
 
@@ -438,7 +439,7 @@ private:
         const size_t statusFrom = bench_.status.size();
         const size_t logFrom = bench_.scale->log().size();
         const Clock::Time start = bench_.clock->now();
-        const TransferResult r = tarn::download<R>(ws, *bench_.link, options);
+        const TransferResult r = tarn::testing::download<R>(ws, *bench_.link, options);
         QObject::disconnect(hook);
         checkEnding(kind, r, statusFrom, first, extent, start, logFrom);
         if (table.records != tableBefore || QString::number(table.count) != count ||
@@ -548,7 +549,7 @@ private:
         const size_t statusFrom = bench_.status.size();
         const size_t logFrom = bench_.scale->log().size();
         const Clock::Time start = bench_.clock->now();
-        const TransferResult r = tarn::upload<R>(ws, *bench_.link, options);
+        const TransferResult r = tarn::testing::upload<R>(ws, *bench_.link, options);
         QObject::disconnect(hook);
         const Walk w = checkEnding(kind, r, statusFrom, first, last - first + 1, start, logFrom);
 

@@ -1,7 +1,9 @@
 #include "Transfers.h"
+#include "TestTexts.h"
 
 #include "RecordCodec.h"
 #include "TransferBench.h"
+#include "WorkspaceTransfers.h"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +22,6 @@ using Step = FakeScale::Step;
 using Action = FakeScale::Action;
 
 namespace {
-
-QByteArray hex(const char* text) {
-    return QByteArray::fromHex(text);
-}
-
-std::vector<QString> texts(std::initializer_list<const char*> list) {
-    std::vector<QString> out;
-    for (const char* t : list)
-        out.push_back(QString::fromUtf8(t));
-    return out;
-}
 
 // The bench's workspace and link, with helpers to fill the tables and read the scale's log.
 class TransfersTest : public ::testing::Test, protected TransferBench {
@@ -84,23 +75,8 @@ protected:
 };
 
 // ---- Downloads -------------------------------------------------------------------------
-
-TEST_F(TransfersTest, silentScaleAbandonsAPluDownloadAfterFiveRetries) {
-    withFile();
-    pluRows(3);
-    scale->silent();
-    const auto r = downloadPlu(ws, *link, range("2", "3"));
-    EXPECT_EQ(r.outcome, TransferOutcome::Abandoned);
-    EXPECT_EQ(r.message, QStringLiteral("Sync error PLU No : 2"));
-    EXPECT_EQ(status,
-              texts({"Sync error PLU No : 2", "Retry #1", "Sync error PLU No : 2", "Retry #2",
-                     "Sync error PLU No : 2", "Retry #3", "Sync error PLU No : 2", "Retry #4",
-                     "Sync error PLU No : 2", "Retry #5", "Sync error PLU No : 2"}));
-    // Each sync waits 2 s for its answer, then 5 s of pause, then the port reset.
-    EXPECT_EQ(syncTimes(), (std::vector<double>{0, 7, 14, 21, 28, 35}));
-    EXPECT_EQ(closeTimes(), (std::vector<double>{7, 14, 21, 28, 35}));
-    EXPECT_EQ(at.back(), 37);
-}
+// The retry, pause and time-out rules of each step are the handshake's, tested there; these
+// tests keep what a transfer adds: extents, tables, refusals, texts between records.
 
 TEST_F(TransfersTest, silentScaleAbandonsAnIngredientDownloadWithItsOwnText) {
     withFile();
@@ -275,8 +251,13 @@ TEST_F(TransfersTest, theDownloadCounterStartsAgainForEachRecord) {
 TEST_F(TransfersTest, aPortThatCannotReopenEndsTheTransferWithAMessage) {
     withFile();
     pluRows(2);
+    // The loss reaches the status line once, as the link reports it (the window's and the
+    // command line's way).
     QString lost;
-    QObject::connect(link.get(), &ScaleLink::portLost, [&](const QString& m) { lost = m; });
+    QObject::connect(link.get(), &ScaleLink::portLost, [&](const QString& m) {
+        lost = m;
+        ws.status(m);
+    });
     scale->failOpens(1, QStringLiteral("Device or resource busy"));
     const auto r = downloadPlu(ws, *link, {});
     EXPECT_EQ(r.outcome, TransferOutcome::PortLost);
@@ -298,33 +279,55 @@ TEST_F(TransfersTest, aClosedPortRefusesEveryTableTransfer) {
     EXPECT_EQ(ws.plu.count, 1); // nothing cleared
 }
 
-TEST_F(TransfersTest, aStoppedLinkEndsTheTransferAtOnce) {
-    withFile();
-    pluRows(3);
-    scale->silent();
-    clock->onWait = [&] {
-        if (clock->now() >= Clock::Time(std::chrono::seconds(2)))
-            link->stop(); // Exit during the pause after the first failure
+// The extent and the refusals as pure rules, the same for the window and the command line.
+TEST(DownloadRules, theExtentIsAListOfSlotsAndTheRefusalsComeInTheirOrder) {
+    using Slots = std::optional<std::vector<int>>;
+    EXPECT_EQ(downloadSlots(5, {DownloadExtent::All, {}, {}, {}}), (Slots{{1, 2, 3, 4, 5}}));
+    EXPECT_EQ(downloadSlots(5, {DownloadExtent::One, QStringLiteral(" 4 "), {}, {}}), (Slots{{4}}));
+    EXPECT_EQ(
+        downloadSlots(5, {DownloadExtent::Range, {}, QStringLiteral("2"), QStringLiteral("3")}),
+        (Slots{{2, 3}}));
+    EXPECT_EQ(
+        downloadSlots(5, {DownloadExtent::Range, {}, QStringLiteral("5"), QStringLiteral("3")}),
+        (Slots{std::vector<int>{}}));
+    EXPECT_EQ(downloadSlots(5, {DownloadExtent::One, QStringLiteral("6"), {}, {}}), Slots{});
+
+    TableRecords<PluRecord> table;
+    table.count = 2;
+    table.records[2].tare = -1;
+    const DownloadOptions all{DownloadExtent::All, {}, {}, {}};
+    const auto text = [](const auto& refusal) {
+        return refusal ? refusal->second.toStdString() : std::string("none");
     };
-    const auto r = downloadPlu(ws, *link, {});
-    EXPECT_EQ(r.outcome, TransferOutcome::Stopped);
-    EXPECT_LT(secs(clock->now()), 3.0);
-    EXPECT_EQ(syncTimes().size(), 1u);
+    EXPECT_EQ(text(downloadRefusal<PluRecord>(table, false, all)), "ERROR! select plu files");
+    EXPECT_EQ(text(downloadRefusal<PluRecord>(table, true,
+                                              {DownloadExtent::One, QStringLiteral("3"), {}, {}})),
+              "PLU Range is not valid");
+    EXPECT_EQ(downloadRefusal<PluRecord>(table, true, all)->first, Refusal::Record);
+    EXPECT_EQ(text(downloadRefusal<PluRecord>(table, true,
+                                              {DownloadExtent::One, QStringLiteral("1"), {}, {}})),
+              "none");
 }
 
-TEST_F(TransfersTest, newInTheMiddleOfADownloadSendsTheClearedSlots) {
+// Each record the scale took is reported once, after its closing byte, with its slot, its
+// number and its bytes as sent; nothing for an attempt that failed.
+TEST_F(TransfersTest, eachRecordTakenIsAcknowledgedOnceWithItsBytes) {
     withFile();
-    pluRows(3);
-    bool cleared = false;
-    QObject::connect(&ws, &Workspace::statusChanged, [&](const QString& t) {
-        if (t == QLatin1String("plu#1 is transfered") && !cleared) {
-            cleared = true;
-            ws.clear(TableKind::Plu);
-        }
-    });
-    EXPECT_EQ(downloadPlu(ws, *link, {}).outcome, TransferOutcome::Finished);
-    ASSERT_EQ(scale->received.size(), 3u);
-    EXPECT_EQ(scale->received[1].first, 0);
+    pluRows(2);
+    scale->inject({Step::Closing, Action::Wrong, 1, 102});
+    WorkspaceSink sink(ws);
+    const auto r =
+        tarn::download<PluRecord>(recordsOf<PluRecord>(ws), true, *link, DownloadOptions{}, sink);
+    EXPECT_EQ(r.outcome, TransferOutcome::Finished);
+    EXPECT_EQ(r.lastRecord, 2);
+    ASSERT_EQ(sink.acks.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        const RecordAck& ack = sink.acks[size_t(i)];
+        EXPECT_TRUE(ack.download);
+        EXPECT_EQ(ack.slot, i + 1);
+        EXPECT_EQ(ack.number, 101 + i);
+        EXPECT_EQ(ack.wire, scale->received[size_t(i)].second);
+    }
 }
 
 // ---- Uploads ---------------------------------------------------------------------------
@@ -474,18 +477,6 @@ TEST_F(UploadTest, fourFailuresOfOneRecordThenSuccessAndTheFifthAbandons) {
     EXPECT_EQ(ws.ingred.count, 0);
 }
 
-TEST_F(UploadTest, aWrongLastByteRestartsAtOnceUncounted) {
-    scaleHoldsPlus(1);
-    scaleHoldsIngreds(1);
-    scale->inject({Step::Closing, Action::Wrong, 2, 1});
-    EXPECT_EQ(uploadPlu(ws, *link, upOne("1")).outcome, TransferOutcome::Finished);
-    scale->inject({Step::Closing, Action::Wrong, 1, 1});
-    EXPECT_EQ(uploadIngred(ws, *link, upOne("1")).outcome, TransferOutcome::Finished);
-    EXPECT_EQ(status, texts({"SyncOK error", "SyncOK error", "plu#1 is received", "SyncOK error",
-                             "INGRED#1 is received"}));
-    EXPECT_EQ(closeTimes().size(), 2u); // one reset after each record, none for the restarts
-}
-
 TEST_F(UploadTest, aMessageNumberOfZeroOrAboveTwoHundredEnds) {
     scaleHoldsIngreds(5);
     auto r = uploadIngred(ws, *link, {});
@@ -580,12 +571,18 @@ TEST_F(UploadTest, aShortReplyMadeUpByALateByteIsATimeOutNotARecord) {
     EXPECT_EQ(ws.ingred.records[1].lines[7], QStringLiteral("m1 line 8").leftJustified(50));
 }
 
-TEST_F(UploadTest, aWrongGoAheadIsAnUploadCommandError) {
-    scaleHoldsIngreds(1);
-    scale->inject({Step::Number, Action::Wrong, 1, 1});
-    EXPECT_EQ(uploadIngred(ws, *link, upOne("1")).outcome, TransferOutcome::Finished);
-    EXPECT_EQ(status, texts({"Upload command error", "Retry #1", "INGRED#1 is received"}));
-    EXPECT_DOUBLE_EQ(syncTimes()[1] - closeTimes()[0], 5.0);
+TEST_F(UploadTest, eachRecordStoredIsAcknowledgedWithTheReplyItCameIn) {
+    scaleHoldsPlus(2);
+    WorkspaceSink sink(ws);
+    Received<PluRecord> received;
+    const auto r = tarn::upload<PluRecord>(*link, UploadOptions{}, sink, received);
+    EXPECT_EQ(r.outcome, TransferOutcome::EndOfData);
+    ASSERT_EQ(sink.acks.size(), 2u);
+    EXPECT_FALSE(sink.acks[1].download);
+    EXPECT_EQ(sink.acks[1].slot, 2);
+    EXPECT_EQ(sink.acks[1].number, 2);
+    EXPECT_EQ(sink.acks[1].wire, scale->replies[1].second);
+    EXPECT_EQ(received.records[2].unitPrice, 500);
 }
 
 TEST_F(UploadTest, aReplyForThreeCarryingNineIsStoredInSlotThree) {
@@ -623,21 +620,6 @@ TEST_F(UploadTest, aValueThatDoesNotFitIsACountedFailureNeverStored) {
     EXPECT_EQ(ws.plu.count, 0);
     EXPECT_EQ(ws.plu.records[1].unitPrice, 0);
     EXPECT_EQ(ws.plu.grid.text(1, 4), QString());
-}
-
-TEST_F(UploadTest, aFileLoadedDuringAnUploadCannotPushTheGridPastItsLastRow) {
-    scaleHoldsPlus(1);
-    clock->onWait = [&, loaded = false]() mutable {
-        if (!loaded) {
-            loaded = true;
-            ws.plu.count = 150; // as a file load in the middle of the upload would leave it
-        }
-    };
-    scale->plus[150] = scale->plus[1];
-    const auto r = uploadPlu(ws, *link, upOne("150"));
-    EXPECT_EQ(r.outcome, TransferOutcome::Finished);
-    EXPECT_EQ(ws.plu.grid.text(51, 0), QStringLiteral("200"));
-    EXPECT_EQ(ws.plu.grid.rows(), 201);
 }
 
 // ---- Display ---------------------------------------------------------------------------

@@ -1,0 +1,70 @@
+#include "PortFactory.h"
+
+#include "PortName.h"
+#include "SerialPort.h"
+#include "TcpPort.h"
+
+namespace tarn {
+
+PortParts systemPortParts() {
+    return {std::make_unique<AnyPort>(), std::make_unique<EventLoopClock>()};
+}
+
+AnyPort::AnyPort(QObject* parent) : Port(parent) {}
+
+AnyPort::~AnyPort() {
+    close();
+}
+
+std::optional<QString> AnyPort::open(const QString& name) {
+    close();
+    name_ = name;
+    QString why;
+    const auto parsed = parsePortName(name, &why);
+    if (!parsed)
+        return why;
+    const bool tcp = parsed->kind == PortName::Kind::Network;
+    if (!inner_ || tcp != bool(qobject_cast<TcpPort*>(inner_))) {
+        delete inner_;
+        inner_ = tcp ? static_cast<Port*>(new TcpPort(this)) : new SerialPort(this);
+        connect(inner_, &Port::readyRead, this, &Port::readyRead);
+        connect(inner_, &Port::failed, this, &Port::failed);
+    }
+    return inner_->open(parsed->name);
+}
+
+void AnyPort::close() {
+    if (inner_)
+        inner_->close();
+}
+
+bool AnyPort::isOpen() const {
+    return inner_ && inner_->isOpen();
+}
+
+QString AnyPort::systemName() const {
+    return isNetworkName(name_) ? name_ : SerialPort::systemNameFor(name_);
+}
+
+void AnyPort::write(const QByteArray& bytes) {
+    if (inner_)
+        inner_->write(bytes);
+}
+
+qint64 AnyPort::bytesWaiting() const {
+    return inner_ ? inner_->bytesWaiting() : 0;
+}
+
+QByteArray AnyPort::readAll() {
+    return inner_ ? inner_->readAll() : QByteArray();
+}
+
+bool AnyPort::clearBuffers() {
+    return inner_ && inner_->clearBuffers();
+}
+
+std::chrono::milliseconds AnyPort::paceGap() const {
+    return inner_ ? inner_->paceGap() : Port::paceGap();
+}
+
+} // namespace tarn
