@@ -48,8 +48,9 @@ QString helpText() {
             "  --all         every record (the default)\n"
             "  --help        this text\n"
             "  --version     the program's version\n"
-            "\nFILE, IN and OUT are .PLU or .INGRED table files or .XLS, .XLSX, .ODS or .CSV\n"
-            "spreadsheets, by extension.\n"
+            "\nFILE, IN and OUT are .PLU or .INGRED table files or .XLS, .XLSX, .ODS, .FODS,\n"
+            ".CSV or .TXT spreadsheets, by extension. A spreadsheet's records past the 200th,\n"
+            "or an empty A1, are named in a warning on stderr.\n"
             "Each text the window would show in its status line is printed on a line of its own.\n"
             "Exit status: 0 the job ended normally, 1 it was refused, failed or interrupted,\n"
             "2 the command line was not understood.\n")

@@ -128,7 +128,8 @@ int Download::run(Session& session) {
                                        QStringLiteral(": not finished"));
         return kFailed;
     };
-    if (!loadTable(session.workspace(), kind_, file_) || refusedBeforeTheLine(session))
+    if (!loadTable(session.workspace(), kind_, file_, &session.console()) ||
+        refusedBeforeTheLine(session))
         return notFinished();
 
     const TableKind kind = kind_;

@@ -16,8 +16,8 @@ using namespace tarn;
 
 // What the four dialogs offer: every kind together, each kind, and all files.
 const QString kAllSpreadsheets = QStringLiteral(
-    "All spreadsheets|*.xls;*.xlsx;*.ods;*.csv|Excel File|*.xls|Excel Workbook|*.xlsx|"
-    "OpenDocument Spreadsheet|*.ods|CSV File|*.csv|ALL File|*.*");
+    "All spreadsheets|*.xls;*.xlsx;*.ods;*.fods;*.csv;*.txt|Excel File|*.xls|Excel Workbook|"
+    "*.xlsx|OpenDocument Spreadsheet|*.ods;*.fods|CSV File|*.csv;*.txt|ALL File|*.*");
 
 class TestSheets : public QObject {
     Q_OBJECT
