@@ -80,7 +80,7 @@ Decoded decode(const QByteArray& bytes) {
     int line = 1;
     for (const QByteArray& piece : rest.toByteArray().split('\n')) {
         QStringDecoder one(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        (void)one.decode(piece);
+        const QString decoded = one.decode(piece);
         if (one.hasError())
             break;
         ++line;

@@ -76,7 +76,7 @@ QString cellTextProblem(QStringView text) {
     const auto bad = std::find_if(text.begin(), text.end(), isControl);
     if (bad != text.end())
         return QStringLiteral("the text holds the control character U+%1")
-            .arg(bad->unicode(), 4, 16, QLatin1Char('0'));
+            .arg(QString::number(bad->unicode(), 16).toUpper().rightJustified(4, u'0'));
     return {};
 }
 
