@@ -30,7 +30,7 @@ QStringList rowOf(const ReadOutcome& read, int r) {
     QStringList out;
     if (!read.sheet || r >= read.sheet->rows.size())
         return out;
-    static const char* kinds[] = {"", "T", "N", "O", "E"};
+    static const char* kinds[] = {"", "T", "N", "O", "E", "R"};
     for (const SheetCell& c : read.sheet->rows[r])
         out.append(
             QString::fromLatin1(kinds[int(c.kind)]) +
