@@ -16,6 +16,8 @@
 
 namespace tarn::fuzz {
 
+using parts::SheetCells;
+
 // Bytes that do not start as a zip file ("PK") are the parts named in `names`, split at NUL
 // bytes and zipped uncompressed, so that the fuzzer works on the XML rather than on the
 // compression (which the zip files of the corpus cover).
@@ -50,12 +52,19 @@ inline void readSheetBytes(const QByteArray& bytes, const char* extension) {
         return;
     }
     require(read.sheet->rows.size() <= kRows, "more rows than asked for");
+    require(read.sheet->rowsBeyond >= 0 && read.sheet->rowsBeyond <= SheetCells::kMaxBeyond,
+            "rows beyond out of range");
     for (const auto& row : read.sheet->rows) {
         require(row.size() == kCols, "a row of another width than asked for");
         for (const SheetCell& cell : row) {
             require(cell.text.size() <= parts::kMaxCellChars, "a cell text beyond its limit");
             require(cell.kind != SheetCell::Kind::Empty || cell.text.isEmpty(),
                     "an empty cell with a text");
+            require(cell.kind != SheetCell::Kind::Refused || !cell.text.isEmpty(),
+                    "a refused cell without a reason");
+            require(cell.kind == SheetCell::Kind::Refused ||
+                        parts::cellTextProblem(cell.text).isEmpty(),
+                    "a cell text the import may not take");
         }
     }
 }

@@ -6,11 +6,18 @@
 #include "SheetExchange.h"
 
 #include <QAction>
+#include <QMessageBox>
 
 namespace tarn {
 
 SheetActions::SheetActions(MainWindow& window)
-    : QObject(&window), window_(window), today_([] { return QDate::currentDate(); }) {
+    : QObject(&window), window_(window), today_([] { return QDate::currentDate(); }),
+      notice_([this](const QString& text) {
+          auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Tarnlink"), text,
+                                      QMessageBox::Ok, &window_);
+          box->setAttribute(Qt::WA_DeleteOnClose);
+          box->open();
+      }) {
     setObjectName(QStringLiteral("sheetActions"));
     const Controls& c = window.controls();
     connect(c.mnuLxls, &QAction::triggered, this, &SheetActions::importTable<PluRecord>);
@@ -25,8 +32,11 @@ template <class R> void SheetActions::importTable() {
     const auto path = window_.fileChooser().openPath(QString::fromLatin1(kWorkbookOpenFilter));
     if (!path)
         return;
-    if (importWorkbook<R>(ws, *path))
+    const SheetImport import = importWorkbook<R>(ws, *path);
+    if (import)
         window_.history(RecordTraits<R>::kind).startAfresh();
+    if (!import.warnings.isEmpty())
+        notice_(import.warnings.join(QLatin1Char('\n')));
 }
 
 template <class R> void SheetActions::exportTable() {

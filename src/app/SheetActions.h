@@ -19,6 +19,9 @@ public:
 
     // Today's date for the sheet name; tests fix it.
     void setClock(std::function<QDate()> today) { today_ = std::move(today); }
+    // What tells the operator of a completed import's warnings (rows left out, an empty A1):
+    // a message box that does not wait for its answer; tests keep the texts.
+    void setNotice(std::function<void(const QString&)> notice) { notice_ = std::move(notice); }
 
     template <class R> void importTable();
     template <class R> void exportTable();
@@ -26,6 +29,7 @@ public:
 private:
     MainWindow& window_;
     std::function<QDate()> today_;
+    std::function<void(const QString&)> notice_;
 };
 
 } // namespace tarn

@@ -162,14 +162,18 @@ std::optional<FileFormat> formatOf(TableKind kind, const QString& path, QString*
     if (why)
         *why = path + QStringLiteral(": ") + QString::fromLatin1(sideOf(kind).name) +
                QStringLiteral(" tables are kept in .") + own +
-               QStringLiteral(" files and .XLS, .XLSX, .ODS or .CSV spreadsheets");
+               QStringLiteral(" files and .XLS, .XLSX, .ODS, .FODS, .CSV or .TXT spreadsheets");
     return std::nullopt;
 }
 
-bool loadTable(Workspace& ws, TableKind kind, const QString& path) {
+bool loadTable(Workspace& ws, TableKind kind, const QString& path, Console* console) {
     if (formatOf(kind, path) == FileFormat::Workbook) {
         ws.status(QString::fromLatin1(sheetSideOf(kind).importStarts));
-        return importWorkbook(ws, kind, path);
+        const SheetImport import = importWorkbook(ws, kind, path);
+        for (const QString& warning : import.warnings)
+            if (console)
+                console->remark(QStringLiteral("warning: ") + warning);
+        return import.imported;
     }
     return load(ws, kind, path).ok();
 }

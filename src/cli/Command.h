@@ -141,14 +141,15 @@ protected:
 std::vector<std::unique_ptr<Command>> allCommands();
 
 // The files a command reads and writes: a .PLU or .INGRED table file, or a spreadsheet
-// (.XLS, .XLSX, .ODS, .CSV), told apart by the extension in any case.
+// (.XLS, .XLSX, .ODS, .FODS, .CSV, .TXT), told apart by the extension in any case.
 enum class FileFormat { TableFile, Workbook };
 // nullopt (with the reason in `why`) when the name fits neither format of the table.
 std::optional<FileFormat> formatOf(TableKind kind, const QString& path, QString* why = nullptr);
 
 // The window's PLU/INGRED "Open" of a table file or workbook, with the dialog answered by
-// `path`: the same texts and rules. Returns whether the table was replaced.
-bool loadTable(Workspace& ws, TableKind kind, const QString& path);
+// `path`: the same texts and rules; what the window would tell the operator after a workbook
+// import goes to `console` (when given) as warning lines. Returns whether the table was replaced.
+bool loadTable(Workspace& ws, TableKind kind, const QString& path, Console* console = nullptr);
 // The window's "Save" of the table file or workbook to `path`. Returns whether it was written.
 bool saveTable(Workspace& ws, TableKind kind, const QString& path, const QDate& today);
 

@@ -52,8 +52,10 @@ QString helpText() {
             "                merge: the list's prices have up to N decimals, 0 to 3 (default 2)\n"
             "  --help        this text\n"
             "  --version     the program's version\n"
-            "\nFILE, TABLE, IN and OUT are .PLU or .INGRED table files or .XLS, .XLSX, .ODS or\n"
-            ".CSV spreadsheets, by extension; merge's IN is a spreadsheet (or .TXT as .CSV).\n"
+            "\nFILE, TABLE, IN and OUT are .PLU or .INGRED table files or .XLS, .XLSX, .ODS,\n"
+            ".FODS, .CSV or .TXT spreadsheets, by extension (merge's IN is a spreadsheet). A\n"
+            "spreadsheet's records past the 200th, or an empty A1, are named in a warning on\n"
+            "stderr.\n"
             "Each text the window would show in its status line is printed on a line of its own.\n"
             "Exit status: 0 the job ended normally, 1 it was refused, failed or interrupted,\n"
             "2 the command line was not understood.\n")

@@ -32,7 +32,8 @@ std::optional<UsageError> Convert::parse(const QStringList& ports, const QString
 
 int Convert::run(Session& session) {
     Workspace& ws = session.workspace();
-    if (!loadTable(ws, kind_, in_) || !saveTable(ws, kind_, out_, session.today()))
+    if (!loadTable(ws, kind_, in_, &session.console()) ||
+        !saveTable(ws, kind_, out_, session.today()))
         return kFailed;
     return kDone;
 }

@@ -99,7 +99,8 @@ int Download::run(Session& session) {
                 session.console().line(prefix(port) + QStringLiteral("not finished"));
         return kFailed;
     };
-    if (!loadTable(session.workspace(), kind_, file_) || refusedBeforeTheLine(session))
+    if (!loadTable(session.workspace(), kind_, file_, &session.console()) ||
+        refusedBeforeTheLine(session))
         return notFinished();
 
     const std::vector<PortEnd> ends = runOnEveryPort(

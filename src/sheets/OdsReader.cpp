@@ -5,6 +5,9 @@
 #include "SheetFile.h"
 #include "SheetParts.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <cmath>
 
 namespace tarn {
@@ -20,13 +23,18 @@ const QLatin1String kTextNs("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
 const QLatin1String
     kCalcExtNs("urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0");
 
+// Far more than any sheet holds, and far from the end of a 64-bit count when added to one.
+constexpr qint64 kMaxRepeat = qint64(1) << 40;
+
 qint64 repeatOf(const QXmlStreamAttributes& a, QLatin1String name) {
     const auto v = a.value(kTableNs, name);
     if (v.isEmpty())
         return 1;
-    bool ok = false;
-    const qint64 n = v.toLongLong(&ok);
-    return ok && n >= 1 ? n : 0; // 0: not a count
+    return saturatedCount(v, kMaxRepeat).value_or(0); // 0: not a count
+}
+
+QString tooDeep() {
+    return QStringLiteral("elements nest deeper than %1 levels").arg(kMaxNesting);
 }
 
 // The text of a cell's paragraphs, one line each; white space runs count as one space, as in
@@ -36,7 +44,8 @@ class CellText {
 public:
     explicit CellText(QXmlStreamReader& xml) : xml_(xml) {}
 
-    // Reads up to the end of the current element (the cell).
+    // Reads up to the end of the current element (the cell). A text longer than a cell holds
+    // is kept one character too long, for the cell to be refused.
     QString read() {
         while (nextChild(xml_)) {
             if (isText(u"p") || isText(u"h")) {
@@ -57,13 +66,15 @@ private:
     }
 
     void add(QChar c, qint64 n = 1) {
-        n = std::min<qint64>(n, kMaxCellChars - text_.size());
+        n = std::min<qint64>(n, kMaxCellChars + 1 - text_.size());
         if (n > 0)
             text_.append(QString(qsizetype(n), c));
     }
 
-    // Characters and inline elements, up to the end of the current element.
+    // Characters and inline elements, up to the end of the current element; spans, links and
+    // the like within it are entered, and their text counts.
     void inline_() {
+        int depth = 0;
         while (!xml_.atEnd() && !xml_.hasError()) {
             const auto token = xml_.readNext();
             if (token == QXmlStreamReader::Characters) {
@@ -78,7 +89,7 @@ private:
                 if (isText(u"s")) {
                     const QXmlStreamAttributes a = xml_.attributes();
                     const QStringView c = a.value(kTextNs, QLatin1String("c"));
-                    add(u' ', c.isEmpty() ? 1 : std::max<qint64>(0, c.toLongLong()));
+                    add(u' ', c.isEmpty() ? 1 : saturatedCount(c, kMaxCellChars + 1).value_or(0));
                     xml_.skipCurrentElement();
                     collapse_ = false;
                 } else if (isText(u"tab")) {
@@ -91,10 +102,10 @@ private:
                     collapse_ = false;
                 } else if (isText(u"note") || xml_.name() == QLatin1String("annotation")) {
                     xml_.skipCurrentElement();
-                } else {
-                    inline_(); // spans, links and the like: their text counts
+                } else if (++depth > kMaxNesting) {
+                    xml_.raiseError(tooDeep());
                 }
-            } else if (token == QXmlStreamReader::EndElement) {
+            } else if (token == QXmlStreamReader::EndElement && depth-- == 0) {
                 return;
             }
         }
@@ -109,20 +120,36 @@ private:
 class OdsReader {
 public:
     OdsReader(const QString& path, int maxRows, int cols)
-        : zip_(path), cells_(maxRows, cols), maxRows_(maxRows), cols_(cols) {}
+        : path_(path), cells_(maxRows, cols), maxRows_(maxRows), cols_(cols) {}
 
-    ReadOutcome read() {
-        if (!zip_.isOpen() || !zip_.has(kContent))
-            return {std::nullopt, QStringLiteral("not an .ods spreadsheet")};
-        auto device = zip_.open(kContent, &why_);
-        if (!device)
-            return {std::nullopt, why_};
+    // .ods: content.xml of the package; flat (.fods): the file itself, one XML document that
+    // holds what the package's parts would.
+    ReadOutcome read(bool flat) {
+        std::unique_ptr<QIODevice> device;
+        QString part = kContent;
+        if (flat) {
+            auto file = std::make_unique<QFile>(path_);
+            if (!file->open(QIODevice::ReadOnly))
+                return {std::nullopt, file->errorString()};
+            if (file->size() > kMaxPartBytes)
+                return {std::nullopt, QStringLiteral("the file is larger than %1 MB")
+                                          .arg(kMaxPartBytes / (1024 * 1024))};
+            device = std::move(file);
+            part = QFileInfo(path_).fileName();
+        } else {
+            zip_ = std::make_unique<ZipPackage>(path_);
+            if (!zip_->isOpen() || !zip_->has(kContent))
+                return {std::nullopt, QStringLiteral("not an .ods spreadsheet")};
+            device = zip_->open(kContent, &why_);
+            if (!device)
+                return {std::nullopt, why_};
+        }
         QXmlStreamReader xml(device.get());
         const std::optional<QString> name = findFirstTable(xml);
         if (name && readTable(xml))
             return {cells_.take(*name), {}};
         if (xml.hasError())
-            why_ = xmlFailure(kContent, xml);
+            why_ = xmlFailure(part, xml);
         else if (why_.isEmpty())
             why_ = QStringLiteral("the spreadsheet holds no table");
         return {std::nullopt, why_};
@@ -150,16 +177,21 @@ private:
         return xml.attributes().value(kTableNs, QLatin1String("name")).toString();
     }
 
-    // The rows of the table, wherever they stand (in header rows, row groups).
+    // The rows of the table, wherever they stand (in header rows, row groups); past the rows
+    // asked for, as long as column A holds something.
     bool readTable(QXmlStreamReader& xml) {
-        while (row_ < maxRows_ && nextChild(xml)) {
-            if (is(xml, "table-row")) {
+        int depth = 0; // of the groups entered
+        while (!cells_.beyondEnded(row_)) {
+            if (!nextChild(xml)) {
+                if (xml.hasError() || depth-- == 0)
+                    break;
+            } else if (is(xml, "table-row")) {
                 if (!readRow(xml))
                     return false;
             } else if (is(xml, "table-header-rows") || is(xml, "table-row-group") ||
                        is(xml, "table-rows")) {
-                if (!readTable(xml))
-                    return false;
+                if (++depth > kMaxNesting)
+                    xml.raiseError(tooDeep());
             } else {
                 xml.skipCurrentElement(); // columns, shapes, named ranges
             }
@@ -171,11 +203,12 @@ private:
         const qint64 repeat = repeatOf(xml.attributes(), QLatin1String("number-rows-repeated"));
         if (repeat == 0)
             return badCount();
-        QVector<SheetCell> row(cols_);
+        const int cols = row_ < maxRows_ ? cols_ : 1; // past them only column A counts
+        QVector<SheetCell> row(cols);
         bool any = false;
         qint64 col = 0;
         while (nextChild(xml)) {
-            if (col >= cols_ || !(is(xml, "table-cell") || is(xml, "covered-table-cell"))) {
+            if (col >= cols || !(is(xml, "table-cell") || is(xml, "covered-table-cell"))) {
                 xml.skipCurrentElement();
                 continue;
             }
@@ -186,17 +219,20 @@ private:
             const SheetCell cell = readCell(xml);
             if (xml.hasError())
                 return false;
-            for (qint64 c = col; c < cols_ && c < col + span; ++c)
+            for (qint64 c = col; c < cols && c < col + span; ++c)
                 row[c] = cell;
             any = any || cell.kind != SheetCell::Kind::Empty;
-            col += std::min<qint64>(span, cols_);
+            col += std::min<qint64>(span, cols);
         }
         if (xml.hasError())
             return false;
         for (qint64 r = row_; any && r < maxRows_ && r < row_ + repeat; ++r)
             for (int c = 0; c < cols_; ++c)
                 cells_.set(r, c, row[c]);
-        row_ += std::min<qint64>(repeat, maxRows_);
+        const qint64 from = std::max<qint64>(row_, maxRows_);
+        if (row_ + repeat > from)
+            cells_.noteBeyond(from, row_ + repeat - from, !row.isEmpty() && !holdsNothing(row[0]));
+        row_ = std::min(row_ + repeat, kMaxRepeat); // both at most 2^40: no overflow
         return true;
     }
 
@@ -213,6 +249,8 @@ private:
         const QString shown = CellText(xml).read();
         if (calcType == QLatin1String("error"))
             return {K::Error, {}};
+        if (type.isEmpty() && a.hasAttribute(kTableNs, QLatin1String("formula")))
+            return {K::Refused, kUncomputedFormula};
         if (type == QLatin1String("float") || type == QLatin1String("percentage") ||
             type == QLatin1String("currency")) {
             bool ok = false;
@@ -242,7 +280,8 @@ private:
         return {K::Text, shown};
     }
 
-    ZipPackage zip_;
+    QString path_;
+    std::unique_ptr<ZipPackage> zip_; // outlives the part read from it
     SheetCells cells_;
     int maxRows_;
     int cols_;
@@ -253,7 +292,11 @@ private:
 } // namespace
 
 ReadOutcome readOds(const QString& path, int maxRows, int cols) {
-    return OdsReader(path, maxRows, cols).read();
+    return OdsReader(path, maxRows, cols).read(false);
+}
+
+ReadOutcome readFods(const QString& path, int maxRows, int cols) {
+    return OdsReader(path, maxRows, cols).read(true);
 }
 
 } // namespace tarn

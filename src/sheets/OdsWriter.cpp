@@ -1,5 +1,6 @@
 // .ods written as a zip package: the mimetype first and uncompressed, the manifest, the cells
-// in content.xml and the active cell in settings.xml.
+// in content.xml and the active cell in settings.xml; .fods as one XML document holding the
+// settings and the cells.
 
 #include "SafeFile.h"
 #include "SheetFile.h"
@@ -22,11 +23,6 @@ const QString kConfig = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:co
 const QString kManifest = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:manifest:1.0");
 const QString kMimeType = QStringLiteral("application/vnd.oasis.opendocument.spreadsheet");
 const QString kVersion = QStringLiteral("1.2");
-
-// A character that XML 1.0 cannot carry, and so no .ods cell.
-bool unwritable(QChar c) {
-    return c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r';
-}
 
 // A paragraph's text, with every space kept: a run of spaces becomes one space and a
 // <text:s> for the rest, or all <text:s> at the paragraph's ends; tabs and line breaks
@@ -71,7 +67,10 @@ void writeParagraph(QXmlStreamWriter& w, const QString& text) {
     w.writeEndElement();
 }
 
-QByteArray content(const WriteSheet& sheet) {
+void writeSettings(QXmlStreamWriter& w, const WriteSheet& sheet);
+
+// content.xml, or (flat) the whole document in one: the settings, then the same content.
+QByteArray content(const WriteSheet& sheet, bool flat) {
     QByteArray bytes;
     QXmlStreamWriter w(&bytes);
     w.writeStartDocument();
@@ -80,8 +79,15 @@ QByteArray content(const WriteSheet& sheet) {
     w.writeNamespace(kText, QStringLiteral("text"));
     w.writeNamespace(kTable, QStringLiteral("table"));
     w.writeNamespace(kFo, QStringLiteral("fo"));
-    w.writeStartElement(kOffice, QStringLiteral("document-content"));
+    if (flat)
+        w.writeNamespace(kConfig, QStringLiteral("config"));
+    w.writeStartElement(kOffice,
+                        flat ? QStringLiteral("document") : QStringLiteral("document-content"));
     w.writeAttribute(kOffice, QStringLiteral("version"), kVersion);
+    if (flat) {
+        w.writeAttribute(kOffice, QStringLiteral("mimetype"), kMimeType);
+        writeSettings(w, sheet);
+    }
 
     // One column style per column: its width, 0.1055 inches to a character of the default font.
     w.writeStartElement(kOffice, QStringLiteral("automatic-styles"));
@@ -147,14 +153,7 @@ void configItem(QXmlStreamWriter& w, const QString& name, const QString& type,
 }
 
 // The view: the sheet shown and its cursor on the active cell.
-QByteArray settings(const WriteSheet& sheet) {
-    QByteArray bytes;
-    QXmlStreamWriter w(&bytes);
-    w.writeStartDocument();
-    w.writeNamespace(kOffice, QStringLiteral("office"));
-    w.writeNamespace(kConfig, QStringLiteral("config"));
-    w.writeStartElement(kOffice, QStringLiteral("document-settings"));
-    w.writeAttribute(kOffice, QStringLiteral("version"), kVersion);
+void writeSettings(QXmlStreamWriter& w, const WriteSheet& sheet) {
     w.writeStartElement(kOffice, QStringLiteral("settings"));
     w.writeStartElement(kConfig, QStringLiteral("config-item-set"));
     w.writeAttribute(kConfig, QStringLiteral("name"), QStringLiteral("ooo:view-settings"));
@@ -177,6 +176,17 @@ QByteArray settings(const WriteSheet& sheet) {
     w.writeEndElement(); // Views
     w.writeEndElement(); // config-item-set
     w.writeEndElement(); // settings
+}
+
+QByteArray settings(const WriteSheet& sheet) {
+    QByteArray bytes;
+    QXmlStreamWriter w(&bytes);
+    w.writeStartDocument();
+    w.writeNamespace(kOffice, QStringLiteral("office"));
+    w.writeNamespace(kConfig, QStringLiteral("config"));
+    w.writeStartElement(kOffice, QStringLiteral("document-settings"));
+    w.writeAttribute(kOffice, QStringLiteral("version"), kVersion);
+    writeSettings(w, sheet);
     w.writeEndDocument();
     return bytes;
 }
@@ -203,21 +213,22 @@ QByteArray manifest() {
 } // namespace
 
 QString writeOds(const QString& path, const WriteSheet& sheet) {
-    for (int r = 0; r < int(sheet.rows.size()); ++r)
-        for (int c = 0; c < int(sheet.rows[r].size()); ++c)
-            if (std::any_of(sheet.rows[r][c].begin(), sheet.rows[r][c].end(), unwritable))
-                return QStringLiteral("row %1, column %2 holds a control character that an "
-                                      ".ods file cannot hold")
-                    .arg(r + 1)
-                    .arg(QChar(u'A' + c));
+    if (const QString why = unwritableCell(sheet); !why.isEmpty())
+        return why;
     const std::optional<QByteArray> zip =
         zipOf({{QStringLiteral("mimetype"), kMimeType.toLatin1(), true},
-               {QStringLiteral("content.xml"), content(sheet)},
+               {QStringLiteral("content.xml"), content(sheet, false)},
                {QStringLiteral("settings.xml"), settings(sheet)},
                {QStringLiteral("META-INF/manifest.xml"), manifest()}});
     if (!zip)
         return QStringLiteral("cannot build the spreadsheet");
     return writeWholeFile(path, *zip);
+}
+
+QString writeFods(const QString& path, const WriteSheet& sheet) {
+    if (const QString why = unwritableCell(sheet); !why.isEmpty())
+        return why;
+    return writeWholeFile(path, content(sheet, true));
 }
 
 } // namespace tarn

@@ -2,6 +2,7 @@
 
 #include "Numbers.h"
 #include "SheetFile.h"
+#include "SheetParts.h"
 
 #include <QFileInfo>
 
@@ -111,8 +112,8 @@ QString shortName(const QString& path) {
 // Every kind together first, then each kind, then all files; a dialog shows each entry with its
 // patterns: "All spreadsheets (*.xls *.xlsx *.ods *.csv)".
 constexpr char kSpreadsheetFilter[] =
-    "All spreadsheets|*.xls;*.xlsx;*.ods;*.csv|Excel File|*.xls|Excel Workbook|*.xlsx|"
-    "OpenDocument Spreadsheet|*.ods|CSV File|*.csv|ALL File|*.*";
+    "All spreadsheets|*.xls;*.xlsx;*.ods;*.fods;*.csv;*.txt|Excel File|*.xls|Excel Workbook|*.xlsx|"
+    "OpenDocument Spreadsheet|*.ods;*.fods|CSV File|*.csv;*.txt|ALL File|*.*";
 const char* const kWorkbookOpenFilter = kSpreadsheetFilter;
 const char* const kWorkbookSaveFilter = kSpreadsheetFilter;
 const char* const kWorkbookExportStarts = " Input File Name ";
@@ -126,7 +127,24 @@ QString sheetNameFor(TableKind kind, const QDate& date) {
            date.toString(QStringLiteral("dd.MM.yy"));
 }
 
-template <class R> bool importWorkbook(Workspace& ws, const QString& path) {
+// What the operator should hear of a completed import of `count` records.
+QStringList importWarnings(const ReadSheet& sheet, int count) {
+    QStringList out;
+    const bool a1Empty = sheet.rows.isEmpty() || parts::holdsNothing(sheet.rows[0][0]);
+    if (a1Empty)
+        out << QStringLiteral("Nothing was imported: cell A1 is empty, and the records end at "
+                              "the first row whose column A is empty.");
+    else if (count == kMaxRecords && sheet.rowsBeyond > 0)
+        out << QStringLiteral("%1 %2 past the %3th %4 left out: a table holds at most %3 "
+                              "records.")
+                   .arg(sheet.rowsBeyond)
+                   .arg(sheet.rowsBeyond == 1 ? QStringLiteral("row") : QStringLiteral("rows"))
+                   .arg(kMaxRecords)
+                   .arg(sheet.rowsBeyond == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+    return out;
+}
+
+template <class R> SheetImport importWorkbook(Workspace& ws, const QString& path) {
     Table<R>& table = ws.table<R>();
     const SheetSide& side = sheetSideOf(table.kind);
 
@@ -134,7 +152,7 @@ template <class R> bool importWorkbook(Workspace& ws, const QString& path) {
     const ReadOutcome read = readSheetFile(path, kSheetRecordRows, kFieldColumns);
     if (!read.sheet) {
         ws.status(kError + shortName(path) + QStringLiteral(": ") + read.error);
-        return false;
+        return {};
     }
     ws.status(kInitializing);
 
@@ -149,7 +167,11 @@ template <class R> bool importWorkbook(Workspace& ws, const QString& path) {
             const SheetCell cell = r - 1 < sheet.size() ? sheet[r - 1][c - 1] : SheetCell{};
             if (cell.kind == SheetCell::Kind::Error) {
                 ws.status(where(r, c) + QStringLiteral("the cell holds an error value"));
-                return false;
+                return {};
+            }
+            if (cell.kind == SheetCell::Kind::Refused) {
+                ws.status(where(r, c) + cell.text);
+                return {};
             }
             row.append(cell.text);
         }
@@ -172,7 +194,7 @@ template <class R> bool importWorkbook(Workspace& ws, const QString& path) {
         const QString failure = convertRow(side, texts[j], records[size_t(j)], j + 1);
         if (!failure.isEmpty()) {
             ws.status(failure);
-            return false;
+            return {};
         }
     }
 
@@ -196,7 +218,7 @@ template <class R> bool importWorkbook(Workspace& ws, const QString& path) {
     table.count = qint16(count);
     ws.setFilePath(path);
     ws.status(kImportEnd);
-    return true;
+    return {true, importWarnings(*read.sheet, count)};
 }
 
 template <class R> bool exportWorkbook(Workspace& ws, const QString& path, const QDate& date) {
@@ -235,12 +257,12 @@ template <class R> bool exportWorkbook(Workspace& ws, const QString& path, const
     return true;
 }
 
-template bool importWorkbook<PluRecord>(Workspace&, const QString&);
-template bool importWorkbook<IngredRecord>(Workspace&, const QString&);
+template SheetImport importWorkbook<PluRecord>(Workspace&, const QString&);
+template SheetImport importWorkbook<IngredRecord>(Workspace&, const QString&);
 template bool exportWorkbook<PluRecord>(Workspace&, const QString&, const QDate&);
 template bool exportWorkbook<IngredRecord>(Workspace&, const QString&, const QDate&);
 
-bool importWorkbook(Workspace& ws, TableKind kind, const QString& path) {
+SheetImport importWorkbook(Workspace& ws, TableKind kind, const QString& path) {
     return kind == TableKind::Plu ? importWorkbook<PluRecord>(ws, path)
                                   : importWorkbook<IngredRecord>(ws, path);
 }

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -24,8 +25,9 @@ struct SheetSide {
 
 const SheetSide& sheetSideOf(TableKind kind);
 
-// The open and save dialogs' filters (.xls, .xlsx, .ods and .csv), and the status before the
-// save dialog. The kind of file read or written follows the name's extension (SheetFile.h).
+// The open and save dialogs' filters (.xls, .xlsx, .ods, .fods, .csv and .txt), and the status
+// before the save dialog. The kind of file read or written follows the name's extension
+// (SheetFile.h).
 extern const char* const kWorkbookOpenFilter;
 extern const char* const kWorkbookSaveFilter;
 extern const char* const kWorkbookExportStarts;
@@ -33,15 +35,24 @@ extern const char* const kWorkbookExportStarts;
 // The worksheet name of an export on `date`: "PLU 06.12.26", "INGRED 06.12.26".
 QString sheetNameFor(TableKind kind, const QDate& date);
 
+// What an import came to: whether it completed, and what the operator should hear of one that
+// did: the records past the 200th that were left out, or why nothing was imported.
+struct SheetImport {
+    bool imported = false;
+    QStringList warnings;
+    explicit operator bool() const { return imported; }
+};
+
 // Replaces the table with the records of the first worksheet of the workbook at `path`:
 // row 1 becomes the grid's captions, rows 2 to 201 the records up to the first row whose
 // column A is empty. The whole sheet is read and converted before anything changes; only a
 // complete import replaces grid, records, count and the workspace's file path. Progress and
 // the outcome go to the workspace's status line; a failure ends at an "ERROR! " text naming the
-// sheet row and column, or saying that the file is not a workbook it can read.
-// Returns whether the import completed.
-template <class R> bool importWorkbook(Workspace& ws, const QString& path);
-bool importWorkbook(Workspace& ws, TableKind kind, const QString& path);
+// sheet row and column, or saying that the file is not a workbook it can read. A cell the reader
+// refused (a formula never computed, a text too long or with a control character) in the rows
+// taken is a failure of that cell.
+template <class R> SheetImport importWorkbook(Workspace& ws, const QString& path);
+SheetImport importWorkbook(Workspace& ws, TableKind kind, const QString& path);
 
 // Writes the table's grid into a new workbook at `path`: the headers in row 1, then one grid row
 // per sheet row from the first grid row on, up to the first row whose column 1 is empty or the

@@ -14,7 +14,9 @@ std::optional<SheetKind> knownKind(const QString& path) {
         return SheetKind::Xlsx;
     if (suffix == QLatin1String("ods"))
         return SheetKind::Ods;
-    if (suffix == QLatin1String("csv"))
+    if (suffix == QLatin1String("fods"))
+        return SheetKind::Fods;
+    if (suffix == QLatin1String("csv") || suffix == QLatin1String("txt"))
         return SheetKind::Csv;
     return std::nullopt;
 }
@@ -35,6 +37,8 @@ ReadOutcome readSheetFile(const QString& path, int maxRows, int cols) {
         return readXlsx(path, maxRows, cols);
     case SheetKind::Ods:
         return readOds(path, maxRows, cols);
+    case SheetKind::Fods:
+        return readFods(path, maxRows, cols);
     case SheetKind::Csv:
         return readCsv(path, maxRows, cols);
     case SheetKind::Xls:
@@ -49,6 +53,8 @@ QString writeSheetFile(const QString& path, const WriteSheet& sheet) {
         return writeXlsx(path, sheet);
     case SheetKind::Ods:
         return writeOds(path, sheet);
+    case SheetKind::Fods:
+        return writeFods(path, sheet);
     case SheetKind::Csv:
         return writeCsv(path, sheet);
     case SheetKind::Xls:

@@ -11,6 +11,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <charconv>
 #include <mutex>
 
@@ -51,7 +52,67 @@ private:
     bool failed_ = false;
 };
 
+bool isControl(QChar c) {
+    return c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r';
+}
+
+QString columnLetters(qint64 col) {
+    QString letters;
+    for (qint64 c = col + 1; c > 0; c = (c - 1) / 26)
+        letters.prepend(QChar(char16_t(u'A' + (c - 1) % 26)));
+    return letters;
+}
+
 } // namespace
+
+const QString kUncomputedFormula = QStringLiteral(
+    "the formula has no stored result - open and save the file in a spreadsheet program");
+const QString kDtdRefused = QStringLiteral("a DTD is not allowed");
+
+QString cellTextProblem(QStringView text) {
+    if (text.size() > kMaxCellChars)
+        return QStringLiteral("the text is longer than the %1 characters a cell holds")
+            .arg(kMaxCellChars);
+    const auto bad = std::find_if(text.begin(), text.end(), isControl);
+    if (bad != text.end())
+        return QStringLiteral("the text holds the control character U+%1")
+            .arg(QString::number(bad->unicode(), 16).toUpper().rightJustified(4, u'0'));
+    return {};
+}
+
+SheetCell checkedCell(SheetCell cell) {
+    if (cell.kind == SheetCell::Kind::Refused || cell.kind == SheetCell::Kind::Empty)
+        return cell;
+    QString why = cellTextProblem(cell.text);
+    if (why.isEmpty())
+        return cell;
+    return {SheetCell::Kind::Refused, std::move(why)};
+}
+
+QString unwritableCell(const WriteSheet& sheet) {
+    for (qsizetype r = 0; r < sheet.rows.size(); ++r)
+        for (qsizetype c = 0; c < sheet.rows[r].size(); ++c)
+            if (const QString why = cellTextProblem(sheet.rows[r][c]); !why.isEmpty())
+                return QStringLiteral("row %1, column %2: ").arg(r + 1).arg(columnLetters(c)) + why;
+    return {};
+}
+
+bool holdsNothing(const SheetCell& cell) {
+    return cell.text.isEmpty() && cell.kind != SheetCell::Kind::Error;
+}
+
+std::optional<qint64> saturatedCount(QStringView text, qint64 cap) {
+    text = text.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    qint64 n = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        n = std::min(cap, n * 10 + (c.unicode() - u'0')); // n <= cap keeps n * 10 in range
+    }
+    return n;
+}
 
 QString numberText(double d) {
     if (d == 0)
@@ -64,17 +125,35 @@ QString numberText(double d) {
 }
 
 void SheetCells::set(qint64 row, qint64 col, const SheetCell& cell) {
+    if (row >= maxRows_ && col == 0)
+        noteBeyond(row, 1, !holdsNothing(cell));
     if (row < 0 || row >= maxRows_ || col < 0 || col >= cols_)
         return;
     while (rows_.size() <= row)
         rows_.append(QVector<SheetCell>(cols_));
-    rows_[row][col] = cell;
+    rows_[row][col] = checkedCell(cell);
+}
+
+void SheetCells::noteBeyond(qint64 row, qint64 count, bool filled) {
+    if (beyondEnded_ || row < maxRows_ || count <= 0)
+        return;
+    if (row > maxRows_ + beyond_ || !filled) {
+        beyondEnded_ = true; // a row in between, or this one, has nothing in column A
+        return;
+    }
+    if (row == maxRows_ + beyond_)
+        beyond_ = std::min(kMaxBeyond, beyond_ + count);
+}
+
+bool SheetCells::beyondEnded(qint64 row) const {
+    return beyondEnded_ || beyond_ >= kMaxBeyond || row > maxRows_ + beyond_;
 }
 
 ReadSheet SheetCells::take(const QString& name) {
     ReadSheet sheet;
     sheet.name = name;
     sheet.rows = std::move(rows_);
+    sheet.rowsBeyond = beyond_;
     rows_.clear();
     return sheet;
 }
@@ -137,6 +216,11 @@ std::unique_ptr<QIODevice> ZipPackage::open(const QString& name, QString* why) c
 }
 
 QString xmlFailure(const QString& part, const QXmlStreamReader& xml) {
+    if (xml.error() == QXmlStreamReader::CustomError)
+        return QStringLiteral("the part %1, line %2: %3")
+            .arg(part)
+            .arg(xml.lineNumber())
+            .arg(xml.errorString());
     if (xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
         return QStringLiteral("the part %1 is damaged or cut short").arg(part);
     return QStringLiteral("the part %1 is not well-formed XML (line %2: %3)")
@@ -154,7 +238,7 @@ bool nextChild(QXmlStreamReader& xml) {
         case QXmlStreamReader::EndElement:
             return false;
         case QXmlStreamReader::DTD:
-            xml.raiseError(QStringLiteral("a document type declaration"));
+            xml.raiseError(kDtdRefused);
             return false;
         default:
             break;

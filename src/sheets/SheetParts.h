@@ -22,17 +22,46 @@ namespace tarn::parts {
 constexpr qint64 kMaxPartBytes = 64 * 1024 * 1024;
 // The most characters a cell may hold, as in Excel.
 constexpr int kMaxCellChars = 32767;
+// How deep the elements of a part may nest: far deeper than any spreadsheet program writes
+// (a text in a few styled spans, rows in a few outline groups).
+constexpr int kMaxNesting = 100;
+// What a formula cell whose result was never computed and stored says.
+extern const QString kUncomputedFormula;
+
+// Why a cell's text cannot go into, or come out of, a spreadsheet cell: longer than a cell
+// holds, or holding a control character other than tab, line feed and carriage return (which
+// XML cannot carry); empty when it can.
+QString cellTextProblem(QStringView text);
+// The cell, or a Refused cell naming why its text cannot be taken.
+SheetCell checkedCell(SheetCell cell);
+// The first cell of a sheet to be written that no spreadsheet cell can hold, as
+// "row 3, column B: why"; empty when every cell fits. Every writer asks this first.
+QString unwritableCell(const WriteSheet& sheet);
+// Whether column A of a row holding `cell` ends the table there: it holds nothing.
+bool holdsNothing(const SheetCell& cell);
+
+// A count of repeats or characters ("1000000"), saturated at `cap`; nothing when it is not a
+// whole number of plain digits.
+std::optional<qint64> saturatedCount(QStringView text, qint64 cap);
 
 // A number cell's text: a whole number in plain decimal ("12", "-5"), another in its shortest
 // exact decimal form ("12.5", "0.1").
 QString numberText(double d);
 
-// The cells of sheet rows 1 to maxRows, columns A onwards `cols` wide, gathered in any order.
+// The cells of sheet rows 1 to maxRows, columns A onwards `cols` wide, gathered in any order;
+// past maxRows, in row order, only whether column A holds something (ReadSheet::rowsBeyond).
 class SheetCells {
 public:
+    // Rows beyond are counted no further than this.
+    static constexpr qint64 kMaxBeyond = 1 << 20;
+
     SheetCells(int maxRows, int cols) : maxRows_(maxRows), cols_(cols) {}
-    // 0-based; cells outside the area asked for are dropped.
+    // 0-based; texts are checked (checkedCell); other cells outside the area are dropped.
     void set(qint64 row, qint64 col, const SheetCell& cell);
+    // Column A of `count` rows from `row` (at or past maxRows) on, in row order.
+    void noteBeyond(qint64 row, qint64 count, bool filled);
+    // Whether rows from `row` on no longer count: a row before it ended the rows beyond.
+    bool beyondEnded(qint64 row) const;
     // Up to the last row that holds a cell.
     ReadSheet take(const QString& name);
 
@@ -40,6 +69,8 @@ private:
     int maxRows_;
     int cols_;
     QVector<QVector<SheetCell>> rows_;
+    qint64 beyond_ = 0;
+    bool beyondEnded_ = false;
 };
 
 // An .xlsx or .ods file opened as a zip package.
@@ -66,6 +97,8 @@ QString xmlFailure(const QString& part, const QXmlStreamReader& xml);
 // Reads on to the next start element within the current element; false at its end, or when
 // the XML fails (xml.hasError() then). A DTD is refused, which no part of these files carries.
 bool nextChild(QXmlStreamReader& xml);
+// The reason text of a refused DTD, which xmlFailure puts in its own words.
+extern const QString kDtdRefused;
 
 // The bytes of a written file's parts, zipped: `stored` names the parts kept uncompressed.
 // Nothing when the zip cannot be built.

@@ -11,7 +11,9 @@ namespace tarn {
 // Row 0 is sheet row 1, column 0 is sheet column A.
 
 struct SheetCell {
-    enum class Kind { Empty, Text, Number, Other, Error };
+    // Refused: a cell the import cannot take as it stands (a formula never computed, a text
+    // longer than a cell holds, a control character); its text says why.
+    enum class Kind { Empty, Text, Number, Other, Error, Refused };
     Kind kind = Kind::Empty;
     QString text; // what the cell shows as text; empty for Empty and Error
 };
@@ -19,6 +21,9 @@ struct SheetCell {
 struct ReadSheet {
     QString name;
     QVector<QVector<SheetCell>> rows; // each row holds exactly the columns asked for
+    // The rows right after the last one asked for whose column A holds something, up to the
+    // first whose column A is empty: the records a table of maxRows - 1 had to leave out.
+    qint64 rowsBeyond = 0;
 };
 
 struct ReadOutcome {

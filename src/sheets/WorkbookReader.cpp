@@ -1,3 +1,4 @@
+#include "NumberFormats.h"
 #include "SheetParts.h"
 #include "Workbook.h"
 #include "WorkbookStream.h"
@@ -24,7 +25,11 @@ namespace tarn {
 
 namespace {
 
+using parts::builtinFormat;
+using parts::dateCell;
+using parts::formatText;
 using parts::numberText;
+using parts::Shown;
 
 const QString kNotAWorkbook = QStringLiteral("not a workbook it can read");
 const QString kPassword = QStringLiteral("the workbook is protected by a password");
@@ -250,102 +255,6 @@ QString biff8Text(Pieces& in, quint32 count) {
     return text;
 }
 
-// How a number format shows a number.
-enum class Shown { Number, Date, Time, DateTime };
-
-Shown builtinFormat(int index) {
-    if ((index >= 14 && index <= 17) || (index >= 27 && index <= 36) ||
-        (index >= 50 && index <= 58))
-        return Shown::Date;
-    if ((index >= 18 && index <= 21) || (index >= 45 && index <= 47))
-        return Shown::Time;
-    return index == 22 ? Shown::DateTime : Shown::Number;
-}
-
-// A format's text: day, month and year letters make a date, hours, minutes and seconds a time,
-// both a date and time; quoted texts, escaped characters and [colours] do not count, and a
-// format with more digit places than date letters shows a number.
-Shown formatText(const QString& f) {
-    bool date = false;
-    bool time = false;
-    int letters = 0;
-    int digits = 0;
-    QChar previous; // the last date or time letter
-    for (qsizetype i = 0; i < f.size(); ++i) {
-        const QChar c = f[i].toLower();
-        if (c == u'"') {
-            while (++i < f.size() && f[i] != u'"') {
-            }
-        } else if (c == u'\\' || c == u'_' || c == u'*') {
-            ++i;
-        } else if (c == u'[') {
-            const qsizetype end = f.indexOf(u']', i);
-            const QString inside = f.mid(i + 1, end < 0 ? -1 : end - i - 1).toLower();
-            if (!inside.isEmpty() &&
-                (inside.count(u'h') == inside.size() || inside.count(u'm') == inside.size() ||
-                 inside.count(u's') == inside.size())) {
-                time = true; // elapsed hours, minutes or seconds
-                ++letters;
-            }
-            i = end < 0 ? f.size() : end;
-        } else if (c == u'y' || c == u'd') {
-            date = true;
-            ++letters;
-            previous = c;
-        } else if (c == u'h' || c == u's') {
-            time = true;
-            ++letters;
-            previous = c;
-        } else if (c == u'm') {
-            // Minutes right after hours or right before seconds; a month otherwise.
-            qsizetype j = i;
-            while (j + 1 < f.size() && f[j + 1].toLower() == u'm')
-                ++j;
-            qsizetype k = j + 1;
-            while (k < f.size() && !f[k].isLetter() && f[k] != u'"' && f[k] != u'[')
-                ++k;
-            const bool minutes = previous == u'h' || (k < f.size() && f[k].toLower() == u's');
-            (minutes ? time : date) = true;
-            ++letters;
-            previous = u'm';
-            i = j;
-        } else if (c == u'0' || c == u'#' || c == u'?') {
-            ++digits;
-        }
-    }
-    if (letters == 0 || digits > letters)
-        return Shown::Number;
-    return date && time ? Shown::DateTime : date ? Shown::Date : Shown::Time;
-}
-
-// A date or time serial number as text: YYYY-MM-DD, HH:MM:SS or both. A number before the
-// first day a workbook can show, or after its last, stays a number.
-SheetCell dateCell(double serial, bool from1904, Shown shown) {
-    using K = SheetCell::Kind;
-    constexpr double kLastDay = 2958466; // 10000-01-01 in the 1900 system
-    if (!(serial >= 0 && serial < kLastDay))
-        return {K::Number, numberText(serial)};
-    const qint64 seconds = std::llround(serial * 86400);
-    const qint64 days = seconds / 86400;
-    const int inDay = int(seconds % 86400);
-    const QTime t = QTime(0, 0).addSecs(inDay);
-    if (shown == Shown::Time)
-        return {K::Other, t.toString(QStringLiteral("HH:mm:ss"))};
-    QDate d;
-    if (from1904)
-        d = QDate(1904, 1, 1).addDays(days);
-    else if (days >= 61)
-        d = QDate(1899, 12, 30).addDays(days);
-    else if (days >= 1 && days < 60) // before the 29 February 1900 that the 1900 system counts
-        d = QDate(1899, 12, 31).addDays(days);
-    else
-        return {K::Number, numberText(serial)};
-    QString text = d.toString(QStringLiteral("yyyy-MM-dd"));
-    if (shown == Shown::DateTime)
-        text += QLatin1Char(' ') + t.toString(QStringLiteral("HH:mm:ss"));
-    return {K::Other, text};
-}
-
 // What the workbook's globals say about the sheet to read.
 struct Globals {
     bool biff8 = true;
@@ -460,8 +369,14 @@ public:
 
     void put(int row, int col, SheetCell cell) {
         last_ = std::max(last_, row);
+        if (row >= rows_ && col == 0) {
+            // Column A past the rows asked for: only whether it holds something.
+            if (beyond_.size() <= size_t(row - rows_))
+                beyond_.resize(size_t(row - rows_) + 1, false);
+            beyond_[size_t(row - rows_)] = !parts::holdsNothing(cell);
+        }
         if (row < rows_ && col < cols_)
-            cells_[qsizetype(row) * cols_ + col] = std::move(cell);
+            cells_[qsizetype(row) * cols_ + col] = parts::checkedCell(std::move(cell));
     }
     ReadSheet sheet(QString name) && {
         ReadSheet out;
@@ -470,6 +385,8 @@ public:
         out.rows.resize(n);
         for (int r = 0; r < n; ++r)
             out.rows[r] = cells_.mid(qsizetype(r) * cols_, cols_);
+        while (out.rowsBeyond < qint64(beyond_.size()) && beyond_[size_t(out.rowsBeyond)])
+            ++out.rowsBeyond;
         return out;
     }
 
@@ -478,6 +395,7 @@ private:
     int cols_;
     QVector<SheetCell> cells_;
     int last_ = -1;
+    std::vector<bool> beyond_; // rows from rows_ on, at most the 65,536 rows of a sheet
 };
 
 double rkNumber(quint32 rk) {
@@ -619,7 +537,9 @@ private:
     }
 
     // A formula's last result: a number, or (marked by 0xFFFF in its top two bytes) a text in
-    // the STRING record that follows, a boolean, an error value or the empty text.
+    // the STRING record that follows, a boolean, an error value or the empty text. (A writer
+    // that never computes its formulas may store the empty text, as xlwt does; that cannot be
+    // told from a formula that gives "", as many do.)
     bool formula(QByteArrayView d) {
         if (d.size() < 14)
             return false;
@@ -631,7 +551,8 @@ private:
         }
         switch (quint8(d[6])) {
         case 0:
-            cells_.put(row, col, {}); // until its STRING comes
+            // A text that its STRING record brings; a formula without one was never computed.
+            cells_.put(row, col, {K::Refused, parts::kUncomputedFormula});
             pending_ = {row, col};
             break;
         case 1:

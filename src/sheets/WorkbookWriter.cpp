@@ -48,7 +48,6 @@ constexpr quint16 kCellXf = 15; // the first cell XF after the 15 style XFs
 constexpr int kMaxRows = 65536;
 constexpr int kMaxCols = 256;
 constexpr int kMaxSheetName = 31;
-constexpr int kMaxCellText = 32767;
 constexpr int kDefaultWidth = 2340; // 8.43 characters
 
 class Biff {
@@ -360,13 +359,7 @@ QString checkSheet(const WriteSheet& s, int cols) {
         return QStringLiteral("too many rows or columns for a workbook");
     if (s.activeRow < 0 || s.activeRow >= kMaxRows || s.activeCol < 0 || s.activeCol >= kMaxCols)
         return QStringLiteral("active cell outside the sheet");
-    for (int r = 0; r < int(s.rows.size()); ++r)
-        for (int c = 0; c < int(s.rows[r].size()); ++c)
-            if (s.rows[r][c].size() > kMaxCellText)
-                return QStringLiteral("row %1, column %2: text too long for a workbook cell")
-                    .arg(r + 1)
-                    .arg(c + 1);
-    return {};
+    return parts::unwritableCell(s);
 }
 
 QByteArray workbookStream(const WriteSheet& s, int cols) {

@@ -2,6 +2,7 @@
 // workbook lists its sheets in order, and its own relationships name each sheet's part and the
 // shared strings.
 
+#include "NumberFormats.h"
 #include "SheetFile.h"
 #include "SheetParts.h"
 
@@ -11,6 +12,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <limits>
 #include <map>
 
 namespace tarn {
@@ -20,6 +22,15 @@ using namespace parts;
 namespace {
 
 const QString kNotXlsx = QStringLiteral("not an .xlsx workbook");
+const QString kPreRelease = QStringLiteral(
+    "the workbook is in the 2006 pre-release .xlsx format, which is not a format it reads");
+
+// The namespaces of Excel 2007's pre-release versions, whose parts differ from the standard's.
+bool isPreRelease(QStringView ns) {
+    return ns == QLatin1String("http://schemas.openxmlformats.org/spreadsheetml/2006/5/main") ||
+           ns == QLatin1String("http://schemas.openxmlformats.org/spreadsheetml/2006/7/main") ||
+           ns == QLatin1String("http://schemas.microsoft.com/office/excel/2006/2");
+}
 
 struct Relationship {
     QString type; // the last word of its type: "officeDocument", "worksheet", "sharedStrings"
@@ -60,22 +71,22 @@ QString unescaped(const QString& text) {
 }
 
 // The text of a rich or plain text: every <t> but those of phonetic runs, up to the end of
-// the current element (<si> or <is>).
+// the current element (<si> or <is>). A text longer than a cell holds is kept one character
+// too long, for the cell to be refused.
 QString richText(QXmlStreamReader& xml) {
     QString text;
     int depth = 0;
     while (!xml.atEnd() && !xml.hasError()) {
         const auto token = xml.readNext();
         if (token == QXmlStreamReader::StartElement) {
-            if (xml.name() == QLatin1String("t"))
+            if (xml.name() == QLatin1String("t")) {
                 text += xml.readElementText();
-            else if (xml.name() == QLatin1String("rPh"))
+                text.truncate(kMaxCellChars + 1);
+            } else if (xml.name() == QLatin1String("rPh")) {
                 xml.skipCurrentElement();
-            else
+            } else {
                 ++depth; // a run and its properties
-            if (text.size() > kMaxCellChars)
-                xml.raiseError(
-                    QStringLiteral("a text longer than %1 characters").arg(kMaxCellChars));
+            }
         } else if (token == QXmlStreamReader::EndElement && depth-- == 0) {
             break;
         }
@@ -108,7 +119,7 @@ public:
         const auto sheet = firstWorksheet(workbook, *rels);
         if (!sheet)
             return fail(why_);
-        if (!readSheet(sheet->part) || !readSharedStrings(*rels))
+        if (!readStyles(*rels) || !readSheet(sheet->part) || !readSharedStrings(*rels))
             return fail(why_);
         return {cells_.take(sheet->name), {}};
     }
@@ -173,7 +184,15 @@ private:
         QXmlStreamReader xml(device.get());
         std::optional<SheetEntry> found;
         if (nextChild(xml)) {
+            if (isPreRelease(xml.namespaceUri())) {
+                why_ = kPreRelease;
+                return std::nullopt;
+            }
             while (!found && nextChild(xml)) {
+                if (xml.name() == QLatin1String("workbookPr")) {
+                    const QStringView d = xml.attributes().value(QLatin1String("date1904"));
+                    from1904_ = d == QLatin1String("1") || d == QLatin1String("true");
+                }
                 if (xml.name() != QLatin1String("sheets")) {
                     xml.skipCurrentElement();
                     continue;
@@ -236,11 +255,11 @@ private:
                         return badCell(QStringLiteral("row ") + r.toString());
                     row = n - 1;
                 }
-                if (row >= maxRows_) {
+                if (row >= maxRows_ && cells_.beyondEnded(row)) {
                     done = true;
                     break;
                 }
-                if (!readRow(xml, int(row))) {
+                if (!readRow(xml, row)) {
                     xmlFailed(part, xml);
                     return false;
                 }
@@ -264,7 +283,9 @@ private:
         return col - 1;
     }
 
-    bool readRow(QXmlStreamReader& xml, int row) {
+    // The cells of a row; past the rows asked for, only whether column A holds something.
+    bool readRow(QXmlStreamReader& xml, qint64 row) {
+        const bool beyond = row >= maxRows_;
         qint64 col = -1;
         while (nextChild(xml)) {
             if (xml.name() != QLatin1String("c")) {
@@ -281,13 +302,15 @@ private:
                     return badCell(ref.toString());
                 col = c;
             }
-            if (col >= cols_) {
+            if (col >= cols_ || (beyond && col > 0)) {
                 xml.skipCurrentElement();
                 continue;
             }
             const QString type = a.value(QLatin1String("t")).toString();
+            const QStringView style = a.value(QLatin1String("s"));
             QString value;
             bool hasValue = false;
+            bool formula = false;
             while (nextChild(xml)) {
                 if (xml.name() == QLatin1String("v")) {
                     value = xml.readElementText();
@@ -296,14 +319,25 @@ private:
                     value = richText(xml);
                     hasValue = true;
                 } else {
-                    xml.skipCurrentElement(); // the formula, extensions
+                    formula = formula || xml.name() == QLatin1String("f");
+                    xml.skipCurrentElement(); // extensions
                 }
             }
             if (xml.hasError())
                 return false;
-            if (!hasValue)
-                continue;
             using K = SheetCell::Kind;
+            if (!hasValue) {
+                // openpyxl, exceljs and SheetJS write formulas without computing them.
+                if (formula)
+                    cells_.set(row, col, {K::Refused, kUncomputedFormula});
+                continue;
+            }
+            if (beyond) {
+                cells_.set(
+                    row, col,
+                    {K::Other, type == QLatin1String("s") ? QStringLiteral("s") : value.trimmed()});
+                continue;
+            }
             if (type == QLatin1String("s")) {
                 bool ok = false;
                 const qint64 index = value.trimmed().toLongLong(&ok);
@@ -311,7 +345,7 @@ private:
                     why_ = QStringLiteral("cell %1 names no shared text").arg(cellName(row, col));
                     return false;
                 }
-                pending_.append({row, int(col), index});
+                pending_.append({int(row), int(col), index});
             } else if (type == QLatin1String("str") || type == QLatin1String("inlineStr")) {
                 cells_.set(row, col, {K::Text, value});
             } else if (type == QLatin1String("b")) {
@@ -323,16 +357,72 @@ private:
             } else if (type == QLatin1String("e")) {
                 cells_.set(row, col, {K::Error, {}});
             } else if (type == QLatin1String("d")) {
-                cells_.set(row, col, {K::Other, value.trimmed()});
+                QString date = value.trimmed(); // ISO 8601, as .ods keeps dates
+                if (date.endsWith(QLatin1String("T00:00:00")))
+                    date.chop(9);
+                cells_.set(row, col, {K::Other, date});
             } else if (!value.trimmed().isEmpty()) {
                 bool ok = false;
                 const double d = value.trimmed().toDouble(&ok);
                 cells_.set(row, col,
-                           ok && std::isfinite(d) ? SheetCell{K::Number, numberText(d)}
-                                                  : SheetCell{K::Error, {}});
+                           !ok || !std::isfinite(d) ? SheetCell{K::Error, {}}
+                           : shownAs(style) == Shown::Number
+                               ? SheetCell{K::Number, numberText(d)}
+                               : dateCell(d, from1904_, shownAs(style)));
             }
         }
         return !xml.hasError();
+    }
+
+    // How the cell format numbered `style` (the cell's s attribute) shows a number.
+    Shown shownAs(QStringView style) const {
+        bool ok = false;
+        const qint64 xf = style.isEmpty() ? 0 : style.toLongLong(&ok);
+        return (ok || style.isEmpty()) && xf >= 0 && xf < xfShown_.size() ? xfShown_[xf]
+                                                                          : Shown::Number;
+    }
+
+    // The cell formats of the styles part: the number format of each, built in (by its
+    // number) or the workbook's own (by its format text); and whether days count from 1904.
+    bool readStyles(const QVector<Relationship>& rels) {
+        QString part;
+        for (const Relationship& r : rels)
+            if (r.type == QLatin1String("styles"))
+                part = r.part;
+        if (part.isEmpty() || !zip_.has(part))
+            return true; // every number shown as a number
+        auto device = zip_.open(part, &why_);
+        if (!device)
+            return false;
+        QXmlStreamReader xml(device.get());
+        QHash<qint64, Shown> own;
+        if (nextChild(xml)) {
+            while (nextChild(xml)) {
+                if (xml.name() == QLatin1String("numFmts")) {
+                    while (nextChild(xml)) {
+                        const auto a = xml.attributes();
+                        if (xml.name() == QLatin1String("numFmt"))
+                            own.insert(a.value(QLatin1String("numFmtId")).toLongLong(),
+                                       formatText(a.value(QLatin1String("formatCode")).toString()));
+                        xml.skipCurrentElement();
+                    }
+                } else if (xml.name() == QLatin1String("cellXfs")) {
+                    while (nextChild(xml)) {
+                        if (xml.name() == QLatin1String("xf") && xfShown_.size() < kMaxStyles) {
+                            const qint64 id =
+                                xml.attributes().value(QLatin1String("numFmtId")).toLongLong();
+                            xfShown_.append(
+                                own.value(id, builtinFormat(int(std::min<qint64>(
+                                                  id, std::numeric_limits<int>::max())))));
+                        }
+                        xml.skipCurrentElement();
+                    }
+                } else {
+                    xml.skipCurrentElement();
+                }
+            }
+        }
+        return !xmlFailed(part, xml);
     }
 
     static QString cellName(int row, qint64 col) {
@@ -391,6 +481,7 @@ private:
     }
 
     static constexpr qint64 kMaxSheetRows = 1048576;
+    static constexpr qsizetype kMaxStyles = 65536; // Excel's limit of cell formats
     static constexpr qint64 kMaxSheetCols = 16384;
 
     ZipPackage zip_;
@@ -400,6 +491,8 @@ private:
     QString why_;
     QHash<QString, int> ids_; // "source#rId" -> index into that source's relationships
     QVector<PendingText> pending_;
+    QVector<Shown> xfShown_; // how each cell format shows a number
+    bool from1904_ = false;
 };
 
 } // namespace

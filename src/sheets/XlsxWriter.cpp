@@ -6,13 +6,29 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 
 #include <xlsxwriter.h>
 
 namespace tarn {
 
+namespace {
+
+// Excel reads "_x0041_" in a text as the character it codes, "A": the underscore of every such
+// run is itself coded ("_x005F_"), so that the text reads back as it was written.
+QString escapedText(const QString& text) {
+    if (!text.contains(QLatin1String("_x")))
+        return text;
+    static const QRegularExpression code(QStringLiteral("_(?=x[0-9A-Fa-f]{4}_)"));
+    return QString(text).replace(code, QStringLiteral("_x005F_"));
+}
+
+} // namespace
+
 QString writeXlsx(const QString& path, const WriteSheet& sheet) {
+    if (const QString why = parts::unwritableCell(sheet); !why.isEmpty())
+        return why;
     QTemporaryFile scratch(QDir::temp().filePath(QStringLiteral("tarnlink-XXXXXX.xlsx")));
     if (!scratch.open())
         return QStringLiteral("no room for a scratch file: ") + scratch.errorString();
@@ -31,14 +47,12 @@ QString writeXlsx(const QString& path, const WriteSheet& sheet) {
             const QString& text = row[c];
             if (text.isEmpty())
                 continue;
-            if (text.size() > parts::kMaxCellChars)
-                error = LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED;
-            else if (isWholeNumberText(text))
+            if (isWholeNumberText(text))
                 error = worksheet_write_number(ws, lxw_row_t(r), lxw_col_t(c), text.toDouble(),
                                                nullptr);
             else
                 error = worksheet_write_string(ws, lxw_row_t(r), lxw_col_t(c),
-                                               text.toUtf8().constData(), nullptr);
+                                               escapedText(text).toUtf8().constData(), nullptr);
         }
     }
     for (int c = 0; error == LXW_NO_ERROR && c < int(sheet.columnWidths.size()); ++c)

@@ -16,8 +16,8 @@ using namespace tarn;
 
 // What the four dialogs offer: every kind together, each kind, and all files.
 const QString kAllSpreadsheets = QStringLiteral(
-    "All spreadsheets|*.xls;*.xlsx;*.ods;*.csv|Excel File|*.xls|Excel Workbook|*.xlsx|"
-    "OpenDocument Spreadsheet|*.ods|CSV File|*.csv|ALL File|*.*");
+    "All spreadsheets|*.xls;*.xlsx;*.ods;*.fods;*.csv;*.txt|Excel File|*.xls|Excel Workbook|"
+    "*.xlsx|OpenDocument Spreadsheet|*.ods;*.fods|CSV File|*.csv;*.txt|ALL File|*.*");
 
 class TestSheets : public QObject {
     Q_OBJECT
@@ -31,6 +31,7 @@ private slots:
     void ingredientSavedAndOpenedThroughTheMenus();
     void unreadableWorkbookReportsAndKeepsTheTable();
     void exportWritesTheKindOfTheNameChosen();
+    void importNamesTheRecordsLeftOut();
 
 private:
     void trigger(const char* name) {
@@ -161,6 +162,35 @@ void TestSheets::ingredientSavedAndOpenedThroughTheMenus() {
     QCOMPARE(source(), path);
 }
 
+// A message after the import names the records past the 200th that were left out; an import
+// with nothing to say shows none.
+void TestSheets::importNamesTheRecordsLeftOut() {
+    auto* actions = window->findChild<SheetActions*>(QStringLiteral("sheetActions"));
+    QStringList notices;
+    actions->setNotice([&](const QString& text) { notices.append(text); });
+    QByteArray csv = "PLU No\r\n";
+    for (int i = 1; i <= 201; ++i)
+        csv += QByteArray::number(i) + "\r\n";
+    const QString path = dir.filePath(QStringLiteral("many.csv"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(csv);
+    f.close();
+    chooser->answer(path);
+    trigger("mnuLxls");
+    QCOMPARE(panel(), QStringLiteral(" Data is End "));
+    QCOMPARE(notices, QStringList("1 row past the 200th was left out: a table holds at most 200 "
+                                  "records."));
+
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("PLU No\r\n1\r\n");
+    f.close();
+    chooser->answer(path);
+    trigger("mnuLxls");
+    QCOMPARE(window->workspace().plu.count, qint16(1));
+    QCOMPARE(notices.size(), 1);
+}
+
 void TestSheets::unreadableWorkbookReportsAndKeepsTheTable() {
     const QString path = dir.filePath(QStringLiteral("bad.xls"));
     QFile f(path);
@@ -192,7 +222,7 @@ void TestSheets::exportWritesTheKindOfTheNameChosen() {
         QCOMPARE(panel(), QStringLiteral(" Save End"));
     }
     QCOMPARE(DialogFileChooser::qtFilters(chooser->filtersAsked.value(0)).value(0),
-             QStringLiteral("All spreadsheets (*.xls *.xlsx *.ods *.csv)"));
+             QStringLiteral("All spreadsheets (*.xls *.xlsx *.ods *.fods *.csv *.txt)"));
     // Each file read by the reader of its kind only; a name without a known extension is .xls.
     QCOMPARE(readOds(ods, 2, 9).sheet.value_or(ReadSheet{}).rows.value(1).value(0).text,
              QStringLiteral("11"));

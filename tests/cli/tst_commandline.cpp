@@ -53,13 +53,14 @@ TEST(CommandLine, usageErrorsGoToStderrWithStatusTwo) {
          "tarnlink-cli: download takes one of --one, --range and --all"},
         {{"download", "plu", plu, "--range", "1"}, "tarnlink-cli: --range needs 2 values"},
         {{"download", "plu", plu, "--fast"}, "tarnlink-cli: unknown option --fast"},
-        {{"download", "plu", dir.filePath("table.txt")},
-         "tarnlink-cli: " + dir.filePath("table.txt") +
-             ": PLU tables are kept in .PLU files and .XLS, .XLSX, .ODS or .CSV spreadsheets"},
+        {{"download", "plu", dir.filePath("table.doc")},
+         "tarnlink-cli: " + dir.filePath("table.doc") +
+             ": PLU tables are kept in .PLU files and .XLS, .XLSX, .ODS, .FODS, .CSV or .TXT "
+             "spreadsheets"},
         {{"download", "ingred", plu},
          "tarnlink-cli: " + plu +
-             ": INGRED tables are kept in .INGRED files and .XLS, .XLSX, .ODS or .CSV "
-             "spreadsheets"},
+             ": INGRED tables are kept in .INGRED files and .XLS, .XLSX, .ODS, .FODS, .CSV or "
+             ".TXT spreadsheets"},
         {{"upload", "plu", plu, "--range", "1", "2"}, "tarnlink-cli: unknown option --range"},
         {{"--port", "COM1", "--port", "COM2", "upload", "plu", plu},
          "tarnlink-cli: upload reads from one port"},

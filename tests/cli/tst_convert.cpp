@@ -56,10 +56,11 @@ TEST(Convert, ingredientFileThroughAWorkbookComesBackByteForByte) {
 }
 
 // Each table through every kind of spreadsheet in turn, the extensions in any case, comes
-// back as the same file byte for byte: texts with commas, semicolons, blanks and letters beyond
-// ASCII, and numbers.
+// back as the same file byte for byte: texts with commas, semicolons, blanks, letters beyond
+// ASCII and what .xlsx would read as coded characters, and numbers.
 TEST(Convert, tablesThroughXlsxOdsAndCsvComeBackByteForByte) {
-    const QByteArray plu = kPluFile + "14,\"K\xe4se, alt\",\"  \x80 2 \",-5,0,7,0,0,0\r\n";
+    const QByteArray plu = kPluFile + "14,\"K\xe4se, alt\",\"  \x80 2 \",-5,0,7,0,0,0\r\n" +
+                           "15,\"_x0041_\",\"a_x005F_b_x00e9__x\",1,0,0,0,0,0\r\n";
     const QByteArray ingred =
         kIngredFile + "4,\"a;b\",\" \",\" \",\" \",\" \",\" \",\" \",\"z\"\r\n";
     for (const auto& [kind, ext, bytes] :
@@ -67,7 +68,9 @@ TEST(Convert, tablesThroughXlsxOdsAndCsvComeBackByteForByte) {
         SCOPED_TRACE(kind);
         QTemporaryDir dir;
         const QStringList chain = {dir.filePath(QStringLiteral("in.") + ext),
-                                   dir.filePath("t.xlsx"), dir.filePath("t.ODS"),
+                                   dir.filePath("t.xlsx"),
+                                   dir.filePath("t.ODS"),
+                                   dir.filePath("t.fods"),
                                    dir.filePath("t.Csv"),
                                    dir.filePath(QStringLiteral("out.") + ext)};
         ASSERT_TRUE(writeBytes(chain[0], bytes));
@@ -77,6 +80,22 @@ TEST(Convert, tablesThroughXlsxOdsAndCsvComeBackByteForByte) {
         }
         EXPECT_EQ(readBytes(chain.last()), bytes);
     }
+}
+
+// A table keeps its first 200 records; those left out are named on stderr, and the job
+// still ends well.
+TEST(Convert, recordsPastTheTwoHundredthAreNamedInAWarning) {
+    QTemporaryDir dir;
+    const QString in = dir.filePath("many.csv");
+    QByteArray csv = "PLU No\r\n";
+    for (int i = 1; i <= 203; ++i)
+        csv += QByteArray::number(i) + "\r\n";
+    ASSERT_TRUE(writeBytes(in, csv));
+    const CliResult r = runCli({"convert", "plu", in, dir.filePath("out.PLU")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, "tarnlink-cli: warning: 3 rows past the 200th were left out: a table holds "
+                     "at most 200 records.\n");
+    EXPECT_EQ(r.out.value(r.out.size() - 2), QStringLiteral(" Data is End "));
 }
 
 TEST(Convert, fileToFileOfTheSameKindIsALoadAndASave) {

@@ -30,7 +30,7 @@ QStringList rowOf(const ReadOutcome& read, int r) {
     QStringList out;
     if (!read.sheet || r >= read.sheet->rows.size())
         return out;
-    static const char* kinds[] = {"", "T", "N", "O", "E"};
+    static const char* kinds[] = {"", "T", "N", "O", "E", "R"};
     for (const SheetCell& c : read.sheet->rows[r])
         out.append(
             QString::fromLatin1(kinds[int(c.kind)]) +
@@ -227,7 +227,7 @@ TEST_F(Formats, writtenFilesReadBackTheSame) {
         ws.plu.grid.setText(1, c + 1, first[c]);
     ws.plu.grid.setText(2, 1, QStringLiteral("0012"));
     ws.plu.grid.setText(2, 2, QStringLiteral("line\none"));
-    for (const char* name : {"plu.xlsx", "plu.ODS", "plu.Csv"}) {
+    for (const char* name : {"plu.xlsx", "plu.ODS", "plu.fods", "plu.Csv"}) {
         SCOPED_TRACE(name);
         ASSERT_TRUE(tarn::exportWorkbook(ws, TableKind::Plu, path(name), QDate(2026, 12, 6)));
         Workspace back;

@@ -286,3 +286,32 @@ TEST(WorkbookStream, xlwtTextsSplitAcrossContinueRecords) {
     }
     EXPECT_EQ(read(stream).error, kRefused);
 }
+
+// The rules every kind shares, in .xls: a formula whose text result never came (no STRING
+// record) fails its cell, as does a text longer than a cell holds or with a control
+// character; the rows past those asked for are counted while column A holds something.
+TEST(WorkbookStream, refusedCellsAndTheRowsBeyond) {
+    const QByteArray formulaTail = u16(0) + u32(0) + u16(3) + QByteArray(3, 0);
+    const QByteArray stringResult = QByteArray("\0\0\0\0\0\0\xFF\xFF", 8);
+    QByteArray longText = u16(32768) + '\0' + QByteArray(8000, 'x');
+    QList<QByteArray> pieces = {longText};
+    for (int left = 32768 - 8000; left > 0; left -= 8000)
+        pieces.append('\0' + QByteArray(std::min(left, 8000), 'x'));
+    QByteArray cells = rec(0x0006, at(0, 0) + stringResult + formulaTail) + // no STRING
+                       labelSst(1, 0) + rec(0x0204, at(2, 0) + text8("a\x1F"));
+    for (int r = 3; r < 8; ++r) // rows 6 and 7 lie beyond; a gap, then row 9
+        cells += rec(0x0203, at(r, 0) + f64(r));
+    cells += rec(0x0203, at(9, 0) + f64(9)) + rec(0x0201, at(7, 0)) + // the last write wins
+             rec(0x0203, at(7, 1) + f64(1));
+    const tarn::ReadOutcome o = read(book(sst(1, pieces), cells), 6);
+    ASSERT_TRUE(o.sheet) << o.error.toStdString();
+    const QStringList why = {
+        "the formula has no stored result - open and save the file in a spreadsheet program",
+        "the text is longer than the 32767 characters a cell holds",
+        "the text holds the control character U+001F"};
+    for (int r = 0; r < 3; ++r) {
+        EXPECT_EQ(o.sheet->rows[r][0].kind, Kind::Refused);
+        EXPECT_EQ(o.sheet->rows[r][0].text, why[r]);
+    }
+    EXPECT_EQ(o.sheet->rowsBeyond, 1);
+}
