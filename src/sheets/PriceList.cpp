@@ -298,6 +298,10 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
                     where(sheetRow, column) + QStringLiteral("the cell holds an error value");
                 break;
             }
+            if (cell.kind == SheetCell::Kind::Refused) { // never computed, too long, a control
+                plan.error = where(sheetRow, column) + cell.text;
+                break;
+            }
             const QString name = fieldNameOf(kind, c);
             const FieldType type = fieldTypeOf(kind, c);
             if (type == FieldType::Text ? cell.text.isEmpty() : cell.text.trimmed().isEmpty())

@@ -177,7 +177,9 @@ TEST_F(PriceList, oneBadRowRefusesTheWholeListNamingRowAndColumn) {
         {"Article;Price\r\n10.5;1\r\n",
          "ERROR! sheet row 2, column A: PLU No 10.5 is not a whole number"},
         {"Article;Price\r\n1;1 EUR\r\n",
-         "ERROR! sheet row 2, column B: U/Price 1 EUR is not a price"}};
+         "ERROR! sheet row 2, column B: U/Price 1 EUR is not a price"},
+        {QByteArray("Article;Price\r\n1;1\0\r\n", 21),
+         "ERROR! sheet row 2, column B: the text holds the control character U+0000"}};
     for (const auto& [bytes, error] : cases) {
         const ReadSheet l = read(write("bad.csv", bytes));
         EXPECT_EQ(
