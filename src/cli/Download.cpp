@@ -1,5 +1,6 @@
 #include "Download.h"
 
+#include "DownloadPlan.h"
 #include "EveryPort.h"
 #include "ScaleLink.h"
 
@@ -50,6 +51,21 @@ QStringList joinRange(const QStringList& words) {
         }
     }
     return out;
+}
+
+// One line on stderr for each text that the scale will keep only part of; the job goes on.
+void warnOfCutTexts(Session& session, TableKind kind, const DownloadOptions& options) {
+    const Workspace& ws = session.workspace();
+    const auto range =
+        downloadSlots(options, kind == TableKind::Plu ? ws.plu.count : ws.ingred.count);
+    if (!range)
+        return;
+    for (const CutText& cut : cutTexts(ws, kind, *range))
+        session.console().remark(
+            QStringLiteral("%1%2 %3 is longer than the scale keeps; it keeps \"%4\"")
+                .arg(kind == TableKind::Plu ? QStringLiteral("plu#") : QStringLiteral("Message#"))
+                .arg(cut.slot)
+                .arg(cut.field, cut.kept));
 }
 
 } // namespace
@@ -130,6 +146,7 @@ int Download::run(Session& session) {
     };
     if (!loadTable(session.workspace(), kind_, file_) || refusedBeforeTheLine(session))
         return notFinished();
+    warnOfCutTexts(session, kind_, options_);
 
     const TableKind kind = kind_;
     const DownloadOptions options = options_;
