@@ -27,6 +27,8 @@ FileActions::FileActions(MainWindow& window) : QObject(&window), window_(window)
 }
 
 void FileActions::open(TableKind kind) {
+    if (!window_.mayReplace(kind))
+        return;
     const std::optional<QString> path = window_.fileChooser().openPath(filterOf(kind));
     if (!path)
         return; // a cancelled dialog changes nothing
@@ -38,8 +40,17 @@ void FileActions::open(TableKind kind) {
 
 FileOutcome FileActions::save(TableKind kind) {
     // The grid is checked before the dialog is shown; the save asks for the path only then.
-    return saved(kind, tarn::save(window_.workspace(), kind,
-                                  [&] { return window_.fileChooser().savePath(filterOf(kind)); }));
+    return saved(kind, tarn::save(window_.workspace(), kind, [&] {
+                     return window_.fileChooser().savePath(filterOf(kind), fileOf(kind));
+                 }));
+}
+
+QString FileActions::fileOf(TableKind kind) const {
+    const QString own = files_[size_t(kind)];
+    if (!own.isEmpty())
+        return own;
+    const Workspace& ws = window_.workspace();
+    return ws.hasFile() ? ws.filePath() : QString();
 }
 
 bool FileActions::saveBeforeExit(TableKind kind) {

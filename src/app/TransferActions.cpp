@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "MainWindow.h"
+#include "SafetyQuestions.h"
 #include "ScaleLink.h"
 
 #include <QAction>
@@ -61,15 +62,23 @@ TransferActions::TransferActions(MainWindow& window)
 }
 
 void TransferActions::cmdPLUDownload() {
+    if (!askBeforeDownload(window_, TableKind::Plu))
+        return;
     runDownload<PluRecord>();
 }
 void TransferActions::cmdINGREDDownload() {
+    if (!askBeforeDownload(window_, TableKind::Ingred))
+        return;
     runDownload<IngredRecord>();
 }
 void TransferActions::cmdPLUUpload() {
+    if (!window_.mayReplace(TableKind::Plu))
+        return;
     runUpload<PluRecord>();
 }
 void TransferActions::cmdINGUpload() {
+    if (!window_.mayReplace(TableKind::Ingred))
+        return;
     runUpload<IngredRecord>();
 }
 

@@ -6,8 +6,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QSettings>
 
 #include <cstdlib>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -28,6 +30,11 @@ int main(int argc, char* argv[]) {
     options.process(app);
 
     tarn::MainWindow window;
+    // What the window remembers between runs, in the platform's usual place
+    // (~/.config/Tarnlink/Tarnlink.conf on Linux); "--port" still chooses for this run.
+    window.setMemory(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                 QStringLiteral("Tarnlink"),
+                                                 QStringLiteral("Tarnlink")));
     if (options.isSet(port))
         window.portActions().choosePort(options.value(port));
     // Exit ends the program at once, also in the middle of a transfer's wait, once the window
