@@ -40,8 +40,10 @@ void DownloadPreview::refresh() {
          TableKind::Ingred,
          {DownloadExtent::Range, {}, c.txtDownStartIngNo->text(), c.txtDownEndIngNo->text()}}};
     for (const Line& line : lines)
-        if (auto* label = window_.findChild<QLabel*>(QString::fromLatin1(line.label)))
+        if (auto* label = window_.findChild<QLabel*>(QString::fromLatin1(line.label))) {
             label->setText(downloadPreview(ws, line.kind, line.options));
+            label->setToolTip(label->text()); // whole, where a narrow window cuts it short
+        }
 }
 
 } // namespace tarn

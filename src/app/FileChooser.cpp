@@ -52,7 +52,11 @@ QString FileChooser::withExtension(const QString& path, const QString& filter, i
 }
 
 std::optional<QString> FileChooser::savePath(const QString& filter, const QString& tableFile) {
-    const std::optional<Chosen> chosen = chooseSave(filter, proposedName(tableFile, filter, 0));
+    // Proposed beside the table's file; a dialog that was used before starts in its own folder.
+    QString proposed = proposedName(tableFile, filter, 0);
+    if (!proposed.isEmpty())
+        proposed = QFileInfo(tableFile).absoluteDir().filePath(proposed);
+    const std::optional<Chosen> chosen = chooseSave(filter, proposed);
     if (!chosen || chosen->path.isEmpty())
         return std::nullopt;
     return withExtension(chosen->path, filter, chosen->filter);
@@ -111,13 +115,14 @@ std::optional<FileChooser::Chosen> DialogFileChooser::chooseSave(const QString& 
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
-    if (const QString folder = lastFolder(key); !folder.isEmpty())
+    const QString folder = lastFolder(key);
+    if (!folder.isEmpty())
         dialog.setDirectory(folder);
     // The dialog adds the chosen filter's extension to a name typed without one, before it
     // asks whether to replace a file that is there.
     dialog.setDefaultSuffix(extensionOf(filter, 0).mid(1));
     if (!proposed.isEmpty())
-        dialog.selectFile(proposed);
+        dialog.selectFile(folder.isEmpty() ? proposed : QFileInfo(proposed).fileName());
     int current = 0;
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
         const int index = int(filters.indexOf(chosen));
@@ -155,7 +160,7 @@ std::optional<QString> ScriptedFileChooser::openPath(const QString& filter) {
 std::optional<FileChooser::Chosen> ScriptedFileChooser::chooseSave(const QString& filter,
                                                                    const QString& proposedName) {
     filtersAsked << filter;
-    proposed << proposedName;
+    proposed << QFileInfo(proposedName).fileName();
     if (answers_.empty())
         return std::nullopt;
     auto [path, index] = std::move(answers_.front());

@@ -75,7 +75,7 @@ public:
     }
     std::optional<QString> openPath(const QString& filter) override;
     QStringList filtersAsked;
-    QStringList proposed;
+    QStringList proposed; // the names proposed, without their folder
 
 protected:
     std::optional<Chosen> chooseSave(const QString& filter, const QString& proposedName) override;

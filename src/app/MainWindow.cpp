@@ -62,8 +62,6 @@ QLabel* previewLabel(QWidget* parent, const char* name) {
     label->setTextFormat(Qt::PlainText);
     // A long record name never widens the window.
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    label->setMinimumWidth(
-        label->fontMetrics().horizontalAdvance(QStringLiteral("row 200: PLU 100")));
     return label;
 }
 
