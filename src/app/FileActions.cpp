@@ -63,6 +63,7 @@ bool FileActions::saveBeforeExit(TableKind kind) {
 FileOutcome FileActions::saved(TableKind kind, const FileOutcome& outcome) {
     if (outcome.ok()) {
         window_.history(kind).markSaved();
+        window_.history(kind).markRecordsTaken();
         files_[size_t(kind)] = window_.workspace().filePath();
     }
     return outcome;

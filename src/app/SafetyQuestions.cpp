@@ -116,7 +116,7 @@ ExitQuestion::Answer DialogReplaceQuestion::ask(const QStringList& tables) {
 
 bool askBeforeDownload(MainWindow& window, TableKind kind) {
     window.commitOpenEdit(kind);
-    if (window.history(kind).isChanged()) {
+    if (window.history(kind).isAheadOfRecords()) {
         switch (window.downloadQuestion().askUnsaved(QString::fromLatin1(sideOf(kind).name))) {
         case DownloadQuestion::Unsaved::Cancel:
             return false;

@@ -138,6 +138,15 @@ private slots:
         QCOMPARE(download->askedUnsaved.size(), 3);
         QCOMPARE(scale->received.size(), size_t(3));
 
+        // A workbook export saves the grid but not the records: still asked.
+        typeInto(c().grdPLU, 1, 4, "2100");
+        chooser->answer(path("book.xls"));
+        trigger("mnuXls");
+        QVERIFY(!w->history(TableKind::Plu).isChanged());
+        c().cmdPLUDownload->click();
+        QCOMPARE(download->askedUnsaved.size(), 4);
+        QCOMPARE(scale->received.size(), size_t(3));
+
         // The ingredient download asks the same about its own grid.
         typeInto(c().grdINGRED, 1, 2, "SALT");
         c().cmdINGREDDownload->click();
