@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
 
     tarn::MainWindow window;
     // What the window remembers between runs, in the platform's usual place
-    // (~/.config/Tarnlink/Tarnlink.conf on Linux); "--port" still chooses for this run.
+    // (~/.config/Tarnlink/Tarnlink.ini on Linux); "--port" still chooses for this run.
     window.setMemory(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                                  QStringLiteral("Tarnlink"),
                                                  QStringLiteral("Tarnlink")));
