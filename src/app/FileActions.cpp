@@ -39,6 +39,8 @@ void FileActions::open(TableKind kind) {
 }
 
 FileOutcome FileActions::save(TableKind kind) {
+    // What the box over a cell holds is what the operator sees: it is saved too.
+    window_.commitOpenEdit(kind);
     // The grid is checked before the dialog is shown; the save asks for the path only then.
     return saved(kind, tarn::save(window_.workspace(), kind, [&] {
                      return window_.fileChooser().savePath(filterOf(kind), fileOf(kind));

@@ -32,6 +32,7 @@ template <class R> void SheetActions::importTable() {
 }
 
 template <class R> void SheetActions::exportTable() {
+    window_.commitOpenEdit(RecordTraits<R>::kind); // the box's text is exported too
     Workspace& ws = window_.workspace();
     ws.status(QString::fromLatin1(kWorkbookExportStarts));
     const auto path = window_.fileChooser().savePath(QString::fromLatin1(kWorkbookSaveFilter),
