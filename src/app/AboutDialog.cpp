@@ -22,7 +22,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* text = new QPlainTextEdit(aboutText(), this);
     text->setObjectName(QStringLiteral("Text1"));
     text->setReadOnly(true);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);

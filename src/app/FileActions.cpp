@@ -27,6 +27,8 @@ FileActions::FileActions(MainWindow& window) : QObject(&window), window_(window)
 }
 
 void FileActions::open(TableKind kind) {
+    if (!window_.mayReplace(kind))
+        return;
     const std::optional<QString> path = window_.fileChooser().openPath(filterOf(kind));
     if (!path)
         return; // a cancelled dialog changes nothing
@@ -37,9 +39,20 @@ void FileActions::open(TableKind kind) {
 }
 
 FileOutcome FileActions::save(TableKind kind) {
+    // What the box over a cell holds is what the operator sees: it is saved too.
+    window_.commitOpenEdit(kind);
     // The grid is checked before the dialog is shown; the save asks for the path only then.
-    return saved(kind, tarn::save(window_.workspace(), kind,
-                                  [&] { return window_.fileChooser().savePath(filterOf(kind)); }));
+    return saved(kind, tarn::save(window_.workspace(), kind, [&] {
+                     return window_.fileChooser().savePath(filterOf(kind), fileOf(kind));
+                 }));
+}
+
+QString FileActions::fileOf(TableKind kind) const {
+    const QString own = files_[size_t(kind)];
+    if (!own.isEmpty())
+        return own;
+    const Workspace& ws = window_.workspace();
+    return ws.hasFile() ? ws.filePath() : QString();
 }
 
 bool FileActions::saveBeforeExit(TableKind kind) {
@@ -52,6 +65,7 @@ bool FileActions::saveBeforeExit(TableKind kind) {
 FileOutcome FileActions::saved(TableKind kind, const FileOutcome& outcome) {
     if (outcome.ok()) {
         window_.history(kind).markSaved();
+        window_.history(kind).markRecordsTaken();
         files_[size_t(kind)] = window_.workspace().filePath();
     }
     return outcome;

@@ -23,6 +23,9 @@ public:
     FileOutcome save(TableKind kind);
     // The save Exit asks for: into the table's own file, through the dialog when it has none.
     bool saveBeforeExit(TableKind kind);
+    // The file the table was last loaded from or saved to, or else the workspace's source;
+    // empty when there is none. The save dialogs propose its name.
+    QString fileOf(TableKind kind) const;
 
 private:
     FileOutcome saved(TableKind kind, const FileOutcome& outcome);

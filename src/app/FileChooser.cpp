@@ -1,8 +1,66 @@
 #include "FileChooser.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSettings>
 
 namespace tarn {
+
+namespace {
+
+// The patterns of filter `index`: "*.xls", "*.xlsx".
+QStringList patternsOf(const QString& filter, int index) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const qsizetype at = qsizetype(index) * 2 + 1;
+    if (index < 0 || at >= parts.size())
+        return {};
+    return parts[at].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+QString FileChooser::extensionOf(const QString& filter, int index) {
+    QString chosen;
+    for (QString p : patternsOf(filter, index)) {
+        p = p.trimmed();
+        if (!p.startsWith(QLatin1String("*.")) || p.indexOf(QLatin1Char('*'), 1) > 0)
+            continue; // "*.*" gives no extension
+        const QString ext = p.mid(1);
+        if (chosen.isEmpty())
+            chosen = ext;
+        else if (ext.compare(chosen, Qt::CaseInsensitive) == 0 && ext == ext.toUpper())
+            chosen = ext; // the same extension in capitals, as the scale's files are named
+    }
+    return chosen;
+}
+
+QString FileChooser::proposedName(const QString& tableFile, const QString& filter, int index) {
+    if (tableFile.isEmpty())
+        return {};
+    const QFileInfo file(tableFile);
+    const QString ext = extensionOf(filter, index);
+    if (ext.isEmpty() || file.fileName().endsWith(ext, Qt::CaseInsensitive))
+        return file.fileName();
+    return file.completeBaseName() + ext;
+}
+
+QString FileChooser::withExtension(const QString& path, const QString& filter, int index) {
+    if (!QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + extensionOf(filter, index);
+}
+
+std::optional<QString> FileChooser::savePath(const QString& filter, const QString& tableFile) {
+    // Proposed beside the table's file; a dialog that was used before starts in its own folder.
+    QString proposed = proposedName(tableFile, filter, 0);
+    if (!proposed.isEmpty())
+        proposed = QFileInfo(tableFile).absoluteDir().filePath(proposed);
+    const std::optional<Chosen> chosen = chooseSave(filter, proposed);
+    if (!chosen || chosen->path.isEmpty())
+        return std::nullopt;
+    return withExtension(chosen->path, filter, chosen->filter);
+}
 
 QStringList DialogFileChooser::qtFilters(const QString& filter) {
     QStringList out;
@@ -15,26 +73,101 @@ QStringList DialogFileChooser::qtFilters(const QString& filter) {
     return out;
 }
 
-std::optional<QString> DialogFileChooser::ask(bool forSaving, const QString& filter) {
-    QFileDialog dialog(parent_);
-    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilters(qtFilters(filter));
-    if (!lastPath_.isEmpty())
-        dialog.selectFile(lastPath_);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    lastPath_ = dialog.selectedFiles().constFirst();
-    return lastPath_;
+QString DialogFileChooser::folderKey(bool forSaving, const QString& filter) const {
+    return QStringLiteral("folders/%1 %2")
+        .arg(forSaving ? QStringLiteral("save") : QStringLiteral("open"),
+             filter.section(QLatin1Char('|'), 0, 0));
 }
 
-std::optional<QString> ScriptedFileChooser::next(const QString& filter) {
+QString DialogFileChooser::lastFolder(const QString& key) const {
+    if (memory_)
+        return memory_->value(key).toString();
+    return folders_.value(key);
+}
+
+void DialogFileChooser::keepFolder(const QString& key, const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
+    folders_.insert(key, folder);
+    if (memory_)
+        memory_->setValue(key, folder);
+}
+
+std::optional<QString> DialogFileChooser::openPath(const QString& filter) {
+    const QString key = folderKey(false, filter);
+    QFileDialog dialog(parent_);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(qtFilters(filter));
+    if (const QString folder = lastFolder(key); !folder.isEmpty())
+        dialog.setDirectory(folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
+    keepFolder(key, path);
+    return path;
+}
+
+std::optional<FileChooser::Chosen> DialogFileChooser::chooseSave(const QString& filter,
+                                                                 const QString& proposed) {
+    const QString key = folderKey(true, filter);
+    const QStringList filters = qtFilters(filter);
+    QFileDialog dialog(parent_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    const QString folder = lastFolder(key);
+    if (!folder.isEmpty())
+        dialog.setDirectory(folder);
+    // The dialog adds the chosen filter's extension to a name typed without one, before it
+    // asks whether to replace a file that is there.
+    dialog.setDefaultSuffix(extensionOf(filter, 0).mid(1));
+    if (!proposed.isEmpty())
+        dialog.selectFile(folder.isEmpty() ? proposed : QFileInfo(proposed).fileName());
+    int current = 0;
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
+        const int index = int(filters.indexOf(chosen));
+        if (index < 0)
+            return;
+        const QString oldExt = extensionOf(filter, current);
+        const QString newExt = extensionOf(filter, index);
+        current = index;
+        dialog.setDefaultSuffix(newExt.mid(1));
+        // The name in the box follows the kind chosen, when it still has the old kind's
+        // extension.
+        if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            const QString typed = name->text();
+            if (!oldExt.isEmpty() && !newExt.isEmpty() &&
+                typed.endsWith(oldExt, Qt::CaseInsensitive))
+                name->setText(typed.left(typed.size() - oldExt.size()) + newExt);
+        }
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
+    keepFolder(key, path);
+    return Chosen{path, std::max(0, int(filters.indexOf(dialog.selectedNameFilter())))};
+}
+
+std::optional<QString> ScriptedFileChooser::openPath(const QString& filter) {
     filtersAsked << filter;
     if (answers_.empty())
         return std::nullopt;
-    std::optional<QString> a = std::move(answers_.front());
+    std::optional<QString> a = std::move(answers_.front().first);
     answers_.pop_front();
     return a;
+}
+
+std::optional<FileChooser::Chosen> ScriptedFileChooser::chooseSave(const QString& filter,
+                                                                   const QString& proposedName) {
+    filtersAsked << filter;
+    proposed << QFileInfo(proposedName).fileName();
+    if (answers_.empty())
+        return std::nullopt;
+    auto [path, index] = std::move(answers_.front());
+    answers_.pop_front();
+    if (!path)
+        return std::nullopt;
+    return Chosen{*path, index};
 }
 
 } // namespace tarn

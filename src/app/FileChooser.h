@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
 #include <deque>
 #include <optional>
 
+class QSettings;
 class QWidget;
 
 namespace tarn {
@@ -16,39 +18,70 @@ class FileChooser {
 public:
     virtual ~FileChooser() = default;
     virtual std::optional<QString> openPath(const QString& filter) = 0;
-    virtual std::optional<QString> savePath(const QString& filter) = 0;
+    // The save dialog starts with `tableFile`'s base name and the extension of the chosen
+    // filter (the first one until the operator chooses another). A name the operator types
+    // without an extension gets the chosen filter's.
+    std::optional<QString> savePath(const QString& filter, const QString& tableFile = QString());
+
+    // The extension a name saved under filter number `index` gets: ".xls" for "*.xls;*.xlsx",
+    // ".PLU" for "*.plu;*.PLU" (a table file's own capitals), none for "*.*".
+    static QString extensionOf(const QString& filter, int index);
+    // The name proposed under filter `index` for a table kept in `tableFile` ("shop.PLU" under
+    // "Excel File|*.xls": "shop.xls"); empty without a file.
+    static QString proposedName(const QString& tableFile, const QString& filter, int index);
+    // `path` with the extension of filter `index` when its name has none.
+    static QString withExtension(const QString& path, const QString& filter, int index);
+
+protected:
+    struct Chosen {
+        QString path;
+        int filter = 0; // the index of the filter chosen in the dialog
+    };
+    virtual std::optional<Chosen> chooseSave(const QString& filter, const QString& proposed) = 0;
 };
 
-// The real one: a QFileDialog that remembers the last file name chosen, as one shared file
-// dialog would.
+// The real one: a QFileDialog that starts in the folder that dialog was last left in.
 class DialogFileChooser : public FileChooser {
 public:
     explicit DialogFileChooser(QWidget* parent) : parent_(parent) {}
-    std::optional<QString> openPath(const QString& filter) override { return ask(false, filter); }
-    std::optional<QString> savePath(const QString& filter) override { return ask(true, filter); }
+    std::optional<QString> openPath(const QString& filter) override;
 
     // "PLU file|*.plu;*.PLU" -> "PLU file (*.plu *.PLU)", one Qt filter per pair.
     static QStringList qtFilters(const QString& filter);
 
+    // Where each dialog's last folder is kept between runs; without it, for this run only.
+    void setMemory(QSettings* settings) { memory_ = settings; }
+
+protected:
+    std::optional<Chosen> chooseSave(const QString& filter, const QString& proposed) override;
+
 private:
-    std::optional<QString> ask(bool forSaving, const QString& filter);
+    QString folderKey(bool forSaving, const QString& filter) const;
+    QString lastFolder(const QString& key) const;
+    void keepFolder(const QString& key, const QString& path);
 
     QWidget* parent_;
-    QString lastPath_;
+    QSettings* memory_ = nullptr;
+    QMap<QString, QString> folders_;
 };
 
 // For tests: answers from a queue prepared in advance (std::nullopt is a cancel) and keeps the
-// filters it was asked with.
+// filters it was asked with and the names the save dialogs proposed.
 class ScriptedFileChooser : public FileChooser {
 public:
-    void answer(std::optional<QString> path) { answers_.push_back(std::move(path)); }
-    std::optional<QString> openPath(const QString& filter) override { return next(filter); }
-    std::optional<QString> savePath(const QString& filter) override { return next(filter); }
+    // `filter`: the index of the filter the operator chose in a save dialog.
+    void answer(std::optional<QString> path, int filter = 0) {
+        answers_.push_back({std::move(path), filter});
+    }
+    std::optional<QString> openPath(const QString& filter) override;
     QStringList filtersAsked;
+    QStringList proposed; // the names proposed, without their folder
+
+protected:
+    std::optional<Chosen> chooseSave(const QString& filter, const QString& proposedName) override;
 
 private:
-    std::optional<QString> next(const QString& filter);
-    std::deque<std::optional<QString>> answers_;
+    std::deque<std::pair<std::optional<QString>, int>> answers_;
 };
 
 } // namespace tarn

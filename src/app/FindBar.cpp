@@ -21,12 +21,12 @@ FindBar::FindBar(GridView& view, const char* textName, QWidget* parent)
     text_->installEventFilter(this);
     layout->addWidget(text_, 1);
     auto* next = new QToolButton(this);
-    next->setText(QStringLiteral("Next"));
+    next->setText(QStringLiteral("&Next"));
     connect(next, &QToolButton::clicked, this, &FindBar::findNext);
     layout->addWidget(next);
     layout->addWidget(note_);
     auto* shut = new QToolButton(this);
-    shut->setText(QStringLiteral("Close"));
+    shut->setText(QStringLiteral("C&lose"));
     connect(shut, &QToolButton::clicked, this, &FindBar::close);
     layout->addWidget(shut);
     connect(text_, &QLineEdit::textChanged, note_, &QLabel::clear);

@@ -71,6 +71,7 @@ void GridHistory::replacedOutside() {
 void GridHistory::startAfresh() {
     if (stack_.count() > 0 || !stack_.isClean())
         stack_.clear();
+    recordsStep_ = 0;
     emit replaced();
 }
 
@@ -88,6 +89,8 @@ void GridHistory::write(const QString& name, const QVector<CellWrite>& writes, i
     const int rowsBefore = grid_.rows();
     if (changes.isEmpty() && rows <= rowsBefore)
         return;
+    if (recordsStep_ > stack_.index())
+        recordsStep_ = -1; // the step the records hold is gone with this one
     stack_.push(new CellsCommand(*this, name, std::move(changes), rowsBefore, rows));
 }
 

@@ -26,6 +26,11 @@ public:
 
     bool isChanged() const { return !stack_.isClean(); }
     void markSaved() { stack_.setClean(); }
+    // Whether the grid holds writes that the table's records do not (a workbook export saves
+    // the grid but leaves the records as they were): what a download would not send.
+    bool isAheadOfRecords() const { return recordsStep_ != stack_.index(); }
+    // The records were just taken from the grid (a save into the table's file).
+    void markRecordsTaken() { recordsStep_ = stack_.index(); }
     // The grid was filled from elsewhere (a load, an import, an upload, "New"): a fresh
     // history with nothing changed.
     void startAfresh();
@@ -40,6 +45,7 @@ private:
     TextGrid& grid_;
     QUndoStack stack_;
     bool applying_ = false;
+    int recordsStep_ = 0; // the step the records were last taken at; -1 when undone past
 };
 
 } // namespace tarn

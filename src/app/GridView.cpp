@@ -1,8 +1,10 @@
 #include "GridView.h"
 
 #include "CellEditing.h"
+#include "ScaleText.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -10,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
+#include <QToolTip>
 
 namespace tarn {
 
@@ -18,6 +21,17 @@ Qt::Alignment alignmentOf(ColumnFormat::Align a) {
     return (a == ColumnFormat::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 constexpr int kCellPadding = 10;
+
+// Whether an action of the window has the key as one of its shortcuts, enabled or not.
+bool boundToAction(const QWidget* widget, const QKeyEvent* key) {
+    if (key->modifiers() == Qt::NoModifier && key->key() != Qt::Key_Delete &&
+        (key->key() < Qt::Key_F1 || key->key() > Qt::Key_F35))
+        return false; // plain typing is never taken from the grid
+    const QKeySequence pressed(key->keyCombination());
+    const QList<QAction*> actions = widget->window()->findChildren<QAction*>();
+    return std::any_of(actions.begin(), actions.end(),
+                       [&](const QAction* a) { return a->shortcuts().contains(pressed); });
+}
 } // namespace
 
 GridModel::GridModel(TextGrid& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid) {
@@ -58,7 +72,20 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         return grid_.text(index.row() + 1, index.column() + 1);
     if (role == Qt::TextAlignmentRole)
         return int(alignmentOf(grid_.align(index.column() + 1)));
+    if ((role == Qt::BackgroundRole || role == Qt::ToolTipRole) && kind_) {
+        const auto kept =
+            cutOnScale(*kind_, index.column() + 1, grid_.text(index.row() + 1, index.column() + 1));
+        if (!kept)
+            return {};
+        if (role == Qt::BackgroundRole)
+            return cutTint();
+        return QStringLiteral("Longer than the scale keeps; it keeps \"%1\"").arg(*kept);
+    }
     return {};
+}
+
+QColor GridModel::cutTint() {
+    return QColor(255, 214, 153); // a light orange, readable with black text
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -81,7 +108,8 @@ GridView::GridView(TextGrid& grid, QWidget* parent)
     // Every row has the height of a row the grid grows on Enter: 300 twips, 20 pixels at 96 dpi.
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(rowPixels(kGrownRowTwips));
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The operator may widen or narrow any column by dragging its edge in the header.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setHighlightSections(false);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
@@ -97,6 +125,11 @@ GridView::GridView(TextGrid& grid, QWidget* parent)
             });
     connect(&grid_, &TextGrid::currentChanged, this, &GridView::showCurrent);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, &GridView::cellsMoved);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int section, int, int newSize) {
+                if (!formatting_)
+                    operatorWidths_.insert(section + 1, newSize);
+            });
     connect(verticalHeader(), &QHeaderView::sectionResized, this, &GridView::cellsMoved);
     connect(&grid_, &TextGrid::formatChanged, this, &GridView::applyFormat);
     connect(&grid_, &TextGrid::rowHeightChanged, this, &GridView::applyRowHeight);
@@ -110,12 +143,20 @@ GridView::GridView(TextGrid& grid, QWidget* parent)
     showCurrent(grid_.row(), grid_.col());
 }
 
+void GridView::setOperatorWidths(const QMap<int, int>& widths) {
+    operatorWidths_ = widths;
+    applyFormat();
+}
+
 void GridView::applyFormat() {
     const QFontMetrics fm(font());
+    formatting_ = true;
     for (int c = 1; c < grid_.cols(); ++c) {
         const QString caption = grid_.text(0, c).left(grid_.widthChars(c));
-        setColumnWidth(c - 1, fm.horizontalAdvance(caption) + kCellPadding);
+        setColumnWidth(c - 1,
+                       operatorWidths_.value(c, fm.horizontalAdvance(caption) + kCellPadding));
     }
+    formatting_ = false;
     const QString corner = grid_.text(0, 0);
     verticalHeader()->setFixedWidth(
         std::max(fm.horizontalAdvance(corner), fm.horizontalAdvance(QStringLiteral("000"))) +
@@ -166,6 +207,48 @@ void GridView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+QString GridView::toolTipFor(int row, int col) const {
+    if (row < 1 || col < 1 || row >= grid_.rows() || col >= grid_.cols())
+        return {};
+    const QString text = grid_.text(row, col);
+    QStringList tip;
+    const QFontMetrics fm(font());
+    if (fm.horizontalAdvance(text) + kCellPadding > columnWidth(col - 1))
+        tip << text;
+    const QString kept = model_.data(model_.index(row - 1, col - 1), Qt::ToolTipRole).toString();
+    if (!kept.isEmpty())
+        tip << kept;
+    return tip.join(QLatin1Char('\n'));
+}
+
+bool GridView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        const QString tip =
+            index.isValid() ? toolTipFor(index.row() + 1, index.column() + 1) : QString();
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
+        return true;
+    }
+    return QTableView::viewportEvent(event);
+}
+
+// A key that one of the window's actions is bound to is left to the action, also while the
+// action cannot act (Ctrl+Z with nothing to undo): it never opens an edit.
+bool GridView::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (boundToAction(this, key)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QTableView::event(event);
 }
 
 void GridView::focusInEvent(QFocusEvent* event) {

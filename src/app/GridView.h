@@ -1,9 +1,14 @@
 #pragma once
 
 #include "TextGrid.h"
+#include "Workspace.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
+#include <QMap>
 #include <QTableView>
+
+#include <optional>
 
 namespace tarn {
 
@@ -19,8 +24,16 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+    // Which table the grid shows: its cells with a text longer than the scale keeps are tinted
+    // and say in their tool tip what the scale keeps.
+    void setTableKind(TableKind kind) { kind_ = kind; }
+
+    // The tint of a text the scale keeps only part of.
+    static QColor cutTint();
+
 private:
     TextGrid& grid_;
+    std::optional<TableKind> kind_;
 };
 
 class GridView : public QTableView {
@@ -35,6 +48,16 @@ public:
     // The pixels of a row of `twips` on this screen, but never less than the font's line needs.
     int rowPixels(int twips) const;
 
+    void setTableKind(TableKind kind) { model_.setTableKind(kind); }
+    // The tool tip of a cell: its whole text when the column is too narrow to show it, and
+    // what the scale keeps of a text that is too long for it.
+    QString toolTipFor(int row, int col) const;
+
+    // The widths (pixels, by grid column) the operator gave columns by dragging their edges;
+    // they outlast a new format (a load, "New") and are kept between runs.
+    QMap<int, int> operatorWidths() const { return operatorWidths_; }
+    void setOperatorWidths(const QMap<int, int>& widths);
+
 signals:
     // A key that produces text was typed while the grid has the focus. When something listens,
     // the grid leaves the key to it instead of handling it itself.
@@ -47,6 +70,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -59,6 +84,8 @@ private:
     TextGrid& grid_;
     GridModel model_;
     bool syncing_ = false;
+    bool formatting_ = false; // the program sets the widths, not the operator
+    QMap<int, int> operatorWidths_;
 };
 
 } // namespace tarn

@@ -2,6 +2,7 @@
 
 #include "AboutDialog.h"
 #include "Engine.h"
+#include "DownloadPreview.h"
 #include "FileActions.h"
 #include "FindBar.h"
 #include "GridActions.h"
@@ -12,6 +13,7 @@
 #include "PriceListActions.h"
 #include "SheetActions.h"
 #include "TransferActions.h"
+#include "WindowMemory.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,6 +30,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -52,6 +56,15 @@ QLineEdit* numberBox(QWidget* parent, const char* name, const char* initial) {
     box->setMaxLength(3);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     return box;
+}
+
+// The text beside a download's number boxes saying what they select.
+QLabel* previewLabel(QWidget* parent, const char* name) {
+    auto* label = named(new QLabel(parent), name);
+    label->setTextFormat(Qt::PlainText);
+    // A long record name never widens the window.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    return label;
 }
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption) {
@@ -109,12 +122,16 @@ QGroupBox* selectionFrame(const char* title, bool captionsOnButtons,
         }
         int c = 2;
         for (QWidget* box : row.boxes) {
-            box->setParent(frame);
-            grid->addWidget(box, r, c++);
+            if (box) { // a gap keeps the preview texts of a frame in one column
+                box->setParent(frame);
+                grid->addWidget(box, r, c);
+            }
+            ++c;
         }
         ++r;
     }
-    grid->setColumnStretch(10, 1);
+    grid->setColumnStretch(5, 1);
+    grid->setColumnStretch(10, 0);
     return frame;
 }
 
@@ -123,7 +140,9 @@ QGroupBox* selectionFrame(const char* title, bool captionsOnButtons,
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), chooser_(std::make_unique<DialogFileChooser>(this)),
       exitHandler_([] { QCoreApplication::exit(0); }),
-      exitQuestion_(std::make_unique<DialogExitQuestion>(this)) {
+      exitQuestion_(std::make_unique<DialogExitQuestion>(this)),
+      replaceQuestion_(std::make_unique<DialogReplaceQuestion>(this)),
+      downloadQuestion_(std::make_unique<DialogDownloadQuestion>(this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tarnlink"));
 
@@ -165,7 +184,10 @@ MainWindow::MainWindow(QWidget* parent)
     formLoad();
     portActions_ = new PortActions(c_, workspace_, this);
     new TransferActions(*this); // the transfer buttons and the display read
+    new DownloadPreview(*this); // what the download's number boxes select
+    bindTableKeys();
     resize(980, 640);
+    fitScreen();
 }
 
 // The grids show the workspace's tables, so they go while the workspace is still there.
@@ -179,6 +201,85 @@ void MainWindow::setFileChooser(std::unique_ptr<FileChooser> chooser) {
 
 void MainWindow::setExitQuestion(std::unique_ptr<ExitQuestion> question) {
     exitQuestion_ = std::move(question);
+}
+
+void MainWindow::setReplaceQuestion(std::unique_ptr<ExitQuestion> question) {
+    replaceQuestion_ = std::move(question);
+}
+
+void MainWindow::setDownloadQuestion(std::unique_ptr<DownloadQuestion> question) {
+    downloadQuestion_ = std::move(question);
+}
+
+ExitTable MainWindow::exitTable(TableKind kind) {
+    const GridParts& parts = grids_[size_t(kind)];
+    return {QString::fromLatin1(sideOf(kind).name), parts.history,
+            [editor = parts.editor] { editor->commit(); },
+            [this, kind] { return fileActions_->saveBeforeExit(kind); }};
+}
+
+bool MainWindow::mayReplace(TableKind kind) {
+    return mayExit(*replaceQuestion_, {exitTable(kind)});
+}
+
+void MainWindow::commitOpenEdit(TableKind kind) {
+    grids_[size_t(kind)].editor->commit();
+}
+
+bool MainWindow::saveToOwnFile(TableKind kind) {
+    return fileActions_->saveBeforeExit(kind);
+}
+
+QString MainWindow::tableFile(TableKind kind) const {
+    return fileActions_->fileOf(kind);
+}
+
+void MainWindow::setMemory(std::unique_ptr<QSettings> settings) {
+    memory_ = std::move(settings);
+    if (memory_)
+        restoreWindow(*this, *memory_);
+    fitScreen();
+}
+
+void MainWindow::remember() {
+    if (memory_)
+        rememberWindow(*this, *memory_);
+}
+
+void MainWindow::fitScreen() {
+    const QScreen* shown = screen();
+    if (!shown)
+        return;
+    const QSize room = shown->availableGeometry().size();
+    // The frame the window system adds is not known before the window is shown; leave room
+    // for a usual one.
+    const QSize frame(16, 40);
+    const QSize most = (room - frame).expandedTo(QSize(200, 150));
+    if (width() > most.width() || height() > most.height())
+        resize(size().boundedTo(most));
+}
+
+void MainWindow::bindTableKeys() {
+    const Controls& c = c_;
+    const auto bind = [this, &c] {
+        const bool ingred = c.SSTab->currentWidget() == c.grdINGRED->parentWidget();
+        const std::pair<QAction*, QAction*> pairs[] = {{c.mnuFileNew, c.mnuFileNew1},
+                                                       {c.mnuFileOpen, c.mnuFileOpen1},
+                                                       {c.mnuFileSave, c.mnuFileSave1}};
+        const QKeySequence keys[] = {QKeySequence::New, QKeySequence::Open, QKeySequence::Save};
+        for (size_t i = 0; i < 3; ++i) {
+            (ingred ? pairs[i].second : pairs[i].first)->setShortcut(keys[i]);
+            (ingred ? pairs[i].first : pairs[i].second)->setShortcut(QKeySequence());
+        }
+    };
+    bind();
+    connect(c.SSTab, &QTabWidget::currentChanged, this, bind);
+    // The keys act while the menus are closed, wherever the focus is in the window.
+    for (QAction* a : {c.mnuFileNew, c.mnuFileOpen, c.mnuFileSave, c.mnuFileNew1, c.mnuFileOpen1,
+                       c.mnuFileSave1}) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
+    }
 }
 
 void MainWindow::showStatus(const QString& text) {
@@ -195,9 +296,12 @@ void MainWindow::setPortFactory(const PortFactory& factory) {
 
 void MainWindow::buildMenus() {
     Controls& c = c_;
-    QMenu* plu = named(menuBar()->addMenu(QStringLiteral("PLU")), "mnuFile");
+    QMenu* plu = named(menuBar()->addMenu(QStringLiteral("&PLU")), "mnuFile");
     c.mnuFileNew = addEntry(plu, "New", "mnuFileNew");
-    connect(c.mnuFileNew, &QAction::triggered, this, [this] { workspace_.clear(TableKind::Plu); });
+    connect(c.mnuFileNew, &QAction::triggered, this, [this] {
+        if (mayReplace(TableKind::Plu))
+            workspace_.clear(TableKind::Plu);
+    });
     QMenu* open = named(plu->addMenu(QStringLiteral("Open")), "mnuO");
     c.mnuO = named(open->menuAction(), "mnuO");
     c.mnuFileOpen = addEntry(open, "PLU File( *.PLU)", "mnuFileOpen");
@@ -212,10 +316,12 @@ void MainWindow::buildMenus() {
     c.mnuFileExit = addEntry(plu, "Exit", "mnuFileExit");
     connect(c.mnuFileExit, &QAction::triggered, this, &MainWindow::exitAfterAsking);
 
-    QMenu* ingred = named(menuBar()->addMenu(QStringLiteral("INGRED")), "mnuFile1");
+    QMenu* ingred = named(menuBar()->addMenu(QStringLiteral("&INGRED")), "mnuFile1");
     c.mnuFileNew1 = addEntry(ingred, "New", "mnuFileNew1");
-    connect(c.mnuFileNew1, &QAction::triggered, this,
-            [this] { workspace_.clear(TableKind::Ingred); });
+    connect(c.mnuFileNew1, &QAction::triggered, this, [this] {
+        if (mayReplace(TableKind::Ingred))
+            workspace_.clear(TableKind::Ingred);
+    });
     QMenu* open1 = named(ingred->addMenu(QStringLiteral("Open")), "mnuO1");
     c.mnuO1 = named(open1->menuAction(), "mnuO1");
     c.mnuFileOpen1 = addEntry(open1, "INGRED File( *.INGRED)", "mnuFileOpen1");
@@ -230,7 +336,7 @@ void MainWindow::buildMenus() {
     c.mnuFileExit1 = addEntry(ingred, "Exit", "mnuFileExit1");
     connect(c.mnuFileExit1, &QAction::triggered, this, &MainWindow::exitAfterAsking);
 
-    c.mnuAbout = named(menuBar()->addAction(QStringLiteral("About")), "mnuAbout");
+    c.mnuAbout = named(menuBar()->addAction(QStringLiteral("A&bout")), "mnuAbout");
     connect(c.mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
@@ -254,9 +360,12 @@ QWidget* MainWindow::buildPortTab() {
     options->addLayout(other);
     layout->addWidget(frame);
     auto* buttons = new QHBoxLayout;
-    c.cmdPortOpen = button(page, "cmdPortOpen", "Open");
+    c.cmdPortOpen = button(page, "cmdPortOpen", "Op&en");
     buttons->addWidget(c.cmdPortOpen);
-    c.cmdPortClose = button(page, "cmdPortClose", "Close");
+    c.cmdPortClose = button(page, "cmdPortClose", "&Close");
+    // Enter in the box of the "Other" port presses "Open".
+    connect(c.cboComPort->lineEdit(), &QLineEdit::returnPressed, c.cmdPortOpen,
+            &QPushButton::click);
     buttons->addWidget(c.cmdPortClose);
     buttons->addStretch(1);
     layout->addLayout(buttons);
@@ -284,11 +393,12 @@ QWidget* MainWindow::buildDisplayTab() {
         auto* box = *slot = named(new QLineEdit(QStringLiteral("0"), frame), name);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         box->setFont(readoutFont);
+        box->setReadOnly(true); // what the scale shows, never typed
         form->addRow(label, box);
     }
     layout->addWidget(frame);
     auto* buttons = new QHBoxLayout;
-    c_.cmdVFDUpdate = button(page, "cmdVFDUpdate", "Update");
+    c_.cmdVFDUpdate = button(page, "cmdVFDUpdate", "&Update");
     buttons->addWidget(c_.cmdVFDUpdate);
     buttons->addStretch(1);
     layout->addLayout(buttons);
@@ -303,6 +413,7 @@ QWidget* MainWindow::buildGridTab(TableKind kind, GridView*& view, const char* g
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     view = named(new GridView(grid, page), gridName);
+    view->setTableKind(kind);
     layout->addWidget(view);
     // The overlay box is laid over the grid's current cell while an edit is open.
     edit = named(new QLineEdit(view->viewport()), editName);
@@ -331,12 +442,14 @@ QWidget* MainWindow::buildDownloadTab() {
                        {{&c.optDownOnePLU,
                          "optDownOnePLU",
                          "&One PLU",
-                         {c.txtDownOnePluNo = numberBox(page, "txtDownOnePluNo", "1")}},
+                         {c.txtDownOnePluNo = numberBox(page, "txtDownOnePluNo", "1"), nullptr,
+                          nullptr, previewLabel(page, "lblDownOnePLU")}},
                         {&c.optDownMultiplePLU,
                          "optDownMultiplePLU",
                          "&Multiple PLU",
                          {c.txtDownStartPluNo = numberBox(page, "txtDownStartPluNo", "1"), to1,
-                          c.txtDownEndPluNo = numberBox(page, "txtDownEndPluNo", "2")}},
+                          c.txtDownEndPluNo = numberBox(page, "txtDownEndPluNo", "2"),
+                          previewLabel(page, "lblDownMultiplePLU")}},
                         {&c.optDownAllPLU, "optDownAllPLU", "&ALL PLU", {}}}),
         0, 0);
     layout->addWidget(
@@ -344,17 +457,19 @@ QWidget* MainWindow::buildDownloadTab() {
                        {{&c.optDownOneINGRED,
                          "optDownOneINGRED",
                          "O&ne INGRED",
-                         {c.txtDownOneIngNo = numberBox(page, "txtDownOneIngNo", "1")}},
+                         {c.txtDownOneIngNo = numberBox(page, "txtDownOneIngNo", "1"), nullptr,
+                          nullptr, previewLabel(page, "lblDownOneINGRED")}},
                         {&c.optDownMultipleINGRED,
                          "optDownMultipleINGRED",
                          "M&ultiple INGRED",
                          {c.txtDownStartIngNo = numberBox(page, "txtDownStartIngNo", "1"), to2,
-                          c.txtDownEndIngNo = numberBox(page, "txtDownEndIngNo", "2")}},
+                          c.txtDownEndIngNo = numberBox(page, "txtDownEndIngNo", "2"),
+                          previewLabel(page, "lblDownMultipleINGRED")}},
                         {&c.optDownAllINGRED, "optDownAllINGRED", "A&LL INGRED", {}}}),
         0, 1);
-    c.cmdPLUDownload = button(page, "cmdPLUDownload", " PLU Download");
+    c.cmdPLUDownload = button(page, "cmdPLUDownload", " PLU &Download");
     layout->addWidget(c.cmdPLUDownload, 1, 0);
-    c.cmdINGREDDownload = button(page, "cmdINGREDDownload", "INGRED Download");
+    c.cmdINGREDDownload = button(page, "cmdINGREDDownload", "INGRED Do&wnload");
     layout->addWidget(c.cmdINGREDDownload, 1, 1);
     layout->setRowStretch(2, 1);
     return page;
@@ -378,9 +493,9 @@ QWidget* MainWindow::buildUploadTab() {
                                        {c.txtUpOneIngNo = numberBox(page, "txtUpOneIngNo", "1")}},
                                       {&c.optUpAllING, "optUpAllING", "A&ll INGRED", {}}}),
                       0, 1);
-    c.cmdPLUUpload = button(page, "cmdPLUUpload", "PLU Upload");
+    c.cmdPLUUpload = button(page, "cmdPLUUpload", "PLU &Upload");
     layout->addWidget(c.cmdPLUUpload, 1, 0);
-    c.cmdINGUpload = button(page, "cmdINGUpload", "INGRED Upload");
+    c.cmdINGUpload = button(page, "cmdINGUpload", "INGRED Uploa&d");
     layout->addWidget(c.cmdINGUpload, 1, 1);
     layout->setRowStretch(2, 1);
     return page;
@@ -422,20 +537,14 @@ void MainWindow::formLoad() {
 }
 
 bool MainWindow::exitAfterAsking() {
-    std::vector<ExitTable> tables;
-    for (TableKind kind : {TableKind::Plu, TableKind::Ingred}) {
-        const GridParts& parts = grids_[size_t(kind)];
-        tables.push_back({QString::fromLatin1(sideOf(kind).name), parts.history,
-                          [editor = parts.editor] { editor->commit(); },
-                          [this, kind] { return fileActions_->saveBeforeExit(kind); }});
-    }
-    if (!mayExit(*exitQuestion_, tables))
+    if (!mayExit(*exitQuestion_, {exitTable(TableKind::Plu), exitTable(TableKind::Ingred)}))
         return false;
     exitProgram();
     return true;
 }
 
 void MainWindow::exitProgram() {
+    remember();
     portActions_->stop();
     exitHandler_();
 }

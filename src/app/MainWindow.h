@@ -4,6 +4,7 @@
 #include "ExitGuard.h"
 #include "FileChooser.h"
 #include "PortFactory.h"
+#include "SafetyQuestions.h"
 #include "Workspace.h"
 
 #include <QMainWindow>
@@ -13,6 +14,7 @@
 #include <memory>
 
 class QLabel;
+class QSettings;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -44,6 +46,30 @@ public:
 
     // Exit asks this whether to save changed tables; tests answer it in advance.
     void setExitQuestion(std::unique_ptr<ExitQuestion> question);
+
+    // What the window asks before it replaces or sends a table; tests answer in advance.
+    void setReplaceQuestion(std::unique_ptr<ExitQuestion> question);
+    void setDownloadQuestion(std::unique_ptr<DownloadQuestion> question);
+    DownloadQuestion& downloadQuestion() { return *downloadQuestion_; }
+
+    // Before something replaces a table's grid (New, Open, an upload): with changes not saved
+    // in it, the operator is asked Exit's question for that table. False when the grid must
+    // stay as it is.
+    bool mayReplace(TableKind kind);
+    // Writes an open edit of the table's grid into its cell.
+    void commitOpenEdit(TableKind kind);
+    // Saves the table into its own file, through the save dialog when it has none.
+    bool saveToOwnFile(TableKind kind);
+    // The file the table came from or was last saved to; empty when none.
+    QString tableFile(TableKind kind) const;
+
+    // Where the window keeps what it remembers between runs (the chosen port, the dialogs'
+    // folders, its size, the grids' column widths): read now, written at Exit.
+    void setMemory(std::unique_ptr<QSettings> settings);
+    // That place, or null when the window remembers nothing (tests).
+    QSettings* memory() const { return memory_.get(); }
+    // Writes what the window remembers; Exit does this itself.
+    void remember();
 
     // The undo history of a table's grid, which also knows whether the grid has changed.
     GridHistory& history(TableKind kind) { return *grids_[size_t(kind)].history; }
@@ -83,12 +109,21 @@ private:
     // False when the program stays open.
     bool exitAfterAsking();
     void showAbout();
+    // Ctrl+N, Ctrl+O and Ctrl+S: the entries of the table whose tab is current (PLU unless
+    // the INGRED tab is).
+    void bindTableKeys();
+    ExitTable exitTable(TableKind kind);
+    // At start the window never exceeds the screen's available area.
+    void fitScreen();
 
     Workspace workspace_;
     std::unique_ptr<FileChooser> chooser_;
     std::function<void()> exitHandler_;
     Controls c_;
     std::unique_ptr<ExitQuestion> exitQuestion_;
+    std::unique_ptr<ExitQuestion> replaceQuestion_;
+    std::unique_ptr<DownloadQuestion> downloadQuestion_;
+    std::unique_ptr<QSettings> memory_;
     struct GridParts {
         GridEditor* editor = nullptr;
         GridHistory* history = nullptr;

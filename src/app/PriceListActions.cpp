@@ -13,9 +13,12 @@
 namespace tarn {
 
 namespace {
-// The program's settings in the platform's usual place. QSettings needs an organization name;
-// without one it reads and writes nothing.
-std::unique_ptr<QSettings> programSettings() {
+// Where the mappings are kept: the window's own memory, or, when it keeps none, the program's
+// settings in the platform's usual place (QSettings needs an organization name; without one it
+// reads and writes nothing).
+std::unique_ptr<QSettings> programSettings(const MainWindow& window) {
+    if (const QSettings* memory = window.memory())
+        return std::make_unique<QSettings>(memory->fileName(), memory->format());
     const QString organization = QCoreApplication::organizationName();
     if (!organization.isEmpty())
         return std::make_unique<QSettings>();
@@ -53,7 +56,7 @@ void PriceListActions::openList(TableKind kind) {
     }
     TextGrid& grid = kind == TableKind::Plu ? ws.plu.grid : ws.ingred.grid;
     const std::optional<RememberedMapping> remembered =
-        recallMapping(*programSettings(), kind, *read.sheet);
+        recallMapping(*programSettings(window_), kind, *read.sheet);
     auto* dialog = new PriceListDialog(kind, std::move(*read.sheet), grid, remembered, &window_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, kind] {
@@ -62,7 +65,7 @@ void PriceListActions::openList(TableKind kind) {
         if (!plan.ok())
             return;
         window_.history(kind).write(QStringLiteral("Price list"), plan.writes, plan.rows);
-        rememberMapping(*programSettings(), kind, dialog->list(), dialog->columnMap(),
+        rememberMapping(*programSettings(window_), kind, dialog->list(), dialog->columnMap(),
                         dialog->priceDecimals());
         window_.workspace().status(plan.summary(kind));
     });

@@ -27,6 +27,8 @@ SheetActions::SheetActions(MainWindow& window)
 }
 
 template <class R> void SheetActions::importTable() {
+    if (!window_.mayReplace(RecordTraits<R>::kind))
+        return;
     Workspace& ws = window_.workspace();
     ws.status(QString::fromLatin1(sheetSideOf(RecordTraits<R>::kind).importStarts));
     const auto path = window_.fileChooser().openPath(QString::fromLatin1(kWorkbookOpenFilter));
@@ -40,9 +42,11 @@ template <class R> void SheetActions::importTable() {
 }
 
 template <class R> void SheetActions::exportTable() {
+    window_.commitOpenEdit(RecordTraits<R>::kind); // the box's text is exported too
     Workspace& ws = window_.workspace();
     ws.status(QString::fromLatin1(kWorkbookExportStarts));
-    const auto path = window_.fileChooser().savePath(QString::fromLatin1(kWorkbookSaveFilter));
+    const auto path = window_.fileChooser().savePath(QString::fromLatin1(kWorkbookSaveFilter),
+                                                     window_.tableFile(RecordTraits<R>::kind));
     if (!path)
         return;
     if (exportWorkbook<R>(ws, *path, today_()))

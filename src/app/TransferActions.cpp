@@ -3,6 +3,7 @@
 #include "Controls.h"
 #include "MainWindow.h"
 #include "PortActions.h"
+#include "SafetyQuestions.h"
 #include "Workspace.h"
 
 #include <QAction>
@@ -93,15 +94,23 @@ void TransferActions::attach(Engine* engine) {
 }
 
 void TransferActions::cmdPLUDownload() {
+    if (!askBeforeDownload(window_, TableKind::Plu))
+        return;
     runDownload<PluRecord>();
 }
 void TransferActions::cmdINGREDDownload() {
+    if (!askBeforeDownload(window_, TableKind::Ingred))
+        return;
     runDownload<IngredRecord>();
 }
 void TransferActions::cmdPLUUpload() {
+    if (!window_.mayReplace(TableKind::Plu))
+        return;
     runUpload<PluRecord>();
 }
 void TransferActions::cmdINGUpload() {
+    if (!window_.mayReplace(TableKind::Ingred))
+        return;
     runUpload<IngredRecord>();
 }
 

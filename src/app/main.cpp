@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QSettings>
+
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -26,6 +29,11 @@ int main(int argc, char* argv[]) {
     options.process(app);
 
     tarn::MainWindow window;
+    // What the window remembers between runs, in the platform's usual place
+    // (~/.config/Tarnlink/Tarnlink.ini on Linux); "--port" still chooses for this run.
+    window.setMemory(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                 QStringLiteral("Tarnlink"),
+                                                 QStringLiteral("Tarnlink")));
     if (options.isSet(port))
         window.portActions().choosePort(options.value(port));
     // Exit ends the event loop: the window goes, and with it the engine, which stops what runs

@@ -1,5 +1,6 @@
 #include "Download.h"
 
+#include "DownloadPlan.h"
 #include "EveryPort.h"
 
 #include <QCommandLineParser>
@@ -22,6 +23,21 @@ QStringList joinRange(const QStringList& words) {
         }
     }
     return out;
+}
+
+// One line on stderr for each text that the scale will keep only part of; the job goes on.
+void warnOfCutTexts(Session& session, TableKind kind, const DownloadOptions& options) {
+    const Workspace& ws = session.workspace();
+    const auto chosen =
+        downloadSlots(kind == TableKind::Plu ? ws.plu.count : ws.ingred.count, options);
+    if (!chosen)
+        return;
+    for (const CutText& cut : cutTexts(ws, kind, *chosen))
+        session.console().remark(
+            QStringLiteral("%1%2 %3 is longer than the scale keeps; it keeps \"%4\"")
+                .arg(kind == TableKind::Plu ? QStringLiteral("plu#") : QStringLiteral("Message#"))
+                .arg(cut.slot)
+                .arg(cut.field, cut.kept));
 }
 
 } // namespace
@@ -102,6 +118,7 @@ int Download::run(Session& session) {
     if (!loadTable(session.workspace(), kind_, file_, &session.console()) ||
         refusedBeforeTheLine(session))
         return notFinished();
+    warnOfCutTexts(session, kind_, options_);
 
     const std::vector<PortEnd> ends = runOnEveryPort(
         session, ports_, downloadJob(kind_, session.workspace(), options_),

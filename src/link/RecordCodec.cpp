@@ -84,7 +84,7 @@ public:
 
 QString pluNameOnWire(const QString& name) {
     if (name.size() > kPluNameChars)
-        return name.right(kPluNameChars);
+        return keptOnScale(TextField::PluName, name);
     // Spaces are added one at a time: at the end while the length is odd, at the front while
     // it is even, so the odd space falls to the right.
     const qsizetype missing = kPluNameChars - name.size();
@@ -93,7 +93,7 @@ QString pluNameOnWire(const QString& name) {
 }
 
 QString ingredLineOnWire(const QString& line) {
-    return line.leftJustified(kIngredLineChars, QLatin1Char(' '), true);
+    return keptOnScale(TextField::IngredLine, line).leftJustified(kIngredLineChars);
 }
 
 EncodedRecord encodePluRecord(const PluRecord& r) {

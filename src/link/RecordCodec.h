@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Records.h"
+#include "ScaleText.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,8 +17,6 @@ inline constexpr int kPluRecordBytes = 72;
 inline constexpr int kIngredRecordBytes = 400;
 inline constexpr int kPluReplyBytes = 77;     // echo, PLU No, the record, closing byte
 inline constexpr int kIngredReplyBytes = 403; // Message No, the record, closing byte
-inline constexpr int kPluNameChars = 28;
-inline constexpr int kIngredLineChars = 50;
 inline constexpr quint8 kClosingByte = 0x10;
 
 // A value that cannot go on the line, or that came off it and does not fit the table: the

@@ -72,20 +72,6 @@ template <> struct Side<IngredRecord> {
 
 const char* const kTheEnd = " THE END ";
 
-// A number box's text as a whole number of a table row, 1 to 200 (16-bit as the boxes are
-// read); nullopt for anything else, a fraction included.
-std::optional<int> rowNumber(const QString& text) {
-    const QString t = text.trimmed();
-    const int digitsFrom = t.startsWith(QLatin1Char('+')) ? 1 : 0;
-    if (t.size() <= digitsFrom ||
-        !std::all_of(t.begin() + digitsFrom, t.end(), [](QChar c) { return c.isDigit(); }))
-        return std::nullopt;
-    const NumberResult n = parseNumber(t, IntWidth::Int16);
-    if (!n.ok() || n.value < 1)
-        return std::nullopt;
-    return n.value;
-}
-
 TransferOutcome outcomeOf(Handshake::Outcome o) {
     switch (o) {
     case Handshake::Outcome::Done:
@@ -140,14 +126,26 @@ template <class R> QString refusalText(int slot, const FieldProblem& problem) {
 
 } // namespace
 
+std::optional<int> downloadRowNumber(const QString& text) {
+    const QString t = text.trimmed();
+    const int digitsFrom = t.startsWith(QLatin1Char('+')) ? 1 : 0;
+    if (t.size() <= digitsFrom ||
+        !std::all_of(t.begin() + digitsFrom, t.end(), [](QChar c) { return c.isDigit(); }))
+        return std::nullopt;
+    const NumberResult n = parseNumber(t, IntWidth::Int16);
+    if (!n.ok() || n.value < 1)
+        return std::nullopt;
+    return n.value;
+}
+
 std::optional<std::vector<int>> downloadSlots(int count, const DownloadOptions& options) {
     std::optional<int> first = 1;
     std::optional<int> last = count;
     if (options.extent == DownloadExtent::One) {
-        first = last = rowNumber(options.one);
+        first = last = downloadRowNumber(options.one);
     } else if (options.extent == DownloadExtent::Range) {
-        first = rowNumber(options.start);
-        last = rowNumber(options.end);
+        first = downloadRowNumber(options.start);
+        last = downloadRowNumber(options.end);
     }
     if (!first || !last || *first > count || *last > count)
         return std::nullopt;
@@ -177,7 +175,7 @@ template <class R>
 std::optional<std::pair<Refusal, QString>> uploadRefusal(const UploadOptions& options) {
     if (options.extent != UploadExtent::One)
         return std::nullopt;
-    const auto n = rowNumber(options.number);
+    const auto n = downloadRowNumber(options.number);
     if (!n || *n > kMaxRecords)
         return std::pair{Refusal::NumberBox, QString::fromLatin1(Side<R>::kNumberBox)};
     return std::nullopt;
@@ -239,7 +237,7 @@ TransferResult upload(ScaleLink& link, const UploadOptions& options, TransferSin
     int first = 1;
     int last = kMaxRecords;
     if (options.extent == UploadExtent::One)
-        first = last = *rowNumber(options.number);
+        first = last = *downloadRowNumber(options.number);
     if (!link.isOpen())
         return status.refused(Refusal::PortNotOpen, portNotOpenText());
 

@@ -100,6 +100,9 @@ template <class R> struct TableRecords {
     qint16 count = 0;
 };
 
+// A number box's text as a table row, 1 on; nullopt for anything else, a fraction included.
+std::optional<int> downloadRowNumber(const QString& text);
+
 // The slots a download's options select in a table of `count` records, in the order they are
 // sent; nullopt when the number boxes are not valid ("PLU Range is not valid"). A start above
 // the end is valid and selects nothing.

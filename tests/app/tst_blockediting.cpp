@@ -80,6 +80,10 @@ void TestBlockEditing::init() {
     auto q = std::make_unique<ScriptedExitQuestion>();
     question = q.get();
     w->setExitQuestion(std::move(q));
+    // "New" over typed cells asks first; these tests drop what was typed.
+    auto replace = std::make_unique<ScriptedExitQuestion>();
+    replace->answer(ExitQuestion::Answer::Discard);
+    w->setReplaceQuestion(std::move(replace));
     auto c = std::make_unique<ScriptedFileChooser>();
     chooser = c.get();
     w->setFileChooser(std::move(c));

@@ -96,6 +96,10 @@ QLineEdit* TestEditing::edit() const {
 void TestEditing::init() {
     w = std::make_unique<MainWindow>();
     w->setExitHandler([] {});
+    // "New" over typed cells asks first; these tests drop what was typed.
+    auto replace = std::make_unique<ScriptedExitQuestion>();
+    replace->answer(ExitQuestion::Answer::Discard);
+    w->setReplaceQuestion(std::move(replace));
     w->show();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
 }

@@ -2,6 +2,7 @@
 // a time, a port state that the buttons tell truly, and a file source that cannot be typed into.
 #include "GridHistory.h"
 #include "RecordCodec.h"
+#include "SafetyQuestions.h"
 #include "ScaleLink.h"
 #include "WindowTest.h"
 
@@ -230,6 +231,9 @@ private slots:
         question->waitedOn = &waitedOn;
         Question& asked = *question;
         w->setExitQuestion(std::move(question));
+        auto download = std::make_unique<ScriptedDownloadQuestion>();
+        download->answer(DownloadQuestion::Unsaved::DownloadSaved); // the grid has an edit
+        w->setDownloadQuestion(std::move(download));
         c().optDownAllPLU->setChecked(true);
         c().cmdPLUDownload->click();
         c().mnuFileExit->trigger();

@@ -51,8 +51,11 @@ private slots:
         for (const char* name : {"cmdPortClose", "cmdVFDUpdate", "cmdPLUDownload",
                                  "cmdINGREDDownload", "cmdPLUUpload", "cmdINGUpload"})
             QVERIFY2(!child<QPushButton>(w, name)->isEnabled(), name);
-        QCOMPARE(child<QPushButton>(w, "cmdPLUDownload")->text(), QStringLiteral(" PLU Download"));
-        QCOMPARE(child<QPushButton>(w, "cmdINGUpload")->text(), QStringLiteral("INGRED Upload"));
+        // Captions as shown; "&" marks the mnemonic letter.
+        QCOMPARE(child<QPushButton>(w, "cmdPLUDownload")->text().remove('&'),
+                 QStringLiteral(" PLU Download"));
+        QCOMPARE(child<QPushButton>(w, "cmdINGUpload")->text().remove('&'),
+                 QStringLiteral("INGRED Upload"));
 
         QCOMPARE(status(w), QStringLiteral("Message Count is 0"));
         QCOMPARE(child<QLineEdit>(w, "txtFilePath")->text(), QStringLiteral("?"));
@@ -182,7 +185,7 @@ private slots:
         for (const auto& [name, caption] : entries) {
             auto* a = w.findChild<QAction*>(QString::fromLatin1(name));
             QVERIFY2(a, name);
-            QCOMPARE(a->text(), QString::fromLatin1(caption));
+            QCOMPARE(a->text().remove('&'), QString::fromLatin1(caption));
             QVERIFY(a->isEnabled());
         }
         for (const char* sep : {"mnuSep1", "mnuSep2", "mnuSep3", "mnuSep4", "mnuSep5", "mnuSep6"}) {
@@ -191,9 +194,9 @@ private slots:
         }
         const QList<QAction*> top = w.menuBar()->actions();
         QCOMPARE(top.size(), 3);
-        QCOMPARE(top[0]->text(), QStringLiteral("PLU"));
-        QCOMPARE(top[1]->text(), QStringLiteral("INGRED"));
-        QCOMPARE(top[2]->text(), QStringLiteral("About"));
+        QCOMPARE(top[0]->text().remove('&'), QStringLiteral("PLU"));
+        QCOMPARE(top[1]->text().remove('&'), QStringLiteral("INGRED"));
+        QCOMPARE(top[2]->text().remove('&'), QStringLiteral("About"));
         // The PLU menu in order: New, Open, Save, separator, Exit.
         const QList<QAction*> plu = top[0]->menu()->actions();
         QCOMPARE(plu.size(), 5);

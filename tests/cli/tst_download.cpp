@@ -96,6 +96,25 @@ TEST_F(Download, aFileThatCannotBeLoadedSendsNothing) {
     EXPECT_TRUE(scale.bytes().isEmpty()) << shown(scale.bytes());
 }
 
+TEST_F(Download, eachTextTheScaleCutsIsNamedOnStderrAndTheJobGoesOnAsBefore) {
+    // A name of 40 characters keeps its last 28 on the scale; names that fit say nothing.
+    ASSERT_TRUE(writeBytes(plu,
+                           "12,\"APPLE\",\"RED\",1500,3,0,2001,1,5\r\n"
+                           "13,\"ORGANIC FREE RANGE CHICKEN BREAST 500G\",\"PEAR\",1,0,0,0,0,0\r\n"
+                           "14,\"PLUM\",\"12345678901234567890123456789\",1,0,0,0,0,0\r\n"));
+    Scale scale({"--empty"});
+    const CliResult r =
+        runCli({"--port", scale.device(), "download", "plu", plu, "--range", "2", "3"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(shown(r.out),
+              shown({"PLU Count is 3", "plu#2 is transfered", "plu#3 is transfered", " THE END "}));
+    EXPECT_EQ(shown(linesOf(r.err)),
+              shown({"tarnlink-cli: plu#2 Item name1 is longer than the scale keeps; it keeps "
+                     "\"EE RANGE CHICKEN BREAST 500G\"",
+                     "tarnlink-cli: plu#3 Item name2 is longer than the scale keeps; it keeps "
+                     "\"2345678901234567890123456789\""}));
+}
+
 // Every port at once: two scales that answer (one on a pseudo-terminal, one behind a network
 // serial server), two silent ones and one that cannot be opened. The silent ones keep retrying
 // while the others end; Ctrl-C then ends both at once.

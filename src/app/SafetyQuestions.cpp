@@ -1,0 +1,142 @@
+#include "SafetyQuestions.h"
+
+#include "Controls.h"
+#include "DownloadPlan.h"
+#include "GridHistory.h"
+#include "MainWindow.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tarn {
+
+namespace {
+
+constexpr int kCutsListed = 3;
+
+// The download options as the "Download" tab holds them for the table.
+DownloadOptions optionsOf(const Controls& c, TableKind kind) {
+    const bool plu = kind == TableKind::Plu;
+    DownloadOptions o;
+    if ((plu ? c.optDownOnePLU : c.optDownOneINGRED)->isChecked())
+        o.extent = DownloadExtent::One;
+    else if ((plu ? c.optDownMultiplePLU : c.optDownMultipleINGRED)->isChecked())
+        o.extent = DownloadExtent::Range;
+    else
+        o.extent = DownloadExtent::All;
+    o.one = (plu ? c.txtDownOnePluNo : c.txtDownOneIngNo)->text();
+    o.start = (plu ? c.txtDownStartPluNo : c.txtDownStartIngNo)->text();
+    o.end = (plu ? c.txtDownEndPluNo : c.txtDownEndIngNo)->text();
+    return o;
+}
+
+// "3 texts are longer than the scale keeps; it will keep:" and the first few, by grid row.
+QString cutQuestionText(const std::vector<CutText>& cuts) {
+    QString text = cuts.size() == 1
+                       ? QStringLiteral("1 text is longer than the scale keeps; it will keep:")
+                       : QStringLiteral("%1 texts are longer than the scale keeps; it will keep:")
+                             .arg(cuts.size());
+    for (size_t i = 0; i < cuts.size() && i < size_t(kCutsListed); ++i)
+        text += QStringLiteral("\nrow %1, %2: \"%3\"")
+                    .arg(cuts[i].slot)
+                    .arg(cuts[i].field, cuts[i].kept);
+    if (cuts.size() > size_t(kCutsListed))
+        text += QStringLiteral("\n... and %1 more").arg(cuts.size() - size_t(kCutsListed));
+    return text + QStringLiteral("\nSend anyway?");
+}
+
+} // namespace
+
+DownloadQuestion::Unsaved DialogDownloadQuestion::askUnsaved(const QString& table) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"),
+                    QStringLiteral("The %1 grid has changes that are not saved.").arg(table),
+                    QMessageBox::NoButton, parent_);
+    box.setInformativeText(
+        QStringLiteral("A download sends the saved table, not what the grid shows."));
+    QPushButton* save =
+        box.addButton(QStringLiteral("&Save and download"), QMessageBox::AcceptRole);
+    QPushButton* saved =
+        box.addButton(QStringLiteral("&Download the saved table"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return Unsaved::SaveAndDownload;
+    if (box.clickedButton() == saved)
+        return Unsaved::DownloadSaved;
+    return Unsaved::Cancel;
+}
+
+bool DialogDownloadQuestion::askCuts(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"), text,
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+DownloadQuestion::Unsaved ScriptedDownloadQuestion::askUnsaved(const QString& table) {
+    askedUnsaved << table;
+    if (unsaved_.empty())
+        return Unsaved::Cancel;
+    const Unsaved a = unsaved_.front();
+    unsaved_.pop_front();
+    return a;
+}
+
+bool ScriptedDownloadQuestion::askCuts(const QString& text) {
+    askedCuts << text;
+    if (cuts_.empty())
+        return false;
+    const bool a = cuts_.front();
+    cuts_.pop_front();
+    return a;
+}
+
+ExitQuestion::Answer DialogReplaceQuestion::ask(const QStringList& tables) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"),
+                    QStringLiteral("The %1 table has changes that are not saved.")
+                        .arg(tables.join(QStringLiteral(" and "))),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    box.setInformativeText(QStringLiteral("Save them before the grid is replaced?"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+bool askBeforeDownload(MainWindow& window, TableKind kind) {
+    window.commitOpenEdit(kind);
+    if (window.history(kind).isAheadOfRecords()) {
+        switch (window.downloadQuestion().askUnsaved(QString::fromLatin1(sideOf(kind).name))) {
+        case DownloadQuestion::Unsaved::Cancel:
+            return false;
+        case DownloadQuestion::Unsaved::SaveAndDownload:
+            if (!window.saveToOwnFile(kind))
+                return false; // a cancelled or failed save sends nothing
+            break;
+        case DownloadQuestion::Unsaved::DownloadSaved:
+            break;
+        }
+    }
+    const Workspace& ws = window.workspace();
+    if (!ws.hasFile())
+        return true; // the download refuses on its own
+    const auto chosen = downloadSlots(kind == TableKind::Plu ? ws.plu.count : ws.ingred.count,
+                                      optionsOf(window.controls(), kind));
+    if (!chosen)
+        return true; // so does it for a range that is not valid
+    const std::vector<CutText> cuts = cutTexts(ws, kind, *chosen);
+    return cuts.empty() || window.downloadQuestion().askCuts(cutQuestionText(cuts));
+}
+
+} // namespace tarn

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "ExitGuard.h"
+#include "Workspace.h"
+
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+class QWidget;
+
+namespace tarn {
+
+class MainWindow;
+
+// The questions the window asks before it sends a table whose grid holds changes that are not
+// saved, or texts that the scale keeps only part of.
+class DownloadQuestion {
+public:
+    enum class Unsaved { SaveAndDownload, DownloadSaved, Cancel };
+    virtual ~DownloadQuestion() = default;
+    // `table` is "PLU" or "INGRED".
+    virtual Unsaved askUnsaved(const QString& table) = 0;
+    // `text` says how many texts are cut and lists the first few; true sends anyway.
+    virtual bool askCuts(const QString& text) = 0;
+};
+
+// The real one: message boxes.
+class DialogDownloadQuestion : public DownloadQuestion {
+public:
+    explicit DialogDownloadQuestion(QWidget* parent) : parent_(parent) {}
+    Unsaved askUnsaved(const QString& table) override;
+    bool askCuts(const QString& text) override;
+
+private:
+    QWidget* parent_;
+};
+
+// For tests: answers prepared in advance (Cancel and "no" once they run out), and what was
+// asked.
+class ScriptedDownloadQuestion : public DownloadQuestion {
+public:
+    void answer(Unsaved a) { unsaved_.push_back(a); }
+    void answerCuts(bool send) { cuts_.push_back(send); }
+    Unsaved askUnsaved(const QString& table) override;
+    bool askCuts(const QString& text) override;
+    QStringList askedUnsaved;
+    QStringList askedCuts;
+
+private:
+    std::deque<Unsaved> unsaved_;
+    std::deque<bool> cuts_;
+};
+
+// The question Exit asks, asked before a table's grid is replaced (New, Open, an upload).
+class DialogReplaceQuestion : public ExitQuestion {
+public:
+    explicit DialogReplaceQuestion(QWidget* parent) : parent_(parent) {}
+    Answer ask(const QStringList& tables) override;
+
+private:
+    QWidget* parent_;
+};
+
+// Before a download of the table from the window: the grid's changes not saved, then the
+// texts the scale will cut. False when the operator chose not to send.
+bool askBeforeDownload(MainWindow& window, TableKind kind);
+
+} // namespace tarn

@@ -1,0 +1,80 @@
+#include "WindowMemory.h"
+
+#include "Controls.h"
+#include "FileChooser.h"
+#include "GridView.h"
+#include "MainWindow.h"
+#include "PortActions.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+#include <QSettings>
+
+namespace tarn {
+
+namespace {
+
+const QString kPort = QStringLiteral("port");
+const QString kSize = QStringLiteral("window/size");
+
+QString widthsKey(const char* grid) {
+    return QStringLiteral("columns/") + QString::fromLatin1(grid);
+}
+
+// The port as the command line and "--port" name it: COM1, COM2 or the name under "Other".
+QString chosenPort(const Controls& c) {
+    if (c.optCom1->isChecked())
+        return QStringLiteral("COM1");
+    if (c.optCom2->isChecked())
+        return QStringLiteral("COM2");
+    return c.cboComPort->currentText().trimmed();
+}
+
+QVariantList toList(const QMap<int, int>& widths) {
+    QVariantList out;
+    for (auto i = widths.begin(); i != widths.end(); ++i)
+        out << i.key() << i.value();
+    return out;
+}
+
+QMap<int, int> toWidths(const QVariantList& list) {
+    QMap<int, int> out;
+    for (qsizetype i = 0; i + 1 < list.size(); i += 2) {
+        bool okColumn = false;
+        bool okWidth = false;
+        const int column = list[i].toInt(&okColumn);
+        const int width = list[i + 1].toInt(&okWidth);
+        if (okColumn && okWidth && width > 0)
+            out.insert(column, width);
+    }
+    return out;
+}
+
+} // namespace
+
+void restoreWindow(MainWindow& window, QSettings& settings) {
+    const Controls& c = window.controls();
+    const QString port = settings.value(kPort).toString();
+    if (!port.isEmpty())
+        window.portActions().choosePort(port);
+    const QSize size = settings.value(kSize).toSize();
+    if (size.isValid())
+        window.resize(size);
+    c.grdPLU->setOperatorWidths(toWidths(settings.value(widthsKey("grdPLU")).toList()));
+    c.grdINGRED->setOperatorWidths(toWidths(settings.value(widthsKey("grdINGRED")).toList()));
+    if (auto* dialogs = dynamic_cast<DialogFileChooser*>(&window.fileChooser()))
+        dialogs->setMemory(&settings);
+}
+
+void rememberWindow(MainWindow& window, QSettings& settings) {
+    const Controls& c = window.controls();
+    const QString port = chosenPort(c);
+    if (!port.isEmpty())
+        settings.setValue(kPort, port);
+    settings.setValue(kSize, window.size());
+    settings.setValue(widthsKey("grdPLU"), toList(c.grdPLU->operatorWidths()));
+    settings.setValue(widthsKey("grdINGRED"), toList(c.grdINGRED->operatorWidths()));
+    settings.sync();
+}
+
+} // namespace tarn
