@@ -1,7 +1,7 @@
 #include "ScaleMemory.h"
 
+#include "PortName.h"
 #include "SerialPort.h"
-#include "TcpPort.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -63,7 +63,7 @@ QDateTime fromMs(const QVariant& v) {
 
 QString portKey(const QString& portName) {
     const QString name = portName.trimmed();
-    if (TcpPort::isTcpName(name))
+    if (isNetworkName(name))
         return name.toLower();
     const QString system = SerialPort::systemNameFor(name);
 #ifdef Q_OS_WIN
@@ -93,6 +93,9 @@ ScaleMemory::~ScaleMemory() {
 }
 
 QString ScaleMemory::defaultPath() {
+    const QString chosen = qEnvironmentVariable("TARNLINK_STORE");
+    if (!chosen.isEmpty())
+        return chosen;
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/tarnlink/scales.sqlite");
 }
