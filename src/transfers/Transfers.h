@@ -35,7 +35,7 @@ struct DownloadOptions {
     QString one = QStringLiteral("1");
     QString start = QStringLiteral("1");
     QString end = QStringLiteral("2");
-    std::vector<int> changed; // the slots of a Changed download
+    std::vector<int> changed = {}; // the slots of a Changed download
 };
 
 // A Changed download that finds every record already on the scale.
