@@ -26,12 +26,16 @@ namespace {
 struct ScaleState {
     std::map<quint16, QByteArray> plus;
     std::vector<std::pair<quint16, QByteArray>> received; // by the last run
+    std::vector<FakeScale::Fault> faults;                 // for the next run
 };
 
 class KeptScale : public FakeScale {
 public:
     KeptScale(VirtualClock& clock, ScaleState& state) : FakeScale(clock), state_(state) {
         plus = state.plus;
+        for (const Fault& f : state.faults)
+            inject(f);
+        state.faults.clear();
     }
     ~KeptScale() override {
         state_.plus = plus;
@@ -158,7 +162,7 @@ TEST_F(Memory, changedSendsOnlyWhatEachScaleDoesNotHold) {
 
 // compare: 0 when the scale holds the table, 3 when it holds a record differently (changed
 // at its keypad), 1 when it could not read the table. The read puts the store right, so the
-// next Changed download sends that record back.
+// next Changed download sends that record back. A download's --verify reports as compare does.
 TEST_F(Memory, compareTellsEqualFromDifferentAndPutsTheStoreRight) {
     ScaleState scale;
     writePrices(349);
@@ -175,6 +179,14 @@ TEST_F(Memory, compareTellsEqualFromDifferentAndPutsTheStoreRight) {
     EXPECT_EQ(
         run({"--port", "/dev/ttyS1", "download", "plu", prices, "--changed"}, scales({&scale})), 0);
     EXPECT_EQ(sent(), (QStringList{"plu#2 is transfered", " THE END "}));
+
+    // --verify: a byte of PLU 1's price comes back changed, as a noisy line may leave it.
+    scale.faults.push_back({FakeScale::Step::Reply, FakeScale::Action::Wrong, 1, 1, {}, 67});
+    EXPECT_EQ(
+        run({"--port", "/dev/ttyS1", "download", "plu", prices, "--verify"}, scales({&scale})), 3);
+    EXPECT_EQ(out.mid(out.size() - 2),
+              (QStringList{"Verify: the scale holds 1 record(s) differently",
+                           "PLU 1: U/Price PC 1500, scale 1315"}));
 
     EXPECT_EQ(run({"--port", "/dev/ttyS1", "compare", "plu", prices},
                   [] {
