@@ -25,6 +25,7 @@ namespace {
 // command line's engine lets go of its port.
 struct ScaleState {
     std::map<quint16, QByteArray> plus;
+    std::map<quint16, QByteArray> ingreds;
     std::vector<std::pair<quint16, QByteArray>> received; // by the last run
     std::vector<FakeScale::Fault> faults;                 // for the next run
 };
@@ -33,12 +34,14 @@ class KeptScale : public FakeScale {
 public:
     KeptScale(VirtualClock& clock, ScaleState& state) : FakeScale(clock), state_(state) {
         plus = state.plus;
+        ingreds = state.ingreds;
         for (const Fault& f : state.faults)
             inject(f);
         state.faults.clear();
     }
     ~KeptScale() override {
         state_.plus = plus;
+        state_.ingreds = ingreds;
         state_.received = received;
     }
 
@@ -196,6 +199,33 @@ TEST_F(Memory, compareTellsEqualFromDifferentAndPutsTheStoreRight) {
                       return PortParts{std::move(silent), std::move(clock)};
                   }),
               1);
+}
+
+// The records a scale sends count as held as the records it acknowledged do: with the store
+// lost, a compare alone teaches it the scale's tables, and Changed then finds nothing to send.
+TEST_F(Memory, aCompareAloneTeachesTheStoreWhatTheScaleHolds) {
+    ScaleState scale;
+    writePrices(349);
+    const QString messages = dir.filePath("messages.INGRED");
+    QFile file(messages);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "1,\"Ingredients: apples.\",\"Wash before eating.\",\" \",\" \",\" \",\" \",\" \",\" \"\r\n"
+        "2,\"Ingredients: milk.\",\" \",\" \",\" \",\" \",\" \",\" \",\" \"\r\n");
+    file.close();
+    ASSERT_EQ(run({"--port", "/dev/ttyS1", "download", "plu", prices}, scales({&scale})), 0);
+    ASSERT_EQ(run({"--port", "/dev/ttyS1", "download", "ingred", messages}, scales({&scale})), 0);
+    for (const char* end : {"", "-wal", "-shm"})
+        QFile::remove(store() + end);
+    ASSERT_FALSE(QFile::exists(store()));
+
+    for (const auto& [table, path] : {std::pair{"plu", prices}, {"ingred", messages}}) {
+        EXPECT_EQ(run({"--port", "/dev/ttyS1", "compare", table, path}, scales({&scale})), 0);
+        EXPECT_EQ(
+            run({"--port", "/dev/ttyS1", "download", table, path, "--changed"}, scales({&scale})),
+            0);
+        EXPECT_EQ(sent(), (QStringList{"Nothing to send: the scale holds this table"})) << table;
+    }
 }
 
 // history: newest first, by port, by record.
