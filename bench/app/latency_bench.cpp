@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -24,6 +25,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // What the simulated scale holds is no business of the user's own store.
+    QTemporaryDir storeDir;
+    qputenv("TARNLINK_STORE", storeDir.filePath(QStringLiteral("scales.sqlite")).toLocal8Bit());
     QProcess scale;
     scale.start(QStringLiteral(SCALE_BINARY), {QStringLiteral("--empty")});
     if (!scale.waitForStarted(5000) || !scale.waitForReadyRead(10000)) {

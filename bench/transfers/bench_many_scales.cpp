@@ -110,6 +110,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const int records = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 200;
     QTemporaryDir dir;
+    // tarnlink-cli keeps what the simulated scales hold in a store of the bench's own.
+    qputenv("TARNLINK_STORE", dir.filePath(QStringLiteral("scales.sqlite")).toLocal8Bit());
     const QString file = dir.filePath(QStringLiteral("shop.PLU"));
     {
         QFile f(file);

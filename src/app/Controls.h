@@ -3,6 +3,7 @@
 #include <vector>
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -47,6 +48,7 @@ struct Controls {
     QComboBox* cboComPort = nullptr;
     QPushButton* cmdPortOpen = nullptr;
     QPushButton* cmdPortClose = nullptr;
+    QPushButton* cmdHistory = nullptr; // the transfers the store remembers
 
     // "Display"
     QLineEdit* txtWeight = nullptr;
@@ -75,6 +77,12 @@ struct Controls {
     QLineEdit* txtDownEndIngNo = nullptr;
     QPushButton* cmdPLUDownload = nullptr;
     QPushButton* cmdINGREDDownload = nullptr;
+    // "Changed": the records the scale does not hold as they stand; beside each, how many.
+    QRadioButton* optDownChangedPLU = nullptr;
+    QLabel* lblDownChangedPLU = nullptr;
+    QRadioButton* optDownChangedINGRED = nullptr;
+    QLabel* lblDownChangedINGRED = nullptr;
+    QCheckBox* chkVerify = nullptr; // a compare after each download
 
     // "Upload"
     QRadioButton* optUpOnePLU = nullptr;
@@ -85,6 +93,8 @@ struct Controls {
     QLineEdit* txtUpOneIngNo = nullptr;
     QPushButton* cmdPLUUpload = nullptr;
     QPushButton* cmdINGUpload = nullptr;
+    QPushButton* cmdPLUCompare = nullptr;
+    QPushButton* cmdINGCompare = nullptr;
 
     // Below the tabs.
     QLineEdit* txtFilePath = nullptr;

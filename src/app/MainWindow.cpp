@@ -1,14 +1,15 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
-#include "Engine.h"
 #include "DownloadPreview.h"
+#include "Engine.h"
 #include "FileActions.h"
 #include "FindBar.h"
 #include "GridActions.h"
 #include "GridEditor.h"
 #include "GridHistory.h"
 #include "GridView.h"
+#include "MemoryActions.h"
 #include "PortActions.h"
 #include "PriceListActions.h"
 #include "SheetActions.h"
@@ -16,6 +17,7 @@
 #include "WindowMemory.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -185,6 +187,7 @@ MainWindow::MainWindow(QWidget* parent)
     portActions_ = new PortActions(c_, workspace_, this);
     new TransferActions(*this); // the transfer buttons and the display read
     new DownloadPreview(*this); // what the download's number boxes select
+    new MemoryActions(*this); // what the scales hold: Changed, Compare, Verify, History
     bindTableKeys();
     resize(980, 640);
     fitScreen();
@@ -367,6 +370,8 @@ QWidget* MainWindow::buildPortTab() {
     connect(c.cboComPort->lineEdit(), &QLineEdit::returnPressed, c.cmdPortOpen,
             &QPushButton::click);
     buttons->addWidget(c.cmdPortClose);
+    c.cmdHistory = button(page, "cmdHistory", "History");
+    buttons->addWidget(c.cmdHistory);
     buttons->addStretch(1);
     layout->addLayout(buttons);
     layout->addStretch(1);
@@ -450,27 +455,41 @@ QWidget* MainWindow::buildDownloadTab() {
                          {c.txtDownStartPluNo = numberBox(page, "txtDownStartPluNo", "1"), to1,
                           c.txtDownEndPluNo = numberBox(page, "txtDownEndPluNo", "2"),
                           previewLabel(page, "lblDownMultiplePLU")}},
-                        {&c.optDownAllPLU, "optDownAllPLU", "&ALL PLU", {}}}),
+                        {&c.optDownAllPLU, "optDownAllPLU", "&ALL PLU", {}},
+                        {&c.optDownChangedPLU,
+                         "optDownChangedPLU",
+                         "&Changed",
+                         {c.lblDownChangedPLU = named(new QLabel(page), "lblDownChangedPLU")}}}),
         0, 0);
     layout->addWidget(
-        selectionFrame("INGRED Download Option", false,
-                       {{&c.optDownOneINGRED,
-                         "optDownOneINGRED",
-                         "O&ne INGRED",
-                         {c.txtDownOneIngNo = numberBox(page, "txtDownOneIngNo", "1"), nullptr,
-                          nullptr, previewLabel(page, "lblDownOneINGRED")}},
-                        {&c.optDownMultipleINGRED,
-                         "optDownMultipleINGRED",
-                         "M&ultiple INGRED",
-                         {c.txtDownStartIngNo = numberBox(page, "txtDownStartIngNo", "1"), to2,
-                          c.txtDownEndIngNo = numberBox(page, "txtDownEndIngNo", "2"),
-                          previewLabel(page, "lblDownMultipleINGRED")}},
-                        {&c.optDownAllINGRED, "optDownAllINGRED", "A&LL INGRED", {}}}),
+        selectionFrame(
+            "INGRED Download Option", false,
+            {{&c.optDownOneINGRED,
+              "optDownOneINGRED",
+              "O&ne INGRED",
+              {c.txtDownOneIngNo = numberBox(page, "txtDownOneIngNo", "1"), nullptr, nullptr,
+               previewLabel(page, "lblDownOneINGRED")}},
+             {&c.optDownMultipleINGRED,
+              "optDownMultipleINGRED",
+              "M&ultiple INGRED",
+              {c.txtDownStartIngNo = numberBox(page, "txtDownStartIngNo", "1"), to2,
+               c.txtDownEndIngNo = numberBox(page, "txtDownEndIngNo", "2"),
+               previewLabel(page, "lblDownMultipleINGRED")}},
+             {&c.optDownAllINGRED, "optDownAllINGRED", "A&LL INGRED", {}},
+             {&c.optDownChangedINGRED,
+              "optDownChangedINGRED",
+              "C&hanged",
+              {c.lblDownChangedINGRED = named(new QLabel(page), "lblDownChangedINGRED")}}}),
         0, 1);
     c.cmdPLUDownload = button(page, "cmdPLUDownload", " PLU &Download");
     layout->addWidget(c.cmdPLUDownload, 1, 0);
     c.cmdINGREDDownload = button(page, "cmdINGREDDownload", "INGRED Do&wnload");
     layout->addWidget(c.cmdINGREDDownload, 1, 1);
+    c.chkVerify = named(new QCheckBox(QStringLiteral("&Verify"), page), "chkVerify");
+    c.chkVerify->setToolTip(
+        QStringLiteral("After the download, read the table back and list any record the scale "
+                       "holds differently"));
+    layout->addWidget(c.chkVerify, 1, 2);
     layout->setRowStretch(2, 1);
     return page;
 }
@@ -497,7 +516,12 @@ QWidget* MainWindow::buildUploadTab() {
     layout->addWidget(c.cmdPLUUpload, 1, 0);
     c.cmdINGUpload = button(page, "cmdINGUpload", "INGRED Uploa&d");
     layout->addWidget(c.cmdINGUpload, 1, 1);
-    layout->setRowStretch(2, 1);
+    // Reads the scale's table beside the one on screen, which stays as it is.
+    c.cmdPLUCompare = button(page, "cmdPLUCompare", "PLU Compare");
+    layout->addWidget(c.cmdPLUCompare, 2, 0);
+    c.cmdINGCompare = button(page, "cmdINGCompare", "INGRED Compare");
+    layout->addWidget(c.cmdINGCompare, 2, 1);
+    layout->setRowStretch(3, 1);
     return page;
 }
 
@@ -527,7 +551,7 @@ void MainWindow::formLoad() {
     c.optCom1->setChecked(true);
     c.cmdPortOpen->setEnabled(true);
     for (QPushButton* b : {c.cmdPortClose, c.cmdVFDUpdate, c.cmdPLUDownload, c.cmdINGREDDownload,
-                           c.cmdPLUUpload, c.cmdINGUpload})
+                           c.cmdPLUUpload, c.cmdINGUpload, c.cmdPLUCompare, c.cmdINGCompare})
         b->setEnabled(false);
     workspace_.startUp();
     c.txtEditGrid->hide();

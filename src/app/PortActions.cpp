@@ -81,8 +81,9 @@ void PortActions::makeEngine(PortParts parts) {
 void PortActions::setOpenState(bool open) {
     c_.cmdPortOpen->setEnabled(!open);
     // Buttons that work only while the port is open.
-    for (QPushButton* b : {c_.cmdPortClose, c_.cmdVFDUpdate, c_.cmdPLUDownload,
-                           c_.cmdINGREDDownload, c_.cmdPLUUpload, c_.cmdINGUpload})
+    for (QPushButton* b :
+         {c_.cmdPortClose, c_.cmdVFDUpdate, c_.cmdPLUDownload, c_.cmdINGREDDownload,
+          c_.cmdPLUUpload, c_.cmdINGUpload, c_.cmdPLUCompare, c_.cmdINGCompare})
         b->setEnabled(open);
     // The choice of port, fixed while the port is open.
     for (QWidget* w :

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -26,6 +27,7 @@ namespace {
 struct SideControls {
     QRadioButton* Controls::*downOne;      // option "One ..."
     QRadioButton* Controls::*downMultiple; // option "Multiple ..."
+    QRadioButton* Controls::*downChanged;  // option "Changed"
     QLineEdit* Controls::*downOneNo;
     QLineEdit* Controls::*downStartNo;
     QLineEdit* Controls::*downEndNo;
@@ -36,14 +38,14 @@ struct SideControls {
 template <class R> constexpr SideControls kControls{};
 template <>
 constexpr SideControls kControls<PluRecord>{
-    &Controls::optDownOnePLU,     &Controls::optDownMultiplePLU, &Controls::txtDownOnePluNo,
-    &Controls::txtDownStartPluNo, &Controls::txtDownEndPluNo,    &Controls::optUpOnePLU,
-    &Controls::txtUpOnePluNo};
+    &Controls::optDownOnePLU,   &Controls::optDownMultiplePLU, &Controls::optDownChangedPLU,
+    &Controls::txtDownOnePluNo, &Controls::txtDownStartPluNo,  &Controls::txtDownEndPluNo,
+    &Controls::optUpOnePLU,     &Controls::txtUpOnePluNo};
 template <>
 constexpr SideControls kControls<IngredRecord>{
-    &Controls::optDownOneINGRED,  &Controls::optDownMultipleINGRED, &Controls::txtDownOneIngNo,
-    &Controls::txtDownStartIngNo, &Controls::txtDownEndIngNo,       &Controls::optUpOneING,
-    &Controls::txtUpOneIngNo};
+    &Controls::optDownOneINGRED, &Controls::optDownMultipleINGRED, &Controls::optDownChangedINGRED,
+    &Controls::txtDownOneIngNo,  &Controls::txtDownStartIngNo,     &Controls::txtDownEndIngNo,
+    &Controls::optUpOneING,      &Controls::txtUpOneIngNo};
 
 // The texts of a stopped transfer's records, as the transfer shows them ("plu#" + slot).
 QString recordText(const JobOutcome& o) {
@@ -202,12 +204,16 @@ template <class R> void TransferActions::runDownload() {
         options.extent = DownloadExtent::One;
     else if ((c_.*s.downMultiple)->isChecked())
         options.extent = DownloadExtent::Range;
+    else if ((c_.*s.downChanged)->isChecked())
+        options.extent = DownloadExtent::Changed; // the engine finds the slots in the store
     else
         options.extent = DownloadExtent::All;
     options.one = (c_.*s.downOneNo)->text();
     options.start = (c_.*s.downStartNo)->text();
     options.end = (c_.*s.downEndNo)->text();
-    start(downloadJob(RecordTraits<R>::kind, window_.workspace(), options));
+    DownloadJob job = downloadJob(RecordTraits<R>::kind, window_.workspace(), options);
+    job.verify = c_.chkVerify->isChecked();
+    start(std::move(job));
 }
 
 template <class R> void TransferActions::runUpload() {

@@ -32,6 +32,8 @@ public:
 
     // A job is on the line.
     bool running() const { return running_; }
+    // Runs a job on the port with the window held as for a table transfer (Compare).
+    void start(Job job);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,7 +41,6 @@ protected:
 private:
     template <class R> void runDownload();
     template <class R> void runUpload();
-    void start(Job job);
     void attach(Engine* engine);
     void showProgress(int done, int total);
     void ended(const JobOutcome& outcome);

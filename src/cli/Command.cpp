@@ -1,8 +1,10 @@
 #include "Command.h"
 
+#include "Compare.h"
 #include "Convert.h"
 #include "Display.h"
 #include "Download.h"
+#include "History.h"
 #include "Interrupt.h"
 #include "Merge.h"
 #include "PortName.h"
@@ -146,6 +148,8 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     std::vector<std::unique_ptr<Command>> all;
     all.push_back(std::make_unique<Download>());
     all.push_back(std::make_unique<Upload>());
+    all.push_back(std::make_unique<Compare>());
+    all.push_back(std::make_unique<History>());
     all.push_back(std::make_unique<Display>());
     all.push_back(std::make_unique<Convert>());
     all.push_back(std::make_unique<Merge>());

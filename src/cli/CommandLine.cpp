@@ -46,6 +46,12 @@ QString helpText() {
             "  --one N       the record in slot N (download) or the number N (upload)\n"
             "  --range S E   slots S to E (download)\n"
             "  --all         every record (the default)\n"
+            "  --changed     download: only the records the scale on each port does not hold\n"
+            "                as they stand, by what Tarnlink sent it or read from it\n"
+            "  --verify      download: read the table back after it and list the records\n"
+            "                the scale holds differently\n"
+            "  --plu N, --ingred N\n"
+            "                history: only the transfers of that record\n"
             "  --map MAP     merge: FIELD=COLUMN,... each table field (\"PLU No\", \"U/Price\",\n"
             "                ...) and the list's column that fills it, by header text or letter\n"
             "  --price-decimals N\n"
@@ -58,7 +64,8 @@ QString helpText() {
             "stderr.\n"
             "Each text the window would show in its status line is printed on a line of its own.\n"
             "Exit status: 0 the job ended normally, 1 it was refused, failed or interrupted,\n"
-            "2 the command line was not understood.\n")
+            "2 the command line was not understood, 3 compare or --verify found the scale\n"
+            "holding records differently.\n")
             .arg(kMaxPorts);
     return text;
 }

@@ -1,5 +1,6 @@
 #include "Download.h"
 
+#include "Compare.h"
 #include "DownloadPlan.h"
 #include "EveryPort.h"
 
@@ -51,14 +52,18 @@ std::optional<UsageError> Download::parse(const QStringList& ports, const QStrin
     const QCommandLineOption one(QStringLiteral("one"), QString(), QStringLiteral("N"));
     const QCommandLineOption range(QStringLiteral("range"), QString(), QStringLiteral("S E"));
     const QCommandLineOption all(QStringLiteral("all"));
-    parser.addOptions({one, range, all});
+    const QCommandLineOption changed(QStringLiteral("changed"));
+    const QCommandLineOption verify(QStringLiteral("verify"));
+    parser.addOptions({one, range, all, changed, verify});
     if (auto error = parseTableAndFile(parser, joinRange(words)))
         return error;
     const QStringList given = parser.optionNames();
     if (given.count(QStringLiteral("one")) + given.count(QStringLiteral("range")) +
-            given.count(QStringLiteral("all")) >
+            given.count(QStringLiteral("all")) + given.count(QStringLiteral("changed")) >
         1)
-        return UsageError{QStringLiteral("download takes one of --one, --range and --all")};
+        return UsageError{
+            QStringLiteral("download takes one of --one, --range, --all and --changed")};
+    verify_ = parser.isSet(verify);
     // The numbers go to the transfer as the window's number boxes would hold them: it checks
     // them, and refuses as the window does.
     if (parser.isSet(one)) {
@@ -71,6 +76,9 @@ std::optional<UsageError> Download::parse(const QStringList& ports, const QStrin
         options_.extent = DownloadExtent::Range;
         options_.start = startEnd[0];
         options_.end = startEnd[1];
+    } else if (parser.isSet(changed)) {
+        // Each port's records are found from what its scale holds, as its job starts.
+        options_.extent = DownloadExtent::Changed;
     } else {
         options_.extent = DownloadExtent::All;
     }
@@ -120,16 +128,33 @@ int Download::run(Session& session) {
         return notFinished();
     warnOfCutTexts(session, kind_, options_);
 
+    DownloadJob job = downloadJob(kind_, session.workspace(), options_);
+    job.verify = verify_;
     const std::vector<PortEnd> ends = runOnEveryPort(
-        session, ports_, downloadJob(kind_, session.workspace(), options_),
+        session, ports_, job,
         [](const JobOutcome& o) { return o.result.outcome == TransferOutcome::Finished; }, prefix,
         several ? [](bool done) { return done ? QStringLiteral("THE END")
                                               : QStringLiteral("not finished"); }
                 : std::function<QString(bool)>());
     bool allEnded = true;
-    for (const PortEnd& end : ends)
+    bool differ = false;
+    for (size_t i = 0; i < ends.size(); ++i) {
+        const PortEnd& end = ends[i];
         allEnded = allEnded && end.ended;
-    return allEnded ? kDone : kFailed;
+        if (!verify_ || !end.ended)
+            continue;
+        // A verify that could not read the table back has not shown the download whole.
+        if (!end.outcome->differences) {
+            allEnded = false;
+            continue;
+        }
+        for (const QString& line : differenceLines(kind_, *end.outcome->differences))
+            session.console().line(prefix(ports_[qsizetype(i)]) + line);
+        differ = differ || !end.outcome->differences->empty();
+    }
+    if (!allEnded)
+        return kFailed;
+    return differ ? kDiffer : kDone;
 }
 
 } // namespace tarn::cli

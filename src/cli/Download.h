@@ -12,7 +12,8 @@ public:
     QString name() const override { return QStringLiteral("download"); }
     QString synopsis() const override {
         return QStringLiteral(
-            "[--port PORT]... download plu|ingred FILE [--one N | --range S E | --all]");
+            "[--port PORT]... download plu|ingred FILE [--one N | --range S E | --all | "
+            "--changed] [--verify]");
     }
     QString summary() const override;
     std::optional<UsageError> parse(const QStringList& ports, const QStringList& words) override;
@@ -24,6 +25,7 @@ private:
     bool refusedBeforeTheLine(Session& session) const;
 
     DownloadOptions options_;
+    bool verify_ = false;
     QStringList ports_;
 };
 

@@ -49,6 +49,8 @@ std::vector<PortEnd> runOnEveryPort(Session& session, const QStringList& ports, 
         Engine* e = r.engine.get();
         QObject::connect(e, &Engine::status, &loop,
                          [&console, &r](const QString& text) { console.line(r.prefix + text); });
+        QObject::connect(e, &Engine::storeProblem, &loop,
+                         [&console](const QString& text) { console.remark(text); });
         QObject::connect(e, &Engine::portLost, &loop, [&console, &r](const QString& message) {
             console.line(r.prefix + message);
         });

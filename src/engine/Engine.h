@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PortFactory.h"
+#include "TableDiff.h"
 #include "Transfers.h"
 
 #include <QObject>
@@ -20,6 +21,9 @@ struct DownloadJob {
     TableRecords<IngredRecord> ingred; // for an ingredient download
     bool hasFile = false;
     DownloadOptions options;
+    // After a download that reached its end: a compare of the table with what the scale then
+    // holds (the line has no checksum: a byte doubled on a noisy line leaves wrong bytes).
+    bool verify = false;
 };
 // A download of the workspace's table of `kind`, as it stands now.
 DownloadJob downloadJob(TableKind kind, const Workspace& ws, const DownloadOptions& options);
@@ -28,11 +32,16 @@ struct UploadJob {
     UploadOptions options;
 };
 struct DisplayJob {};
-using Job = std::variant<DownloadJob, UploadJob, DisplayJob>;
+// Reads the scale's whole table (the upload of every number) into a table of its own and sets
+// the PC's table (`table.plu` or `table.ingred`) beside it; the table on screen stays as it is.
+struct CompareJob {
+    DownloadJob table; // the table as it stands; its options and file are not used
+};
+using Job = std::variant<DownloadJob, UploadJob, DisplayJob, CompareJob>;
 
 // How a job ended.
 struct JobOutcome {
-    enum class What { Download, Upload, Display };
+    enum class What { Download, Upload, Display, Compare };
     What what = What::Download;
     TableKind kind = TableKind::Plu;
     TransferResult result; // table transfers
@@ -41,11 +50,21 @@ struct JobOutcome {
     Received<IngredRecord> ingredReceived;
     // Display read: the read-outs, nullopt when the scale did not answer the sync byte.
     std::optional<DisplayTexts> display;
+    // Compare, and a download's verify: how the read of the scale's table ended, and the
+    // differences, record by record and field by field; nullopt when the read did not reach
+    // the scale's end (nothing can be said) or a verify did not run.
+    TransferResult readResult;
+    std::optional<std::vector<FieldDifference>> differences;
     bool stopped = false;  // the job was stopped (also the display read)
     bool portOpen = false; // the port after the job (a lost port is closed)
 };
 
 // One port to one scale, with the port, its link and its clock on a worker thread of their own.
+// The worker keeps what the scale holds in the store (ScaleMemory, its own connection made on
+// its thread): a downloaded record from the moment the scale acknowledges it, an uploaded one
+// when it comes; a record about to go on the line no longer counts as held. A "Changed"
+// download's slots are found there as the job starts. A store that cannot be opened is said
+// once (storeProblem()) and changes nothing else.
 // The owner (the window, a port of the command line) asks for things by calling it and hears
 // of them through queued signals; it never waits on the line. One request at a time is meant:
 // the owner starts the next once the last has answered (busy() false).
@@ -86,6 +105,9 @@ signals:
     void finished(const tarn::JobOutcome& outcome);
     // The port failed while open, or a reset could not reopen it; it is closed now.
     void portLost(const QString& message);
+    // The store of what the scales hold cannot be opened or written: said once in the process
+    // ("ERROR! cannot keep what the scales hold in ..."); the transfers go on without it.
+    void storeProblem(const QString& text);
 
 private:
     class Worker;

@@ -1,7 +1,7 @@
 #include "ScaleMemory.h"
 
-#include "SerialPort.h"
 #include "PortName.h"
+#include "SerialPort.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -93,6 +93,9 @@ ScaleMemory::~ScaleMemory() {
 }
 
 QString ScaleMemory::defaultPath() {
+    const QString chosen = qEnvironmentVariable("TARNLINK_STORE");
+    if (!chosen.isEmpty())
+        return chosen;
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/tarnlink/scales.sqlite");
 }

@@ -89,9 +89,11 @@ public:
     ScaleMemory(const ScaleMemory&) = delete;
     ScaleMemory& operator=(const ScaleMemory&) = delete;
 
-    // Where ScaleMemory() keeps its file: "tarnlink/scales.sqlite" in the generic data folder
-    // (~/.local/share on Linux, honouring XDG_DATA_HOME). Not the per-program folder, which
-    // differs between the window and tarnlink-cli.
+    // Where ScaleMemory() keeps its file: the file named by the environment variable
+    // TARNLINK_STORE when it is set (a test's own store, a second shop on one PC), otherwise
+    // "tarnlink/scales.sqlite" in the generic data folder (~/.local/share on Linux, honouring
+    // XDG_DATA_HOME). Not the per-program folder, which differs between the window and
+    // tarnlink-cli.
     static QString defaultPath();
 
     bool isOpen() const { return open_; }

@@ -58,14 +58,15 @@ template <class R> std::vector<FieldText> fieldTexts(const R& record) {
     return out;
 }
 
-// Records 1 to 200 by number; for the PC, a later slot of the same number wins.
+// Records 1 to 200 by the number they carry; a later slot of the same number wins. (An upload
+// asks for the scale's slots: slot i of the scale may hold any number.)
 template <class R>
-std::map<int, const R*> byNumber(const std::array<R, kTableSlots>& table, int count, bool pc) {
+std::map<int, const R*> byNumber(const std::array<R, kTableSlots>& table, int count) {
     std::map<int, const R*> out;
     const int last = std::clamp(count, 0, kMaxRecords);
     for (int slot = 1; slot <= last; ++slot) {
         const R& r = table[size_t(slot)];
-        const int number = pc ? numberOf(r) : slot;
+        const int number = numberOf(r);
         if (number >= 1 && number <= kMaxRecords)
             out[number] = &r;
     }
@@ -80,8 +81,8 @@ std::vector<FieldDifference> compareOf(const std::array<R, kTableSlots>& pcTable
         parseFormat(QString::fromLatin1(sideOf(RecordTraits<R>::kind).formatString));
     const auto caption = [&columns](int col) { return columns.value(col).caption.trimmed(); };
 
-    const std::map<int, const R*> pc = byNumber(pcTable, pcCount, true);
-    const std::map<int, const R*> scale = byNumber(scaleTable, scaleCount, false);
+    const std::map<int, const R*> pc = byNumber(pcTable, pcCount);
+    const std::map<int, const R*> scale = byNumber(scaleTable, scaleCount);
     std::vector<FieldDifference> out;
     auto p = pc.begin();
     auto s = scale.begin();
@@ -149,6 +150,23 @@ std::vector<FieldDifference> compareTables(const PluTable& pc, int pcCount, cons
 std::vector<FieldDifference> compareTables(const IngredTable& pc, int pcCount,
                                            const IngredTable& scale, int scaleCount) {
     return compareOf(pc, pcCount, scale, scaleCount);
+}
+
+bool onOneSideOnly(const FieldDifference& d, TableKind kind) {
+    const QVector<ColumnFormat> columns =
+        parseFormat(QString::fromLatin1(sideOf(kind).formatString));
+    return d.field == columns.value(1).caption.trimmed() && (d.pc.isEmpty() || d.scale.isEmpty());
+}
+
+int recordsIn(const std::vector<FieldDifference>& differences) {
+    int records = 0;
+    int last = -1;
+    for (const FieldDifference& d : differences) {
+        if (d.number != last)
+            ++records;
+        last = d.number;
+    }
+    return records;
 }
 
 } // namespace tarn

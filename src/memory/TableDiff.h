@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Records.h"
+#include "Workspace.h" // TableKind
 
 #include <QByteArray>
 #include <QString>
@@ -43,17 +44,24 @@ struct FieldDifference {
 };
 
 // The PC's table (slots 1 to pcCount) beside the scale's as an "All" upload read it (slots 1
-// to scaleCount, slot i holding what the scale sent for number i). Records are matched by
-// number: the PC's by the number they carry (the last slot of a number, as a full download
-// leaves it), the scale's by the number asked for. Numbers outside 1 to 200, which an upload
-// cannot ask for, are left out (an empty row's 0 among them). A record on one side only is
-// one difference in its number's field, with the other side's text empty; otherwise each field
-// that differs on the line is one difference, in column order. Texts are compared as they go
+// to scaleCount, slot i holding what the scale sent when asked for i). Records are matched by
+// the number they carry, on both sides: an upload asks for the scale's slots, and a scale keeps
+// a record in the first free slot; the last slot of a number counts, as a full download leaves
+// it. Numbers outside 1 to 200 are left out (an empty row's 0 among them). A record on one side
+// only is one difference in its number's field, with the other side's text empty; otherwise each
+// field that differs on the line is one difference, in column order. Texts are compared as they go
 // on the line (a name centred in 28 characters, a line padded to 50) and shown without the
 // padding, unless the padding is the difference. Sorted by number.
 std::vector<FieldDifference> compareTables(const PluTable& pc, int pcCount, const PluTable& scale,
                                            int scaleCount);
 std::vector<FieldDifference> compareTables(const IngredTable& pc, int pcCount,
                                            const IngredTable& scale, int scaleCount);
+
+// Whether the difference is a record on one side only (in its number's field, the other side
+// empty), rather than a field the two records hold differently.
+bool onOneSideOnly(const FieldDifference& difference, TableKind kind);
+
+// How many records the differences concern (their distinct numbers).
+int recordsIn(const std::vector<FieldDifference>& differences);
 
 } // namespace tarn

@@ -139,6 +139,15 @@ std::optional<int> downloadRowNumber(const QString& text) {
 }
 
 std::optional<std::vector<int>> downloadSlots(int count, const DownloadOptions& options) {
+    if (options.extent == DownloadExtent::Changed) {
+        std::vector<int> chosen;
+        for (const int slot : options.changed)
+            if (slot >= 1 && slot <= count)
+                chosen.push_back(slot);
+        std::sort(chosen.begin(), chosen.end());
+        chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
+        return chosen;
+    }
     std::optional<int> first = 1;
     std::optional<int> last = count;
     if (options.extent == DownloadExtent::One) {
@@ -161,7 +170,12 @@ downloadRefusal(const TableRecords<R>& table, bool hasFile, const DownloadOption
     using S = Side<R>;
     if (!hasFile)
         return std::pair{Refusal::NoFile, QString::fromLatin1(S::kNoFile)};
-    const auto chosen = downloadSlots(table.count, options);
+    // Changed: a record that cannot go on the line is always among its slots; it is refused
+    // whichever slots the scale is found to hold.
+    DownloadOptions checked = options;
+    if (options.extent == DownloadExtent::Changed)
+        checked.extent = DownloadExtent::All;
+    const auto chosen = downloadSlots(table.count, checked);
     if (!chosen)
         return std::pair{Refusal::Extent, QString::fromLatin1(S::kRangeNotValid)};
     // Every record of the extent must go on the line as it stands, before the first byte.
@@ -193,6 +207,10 @@ TransferResult download(const TableRecords<R>& table, bool hasFile, ScaleLink& l
 
     const std::vector<int> chosen = *downloadSlots(table.count, options);
     const int total = int(chosen.size());
+    if (options.extent == DownloadExtent::Changed && chosen.empty()) {
+        status.status(QString::fromLatin1(kNothingToSend));
+        return status.end(TransferOutcome::Finished, 0);
+    }
     sink.progress(0, total);
     Handshake handshake(link, status, S::download());
     int sent = 0;
@@ -201,6 +219,7 @@ TransferResult download(const TableRecords<R>& table, bool hasFile, ScaleLink& l
         const R& record = table.records[size_t(i)];
         const EncodedRecord encoded = S::encode(record);
         const quint16 number = quint16(S::number(record));
+        sink.sending(RecordTraits<R>::kind, i, number);
         const auto result = handshake.download(i, number, encoded.bytes, [&] {
             ++sent;
             lastSlot = i;

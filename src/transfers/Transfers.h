@@ -25,13 +25,21 @@ enum class DownloadExtent {
     One,   // slot `one`
     Range, // slots `start` to `end` (a start above the end is valid and sends nothing)
     All,   // slots 1 to the table's count
+    // The slots in `changed`, in slot order: the records the scale does not hold as they stand
+    // (changedSlots() over what the store says it holds). Checked before the line as All is,
+    // since a record that cannot go on the line is always among them.
+    Changed,
 };
 struct DownloadOptions {
     DownloadExtent extent = DownloadExtent::All;
     QString one = QStringLiteral("1");
     QString start = QStringLiteral("1");
     QString end = QStringLiteral("2");
+    std::vector<int> changed = {}; // the slots of a Changed download
 };
+
+// A Changed download that finds every record already on the scale.
+inline const char* const kNothingToSend = "Nothing to send: the scale holds this table";
 
 // Which numbers an upload asks the scale for: one number (its box's text as typed, 1 to 200),
 // or 1 to 200 until the scale says it holds no more.
@@ -91,6 +99,9 @@ public:
     // Records done of the extent's total. Called with 0 before the first record and after
     // each record; never for a refused transfer.
     virtual void progress(int /*done*/, int /*total*/) {}
+    // A download's record is about to go on the line (slot, number): from here on the scale
+    // may hold it, or half of it, whatever the end.
+    virtual void sending(TableKind /*kind*/, int /*slot*/, int /*number*/) {}
     virtual void acknowledged(const RecordAck& /*ack*/) {}
 };
 
@@ -105,7 +116,7 @@ std::optional<int> downloadRowNumber(const QString& text);
 
 // The slots a download's options select in a table of `count` records, in the order they are
 // sent; nullopt when the number boxes are not valid ("PLU Range is not valid"). A start above
-// the end is valid and selects nothing.
+// the end is valid and selects nothing. Changed: its slots within the table.
 std::optional<std::vector<int>> downloadSlots(int count, const DownloadOptions& options);
 
 // Why a download would be refused before the line is used, as its status text; nullopt when

@@ -11,11 +11,13 @@ TEST(CommandLine, helpListsEveryCommandOnStdoutAndEndsWell) {
     const CliResult r = runCli({"--help"});
     ASSERT_TRUE(r.finished);
     EXPECT_EQ(r.exitCode, 0);
-    ASSERT_GE(r.out.size(), 6);
-    EXPECT_EQ(r.out.mid(0, 6).join('\n').toStdString(),
+    ASSERT_GE(r.out.size(), 8);
+    EXPECT_EQ(r.out.mid(0, 8).join('\n').toStdString(),
               "Usage: tarnlink-cli [--port PORT]... download plu|ingred FILE [--one N | --range S "
-              "E | --all]\n"
+              "E | --all | --changed] [--verify]\n"
               "       tarnlink-cli [--port PORT] upload plu|ingred FILE [--one N | --all]\n"
+              "       tarnlink-cli [--port PORT] compare plu|ingred FILE\n"
+              "       tarnlink-cli [--port PORT] history [--plu N | --ingred N]\n"
               "       tarnlink-cli [--port PORT] display\n"
               "       tarnlink-cli convert plu|ingred IN OUT\n"
               "       tarnlink-cli merge plu|ingred TABLE IN OUT --map FIELD=COLUMN,... "
@@ -50,7 +52,7 @@ TEST(CommandLine, usageErrorsGoToStderrWithStatusTwo) {
         {{"download", "price", plu},
          "tarnlink-cli: download: the table is plu or ingred, not price"},
         {{"download", "plu", plu, "--one", "3", "--all"},
-         "tarnlink-cli: download takes one of --one, --range and --all"},
+         "tarnlink-cli: download takes one of --one, --range, --all and --changed"},
         {{"download", "plu", plu, "--range", "1"}, "tarnlink-cli: --range needs 2 values"},
         {{"download", "plu", plu, "--fast"}, "tarnlink-cli: unknown option --fast"},
         {{"download", "plu", dir.filePath("table.doc")},

@@ -1,0 +1,153 @@
+// A shop's day: paced simulated scales hold a table that tarnlink-cli sent them; five prices
+// change; "download --changed" sends those five. The wall time of the full download and of the
+// changed one, and their ratio, for one scale and for many at once. Prints figures; fails only
+// when a scale does not hold the table with its new prices afterwards.
+//
+//   bench_changed [records] [scales]     (defaults: 200, 64)
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+
+#ifndef SCALE_BINARY
+#define SCALE_BINARY "tarnlink-scale"
+#endif
+#ifndef CLI_BINARY
+#define CLI_BINARY "tarnlink-cli"
+#endif
+
+const int kChanged[] = {17, 53, 101, 150, 199};
+
+// A paced simulator (9600 baud) with empty tables that keeps what it receives in `saveTo`.
+struct Scale {
+    explicit Scale(const QString& saveTo) : save(saveTo) {
+        process.start(QStringLiteral(SCALE_BINARY),
+                      {QStringLiteral("--empty"), QStringLiteral("--save-plu"), saveTo});
+        process.waitForStarted(5000);
+        while (!process.canReadLine() && process.waitForReadyRead(10000)) {
+        }
+        port = QString::fromLocal8Bit(process.readLine()).trimmed().section(QLatin1Char(' '), 1);
+    }
+    // Ends the simulator (which saves its table): PLU number -> unit price.
+    std::map<int, int> prices() {
+        process.terminate();
+        process.waitForFinished(5000);
+        std::map<int, int> out;
+        QFile f(save);
+        if (f.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : f.readAll().split('\n')) {
+                const QList<QByteArray> fields = line.split(',');
+                if (fields.size() > 3)
+                    out[fields[0].trimmed().toInt()] = fields[3].trimmed().toInt();
+            }
+        return out;
+    }
+    QString save;
+    QProcess process;
+    QString port;
+};
+
+int priceOf(int number, bool changed) {
+    const int price = 199 + number;
+    return changed ? price + 10 : price;
+}
+
+void writeTable(const QString& path, int records, bool changed) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    for (int i = 1; i <= records; ++i) {
+        bool isChanged = false;
+        for (int c : kChanged)
+            isChanged = isChanged || (changed && c == i);
+        f.write(QStringLiteral("%1,\"Article %1\",\"Shelf %2\",%3,0,0,%4,0,0\r\n")
+                    .arg(i)
+                    .arg(i % 17)
+                    .arg(priceOf(i, isChanged))
+                    .arg(100000 + i)
+                    .toLatin1());
+    }
+}
+
+// tarnlink-cli download to every scale at once; the wall time, or -1 when it failed.
+double download(const std::vector<std::unique_ptr<Scale>>& scales, const QString& file,
+                bool changed, const QString& store) {
+    QStringList args;
+    for (const auto& s : scales)
+        args << QStringLiteral("--port") << s->port;
+    args << QStringLiteral("download") << QStringLiteral("plu") << file;
+    if (changed)
+        args << QStringLiteral("--changed");
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TARNLINK_STORE"), store);
+    cli.setProcessEnvironment(env);
+    cli.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    cli.start(QStringLiteral(CLI_BINARY), args);
+    cli.waitForFinished(-1);
+    const double wall = double(timer.nsecsElapsed()) / 1e9;
+    return cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == 0 ? wall : -1;
+}
+
+// The full table to `count` scales, five prices changed, then --changed; true when every scale
+// ends holding the table with its new prices.
+bool day(int records, int count, QTemporaryDir& dir) {
+    const QString file = dir.filePath(QStringLiteral("shop-%1.PLU").arg(count));
+    const QString store = dir.filePath(QStringLiteral("store-%1.sqlite").arg(count));
+    std::vector<std::unique_ptr<Scale>> scales;
+    for (int i = 0; i < count; ++i)
+        scales.push_back(std::make_unique<Scale>(
+            dir.filePath(QStringLiteral("scale%1-%2.PLU").arg(count).arg(i))));
+    writeTable(file, records, false);
+    const double full = download(scales, file, false, store);
+    writeTable(file, records, true);
+    const double changed = download(scales, file, true, store);
+    std::printf("%d scale(s): full %d records %.3f s, --changed (5 records) %.3f s, "
+                "ratio %.4f (goal at most 0.04)\n",
+                count, records, full, changed, full > 0 ? changed / full : -1.0);
+    bool ok = full > 0 && changed > 0;
+    for (const auto& s : scales) {
+        const std::map<int, int> held = s->prices();
+        int right = 0;
+        for (int i = 1; i <= records; ++i) {
+            bool isChanged = false;
+            for (int c : kChanged)
+                isChanged = isChanged || c == i;
+            const auto it = held.find(i);
+            right += it != held.end() && it->second == priceOf(i, isChanged) ? 1 : 0;
+        }
+        if (right != records) {
+            std::printf("  %s holds %d of %d records as the table has them\n", qPrintable(s->port),
+                        right, records);
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int records = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 200;
+    const int many = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 64;
+    QTemporaryDir dir;
+    std::printf("%d PLU records, scales paced as at 9600 baud on pseudo-terminals\n", records);
+    const bool one = day(records, 1, dir);
+    const bool all = day(records, many, dir);
+    std::printf("every scale holds the table with its new prices: %s\n", one && all ? "yes" : "no");
+    return one && all ? 0 : 1;
+}

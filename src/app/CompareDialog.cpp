@@ -1,0 +1,58 @@
+#include "CompareDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace tarn {
+
+CompareDialog::CompareDialog(QWidget* parent)
+    : QDialog(parent), summary_(new QLabel(this)), list_(new QTableWidget(this)) {
+    setObjectName(QStringLiteral("dlgCompare"));
+    auto* layout = new QVBoxLayout(this);
+    summary_->setObjectName(QStringLiteral("lblCompare"));
+    layout->addWidget(summary_);
+    list_->setObjectName(QStringLiteral("lstDifferences"));
+    list_->setColumnCount(4);
+    list_->setHorizontalHeaderLabels({QStringLiteral("No"), QStringLiteral("Field"),
+                                      QStringLiteral("PC"), QStringLiteral("Scale")});
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->verticalHeader()->hide();
+    list_->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(list_, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    resize(640, 420);
+}
+
+void CompareDialog::show(const QString& title, TableKind kind,
+                         const std::vector<FieldDifference>& list) {
+    setWindowTitle(title);
+    summary_->setText(
+        list.empty()
+            ? QStringLiteral("The scale holds this table")
+            : QStringLiteral("The scale holds %1 record(s) differently").arg(recordsIn(list)));
+    list_->setRowCount(int(list.size()));
+    for (int row = 0; row < int(list.size()); ++row) {
+        const FieldDifference& d = list[size_t(row)];
+        QString pc = d.pc;
+        QString scale = d.scale;
+        if (onOneSideOnly(d, kind)) {
+            pc = d.pc.isEmpty() ? QStringLiteral("(none)") : QStringLiteral("(this record)");
+            scale = d.scale.isEmpty() ? QStringLiteral("(none)") : QStringLiteral("(this record)");
+        }
+        const QString cells[] = {QString::number(d.number), d.field, pc, scale};
+        for (int col = 0; col < 4; ++col)
+            list_->setItem(row, col, new QTableWidgetItem(cells[col]));
+    }
+    list_->resizeColumnsToContents();
+    QDialog::show();
+    raise();
+    activateWindow();
+}
+
+} // namespace tarn

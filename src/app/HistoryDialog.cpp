@@ -1,0 +1,56 @@
+#include "HistoryDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace tarn {
+
+HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent), list_(new QTableWidget(this)) {
+    setObjectName(QStringLiteral("dlgHistory"));
+    setWindowTitle(QStringLiteral("History"));
+    auto* layout = new QVBoxLayout(this);
+    list_->setObjectName(QStringLiteral("lstHistory"));
+    list_->setColumnCount(8);
+    list_->setHorizontalHeaderLabels({QStringLiteral("Started"), QStringLiteral("Ended"),
+                                      QStringLiteral("Port"), QStringLiteral("Table"),
+                                      QStringLiteral("Kind"), QStringLiteral("What"),
+                                      QStringLiteral("Records"), QStringLiteral("How it ended")});
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->verticalHeader()->hide();
+    list_->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(list_, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    resize(820, 440);
+}
+
+void HistoryDialog::show(const std::vector<TransferEntry>& entries) {
+    const QString format = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+    list_->setRowCount(int(entries.size()));
+    for (int row = 0; row < int(entries.size()); ++row) {
+        const TransferEntry& e = entries[size_t(row)];
+        const QString cells[] = {e.started.toLocalTime().toString(format),
+                                 e.ended.isValid() ? e.ended.toLocalTime().toString(format)
+                                                   : QStringLiteral("(never ended)"),
+                                 e.port,
+                                 QString::fromLatin1(sideOf(e.table).name),
+                                 e.direction == TransferDirection::Download
+                                     ? QStringLiteral("download")
+                                     : QStringLiteral("upload"),
+                                 e.extent,
+                                 QString::number(e.records),
+                                 e.howEnded.trimmed()};
+        for (int col = 0; col < 8; ++col)
+            list_->setItem(row, col, new QTableWidgetItem(cells[col]));
+    }
+    list_->resizeColumnsToContents();
+    QDialog::show();
+    raise();
+    activateWindow();
+}
+
+} // namespace tarn

@@ -1,0 +1,138 @@
+#include "MemoryActions.h"
+
+#include "CompareDialog.h"
+#include "Controls.h"
+#include "HistoryDialog.h"
+#include "MainWindow.h"
+#include "PortActions.h"
+#include "ScaleMemory.h"
+#include "TransferActions.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace tarn {
+
+MemoryActions::MemoryActions(MainWindow& window)
+    : QObject(&window), window_(window), transfers_(window.findChild<TransferActions*>()),
+      refresh_(new QTimer(this)) {
+    const Controls& c = window.controls();
+    refresh_->setSingleShot(true);
+    refresh_->setInterval(0);
+    connect(refresh_, &QTimer::timeout, this, &MemoryActions::refresh);
+
+    connect(c.cmdPLUCompare, &QPushButton::clicked, this, [this] { compare(TableKind::Plu); });
+    connect(c.cmdINGCompare, &QPushButton::clicked, this, [this] { compare(TableKind::Ingred); });
+    connect(c.cmdHistory, &QPushButton::clicked, this, &MemoryActions::showHistory);
+
+    // Every change of a table's records comes with a status text (a load, a save, an import,
+    // New, an upload); the port's choice with its controls; the store with each job's end.
+    connect(&window.workspace(), &Workspace::statusChanged, this, &MemoryActions::refreshSoon);
+    for (QRadioButton* option : {c.optCom1, c.optCom2, c.optComOther})
+        connect(option, &QRadioButton::toggled, this, &MemoryActions::refreshSoon);
+    connect(c.cboComPort, &QComboBox::currentTextChanged, this, &MemoryActions::refreshSoon);
+    connect(c.SSTab, &QTabWidget::currentChanged, this, &MemoryActions::refreshSoon);
+
+    attach(&window.portActions().engine());
+    connect(&window.portActions(), &PortActions::engineMade, this, &MemoryActions::attach);
+    refresh();
+}
+
+MemoryActions::~MemoryActions() = default;
+
+ScaleMemory& MemoryActions::memory() {
+    if (!memory_)
+        memory_ = std::make_unique<ScaleMemory>();
+    return *memory_;
+}
+
+void MemoryActions::attach(Engine* engine) {
+    connect(engine, &Engine::finished, this, &MemoryActions::ended);
+    connect(engine, &Engine::opened, this, &MemoryActions::refreshSoon);
+    connect(engine, &Engine::closed, this, &MemoryActions::refreshSoon);
+    connect(engine, &Engine::storeProblem, this, [this](const QString& text) {
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tarnlink"), text,
+                                    QMessageBox::Ok, &window_);
+        box->setObjectName(QStringLiteral("msgStore"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setModal(false);
+        box->show();
+    });
+    refreshSoon();
+}
+
+QString MemoryActions::port() const {
+    Engine& engine = window_.portActions().engine();
+    if (engine.isOpen())
+        return engine.portName();
+    const Controls& c = window_.controls();
+    if (c.optCom1->isChecked())
+        return QStringLiteral("Com1");
+    if (c.optCom2->isChecked())
+        return QStringLiteral("Com2");
+    return c.cboComPort->currentText().trimmed();
+}
+
+int MemoryActions::changedCount(TableKind kind) {
+    const Workspace& ws = window_.workspace();
+    const QString name = port();
+    const std::map<int, QByteArray> held =
+        name.isEmpty() ? std::map<int, QByteArray>() : memory().held(name, kind);
+    const std::vector<WireRecord> records = kind == TableKind::Plu
+                                                ? wireRecords(ws.plu.records, ws.plu.count)
+                                                : wireRecords(ws.ingred.records, ws.ingred.count);
+    return int(changedSlots(records, held).size());
+}
+
+void MemoryActions::refreshSoon() {
+    // Not while a table goes on the line: its every record is a status text.
+    if (transfers_ && transfers_->running())
+        return;
+    refresh_->start();
+}
+
+void MemoryActions::refresh() {
+    const Controls& c = window_.controls();
+    for (const auto& [kind, label] : {std::pair{TableKind::Plu, c.lblDownChangedPLU},
+                                      {TableKind::Ingred, c.lblDownChangedINGRED}}) {
+        const int count = changedCount(kind);
+        label->setText(QStringLiteral("%1 to send").arg(count));
+    }
+}
+
+void MemoryActions::compare(TableKind kind) {
+    if (transfers_)
+        transfers_->start(CompareJob{downloadJob(kind, window_.workspace(), {})});
+}
+
+void MemoryActions::ended(const JobOutcome& o) {
+    refreshSoon();
+    if (!o.differences)
+        return;
+    const bool verify = o.what == JobOutcome::What::Download;
+    // A verify that found the scale holding the table says so in the status line alone.
+    if (verify && o.differences->empty())
+        return;
+    const QString table = QString::fromLatin1(sideOf(o.kind).name);
+    auto* dialog = window_.findChild<CompareDialog*>();
+    if (!dialog)
+        dialog = new CompareDialog(&window_);
+    dialog->show(table + (verify ? QStringLiteral(" Verify") : QStringLiteral(" Compare")), o.kind,
+                 *o.differences);
+}
+
+void MemoryActions::showHistory() {
+    auto* dialog = window_.findChild<HistoryDialog*>();
+    if (!dialog)
+        dialog = new HistoryDialog(&window_);
+    HistoryFilter filter;
+    filter.limit = 1000;
+    dialog->show(memory().history(filter));
+}
+
+} // namespace tarn

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Command.h"
+#include "ScaleMemory.h"
+
+namespace tarn::cli {
+
+// history: the transfers the store remembers, newest first, one line each; with a number, the
+// transfers of that record and when each took or gave it.
+class History : public Command {
+public:
+    QString name() const override { return QStringLiteral("history"); }
+    QString synopsis() const override {
+        return QStringLiteral("[--port PORT] history [--plu N | --ingred N]");
+    }
+    QString summary() const override;
+    std::optional<UsageError> parse(const QStringList& ports, const QStringList& words) override;
+    int run(Session& session) override;
+
+private:
+    HistoryFilter filter_;
+};
+
+// One transfer as a line: "2026-12-07 16:03:53 to 16:04:10 /dev/ttyS0 PLU download ALL:
+// 200 records,  THE END " (local time).
+QString historyLine(const TransferEntry& entry);
+
+} // namespace tarn::cli

@@ -1,0 +1,84 @@
+// The window and the store of what each scale holds, against the in-process scale on virtual
+// time: the count beside "Changed" follows the table, the port and the store; Compare lists
+// nothing when the scale holds the table.
+#include "TableFile.h"
+#include "WindowTest.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tarn;
+using namespace tarn::testing;
+
+class TestMemory : public WindowTest {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    // The price file of PLU 1 to 3, PLU 2 at `price2`, loaded as PLU > Open does.
+    void loadPrices(int price2) {
+        const QString path = dir.filePath("prices.PLU");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("1,\"APPLE\",\"RED\",1500,3,0,2001,1,5\r\n");
+        file.write(QStringLiteral("2,\"PEAR\",\"\",%1,3,0,2002,1,5\r\n").arg(price2).toLatin1());
+        file.write("3,\"PLUM\",\"\",990,3,0,2003,1,5\r\n");
+        file.close();
+        QVERIFY(load(w->workspace(), TableKind::Plu, path).ok());
+    }
+    bool countIs(const QString& text) {
+        return QTest::qWaitFor([&] { return c().lblDownChangedPLU->text() == text; }, 5000);
+    }
+
+private slots:
+    void initTestCase() { qputenv("TARNLINK_STORE", dir.filePath("scales.sqlite").toLocal8Bit()); }
+    void init() {
+        makeWindow();
+        useScale();
+        QVERIFY(click("cmdPortOpen"));
+    }
+    void cleanup() { dropWindow(); }
+
+    void theChangedCountFollowsTableAndStore() {
+        loadPrices(349);
+        QVERIFY2(countIs("3 to send"), qPrintable(c().lblDownChangedPLU->text()));
+        c().optDownChangedPLU->setChecked(true);
+        QVERIFY(click("cmdPLUDownload"));
+        QCOMPARE(status(), QStringLiteral(" THE END "));
+        QCOMPARE(int(scale->received.size()), 3);
+        QVERIFY2(countIs("0 to send"), qPrintable(c().lblDownChangedPLU->text()));
+
+        loadPrices(399);
+        QVERIFY2(countIs("1 to send"), qPrintable(c().lblDownChangedPLU->text()));
+        // Another port's scale has been sent nothing.
+        QVERIFY(click("cmdPortClose"));
+        c().optCom2->setChecked(true);
+        QVERIFY2(countIs("3 to send"), qPrintable(c().lblDownChangedPLU->text()));
+        c().optCom1->setChecked(true);
+        QVERIFY2(countIs("1 to send"), qPrintable(c().lblDownChangedPLU->text()));
+    }
+
+    // After a download, Compare finds the scale holding the table; the table on screen stays.
+    void compareListsNoDifferenceAfterADownload() {
+        loadPrices(349);
+        c().optDownAllPLU->setChecked(true);
+        QVERIFY(click("cmdPLUDownload"));
+        QVERIFY(click("cmdPLUCompare"));
+        auto* list = w->findChild<QTableWidget*>(QStringLiteral("lstDifferences"));
+        QVERIFY(list);
+        QCOMPARE(list->rowCount(), 0);
+        QCOMPARE(w->findChild<QLabel*>(QStringLiteral("lblCompare"))->text(),
+                 QStringLiteral("The scale holds this table"));
+        QCOMPARE(int(w->workspace().plu.count), 3);
+        QCOMPARE(c().txtFilePath->text(), dir.filePath("prices.PLU"));
+    }
+};
+
+QTEST_MAIN(TestMemory)
+#include "tst_memory.moc"
