@@ -1,7 +1,7 @@
 #include "CompareDialog.h"
 
-#include <QDialogButtonBox>
-#include <QHeaderView>
+#include "ListDialog.h"
+
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -15,17 +15,9 @@ CompareDialog::CompareDialog(QWidget* parent)
     summary_->setObjectName(QStringLiteral("lblCompare"));
     layout->addWidget(summary_);
     list_->setObjectName(QStringLiteral("lstDifferences"));
-    list_->setColumnCount(4);
-    list_->setHorizontalHeaderLabels({QStringLiteral("No"), QStringLiteral("Field"),
-                                      QStringLiteral("PC"), QStringLiteral("Scale")});
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->verticalHeader()->hide();
-    list_->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(list_, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    addReadOnlyList(*this, *layout, *list_,
+                    {QStringLiteral("No"), QStringLiteral("Field"), QStringLiteral("PC"),
+                     QStringLiteral("Scale")});
     resize(640, 420);
 }
 

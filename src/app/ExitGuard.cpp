@@ -14,7 +14,7 @@ ExitQuestion::Answer DialogExitQuestion::ask(const QStringList& tables) {
                   .arg(tables.join(QStringLiteral(" and ")));
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"), text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
-    box.setInformativeText(QStringLiteral("Save them before Tarnlink ends?"));
+    box.setInformativeText(question_);
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -25,11 +26,15 @@ public:
 // The real one: a message box with "Save", "Discard" and "Cancel".
 class DialogExitQuestion : public ExitQuestion {
 public:
-    explicit DialogExitQuestion(QWidget* parent) : parent_(parent) {}
+    // `question`: what the operator is asked under the tables' names.
+    explicit DialogExitQuestion(
+        QWidget* parent, QString question = QStringLiteral("Save them before Tarnlink ends?"))
+        : parent_(parent), question_(std::move(question)) {}
     Answer ask(const QStringList& tables) override;
 
 private:
     QWidget* parent_;
+    QString question_;
 };
 
 // For tests: answers prepared in advance (Cancel once they run out), and what was asked.

@@ -1,7 +1,7 @@
 #include "HistoryDialog.h"
 
-#include <QDialogButtonBox>
-#include <QHeaderView>
+#include "ListDialog.h"
+
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -12,19 +12,10 @@ HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent), list_(new QTabl
     setWindowTitle(QStringLiteral("History"));
     auto* layout = new QVBoxLayout(this);
     list_->setObjectName(QStringLiteral("lstHistory"));
-    list_->setColumnCount(8);
-    list_->setHorizontalHeaderLabels({QStringLiteral("Started"), QStringLiteral("Ended"),
-                                      QStringLiteral("Port"), QStringLiteral("Table"),
-                                      QStringLiteral("Kind"), QStringLiteral("What"),
-                                      QStringLiteral("Records"), QStringLiteral("How it ended")});
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->verticalHeader()->hide();
-    list_->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(list_, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    addReadOnlyList(*this, *layout, *list_,
+                    {QStringLiteral("Started"), QStringLiteral("Ended"), QStringLiteral("Port"),
+                     QStringLiteral("Table"), QStringLiteral("Kind"), QStringLiteral("What"),
+                     QStringLiteral("Records"), QStringLiteral("How it ended")});
     resize(820, 440);
 }
 

@@ -96,24 +96,6 @@ bool ScriptedDownloadQuestion::askCuts(const QString& text) {
     return a;
 }
 
-ExitQuestion::Answer DialogReplaceQuestion::ask(const QStringList& tables) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"),
-                    QStringLiteral("The %1 table has changes that are not saved.")
-                        .arg(tables.join(QStringLiteral(" and "))),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
-    box.setInformativeText(QStringLiteral("Save them before the grid is replaced?"));
-    box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-    case QMessageBox::Save:
-        return Answer::Save;
-    case QMessageBox::Discard:
-        return Answer::Discard;
-    default:
-        return Answer::Cancel;
-    }
-}
-
 bool askBeforeDownload(MainWindow& window, TableKind kind) {
     window.commitOpenEdit(kind);
     if (window.history(kind).isAheadOfRecords()) {

@@ -54,13 +54,10 @@ private:
 };
 
 // The question Exit asks, asked before a table's grid is replaced (New, Open, an upload).
-class DialogReplaceQuestion : public ExitQuestion {
+class DialogReplaceQuestion : public DialogExitQuestion {
 public:
-    explicit DialogReplaceQuestion(QWidget* parent) : parent_(parent) {}
-    Answer ask(const QStringList& tables) override;
-
-private:
-    QWidget* parent_;
+    explicit DialogReplaceQuestion(QWidget* parent)
+        : DialogExitQuestion(parent, QStringLiteral("Save them before the grid is replaced?")) {}
 };
 
 // Before a download of the table from the window: the grid's changes not saved, then the

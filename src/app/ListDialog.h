@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QStringList>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace tarn {
+
+// The body of a dialog that lists rows to read (Compare, History): the list under its column
+// headers, taking the room that is left, and a Close button below it.
+inline void addReadOnlyList(QDialog& dialog, QVBoxLayout& layout, QTableWidget& list,
+                            const QStringList& headers) {
+    list.setColumnCount(int(headers.size()));
+    list.setHorizontalHeaderLabels(headers);
+    list.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list.setSelectionBehavior(QAbstractItemView::SelectRows);
+    list.verticalHeader()->hide();
+    list.horizontalHeader()->setStretchLastSection(true);
+    layout.addWidget(&list, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout.addWidget(buttons);
+}
+
+} // namespace tarn
