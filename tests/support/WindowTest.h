@@ -11,6 +11,7 @@
 #include "FileChooser.h"
 #include "GridView.h"
 #include "MainWindow.h"
+#include "TestTexts.h"
 
 #include <QAction>
 #include <QApplication>
