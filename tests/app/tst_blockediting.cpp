@@ -1,6 +1,6 @@
 // Copy, paste, clear, undo and find in both grids, and Exit with unsaved edits, on the real
 // main window. What a paste, a clear or a search does to the cells, edge by edge, is tested
-// on the grid-block code (tests/tables/grid_block_test.cpp); here each rule has one case.
+// on the grid-block code (tests/tables/tst_gridblock.cpp); here each rule has one case.
 #include "WindowTest.h"
 
 #include <QClipboard>

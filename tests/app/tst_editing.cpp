@@ -1,6 +1,6 @@
 // Editing the cells of both grids, key by key, on the real main window. What a key does to
 // the cells and the cursor is tested on the cell-editing code
-// (tests/tables/cell_editing_test.cpp); here each rule has one case, on one grid or the other,
+// (tests/tables/tst_cellediting.cpp); here each rule has one case, on one grid or the other,
 // and both grids where their texts differ.
 #include "WindowTest.h"
 
