@@ -1,57 +1,30 @@
 // Files that are not what they claim, fed to every open and import entry of the menus: each
 // ends at a clear status text and leaves both tables and the file source as they were.
 
-#include "FileChooser.h"
-#include "MainWindow.h"
 #include "SheetExchange.h"
+#include "WindowTest.h"
 #include "WorkspaceSnapshot.h"
 
-#include <QAction>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tarn;
+using namespace tarn::testing;
 
-namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
-
-class BadInput : public QObject {
+class BadInput : public WindowTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> window;
-    ScriptedFileChooser* chooser = nullptr;
     QTemporaryDir dir;
 
     QString path(const QString& name) const { return dir.filePath(name); }
-    QString status() const { return window->findChild<QLabel*>("Panel1")->text(); }
-    QString source() const { return window->findChild<QLineEdit*>("txtFilePath")->text(); }
-    void trigger(const QString& name) {
-        auto* action = window->findChild<QAction*>(name);
-        QVERIFY2(action, qPrintable(name));
-        action->trigger();
-    }
     void open(const QString& action, const QString& file) {
         chooser->answer(file);
-        trigger(action);
+        trigger(qPrintable(action));
     }
     // The tables as the operator sees them, with the file source as its box shows it.
-    testing::WorkspaceSnapshot snapshot() {
-        auto s = testing::WorkspaceSnapshot::of(window->workspace());
+    WorkspaceSnapshot snapshot() {
+        auto s = WorkspaceSnapshot::of(w->workspace());
         s.filePath = source();
         return s;
     }
@@ -61,11 +34,10 @@ private slots:
         QVERIFY(dir.isValid());
         const QByteArray pluLines = "12,\"APPLE\",\"RED\",1500,3,0,2001,1,0\r\n"
                                     "13,\"PEAR\",\" \",250,1,5,2002,2,4\r\n";
-        QVERIFY(writeFile(path("good.PLU"), pluLines));
-        QVERIFY(writeFile(path("good.INGRED"), "3,\"SUGAR\",\"SALT\",\" \",\" \",\" \",\" \",\" \","
-                                               "\" \"\r\n"));
+        QVERIFY(writeBytes(path("good.PLU"), pluLines));
+        QVERIFY(writeBytes(path("good.INGRED"), kSugarIngredLine));
         for (const char* ext : {"PLU", "INGRED", "xls"}) {
-            QVERIFY(writeFile(path(QStringLiteral("empty.") + ext), QByteArray()));
+            QVERIFY(writeBytes(path(QStringLiteral("empty.") + ext), QByteArray()));
             QByteArray junk;
             quint32 x = 2463534242u; // xorshift: the same bytes every run, zeros included
             for (int i = 0; i < 4096; ++i) {
@@ -74,11 +46,11 @@ private slots:
                 x ^= x << 5;
                 junk.append(char(x & 0xFF));
             }
-            QVERIFY(writeFile(path(QStringLiteral("junk.") + ext), junk));
+            QVERIFY(writeBytes(path(QStringLiteral("junk.") + ext), junk));
             QByteArray big;
             while (big.size() < 10 * 1024 * 1024)
                 big += pluLines;
-            QVERIFY(writeFile(path(QStringLiteral("big.") + ext), big));
+            QVERIFY(writeBytes(path(QStringLiteral("big.") + ext), big));
         }
         // A real workbook under a table file's name, and a table file under a workbook's.
         Workspace ws;
@@ -86,24 +58,22 @@ private slots:
         ws.plu.grid.setText(1, 1, "5");
         ws.plu.grid.setText(1, 2, "PLUMS");
         QVERIFY(exportWorkbook(ws, TableKind::Plu, path("book.xls"), QDate(2026, 12, 7)));
-        QVERIFY(readFile(path("book.xls")).startsWith("\xD0\xCF\x11\xE0"));
+        QVERIFY(readBytes(path("book.xls")).startsWith("\xD0\xCF\x11\xE0"));
         QVERIFY(QFile::copy(path("book.xls"), path("book.PLU")));
         QVERIFY(QFile::copy(path("book.xls"), path("book.INGRED")));
         QVERIFY(QFile::copy(path("good.PLU"), path("table.xls")));
     }
 
     void init() {
-        window = std::make_unique<MainWindow>();
-        auto scripted = std::make_unique<ScriptedFileChooser>();
-        chooser = scripted.get();
-        window->setFileChooser(std::move(scripted));
+        makeWindow(false);
+        useChooser();
         // Both tables hold records before the bad file comes.
         open("mnuFileOpen", path("good.PLU"));
         QCOMPARE(status(), QString("PLU Count is 2"));
         open("mnuFileOpen1", path("good.INGRED"));
         QCOMPARE(status(), QString("Message Count is 1"));
     }
-    void cleanup() { window.reset(); }
+    void cleanup() { dropWindow(); }
 
     void badFileLeavesTheTables_data() {
         QTest::addColumn<QString>("action");
@@ -131,7 +101,7 @@ private slots:
     void badFileLeavesTheTables() {
         QFETCH(QString, action);
         QFETCH(QString, file);
-        const testing::WorkspaceSnapshot before = snapshot();
+        const WorkspaceSnapshot before = snapshot();
         open(action, path(file));
         const QString shown = status();
         QVERIFY2(shown.startsWith("ERROR! ") && shown.size() > 12, qPrintable(shown));
@@ -142,15 +112,15 @@ private slots:
     void emptyTableFileLoadsAnEmptyTable() {
         open("mnuFileOpen", path("empty.PLU"));
         QCOMPARE(status(), QString("PLU Count is 0"));
-        QCOMPARE(window->workspace().plu.count, qint16(0));
-        QCOMPARE(window->workspace().plu.grid.text(1, 2), QString());
+        QCOMPARE(w->workspace().plu.count, qint16(0));
+        QCOMPARE(w->workspace().plu.grid.text(1, 2), QString());
         QCOMPARE(source(), path("empty.PLU"));
-        QCOMPARE(window->workspace().ingred.count, qint16(1));
+        QCOMPARE(w->workspace().ingred.count, qint16(1));
 
         open("mnuFileOpen1", path("empty.INGRED"));
         QCOMPARE(status(), QString("Message Count is 0"));
-        QCOMPARE(window->workspace().ingred.count, qint16(0));
-        QCOMPARE(window->workspace().ingred.grid.text(1, 2), QString());
+        QCOMPARE(w->workspace().ingred.count, qint16(0));
+        QCOMPARE(w->workspace().ingred.grid.text(1, 2), QString());
         QCOMPARE(source(), path("empty.INGRED"));
     }
 

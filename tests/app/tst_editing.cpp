@@ -1,128 +1,74 @@
-// Editing the cells of both grids, key by key, on the real main window.
-#include "GridView.h"
-#include "MainWindow.h"
+// Editing the cells of both grids, key by key, on the real main window. What a key does to
+// the cells and the cursor is tested on the cell-editing code
+// (tests/tables/tst_cellediting.cpp); here each rule has one case, on one grid or the other,
+// and both grids where their texts differ.
+#include "WindowTest.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QScrollBar>
-#include <QTabWidget>
 #include <QtTest>
 
-#include <memory>
-
 using namespace tarn;
+using namespace tarn::testing;
 
-class TestEditing : public QObject {
+class TestEditing : public WindowTest {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { dropWindow(); }
 
-    void printableKeyReplacesTheCellText_data() { sides(); }
     void printableKeyReplacesTheCellText();
-    void controlKeysOpenTheCellTextWithCaretAtEnd_data() { sides(); }
     void controlKeysOpenTheCellTextWithCaretAtEnd();
-    void overlayLiesOverTheCellAndFollowsIt_data() { sides(); }
     void overlayLiesOverTheCellAndFollowsIt();
-    void overlayLeavesTheViewWithItsCellAndComesBack_data() { sides(); }
     void overlayLeavesTheViewWithItsCellAndComesBack();
-    void enterMovesAlongTheRow_data() { sides(); }
     void enterMovesAlongTheRow();
-    void enterOnLastColumn_data();
-    void enterOnLastColumn();
-    void enterOnRow201IsRefused_data() { sides(); }
+    void enterOnLastColumnOfRow200GrowsTheView();
+    void enterOnRow201IsRefused_data();
     void enterOnRow201IsRefused();
-    void escapeKeepsTheOldText_data() { sides(); }
     void escapeKeepsTheOldText();
-    void downArrowCommitsAndStays_data() { sides(); }
     void downArrowCommitsAndStays();
-    void clickOnAnotherCellCommitsIntoTheEditedCell_data() { sides(); }
     void clickOnAnotherCellCommitsIntoTheEditedCell();
-    void programMovingTheCursorCommitsIntoTheEditedCell_data() { sides(); }
     void programMovingTheCursorCommitsIntoTheEditedCell();
-    void gridRegainingTheFocusCommits_data() { sides(); }
     void gridRegainingTheFocusCommits();
     void newAfterGrowingLeaves201Rows_data();
     void newAfterGrowingLeaves201Rows();
     void editingLeavesRecordsAndCountsAlone();
-    void anEditOpenWhenTheTableIsReplacedIsDropped_data() { newAfterGrowingLeaves201Rows_data(); }
     void anEditOpenWhenTheTableIsReplacedIsDropped();
 
 private:
-    // Every behaviour is the same on both grids; each test runs once per grid.
-    static void sides() {
-        QTest::addColumn<QString>("grid");
-        QTest::addColumn<QString>("edit");
-        QTest::newRow("PLU") << "grdPLU"
-                             << "txtEditGrid";
-        QTest::newRow("INGRED") << "grdINGRED"
-                                << "txtEditGrid1";
+    // The grid a test edits, and its edit box: the PLU grid unless onGrid() says otherwise.
+    void onGrid(const QString& grid) {
+        view_ = w->findChild<GridView*>(grid);
+        edit_ = get<QLineEdit>(grid == QLatin1String("grdPLU") ? "txtEditGrid" : "txtEditGrid1");
+        QVERIFY(view_ && edit_);
     }
-
-    GridView* view() const;
-    QLineEdit* edit() const;
+    GridView* view() const { return view_; }
+    QLineEdit* edit() const { return edit_; }
     TextGrid& grid() const { return view()->grid(); }
-    QString status() const { return w->findChild<QLabel*>("Panel1")->text(); }
 
     // Shows the grid's tab and puts the operator's cursor on (row, col) with the focus on the grid.
-    void focusGridAt(int row, int col);
-    void press(Qt::Key key);
+    void focusGridAt(int row, int col) { WindowTest::focusGridAt(view(), row, col); }
+    void press(Qt::Key k) { key(k); }
     void type(const QString& text);
     void verifyCursor(int row, int col) const;
     void verifyClosed() const;
     QRect cellInView(int row, int col) const;
 
-    std::unique_ptr<MainWindow> w;
+    GridView* view_ = nullptr;
+    QLineEdit* edit_ = nullptr;
 };
 
-GridView* TestEditing::view() const {
-    QFETCH(QString, grid);
-    auto* v = w->findChild<GridView*>(grid);
-    Q_ASSERT(v);
-    return v;
-}
-
-QLineEdit* TestEditing::edit() const {
-    QFETCH(QString, edit);
-    auto* e = w->findChild<QLineEdit*>(edit);
-    Q_ASSERT(e);
-    return e;
-}
-
 void TestEditing::init() {
-    w = std::make_unique<MainWindow>();
-    w->setExitHandler([] {});
+    makeWindow();
     // "New" over typed cells asks first; these tests drop what was typed.
-    auto replace = std::make_unique<ScriptedExitQuestion>();
+    useReplaceQuestion();
     replace->answer(ExitQuestion::Answer::Discard);
-    w->setReplaceQuestion(std::move(replace));
-    w->show();
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
-}
-
-void TestEditing::cleanup() {
-    w.reset();
-}
-
-void TestEditing::focusGridAt(int row, int col) {
-    auto* tabs = w->findChild<QTabWidget*>("SSTab");
-    tabs->setCurrentWidget(view()->parentWidget());
-    grid().setCurrent(row, col);
-    view()->setFocus();
-    QTRY_VERIFY(view()->hasFocus());
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    onGrid("grdPLU");
 }
 
 // Keys go where the operator's keys go: to the widget with the focus.
-void TestEditing::press(Qt::Key key) {
-    QWidget* target = QApplication::focusWidget();
-    QVERIFY(target);
-    QTest::keyClick(target, key);
-}
-
 void TestEditing::type(const QString& text) {
     for (QChar ch : text) {
         QWidget* target = QApplication::focusWidget();
@@ -164,6 +110,7 @@ void TestEditing::printableKeyReplacesTheCellText() {
 }
 
 void TestEditing::controlKeysOpenTheCellTextWithCaretAtEnd() {
+    onGrid("grdINGRED");
     grid().setText(3, 2, "12");
     for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space}) {
         focusGridAt(3, 2);
@@ -247,6 +194,7 @@ void TestEditing::overlayLeavesTheViewWithItsCellAndComesBack() {
 }
 
 void TestEditing::enterMovesAlongTheRow() {
+    onGrid("grdINGRED");
     grid().setText(7, 4, "12");
     focusGridAt(7, 4);
     type("5");
@@ -264,34 +212,21 @@ void TestEditing::enterMovesAlongTheRow() {
     verifyCursor(7, 6);
 }
 
-void TestEditing::enterOnLastColumn_data() {
-    QTest::addColumn<QString>("grid");
-    QTest::addColumn<QString>("edit");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("rowsAfter");
-    for (const auto& [grid, edit] :
-         {std::pair{"grdPLU", "txtEditGrid"}, std::pair{"grdINGRED", "txtEditGrid1"}}) {
-        QTest::addRow("%s row 7", grid) << grid << edit << 7 << 201;
-        QTest::addRow("%s row 199", grid) << grid << edit << 199 << 202;
-        QTest::addRow("%s row 200", grid) << grid << edit << 200 << 203;
-    }
-}
-
-void TestEditing::enterOnLastColumn() {
-    QFETCH(int, row);
-    QFETCH(int, rowsAfter);
-    focusGridAt(row, 9);
+// The grid's growth below row 200 reaches the view: its rows, their numbers and heights.
+void TestEditing::enterOnLastColumnOfRow200GrowsTheView() {
+    onGrid("grdINGRED");
+    focusGridAt(200, 9);
     type("77");
     press(Qt::Key_Return);
 
-    QCOMPARE(grid().text(row, 9), QString("77"));
-    verifyCursor(row + 1, 1);
+    QCOMPARE(grid().text(200, 9), QString("77"));
+    verifyCursor(201, 1);
     verifyClosed();
-    QCOMPARE(grid().rows(), rowsAfter);
-    QCOMPARE(view()->model()->rowCount(), rowsAfter - 1);
-    for (int r = 1; r < rowsAfter; ++r)
+    QCOMPARE(grid().rows(), 203);
+    QCOMPARE(view()->model()->rowCount(), 202);
+    for (int r = 1; r < 203; ++r)
         QCOMPARE(grid().text(r, 0), QString::number(r));
-    for (int r = 201; r < rowsAfter; ++r) {
+    for (int r = 201; r < 203; ++r) {
         QCOMPARE(grid().rowHeight(r), 300);
         QCOMPARE(view()->rowHeight(r - 1), 20);
         for (int c = 1; c <= 9; ++c)
@@ -303,10 +238,19 @@ void TestEditing::enterOnLastColumn() {
     QCOMPARE(view()->rowHeight(199), 20);
 }
 
+void TestEditing::enterOnRow201IsRefused_data() {
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("PLU") << "grdPLU"
+                         << " Error ! PLU No is over ";
+    QTest::newRow("INGRED") << "grdINGRED"
+                            << " Error ! Message No is over ";
+}
+
 void TestEditing::enterOnRow201IsRefused() {
-    const QString message = view()->objectName() == "grdPLU"
-                                ? QString(" Error ! PLU No is over ")
-                                : QString(" Error ! Message No is over ");
+    QFETCH(QString, grid);
+    QFETCH(QString, message);
+    onGrid(grid);
     focusGridAt(200, 9);
     type("1");
     press(Qt::Key_Return);
@@ -316,15 +260,15 @@ void TestEditing::enterOnRow201IsRefused() {
     type("9");
     press(Qt::Key_Return);
     QCOMPARE(status(), message);
-    QCOMPARE(grid().text(201, 1), QString());
+    QCOMPARE(this->grid().text(201, 1), QString());
     verifyCursor(201, 1);
     verifyClosed();
-    QCOMPARE(grid().rows(), 203);
+    QCOMPARE(this->grid().rows(), 203);
 
     // Only Enter is refused there: the Down arrow still writes the text.
     type("8");
     press(Qt::Key_Down);
-    QCOMPARE(grid().text(201, 1), QString("8"));
+    QCOMPARE(this->grid().text(201, 1), QString("8"));
     verifyCursor(201, 1);
 }
 
@@ -348,6 +292,7 @@ void TestEditing::escapeKeepsTheOldText() {
 }
 
 void TestEditing::downArrowCommitsAndStays() {
+    onGrid("grdINGRED");
     grid().setText(4, 3, "12");
     focusGridAt(4, 3);
     type("8");
@@ -375,6 +320,7 @@ void TestEditing::clickOnAnotherCellCommitsIntoTheEditedCell() {
 }
 
 void TestEditing::programMovingTheCursorCommitsIntoTheEditedCell() {
+    onGrid("grdINGRED");
     focusGridAt(5, 2);
     type("42");
     grid().setCurrent(10, 1);
@@ -386,7 +332,7 @@ void TestEditing::programMovingTheCursorCommitsIntoTheEditedCell() {
 void TestEditing::gridRegainingTheFocusCommits() {
     focusGridAt(6, 7);
     type("31");
-    auto* elsewhere = w->findChild<QLineEdit*>("txtFilePath");
+    auto* elsewhere = get<QLineEdit>("txtFilePath");
     elsewhere->setFocus();
     QTRY_VERIFY(elsewhere->hasFocus());
     QVERIFY(!edit()->isHidden()); // the edit stays open while the operator is elsewhere
@@ -401,53 +347,52 @@ void TestEditing::gridRegainingTheFocusCommits() {
 
 void TestEditing::newAfterGrowingLeaves201Rows_data() {
     QTest::addColumn<QString>("grid");
-    QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("countText");
     QTest::newRow("PLU") << "grdPLU"
-                         << "txtEditGrid"
                          << "mnuFileNew"
                          << "PLU Count is 0";
     QTest::newRow("INGRED") << "grdINGRED"
-                            << "txtEditGrid1"
                             << "mnuFileNew1"
                             << "Message Count is 0";
 }
 
 void TestEditing::newAfterGrowingLeaves201Rows() {
+    QFETCH(QString, grid);
     QFETCH(QString, action);
     QFETCH(QString, countText);
+    onGrid(grid);
     focusGridAt(200, 9);
     type("3");
     press(Qt::Key_Return);
     type("4");
     press(Qt::Key_Down);
-    QCOMPARE(grid().rows(), 203);
-    QCOMPARE(grid().text(201, 1), QString("4"));
+    QCOMPARE(this->grid().rows(), 203);
+    QCOMPARE(this->grid().text(201, 1), QString("4"));
 
-    w->findChild<QAction*>(action)->trigger();
-    QCOMPARE(grid().rows(), 201);
+    trigger(qPrintable(action));
+    QCOMPARE(this->grid().rows(), 201);
     QCOMPARE(view()->model()->rowCount(), 200);
-    QCOMPARE(grid().text(200, 9), QString());
-    QCOMPARE(grid().text(200, 0), QString("200"));
+    QCOMPARE(this->grid().text(200, 9), QString());
+    QCOMPARE(this->grid().text(200, 0), QString("200"));
     QCOMPARE(status(), countText);
-    QVERIFY(grid().row() <= 200);
+    QVERIFY(this->grid().row() <= 200);
 
     // Editing goes on as before in the renewed grid.
     focusGridAt(200, 9);
     type("5");
     press(Qt::Key_Return);
-    QCOMPARE(grid().text(200, 9), QString("5"));
-    QCOMPARE(grid().rows(), 203);
-    QCOMPARE(grid().text(202, 0), QString("202"));
+    QCOMPARE(this->grid().text(200, 9), QString("5"));
+    QCOMPARE(this->grid().rows(), 203);
+    QCOMPARE(this->grid().text(202, 0), QString("202"));
 }
 
 void TestEditing::anEditOpenWhenTheTableIsReplacedIsDropped() {
-    QFETCH(QString, action);
+    onGrid("grdINGRED");
     focusGridAt(3, 2);
     type("77");
     QVERIFY(edit()->isVisible());
-    w->findChild<QAction*>(action)->trigger();
+    trigger("mnuFileNew1");
     QVERIFY(edit()->isHidden());
     // Back in the grid, nothing of the old edit is written into the new table.
     focusGridAt(3, 2);
@@ -470,10 +415,7 @@ void TestEditing::editingLeavesRecordsAndCountsAlone() {
     for (const auto& [gridName, editName] :
          {std::pair{"grdPLU", "txtEditGrid"}, std::pair{"grdINGRED", "txtEditGrid1"}}) {
         auto* v = w->findChild<GridView*>(gridName);
-        w->findChild<QTabWidget*>("SSTab")->setCurrentWidget(v->parentWidget());
-        v->grid().setCurrent(3, 1);
-        v->setFocus();
-        QTRY_VERIFY(v->hasFocus());
+        WindowTest::focusGridAt(v, 3, 1);
         for (int c = 1; c <= 9; ++c) {
             QTest::keyClick(QApplication::focusWidget(), '7');
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

@@ -25,7 +25,6 @@ using Action = FakeScale::Action;
 class TestExchange : public WindowTest {
     Q_OBJECT
 
-    ScriptedFileChooser* chooser = nullptr;
     QStringList texts; // every status text since init()
 
     QPushButton* stopButton() const {
@@ -43,9 +42,7 @@ class TestExchange : public WindowTest {
 private slots:
     void init() {
         makeWindow();
-        auto files = std::make_unique<ScriptedFileChooser>();
-        chooser = files.get();
-        w->setFileChooser(std::move(files));
+        useChooser();
         useScale();
         QVERIFY(click("cmdPortOpen"));
         QVERIFY(w->engine().isOpen());

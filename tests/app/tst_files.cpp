@@ -1,45 +1,32 @@
-#include "MainWindow.h"
+#include "WindowTest.h"
 
-#include <QAction>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tarn;
+using namespace tarn::testing;
 
-class FileMenus : public QObject {
+class FileMenus : public WindowTest {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> window;
-    ScriptedFileChooser* chooser = nullptr;
+    MainWindow* window = nullptr; // the window under test, hidden: only its menus are used
     QTemporaryDir dir;
 
-    void click(const char* name) {
-        auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
-        QVERIFY2(action, name);
-        action->trigger();
-    }
-    QString status() const { return window->findChild<QLabel*>("Panel1")->text(); }
-    QString source() const { return window->findChild<QLineEdit*>("txtFilePath")->text(); }
+    // These tests only choose menu entries.
+    void click(const char* name) { trigger(name); }
     TextGrid& pluGrid() { return window->workspace().plu.grid; }
     TextGrid& ingredGrid() { return window->workspace().ingred.grid; }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-    static QByteArray contents(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-    }
+    static QByteArray contents(const QString& path) { return readBytes(path); }
 
 private slots:
     void init() {
-        window = std::make_unique<MainWindow>();
-        auto scripted = std::make_unique<ScriptedFileChooser>();
-        chooser = scripted.get();
-        window->setFileChooser(std::move(scripted));
+        makeWindow(false);
+        useChooser();
+        window = w;
     }
-    void cleanup() { window.reset(); }
+    void cleanup() { dropWindow(); }
 
     void pluSaveAndOpenThroughTheMenus() {
         pluGrid().setText(1, 1, "12");

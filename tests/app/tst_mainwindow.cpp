@@ -1,43 +1,39 @@
 #include "AboutDialog.h"
-#include "GridView.h"
-#include "MainWindow.h"
+#include "WindowTest.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <QtTest>
 
 using namespace tarn;
+using namespace tarn::testing;
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public WindowTest {
     Q_OBJECT
 
 private:
-    template <class T> T* child(MainWindow& w, const char* name) {
-        T* c = w.findChild<T*>(QString::fromLatin1(name));
-        if (!c)
+    template <class T> T* child(const char* name) {
+        T* found = get<T>(name);
+        if (!found)
             qFatal("no child %s", name);
-        return c;
+        return found;
     }
-    QString status(MainWindow& w) { return child<QLabel>(w, "Panel1")->text(); }
 
 private slots:
+    // The window as it starts, hidden until a test shows it.
+    void init() { makeWindow(false); }
+    void cleanup() { dropWindow(); }
+
     void startUpState() {
-        MainWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QCOMPARE(w.windowTitle(), QStringLiteral("Tarnlink"));
-        auto* tabs = child<QTabWidget>(w, "SSTab");
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tarnlink"));
+        auto* tabs = child<QTabWidget>("SSTab");
         QCOMPARE(tabs->count(), 6);
         const QStringList captions{"Port", "Display", "PLU", "Download", "Upload", "INGRED"};
         for (int i = 0; i < 6; ++i)
@@ -45,48 +41,48 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 0);
         QVERIFY(tabs->isEnabled());
 
-        QVERIFY(child<QRadioButton>(w, "optCom1")->isChecked());
-        QVERIFY(!child<QRadioButton>(w, "optCom2")->isChecked());
-        QVERIFY(child<QPushButton>(w, "cmdPortOpen")->isEnabled());
+        QVERIFY(child<QRadioButton>("optCom1")->isChecked());
+        QVERIFY(!child<QRadioButton>("optCom2")->isChecked());
+        QVERIFY(child<QPushButton>("cmdPortOpen")->isEnabled());
         for (const char* name : {"cmdPortClose", "cmdVFDUpdate", "cmdPLUDownload",
                                  "cmdINGREDDownload", "cmdPLUUpload", "cmdINGUpload"})
-            QVERIFY2(!child<QPushButton>(w, name)->isEnabled(), name);
+            QVERIFY2(!child<QPushButton>(name)->isEnabled(), name);
         // Captions as shown; "&" marks the mnemonic letter.
-        QCOMPARE(child<QPushButton>(w, "cmdPLUDownload")->text().remove('&'),
+        QCOMPARE(child<QPushButton>("cmdPLUDownload")->text().remove('&'),
                  QStringLiteral(" PLU Download"));
-        QCOMPARE(child<QPushButton>(w, "cmdINGUpload")->text().remove('&'),
+        QCOMPARE(child<QPushButton>("cmdINGUpload")->text().remove('&'),
                  QStringLiteral("INGRED Upload"));
 
-        QCOMPARE(status(w), QStringLiteral("Message Count is 0"));
-        QCOMPARE(child<QLineEdit>(w, "txtFilePath")->text(), QStringLiteral("?"));
-        QVERIFY(!child<QLineEdit>(w, "txtEditGrid")->isVisible());
-        QVERIFY(!child<QLineEdit>(w, "txtEditGrid1")->isVisible());
+        QCOMPARE(status(), QStringLiteral("Message Count is 0"));
+        QCOMPARE(child<QLineEdit>("txtFilePath")->text(), QStringLiteral("?"));
+        QVERIFY(!child<QLineEdit>("txtEditGrid")->isVisible());
+        QVERIFY(!child<QLineEdit>("txtEditGrid1")->isVisible());
 
         for (const char* name : {"optDownOnePLU", "optDownOneINGRED", "optUpOnePLU", "optUpOneING"})
-            QVERIFY2(child<QRadioButton>(w, name)->isChecked(), name);
+            QVERIFY2(child<QRadioButton>(name)->isChecked(), name);
         const std::pair<const char*, const char*> boxes[] = {
             {"txtDownOnePluNo", "1"}, {"txtDownStartPluNo", "1"}, {"txtDownEndPluNo", "2"},
             {"txtDownOneIngNo", "1"}, {"txtDownStartIngNo", "1"}, {"txtDownEndIngNo", "2"},
             {"txtUpOnePluNo", "1"},   {"txtUpOneIngNo", "1"}};
         for (const auto& [name, initial] : boxes) {
-            auto* box = child<QLineEdit>(w, name);
+            auto* box = child<QLineEdit>(name);
             QCOMPARE(box->text(), QString::fromLatin1(initial));
             QCOMPARE(box->maxLength(), 3);
             QVERIFY(box->alignment() & Qt::AlignRight);
         }
         // Only the ingredient upload frame carries its texts on the option buttons.
-        QCOMPARE(child<QRadioButton>(w, "optUpAllING")->text().remove(QLatin1Char('&')),
+        QCOMPARE(child<QRadioButton>("optUpAllING")->text().remove(QLatin1Char('&')),
                  QStringLiteral("All INGRED"));
-        QCOMPARE(child<QRadioButton>(w, "optUpAllPLU")->text(), QString());
+        QCOMPARE(child<QRadioButton>("optUpAllPLU")->text(), QString());
 
         for (const char* name : {"txtWeight", "txtUnitPrice", "txtTotalPrice"}) {
-            auto* box = child<QLineEdit>(w, name);
+            auto* box = child<QLineEdit>(name);
             QCOMPARE(box->text(), QStringLiteral("0"));
             QVERIFY(box->alignment() & Qt::AlignRight);
             QCOMPARE(box->font().pointSize(), 18);
             QVERIFY(box->font().bold());
         }
-        auto* bar = child<QStatusBar>(w, "StatusBar");
+        auto* bar = child<QStatusBar>("StatusBar");
         QVERIFY(bar->findChild<QLabel*>(QStringLiteral("Panel2")));
         QVERIFY(!bar->findChild<QLabel*>(QStringLiteral("Panel3"))->text().isEmpty());
     }
@@ -94,11 +90,10 @@ private slots:
     // A click on the caption beside a bare option button selects the option; every option has
     // a mnemonic of its own on its page.
     void optionCaptionsAndMnemonicsSelectTheirOptions() {
-        MainWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        auto* tabs = child<QTabWidget>(w, "SSTab");
-        const QList<QLabel*> labels = w.findChildren<QLabel*>();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto* tabs = child<QTabWidget>("SSTab");
+        const QList<QLabel*> labels = w->findChildren<QLabel*>();
         for (int page = 0; page < tabs->count(); ++page) {
             QSet<QChar> letters;
             for (QRadioButton* option : tabs->widget(page)->findChildren<QRadioButton*>()) {
@@ -115,7 +110,7 @@ private slots:
         }
 
         tabs->setCurrentIndex(3); // "Download"
-        auto* all = child<QRadioButton>(w, "optDownAllPLU");
+        auto* all = child<QRadioButton>("optDownAllPLU");
         QLabel* allCaption = nullptr;
         for (QLabel* label : labels)
             if (label->buddy() == all)
@@ -124,22 +119,21 @@ private slots:
         QCOMPARE(allCaption->text().remove(QLatin1Char('&')), QStringLiteral("ALL PLU"));
         QTest::mouseClick(allCaption, Qt::LeftButton);
         QVERIFY(all->isChecked());
-        QTest::keyClick(&w, Qt::Key_U, Qt::AltModifier);
-        QTRY_VERIFY(child<QRadioButton>(w, "optDownMultipleINGRED")->isChecked()); // animated click
-        QVERIFY(!child<QRadioButton>(w, "optDownOneINGRED")->isChecked());
+        QTest::keyClick(w, Qt::Key_U, Qt::AltModifier);
+        QTRY_VERIFY(child<QRadioButton>("optDownMultipleINGRED")->isChecked()); // animated click
+        QVERIFY(!child<QRadioButton>("optDownOneINGRED")->isChecked());
 
         tabs->setCurrentIndex(4); // "Upload": the same letters choose this page's options
-        QTest::keyClick(&w, Qt::Key_A, Qt::AltModifier);
-        QTRY_VERIFY(child<QRadioButton>(w, "optUpAllPLU")->isChecked());
+        QTest::keyClick(w, Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(child<QRadioButton>("optUpAllPLU")->isChecked());
         QVERIFY(all->isChecked());
-        QTest::keyClick(&w, Qt::Key_L, Qt::AltModifier);
-        QTRY_VERIFY(child<QRadioButton>(w, "optUpAllING")->isChecked());
+        QTest::keyClick(w, Qt::Key_L, Qt::AltModifier);
+        QTRY_VERIFY(child<QRadioButton>("optUpAllING")->isChecked());
     }
 
     void gridsShowNumberedRowsAndHeaders() {
-        MainWindow w;
         for (const char* name : {"grdPLU", "grdINGRED"}) {
-            auto* view = child<GridView>(w, name);
+            auto* view = child<GridView>(name);
             QCOMPARE(view->model()->rowCount(), 200);
             QCOMPARE(view->model()->columnCount(), 9);
             QCOMPARE(view->model()->headerData(0, Qt::Vertical).toString(), QStringLiteral("1"));
@@ -147,7 +141,7 @@ private slots:
                      QStringLiteral("200"));
             QCOMPARE(view->model()->index(5, 3).data().toString(), QString());
         }
-        auto* plu = child<GridView>(w, "grdPLU");
+        auto* plu = child<GridView>("grdPLU");
         QCOMPARE(plu->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("PLU No"));
         QCOMPARE(plu->model()->headerData(8, Qt::Horizontal).toString(),
                  QStringLiteral("Message No"));
@@ -157,13 +151,12 @@ private slots:
         // Trailing blanks widen a column: "Item name1          " is wider than "PLU No ".
         QVERIFY(plu->columnWidth(1) > plu->columnWidth(0));
         QCOMPARE(plu->columnWidth(1), plu->columnWidth(2));
-        auto* ingred = child<GridView>(w, "grdINGRED");
+        auto* ingred = child<GridView>("grdINGRED");
         QCOMPARE(ingred->model()->headerData(1, Qt::Horizontal).toString(),
                  QStringLiteral("Message1"));
     }
 
     void menusCarryEveryCaptionAndName() {
-        MainWindow w;
         const std::pair<const char*, const char*> entries[] = {
             {"mnuFileNew", "New"},
             {"mnuFileOpen", "PLU File( *.PLU)"},
@@ -183,16 +176,16 @@ private slots:
             {"mnuO1", "Open"},
             {"mnuFi", "Save"}};
         for (const auto& [name, caption] : entries) {
-            auto* a = w.findChild<QAction*>(QString::fromLatin1(name));
+            auto* a = w->findChild<QAction*>(QString::fromLatin1(name));
             QVERIFY2(a, name);
             QCOMPARE(a->text().remove('&'), QString::fromLatin1(caption));
             QVERIFY(a->isEnabled());
         }
         for (const char* sep : {"mnuSep1", "mnuSep2", "mnuSep3", "mnuSep4", "mnuSep5", "mnuSep6"}) {
-            auto* a = w.findChild<QAction*>(QString::fromLatin1(sep));
+            auto* a = w->findChild<QAction*>(QString::fromLatin1(sep));
             QVERIFY2(a && a->isSeparator(), sep);
         }
-        const QList<QAction*> top = w.menuBar()->actions();
+        const QList<QAction*> top = w->menuBar()->actions();
         QCOMPARE(top.size(), 3);
         QCOMPARE(top[0]->text().remove('&'), QStringLiteral("PLU"));
         QCOMPARE(top[1]->text().remove('&'), QStringLiteral("INGRED"));
@@ -206,48 +199,43 @@ private slots:
     }
 
     void newAfterGrowthAndEditsRestoresTheTable() {
-        MainWindow w;
-        Workspace& ws = w.workspace();
+        Workspace& ws = w->workspace();
         ws.plu.grid.setRows(203);
         ws.plu.grid.setText(7, 4, QStringLiteral("999"));
         ws.plu.count = 7;
         ws.setFilePath(QStringLiteral("/tmp/x.PLU"));
-        w.findChild<QAction*>(QStringLiteral("mnuFileNew"))->trigger();
+        w->findChild<QAction*>(QStringLiteral("mnuFileNew"))->trigger();
         QCOMPARE(ws.plu.grid.rows(), 201);
         QCOMPARE(ws.plu.grid.text(7, 4), QString());
         QCOMPARE(ws.plu.count, qint16(0));
-        QCOMPARE(status(w), QStringLiteral("PLU Count is 0"));
-        QCOMPARE(child<QLineEdit>(w, "txtFilePath")->text(), QStringLiteral("?"));
-        QCOMPARE(child<GridView>(w, "grdPLU")->model()->rowCount(), 200);
+        QCOMPARE(status(), QStringLiteral("PLU Count is 0"));
+        QCOMPARE(child<QLineEdit>("txtFilePath")->text(), QStringLiteral("?"));
+        QCOMPARE(child<GridView>("grdPLU")->model()->rowCount(), 200);
 
         ws.ingred.grid.setRows(210);
         ws.ingred.grid.setText(2, 2, QStringLiteral("salt"));
         ws.setFilePath(QStringLiteral("/tmp/prices.PLU"));
-        w.findChild<QAction*>(QStringLiteral("mnuFileNew1"))->trigger();
+        w->findChild<QAction*>(QStringLiteral("mnuFileNew1"))->trigger();
         QCOMPARE(ws.ingred.grid.rows(), 201);
         QCOMPARE(ws.ingred.grid.text(2, 2), QString());
-        QCOMPARE(status(w), QStringLiteral("Message Count is 0"));
-        QCOMPARE(child<QLineEdit>(w, "txtFilePath")->text(), QStringLiteral("?"));
+        QCOMPARE(status(), QStringLiteral("Message Count is 0"));
+        QCOMPARE(child<QLineEdit>("txtFilePath")->text(), QStringLiteral("?"));
     }
 
     void exitFromEitherMenuAndTheCloseControl() {
-        MainWindow w;
-        int exits = 0;
-        w.setExitHandler([&] { ++exits; });
-        w.findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
-        w.findChild<QAction*>(QStringLiteral("mnuFileExit1"))->trigger();
-        w.show();
-        w.close();
+        w->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
+        w->findChild<QAction*>(QStringLiteral("mnuFileExit1"))->trigger();
+        w->show();
+        w->close();
         QCOMPARE(exits, 3);
     }
 
     void aboutIsModalAndShownAgainAsTheSameWindow() {
-        MainWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QAction* about = w.findChild<QAction*>(QStringLiteral("mnuAbout"));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QAction* about = w->findChild<QAction*>(QStringLiteral("mnuAbout"));
         about->trigger();
-        auto* first = w.findChild<AboutDialog*>(QStringLiteral("frmAbout"));
+        auto* first = w->findChild<AboutDialog*>(QStringLiteral("frmAbout"));
         QVERIFY(first);
         QVERIFY(first->isVisible());
         QCOMPARE(first->windowTitle(), QStringLiteral("About"));
@@ -258,19 +246,19 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("PLU")));
 
         // While About is shown the main window takes no input.
-        auto* openButton = child<QPushButton>(w, "cmdPortOpen");
+        auto* openButton = child<QPushButton>("cmdPortOpen");
         QSignalSpy clicks(openButton, &QPushButton::clicked);
         // Click through the window system, where modality is enforced.
-        const QPoint at = openButton->mapTo(&w, openButton->rect().center());
-        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, at);
+        const QPoint at = openButton->mapTo(w, openButton->rect().center());
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, at);
         QCOMPARE(clicks.count(), 0);
 
         QTest::mouseClick(first->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QVERIFY(!first->isVisible());
-        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, at); // the same click now lands
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, at); // the same click now lands
         QCOMPARE(clicks.count(), 1);
         about->trigger();
-        QCOMPARE(w.findChildren<AboutDialog*>().size(), 1);
+        QCOMPARE(w->findChildren<AboutDialog*>().size(), 1);
         QVERIFY(first->isVisible());
         first->hide();
     }

@@ -158,9 +158,7 @@ private slots:
         QVERIFY(click("cmdPortOpen"));
         checkState(true);
         QVERIFY2(lock.isEmpty() || QFile::exists(lock), qPrintable(lock));
-        bool exited = false;
-        w->setExitHandler([&] { exited = true; });
-        w->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
+        trigger("mnuFileExit");
         QVERIFY(exited);
         QVERIFY(settle(w->engine()));
         QVERIFY(!w->engine().isOpen());
@@ -227,7 +225,7 @@ private slots:
         const int level = QThread::currentThread()->loopLevel();
         get<QPushButton>("cmdPLUDownload")->click();
         QVERIFY(w->engine().busy());
-        w->findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger();
+        trigger("mnuFileExit");
         QCOMPARE(levelAtExit, level);
         // Without the stop the silent scale would hold the download for 37 s.
         QVERIFY(settle(w->engine(), 20000));

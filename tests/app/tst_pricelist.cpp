@@ -3,8 +3,8 @@
 
 #include "FileChooser.h"
 #include "GridHistory.h"
-#include "MainWindow.h"
 #include "PriceListDialog.h"
+#include "WindowTest.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,12 +18,18 @@
 #include <QtTest>
 
 using namespace tarn;
+using namespace tarn::testing;
 
-class TestPriceList : public QObject {
+class TestPriceList : public WindowTest {
     Q_OBJECT
 
 private slots:
     void initTestCase();
+    void init() {
+        makeWindow(false);
+        useChooser();
+    }
+    void cleanup() { dropWindow(); }
     void applyIsOneUndoableStepAndTheMappingIsRemembered();
 
 private:
@@ -37,15 +43,11 @@ void TestPriceList::initTestCase() {
 }
 
 void TestPriceList::applyIsOneUndoableStepAndTheMappingIsRemembered() {
-    MainWindow window;
-    auto scripted = std::make_unique<ScriptedFileChooser>();
-    ScriptedFileChooser* chooser = scripted.get();
-    window.setFileChooser(std::move(scripted));
-    TextGrid& grid = window.workspace().plu.grid;
+    TextGrid& grid = w->workspace().plu.grid;
     const QStringList first = {"101", "APPLES", "", "250", "0", "0", "0", "0", "0"};
     for (int c = 0; c < 9; ++c)
         grid.setText(1, c + 1, first[c]);
-    GridHistory& history = window.history(TableKind::Plu);
+    GridHistory& history = w->history(TableKind::Plu);
     QVERIFY(!history.isChanged());
 
     const QString list = dir.filePath(QStringLiteral("till.csv"));
@@ -56,8 +58,8 @@ void TestPriceList::applyIsOneUndoableStepAndTheMappingIsRemembered() {
 
     const auto openDialog = [&] {
         chooser->answer(list);
-        window.findChild<QAction*>(QStringLiteral("mnuPriceList"))->trigger();
-        return window.findChild<PriceListDialog*>(QStringLiteral("dlgPriceList"));
+        trigger("mnuPriceList");
+        return w->findChild<PriceListDialog*>(QStringLiteral("dlgPriceList"));
     };
     QPointer<PriceListDialog> dialog = openDialog();
     QVERIFY(dialog);
@@ -92,8 +94,7 @@ void TestPriceList::applyIsOneUndoableStepAndTheMappingIsRemembered() {
     QCOMPARE(grid.text(2, 1), QStringLiteral("102"));
     QCOMPARE(grid.text(2, 2), QStringLiteral("PEARS"));
     QCOMPARE(grid.text(2, 4), QStringLiteral("150"));
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Panel1"))->text(),
-             QStringLiteral("Price list: 1 changed (U/Price 1), 1 new, 0 unchanged"));
+    QCOMPARE(status(), QStringLiteral("Price list: 1 changed (U/Price 1), 1 new, 0 unchanged"));
     QVERIFY(history.isChanged());
     QCOMPARE(history.stack().count(), 1);
 

@@ -30,8 +30,8 @@ using Unsaved = DownloadQuestion::Unsaved;
 using Answer = ExitQuestion::Answer;
 
 namespace {
-const QByteArray kShop = "12,\"APPLE\",\"RED\",1500,3,0,2001,1,5\r\n"
-                         "13,\"ORGANIC FREE RANGE CHICKEN BREAST 500G\",\"PEAR\",200,0,0,0,0,0\r\n";
+const QByteArray kShop =
+    kApplePluLine + "13,\"ORGANIC FREE RANGE CHICKEN BREAST 500G\",\"PEAR\",200,0,0,0,0,0\r\n";
 // The unit price's four bytes in a PLU record on the line.
 quint32 priceOf(const QByteArray& record) {
     return quint32(quint8(record[60])) << 24 | quint32(quint8(record[61])) << 16 |
@@ -42,38 +42,12 @@ quint32 priceOf(const QByteArray& record) {
 class TestSafety : public WindowTest {
     Q_OBJECT
 
-    ScriptedFileChooser* chooser = nullptr;
     ScriptedDownloadQuestion* download = nullptr;
-    ScriptedExitQuestion* replace = nullptr;
     QTemporaryDir dir;
 
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-    QByteArray contents(const QString& file) const {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    void write(const QString& file, const QByteArray& bytes) {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
-    void trigger(const char* entry) {
-        w->findChild<QAction*>(QString::fromLatin1(entry))->trigger();
-    }
-    void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), mods);
-    }
-    // Types `text` into the cell (row, col) of a grid as the operator does, ending with Enter.
-    void typeInto(GridView* view, int row, int col, const QString& text) {
-        c().SSTab->setCurrentWidget(view->parentWidget());
-        view->grid().setCurrent(row, col);
-        view->setFocus();
-        QTRY_VERIFY(view->hasFocus());
-        QTest::keyClicks(QApplication::focusWidget(), text);
-        key(Qt::Key_Return);
-    }
     void openPlu(const QByteArray& bytes) {
-        write(path("shop.PLU"), bytes);
+        QVERIFY(writeBytes(path("shop.PLU"), bytes));
         chooser->answer(path("shop.PLU"));
         trigger("mnuFileOpen");
         QCOMPARE(w->workspace().filePath(), path("shop.PLU"));
@@ -81,27 +55,18 @@ class TestSafety : public WindowTest {
 
 private slots:
     void init() {
-        w = new MainWindow;
-        w->setExitHandler([] {});
-        auto files = std::make_unique<ScriptedFileChooser>();
-        chooser = files.get();
-        w->setFileChooser(std::move(files));
+        makeWindow();
+        useChooser();
         auto questions = std::make_unique<ScriptedDownloadQuestion>();
         download = questions.get();
         w->setDownloadQuestion(std::move(questions));
-        auto replacing = std::make_unique<ScriptedExitQuestion>();
-        replace = replacing.get();
-        w->setReplaceQuestion(std::move(replacing));
+        useReplaceQuestion();
         useScale();
-        w->show();
         QVERIFY(QTest::qWaitForWindowActive(w));
         QVERIFY(click("cmdPortOpen"));
         QVERIFY(w->engine().isOpen());
     }
-    void cleanup() {
-        delete w;
-        w = nullptr;
-    }
+    void cleanup() { dropWindow(); }
 
     // A price changed in the grid and not saved: the download asks, and sends what the
     // operator chose, never the stale table without a word.
@@ -124,7 +89,7 @@ private slots:
         QVERIFY(click("cmdPLUDownload"));
         QCOMPARE(scale->received.size(), size_t(2));
         QCOMPARE(priceOf(scale->received.back().second), 1999u);
-        QVERIFY(contents(path("shop.PLU")).contains(",1999,"));
+        QVERIFY(readBytes(path("shop.PLU")).contains(",1999,"));
         QCOMPARE(c().panel1->text(), QString(" THE END "));
 
         // Saved: the next download asks nothing.
@@ -172,7 +137,7 @@ private slots:
         replace->answer(Answer::Save);
         chooser->answer(path("kept"));
         trigger("mnuFileNew");
-        QVERIFY(contents(path("kept.PLU")).startsWith("7,\"MILK\","));
+        QVERIFY(readBytes(path("kept.PLU")).startsWith("7,\"MILK\","));
         QCOMPARE(c().grdPLU->grid().text(1, 2), QString());
 
         typeInto(c().grdPLU, 1, 2, "EGGS");
@@ -227,7 +192,7 @@ private slots:
         trigger("mnuXls");
         QCOMPARE(chooser->proposed.last(), QString("shop.xls"));
         QVERIFY(QFile::exists(path("out1.xls")));
-        QVERIFY(contents(path("shop.PLU")) == kShop);
+        QVERIFY(readBytes(path("shop.PLU")) == kShop);
 
         chooser->answer(path("out2"), 3); // "OpenDocument Spreadsheet"
         trigger("mnuXls");
@@ -236,7 +201,7 @@ private slots:
         chooser->answer(path("out3"));
         trigger("mnuFileSave");
         QCOMPARE(chooser->proposed.last(), QString("shop.PLU"));
-        QVERIFY(contents(path("out3.PLU")).startsWith("12,\"APPLE\""));
+        QVERIFY(readBytes(path("out3.PLU")).startsWith("12,\"APPLE\""));
         QVERIFY(!QFile::exists(path("out3")));
     }
 
@@ -263,7 +228,7 @@ private slots:
         chooser->answer(path("msgs"));
         key(Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(chooser->filtersAsked.last(), QString("INGRED file|*.ingred;*.INGRED"));
-        QVERIFY(contents(path("msgs.INGRED")).startsWith("3,\"SUGAR\""));
+        QVERIFY(readBytes(path("msgs.INGRED")).startsWith("3,\"SUGAR\""));
     }
 
     void displayReadOutsCannotBeTyped() {

@@ -1,25 +1,22 @@
 // The four workbook entries of the PLU and INGRED menus on the real main window.
 
-#include "FileChooser.h"
-#include "MainWindow.h"
 #include "SheetActions.h"
 #include "SheetFile.h"
+#include "WindowTest.h"
 #include "Workbook.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace tarn;
+using namespace tarn::testing;
 
 // What the four dialogs offer: every kind together, each kind, and all files.
 const QString kAllSpreadsheets = QStringLiteral(
     "All spreadsheets|*.xls;*.xlsx;*.ods;*.fods;*.csv;*.txt|Excel File|*.xls|Excel Workbook|"
     "*.xlsx|OpenDocument Spreadsheet|*.ods;*.fods|CSV File|*.csv;*.txt|ALL File|*.*");
 
-class TestSheets : public QObject {
+class TestSheets : public WindowTest {
     Q_OBJECT
 
 private slots:
@@ -34,27 +31,17 @@ private slots:
     void importNamesTheRecordsLeftOut();
 
 private:
-    void trigger(const char* name) {
-        auto* action = window->findChild<QAction*>(QString::fromLatin1(name));
-        QVERIFY2(action, name);
-        action->trigger();
-    }
-    QString panel() const { return window->findChild<QLabel*>(QStringLiteral("Panel1"))->text(); }
-    QString source() const {
-        return window->findChild<QLineEdit*>(QStringLiteral("txtFilePath"))->text();
-    }
+    QString panel() const { return status(); }
 
-    MainWindow* window = nullptr;
-    ScriptedFileChooser* chooser = nullptr;
+    MainWindow* window = nullptr; // the window under test, hidden: only its menus are used
     QStringList statuses;
     QTemporaryDir dir;
 };
 
 void TestSheets::init() {
-    window = new MainWindow;
-    auto scripted = std::make_unique<ScriptedFileChooser>();
-    chooser = scripted.get();
-    window->setFileChooser(std::move(scripted));
+    makeWindow(false);
+    useChooser();
+    window = w;
     auto* actions = window->findChild<SheetActions*>(QStringLiteral("sheetActions"));
     QVERIFY(actions);
     actions->setClock([] { return QDate(2026, 12, 6); });
@@ -64,7 +51,7 @@ void TestSheets::init() {
 }
 
 void TestSheets::cleanup() {
-    delete window;
+    dropWindow();
     window = nullptr;
 }
 

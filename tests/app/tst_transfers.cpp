@@ -128,7 +128,7 @@ private slots:
 
     void cleanupTestCase() {
         stopScale();
-        delete w;
+        dropWindow();
     }
 
     void displayShowsTheScalesValues() {
@@ -327,12 +327,9 @@ private slots:
     void exitDuringATransferEndsIt() {
         startScale({QStringLiteral("--no-pace"), QStringLiteral("--fault"),
                     QStringLiteral("silent:times=all")});
-        bool exited = false;
-        w->setExitHandler([&] { exited = true; });
-        auto question = std::make_unique<ScriptedExitQuestion>();
-        ScriptedExitQuestion& asked = *question;
+        exited = false;
+        useExitQuestion();
         question->answer(ExitQuestion::Answer::Discard);
-        w->setExitQuestion(std::move(question));
         w->history(TableKind::Ingred).writeCell(4, 2, QStringLiteral("Salt"));
         Workspace& ws = w->workspace();
         ws.setFilePath(dir.filePath(QStringLiteral("t.PLU")));
@@ -340,7 +337,7 @@ private slots:
         QTimer::singleShot(3000, this, [this] { get<QAction>("mnuFileExit")->trigger(); });
         QVERIFY(click("cmdPLUDownload"));
         QVERIFY(exited);
-        QCOMPARE(asked.asked, (std::vector<QStringList>{{QStringLiteral("INGRED")}}));
+        QCOMPARE(question->asked, (std::vector<QStringList>{{QStringLiteral("INGRED")}}));
         QCOMPARE(status(), QStringLiteral("Retry #1"));
         QVERIFY(get<QTabWidget>("SSTab")->isEnabled());
         duringStatus.clear();

@@ -2,6 +2,8 @@
 
 // The real tarnlink-cli against the real tarnlink-scale on its pseudo-terminal.
 
+#include "TestTexts.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
@@ -14,16 +16,6 @@
 #include <csignal>
 
 namespace tarn::testing {
-
-inline QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 // Lines of a text as a list, without the final line break ("" gives no lines).
 inline QStringList linesOf(const QByteArray& text) {

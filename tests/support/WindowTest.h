@@ -1,15 +1,24 @@
 #pragma once
 
 // What every window test needs: the real main window, its controls by name, the status line,
-// clicks that wait for the engine's answer, and an in-process scale on virtual time.
+// clicks that wait for the engine's answer, the operator's keys and menu entries, scripted
+// dialogs, and an in-process scale on virtual time.
 
 #include "Controls.h"
 #include "EngineWait.h"
+#include "ExitGuard.h"
 #include "FakeScale.h"
+#include "FileChooser.h"
+#include "GridView.h"
 #include "MainWindow.h"
+#include "TestTexts.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -22,19 +31,33 @@ protected:
     // The in-process scale and its clock, once useScale() has been called.
     VirtualClock* clock = nullptr;
     FakeScale* scale = nullptr;
+    // The scripted dialogs, once installed with useChooser(), useExitQuestion() or
+    // useReplaceQuestion().
+    ScriptedFileChooser* chooser = nullptr;
+    ScriptedExitQuestion* question = nullptr;
+    ScriptedExitQuestion* replace = nullptr;
 
-    // A window whose Exit is recorded in `exited` and ends nothing.
-    void makeWindow() {
+    // A window whose Exit is counted in `exits` (and noted in `exited`) and ends nothing.
+    // Tests of the menus alone may leave it hidden.
+    void makeWindow(bool shown = true) {
         w = new MainWindow;
         exited = false;
-        w->setExitHandler([this] { exited = true; });
-        w->show();
+        exits = 0;
+        w->setExitHandler([this] {
+            exited = true;
+            ++exits;
+        });
+        if (shown)
+            w->show();
     }
     void dropWindow() {
         delete w;
         w = nullptr;
         clock = nullptr;
         scale = nullptr;
+        chooser = nullptr;
+        question = nullptr;
+        replace = nullptr;
     }
     // The window's ports from now on: the in-process scale on virtual time.
     void useScale() {
@@ -46,19 +69,64 @@ protected:
             return PortParts{std::move(port), std::move(time)};
         });
     }
+    // The file dialogs answer what `chooser` is told to.
+    void useChooser() {
+        auto files = std::make_unique<ScriptedFileChooser>();
+        chooser = files.get();
+        w->setFileChooser(std::move(files));
+    }
+    // Exit with unsaved tables asks `question`.
+    void useExitQuestion() {
+        auto q = std::make_unique<ScriptedExitQuestion>();
+        question = q.get();
+        w->setExitQuestion(std::move(q));
+    }
+    // "New", an open or an import over typed cells asks `replace`.
+    void useReplaceQuestion() {
+        auto q = std::make_unique<ScriptedExitQuestion>();
+        replace = q.get();
+        w->setReplaceQuestion(std::move(q));
+    }
 
     const Controls& c() const { return w->controls(); }
     template <class W> W* get(const char* name) const {
         return w->findChild<W*>(QString::fromLatin1(name));
     }
     QString status() const { return c().panel1->text(); }
+    // The file source as its box shows it.
+    QString source() const { return get<QLineEdit>("txtFilePath")->text(); }
     // A click on the named button, and whatever it asked of the engine answered.
     bool click(const char* button) {
         get<QPushButton>(button)->click();
         return settle(w->engine());
     }
+    // The named menu entry, chosen.
+    void trigger(const char* entry) {
+        auto* action = get<QAction>(entry);
+        QVERIFY2(action, entry);
+        action->trigger();
+    }
+
+    // Keys go where the operator's keys go: to the widget with the focus.
+    static void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), mods);
+    }
+    // Shows the grid's tab and puts the operator's cursor on (row, col), the focus on the grid.
+    void focusGridAt(GridView* view, int row, int col) {
+        c().SSTab->setCurrentWidget(view->parentWidget());
+        view->grid().setCurrent(row, col);
+        view->setFocus();
+        QTRY_VERIFY(view->hasFocus());
+    }
+    // Types `text` into the cell (row, col) of a grid as the operator does, ending with Enter.
+    void typeInto(GridView* view, int row, int col, const QString& text) {
+        focusGridAt(view, row, col);
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        key(Qt::Key_Return);
+    }
 
     bool exited = false;
+    int exits = 0;
 };
 
 } // namespace tarn::testing

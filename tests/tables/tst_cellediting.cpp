@@ -69,6 +69,19 @@ TEST_F(EnterKey, MovesAlongTheRowAfterCommittingIntoTheEditedCell) {
     EXPECT_EQ(grid.rows(), 201);
 }
 
+TEST_F(EnterKey, LastColumnGoesToTheNextRowsFirstCell) {
+    EXPECT_EQ(enterAt(7, 9, QStringLiteral("77")), EnterResult::Moved);
+    EXPECT_EQ(grid.text(7, 9), QStringLiteral("77"));
+    EXPECT_EQ(grid.row(), 8);
+    EXPECT_EQ(grid.col(), 1);
+    EXPECT_EQ(grid.rows(), 201);
+    // Row 199 grows the grid by one, so that a numbered row stays below the cursor's.
+    EXPECT_EQ(enterAt(199, 9), EnterResult::Moved);
+    EXPECT_EQ(grid.rows(), 202);
+    EXPECT_EQ(numbering(201), QStringLiteral("201"));
+    EXPECT_EQ(grid.rowHeight(201), 300);
+}
+
 TEST_F(EnterKey, LastColumnOfTheLastRowGrowsTwoNumberedRows) {
     EXPECT_EQ(enterAt(200, 9), EnterResult::Moved);
     EXPECT_EQ(grid.text(200, 9), QStringLiteral("x"));
