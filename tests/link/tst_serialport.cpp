@@ -1,7 +1,7 @@
-#include "SerialPort.h"
 #include "Handshake.h"
 #include "PtyScale.h"
 #include "RecordCodec.h"
+#include "SerialPort.h"
 #include "TestTexts.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 // The port to a scale behind a network serial server, against an in-process server.
 
-#include "TcpPort.h"
 #include "Handshake.h"
 #include "PortFactory.h"
 #include "PortName.h"
 #include "RecordCodec.h"
+#include "TcpPort.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,5 +1,5 @@
-#include "Transfers.h"
 #include "TestTexts.h"
+#include "Transfers.h"
 
 #include "RecordCodec.h"
 #include "TransferBench.h"
