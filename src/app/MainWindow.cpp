@@ -1,8 +1,8 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
-#include "DownloadPreview.h"
 #include "Engine.h"
+#include "DownloadPreview.h"
 #include "FileActions.h"
 #include "FindBar.h"
 #include "GridActions.h"
