@@ -83,13 +83,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Workspace& ws = bench.ws;
     // An odd size reads as the ingredient table.
     const TableKind kind = size % 2 ? TableKind::Ingred : TableKind::Plu;
-    if (importWorkbook(ws, kind, path)) {
+    const Report import = importWorkbook(ws, kind, path);
+    if (import) {
         bench.changed = true;
         require(ws.filePath() == path, "an import that does not name its file");
         const qint16 count = kind == TableKind::Plu ? ws.plu.count : ws.ingred.count;
         require(count >= 0 && count <= kMaxRecords, "an import count out of range");
     } else {
-        require(ws.lastStatus().startsWith(QLatin1String("ERROR! ")),
+        require(import.last().startsWith(QLatin1String("ERROR! ")),
                 "a failed import without an ERROR! text");
         require(testing::WorkspaceSnapshot::of(ws) == bench.fresh,
                 "a failed import changed the tables");

@@ -23,7 +23,9 @@ int main(int argc, char* argv[]) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    if (!tarn::load(window.workspace(), tarn::TableKind::Plu, QString::fromLocal8Bit(argv[1])).ok())
+    // Loaded as PLU > Open loads it, its count on the status line.
+    if (!window.showReport(
+            tarn::load(window.workspace(), tarn::TableKind::Plu, QString::fromLocal8Bit(argv[1]))))
         return 1;
     window.findChild<QTabWidget*>(QStringLiteral("SSTab"))->setCurrentIndex(2);
     QApplication::processEvents();

@@ -72,11 +72,11 @@ int main(int argc, char** argv) {
         const QString ingred = dir.filePath(QStringLiteral("ingred.") + QLatin1String(ext));
         auto what = [&](const char* action) { return std::string(action) + " ." + ext; };
         measure(what("export 200 PLU records").c_str(), rounds,
-                [&] { return exportWorkbook(ws, TableKind::Plu, plu, day); });
+                [&] { return exportWorkbook(ws, TableKind::Plu, plu, day).ok(); });
         measure(what("import 200 PLU records").c_str(), rounds,
                 [&] { return importWorkbook(back, TableKind::Plu, plu) && back.plu.count == 200; });
         measure(what("export 200 INGRED messages").c_str(), rounds,
-                [&] { return exportWorkbook(ws, TableKind::Ingred, ingred, day); });
+                [&] { return exportWorkbook(ws, TableKind::Ingred, ingred, day).ok(); });
         measure(what("import 200 INGRED messages").c_str(), rounds, [&] {
             return importWorkbook(back, TableKind::Ingred, ingred) && back.ingred.count == 200;
         });

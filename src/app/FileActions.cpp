@@ -32,13 +32,13 @@ void FileActions::open(TableKind kind) {
     const std::optional<QString> path = window_.fileChooser().openPath(filterOf(kind));
     if (!path)
         return; // a cancelled dialog changes nothing
-    if (load(window_.workspace(), kind, *path).ok()) {
+    if (window_.showReport(load(window_.workspace(), kind, *path))) {
         window_.history(kind).startAfresh();
         files_[size_t(kind)] = window_.workspace().filePath();
     }
 }
 
-FileOutcome FileActions::save(TableKind kind) {
+Report FileActions::save(TableKind kind) {
     // What the box over a cell holds is what the operator sees: it is saved too.
     window_.commitOpenEdit(kind);
     // The grid is checked before the dialog is shown; the save asks for the path only then.
@@ -62,8 +62,8 @@ bool FileActions::saveBeforeExit(TableKind kind) {
     return saved(kind, tarn::save(window_.workspace(), kind, file)).ok();
 }
 
-FileOutcome FileActions::saved(TableKind kind, const FileOutcome& outcome) {
-    if (outcome.ok()) {
+Report FileActions::saved(TableKind kind, const Report& outcome) {
+    if (window_.showReport(outcome)) {
         window_.history(kind).markSaved();
         window_.history(kind).markRecordsTaken();
         files_[size_t(kind)] = window_.workspace().filePath();

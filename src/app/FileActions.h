@@ -12,7 +12,7 @@ namespace tarn {
 class MainWindow;
 
 // The PLU and INGRED "Open" and "Save" file entries: the file dialog, then the table file
-// operation, which shows its result in the status line. Each table remembers the file it was
+// operation, whose report the window shows. Each table remembers the file it was
 // last loaded from or saved to, until something else fills its grid.
 class FileActions : public QObject {
     Q_OBJECT
@@ -20,7 +20,7 @@ public:
     explicit FileActions(MainWindow& window);
 
     void open(TableKind kind);
-    FileOutcome save(TableKind kind);
+    Report save(TableKind kind);
     // The save Exit asks for: into the table's own file, through the dialog when it has none.
     bool saveBeforeExit(TableKind kind);
     // The file the table was last loaded from or saved to, or else the workspace's source;
@@ -28,7 +28,7 @@ public:
     QString fileOf(TableKind kind) const;
 
 private:
-    FileOutcome saved(TableKind kind, const FileOutcome& outcome);
+    Report saved(TableKind kind, const Report& outcome);
 
     MainWindow& window_;
     std::array<QString, 2> files_; // by TableKind

@@ -29,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -289,6 +290,23 @@ void MainWindow::showStatus(const QString& text) {
     c_.panel1->setText(text);
 }
 
+bool MainWindow::showReport(const Report& report) {
+    for (const QString& text : report.texts)
+        workspace_.status(text);
+    if (report.ok() && !report.warnings.isEmpty()) {
+        const QString text = report.warnings.join(QLatin1Char('\n'));
+        if (notice_) {
+            notice_(text);
+        } else {
+            auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Tarnlink"), text,
+                                        QMessageBox::Ok, this);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        }
+    }
+    return report.ok();
+}
+
 Engine& MainWindow::engine() {
     return portActions_->engine();
 }
@@ -303,7 +321,7 @@ void MainWindow::buildMenus() {
     c.mnuFileNew = addEntry(plu, "New", "mnuFileNew");
     connect(c.mnuFileNew, &QAction::triggered, this, [this] {
         if (mayReplace(TableKind::Plu))
-            workspace_.clear(TableKind::Plu);
+            showReport(workspace_.clear(TableKind::Plu));
     });
     QMenu* open = named(plu->addMenu(QStringLiteral("Open")), "mnuO");
     c.mnuO = named(open->menuAction(), "mnuO");
@@ -323,7 +341,7 @@ void MainWindow::buildMenus() {
     c.mnuFileNew1 = addEntry(ingred, "New", "mnuFileNew1");
     connect(c.mnuFileNew1, &QAction::triggered, this, [this] {
         if (mayReplace(TableKind::Ingred))
-            workspace_.clear(TableKind::Ingred);
+            showReport(workspace_.clear(TableKind::Ingred));
     });
     QMenu* open1 = named(ingred->addMenu(QStringLiteral("Open")), "mnuO1");
     c.mnuO1 = named(open1->menuAction(), "mnuO1");
@@ -553,7 +571,7 @@ void MainWindow::formLoad() {
     for (QPushButton* b : {c.cmdPortClose, c.cmdVFDUpdate, c.cmdPLUDownload, c.cmdINGREDDownload,
                            c.cmdPLUUpload, c.cmdINGUpload, c.cmdPLUCompare, c.cmdINGCompare})
         b->setEnabled(false);
-    workspace_.startUp();
+    showReport(workspace_.startUp());
     c.txtEditGrid->hide();
     c.txtEditGrid1->hide();
     for (QRadioButton* o : {c.optDownOnePLU, c.optDownOneINGRED, c.optUpOnePLU, c.optUpOneING})

@@ -81,6 +81,13 @@ public:
     void exitProgram();
 
     void showStatus(const QString& text);
+    // What a load, a save, an import, an export or New came to, shown in one place: each text
+    // on the status line in turn, then the warnings of a completed one in a notice. Returns
+    // whether it completed.
+    bool showReport(const Report& report);
+    // What tells the operator of warnings: a message box that does not wait for its answer;
+    // tests keep the texts.
+    void setNotice(std::function<void(const QString&)> notice) { notice_ = std::move(notice); }
 
     // The controls, for the handlers of the menus, buttons and grids.
     const Controls& controls() const { return c_; }
@@ -119,6 +126,7 @@ private:
     Workspace workspace_;
     std::unique_ptr<FileChooser> chooser_;
     std::function<void()> exitHandler_;
+    std::function<void(const QString&)> notice_;
     Controls c_;
     std::unique_ptr<ExitQuestion> exitQuestion_;
     std::unique_ptr<ExitQuestion> replaceQuestion_;

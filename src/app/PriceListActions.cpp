@@ -51,7 +51,7 @@ void PriceListActions::openList(TableKind kind) {
         return;
     ReadOutcome read = readPriceList(*path);
     if (!read.sheet) {
-        ws.status(read.error);
+        window_.showReport(Report().fail(read.error));
         return;
     }
     TextGrid& grid = kind == TableKind::Plu ? ws.plu.grid : ws.ingred.grid;
@@ -67,7 +67,7 @@ void PriceListActions::openList(TableKind kind) {
         window_.history(kind).write(QStringLiteral("Price list"), plan.writes, plan.rows);
         rememberMapping(*programSettings(window_), kind, dialog->list(), dialog->columnMap(),
                         dialog->priceDecimals());
-        window_.workspace().status(plan.summary(kind));
+        window_.showReport(Report::saying(plan.summary(kind)));
     });
     dialog->open();
 }

@@ -6,18 +6,11 @@
 #include "SheetExchange.h"
 
 #include <QAction>
-#include <QMessageBox>
 
 namespace tarn {
 
 SheetActions::SheetActions(MainWindow& window)
-    : QObject(&window), window_(window), today_([] { return QDate::currentDate(); }),
-      notice_([this](const QString& text) {
-          auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Tarnlink"), text,
-                                      QMessageBox::Ok, &window_);
-          box->setAttribute(Qt::WA_DeleteOnClose);
-          box->open();
-      }) {
+    : QObject(&window), window_(window), today_([] { return QDate::currentDate(); }) {
     setObjectName(QStringLiteral("sheetActions"));
     const Controls& c = window.controls();
     connect(c.mnuLxls, &QAction::triggered, this, &SheetActions::importTable<PluRecord>);
@@ -26,30 +19,31 @@ SheetActions::SheetActions(MainWindow& window)
     connect(c.mnuLxls2, &QAction::triggered, this, &SheetActions::exportTable<IngredRecord>);
 }
 
+void SheetActions::setNotice(std::function<void(const QString&)> notice) {
+    window_.setNotice(std::move(notice));
+}
+
 template <class R> void SheetActions::importTable() {
     if (!window_.mayReplace(RecordTraits<R>::kind))
         return;
-    Workspace& ws = window_.workspace();
-    ws.status(QString::fromLatin1(sheetSideOf(RecordTraits<R>::kind).importStarts));
+    // Shown while the operator picks the workbook.
+    window_.showReport(
+        Report::saying(QString::fromLatin1(sheetSideOf(RecordTraits<R>::kind).importStarts)));
     const auto path = window_.fileChooser().openPath(QString::fromLatin1(kWorkbookOpenFilter));
     if (!path)
         return;
-    const SheetImport import = importWorkbook<R>(ws, *path);
-    if (import)
+    if (window_.showReport(importWorkbook<R>(window_.workspace(), *path)))
         window_.history(RecordTraits<R>::kind).startAfresh();
-    if (!import.warnings.isEmpty())
-        notice_(import.warnings.join(QLatin1Char('\n')));
 }
 
 template <class R> void SheetActions::exportTable() {
     window_.commitOpenEdit(RecordTraits<R>::kind); // the box's text is exported too
-    Workspace& ws = window_.workspace();
-    ws.status(QString::fromLatin1(kWorkbookExportStarts));
+    window_.showReport(Report::saying(QString::fromLatin1(kWorkbookExportStarts)));
     const auto path = window_.fileChooser().savePath(QString::fromLatin1(kWorkbookSaveFilter),
                                                      window_.tableFile(RecordTraits<R>::kind));
     if (!path)
         return;
-    if (exportWorkbook<R>(ws, *path, today_()))
+    if (window_.showReport(exportWorkbook<R>(window_.workspace(), *path, today_())))
         window_.history(RecordTraits<R>::kind).markSaved();
 }
 

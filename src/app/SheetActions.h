@@ -20,8 +20,8 @@ public:
     // Today's date for the sheet name; tests fix it.
     void setClock(std::function<QDate()> today) { today_ = std::move(today); }
     // What tells the operator of a completed import's warnings (rows left out, an empty A1):
-    // a message box that does not wait for its answer; tests keep the texts.
-    void setNotice(std::function<void(const QString&)> notice) { notice_ = std::move(notice); }
+    // the window's notice (MainWindow::setNotice).
+    void setNotice(std::function<void(const QString&)> notice);
 
     template <class R> void importTable();
     template <class R> void exportTable();
@@ -29,7 +29,6 @@ public:
 private:
     MainWindow& window_;
     std::function<QDate()> today_;
-    std::function<void(const QString&)> notice_;
 };
 
 } // namespace tarn

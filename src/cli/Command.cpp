@@ -170,24 +170,37 @@ std::optional<FileFormat> formatOf(TableKind kind, const QString& path, QString*
     return std::nullopt;
 }
 
+bool showReport(Workspace& ws, const Report& report, Console* console) {
+    for (const QString& text : report.texts)
+        ws.status(text);
+    if (console && report.ok())
+        for (const QString& warning : report.warnings)
+            console->remark(QStringLiteral("warning: ") + warning);
+    return report.ok();
+}
+
+Report openTable(Workspace& ws, TableKind kind, const QString& path) {
+    if (formatOf(kind, path) != FileFormat::Workbook)
+        return load(ws, kind, path);
+    Report report = importWorkbook(ws, kind, path);
+    report.texts.prepend(QString::fromLatin1(sheetSideOf(kind).importStarts));
+    return report;
+}
+
+Report writeTable(Workspace& ws, TableKind kind, const QString& path, const QDate& today) {
+    if (formatOf(kind, path) != FileFormat::Workbook)
+        return save(ws, kind, path);
+    Report report = exportWorkbook(ws, kind, path, today);
+    report.texts.prepend(QString::fromLatin1(kWorkbookExportStarts));
+    return report;
+}
+
 bool loadTable(Workspace& ws, TableKind kind, const QString& path, Console* console) {
-    if (formatOf(kind, path) == FileFormat::Workbook) {
-        ws.status(QString::fromLatin1(sheetSideOf(kind).importStarts));
-        const SheetImport import = importWorkbook(ws, kind, path);
-        for (const QString& warning : import.warnings)
-            if (console)
-                console->remark(QStringLiteral("warning: ") + warning);
-        return import.imported;
-    }
-    return load(ws, kind, path).ok();
+    return showReport(ws, openTable(ws, kind, path), console);
 }
 
 bool saveTable(Workspace& ws, TableKind kind, const QString& path, const QDate& today) {
-    if (formatOf(kind, path) == FileFormat::Workbook) {
-        ws.status(QString::fromLatin1(kWorkbookExportStarts));
-        return exportWorkbook(ws, kind, path, today);
-    }
-    return save(ws, kind, path).ok();
+    return showReport(ws, writeTable(ws, kind, path, today), nullptr);
 }
 
 } // namespace tarn::cli

@@ -146,11 +146,22 @@ enum class FileFormat { TableFile, Workbook };
 // nullopt (with the reason in `why`) when the name fits neither format of the table.
 std::optional<FileFormat> formatOf(TableKind kind, const QString& path, QString* why = nullptr);
 
+// What a load, a save, an import or an export came to, printed in one place: each text as a
+// line of the status line (the Session's stdout lines), then, when `console` is given, each
+// warning of a completed one as a remark "warning: ..." on stderr. Returns whether it completed.
+bool showReport(Workspace& ws, const Report& report, Console* console);
+
 // The window's PLU/INGRED "Open" of a table file or workbook, with the dialog answered by
-// `path`: the same texts and rules; what the window would tell the operator after a workbook
-// import goes to `console` (when given) as warning lines. Returns whether the table was replaced.
+// `path`: the same texts and rules, " Excel File ... Data  " first for a workbook. Shows nothing.
+[[nodiscard]] Report openTable(Workspace& ws, TableKind kind, const QString& path);
+// The window's "Save" of the table file or workbook to `path`, " Input File Name " first for a
+// workbook. Shows nothing; the table takes what was saved, as the window's Save does.
+[[nodiscard]] Report writeTable(Workspace& ws, TableKind kind, const QString& path,
+                                const QDate& today);
+
+// openTable and writeTable, shown (the warnings go to `console` when given). Return whether the
+// table was replaced, or the file written.
 bool loadTable(Workspace& ws, TableKind kind, const QString& path, Console* console = nullptr);
-// The window's "Save" of the table file or workbook to `path`. Returns whether it was written.
 bool saveTable(Workspace& ws, TableKind kind, const QString& path, const QDate& today);
 
 } // namespace tarn::cli

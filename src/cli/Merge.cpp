@@ -58,26 +58,24 @@ std::optional<UsageError> Merge::parse(const QStringList& ports, const QStringLi
 
 int Merge::run(Session& session) {
     Workspace& ws = session.workspace();
-    if (!loadTable(ws, kind_, table_))
+    const auto failed = [&ws](const QString& text) {
+        showReport(ws, Report().fail(text), nullptr);
+        return kFailed;
+    };
+    if (!loadTable(ws, kind_, table_, &session.console()))
         return kFailed;
     const ReadOutcome read = readPriceList(in_);
-    if (!read.sheet) {
-        ws.status(read.error);
-        return kFailed;
-    }
+    if (!read.sheet)
+        return failed(read.error);
     const MapParse map = parseColumnMap(kind_, map_, *read.sheet);
-    if (!map.error.isEmpty()) {
-        ws.status(QStringLiteral("ERROR! --map: ") + map.error);
-        return kFailed;
-    }
+    if (!map.error.isEmpty())
+        return failed(QStringLiteral("ERROR! --map: ") + map.error);
     TextGrid& grid = kind_ == TableKind::Plu ? ws.plu.grid : ws.ingred.grid;
     const MergePlan plan = planMerge(grid, kind_, *read.sheet, map.map, priceDecimals_);
-    if (!plan.ok()) {
-        ws.status(plan.error);
-        return kFailed;
-    }
+    if (!plan.ok())
+        return failed(plan.error);
     applyMerge(grid, plan);
-    ws.status(plan.summary(kind_));
+    showReport(ws, Report::saying(plan.summary(kind_)), nullptr);
     return saveTable(ws, kind_, out_, session.today()) ? kDone : kFailed;
 }
 

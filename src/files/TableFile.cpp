@@ -124,60 +124,53 @@ private:
     int recordLine_ = 1;
 };
 
-FileOutcome failed(Workspace& ws, const QString& status) {
-    ws.status(status);
-    return {FileOutcome::Result::Failed, status};
+Report failed(const QString& text) {
+    return Report().fail(text);
 }
 
-FileOutcome done(Workspace& ws, const QString& status) {
-    ws.status(status);
-    return {FileOutcome::Result::Done, status};
-}
-
-template <class R> FileOutcome loadTable(Workspace& ws, const QString& path) {
+template <class R> Report loadTable(Workspace& ws, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failed(ws,
-                      QStringLiteral("ERROR! cannot open %1 (%2)").arg(path, file.errorString()));
+        return failed(QStringLiteral("ERROR! cannot open %1 (%2)").arg(path, file.errorString()));
     if (file.size() > kMaxFileBytes)
-        return failed(ws, QStringLiteral("ERROR! %1 is too large for a table file").arg(path));
+        return failed(QStringLiteral("ERROR! %1 is too large for a table file").arg(path));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return failed(ws,
-                      QStringLiteral("ERROR! cannot read %1 (%2)").arg(path, file.errorString()));
+        return failed(QStringLiteral("ERROR! cannot read %1 (%2)").arg(path, file.errorString()));
     file.close();
 
     const ParsedFile<R> parsed = parseTableFile<R>(bytes);
     if (!parsed.ok())
-        return failed(ws, parsed.problem->message());
+        return failed(parsed.problem->message());
 
     Table<R>& table = ws.table<R>();
     installRecords<R>(table, parsed.records);
     ws.setFilePath(QFileInfo(path).absoluteFilePath());
-    return done(ws, QString::fromLatin1(table.side().countText) + QString::number(table.count));
+    return Report::saying(QString::fromLatin1(table.side().countText) +
+                          QString::number(table.count));
 }
 
-template <class R> FileOutcome saveTable(Workspace& ws, const PathChooser& choosePath) {
+template <class R> Report saveTable(Workspace& ws, const PathChooser& choosePath) {
     Table<R>& table = ws.table<R>();
     const GridCopy<R> copy = copyFromGrid<R>(table.grid);
     if (!copy.ok())
-        return failed(ws, copy.problem->message());
+        return failed(copy.problem->message());
     const WrittenFile written = writeTableFile<R>(copy.records);
     if (!written.ok())
-        return failed(ws, written.problem->message());
+        return failed(written.problem->message());
 
     const std::optional<QString> path = choosePath();
     if (!path)
-        return {FileOutcome::Result::Cancelled, {}};
+        return {Report::Result::Cancelled, {}, {}};
 
     if (const QString why = writeWholeFile(*path, written.bytes); !why.isEmpty())
-        return failed(ws, QStringLiteral("ERROR! cannot save %1 (%2)").arg(*path, why));
+        return failed(QStringLiteral("ERROR! cannot save %1 (%2)").arg(*path, why));
 
     applyGridCopy<R>(table, copy);
     ws.setFilePath(QFileInfo(*path).absoluteFilePath());
     const char* countText =
         table.kind == TableKind::Plu ? table.side().countText : kIngredSaveCountText;
-    return done(ws, QString::fromLatin1(countText) + QString::number(table.count));
+    return Report::saying(QString::fromLatin1(countText) + QString::number(table.count));
 }
 
 } // namespace
@@ -344,17 +337,17 @@ template <class R> void installRecords(Table<R>& table, std::span<const R> recor
     }
 }
 
-FileOutcome load(Workspace& workspace, TableKind kind, const QString& path) {
+Report load(Workspace& workspace, TableKind kind, const QString& path) {
     return kind == TableKind::Plu ? loadTable<PluRecord>(workspace, path)
                                   : loadTable<IngredRecord>(workspace, path);
 }
 
-FileOutcome save(Workspace& workspace, TableKind kind, const PathChooser& choosePath) {
+Report save(Workspace& workspace, TableKind kind, const PathChooser& choosePath) {
     return kind == TableKind::Plu ? saveTable<PluRecord>(workspace, choosePath)
                                   : saveTable<IngredRecord>(workspace, choosePath);
 }
 
-FileOutcome save(Workspace& workspace, TableKind kind, const QString& path) {
+Report save(Workspace& workspace, TableKind kind, const QString& path) {
     return save(workspace, kind, [&path]() -> std::optional<QString> { return path; });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Records.h"
+#include "Report.h"
 #include "Workspace.h"
 
 #include <QByteArray>
@@ -73,26 +74,21 @@ template <class R> void applyGridCopy(Table<R>& table, const GridCopy<R>& copy);
 // cleared. The grid keeps its row and column counts, grown to 201 x 10 if it was smaller.
 template <class R> void installRecords(Table<R>& table, std::span<const R> records);
 
-// The operations of the file menus. They write their result to the workspace's status line
-// and return it. A failure changes nothing but the status line.
-struct FileOutcome {
-    enum class Result { Done, Failed, Cancelled };
-    Result result = Result::Done;
-    QString status; // what the status line now reads; empty when cancelled
-    bool ok() const { return result == Result::Done; }
-};
+// The operations of the file menus. They return what they came to: done with the count text,
+// failed with an "ERROR! " text, or cancelled with no text; the caller shows it. A failure
+// changes nothing.
 
 // Reads the whole file first; only a complete, valid file replaces the table's model, grid,
-// count and the file source. Status "PLU Count is n" / "Message Count is n".
-FileOutcome load(Workspace& workspace, TableKind kind, const QString& path);
+// count and the file source. Text "PLU Count is n" / "Message Count is n".
+[[nodiscard]] Report load(Workspace& workspace, TableKind kind, const QString& path);
 
 // Copies the grid and encodes the file, then asks `choosePath` (the save dialog; nullopt is a
-// cancel, which stays silent and changes nothing) and writes a temporary file beside the
+// cancel, which has no text and changes nothing) and writes a temporary file beside the
 // target that replaces it only when complete. Then the model and count take the copy, the
-// file source the path. Status "PLU Count is n" / "INGRED Count is n". A grid that cannot be
-// saved is reported before `choosePath` is asked.
+// file source the path. Text "PLU Count is n" / "INGRED Count is n". A grid that cannot be
+// saved fails before `choosePath` is asked.
 using PathChooser = std::function<std::optional<QString>()>;
-FileOutcome save(Workspace& workspace, TableKind kind, const PathChooser& choosePath);
-FileOutcome save(Workspace& workspace, TableKind kind, const QString& path);
+[[nodiscard]] Report save(Workspace& workspace, TableKind kind, const PathChooser& choosePath);
+[[nodiscard]] Report save(Workspace& workspace, TableKind kind, const QString& path);
 
 } // namespace tarn

@@ -144,17 +144,16 @@ QStringList importWarnings(const ReadSheet& sheet, int count) {
     return out;
 }
 
-template <class R> SheetImport importWorkbook(Workspace& ws, const QString& path) {
+template <class R> Report importWorkbook(Workspace& ws, const QString& path) {
     Table<R>& table = ws.table<R>();
     const SheetSide& side = sheetSideOf(table.kind);
 
-    ws.status(kOpening);
+    Report report;
+    report.say(kOpening);
     const ReadOutcome read = readSheetFile(path, kSheetRecordRows, kFieldColumns);
-    if (!read.sheet) {
-        ws.status(kError + shortName(path) + QStringLiteral(": ") + read.error);
-        return {};
-    }
-    ws.status(kInitializing);
+    if (!read.sheet)
+        return report.fail(kError + shortName(path) + QStringLiteral(": ") + read.error);
+    report.say(kInitializing);
 
     // Grid rows 0 (captions) to gridRows - 1, columns 1 to 9, built aside.
     const QVector<QVector<SheetCell>>& sheet = read.sheet->rows;
@@ -165,18 +164,14 @@ template <class R> SheetImport importWorkbook(Workspace& ws, const QString& path
         QStringList row;
         for (int c = 1; c <= kFieldColumns; ++c) {
             const SheetCell cell = r - 1 < sheet.size() ? sheet[r - 1][c - 1] : SheetCell{};
-            if (cell.kind == SheetCell::Kind::Error) {
-                ws.status(where(r, c) + QStringLiteral("the cell holds an error value"));
-                return {};
-            }
-            if (cell.kind == SheetCell::Kind::Refused) {
-                ws.status(where(r, c) + cell.text);
-                return {};
-            }
+            if (cell.kind == SheetCell::Kind::Error)
+                return report.fail(where(r, c) + QStringLiteral("the cell holds an error value"));
+            if (cell.kind == SheetCell::Kind::Refused)
+                return report.fail(where(r, c) + cell.text);
             row.append(cell.text);
         }
         texts.append(row);
-        ws.status(QString::fromLatin1(side.rowStatus) + row[0] + kRowStatusTail);
+        report.say(QString::fromLatin1(side.rowStatus) + row[0] + kRowStatusTail);
         const bool empty = row[0].isEmpty();
         if (r >= 2 && !empty)
             count = r - 1;
@@ -185,17 +180,15 @@ template <class R> SheetImport importWorkbook(Workspace& ws, const QString& path
         else if (r == kSheetRecordRows)
             gridRows = kSheetRecordRows + 1;
     }
-    ws.status(QString::fromLatin1(side.countStatus) + QString::number(count));
+    report.say(QString::fromLatin1(side.countStatus) + QString::number(count));
 
     auto records = table.records;
     for (int j = 1; j <= kMaxRecords; ++j)
         records[size_t(j)] = R{};
     for (int j = 1; j <= count; ++j) {
         const QString failure = convertRow(side, texts[j], records[size_t(j)], j + 1);
-        if (!failure.isEmpty()) {
-            ws.status(failure);
-            return {};
-        }
+        if (!failure.isEmpty())
+            return report.fail(failure);
     }
 
     // Everything read and converted: now the table changes, all at once.
@@ -217,15 +210,18 @@ template <class R> SheetImport importWorkbook(Workspace& ws, const QString& path
     table.records = records;
     table.count = qint16(count);
     ws.setFilePath(path);
-    ws.status(kImportEnd);
-    return {true, importWarnings(*read.sheet, count)};
+    report.say(kImportEnd);
+    report.warnings = importWarnings(*read.sheet, count);
+    return report;
 }
 
-template <class R> bool exportWorkbook(Workspace& ws, const QString& path, const QDate& date) {
+template <class R>
+Report exportWorkbook(const Workspace& ws, const QString& path, const QDate& date) {
     const Table<R>& table = ws.table<R>();
     const SheetSide& side = sheetSideOf(table.kind);
 
-    ws.status(kSaving);
+    Report report;
+    report.say(kSaving);
     WriteSheet sheet;
     sheet.name = sheetNameFor(table.kind, date);
     QStringList headers;
@@ -241,33 +237,31 @@ template <class R> bool exportWorkbook(Workspace& ws, const QString& path, const
         for (int c = 1; c <= kFieldColumns; ++c)
             row.append(table.grid.text(i, c));
         sheet.rows.append(row);
-        ws.status(kRowSaved + number);
+        report.say(kRowSaved + number);
     }
     sheet.columnWidths = fittedWidths(sheet.rows, kFieldColumns);
     sheet.activeRow = 1; // A2
     sheet.activeCol = 0;
 
     const QString why = writeSheetFile(path, sheet);
-    if (!why.isEmpty()) {
-        ws.status(kError + QStringLiteral("cannot save ") + shortName(path) + QStringLiteral(": ") +
-                  why);
-        return false;
-    }
-    ws.status(kSaveEnd);
-    return true;
+    if (!why.isEmpty())
+        return report.fail(kError + QStringLiteral("cannot save ") + shortName(path) +
+                           QStringLiteral(": ") + why);
+    report.say(kSaveEnd);
+    return report;
 }
 
-template SheetImport importWorkbook<PluRecord>(Workspace&, const QString&);
-template SheetImport importWorkbook<IngredRecord>(Workspace&, const QString&);
-template bool exportWorkbook<PluRecord>(Workspace&, const QString&, const QDate&);
-template bool exportWorkbook<IngredRecord>(Workspace&, const QString&, const QDate&);
+template Report importWorkbook<PluRecord>(Workspace&, const QString&);
+template Report importWorkbook<IngredRecord>(Workspace&, const QString&);
+template Report exportWorkbook<PluRecord>(const Workspace&, const QString&, const QDate&);
+template Report exportWorkbook<IngredRecord>(const Workspace&, const QString&, const QDate&);
 
-SheetImport importWorkbook(Workspace& ws, TableKind kind, const QString& path) {
+Report importWorkbook(Workspace& ws, TableKind kind, const QString& path) {
     return kind == TableKind::Plu ? importWorkbook<PluRecord>(ws, path)
                                   : importWorkbook<IngredRecord>(ws, path);
 }
 
-bool exportWorkbook(Workspace& ws, TableKind kind, const QString& path, const QDate& date) {
+Report exportWorkbook(const Workspace& ws, TableKind kind, const QString& path, const QDate& date) {
     return kind == TableKind::Plu ? exportWorkbook<PluRecord>(ws, path, date)
                                   : exportWorkbook<IngredRecord>(ws, path, date);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Report.h"
 #include "Workspace.h"
 
 #include <QDate>
@@ -35,30 +36,28 @@ extern const char* const kWorkbookExportStarts;
 // The worksheet name of an export on `date`: "PLU 06.12.26", "INGRED 06.12.26".
 QString sheetNameFor(TableKind kind, const QDate& date);
 
-// What an import came to: whether it completed, and what the operator should hear of one that
-// did: the records past the 200th that were left out, or why nothing was imported.
-struct SheetImport {
-    bool imported = false;
-    QStringList warnings;
-    explicit operator bool() const { return imported; }
-};
-
 // Replaces the table with the records of the first worksheet of the workbook at `path`:
 // row 1 becomes the grid's captions, rows 2 to 201 the records up to the first row whose
 // column A is empty. The whole sheet is read and converted before anything changes; only a
-// complete import replaces grid, records, count and the workspace's file path. Progress and
-// the outcome go to the workspace's status line; a failure ends at an "ERROR! " text naming the
-// sheet row and column, or saying that the file is not a workbook it can read. A cell the reader
-// refused (a formula never computed, a text too long or with a control character) in the rows
-// taken is a failure of that cell.
-template <class R> SheetImport importWorkbook(Workspace& ws, const QString& path);
-SheetImport importWorkbook(Workspace& ws, TableKind kind, const QString& path);
+// complete import replaces grid, records, count and the workspace's file path. The report's
+// texts are the progress and the outcome (" Open Excel File ", ... " Data is End "); a failure
+// ends at an "ERROR! " text naming the sheet row and column, or saying that the file is not a
+// workbook it can read. A cell the reader refused (a formula never computed, a text too long or
+// with a control character) in the rows taken is a failure of that cell. The warnings of a
+// completed import: the records past the 200th that were left out, or why nothing was imported.
+// The text before the open dialog (SheetSide::importStarts) is the caller's.
+template <class R> [[nodiscard]] Report importWorkbook(Workspace& ws, const QString& path);
+[[nodiscard]] Report importWorkbook(Workspace& ws, TableKind kind, const QString& path);
 
 // Writes the table's grid into a new workbook at `path`: the headers in row 1, then one grid row
 // per sheet row from the first grid row on, up to the first row whose column 1 is empty or the
 // grid's last row; columns fitted, A2 active. The target is replaced only by a complete file.
-// Only the status line changes; a failure ends at an "ERROR! " text. Returns whether it saved.
-template <class R> bool exportWorkbook(Workspace& ws, const QString& path, const QDate& date);
-bool exportWorkbook(Workspace& ws, TableKind kind, const QString& path, const QDate& date);
+// Nothing in the workspace changes; the report's texts run from " Excel File Save " to
+// " Save End", or end at an "ERROR! " text. The text before the save dialog
+// (kWorkbookExportStarts) is the caller's.
+template <class R>
+[[nodiscard]] Report exportWorkbook(const Workspace& ws, const QString& path, const QDate& date);
+[[nodiscard]] Report exportWorkbook(const Workspace& ws, TableKind kind, const QString& path,
+                                    const QDate& date);
 
 } // namespace tarn

@@ -49,30 +49,29 @@ template <class R> void Workspace::setUp(Table<R>& t) {
     clearRows(t);
 }
 
-template <class R> void Workspace::newTable(Table<R>& t) {
+template <class R> Report Workspace::newTable(Table<R>& t) {
     t.grid.setRows(kGridRows);
     clearRows(t);
     t.count = 0;
     t.grid.setFormat(QString::fromLatin1(t.side().formatString));
     setFilePath(QString::fromLatin1(kNoFile));
-    status(QString::fromLatin1(t.side().countText) + QString::number(t.count));
+    return Report::saying(QString::fromLatin1(t.side().countText) + QString::number(t.count));
 }
 
-void Workspace::startUp() {
+Report Workspace::startUp() {
+    Report report;
     setUp(plu);
     setUp(ingred);
     plu.count = 0;
-    status(QString::fromLatin1(plu.side().countText) + QString::number(plu.count));
+    report.say(QString::fromLatin1(plu.side().countText) + QString::number(plu.count));
     ingred.count = 0;
-    status(QString::fromLatin1(ingred.side().countText) + QString::number(ingred.count));
+    report.say(QString::fromLatin1(ingred.side().countText) + QString::number(ingred.count));
     setFilePath(QString::fromLatin1(kNoFile));
+    return report;
 }
 
-void Workspace::clear(TableKind kind) {
-    if (kind == TableKind::Plu)
-        newTable(plu);
-    else
-        newTable(ingred);
+Report Workspace::clear(TableKind kind) {
+    return kind == TableKind::Plu ? newTable(plu) : newTable(ingred);
 }
 
 } // namespace tarn

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Records.h"
+#include "Report.h"
 #include "TextGrid.h"
 
 #include <QObject>
@@ -48,7 +49,9 @@ template <class R> void showRecord(TextGrid& grid, int row, const R& record) {
 }
 
 // Everything the operator works on, without a window: both tables, the file source shared by
-// them, and the status line as a signal. The window and the command line both sit on this.
+// them, and the status line as a signal. The window and the command line both sit on this; the
+// operations on the tables (here, in files/ and sheets/) return their texts in a Report, and only
+// the window and the command line write the status line.
 class Workspace : public QObject {
     Q_OBJECT
 public:
@@ -60,6 +63,9 @@ public:
     Table<IngredRecord> ingred;
 
     template <class R> Table<R>& table();
+    template <class R> const Table<R>& table() const {
+        return const_cast<Workspace*>(this)->table<R>();
+    }
 
     QString filePath() const { return filePath_; }
     void setFilePath(const QString& path);
@@ -69,11 +75,12 @@ public:
     void status(const QString& text);
     QString lastStatus() const { return lastStatus_; }
 
-    // Start-up of both tables: grids set up, records cleared, counts 0 (status ends at
-    // "Message Count is 0"), file source "?".
-    void startUp();
-    // "New" of the PLU or the INGRED menu.
-    void clear(TableKind kind);
+    // Start-up of both tables: grids set up, records cleared, counts 0, file source "?". Its
+    // texts: "PLU Count is 0", "Message Count is 0".
+    Report startUp();
+    // "New" of the PLU or the INGRED menu: the table emptied, file source "?". Its text: the
+    // table's count, "PLU Count is 0" / "Message Count is 0".
+    Report clear(TableKind kind);
 
 signals:
     void statusChanged(const QString& text);
@@ -82,7 +89,7 @@ signals:
 private:
     template <class R> void setUp(Table<R>& t);
     template <class R> void clearRows(Table<R>& t);
-    template <class R> void newTable(Table<R>& t);
+    template <class R> Report newTable(Table<R>& t);
 
     QString filePath_ = QString::fromLatin1(kNoFile);
     QString lastStatus_;

@@ -51,5 +51,29 @@ TEST(Merge, aRefusedRowWritesNothingAndEndsWithStatusOne) {
     EXPECT_TRUE(usage.err.startsWith("tarnlink-cli: merge needs --map")) << usage.err.constData();
 }
 
+// A table whose workbook holds more than 200 records is merged from its first 200, and the
+// rows left out are named, as convert names them.
+TEST(Merge, aTableWorkbookPastTwoHundredRecordsIsNamedInAWarning) {
+    QTemporaryDir dir;
+    const QString table = dir.filePath("shop.csv");
+    const QString list = dir.filePath("till.csv");
+    const QString out = dir.filePath("new.PLU");
+    QByteArray csv = "PLU No\r\n";
+    for (int i = 1; i <= 201; ++i)
+        csv += QByteArray::number(i) + "\r\n";
+    ASSERT_TRUE(writeBytes(table, csv));
+    ASSERT_TRUE(writeBytes(list, "Article,Price\r\n7,250\r\n"));
+
+    const CliResult r =
+        runCli({"merge", "plu", table, list, out, "--map", "PLU No=Article,U/Price=Price"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.err, "tarnlink-cli: warning: 1 row past the 200th was left out: a table holds at "
+                     "most 200 records.\n");
+    EXPECT_EQ(r.out.value(0), QStringLiteral("Excel File Ingred Data  "));
+    EXPECT_EQ(r.out.value(r.out.size() - 2),
+              QStringLiteral("Price list: 1 changed (U/Price 1), 0 new, 0 unchanged"));
+    EXPECT_EQ(r.out.last(), QStringLiteral("PLU Count is 200"));
+}
+
 } // namespace
 } // namespace tarn::testing

@@ -91,9 +91,9 @@ protected:
 TEST_F(FileOps, pluSaveThenLoadGivesBackTheCells) {
     fillRow(ws.plu.grid, 1, {"12", "APPLE", "RED", "1500", "3", "0", "2001", "1", "5"});
     fillRow(ws.plu.grid, 2, {"007", "", "Caf\u00e9, dark", "2.0", "", "-4", "", "2", ""});
-    const FileOutcome saved = save(ws, TableKind::Plu, path("t.PLU"));
-    ASSERT_TRUE(saved.ok()) << saved.status.toStdString();
-    EXPECT_EQ(ws.lastStatus(), QStringLiteral("PLU Count is 2"));
+    const Report saved = save(ws, TableKind::Plu, path("t.PLU"));
+    ASSERT_TRUE(saved.ok()) << saved.last().toStdString();
+    EXPECT_EQ(saved.texts, QStringList{"PLU Count is 2"});
     EXPECT_EQ(ws.filePath(), path("t.PLU"));
     EXPECT_EQ(ws.plu.count, 2);
     EXPECT_EQ(ws.plu.grid.text(2, 9), QStringLiteral("0")); // the one cell a save fills in
@@ -103,9 +103,9 @@ TEST_F(FileOps, pluSaveThenLoadGivesBackTheCells) {
 
     Workspace other;
     other.startUp();
-    const FileOutcome loaded = load(other, TableKind::Plu, path("t.PLU"));
-    ASSERT_TRUE(loaded.ok()) << loaded.status.toStdString();
-    EXPECT_EQ(other.lastStatus(), QStringLiteral("PLU Count is 2"));
+    const Report loaded = load(other, TableKind::Plu, path("t.PLU"));
+    ASSERT_TRUE(loaded.ok()) << loaded.last().toStdString();
+    EXPECT_EQ(loaded.texts, QStringList{"PLU Count is 2"});
     EXPECT_EQ(other.filePath(), path("t.PLU"));
     EXPECT_EQ(other.plu.count, 2);
     EXPECT_EQ(rowOf(other.plu.grid, 1),
@@ -124,8 +124,9 @@ TEST_F(FileOps, ingredientSaveReportsItsOwnCountTextAndLoadTheMessageCount) {
             {"4", line50, line50, line50, line50, line50, line50, line50, line50});
     fillRow(ws.ingred.grid, 3, {"5", "a, b"});
     fillRow(ws.ingred.grid, 5, {"6", "after row 4, which has no number"});
-    ASSERT_TRUE(save(ws, TableKind::Ingred, path("t.INGRED")).ok());
-    EXPECT_EQ(ws.lastStatus(), QStringLiteral("INGRED Count is 3"));
+    const Report saved = save(ws, TableKind::Ingred, path("t.INGRED"));
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ(saved.texts, QStringList{"INGRED Count is 3"});
     EXPECT_EQ(ws.ingred.grid.text(1, 4), QString()); // the ingredient save leaves the grid alone
     const QByteArray bytes = readAll(path("t.INGRED"));
     EXPECT_TRUE(
@@ -134,8 +135,9 @@ TEST_F(FileOps, ingredientSaveReportsItsOwnCountTextAndLoadTheMessageCount) {
     EXPECT_EQ(bytes.count("\r\n"), 3);
 
     ws.clear(TableKind::Ingred);
-    ASSERT_TRUE(load(ws, TableKind::Ingred, path("t.INGRED")).ok());
-    EXPECT_EQ(ws.lastStatus(), QStringLiteral("Message Count is 3"));
+    const Report loaded = load(ws, TableKind::Ingred, path("t.INGRED"));
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.texts, QStringList{"Message Count is 3"});
     EXPECT_EQ(ws.ingred.count, 3);
     EXPECT_EQ(ws.ingred.grid.text(2, 9), line50);
     EXPECT_EQ(ws.ingred.grid.text(3, 2), QStringLiteral("a, b"));
@@ -147,17 +149,19 @@ TEST_F(FileOps, emptyGridSavesAnEmptyFileAndCountZero) {
     fillRow(ws.plu.grid, 1, {"1", "A"});
     ASSERT_TRUE(save(ws, TableKind::Plu, path("a.PLU")).ok());
     ws.plu.grid.setText(1, 1, QString());
-    ASSERT_TRUE(save(ws, TableKind::Plu, path("b.PLU")).ok());
+    const Report saved = save(ws, TableKind::Plu, path("b.PLU"));
+    ASSERT_TRUE(saved.ok());
     EXPECT_EQ(readAll(path("b.PLU")), QByteArray());
     EXPECT_EQ(ws.plu.count, 0);
-    EXPECT_EQ(ws.lastStatus(), QStringLiteral("PLU Count is 0"));
+    EXPECT_EQ(saved.texts, QStringList{"PLU Count is 0"});
 
-    ASSERT_TRUE(load(ws, TableKind::Plu, path("b.PLU")).ok());
-    EXPECT_EQ(ws.lastStatus(), QStringLiteral("PLU Count is 0"));
+    const Report loaded = load(ws, TableKind::Plu, path("b.PLU"));
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.texts, QStringList{"PLU Count is 0"});
     EXPECT_EQ(rowOf(ws.plu.grid, 200), QStringList({"200", "", "", "", "", "", "", "", "", ""}));
 }
 
-TEST_F(FileOps, failedLoadChangesNothingButTheStatusLine) {
+TEST_F(FileOps, failedLoadChangesNothingAndSaysWhy) {
     fillRow(ws.plu.grid, 1, {"1", "KEEP"});
     ASSERT_TRUE(save(ws, TableKind::Plu, path("keep.PLU")).ok());
     const PluTable before = ws.plu.records;
@@ -169,13 +173,15 @@ TEST_F(FileOps, failedLoadChangesNothingButTheStatusLine) {
     writeFile(path("long.PLU"), lines);
     writeFile(path("bad.PLU"), "1,\"A\",\"B\",1,2,3,4,5,6\r\n2,\"A\",\"B\",cheap,2,3,4,5,6\r\n");
 
-    const FileOutcome tooLong = load(ws, TableKind::Plu, path("long.PLU"));
-    EXPECT_EQ(tooLong.result, FileOutcome::Result::Failed);
-    EXPECT_EQ(ws.lastStatus(), QStringLiteral("ERROR! line 201: more than 200 records"));
-    EXPECT_FALSE(load(ws, TableKind::Plu, path("bad.PLU")).ok());
-    EXPECT_EQ(ws.lastStatus(), QStringLiteral("ERROR! line 2: U/Price is not a number"));
-    EXPECT_FALSE(load(ws, TableKind::Plu, path("missing.PLU")).ok());
-    EXPECT_TRUE(ws.lastStatus().startsWith(QStringLiteral("ERROR! cannot open ")));
+    const Report tooLong = load(ws, TableKind::Plu, path("long.PLU"));
+    EXPECT_EQ(tooLong.result, Report::Result::Failed);
+    EXPECT_EQ(tooLong.texts, QStringList{"ERROR! line 201: more than 200 records"});
+    const Report bad = load(ws, TableKind::Plu, path("bad.PLU"));
+    EXPECT_FALSE(bad.ok());
+    EXPECT_EQ(bad.texts, QStringList{"ERROR! line 2: U/Price is not a number"});
+    const Report missing = load(ws, TableKind::Plu, path("missing.PLU"));
+    EXPECT_FALSE(missing.ok());
+    EXPECT_TRUE(missing.last().startsWith(QStringLiteral("ERROR! cannot open ")));
 
     EXPECT_EQ(ws.plu.records, before);
     EXPECT_EQ(ws.plu.count, 1);
@@ -191,8 +197,9 @@ TEST_F(FileOps, loadOf200LinesFillsEveryRowAndKeepsRowsBeyond200) {
     writeFile(path("full.INGRED"), lines);
     ws.ingred.grid.setRows(203);
     ws.ingred.grid.setText(202, 1, QStringLiteral("extra"));
-    ASSERT_TRUE(load(ws, TableKind::Ingred, path("full.INGRED")).ok());
-    EXPECT_EQ(ws.lastStatus(), QStringLiteral("Message Count is 200"));
+    const Report loaded = load(ws, TableKind::Ingred, path("full.INGRED"));
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.texts, QStringList{"Message Count is 200"});
     EXPECT_EQ(ws.ingred.count, 200);
     EXPECT_EQ(rowOf(ws.ingred.grid, 200),
               QStringList({"200", "200", "M", " ", " ", " ", " ", " ", " ", "L"}));
@@ -213,12 +220,14 @@ TEST_F(FileOps, gridThatCannotBeSavedChangesNothingAndAsksForNoPath) {
         asked = true;
         return path("old.PLU");
     };
-    EXPECT_FALSE(save(ws, TableKind::Plu, chooser).ok());
-    EXPECT_EQ(ws.lastStatus(), QStringLiteral("ERROR! row 2: U/Price is not a number"));
+    const Report notANumber = save(ws, TableKind::Plu, chooser);
+    EXPECT_FALSE(notANumber.ok());
+    EXPECT_EQ(notANumber.texts, QStringList{"ERROR! row 2: U/Price is not a number"});
 
     fillRow(ws.plu.grid, 2, {"2", "say \"hi\"", "B", "10"});
-    EXPECT_FALSE(save(ws, TableKind::Plu, chooser).ok());
-    EXPECT_EQ(ws.lastStatus(), QStringLiteral("ERROR! row 2: Item name1 contains a double quote"));
+    const Report quote = save(ws, TableKind::Plu, chooser);
+    EXPECT_FALSE(quote.ok());
+    EXPECT_EQ(quote.texts, QStringList{"ERROR! row 2: Item name1 contains a double quote"});
 
     EXPECT_FALSE(asked);
     EXPECT_EQ(ws.plu.records, before);
@@ -229,10 +238,9 @@ TEST_F(FileOps, gridThatCannotBeSavedChangesNothingAndAsksForNoPath) {
 
 TEST_F(FileOps, cancelledSaveIsSilentAndChangesNothing) {
     fillRow(ws.plu.grid, 1, {"1", "A"});
-    ws.status(QStringLiteral("before"));
-    const FileOutcome o = save(ws, TableKind::Plu, [] { return std::optional<QString>(); });
-    EXPECT_EQ(o.result, FileOutcome::Result::Cancelled);
-    EXPECT_EQ(ws.lastStatus(), QStringLiteral("before"));
+    const Report o = save(ws, TableKind::Plu, [] { return std::optional<QString>(); });
+    EXPECT_EQ(o.result, Report::Result::Cancelled);
+    EXPECT_TRUE(o.texts.isEmpty());
     EXPECT_EQ(ws.plu.count, 0);
     EXPECT_EQ(ws.plu.grid.text(1, 9), QString());
     EXPECT_EQ(ws.filePath(), QStringLiteral("?"));
@@ -247,11 +255,11 @@ TEST_F(FileOps, saveIntoAReadOnlyFolderLeavesTheOldFileIntact) {
         ReadOnlyDir guard(path("shop"));
         if (!guard.binds())
             GTEST_SKIP() << "cannot make a folder read-only here";
-        const FileOutcome o = save(ws, TableKind::Plu, target);
-        EXPECT_EQ(o.result, FileOutcome::Result::Failed);
+        const Report o = save(ws, TableKind::Plu, target);
+        EXPECT_EQ(o.result, Report::Result::Failed);
+        EXPECT_TRUE(o.last().startsWith(QStringLiteral("ERROR! cannot save ")))
+            << o.last().toStdString();
     }
-    EXPECT_TRUE(ws.lastStatus().startsWith(QStringLiteral("ERROR! cannot save ")))
-        << ws.lastStatus().toStdString();
     EXPECT_EQ(readAll(target), QByteArray("1,\"OLD\",\" \",1,0,0,0,0,0\r\n"));
     EXPECT_EQ(QDir(path("shop")).entryList(QDir::Files), QStringList({"prices.PLU"}));
     EXPECT_EQ(ws.plu.count, 0);
@@ -271,12 +279,12 @@ TEST_F(FileOps, writeThatFailsHalfwayLeavesTheOldFileIntact) {
     rlimit small = before;
     small.rlim_cur = 512;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const FileOutcome o = save(ws, TableKind::Plu, target);
+    const Report o = save(ws, TableKind::Plu, target);
     ::setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(o.result, FileOutcome::Result::Failed);
-    EXPECT_TRUE(ws.lastStatus().startsWith(QStringLiteral("ERROR! cannot save ")));
+    EXPECT_EQ(o.result, Report::Result::Failed);
+    EXPECT_TRUE(o.last().startsWith(QStringLiteral("ERROR! cannot save ")));
     EXPECT_EQ(readAll(target), QByteArray("1,\"OLD\",\" \",1,0,0,0,0,0\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"prices.PLU"}));
     EXPECT_EQ(ws.plu.count, 0);

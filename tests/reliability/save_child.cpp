@@ -47,7 +47,7 @@ bool saveOnce(const char* kind, bool b, const QString& path) {
     }
     fill(ws.plu, b);
     if (std::strcmp(kind, "xls") == 0)
-        return exportWorkbook(ws, TableKind::Plu, path, QDate(2026, 12, 7));
+        return exportWorkbook(ws, TableKind::Plu, path, QDate(2026, 12, 7)).ok();
     return save(ws, TableKind::Plu, path).ok();
 }
 

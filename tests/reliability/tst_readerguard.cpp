@@ -98,20 +98,20 @@ TEST(WorkbookReaderGuard, damagedWorkbooksAreRefusedInProcessAndChangeNothing) {
         ws.plu.grid.setText(1, 1, "7");
         ws.plu.grid.setText(1, 2, "KEPT");
         const QStringList before = textsOf(ws.plu.grid);
-        bool ok = false;
+        Report import;
         {
             ChildWatcher watcher(self);
-            ok = importWorkbook(ws, TableKind::Plu, damaged).imported;
+            import = importWorkbook(ws, TableKind::Plu, damaged);
             EXPECT_FALSE(watcher.sawOne()) << "an import started a child process";
         }
-        if (ok) { // the damage missed the cells
+        if (import.ok()) { // the damage missed the cells
             ++imported;
             continue;
         }
         ++refused;
-        EXPECT_TRUE(ws.lastStatus().startsWith(QString("ERROR! damaged.xls: ")) ||
-                    ws.lastStatus().startsWith(QString("ERROR! sheet row ")))
-            << ws.lastStatus().toStdString();
+        EXPECT_TRUE(import.last().startsWith(QString("ERROR! damaged.xls: ")) ||
+                    import.last().startsWith(QString("ERROR! sheet row ")))
+            << import.last().toStdString();
         EXPECT_EQ(textsOf(ws.plu.grid), before);
         EXPECT_EQ(ws.plu.count, 0);
         EXPECT_EQ(ws.filePath(), QString("?"));

@@ -30,11 +30,7 @@ QVector<QStringList> cells(const TextGrid& g) {
 
 class SheetExchange : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ws.startUp();
-        QObject::connect(&ws, &Workspace::statusChanged,
-                         [this](const QString& s) { statuses.append(s); });
-    }
+    void SetUp() override { ws.startUp(); }
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
     void setRow(TextGrid& g, int row, const QStringList& texts) {
         for (int c = 0; c < texts.size(); ++c)
@@ -49,7 +45,6 @@ protected:
 
     QTemporaryDir dir;
     Workspace ws;
-    QStringList statuses;
 };
 
 // What an import must leave alone when it fails.
@@ -79,8 +74,8 @@ TEST_F(SheetExchange, pluExportImportKeepsEveryCell) {
 
     Workspace back;
     back.startUp();
-    ASSERT_TRUE(tarn::importWorkbook(back, TableKind::Plu, path("plu.xls")))
-        << back.lastStatus().toStdString();
+    const tarn::Report imported = tarn::importWorkbook(back, TableKind::Plu, path("plu.xls"));
+    ASSERT_TRUE(imported) << imported.last().toStdString();
     const TextGrid& b = back.plu.grid;
     ASSERT_EQ(b.rows(), 5);
     EXPECT_EQ(row(b, 0), QStringList({"NO", "PLU No", "           Item Name1           ",
@@ -97,7 +92,7 @@ TEST_F(SheetExchange, pluExportImportKeepsEveryCell) {
     EXPECT_EQ(b.row(), 4);
     EXPECT_EQ(back.plu.count, 3);
     EXPECT_EQ(back.filePath(), path("plu.xls"));
-    EXPECT_EQ(back.lastStatus(), QStringLiteral(" Data is End "));
+    EXPECT_EQ(imported.last(), QStringLiteral(" Data is End "));
 
     const PluRecord r3 = back.plu.records[3];
     EXPECT_EQ(r3.pluNo, 103);
@@ -173,9 +168,9 @@ TEST_F(SheetExchange, exportStopsAtTheFirstEmptyNumberAndReportsEachRow) {
     setRow(ws.plu.grid, 2, {" ", "b"});
     setRow(ws.plu.grid, 3, {"3", "c"});
     setRow(ws.plu.grid, 5, {"5", "never"});
-    statuses.clear();
-    ASSERT_TRUE(tarn::exportWorkbook(ws, TableKind::Plu, path("p.xls"), kDay));
-    EXPECT_EQ(statuses,
+    const tarn::Report exported = tarn::exportWorkbook(ws, TableKind::Plu, path("p.xls"), kDay);
+    ASSERT_TRUE(exported);
+    EXPECT_EQ(exported.texts,
               QStringList({" Excel File Save ", " Data Changing ....  1", " Data Changing ....   ",
                            " Data Changing ....  3", " Save End"}));
     const QStringList dump = xlrdDump(path("p.xls"));
@@ -191,29 +186,32 @@ TEST_F(SheetExchange, exportStopsAtTheFirstEmptyNumberAndReportsEachRow) {
 }
 
 TEST_F(SheetExchange, exportOfAnEmptyTableHoldsTheHeadersOnly) {
-    ASSERT_TRUE(tarn::exportWorkbook(ws, TableKind::Ingred, path("i.xls"), kDay));
+    const tarn::Report exported = tarn::exportWorkbook(ws, TableKind::Ingred, path("i.xls"), kDay);
+    ASSERT_TRUE(exported);
     const QStringList dump = xlrdDump(path("i.xls"));
     const QStringList expectedStart = {"sheets 1", "name INGRED 06.12.26", "size 1 9",
                                        "cell 0 0 text 'Message No'",
                                        "cell 0 1 text '           Message1            '"};
     EXPECT_EQ(dump.mid(0, 5), expectedStart);
-    EXPECT_EQ(ws.lastStatus(), QStringLiteral(" Save End"));
+    EXPECT_EQ(exported.last(), QStringLiteral(" Save End"));
     EXPECT_EQ(tarn::sheetNameFor(TableKind::Plu, QDate(2027, 1, 2)),
               QStringLiteral("PLU 02.01.27"));
 }
 
 TEST_F(SheetExchange, aFailedSaveSaysSoAndLeavesNoFile) {
     setRow(ws.plu.grid, 1, {"1", "a"});
-    EXPECT_FALSE(tarn::exportWorkbook(ws, TableKind::Plu, path("missing/p.xls"), kDay));
-    EXPECT_TRUE(ws.lastStatus().startsWith(QStringLiteral("ERROR! cannot save p.xls: ")))
-        << ws.lastStatus().toStdString();
+    const tarn::Report exported =
+        tarn::exportWorkbook(ws, TableKind::Plu, path("missing/p.xls"), kDay);
+    EXPECT_FALSE(exported);
+    EXPECT_TRUE(exported.last().startsWith(QStringLiteral("ERROR! cannot save p.xls: ")))
+        << exported.last().toStdString();
     EXPECT_FALSE(QFile::exists(path("missing/p.xls")));
 }
 
 TEST_F(SheetExchange, importTakesNumbersTextsAndBlanksFromAnotherWriter) {
-    statuses.clear();
-    ASSERT_TRUE(tarn::importWorkbook(ws, TableKind::Plu, bookPath("whole.xls")))
-        << ws.lastStatus().toStdString();
+    const tarn::Report imported = tarn::importWorkbook(ws, TableKind::Plu, bookPath("whole.xls"));
+    ASSERT_TRUE(imported) << imported.last().toStdString();
+    const QStringList& statuses = imported.texts;
     const TextGrid& g = ws.plu.grid;
     ASSERT_EQ(g.rows(), 7);
     EXPECT_EQ(row(g, 1), QStringList({"1", "1", "Apple", "red", "12", "3", "5", "1001", "2", "7"}));
@@ -244,12 +242,13 @@ TEST_F(SheetExchange, importStopsAtTheFirstEmptyNumberAndAtTwoHundred) {
     // The stop row is copied as the sheet holds it, and not converted.
     EXPECT_EQ(row(ws.plu.grid, 3).mid(0, 3), QStringList({"3", "", "lost"}));
 
-    ASSERT_TRUE(tarn::importWorkbook(ws, TableKind::Plu, bookPath("many.xls")));
+    const tarn::Report many = tarn::importWorkbook(ws, TableKind::Plu, bookPath("many.xls"));
+    ASSERT_TRUE(many);
     EXPECT_EQ(ws.plu.count, 200);
     EXPECT_EQ(ws.plu.grid.rows(), 202);
     EXPECT_EQ(ws.plu.grid.text(200, 1), QStringLiteral("200"));
     EXPECT_EQ(row(ws.plu.grid, 201), QStringList(10, QString()));
-    EXPECT_EQ(ws.lastStatus(), QStringLiteral(" Data is End "));
+    EXPECT_EQ(many.last(), QStringLiteral(" Data is End "));
 
     ASSERT_TRUE(tarn::importWorkbook(ws, TableKind::Plu, bookPath("two-hundred.xls")));
     EXPECT_EQ(ws.plu.count, 200);
@@ -260,8 +259,9 @@ TEST_F(SheetExchange, importStopsAtTheFirstEmptyNumberAndAtTwoHundred) {
 }
 
 TEST_F(SheetExchange, emptyA1AndAMissingHeaderRow) {
-    statuses.clear();
-    ASSERT_TRUE(tarn::importWorkbook(ws, TableKind::Plu, bookPath("empty-a1.xls")));
+    const tarn::Report emptyA1 = tarn::importWorkbook(ws, TableKind::Plu, bookPath("empty-a1.xls"));
+    ASSERT_TRUE(emptyA1);
+    const QStringList& statuses = emptyA1.texts;
     // The grid keeps only its caption row.
     ASSERT_EQ(ws.plu.grid.rows(), 1);
     EXPECT_EQ(row(ws.plu.grid, 0),
@@ -276,7 +276,9 @@ TEST_F(SheetExchange, emptyA1AndAMissingHeaderRow) {
 }
 
 TEST_F(SheetExchange, ingredientImportFromAnotherWriter) {
-    ASSERT_TRUE(tarn::importWorkbook(ws, TableKind::Ingred, bookPath("ingred.xls")));
+    const tarn::Report imported =
+        tarn::importWorkbook(ws, TableKind::Ingred, bookPath("ingred.xls"));
+    ASSERT_TRUE(imported);
     const TextGrid& g = ws.ingred.grid;
     EXPECT_EQ(ws.ingred.count, 3);
     EXPECT_EQ(row(g, 1), QStringList({"1", "1", "flour, water", " ", QString(60, QLatin1Char('y')),
@@ -286,7 +288,7 @@ TEST_F(SheetExchange, ingredientImportFromAnotherWriter) {
     EXPECT_EQ(ws.ingred.records[1].lines[2], QString(50, QLatin1Char('y')));
     EXPECT_EQ(ws.ingred.records[1].lines[7], QStringLiteral("250"));
     EXPECT_EQ(ws.ingred.records[2].messageNo, 2);
-    EXPECT_EQ(ws.lastStatus(), QStringLiteral(" Data is End "));
+    EXPECT_EQ(imported.last(), QStringLiteral(" Data is End "));
 }
 
 // A PLU table LibreOffice saved with a chart beside it and formulas in its cells. Its prices
@@ -302,8 +304,9 @@ TEST_F(SheetExchange, readsAWorkbookLibreOfficeWroteAndRefusesItsFractions) {
     EXPECT_EQ(text(3, 4), QStringLiteral("469")); // =ROUND(D4*Markup;0)
     EXPECT_EQ(text(6, 1), QStringLiteral("half bold"));
 
-    EXPECT_FALSE(tarn::importWorkbook(ws, TableKind::Plu, book));
-    EXPECT_EQ(ws.lastStatus(),
+    const tarn::Report refused = tarn::importWorkbook(ws, TableKind::Plu, book);
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.last(),
               QStringLiteral("ERROR! sheet row 2, column D: U/Price 125.5 is not a whole number"));
     EXPECT_EQ(ws.plu.count, 0);
 }
@@ -343,14 +346,17 @@ TEST_F(SheetExchange, aFailedImportChangesNothing) {
         {path("text.xls"), "ERROR! text.xls: not a workbook it can read"},
     };
     for (const auto& [file, message] : cases) {
-        EXPECT_FALSE(tarn::importWorkbook(ws, TableKind::Plu, file)) << file.toStdString();
-        EXPECT_EQ(ws.lastStatus(), message);
+        const tarn::Report refused = tarn::importWorkbook(ws, TableKind::Plu, file);
+        EXPECT_FALSE(refused) << file.toStdString();
+        EXPECT_EQ(refused.last(), message);
         EXPECT_TRUE(Snapshot(ws) == before) << file.toStdString();
     }
     EXPECT_FALSE(tarn::importWorkbook(ws, TableKind::Ingred, path("cut.xls")));
     EXPECT_TRUE(Snapshot(ws) == before);
-    EXPECT_FALSE(tarn::importWorkbook(ws, TableKind::Ingred, bookPath("blank-number.xls")));
-    EXPECT_EQ(ws.lastStatus(),
+    const tarn::Report blank =
+        tarn::importWorkbook(ws, TableKind::Ingred, bookPath("blank-number.xls"));
+    EXPECT_FALSE(blank);
+    EXPECT_EQ(blank.last(),
               QStringLiteral("ERROR! sheet row 3, column A: Message No is not a number"));
     EXPECT_TRUE(Snapshot(ws) == before);
 }

@@ -60,9 +60,10 @@ protected:
         Workspace ws;
         ws.startUp();
         const auto before = tarn::testing::WorkspaceSnapshot::of(ws);
-        EXPECT_FALSE(tarn::importWorkbook(ws, TableKind::Plu, file));
+        const tarn::Report import = tarn::importWorkbook(ws, TableKind::Plu, file);
+        EXPECT_FALSE(import);
         EXPECT_EQ(tarn::testing::WorkspaceSnapshot::of(ws), before);
-        return ws.lastStatus();
+        return import.last();
     }
     QTemporaryDir dir;
 };
@@ -232,8 +233,8 @@ TEST_F(Formats, writtenFilesReadBackTheSame) {
         ASSERT_TRUE(tarn::exportWorkbook(ws, TableKind::Plu, path(name), QDate(2026, 12, 6)));
         Workspace back;
         back.startUp();
-        ASSERT_TRUE(tarn::importWorkbook(back, TableKind::Plu, path(name)))
-            << back.lastStatus().toStdString();
+        const tarn::Report import = tarn::importWorkbook(back, TableKind::Plu, path(name));
+        ASSERT_TRUE(import) << import.last().toStdString();
         for (int r = 1; r <= 2; ++r)
             for (int c = 1; c <= 9; ++c)
                 EXPECT_EQ(back.plu.grid.text(r, c), ws.plu.grid.text(r, c).isEmpty() && c >= 4

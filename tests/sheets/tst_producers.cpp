@@ -61,9 +61,10 @@ protected:
         Workspace ws;
         ws.startUp();
         const auto before = tarn::testing::WorkspaceSnapshot::of(ws);
-        EXPECT_FALSE(tarn::importWorkbook(ws, TableKind::Plu, file)) << file.toStdString();
+        const tarn::Report import = tarn::importWorkbook(ws, TableKind::Plu, file);
+        EXPECT_FALSE(import) << file.toStdString();
         EXPECT_EQ(tarn::testing::WorkspaceSnapshot::of(ws), before);
-        return ws.lastStatus();
+        return import.last();
     }
     ReadOutcome read(const QString& file) { return tarn::readSheetFile(file, 201, 9); }
 
@@ -137,8 +138,10 @@ TEST_F(Producers, overlongTextsAreRefusedInEveryKindBothWays) {
     ws.plu.grid.setText(1, 1, QStringLiteral("1"));
     ws.plu.grid.setText(1, 2, QString(32768, QLatin1Char('x')));
     for (const char* name : {"w.xls", "w.xlsx", "w.ods", "w.fods", "w.csv"}) {
-        EXPECT_FALSE(tarn::exportWorkbook(ws, TableKind::Plu, path(name), QDate(2026, 1, 1)));
-        EXPECT_EQ(ws.lastStatus(), QStringLiteral("ERROR! cannot save %1: row 2, column B: %2")
+        const tarn::Report exported =
+            tarn::exportWorkbook(ws, TableKind::Plu, path(name), QDate(2026, 1, 1));
+        EXPECT_FALSE(exported);
+        EXPECT_EQ(exported.last(), QStringLiteral("ERROR! cannot save %1: row 2, column B: %2")
                                        .arg(QLatin1String(name), kTooLong));
         EXPECT_FALSE(QFile::exists(path(name)));
     }
@@ -170,7 +173,7 @@ TEST_F(Producers, repeatCountsBeyondAnyIntegerSaturate) {
     Workspace ws;
     ws.startUp();
     const auto import = tarn::importWorkbook(ws, TableKind::Plu, ods("huge.ods", rows));
-    ASSERT_TRUE(import) << ws.lastStatus().toStdString();
+    ASSERT_TRUE(import) << import.last().toStdString();
     EXPECT_EQ(ws.plu.count, 200);
     EXPECT_EQ(ws.plu.records[200].tare, 7);
     EXPECT_EQ(import.warnings,
@@ -193,8 +196,8 @@ TEST_F(Producers, aByteOrderMarkDecidesTheEncoding) {
     for (const QString& file : {write("le.txt", le), write("be.csv", be)}) {
         Workspace ws;
         ws.startUp();
-        ASSERT_TRUE(tarn::importWorkbook(ws, TableKind::Plu, file))
-            << ws.lastStatus().toStdString();
+        const tarn::Report import = tarn::importWorkbook(ws, TableKind::Plu, file);
+        ASSERT_TRUE(import) << import.last().toStdString();
         EXPECT_EQ(ws.plu.records[1].name1, QStringLiteral("Crème, \"fine\""));
         EXPECT_EQ(ws.plu.grid.text(1, 3), QStringLiteral(";"));
     }
@@ -216,8 +219,10 @@ TEST_F(Producers, controlCharactersAreRefusedInEveryKind) {
     ws.plu.grid.setText(1, 1, QStringLiteral("1"));
     ws.plu.grid.setText(1, 3, QStringLiteral("bell\a"));
     for (const char* name : {"c.xls", "c.xlsx", "c.csv"}) {
-        EXPECT_FALSE(tarn::exportWorkbook(ws, TableKind::Plu, path(name), QDate(2026, 1, 1)));
-        EXPECT_EQ(ws.lastStatus(),
+        const tarn::Report exported =
+            tarn::exportWorkbook(ws, TableKind::Plu, path(name), QDate(2026, 1, 1));
+        EXPECT_FALSE(exported);
+        EXPECT_EQ(exported.last(),
                   QStringLiteral("ERROR! cannot save %1: row 2, column C: the text holds the "
                                  "control character U+0007")
                       .arg(QLatin1String(name)));
@@ -239,7 +244,7 @@ TEST_F(Producers, anImportSaysWhatItLeftOut) {
                           "records."));
     import =
         tarn::importWorkbook(ws, TableKind::Plu, write("200.csv", csv.left(csv.indexOf("201"))));
-    EXPECT_TRUE(import.imported && import.warnings.isEmpty());
+    EXPECT_TRUE(import.ok() && import.warnings.isEmpty());
     import = tarn::importWorkbook(ws, TableKind::Ingred, write("a1.csv", ",B head\r\n1,x\r\n"));
     ASSERT_TRUE(import);
     EXPECT_EQ(import.warnings,
