@@ -188,7 +188,7 @@ MainWindow::MainWindow(QWidget* parent)
     portActions_ = new PortActions(c_, workspace_, this);
     new TransferActions(*this); // the transfer buttons and the display read
     new DownloadPreview(*this); // what the download's number boxes select
-    new MemoryActions(*this); // what the scales hold: Changed, Compare, Verify, History
+    new MemoryActions(*this);   // what the scales hold: Changed, Compare, Verify, History
     bindTableKeys();
     resize(980, 640);
     fitScreen();

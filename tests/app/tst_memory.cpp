@@ -30,7 +30,7 @@ class TestMemory : public WindowTest {
         file.write(QStringLiteral("2,\"PEAR\",\"\",%1,3,0,2002,1,5\r\n").arg(price2).toLatin1());
         file.write("3,\"PLUM\",\"\",990,3,0,2003,1,5\r\n");
         file.close();
-        QVERIFY(load(w->workspace(), TableKind::Plu, path).ok());
+        QVERIFY(w->showReport(load(w->workspace(), TableKind::Plu, path)));
     }
     bool countIs(const QString& text) {
         return QTest::qWaitFor([&] { return c().lblDownChangedPLU->text() == text; }, 5000);
