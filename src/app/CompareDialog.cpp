@@ -38,13 +38,9 @@ void CompareDialog::show(const QString& title, TableKind kind,
             scale = d.scale.isEmpty() ? QStringLiteral("(none)") : QStringLiteral("(this record)");
         }
         const QString cells[] = {QString::number(d.number), d.field, pc, scale};
-        for (int col = 0; col < 4; ++col)
-            list_->setItem(row, col, new QTableWidgetItem(cells[col]));
+        setListRow(*list_, row, cells);
     }
-    list_->resizeColumnsToContents();
-    QDialog::show();
-    raise();
-    activateWindow();
+    showList(*this, *list_);
 }
 
 } // namespace tarn

@@ -35,13 +35,9 @@ void HistoryDialog::show(const std::vector<TransferEntry>& entries) {
                                  e.extent,
                                  QString::number(e.records),
                                  e.howEnded.trimmed()};
-        for (int col = 0; col < 8; ++col)
-            list_->setItem(row, col, new QTableWidgetItem(cells[col]));
+        setListRow(*list_, row, cells);
     }
-    list_->resizeColumnsToContents();
-    QDialog::show();
-    raise();
-    activateWindow();
+    showList(*this, *list_);
 }
 
 } // namespace tarn

@@ -25,4 +25,19 @@ inline void addReadOnlyList(QDialog& dialog, QVBoxLayout& layout, QTableWidget& 
     layout.addWidget(buttons);
 }
 
+// One row of such a list, a text a column.
+template <class Texts> void setListRow(QTableWidget& list, int row, const Texts& cells) {
+    int col = 0;
+    for (const QString& text : cells)
+        list.setItem(row, col++, new QTableWidgetItem(text));
+}
+
+// Shows the dialog over the window, its columns as wide as what they hold.
+inline void showList(QDialog& dialog, QTableWidget& list) {
+    list.resizeColumnsToContents();
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
 } // namespace tarn
