@@ -7,8 +7,7 @@
 namespace tarn::cli {
 
 QStringList differenceLines(TableKind kind, const std::vector<FieldDifference>& differences) {
-    const QString table =
-        kind == TableKind::Plu ? QStringLiteral("PLU ") : QStringLiteral("INGRED ");
+    const QString table = QString::fromLatin1(sideOf(kind).name) + QLatin1Char(' ');
     QStringList lines;
     int last = -1;
     for (const FieldDifference& d : differences) {
