@@ -90,19 +90,6 @@ std::optional<UsageError> Download::parse(const QStringList& ports, const QStrin
     return checkPorts(ports_);
 }
 
-bool Download::refusedBeforeTheLine(Session& session) const {
-    const Workspace& ws = session.workspace();
-    const auto refusal =
-        kind_ == TableKind::Plu
-            ? downloadRefusal<PluRecord>({ws.plu.records, ws.plu.count}, ws.hasFile(), options_)
-            : downloadRefusal<IngredRecord>({ws.ingred.records, ws.ingred.count}, ws.hasFile(),
-                                            options_);
-    if (!refusal)
-        return false;
-    session.workspace().status(refusal->second);
-    return true;
-}
-
 int Download::run(Session& session) {
     // With several ports every line says its port (the file's own lines are printed for each),
     // and each port gets a last line saying how it ended, even one that was not tried (after a
@@ -123,13 +110,17 @@ int Download::run(Session& session) {
                 session.console().line(prefix(port) + QStringLiteral("not finished"));
         return kFailed;
     };
-    if (!loadTable(session.workspace(), kind_, file_, &session.console()) ||
-        refusedBeforeTheLine(session))
+    if (!loadTable(session.workspace(), kind_, file_, &session.console()))
         return notFinished();
-    warnOfCutTexts(session, kind_, options_);
-
     DownloadJob job = downloadJob(kind_, session.workspace(), options_);
     job.verify = verify_;
+    // The window's refusals, made once for every port before the line is touched.
+    if (const auto refusal = refusalOf(job)) {
+        session.workspace().status(refusal->second);
+        return notFinished();
+    }
+    warnOfCutTexts(session, kind_, options_);
+
     const std::vector<PortEnd> ends = runOnEveryPort(
         session, ports_, job,
         [](const JobOutcome& o) { return o.result.outcome == TransferOutcome::Finished; }, prefix,

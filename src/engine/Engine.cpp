@@ -279,6 +279,17 @@ DownloadJob downloadJob(TableKind kind, const Workspace& ws, const DownloadOptio
     return job;
 }
 
+std::optional<std::pair<Refusal, QString>> refusalOf(const DownloadJob& job) {
+    return job.kind == TableKind::Plu
+               ? downloadRefusal<PluRecord>(job.plu, job.hasFile, job.options)
+               : downloadRefusal<IngredRecord>(job.ingred, job.hasFile, job.options);
+}
+
+std::optional<std::pair<Refusal, QString>> refusalOf(const UploadJob& job) {
+    return job.kind == TableKind::Plu ? uploadRefusal<PluRecord>(job.options)
+                                      : uploadRefusal<IngredRecord>(job.options);
+}
+
 Engine::Engine(PortParts parts, QObject* parent)
     : QObject(parent), worker_(std::make_unique<Worker>()) {
     qRegisterMetaType<JobOutcome>();
