@@ -28,12 +28,7 @@ QStringList joinRange(const QStringList& words) {
 
 // One line on stderr for each text that the scale will keep only part of; the job goes on.
 void warnOfCutTexts(Session& session, TableKind kind, const DownloadOptions& options) {
-    const Workspace& ws = session.workspace();
-    const auto chosen =
-        downloadSlots(kind == TableKind::Plu ? ws.plu.count : ws.ingred.count, options);
-    if (!chosen)
-        return;
-    for (const CutText& cut : cutTexts(ws, kind, *chosen))
+    for (const CutText& cut : cutTexts(session.workspace(), kind, options))
         session.console().remark(
             QStringLiteral("%1%2 %3 is longer than the scale keeps; it keeps \"%4\"")
                 .arg(kind == TableKind::Plu ? QStringLiteral("plu#") : QStringLiteral("Message#"))
