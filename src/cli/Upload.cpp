@@ -73,11 +73,7 @@ int Upload::run(Session& session) {
         return kFailed;
     }
     const std::vector<PortEnd> ends = runOnEveryPort(
-        session, {port_}, job,
-        [](const JobOutcome& o) {
-            return o.result.outcome == TransferOutcome::Finished ||
-                   o.result.outcome == TransferOutcome::EndOfData;
-        },
+        session, {port_}, job, [](const JobOutcome& o) { return uploadEnded(o.result.outcome); },
         [](const QString&) { return QString(); });
     const PortEnd& end = ends.front();
     if (!end.outcome)

@@ -59,6 +59,12 @@ enum class TransferOutcome {
     Stopped,           // the link was stopped (Stop, Exit, Ctrl-C)
 };
 
+// An upload that reached its normal end: every number asked for read, or the scale said it
+// holds no more.
+inline bool uploadEnded(TransferOutcome outcome) {
+    return outcome == TransferOutcome::Finished || outcome == TransferOutcome::EndOfData;
+}
+
 // Which rule refused a transfer before the line was used.
 enum class Refusal {
     None,
