@@ -47,10 +47,9 @@ int Compare::run(Session& session) {
     Workspace& ws = session.workspace();
     if (!loadTable(ws, kind_, file_))
         return kFailed;
-    const std::vector<PortEnd> ends = runOnEveryPort(
-        session, {port_}, CompareJob{downloadJob(kind_, ws, {})},
-        [](const JobOutcome& o) { return o.differences.has_value(); },
-        [](const QString&) { return QString(); });
+    const std::vector<PortEnd> ends =
+        runOnEveryPort(session, {port_}, CompareJob{downloadJob(kind_, ws, {})},
+                       [](const JobOutcome& o) { return o.differences.has_value(); });
     const PortEnd& end = ends.front();
     if (!end.ended)
         return kFailed;

@@ -73,8 +73,7 @@ int Upload::run(Session& session) {
         return kFailed;
     }
     const std::vector<PortEnd> ends = runOnEveryPort(
-        session, {port_}, job, [](const JobOutcome& o) { return uploadEnded(o.result.outcome); },
-        [](const QString&) { return QString(); });
+        session, {port_}, job, [](const JobOutcome& o) { return uploadEnded(o.result.outcome); });
     const PortEnd& end = ends.front();
     if (!end.outcome)
         return kFailed; // not opened, or Ctrl-C came first
