@@ -174,14 +174,14 @@ std::vector<std::unique_ptr<Command>> allCommands() {
 
 std::optional<FileFormat> formatOf(TableKind kind, const QString& path, QString* why) {
     const QString suffix = QFileInfo(path).suffix();
-    const QString own = kind == TableKind::Plu ? QStringLiteral("PLU") : QStringLiteral("INGRED");
+    // The table's own extension is its name: .PLU, .INGRED.
+    const QString own = QString::fromLatin1(sideOf(kind).name);
     if (suffix.compare(own, Qt::CaseInsensitive) == 0)
         return FileFormat::TableFile;
     if (hasSheetExtension(path))
         return FileFormat::Workbook;
     if (why)
-        *why = path + QStringLiteral(": ") + QString::fromLatin1(sideOf(kind).name) +
-               QStringLiteral(" tables are kept in .") + own +
+        *why = path + QStringLiteral(": ") + own + QStringLiteral(" tables are kept in .") + own +
                QStringLiteral(" files and .XLS, .XLSX, .ODS, .FODS, .CSV or .TXT spreadsheets");
     return std::nullopt;
 }
