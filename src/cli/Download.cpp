@@ -30,10 +30,8 @@ QStringList joinRange(const QStringList& words) {
 void warnOfCutTexts(Session& session, TableKind kind, const DownloadOptions& options) {
     for (const CutText& cut : cutTexts(session.workspace(), kind, options))
         session.console().remark(
-            QStringLiteral("%1%2 %3 is longer than the scale keeps; it keeps \"%4\"")
-                .arg(kind == TableKind::Plu ? QStringLiteral("plu#") : QStringLiteral("Message#"))
-                .arg(cut.slot)
-                .arg(cut.field, cut.kept));
+            QStringLiteral("%1 %2 is longer than the scale keeps; it keeps \"%3\"")
+                .arg(sentRecordName(kind, cut.slot), cut.field, cut.kept));
 }
 
 } // namespace

@@ -117,6 +117,9 @@ template <class R> struct TableRecords {
     qint16 count = 0;
 };
 
+// A download's record by its slot as the status line names it: "plu#17", "Message#3".
+QString sentRecordName(TableKind kind, int slot);
+
 // A number box's text as a table row, 1 on; nullopt for anything else, a fraction included.
 std::optional<int> downloadRowNumber(const QString& text);
 
