@@ -5,12 +5,12 @@
 //
 //   bench_changed [records] [scales]     (defaults: 200, 64)
 
+#include "SimulatedScale.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -20,68 +20,26 @@
 
 namespace {
 
-#ifndef SCALE_BINARY
-#define SCALE_BINARY "tarnlink-scale"
-#endif
-#ifndef CLI_BINARY
-#define CLI_BINARY "tarnlink-cli"
-#endif
-
 const int kChanged[] = {17, 53, 101, 150, 199};
-
-// A paced simulator (9600 baud) with empty tables that keeps what it receives in `saveTo`.
-struct Scale {
-    explicit Scale(const QString& saveTo) : save(saveTo) {
-        process.start(QStringLiteral(SCALE_BINARY),
-                      {QStringLiteral("--empty"), QStringLiteral("--save-plu"), saveTo});
-        process.waitForStarted(5000);
-        while (!process.canReadLine() && process.waitForReadyRead(10000)) {
-        }
-        port = QString::fromLocal8Bit(process.readLine()).trimmed().section(QLatin1Char(' '), 1);
-    }
-    // Ends the simulator (which saves its table): PLU number -> unit price.
-    std::map<int, int> prices() {
-        process.terminate();
-        process.waitForFinished(5000);
-        std::map<int, int> out;
-        QFile f(save);
-        if (f.open(QIODevice::ReadOnly))
-            for (const QByteArray& line : f.readAll().split('\n')) {
-                const QList<QByteArray> fields = line.split(',');
-                if (fields.size() > 3)
-                    out[fields[0].trimmed().toInt()] = fields[3].trimmed().toInt();
-            }
-        return out;
-    }
-    QString save;
-    QProcess process;
-    QString port;
-};
 
 int priceOf(int number, bool changed) {
     const int price = 199 + number;
     return changed ? price + 10 : price;
 }
 
+bool isChanged(int number) {
+    for (int c : kChanged)
+        if (c == number)
+            return true;
+    return false;
+}
+
 void writeTable(const QString& path, int records, bool changed) {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return;
-    for (int i = 1; i <= records; ++i) {
-        bool isChanged = false;
-        for (int c : kChanged)
-            isChanged = isChanged || (changed && c == i);
-        f.write(QStringLiteral("%1,\"Article %1\",\"Shelf %2\",%3,0,0,%4,0,0\r\n")
-                    .arg(i)
-                    .arg(i % 17)
-                    .arg(priceOf(i, isChanged))
-                    .arg(100000 + i)
-                    .toLatin1());
-    }
+    writePluTable(path, records, [changed](int i) { return priceOf(i, changed && isChanged(i)); });
 }
 
 // tarnlink-cli download to every scale at once; the wall time, or -1 when it failed.
-double download(const std::vector<std::unique_ptr<Scale>>& scales, const QString& file,
+double download(const std::vector<std::unique_ptr<SimulatedScale>>& scales, const QString& file,
                 bool changed, const QString& store) {
     QStringList args;
     for (const auto& s : scales)
@@ -107,9 +65,9 @@ double download(const std::vector<std::unique_ptr<Scale>>& scales, const QString
 bool day(int records, int count, QTemporaryDir& dir) {
     const QString file = dir.filePath(QStringLiteral("shop-%1.PLU").arg(count));
     const QString store = dir.filePath(QStringLiteral("store-%1.sqlite").arg(count));
-    std::vector<std::unique_ptr<Scale>> scales;
+    std::vector<std::unique_ptr<SimulatedScale>> scales;
     for (int i = 0; i < count; ++i)
-        scales.push_back(std::make_unique<Scale>(
+        scales.push_back(std::make_unique<SimulatedScale>(
             dir.filePath(QStringLiteral("scale%1-%2.PLU").arg(count).arg(i))));
     writeTable(file, records, false);
     const double full = download(scales, file, false, store);
@@ -120,14 +78,17 @@ bool day(int records, int count, QTemporaryDir& dir) {
                 count, records, full, changed, full > 0 ? changed / full : -1.0);
     bool ok = full > 0 && changed > 0;
     for (const auto& s : scales) {
-        const std::map<int, int> held = s->prices();
+        // PLU number -> unit price, as the scale saved its table.
+        std::map<int, int> held;
+        for (const QByteArray& line : s->savedLines()) {
+            const QList<QByteArray> fields = line.split(',');
+            if (fields.size() > 3)
+                held[fields[0].trimmed().toInt()] = fields[3].trimmed().toInt();
+        }
         int right = 0;
         for (int i = 1; i <= records; ++i) {
-            bool isChanged = false;
-            for (int c : kChanged)
-                isChanged = isChanged || c == i;
             const auto it = held.find(i);
-            right += it != held.end() && it->second == priceOf(i, isChanged) ? 1 : 0;
+            right += it != held.end() && it->second == priceOf(i, isChanged(i)) ? 1 : 0;
         }
         if (right != records) {
             std::printf("  %s holds %d of %d records as the table has them\n", qPrintable(s->port),

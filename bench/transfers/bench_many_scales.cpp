@@ -6,12 +6,11 @@
 //   bench_many_scales [records]     (default: 200)
 
 #include "CpuTime.h"
+#include "SimulatedScale.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -20,48 +19,20 @@
 
 namespace {
 
-#ifndef SCALE_BINARY
-#define SCALE_BINARY "tarnlink-scale"
-#endif
-#ifndef CLI_BINARY
-#define CLI_BINARY "tarnlink-cli"
-#endif
-
-// A paced simulator with empty tables that keeps what it receives in `saveTo`.
-struct Scale {
-    Scale(const QString& saveTo, bool tcp) : save(saveTo) {
-        QStringList args{QStringLiteral("--empty"), QStringLiteral("--save-plu"), saveTo};
-        if (tcp)
-            args << QStringLiteral("--tcp") << QStringLiteral("0");
-        process.start(QStringLiteral(SCALE_BINARY), args);
-        process.waitForStarted(5000);
-        while (!process.canReadLine() && process.waitForReadyRead(10000)) {
-        }
-        port = QString::fromLocal8Bit(process.readLine()).trimmed().section(QLatin1Char(' '), 1);
+// The PLU records 1..records the scale saved (ending it).
+int recordsHeld(SimulatedScale& scale, int records) {
+    std::vector<bool> seen(size_t(records) + 1, false);
+    for (const QByteArray& line : scale.savedLines()) {
+        bool ok = false;
+        const int number = line.split(',').value(0).trimmed().toInt(&ok);
+        if (ok && number >= 1 && number <= records)
+            seen[size_t(number)] = true;
     }
-    // Ends the simulator (which saves its table) and counts the PLU records 1..records it holds.
-    int recordsHeld(int records) {
-        process.terminate();
-        process.waitForFinished(5000);
-        QFile f(save);
-        if (!f.open(QIODevice::ReadOnly))
-            return 0;
-        std::vector<bool> seen(size_t(records) + 1, false);
-        for (const QByteArray& line : f.readAll().split('\n')) {
-            bool ok = false;
-            const int number = line.split(',').value(0).trimmed().toInt(&ok);
-            if (ok && number >= 1 && number <= records)
-                seen[size_t(number)] = true;
-        }
-        int held = 0;
-        for (int i = 1; i <= records; ++i)
-            held += seen[size_t(i)] ? 1 : 0;
-        return held;
-    }
-    QString save;
-    QProcess process;
-    QString port;
-};
+    int held = 0;
+    for (int i = 1; i <= records; ++i)
+        held += seen[size_t(i)] ? 1 : 0;
+    return held;
+}
 
 struct Run {
     int exitCode = -1;
@@ -72,9 +43,9 @@ struct Run {
 
 // tarnlink-cli download to `pty` scales on pseudo-terminals and `tcp` behind a serial server.
 Run downloadTo(const QString& file, int pty, int tcp, int records, QTemporaryDir& dir) {
-    std::vector<std::unique_ptr<Scale>> scales;
+    std::vector<std::unique_ptr<SimulatedScale>> scales;
     for (int i = 0; i < pty + tcp; ++i)
-        scales.push_back(std::make_unique<Scale>(
+        scales.push_back(std::make_unique<SimulatedScale>(
             dir.filePath(QStringLiteral("scale%1-%2.PLU").arg(pty + tcp).arg(i)), i >= pty));
     QStringList args;
     for (const auto& s : scales)
@@ -95,7 +66,7 @@ Run downloadTo(const QString& file, int pty, int tcp, int records, QTemporaryDir
     run.cpu = cpuSeconds(RUSAGE_CHILDREN) - cpu0;
     run.exitCode = cli.exitCode();
     for (const auto& s : scales) {
-        const int held = s->recordsHeld(records);
+        const int held = recordsHeld(*s, records);
         if (held != records) {
             std::printf("  %s holds %d of %d records\n", qPrintable(s->port), held, records);
             run.allHeld = false;
@@ -113,18 +84,8 @@ int main(int argc, char** argv) {
     // tarnlink-cli keeps what the simulated scales hold in a store of the bench's own.
     qputenv("TARNLINK_STORE", dir.filePath(QStringLiteral("scales.sqlite")).toLocal8Bit());
     const QString file = dir.filePath(QStringLiteral("shop.PLU"));
-    {
-        QFile f(file);
-        if (!f.open(QIODevice::WriteOnly))
-            return 1;
-        for (int i = 1; i <= records; ++i)
-            f.write(QStringLiteral("%1,\"Article %1\",\"Shelf %2\",%3,0,0,%4,0,0\r\n")
-                        .arg(i)
-                        .arg(i % 17)
-                        .arg(199 + i)
-                        .arg(100000 + i)
-                        .toLatin1());
-    }
+    if (!writePluTable(file, records, [](int i) { return 199 + i; }))
+        return 1;
 
     std::printf("%d PLU records, paced as at 9600 baud\none scale:\n", records);
     const Run one = downloadTo(file, 1, 0, records, dir);

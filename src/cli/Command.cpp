@@ -124,20 +124,36 @@ std::optional<TableKind> Command::kindOf(const QString& word) {
     return std::nullopt;
 }
 
-std::optional<UsageError> TableCommand::parseTableAndFile(QCommandLineParser& parser,
-                                                          const QStringList& words) {
-    parser.addOption({QStringLiteral("port"), QString(), QStringLiteral("PORT")});
+std::optional<UsageError> Command::parseTableOperands(QCommandLineParser& parser,
+                                                      const QStringList& words,
+                                                      const QStringList& files, TableKind& kind,
+                                                      QStringList& paths) const {
     if (auto error = parseWords(parser, words))
         return error;
     const QStringList operands = parser.positionalArguments();
-    if (operands.size() != 2)
-        return UsageError{name() + QStringLiteral(" needs plu|ingred and FILE")};
-    const auto kind = kindOf(operands[0]);
-    if (!kind)
+    if (operands.size() != files.size() + 1) {
+        // "plu|ingred and FILE", "plu|ingred, IN and OUT"
+        const QStringList names = QStringList{QStringLiteral("plu|ingred")} + files;
+        return UsageError{name() + QStringLiteral(" needs ") +
+                          names.mid(0, names.size() - 1).join(QStringLiteral(", ")) +
+                          QStringLiteral(" and ") + names.last()};
+    }
+    const auto table = kindOf(operands[0]);
+    if (!table)
         return UsageError{name() + QStringLiteral(": the table is plu or ingred, not ") +
                           operands[0]};
-    kind_ = *kind;
-    file_ = operands[1];
+    kind = *table;
+    paths = operands.mid(1);
+    return std::nullopt;
+}
+
+std::optional<UsageError> TableCommand::parseTableAndFile(QCommandLineParser& parser,
+                                                          const QStringList& words) {
+    parser.addOption({QStringLiteral("port"), QString(), QStringLiteral("PORT")});
+    QStringList paths;
+    if (auto error = parseTableOperands(parser, words, {QStringLiteral("FILE")}, kind_, paths))
+        return error;
+    file_ = paths[0];
     QString why;
     if (!formatOf(kind_, file_, &why))
         return UsageError{why};
@@ -158,14 +174,14 @@ std::vector<std::unique_ptr<Command>> allCommands() {
 
 std::optional<FileFormat> formatOf(TableKind kind, const QString& path, QString* why) {
     const QString suffix = QFileInfo(path).suffix();
-    const QString own = kind == TableKind::Plu ? QStringLiteral("PLU") : QStringLiteral("INGRED");
+    // The table's own extension is its name: .PLU, .INGRED.
+    const QString own = QString::fromLatin1(sideOf(kind).name);
     if (suffix.compare(own, Qt::CaseInsensitive) == 0)
         return FileFormat::TableFile;
     if (hasSheetExtension(path))
         return FileFormat::Workbook;
     if (why)
-        *why = path + QStringLiteral(": ") + QString::fromLatin1(sideOf(kind).name) +
-               QStringLiteral(" tables are kept in .") + own +
+        *why = path + QStringLiteral(": ") + own + QStringLiteral(" tables are kept in .") + own +
                QStringLiteral(" files and .XLS, .XLSX, .ODS, .FODS, .CSV or .TXT spreadsheets");
     return std::nullopt;
 }

@@ -123,6 +123,12 @@ protected:
                                                 const QStringList& words);
     // "plu" or "ingred" (any case).
     static std::optional<TableKind> kindOf(const QString& word);
+    // Parses `words` with `parser` (the command's own options added) and takes its operands:
+    // "plu" or "ingred" into `kind`, then one path for each name in `files` ("FILE"; "IN",
+    // "OUT") into `paths`. The paths' formats are the command's to check.
+    std::optional<UsageError> parseTableOperands(QCommandLineParser& parser,
+                                                 const QStringList& words, const QStringList& files,
+                                                 TableKind& kind, QStringList& paths) const;
 };
 
 // download and upload: a table ("plu" or "ingred"), a file of that table, and options.

@@ -7,8 +7,7 @@
 namespace tarn::cli {
 
 QStringList differenceLines(TableKind kind, const std::vector<FieldDifference>& differences) {
-    const QString table =
-        kind == TableKind::Plu ? QStringLiteral("PLU ") : QStringLiteral("INGRED ");
+    const QString table = QString::fromLatin1(sideOf(kind).name) + QLatin1Char(' ');
     QStringList lines;
     int last = -1;
     for (const FieldDifference& d : differences) {
@@ -48,10 +47,9 @@ int Compare::run(Session& session) {
     Workspace& ws = session.workspace();
     if (!loadTable(ws, kind_, file_))
         return kFailed;
-    const std::vector<PortEnd> ends = runOnEveryPort(
-        session, {port_}, CompareJob{downloadJob(kind_, ws, {})},
-        [](const JobOutcome& o) { return o.differences.has_value(); },
-        [](const QString&) { return QString(); });
+    const std::vector<PortEnd> ends =
+        runOnEveryPort(session, {port_}, CompareJob{downloadJob(kind_, ws, {})},
+                       [](const JobOutcome& o) { return o.differences.has_value(); });
     const PortEnd& end = ends.front();
     if (!end.ended)
         return kFailed;

@@ -12,18 +12,12 @@ std::optional<UsageError> Convert::parse(const QStringList& ports, const QString
     if (!ports.isEmpty())
         return UsageError{QStringLiteral("convert does not use a port")};
     QCommandLineParser parser;
-    if (auto error = parseWords(parser, words))
+    QStringList paths;
+    if (auto error = parseTableOperands(
+            parser, words, {QStringLiteral("IN"), QStringLiteral("OUT")}, kind_, paths))
         return error;
-    const QStringList operands = parser.positionalArguments();
-    if (operands.size() != 3)
-        return UsageError{QStringLiteral("convert needs plu|ingred, IN and OUT")};
-    const auto kind = kindOf(operands[0]);
-    if (!kind)
-        return UsageError{QStringLiteral("convert: the table is plu or ingred, not ") +
-                          operands[0]};
-    kind_ = *kind;
-    in_ = operands[1];
-    out_ = operands[2];
+    in_ = paths[0];
+    out_ = paths[1];
     QString why;
     if (!formatOf(kind_, in_, &why) || !formatOf(kind_, out_, &why))
         return UsageError{why};

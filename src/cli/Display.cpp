@@ -30,8 +30,7 @@ std::optional<UsageError> Display::parse(const QStringList& ports, const QString
 
 int Display::run(Session& session) {
     const std::vector<PortEnd> ends = runOnEveryPort(
-        session, {port_}, DisplayJob{}, [](const JobOutcome& o) { return !o.stopped; },
-        [](const QString&) { return QString(); });
+        session, {port_}, DisplayJob{}, [](const JobOutcome& o) { return !o.stopped; });
     if (!ends.front().ended)
         return kFailed; // not opened, or stopped by Ctrl-C
     const std::optional<DisplayTexts>& texts = ends.front().outcome->display;

@@ -28,17 +28,10 @@ QStringList joinRange(const QStringList& words) {
 
 // One line on stderr for each text that the scale will keep only part of; the job goes on.
 void warnOfCutTexts(Session& session, TableKind kind, const DownloadOptions& options) {
-    const Workspace& ws = session.workspace();
-    const auto chosen =
-        downloadSlots(kind == TableKind::Plu ? ws.plu.count : ws.ingred.count, options);
-    if (!chosen)
-        return;
-    for (const CutText& cut : cutTexts(ws, kind, *chosen))
+    for (const CutText& cut : cutTexts(session.workspace(), kind, options))
         session.console().remark(
-            QStringLiteral("%1%2 %3 is longer than the scale keeps; it keeps \"%4\"")
-                .arg(kind == TableKind::Plu ? QStringLiteral("plu#") : QStringLiteral("Message#"))
-                .arg(cut.slot)
-                .arg(cut.field, cut.kept));
+            QStringLiteral("%1 %2 is longer than the scale keeps; it keeps \"%3\"")
+                .arg(sentRecordName(kind, cut.slot), cut.field, cut.kept));
 }
 
 } // namespace
@@ -90,19 +83,6 @@ std::optional<UsageError> Download::parse(const QStringList& ports, const QStrin
     return checkPorts(ports_);
 }
 
-bool Download::refusedBeforeTheLine(Session& session) const {
-    const Workspace& ws = session.workspace();
-    const auto refusal =
-        kind_ == TableKind::Plu
-            ? downloadRefusal<PluRecord>({ws.plu.records, ws.plu.count}, ws.hasFile(), options_)
-            : downloadRefusal<IngredRecord>({ws.ingred.records, ws.ingred.count}, ws.hasFile(),
-                                            options_);
-    if (!refusal)
-        return false;
-    session.workspace().status(refusal->second);
-    return true;
-}
-
 int Download::run(Session& session) {
     // With several ports every line says its port (the file's own lines are printed for each),
     // and each port gets a last line saying how it ended, even one that was not tried (after a
@@ -123,13 +103,17 @@ int Download::run(Session& session) {
                 session.console().line(prefix(port) + QStringLiteral("not finished"));
         return kFailed;
     };
-    if (!loadTable(session.workspace(), kind_, file_, &session.console()) ||
-        refusedBeforeTheLine(session))
+    if (!loadTable(session.workspace(), kind_, file_, &session.console()))
         return notFinished();
-    warnOfCutTexts(session, kind_, options_);
-
     DownloadJob job = downloadJob(kind_, session.workspace(), options_);
     job.verify = verify_;
+    // The window's refusals, made once for every port before the line is touched.
+    if (const auto refusal = refusalOf(job)) {
+        session.workspace().status(refusal->second);
+        return notFinished();
+    }
+    warnOfCutTexts(session, kind_, options_);
+
     const std::vector<PortEnd> ends = runOnEveryPort(
         session, ports_, job,
         [](const JobOutcome& o) { return o.result.outcome == TransferOutcome::Finished; }, prefix,

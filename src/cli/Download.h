@@ -20,10 +20,6 @@ public:
     int run(Session& session) override;
 
 private:
-    // The download's refusals, the same as the window's, made once for every port before the
-    // line is touched; true (the refusal shown) when the job is refused.
-    bool refusedBeforeTheLine(Session& session) const;
-
     DownloadOptions options_;
     bool verify_ = false;
     QStringList ports_;

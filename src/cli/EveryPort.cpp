@@ -44,7 +44,7 @@ std::vector<PortEnd> runOnEveryPort(Session& session, const QStringList& ports, 
         auto run = std::make_unique<PortRun>();
         PortRun& r = *run;
         r.port = port;
-        r.prefix = prefix(port);
+        r.prefix = prefix ? prefix(port) : QString();
         r.engine = std::make_unique<Engine>(session.ports()());
         Engine* e = r.engine.get();
         QObject::connect(e, &Engine::status, &loop,

@@ -23,11 +23,12 @@ struct PortEnd {
 // clock on a thread of their own), so a silent or lost scale delays no other. Every status text
 // of a port goes to stdout as it comes, after `prefix(port)`; a port's lines keep their order.
 // A port that cannot be opened shows the window's "ERROR! cannot open ...". Ctrl-C stops every
-// port at once, a connect under way included. `ended(outcome)` tells a normal end. A port's
-// last line, when `lastLine` is given, is lastLine(ended), whether the port was tried or not.
+// port at once, a connect under way included. `ended(outcome)` tells a normal end. Without
+// `prefix` the lines go bare. A port's last line, when `lastLine` is given, is lastLine(ended),
+// whether the port was tried or not.
 std::vector<PortEnd> runOnEveryPort(Session& session, const QStringList& ports, const Job& job,
                                     const std::function<bool(const JobOutcome&)>& ended,
-                                    const std::function<QString(const QString&)>& prefix,
+                                    const std::function<QString(const QString&)>& prefix = {},
                                     const std::function<QString(bool ended)>& lastLine = {});
 
 } // namespace tarn::cli

@@ -20,18 +20,14 @@ std::optional<UsageError> Merge::parse(const QStringList& ports, const QStringLi
     const QCommandLineOption decimals(QStringLiteral("price-decimals"), QString(),
                                       QStringLiteral("N"));
     parser.addOptions({map, decimals});
-    if (auto error = parseWords(parser, words))
+    QStringList paths;
+    if (auto error = parseTableOperands(
+            parser, words, {QStringLiteral("TABLE"), QStringLiteral("IN"), QStringLiteral("OUT")},
+            kind_, paths))
         return error;
-    const QStringList operands = parser.positionalArguments();
-    if (operands.size() != 4)
-        return UsageError{QStringLiteral("merge needs plu|ingred, TABLE, IN and OUT")};
-    const auto kind = kindOf(operands[0]);
-    if (!kind)
-        return UsageError{QStringLiteral("merge: the table is plu or ingred, not ") + operands[0]};
-    kind_ = *kind;
-    table_ = operands[1];
-    in_ = operands[2];
-    out_ = operands[3];
+    table_ = paths[0];
+    in_ = paths[1];
+    out_ = paths[2];
     QString why;
     if (!formatOf(kind_, table_, &why) || !formatOf(kind_, out_, &why))
         return UsageError{why};

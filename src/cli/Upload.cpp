@@ -63,9 +63,8 @@ std::optional<QString> unwritable(const QString& path) {
 int Upload::run(Session& session) {
     Workspace& ws = session.workspace();
     // Refusals that need no scale come before the line is used.
-    const auto refusal = kind_ == TableKind::Plu ? uploadRefusal<PluRecord>(options_)
-                                                 : uploadRefusal<IngredRecord>(options_);
-    if (refusal) {
+    const UploadJob job{kind_, options_};
+    if (const auto refusal = refusalOf(job)) {
         ws.status(refusal->second);
         return kFailed;
     }
@@ -74,12 +73,7 @@ int Upload::run(Session& session) {
         return kFailed;
     }
     const std::vector<PortEnd> ends = runOnEveryPort(
-        session, {port_}, UploadJob{kind_, options_},
-        [](const JobOutcome& o) {
-            return o.result.outcome == TransferOutcome::Finished ||
-                   o.result.outcome == TransferOutcome::EndOfData;
-        },
-        [](const QString&) { return QString(); });
+        session, {port_}, job, [](const JobOutcome& o) { return uploadEnded(o.result.outcome); });
     const PortEnd& end = ends.front();
     if (!end.outcome)
         return kFailed; // not opened, or Ctrl-C came first

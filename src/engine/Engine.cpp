@@ -171,9 +171,7 @@ TransferResult runUpload(ScaleLink& link, const UploadOptions& options, Transfer
     const QString port = link.port().name();
     StoreSink store(sink, memory, port, RecordTraits<R>::kind, TransferDirection::Upload, extent);
     const TransferResult r = upload<R>(link, options, store, into);
-    const bool whole =
-        r.outcome == TransferOutcome::EndOfData || r.outcome == TransferOutcome::Finished;
-    if (options.extent == UploadExtent::All && whole) {
+    if (options.extent == UploadExtent::All && uploadEnded(r.outcome)) {
         // The scale's every record has been read: it holds no other number.
         std::set<int> read;
         for (int i = into.first; i < into.first + into.count && i <= kMaxRecords; ++i)
@@ -195,8 +193,7 @@ void compare(ScaleLink& link, const TableRecords<R>& pc, TransferSink& sink, Sca
     Received<R>& scale = receivedOf<R>(o);
     o.readResult = runUpload<R>(link, UploadOptions{UploadExtent::All, QStringLiteral("1")}, sink,
                                 memory, extent, scale);
-    const TransferOutcome end = o.readResult.outcome;
-    if (end == TransferOutcome::Finished || end == TransferOutcome::EndOfData)
+    if (uploadEnded(o.readResult.outcome))
         o.differences = compareTables(pc.records, pc.count, scale.records, scale.count);
 }
 
@@ -277,6 +274,17 @@ DownloadJob downloadJob(TableKind kind, const Workspace& ws, const DownloadOptio
     else
         job.ingred = {ws.ingred.records, ws.ingred.count};
     return job;
+}
+
+std::optional<std::pair<Refusal, QString>> refusalOf(const DownloadJob& job) {
+    return job.kind == TableKind::Plu
+               ? downloadRefusal<PluRecord>(job.plu, job.hasFile, job.options)
+               : downloadRefusal<IngredRecord>(job.ingred, job.hasFile, job.options);
+}
+
+std::optional<std::pair<Refusal, QString>> refusalOf(const UploadJob& job) {
+    return job.kind == TableKind::Plu ? uploadRefusal<PluRecord>(job.options)
+                                      : uploadRefusal<IngredRecord>(job.options);
 }
 
 Engine::Engine(PortParts parts, QObject* parent)

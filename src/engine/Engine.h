@@ -31,6 +31,10 @@ struct UploadJob {
     TableKind kind = TableKind::Plu;
     UploadOptions options;
 };
+// Why a job would be refused before the line is used, with its status text (downloadRefusal()
+// and uploadRefusal() for the job's table); nullopt when it may go ahead.
+std::optional<std::pair<Refusal, QString>> refusalOf(const DownloadJob& job);
+std::optional<std::pair<Refusal, QString>> refusalOf(const UploadJob& job);
 struct DisplayJob {};
 // Reads the scale's whole table (the upload of every number) into a table of its own and sets
 // the PC's table (`table.plu` or `table.ingred`) beside it; the table on screen stays as it is.

@@ -62,6 +62,12 @@ std::vector<CutText> cutTexts(const Workspace& ws, TableKind kind, const std::ve
     return kind == TableKind::Plu ? cutsOf(ws.plu, chosen) : cutsOf(ws.ingred, chosen);
 }
 
+std::vector<CutText> cutTexts(const Workspace& ws, TableKind kind, const DownloadOptions& options) {
+    const int count = kind == TableKind::Plu ? ws.plu.count : ws.ingred.count;
+    const auto chosen = downloadSlots(count, options);
+    return chosen ? cutTexts(ws, kind, *chosen) : std::vector<CutText>();
+}
+
 QString downloadPreview(const Workspace& ws, TableKind kind, const DownloadOptions& options) {
     return kind == TableKind::Plu ? previewOf(ws.plu, options) : previewOf(ws.ingred, options);
 }

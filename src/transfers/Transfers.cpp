@@ -126,6 +126,12 @@ template <class R> QString refusalText(int slot, const FieldProblem& problem) {
 
 } // namespace
 
+QString sentRecordName(TableKind kind, int slot) {
+    return QString::fromLatin1(kind == TableKind::Plu ? Side<PluRecord>::kSent
+                                                      : Side<IngredRecord>::kSent) +
+           QString::number(slot);
+}
+
 std::optional<int> downloadRowNumber(const QString& text) {
     const QString t = text.trimmed();
     const int digitsFrom = t.startsWith(QLatin1Char('+')) ? 1 : 0;
@@ -224,7 +230,7 @@ TransferResult download(const TableRecords<R>& table, bool hasFile, ScaleLink& l
             ++sent;
             lastSlot = i;
             sink.acknowledged({RecordTraits<R>::kind, true, i, number, encoded.bytes});
-            status.status(QString::fromLatin1(S::kSent) + QString::number(i) +
+            status.status(sentRecordName(RecordTraits<R>::kind, i) +
                           QStringLiteral(" is transfered"));
         });
         if (result.outcome != Handshake::Outcome::Done) {

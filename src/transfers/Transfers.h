@@ -59,6 +59,12 @@ enum class TransferOutcome {
     Stopped,           // the link was stopped (Stop, Exit, Ctrl-C)
 };
 
+// An upload that reached its normal end: every number asked for read, or the scale said it
+// holds no more.
+inline bool uploadEnded(TransferOutcome outcome) {
+    return outcome == TransferOutcome::Finished || outcome == TransferOutcome::EndOfData;
+}
+
 // Which rule refused a transfer before the line was used.
 enum class Refusal {
     None,
@@ -110,6 +116,9 @@ template <class R> struct TableRecords {
     std::array<R, kTableSlots> records{};
     qint16 count = 0;
 };
+
+// A download's record by its slot as the status line names it: "plu#17", "Message#3".
+QString sentRecordName(TableKind kind, int slot);
 
 // A number box's text as a table row, 1 on; nullopt for anything else, a fraction included.
 std::optional<int> downloadRowNumber(const QString& text);

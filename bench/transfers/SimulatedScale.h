@@ -1,0 +1,63 @@
+#pragma once
+
+// What the benches that drive tarnlink-cli share: a paced simulated scale (tarnlink-scale at
+// 9600 baud) and the PLU table file sent to it.
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+#ifndef SCALE_BINARY
+#define SCALE_BINARY "tarnlink-scale"
+#endif
+#ifndef CLI_BINARY
+#define CLI_BINARY "tarnlink-cli"
+#endif
+
+// A paced simulator with empty tables that keeps what it receives in `saveTo`: on a
+// pseudo-terminal, or behind --tcp.
+struct SimulatedScale {
+    explicit SimulatedScale(const QString& saveTo, bool tcp = false) : save(saveTo) {
+        QStringList args{QStringLiteral("--empty"), QStringLiteral("--save-plu"), saveTo};
+        if (tcp)
+            args << QStringLiteral("--tcp") << QStringLiteral("0");
+        process.start(QStringLiteral(SCALE_BINARY), args);
+        process.waitForStarted(5000);
+        while (!process.canReadLine() && process.waitForReadyRead(10000)) {
+        }
+        port = QString::fromLocal8Bit(process.readLine()).trimmed().section(QLatin1Char(' '), 1);
+    }
+    // Ends the simulator (which saves its table): the lines of the PLU file it saved.
+    QList<QByteArray> savedLines() {
+        process.terminate();
+        process.waitForFinished(5000);
+        QFile f(save);
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return f.readAll().split('\n');
+    }
+    QString save;
+    QProcess process;
+    QString port;
+};
+
+// A PLU table file of `records` records, PLU number i in slot i with the unit price
+// `price(i)`; false when it cannot be written.
+inline bool writePluTable(const QString& path, int records, const std::function<int(int)>& price) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    for (int i = 1; i <= records; ++i)
+        f.write(QStringLiteral("%1,\"Article %1\",\"Shelf %2\",%3,0,0,%4,0,0\r\n")
+                    .arg(i)
+                    .arg(i % 17)
+                    .arg(price(i))
+                    .arg(100000 + i)
+                    .toLatin1());
+    return true;
+}
