@@ -45,7 +45,6 @@ PriceListActions::PriceListActions(MainWindow& window) : QObject(&window), windo
 }
 
 void PriceListActions::openList(TableKind kind) {
-    Workspace& ws = window_.workspace();
     const auto path = window_.fileChooser().openPath(QString::fromLatin1(kFilter));
     if (!path)
         return;
@@ -54,7 +53,7 @@ void PriceListActions::openList(TableKind kind) {
         window_.showReport(Report().fail(read.error));
         return;
     }
-    TextGrid& grid = kind == TableKind::Plu ? ws.plu.grid : ws.ingred.grid;
+    const TextGrid& grid = window_.history(kind).grid();
     const std::optional<RememberedMapping> remembered =
         recallMapping(*programSettings(window_), kind, *read.sheet);
     auto* dialog = new PriceListDialog(kind, std::move(*read.sheet), grid, remembered, &window_);
