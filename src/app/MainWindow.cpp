@@ -563,14 +563,11 @@ void MainWindow::buildStatusBar() {
     clock->start(1000);
 }
 
-// Start-up: every control in its first state, both tables empty, no file.
+// Start-up: every control in its first state, both tables empty, no file. The port's buttons
+// are set by the Port tab's actions, with the port closed.
 void MainWindow::formLoad() {
     const Controls& c = c_;
     c.optCom1->setChecked(true);
-    c.cmdPortOpen->setEnabled(true);
-    for (QPushButton* b : {c.cmdPortClose, c.cmdVFDUpdate, c.cmdPLUDownload, c.cmdINGREDDownload,
-                           c.cmdPLUUpload, c.cmdINGUpload, c.cmdPLUCompare, c.cmdINGCompare})
-        b->setEnabled(false);
     showReport(workspace_.startUp());
     c.txtEditGrid->hide();
     c.txtEditGrid1->hide();
