@@ -13,6 +13,11 @@
 namespace tarn {
 
 namespace {
+// The dialogs offer the four kinds and .txt, which is read as .csv.
+constexpr const char* kFilter =
+    "Price lists|*.xls;*.xlsx;*.ods;*.csv;*.txt|Excel File|*.xls|Excel Workbook|*.xlsx|"
+    "OpenDocument Spreadsheet|*.ods|CSV File|*.csv;*.txt|ALL File|*.*";
+
 // Where the mappings are kept: the window's own memory, or, when it keeps none, the program's
 // settings in the platform's usual place (QSettings needs an organization name; without one it
 // reads and writes nothing).
@@ -26,10 +31,6 @@ std::unique_ptr<QSettings> programSettings(const MainWindow& window) {
                                        QStringLiteral("Tarnlink"));
 }
 } // namespace
-
-const char* const PriceListActions::kFilter =
-    "Price lists|*.xls;*.xlsx;*.ods;*.csv;*.txt|Excel File|*.xls|Excel Workbook|*.xlsx|"
-    "OpenDocument Spreadsheet|*.ods|CSV File|*.csv;*.txt|ALL File|*.*";
 
 PriceListActions::PriceListActions(MainWindow& window) : QObject(&window), window_(window) {
     setObjectName(QStringLiteral("priceListActions"));
