@@ -75,6 +75,11 @@ struct Controls {
     QLineEdit* txtDownOneIngNo = nullptr;
     QLineEdit* txtDownStartIngNo = nullptr;
     QLineEdit* txtDownEndIngNo = nullptr;
+    // Beside the "One" and "Multiple" boxes: the records they select.
+    QLabel* lblDownOnePLU = nullptr;
+    QLabel* lblDownMultiplePLU = nullptr;
+    QLabel* lblDownOneINGRED = nullptr;
+    QLabel* lblDownMultipleINGRED = nullptr;
     QPushButton* cmdPLUDownload = nullptr;
     QPushButton* cmdINGREDDownload = nullptr;
     // "Changed": the records the scale does not hold as they stand; beside each, how many.

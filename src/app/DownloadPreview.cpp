@@ -26,24 +26,23 @@ void DownloadPreview::refresh() {
     const Controls& c = window_.controls();
     const Workspace& ws = window_.workspace();
     struct Line {
-        const char* label;
+        QLabel* label;
         TableKind kind;
         DownloadOptions options;
     };
     const Line lines[] = {
-        {"lblDownOnePLU", TableKind::Plu, {DownloadExtent::One, c.txtDownOnePluNo->text()}},
-        {"lblDownMultiplePLU",
+        {c.lblDownOnePLU, TableKind::Plu, {DownloadExtent::One, c.txtDownOnePluNo->text()}},
+        {c.lblDownMultiplePLU,
          TableKind::Plu,
          {DownloadExtent::Range, {}, c.txtDownStartPluNo->text(), c.txtDownEndPluNo->text()}},
-        {"lblDownOneINGRED", TableKind::Ingred, {DownloadExtent::One, c.txtDownOneIngNo->text()}},
-        {"lblDownMultipleINGRED",
+        {c.lblDownOneINGRED, TableKind::Ingred, {DownloadExtent::One, c.txtDownOneIngNo->text()}},
+        {c.lblDownMultipleINGRED,
          TableKind::Ingred,
          {DownloadExtent::Range, {}, c.txtDownStartIngNo->text(), c.txtDownEndIngNo->text()}}};
-    for (const Line& line : lines)
-        if (auto* label = window_.findChild<QLabel*>(QString::fromLatin1(line.label))) {
-            label->setText(downloadPreview(ws, line.kind, line.options));
-            label->setToolTip(label->text()); // whole, where a narrow window cuts it short
-        }
+    for (const Line& line : lines) {
+        line.label->setText(downloadPreview(ws, line.kind, line.options));
+        line.label->setToolTip(line.label->text()); // whole, where a narrow window cuts it short
+    }
 }
 
 } // namespace tarn

@@ -23,6 +23,7 @@ public:
     // without an extension gets the chosen filter's.
     std::optional<QString> savePath(const QString& filter, const QString& tableFile = QString());
 
+protected:
     // The extension a name saved under filter number `index` gets: ".xls" for "*.xls;*.xlsx",
     // ".PLU" for "*.plu;*.PLU" (a table file's own capitals), none for "*.*".
     static QString extensionOf(const QString& filter, int index);
@@ -32,7 +33,6 @@ public:
     // `path` with the extension of filter `index` when its name has none.
     static QString withExtension(const QString& path, const QString& filter, int index);
 
-protected:
     struct Chosen {
         QString path;
         int filter = 0; // the index of the filter chosen in the dialog

@@ -466,13 +466,13 @@ QWidget* MainWindow::buildDownloadTab() {
                          "optDownOnePLU",
                          "&One PLU",
                          {c.txtDownOnePluNo = numberBox(page, "txtDownOnePluNo", "1"), nullptr,
-                          nullptr, previewLabel(page, "lblDownOnePLU")}},
+                          nullptr, c.lblDownOnePLU = previewLabel(page, "lblDownOnePLU")}},
                         {&c.optDownMultiplePLU,
                          "optDownMultiplePLU",
                          "&Multiple PLU",
                          {c.txtDownStartPluNo = numberBox(page, "txtDownStartPluNo", "1"), to1,
                           c.txtDownEndPluNo = numberBox(page, "txtDownEndPluNo", "2"),
-                          previewLabel(page, "lblDownMultiplePLU")}},
+                          c.lblDownMultiplePLU = previewLabel(page, "lblDownMultiplePLU")}},
                         {&c.optDownAllPLU, "optDownAllPLU", "&ALL PLU", {}},
                         {&c.optDownChangedPLU,
                          "optDownChangedPLU",
@@ -486,13 +486,13 @@ QWidget* MainWindow::buildDownloadTab() {
               "optDownOneINGRED",
               "O&ne INGRED",
               {c.txtDownOneIngNo = numberBox(page, "txtDownOneIngNo", "1"), nullptr, nullptr,
-               previewLabel(page, "lblDownOneINGRED")}},
+               c.lblDownOneINGRED = previewLabel(page, "lblDownOneINGRED")}},
              {&c.optDownMultipleINGRED,
               "optDownMultipleINGRED",
               "M&ultiple INGRED",
               {c.txtDownStartIngNo = numberBox(page, "txtDownStartIngNo", "1"), to2,
                c.txtDownEndIngNo = numberBox(page, "txtDownEndIngNo", "2"),
-               previewLabel(page, "lblDownMultipleINGRED")}},
+               c.lblDownMultipleINGRED = previewLabel(page, "lblDownMultipleINGRED")}},
              {&c.optDownAllINGRED, "optDownAllINGRED", "A&LL INGRED", {}},
              {&c.optDownChangedINGRED,
               "optDownChangedINGRED",
@@ -563,14 +563,11 @@ void MainWindow::buildStatusBar() {
     clock->start(1000);
 }
 
-// Start-up: every control in its first state, both tables empty, no file.
+// Start-up: every control in its first state, both tables empty, no file. The port's buttons
+// are set by the Port tab's actions, with the port closed.
 void MainWindow::formLoad() {
     const Controls& c = c_;
     c.optCom1->setChecked(true);
-    c.cmdPortOpen->setEnabled(true);
-    for (QPushButton* b : {c.cmdPortClose, c.cmdVFDUpdate, c.cmdPLUDownload, c.cmdINGREDDownload,
-                           c.cmdPLUUpload, c.cmdINGUpload, c.cmdPLUCompare, c.cmdINGCompare})
-        b->setEnabled(false);
     showReport(workspace_.startUp());
     c.txtEditGrid->hide();
     c.txtEditGrid1->hide();

@@ -68,14 +68,7 @@ void MemoryActions::attach(Engine* engine) {
 
 QString MemoryActions::port() const {
     Engine& engine = window_.portActions().engine();
-    if (engine.isOpen())
-        return engine.portName();
-    const Controls& c = window_.controls();
-    if (c.optCom1->isChecked())
-        return QStringLiteral("Com1");
-    if (c.optCom2->isChecked())
-        return QStringLiteral("Com2");
-    return c.cboComPort->currentText().trimmed();
+    return engine.isOpen() ? engine.portName() : window_.portActions().chosenPort();
 }
 
 int MemoryActions::changedCount(TableKind kind) {

@@ -27,10 +27,9 @@ public:
     explicit MemoryActions(MainWindow& window);
     ~MemoryActions() override;
 
+private:
     // The records a Changed download of the table would send now (the count shown).
     int changedCount(TableKind kind);
-
-private:
     void attach(Engine* engine);
     void ended(const JobOutcome& outcome);
     void compare(TableKind kind);

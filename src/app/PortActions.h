@@ -31,6 +31,8 @@ public:
     // Chooses the port for the next "Open": "COM1" and "COM2" (any case) their options, any
     // other name "Other" with that name filled in.
     void choosePort(const QString& name);
+    // The port chosen for the next "Open": "Com1", "Com2" or the name under "Other".
+    QString chosenPort() const;
 
     // cmdPortOpen click / cmdPortClose click. The port opens on the engine's thread; the
     // status line says how it went once it has.
@@ -46,7 +48,6 @@ signals:
 private:
     void makeEngine(PortParts parts);
     void setOpenState(bool open);
-    QString chosenPort() const;
 
     const Controls& c_;
     Workspace& workspace_;

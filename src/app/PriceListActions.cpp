@@ -13,6 +13,11 @@
 namespace tarn {
 
 namespace {
+// The dialogs offer the four kinds and .txt, which is read as .csv.
+constexpr const char* kFilter =
+    "Price lists|*.xls;*.xlsx;*.ods;*.csv;*.txt|Excel File|*.xls|Excel Workbook|*.xlsx|"
+    "OpenDocument Spreadsheet|*.ods|CSV File|*.csv;*.txt|ALL File|*.*";
+
 // Where the mappings are kept: the window's own memory, or, when it keeps none, the program's
 // settings in the platform's usual place (QSettings needs an organization name; without one it
 // reads and writes nothing).
@@ -26,10 +31,6 @@ std::unique_ptr<QSettings> programSettings(const MainWindow& window) {
                                        QStringLiteral("Tarnlink"));
 }
 } // namespace
-
-const char* const PriceListActions::kFilter =
-    "Price lists|*.xls;*.xlsx;*.ods;*.csv;*.txt|Excel File|*.xls|Excel Workbook|*.xlsx|"
-    "OpenDocument Spreadsheet|*.ods|CSV File|*.csv;*.txt|ALL File|*.*";
 
 PriceListActions::PriceListActions(MainWindow& window) : QObject(&window), window_(window) {
     setObjectName(QStringLiteral("priceListActions"));
@@ -45,7 +46,6 @@ PriceListActions::PriceListActions(MainWindow& window) : QObject(&window), windo
 }
 
 void PriceListActions::openList(TableKind kind) {
-    Workspace& ws = window_.workspace();
     const auto path = window_.fileChooser().openPath(QString::fromLatin1(kFilter));
     if (!path)
         return;
@@ -54,7 +54,7 @@ void PriceListActions::openList(TableKind kind) {
         window_.showReport(Report().fail(read.error));
         return;
     }
-    TextGrid& grid = kind == TableKind::Plu ? ws.plu.grid : ws.ingred.grid;
+    const TextGrid& grid = window_.history(kind).grid();
     const std::optional<RememberedMapping> remembered =
         recallMapping(*programSettings(window_), kind, *read.sheet);
     auto* dialog = new PriceListDialog(kind, std::move(*read.sheet), grid, remembered, &window_);

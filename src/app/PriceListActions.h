@@ -16,9 +16,6 @@ class PriceListActions : public QObject {
 public:
     explicit PriceListActions(MainWindow& window);
 
-    // The dialogs offer the four kinds and .txt, which is read as .csv.
-    static const char* const kFilter;
-
     void openList(TableKind kind);
 
 private:

@@ -4,33 +4,16 @@
 #include "DownloadPlan.h"
 #include "GridHistory.h"
 #include "MainWindow.h"
+#include "TransferActions.h"
 
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 
 namespace tarn {
 
 namespace {
 
 constexpr int kCutsListed = 3;
-
-// The download options as the "Download" tab holds them for the table.
-DownloadOptions optionsOf(const Controls& c, TableKind kind) {
-    const bool plu = kind == TableKind::Plu;
-    DownloadOptions o;
-    if ((plu ? c.optDownOnePLU : c.optDownOneINGRED)->isChecked())
-        o.extent = DownloadExtent::One;
-    else if ((plu ? c.optDownMultiplePLU : c.optDownMultipleINGRED)->isChecked())
-        o.extent = DownloadExtent::Range;
-    else
-        o.extent = DownloadExtent::All;
-    o.one = (plu ? c.txtDownOnePluNo : c.txtDownOneIngNo)->text();
-    o.start = (plu ? c.txtDownStartPluNo : c.txtDownStartIngNo)->text();
-    o.end = (plu ? c.txtDownEndPluNo : c.txtDownEndIngNo)->text();
-    return o;
-}
 
 // "3 texts are longer than the scale keeps; it will keep:" and the first few, by grid row.
 QString cutQuestionText(const std::vector<CutText>& cuts) {
@@ -113,8 +96,12 @@ bool askBeforeDownload(MainWindow& window, TableKind kind) {
     const Workspace& ws = window.workspace();
     if (!ws.hasFile())
         return true; // the download refuses on its own
-    const auto chosen = downloadSlots(kind == TableKind::Plu ? ws.plu.count : ws.ingred.count,
-                                      optionsOf(window.controls(), kind));
+    DownloadOptions options = downloadOptions(window.controls(), kind);
+    // The store says which records a Changed download sends; any of them may be cut.
+    if (options.extent == DownloadExtent::Changed)
+        options.extent = DownloadExtent::All;
+    const auto chosen =
+        downloadSlots(kind == TableKind::Plu ? ws.plu.count : ws.ingred.count, options);
     if (!chosen)
         return true; // so does it for a range that is not valid
     const std::vector<CutText> cuts = cutTexts(ws, kind, *chosen);

@@ -19,10 +19,6 @@ SheetActions::SheetActions(MainWindow& window)
     connect(c.mnuLxls2, &QAction::triggered, this, &SheetActions::exportTable<IngredRecord>);
 }
 
-void SheetActions::setNotice(std::function<void(const QString&)> notice) {
-    window_.setNotice(std::move(notice));
-}
-
 template <class R> void SheetActions::importTable() {
     if (!window_.mayReplace(RecordTraits<R>::kind))
         return;

@@ -19,9 +19,6 @@ public:
 
     // Today's date for the sheet name; tests fix it.
     void setClock(std::function<QDate()> today) { today_ = std::move(today); }
-    // What tells the operator of a completed import's warnings (rows left out, an empty A1):
-    // the window's notice (MainWindow::setNotice).
-    void setNotice(std::function<void(const QString&)> notice);
 
     template <class R> void importTable();
     template <class R> void exportTable();

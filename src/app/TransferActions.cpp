@@ -23,30 +23,6 @@ namespace tarn {
 
 namespace {
 
-// The controls that choose a table transfer's records.
-struct SideControls {
-    QRadioButton* Controls::*downOne;      // option "One ..."
-    QRadioButton* Controls::*downMultiple; // option "Multiple ..."
-    QRadioButton* Controls::*downChanged;  // option "Changed"
-    QLineEdit* Controls::*downOneNo;
-    QLineEdit* Controls::*downStartNo;
-    QLineEdit* Controls::*downEndNo;
-    QRadioButton* Controls::*upOne;
-    QLineEdit* Controls::*upOneNo;
-};
-
-template <class R> constexpr SideControls kControls{};
-template <>
-constexpr SideControls kControls<PluRecord>{
-    &Controls::optDownOnePLU,   &Controls::optDownMultiplePLU, &Controls::optDownChangedPLU,
-    &Controls::txtDownOnePluNo, &Controls::txtDownStartPluNo,  &Controls::txtDownEndPluNo,
-    &Controls::optUpOnePLU,     &Controls::txtUpOnePluNo};
-template <>
-constexpr SideControls kControls<IngredRecord>{
-    &Controls::optDownOneINGRED, &Controls::optDownMultipleINGRED, &Controls::optDownChangedINGRED,
-    &Controls::txtDownOneIngNo,  &Controls::txtDownStartIngNo,     &Controls::txtDownEndIngNo,
-    &Controls::optUpOneING,      &Controls::txtUpOneIngNo};
-
 // The texts of a stopped transfer's records, as the transfer shows them ("plu#" + slot).
 QString recordText(const JobOutcome& o) {
     const bool plu = o.kind == TableKind::Plu;
@@ -56,6 +32,23 @@ QString recordText(const JobOutcome& o) {
 }
 
 } // namespace
+
+DownloadOptions downloadOptions(const Controls& c, TableKind kind) {
+    const bool plu = kind == TableKind::Plu;
+    DownloadOptions o;
+    if ((plu ? c.optDownOnePLU : c.optDownOneINGRED)->isChecked())
+        o.extent = DownloadExtent::One;
+    else if ((plu ? c.optDownMultiplePLU : c.optDownMultipleINGRED)->isChecked())
+        o.extent = DownloadExtent::Range;
+    else if ((plu ? c.optDownChangedPLU : c.optDownChangedINGRED)->isChecked())
+        o.extent = DownloadExtent::Changed; // the engine finds the slots in the store
+    else
+        o.extent = DownloadExtent::All;
+    o.one = (plu ? c.txtDownOnePluNo : c.txtDownOneIngNo)->text();
+    o.start = (plu ? c.txtDownStartPluNo : c.txtDownStartIngNo)->text();
+    o.end = (plu ? c.txtDownEndPluNo : c.txtDownEndIngNo)->text();
+    return o;
+}
 
 TransferActions::TransferActions(MainWindow& window)
     : QObject(&window), window_(window), c_(window.controls()),
@@ -96,24 +89,16 @@ void TransferActions::attach(Engine* engine) {
 }
 
 void TransferActions::cmdPLUDownload() {
-    if (!askBeforeDownload(window_, TableKind::Plu))
-        return;
-    runDownload<PluRecord>();
+    download(TableKind::Plu);
 }
 void TransferActions::cmdINGREDDownload() {
-    if (!askBeforeDownload(window_, TableKind::Ingred))
-        return;
-    runDownload<IngredRecord>();
+    download(TableKind::Ingred);
 }
 void TransferActions::cmdPLUUpload() {
-    if (!window_.mayReplace(TableKind::Plu))
-        return;
-    runUpload<PluRecord>();
+    upload(TableKind::Plu);
 }
 void TransferActions::cmdINGUpload() {
-    if (!window_.mayReplace(TableKind::Ingred))
-        return;
-    runUpload<IngredRecord>();
+    upload(TableKind::Ingred);
 }
 
 // One exchange on the line at a time. While one runs, the tab control (every button that starts
@@ -197,31 +182,23 @@ void TransferActions::ended(const JobOutcome& o) {
         ws.status(QStringLiteral("Stopped before the first record"));
 }
 
-template <class R> void TransferActions::runDownload() {
-    const SideControls& s = kControls<R>;
-    DownloadOptions options;
-    if ((c_.*s.downOne)->isChecked())
-        options.extent = DownloadExtent::One;
-    else if ((c_.*s.downMultiple)->isChecked())
-        options.extent = DownloadExtent::Range;
-    else if ((c_.*s.downChanged)->isChecked())
-        options.extent = DownloadExtent::Changed; // the engine finds the slots in the store
-    else
-        options.extent = DownloadExtent::All;
-    options.one = (c_.*s.downOneNo)->text();
-    options.start = (c_.*s.downStartNo)->text();
-    options.end = (c_.*s.downEndNo)->text();
-    DownloadJob job = downloadJob(RecordTraits<R>::kind, window_.workspace(), options);
+void TransferActions::download(TableKind kind) {
+    if (!askBeforeDownload(window_, kind))
+        return;
+    DownloadJob job = downloadJob(kind, window_.workspace(), downloadOptions(c_, kind));
     job.verify = c_.chkVerify->isChecked();
     start(std::move(job));
 }
 
-template <class R> void TransferActions::runUpload() {
-    const SideControls& s = kControls<R>;
+void TransferActions::upload(TableKind kind) {
+    if (!window_.mayReplace(kind))
+        return;
+    const bool plu = kind == TableKind::Plu;
     UploadOptions options;
-    options.extent = (c_.*s.upOne)->isChecked() ? UploadExtent::One : UploadExtent::All;
-    options.number = (c_.*s.upOneNo)->text();
-    start(UploadJob{RecordTraits<R>::kind, options});
+    options.extent = (plu ? c_.optUpOnePLU : c_.optUpOneING)->isChecked() ? UploadExtent::One
+                                                                          : UploadExtent::All;
+    options.number = (plu ? c_.txtUpOnePluNo : c_.txtUpOneIngNo)->text();
+    start(UploadJob{kind, options});
 }
 
 // One read of the scale's display, with the window held like a table transfer.

@@ -12,6 +12,9 @@ namespace tarn {
 struct Controls;
 class MainWindow;
 
+// The download options as the "Download" tab holds them for the table.
+DownloadOptions downloadOptions(const Controls& c, TableKind kind);
+
 // The "Download", "Upload" and "Display" buttons: each reads its options from the window and
 // hands its job to the engine, which runs it on the port's own thread; what the job reports is
 // shown here, in one place. While a job runs, nothing that would start another exchange, open
@@ -39,8 +42,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    template <class R> void runDownload();
-    template <class R> void runUpload();
+    void download(TableKind kind);
+    void upload(TableKind kind);
     void attach(Engine* engine);
     void showProgress(int done, int total);
     void ended(const JobOutcome& outcome);

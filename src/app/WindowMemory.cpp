@@ -6,8 +6,6 @@
 #include "MainWindow.h"
 #include "PortActions.h"
 
-#include <QComboBox>
-#include <QRadioButton>
 #include <QSettings>
 
 namespace tarn {
@@ -19,15 +17,6 @@ const QString kSize = QStringLiteral("window/size");
 
 QString widthsKey(const char* grid) {
     return QStringLiteral("columns/") + QString::fromLatin1(grid);
-}
-
-// The port as the command line and "--port" name it: COM1, COM2 or the name under "Other".
-QString chosenPort(const Controls& c) {
-    if (c.optCom1->isChecked())
-        return QStringLiteral("COM1");
-    if (c.optCom2->isChecked())
-        return QStringLiteral("COM2");
-    return c.cboComPort->currentText().trimmed();
 }
 
 QVariantList toList(const QMap<int, int>& widths) {
@@ -68,7 +57,8 @@ void restoreWindow(MainWindow& window, QSettings& settings) {
 
 void rememberWindow(MainWindow& window, QSettings& settings) {
     const Controls& c = window.controls();
-    const QString port = chosenPort(c);
+    // "Com1" and "Com2" are read back in any case, as the command line's "--port" takes them.
+    const QString port = window.portActions().chosenPort();
     if (!port.isEmpty())
         settings.setValue(kPort, port);
     settings.setValue(kSize, window.size());

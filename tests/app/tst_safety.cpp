@@ -261,6 +261,20 @@ private slots:
         const QSize room = next.screen()->availableGeometry().size();
         QVERIFY(next.width() <= room.width() && next.height() <= room.height());
     }
+
+    // Com2 chosen is Com2 at the next start.
+    void theSecondComPortIsKeptBetweenRuns() {
+        const QString file = path("tarnlink.conf");
+        QVERIFY(click("cmdPortClose"));
+        w->setMemory(std::make_unique<QSettings>(file, QSettings::IniFormat));
+        c().optCom2->setChecked(true);
+        w->exitProgram();
+        cleanup();
+
+        MainWindow next;
+        next.setMemory(std::make_unique<QSettings>(file, QSettings::IniFormat));
+        QVERIFY(next.controls().optCom2->isChecked());
+    }
 };
 
 QTEST_MAIN(TestSafety)
