@@ -100,11 +100,8 @@ bool askBeforeDownload(MainWindow& window, TableKind kind) {
     // The store says which records a Changed download sends; any of them may be cut.
     if (options.extent == DownloadExtent::Changed)
         options.extent = DownloadExtent::All;
-    const auto chosen =
-        downloadSlots(kind == TableKind::Plu ? ws.plu.count : ws.ingred.count, options);
-    if (!chosen)
-        return true; // so does it for a range that is not valid
-    const std::vector<CutText> cuts = cutTexts(ws, kind, *chosen);
+    // No cuts for a range that is not valid: the download refuses it on its own.
+    const std::vector<CutText> cuts = cutTexts(ws, kind, options);
     return cuts.empty() || window.downloadQuestion().askCuts(cutQuestionText(cuts));
 }
 

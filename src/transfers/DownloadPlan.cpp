@@ -58,14 +58,12 @@ template <class R> QString previewOf(const Table<R>& t, const DownloadOptions& o
 
 } // namespace
 
-std::vector<CutText> cutTexts(const Workspace& ws, TableKind kind, const std::vector<int>& chosen) {
-    return kind == TableKind::Plu ? cutsOf(ws.plu, chosen) : cutsOf(ws.ingred, chosen);
-}
-
 std::vector<CutText> cutTexts(const Workspace& ws, TableKind kind, const DownloadOptions& options) {
     const int count = kind == TableKind::Plu ? ws.plu.count : ws.ingred.count;
     const auto chosen = downloadSlots(count, options);
-    return chosen ? cutTexts(ws, kind, *chosen) : std::vector<CutText>();
+    if (!chosen)
+        return {};
+    return kind == TableKind::Plu ? cutsOf(ws.plu, *chosen) : cutsOf(ws.ingred, *chosen);
 }
 
 QString downloadPreview(const Workspace& ws, TableKind kind, const DownloadOptions& options) {

@@ -20,10 +20,9 @@ struct CutText {
     QString kept;
 };
 
-// The texts of the chosen that the scale will not keep whole, in slot and column order.
-std::vector<CutText> cutTexts(const Workspace& ws, TableKind kind, const std::vector<int>& chosen);
-// The same for the slots a download's options select in the table; none when its number boxes
-// are not valid (the download refuses on its own).
+// The texts of the slots a download's options select that the scale will not keep whole, in
+// slot and column order; none when its number boxes are not valid (the download refuses on its
+// own).
 std::vector<CutText> cutTexts(const Workspace& ws, TableKind kind, const DownloadOptions& options);
 
 // A short text saying which records the "One" or "Multiple" choice of a download selects:
