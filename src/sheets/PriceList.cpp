@@ -1,6 +1,7 @@
 #include "PriceList.h"
 
 #include "Numbers.h"
+#include "ScaleText.h"
 #include "SheetFile.h"
 
 #include <QCryptographicHash>
@@ -98,12 +99,7 @@ ReadOutcome readPriceList(const QString& path) {
 }
 
 QString fieldNameOf(TableKind kind, int col) {
-    static const QVector<ColumnFormat> plu =
-        parseFormat(QString::fromLatin1(sideOf(TableKind::Plu).formatString));
-    static const QVector<ColumnFormat> ingred =
-        parseFormat(QString::fromLatin1(sideOf(TableKind::Ingred).formatString));
-    const QVector<ColumnFormat>& f = kind == TableKind::Plu ? plu : ingred;
-    return col >= 0 && col < f.size() ? f[col].caption.trimmed() : QString::number(col);
+    return columnCaption(kind, col);
 }
 
 int priceColumnOf(TableKind kind) {

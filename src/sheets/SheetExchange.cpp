@@ -1,6 +1,7 @@
 #include "SheetExchange.h"
 
 #include "Numbers.h"
+#include "ScaleText.h"
 #include "SheetFile.h"
 #include "SheetParts.h"
 
@@ -58,16 +59,6 @@ QString where(int sheetRow, int col) {
            QStringLiteral("sheet row %1, column %2: ").arg(sheetRow).arg(columnLetter(col));
 }
 
-// The field names for messages: the grid's captions without their blanks.
-QString fieldName(TableKind kind, int col) {
-    static const QVector<ColumnFormat> plu =
-        parseFormat(QString::fromLatin1(sideOf(TableKind::Plu).formatString));
-    static const QVector<ColumnFormat> ingred =
-        parseFormat(QString::fromLatin1(sideOf(TableKind::Ingred).formatString));
-    const QVector<ColumnFormat>& f = kind == TableKind::Plu ? plu : ingred;
-    return col < f.size() ? f[col].caption.trimmed() : QString::number(col);
-}
-
 template <class T> constexpr IntWidth widthOf() {
     return std::is_same_v<T, qint16> ? IntWidth::Int16 : IntWidth::Int32;
 }
@@ -92,7 +83,7 @@ QString convertRow(const SheetSide& side, QStringList& texts, R& record, int she
                 text = kEmptyNumber;
             const NumberResult n = parseNumber(text, widthOf<T>());
             if (!n.ok()) {
-                failure = where(sheetRow, col) + fieldName(side.kind, col) + QLatin1Char(' ') +
+                failure = where(sheetRow, col) + columnCaption(side.kind, col) + QLatin1Char(' ') +
                           n.reason();
                 return;
             }
