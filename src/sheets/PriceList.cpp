@@ -3,9 +3,9 @@
 #include "Numbers.h"
 #include "ScaleText.h"
 #include "SheetFile.h"
+#include "SheetParts.h"
 
 #include <QCryptographicHash>
-#include <QFileInfo>
 #include <QHash>
 #include <QSettings>
 
@@ -37,22 +37,12 @@ FieldType fieldTypeOf(TableKind kind, int col) {
     return type;
 }
 
-QString where(int sheetRow, int column) {
-    return kError +
-           QStringLiteral("sheet row %1, column %2: ").arg(sheetRow).arg(columnLetter(column));
-}
-
 // A cell holds one line of text, as a paste leaves it.
 QString oneLine(QString text) {
     for (QChar& c : text)
         if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
             c = QLatin1Char(' ');
     return text;
-}
-
-QString shortName(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    return name.isEmpty() ? path : name;
 }
 
 const SheetCell& cellAt(const ReadSheet& list, int row, int column) {
@@ -77,12 +67,9 @@ QString settingsKey(TableKind kind, const ReadSheet& list) {
 
 ReadOutcome readPriceList(const QString& path) {
     const int rows = kPriceListRows + 1; // one more, to see a list that is too long
-    ReadOutcome read =
-        QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0
-            ? readCsv(path, rows, kPriceListColumns)
-            : readSheetFile(path, rows, kPriceListColumns);
+    ReadOutcome read = readSheetFile(path, rows, kPriceListColumns);
     if (!read.sheet) {
-        read.error = kError + shortName(path) + QStringLiteral(": ") + read.error;
+        read.error = kError + parts::fileNameOf(path) + QStringLiteral(": ") + read.error;
         return read;
     }
     auto& sheetRows = read.sheet->rows;
@@ -90,7 +77,7 @@ ReadOutcome readPriceList(const QString& path) {
         const auto& last = sheetRows[kPriceListRows];
         if (std::any_of(last.begin(), last.end(),
                         [](const SheetCell& c) { return c.kind != SheetCell::Kind::Empty; })) {
-            return {std::nullopt, kError + shortName(path) +
+            return {std::nullopt, kError + parts::fileNameOf(path) +
                                       QStringLiteral(": more than %1 rows").arg(kPriceListRows)};
         }
         sheetRows.resize(kPriceListRows);
@@ -107,7 +94,7 @@ int priceColumnOf(TableKind kind) {
 }
 
 QString columnLetter(int column) {
-    return QString(QChar(char16_t(u'A' + column)));
+    return parts::columnLetters(column);
 }
 
 PriceResult parsePrice(const QString& text, int decimals) {
@@ -289,13 +276,8 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
             if (column < 0)
                 continue;
             const SheetCell& cell = cellAt(list, i, column);
-            if (cell.kind == SheetCell::Kind::Error) {
-                plan.error =
-                    where(sheetRow, column) + QStringLiteral("the cell holds an error value");
-                break;
-            }
-            if (cell.kind == SheetCell::Kind::Refused) { // never computed, too long, a control
-                plan.error = where(sheetRow, column) + cell.text;
+            if (const QString fault = parts::cellFault(cell); !fault.isEmpty()) {
+                plan.error = parts::cellPlace(sheetRow, column) + fault;
                 break;
             }
             const QString name = fieldNameOf(kind, c);
@@ -308,14 +290,16 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
             } else if (c == priceColumnOf(kind)) {
                 const PriceResult p = parsePrice(cell.text, priceDecimals);
                 if (!p.value)
-                    plan.error = where(sheetRow, column) + name + QLatin1Char(' ') + p.reason;
+                    plan.error =
+                        parts::cellPlace(sheetRow, column) + name + QLatin1Char(' ') + p.reason;
                 else
                     values[size_t(c - 1)] = QString::number(*p.value);
             } else {
                 const NumberResult n = parseNumber(
                     cell.text, type == FieldType::Int16 ? IntWidth::Int16 : IntWidth::Int32);
                 if (!n.ok())
-                    plan.error = where(sheetRow, column) + name + QLatin1Char(' ') + n.reason();
+                    plan.error =
+                        parts::cellPlace(sheetRow, column) + name + QLatin1Char(' ') + n.reason();
                 else
                     values[size_t(c - 1)] = QString::number(n.value);
             }
@@ -325,24 +309,24 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
         if (!any)
             continue;
         if (!values[0]) {
-            plan.error =
-                where(sheetRow, keyColumn) + fieldNameOf(kind, 1) + QStringLiteral(" is empty");
+            plan.error = parts::cellPlace(sheetRow, keyColumn) + fieldNameOf(kind, 1) +
+                         QStringLiteral(" is empty");
             break;
         }
         const qint32 key = values[0]->toInt();
         if (const auto seen = sheetRowOfKey.constFind(key); seen != sheetRowOfKey.cend()) {
-            plan.error =
-                where(sheetRow, keyColumn) + QStringLiteral("%1 %2 is also in sheet row %3")
-                                                 .arg(fieldNameOf(kind, 1))
-                                                 .arg(key)
-                                                 .arg(*seen);
+            plan.error = parts::cellPlace(sheetRow, keyColumn) +
+                         QStringLiteral("%1 %2 is also in sheet row %3")
+                             .arg(fieldNameOf(kind, 1))
+                             .arg(key)
+                             .arg(*seen);
             break;
         }
         sheetRowOfKey.insert(key, sheetRow);
 
         const QVector<int> matches = rowsOfKey.value(key);
         if (matches.size() > 1) {
-            plan.error = where(sheetRow, keyColumn) +
+            plan.error = parts::cellPlace(sheetRow, keyColumn) +
                          QStringLiteral("%1 %2 is in rows %3 and %4 of the table")
                              .arg(fieldNameOf(kind, 1))
                              .arg(key)
@@ -377,7 +361,7 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
             continue;
         }
         if (nextFree >= freeRows.size()) {
-            plan.error = where(sheetRow, keyColumn) +
+            plan.error = parts::cellPlace(sheetRow, keyColumn) +
                          QStringLiteral("%1 %2 is new and the table has no free row")
                              .arg(fieldNameOf(kind, 1))
                              .arg(key);

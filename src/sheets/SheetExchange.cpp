@@ -5,8 +5,6 @@
 #include "SheetFile.h"
 #include "SheetParts.h"
 
-#include <QFileInfo>
-
 #include <type_traits>
 
 namespace tarn {
@@ -50,15 +48,6 @@ const QString kEmptyNumber = QStringLiteral("0");
 constexpr int kSheetRecordRows = kMaxRecords + 1; // header row and rows 2 to 201
 constexpr int kGridCols = 1 + kFieldColumns;
 
-QString columnLetter(int col) {
-    return QString(QChar(u'A' + (col - 1)));
-}
-
-QString where(int sheetRow, int col) {
-    return kError +
-           QStringLiteral("sheet row %1, column %2: ").arg(sheetRow).arg(columnLetter(col));
-}
-
 template <class T> constexpr IntWidth widthOf() {
     return std::is_same_v<T, qint16> ? IntWidth::Int16 : IntWidth::Int32;
 }
@@ -83,19 +72,14 @@ QString convertRow(const SheetSide& side, QStringList& texts, R& record, int she
                 text = kEmptyNumber;
             const NumberResult n = parseNumber(text, widthOf<T>());
             if (!n.ok()) {
-                failure = where(sheetRow, col) + columnCaption(side.kind, col) + QLatin1Char(' ') +
-                          n.reason();
+                failure = parts::cellPlace(sheetRow, col - 1) + columnCaption(side.kind, col) +
+                          QLatin1Char(' ') + n.reason();
                 return;
             }
             field = T(n.value);
         }
     });
     return failure;
-}
-
-QString shortName(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    return name.isEmpty() ? path : name;
 }
 
 } // namespace
@@ -143,7 +127,7 @@ template <class R> Report importWorkbook(Workspace& ws, const QString& path) {
     report.say(kOpening);
     const ReadOutcome read = readSheetFile(path, kSheetRecordRows, kFieldColumns);
     if (!read.sheet)
-        return report.fail(kError + shortName(path) + QStringLiteral(": ") + read.error);
+        return report.fail(kError + parts::fileNameOf(path) + QStringLiteral(": ") + read.error);
     report.say(kInitializing);
 
     // Grid rows 0 (captions) to gridRows - 1, columns 1 to 9, built aside.
@@ -155,10 +139,8 @@ template <class R> Report importWorkbook(Workspace& ws, const QString& path) {
         QStringList row;
         for (int c = 1; c <= kFieldColumns; ++c) {
             const SheetCell cell = r - 1 < sheet.size() ? sheet[r - 1][c - 1] : SheetCell{};
-            if (cell.kind == SheetCell::Kind::Error)
-                return report.fail(where(r, c) + QStringLiteral("the cell holds an error value"));
-            if (cell.kind == SheetCell::Kind::Refused)
-                return report.fail(where(r, c) + cell.text);
+            if (const QString fault = parts::cellFault(cell); !fault.isEmpty())
+                return report.fail(parts::cellPlace(r, c - 1) + fault);
             row.append(cell.text);
         }
         texts.append(row);
@@ -236,7 +218,7 @@ Report exportWorkbook(const Workspace& ws, const QString& path, const QDate& dat
 
     const QString why = writeSheetFile(path, sheet);
     if (!why.isEmpty())
-        return report.fail(kError + QStringLiteral("cannot save ") + shortName(path) +
+        return report.fail(kError + QStringLiteral("cannot save ") + parts::fileNameOf(path) +
                            QStringLiteral(": ") + why);
     report.say(kSaveEnd);
     return report;
