@@ -37,14 +37,6 @@ FieldType fieldTypeOf(TableKind kind, int col) {
     return type;
 }
 
-// A cell holds one line of text, as a paste leaves it.
-QString oneLine(QString text) {
-    for (QChar& c : text)
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-            c = QLatin1Char(' ');
-    return text;
-}
-
 const SheetCell& cellAt(const ReadSheet& list, int row, int column) {
     static const SheetCell empty;
     if (row < 0 || row >= list.rows.size() || column < 0 || column >= list.rows[row].size())
