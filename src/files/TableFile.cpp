@@ -27,10 +27,6 @@ template <class R> constexpr int kMessageNoColumn = 0;
 template <> constexpr int kMessageNoColumn<PluRecord> = 9;
 template <> constexpr int kMessageNoColumn<IngredRecord> = 1;
 
-template <class V> constexpr IntWidth widthOf() {
-    return sizeof(V) == sizeof(qint16) ? IntWidth::Int16 : IntWidth::Int32;
-}
-
 template <class V> constexpr bool isText = std::is_same_v<std::decay_t<V>, QString>;
 
 bool isBlank(QChar c) {

@@ -19,22 +19,20 @@ namespace {
 
 const QString kError = QStringLiteral("ERROR! ");
 
-enum class FieldType { Text, Int16, Int32 };
-
-FieldType fieldTypeOf(TableKind kind, int col) {
-    FieldType type = FieldType::Text;
+// The width of the number field in grid column `col`; nothing for a text field.
+std::optional<IntWidth> numberWidthOf(TableKind kind, int col) {
+    std::optional<IntWidth> width;
     const auto look = [&](int c, const auto& field) {
         using T = std::decay_t<decltype(field)>;
-        if (c == col)
-            type = std::is_same_v<T, QString>  ? FieldType::Text
-                   : std::is_same_v<T, qint16> ? FieldType::Int16
-                                               : FieldType::Int32;
+        if constexpr (!std::is_same_v<T, QString>)
+            if (c == col)
+                width = widthOf<T>();
     };
     if (kind == TableKind::Plu)
         forEachField(PluRecord{}, look);
     else
         forEachField(IngredRecord{}, look);
-    return type;
+    return width;
 }
 
 const SheetCell& cellAt(const ReadSheet& list, int row, int column) {
@@ -273,11 +271,11 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
                 break;
             }
             const QString name = fieldNameOf(kind, c);
-            const FieldType type = fieldTypeOf(kind, c);
-            if (type == FieldType::Text ? cell.text.isEmpty() : cell.text.trimmed().isEmpty())
+            const std::optional<IntWidth> width = numberWidthOf(kind, c);
+            if (width ? cell.text.trimmed().isEmpty() : cell.text.isEmpty())
                 continue;
             any = true;
-            if (type == FieldType::Text) {
+            if (!width) {
                 values[size_t(c - 1)] = oneLine(cell.text);
             } else if (c == priceColumnOf(kind)) {
                 const PriceResult p = parsePrice(cell.text, priceDecimals);
@@ -287,8 +285,7 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
                 else
                     values[size_t(c - 1)] = QString::number(*p.value);
             } else {
-                const NumberResult n = parseNumber(
-                    cell.text, type == FieldType::Int16 ? IntWidth::Int16 : IntWidth::Int32);
+                const NumberResult n = parseNumber(cell.text, *width);
                 if (!n.ok())
                     plan.error =
                         parts::cellPlace(sheetRow, column) + name + QLatin1Char(' ') + n.reason();
@@ -335,7 +332,7 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
                     continue;
                 const QString before = grid.text(row, c);
                 bool same = before == *value;
-                if (!same && fieldTypeOf(kind, c) != FieldType::Text) {
+                if (!same && numberWidthOf(kind, c)) {
                     // "007" and 7 are the same number; an empty number cell is saved as 0.
                     const NumberResult old = before.trimmed().isEmpty()
                                                  ? NumberResult{}
@@ -362,9 +359,9 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
         const int row = freeRows[nextFree++];
         for (int c = 1; c <= kFieldColumns; ++c) {
             const auto& value = values[size_t(c - 1)];
-            const QString text = value                                     ? *value
-                                 : fieldTypeOf(kind, c) == FieldType::Text ? emptyText
-                                                                           : QStringLiteral("0");
+            const QString text = value                     ? *value
+                                 : !numberWidthOf(kind, c) ? emptyText
+                                                           : QStringLiteral("0");
             plan.writes.append({row, c, text});
             if (map.columns[size_t(c - 1)] >= 0)
                 plan.changes.append({row, c, *values[0], grid.text(row, c), text, true});

@@ -48,10 +48,6 @@ const QString kEmptyNumber = QStringLiteral("0");
 constexpr int kSheetRecordRows = kMaxRecords + 1; // header row and rows 2 to 201
 constexpr int kGridCols = 1 + kFieldColumns;
 
-template <class T> constexpr IntWidth widthOf() {
-    return std::is_same_v<T, qint16> ? IntWidth::Int16 : IntWidth::Int32;
-}
-
 // Grid row j (its texts in columns 1 to 9) into a record. Empty numbers but the first become
 // "0", empty texts the side's fill, both in the grid too; texts are cut to the side's limit in
 // the record only. Returns the failure text, empty when the row converted.
