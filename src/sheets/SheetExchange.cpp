@@ -78,6 +78,23 @@ QString convertRow(const SheetSide& side, QStringList& texts, R& record, int she
     return failure;
 }
 
+// What the operator should hear of a completed import of `count` records.
+QStringList importWarnings(const ReadSheet& sheet, int count) {
+    QStringList out;
+    const bool a1Empty = sheet.rows.isEmpty() || parts::holdsNothing(sheet.rows[0][0]);
+    if (a1Empty)
+        out << QStringLiteral("Nothing was imported: cell A1 is empty, and the records end at "
+                              "the first row whose column A is empty.");
+    else if (count == kMaxRecords && sheet.rowsBeyond > 0)
+        out << QStringLiteral("%1 %2 past the %3th %4 left out: a table holds at most %3 "
+                              "records.")
+                   .arg(sheet.rowsBeyond)
+                   .arg(sheet.rowsBeyond == 1 ? QStringLiteral("row") : QStringLiteral("rows"))
+                   .arg(kMaxRecords)
+                   .arg(sheet.rowsBeyond == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+    return out;
+}
+
 } // namespace
 
 // Every kind together first, then each kind, then all files; a dialog shows each entry with its
@@ -96,23 +113,6 @@ const SheetSide& sheetSideOf(TableKind kind) {
 QString sheetNameFor(TableKind kind, const QDate& date) {
     return QString::fromLatin1(sheetSideOf(kind).sheetPrefix) +
            date.toString(QStringLiteral("dd.MM.yy"));
-}
-
-// What the operator should hear of a completed import of `count` records.
-QStringList importWarnings(const ReadSheet& sheet, int count) {
-    QStringList out;
-    const bool a1Empty = sheet.rows.isEmpty() || parts::holdsNothing(sheet.rows[0][0]);
-    if (a1Empty)
-        out << QStringLiteral("Nothing was imported: cell A1 is empty, and the records end at "
-                              "the first row whose column A is empty.");
-    else if (count == kMaxRecords && sheet.rowsBeyond > 0)
-        out << QStringLiteral("%1 %2 past the %3th %4 left out: a table holds at most %3 "
-                              "records.")
-                   .arg(sheet.rowsBeyond)
-                   .arg(sheet.rowsBeyond == 1 ? QStringLiteral("row") : QStringLiteral("rows"))
-                   .arg(kMaxRecords)
-                   .arg(sheet.rowsBeyond == 1 ? QStringLiteral("was") : QStringLiteral("were"));
-    return out;
 }
 
 template <class R> Report importWorkbook(Workspace& ws, const QString& path) {
