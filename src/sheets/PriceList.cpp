@@ -62,16 +62,19 @@ ReadOutcome readPriceList(const QString& path) {
         read.error = kError + parts::fileNameOf(path) + QStringLiteral(": ") + read.error;
         return read;
     }
+    // A row past the list's rows holds something: the row right after them, or (with that one
+    // empty) a run of rows further on whose column A holds something.
     auto& sheetRows = read.sheet->rows;
-    if (sheetRows.size() > kPriceListRows) {
-        const auto& last = sheetRows[kPriceListRows];
-        if (std::any_of(last.begin(), last.end(),
-                        [](const SheetCell& c) { return c.kind != SheetCell::Kind::Empty; })) {
-            return {std::nullopt, kError + parts::fileNameOf(path) +
-                                      QStringLiteral(": more than %1 rows").arg(kPriceListRows)};
-        }
+    const bool longer =
+        read.sheet->rowsBeyond > 0 ||
+        (sheetRows.size() > kPriceListRows &&
+         std::any_of(sheetRows[kPriceListRows].begin(), sheetRows[kPriceListRows].end(),
+                     [](const SheetCell& c) { return c.kind != SheetCell::Kind::Empty; }));
+    if (longer)
+        return {std::nullopt, kError + parts::fileNameOf(path) +
+                                  QStringLiteral(": more than %1 rows").arg(kPriceListRows)};
+    if (sheetRows.size() > kPriceListRows)
         sheetRows.resize(kPriceListRows);
-    }
     return read;
 }
 
