@@ -1,7 +1,8 @@
 #pragma once
 
 // What the .xlsx, .ods and .csv readers and writers share: the cells being gathered, the text
-// of a number, and the zip package that .xlsx and .ods files are.
+// of a number, and the zip package that .xlsx and .ods files are; and what the sheet import
+// and the price list share: how a failure names its cell and file.
 
 #include "Workbook.h"
 
