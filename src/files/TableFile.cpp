@@ -3,6 +3,7 @@
 #include "Cp1252.h"
 #include "Numbers.h"
 #include "SafeFile.h"
+#include "ScaleText.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,16 +26,6 @@ constexpr const char* kIngredSaveCountText = "INGRED Count is ";
 template <class R> constexpr int kMessageNoColumn = 0;
 template <> constexpr int kMessageNoColumn<PluRecord> = 9;
 template <> constexpr int kMessageNoColumn<IngredRecord> = 1;
-
-template <class R> QString columnName(int col) {
-    static const QVector<ColumnFormat> columns =
-        parseFormat(QString::fromLatin1(sideOf(RecordTraits<R>::kind).formatString));
-    return col < columns.size() ? columns[col].caption.trimmed() : QString::number(col);
-}
-
-template <class V> constexpr IntWidth widthOf() {
-    return sizeof(V) == sizeof(qint16) ? IntWidth::Int16 : IntWidth::Int32;
-}
 
 template <class V> constexpr bool isText = std::is_same_v<std::decay_t<V>, QString>;
 
@@ -197,7 +188,7 @@ template <class R> ParsedFile<R> parseTableFile(const QByteArray& bytes) {
         forEachField(record, [&](int col, auto& value) {
             if (out.problem)
                 return;
-            const QString name = columnName<R>(col);
+            const QString name = columnCaption(RecordTraits<R>::kind, col);
             const std::optional<FieldReader::Field> field = reader.next(name, out.problem);
             if (!field)
                 return;
@@ -238,7 +229,7 @@ template <class R> WrittenFile writeTableFile(std::span<const R> records) {
             using V = std::decay_t<decltype(value)>;
             if constexpr (isText<V>) {
                 const QString field = value.isEmpty() ? QStringLiteral(" ") : value;
-                const QString name = columnName<R>(col);
+                const QString name = columnCaption(RecordTraits<R>::kind, col);
                 if (field.contains(u'"'))
                     out.problem =
                         FileProblem{0, row, col, name + QStringLiteral(" contains a double quote")};
@@ -292,7 +283,8 @@ template <class R> GridCopy<R> copyFromGrid(const TextGrid& grid, const CopyOpti
                     value = V(n.value);
                 else
                     out.problem = FileProblem{0, row, col,
-                                              columnName<R>(col) + QLatin1Char(' ') + n.reason()};
+                                              columnCaption(RecordTraits<R>::kind, col) +
+                                                  QLatin1Char(' ') + n.reason()};
             }
         });
         if (out.problem) {

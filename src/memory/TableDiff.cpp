@@ -1,6 +1,7 @@
 #include "TableDiff.h"
 
 #include "RecordCodec.h"
+#include "ScaleText.h"
 #include "TextGrid.h"
 #include "Workspace.h"
 
@@ -77,9 +78,7 @@ template <class R>
 std::vector<FieldDifference> compareOf(const std::array<R, kTableSlots>& pcTable, int pcCount,
                                        const std::array<R, kTableSlots>& scaleTable,
                                        int scaleCount) {
-    const QVector<ColumnFormat> columns =
-        parseFormat(QString::fromLatin1(sideOf(RecordTraits<R>::kind).formatString));
-    const auto caption = [&columns](int col) { return columns.value(col).caption.trimmed(); };
+    const auto caption = [](int col) { return columnCaption(RecordTraits<R>::kind, col); };
 
     const std::map<int, const R*> pc = byNumber(pcTable, pcCount);
     const std::map<int, const R*> scale = byNumber(scaleTable, scaleCount);
@@ -153,9 +152,7 @@ std::vector<FieldDifference> compareTables(const IngredTable& pc, int pcCount,
 }
 
 bool onOneSideOnly(const FieldDifference& d, TableKind kind) {
-    const QVector<ColumnFormat> columns =
-        parseFormat(QString::fromLatin1(sideOf(kind).formatString));
-    return d.field == columns.value(1).caption.trimmed() && (d.pc.isEmpty() || d.scale.isEmpty());
+    return d.field == columnCaption(kind, 1) && (d.pc.isEmpty() || d.scale.isEmpty());
 }
 
 int recordsIn(const std::vector<FieldDifference>& differences) {

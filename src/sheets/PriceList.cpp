@@ -1,10 +1,11 @@
 #include "PriceList.h"
 
 #include "Numbers.h"
+#include "ScaleText.h"
 #include "SheetFile.h"
+#include "SheetParts.h"
 
 #include <QCryptographicHash>
-#include <QFileInfo>
 #include <QHash>
 #include <QSettings>
 
@@ -18,40 +19,20 @@ namespace {
 
 const QString kError = QStringLiteral("ERROR! ");
 
-enum class FieldType { Text, Int16, Int32 };
-
-FieldType fieldTypeOf(TableKind kind, int col) {
-    FieldType type = FieldType::Text;
+// The width of the number field in grid column `col`; nothing for a text field.
+std::optional<IntWidth> numberWidthOf(TableKind kind, int col) {
+    std::optional<IntWidth> width;
     const auto look = [&](int c, const auto& field) {
         using T = std::decay_t<decltype(field)>;
-        if (c == col)
-            type = std::is_same_v<T, QString>  ? FieldType::Text
-                   : std::is_same_v<T, qint16> ? FieldType::Int16
-                                               : FieldType::Int32;
+        if constexpr (!std::is_same_v<T, QString>)
+            if (c == col)
+                width = widthOf<T>();
     };
     if (kind == TableKind::Plu)
         forEachField(PluRecord{}, look);
     else
         forEachField(IngredRecord{}, look);
-    return type;
-}
-
-QString where(int sheetRow, int column) {
-    return kError +
-           QStringLiteral("sheet row %1, column %2: ").arg(sheetRow).arg(columnLetter(column));
-}
-
-// A cell holds one line of text, as a paste leaves it.
-QString oneLine(QString text) {
-    for (QChar& c : text)
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-            c = QLatin1Char(' ');
-    return text;
-}
-
-QString shortName(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    return name.isEmpty() ? path : name;
+    return width;
 }
 
 const SheetCell& cellAt(const ReadSheet& list, int row, int column) {
@@ -76,34 +57,29 @@ QString settingsKey(TableKind kind, const ReadSheet& list) {
 
 ReadOutcome readPriceList(const QString& path) {
     const int rows = kPriceListRows + 1; // one more, to see a list that is too long
-    ReadOutcome read =
-        QFileInfo(path).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0
-            ? readCsv(path, rows, kPriceListColumns)
-            : readSheetFile(path, rows, kPriceListColumns);
+    ReadOutcome read = readSheetFile(path, rows, kPriceListColumns);
     if (!read.sheet) {
-        read.error = kError + shortName(path) + QStringLiteral(": ") + read.error;
+        read.error = kError + parts::fileNameOf(path) + QStringLiteral(": ") + read.error;
         return read;
     }
+    // A row past the list's rows holds something: the row right after them, or (with that one
+    // empty) a run of rows further on whose column A holds something.
     auto& sheetRows = read.sheet->rows;
-    if (sheetRows.size() > kPriceListRows) {
-        const auto& last = sheetRows[kPriceListRows];
-        if (std::any_of(last.begin(), last.end(),
-                        [](const SheetCell& c) { return c.kind != SheetCell::Kind::Empty; })) {
-            return {std::nullopt, kError + shortName(path) +
-                                      QStringLiteral(": more than %1 rows").arg(kPriceListRows)};
-        }
+    const bool longer =
+        read.sheet->rowsBeyond > 0 ||
+        (sheetRows.size() > kPriceListRows &&
+         std::any_of(sheetRows[kPriceListRows].begin(), sheetRows[kPriceListRows].end(),
+                     [](const SheetCell& c) { return c.kind != SheetCell::Kind::Empty; }));
+    if (longer)
+        return {std::nullopt, kError + parts::fileNameOf(path) +
+                                  QStringLiteral(": more than %1 rows").arg(kPriceListRows)};
+    if (sheetRows.size() > kPriceListRows)
         sheetRows.resize(kPriceListRows);
-    }
     return read;
 }
 
 QString fieldNameOf(TableKind kind, int col) {
-    static const QVector<ColumnFormat> plu =
-        parseFormat(QString::fromLatin1(sideOf(TableKind::Plu).formatString));
-    static const QVector<ColumnFormat> ingred =
-        parseFormat(QString::fromLatin1(sideOf(TableKind::Ingred).formatString));
-    const QVector<ColumnFormat>& f = kind == TableKind::Plu ? plu : ingred;
-    return col >= 0 && col < f.size() ? f[col].caption.trimmed() : QString::number(col);
+    return columnCaption(kind, col);
 }
 
 int priceColumnOf(TableKind kind) {
@@ -111,7 +87,7 @@ int priceColumnOf(TableKind kind) {
 }
 
 QString columnLetter(int column) {
-    return QString(QChar(char16_t(u'A' + column)));
+    return parts::columnLetters(column);
 }
 
 PriceResult parsePrice(const QString& text, int decimals) {
@@ -293,33 +269,29 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
             if (column < 0)
                 continue;
             const SheetCell& cell = cellAt(list, i, column);
-            if (cell.kind == SheetCell::Kind::Error) {
-                plan.error =
-                    where(sheetRow, column) + QStringLiteral("the cell holds an error value");
-                break;
-            }
-            if (cell.kind == SheetCell::Kind::Refused) { // never computed, too long, a control
-                plan.error = where(sheetRow, column) + cell.text;
+            if (const QString fault = parts::cellFault(cell); !fault.isEmpty()) {
+                plan.error = parts::cellPlace(sheetRow, column) + fault;
                 break;
             }
             const QString name = fieldNameOf(kind, c);
-            const FieldType type = fieldTypeOf(kind, c);
-            if (type == FieldType::Text ? cell.text.isEmpty() : cell.text.trimmed().isEmpty())
+            const std::optional<IntWidth> width = numberWidthOf(kind, c);
+            if (width ? cell.text.trimmed().isEmpty() : cell.text.isEmpty())
                 continue;
             any = true;
-            if (type == FieldType::Text) {
+            if (!width) {
                 values[size_t(c - 1)] = oneLine(cell.text);
             } else if (c == priceColumnOf(kind)) {
                 const PriceResult p = parsePrice(cell.text, priceDecimals);
                 if (!p.value)
-                    plan.error = where(sheetRow, column) + name + QLatin1Char(' ') + p.reason;
+                    plan.error =
+                        parts::cellPlace(sheetRow, column) + name + QLatin1Char(' ') + p.reason;
                 else
                     values[size_t(c - 1)] = QString::number(*p.value);
             } else {
-                const NumberResult n = parseNumber(
-                    cell.text, type == FieldType::Int16 ? IntWidth::Int16 : IntWidth::Int32);
+                const NumberResult n = parseNumber(cell.text, *width);
                 if (!n.ok())
-                    plan.error = where(sheetRow, column) + name + QLatin1Char(' ') + n.reason();
+                    plan.error =
+                        parts::cellPlace(sheetRow, column) + name + QLatin1Char(' ') + n.reason();
                 else
                     values[size_t(c - 1)] = QString::number(n.value);
             }
@@ -329,24 +301,24 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
         if (!any)
             continue;
         if (!values[0]) {
-            plan.error =
-                where(sheetRow, keyColumn) + fieldNameOf(kind, 1) + QStringLiteral(" is empty");
+            plan.error = parts::cellPlace(sheetRow, keyColumn) + fieldNameOf(kind, 1) +
+                         QStringLiteral(" is empty");
             break;
         }
         const qint32 key = values[0]->toInt();
         if (const auto seen = sheetRowOfKey.constFind(key); seen != sheetRowOfKey.cend()) {
-            plan.error =
-                where(sheetRow, keyColumn) + QStringLiteral("%1 %2 is also in sheet row %3")
-                                                 .arg(fieldNameOf(kind, 1))
-                                                 .arg(key)
-                                                 .arg(*seen);
+            plan.error = parts::cellPlace(sheetRow, keyColumn) +
+                         QStringLiteral("%1 %2 is also in sheet row %3")
+                             .arg(fieldNameOf(kind, 1))
+                             .arg(key)
+                             .arg(*seen);
             break;
         }
         sheetRowOfKey.insert(key, sheetRow);
 
         const QVector<int> matches = rowsOfKey.value(key);
         if (matches.size() > 1) {
-            plan.error = where(sheetRow, keyColumn) +
+            plan.error = parts::cellPlace(sheetRow, keyColumn) +
                          QStringLiteral("%1 %2 is in rows %3 and %4 of the table")
                              .arg(fieldNameOf(kind, 1))
                              .arg(key)
@@ -363,7 +335,7 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
                     continue;
                 const QString before = grid.text(row, c);
                 bool same = before == *value;
-                if (!same && fieldTypeOf(kind, c) != FieldType::Text) {
+                if (!same && numberWidthOf(kind, c)) {
                     // "007" and 7 are the same number; an empty number cell is saved as 0.
                     const NumberResult old = before.trimmed().isEmpty()
                                                  ? NumberResult{}
@@ -381,7 +353,7 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
             continue;
         }
         if (nextFree >= freeRows.size()) {
-            plan.error = where(sheetRow, keyColumn) +
+            plan.error = parts::cellPlace(sheetRow, keyColumn) +
                          QStringLiteral("%1 %2 is new and the table has no free row")
                              .arg(fieldNameOf(kind, 1))
                              .arg(key);
@@ -390,9 +362,9 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
         const int row = freeRows[nextFree++];
         for (int c = 1; c <= kFieldColumns; ++c) {
             const auto& value = values[size_t(c - 1)];
-            const QString text = value                                     ? *value
-                                 : fieldTypeOf(kind, c) == FieldType::Text ? emptyText
-                                                                           : QStringLiteral("0");
+            const QString text = value                     ? *value
+                                 : !numberWidthOf(kind, c) ? emptyText
+                                                           : QStringLiteral("0");
             plan.writes.append({row, c, text});
             if (map.columns[size_t(c - 1)] >= 0)
                 plan.changes.append({row, c, *values[0], grid.text(row, c), text, true});

@@ -25,8 +25,8 @@ inline constexpr int kPriceListRows = 1000;
 // Price decimals: 0 to 3, 2 for most currencies.
 inline constexpr int kMaxPriceDecimals = 3;
 
-// The list's first worksheet. The error is a status text ("ERROR! till.csv: ...").
-// .txt is read as .csv; any other name by its extension, as the spreadsheet import does.
+// The list's first worksheet, read by its extension as the spreadsheet import reads (.txt as
+// .csv). The error is a status text ("ERROR! till.csv: ...").
 ReadOutcome readPriceList(const QString& path);
 
 // The table's field names, as the grid's captions show them without blanks: "PLU No",

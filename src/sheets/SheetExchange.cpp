@@ -1,10 +1,9 @@
 #include "SheetExchange.h"
 
 #include "Numbers.h"
+#include "ScaleText.h"
 #include "SheetFile.h"
 #include "SheetParts.h"
-
-#include <QFileInfo>
 
 #include <type_traits>
 
@@ -49,29 +48,6 @@ const QString kEmptyNumber = QStringLiteral("0");
 constexpr int kSheetRecordRows = kMaxRecords + 1; // header row and rows 2 to 201
 constexpr int kGridCols = 1 + kFieldColumns;
 
-QString columnLetter(int col) {
-    return QString(QChar(u'A' + (col - 1)));
-}
-
-QString where(int sheetRow, int col) {
-    return kError +
-           QStringLiteral("sheet row %1, column %2: ").arg(sheetRow).arg(columnLetter(col));
-}
-
-// The field names for messages: the grid's captions without their blanks.
-QString fieldName(TableKind kind, int col) {
-    static const QVector<ColumnFormat> plu =
-        parseFormat(QString::fromLatin1(sideOf(TableKind::Plu).formatString));
-    static const QVector<ColumnFormat> ingred =
-        parseFormat(QString::fromLatin1(sideOf(TableKind::Ingred).formatString));
-    const QVector<ColumnFormat>& f = kind == TableKind::Plu ? plu : ingred;
-    return col < f.size() ? f[col].caption.trimmed() : QString::number(col);
-}
-
-template <class T> constexpr IntWidth widthOf() {
-    return std::is_same_v<T, qint16> ? IntWidth::Int16 : IntWidth::Int32;
-}
-
 // Grid row j (its texts in columns 1 to 9) into a record. Empty numbers but the first become
 // "0", empty texts the side's fill, both in the grid too; texts are cut to the side's limit in
 // the record only. Returns the failure text, empty when the row converted.
@@ -92,8 +68,8 @@ QString convertRow(const SheetSide& side, QStringList& texts, R& record, int she
                 text = kEmptyNumber;
             const NumberResult n = parseNumber(text, widthOf<T>());
             if (!n.ok()) {
-                failure = where(sheetRow, col) + fieldName(side.kind, col) + QLatin1Char(' ') +
-                          n.reason();
+                failure = parts::cellPlace(sheetRow, col - 1) + columnCaption(side.kind, col) +
+                          QLatin1Char(' ') + n.reason();
                 return;
             }
             field = T(n.value);
@@ -102,9 +78,21 @@ QString convertRow(const SheetSide& side, QStringList& texts, R& record, int she
     return failure;
 }
 
-QString shortName(const QString& path) {
-    const QString name = QFileInfo(path).fileName();
-    return name.isEmpty() ? path : name;
+// What the operator should hear of a completed import of `count` records.
+QStringList importWarnings(const ReadSheet& sheet, int count) {
+    QStringList out;
+    const bool a1Empty = sheet.rows.isEmpty() || parts::holdsNothing(sheet.rows[0][0]);
+    if (a1Empty)
+        out << QStringLiteral("Nothing was imported: cell A1 is empty, and the records end at "
+                              "the first row whose column A is empty.");
+    else if (count == kMaxRecords && sheet.rowsBeyond > 0)
+        out << QStringLiteral("%1 %2 past the %3th %4 left out: a table holds at most %3 "
+                              "records.")
+                   .arg(sheet.rowsBeyond)
+                   .arg(sheet.rowsBeyond == 1 ? QStringLiteral("row") : QStringLiteral("rows"))
+                   .arg(kMaxRecords)
+                   .arg(sheet.rowsBeyond == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+    return out;
 }
 
 } // namespace
@@ -127,23 +115,6 @@ QString sheetNameFor(TableKind kind, const QDate& date) {
            date.toString(QStringLiteral("dd.MM.yy"));
 }
 
-// What the operator should hear of a completed import of `count` records.
-QStringList importWarnings(const ReadSheet& sheet, int count) {
-    QStringList out;
-    const bool a1Empty = sheet.rows.isEmpty() || parts::holdsNothing(sheet.rows[0][0]);
-    if (a1Empty)
-        out << QStringLiteral("Nothing was imported: cell A1 is empty, and the records end at "
-                              "the first row whose column A is empty.");
-    else if (count == kMaxRecords && sheet.rowsBeyond > 0)
-        out << QStringLiteral("%1 %2 past the %3th %4 left out: a table holds at most %3 "
-                              "records.")
-                   .arg(sheet.rowsBeyond)
-                   .arg(sheet.rowsBeyond == 1 ? QStringLiteral("row") : QStringLiteral("rows"))
-                   .arg(kMaxRecords)
-                   .arg(sheet.rowsBeyond == 1 ? QStringLiteral("was") : QStringLiteral("were"));
-    return out;
-}
-
 template <class R> Report importWorkbook(Workspace& ws, const QString& path) {
     Table<R>& table = ws.table<R>();
     const SheetSide& side = sheetSideOf(table.kind);
@@ -152,7 +123,7 @@ template <class R> Report importWorkbook(Workspace& ws, const QString& path) {
     report.say(kOpening);
     const ReadOutcome read = readSheetFile(path, kSheetRecordRows, kFieldColumns);
     if (!read.sheet)
-        return report.fail(kError + shortName(path) + QStringLiteral(": ") + read.error);
+        return report.fail(kError + parts::fileNameOf(path) + QStringLiteral(": ") + read.error);
     report.say(kInitializing);
 
     // Grid rows 0 (captions) to gridRows - 1, columns 1 to 9, built aside.
@@ -164,10 +135,8 @@ template <class R> Report importWorkbook(Workspace& ws, const QString& path) {
         QStringList row;
         for (int c = 1; c <= kFieldColumns; ++c) {
             const SheetCell cell = r - 1 < sheet.size() ? sheet[r - 1][c - 1] : SheetCell{};
-            if (cell.kind == SheetCell::Kind::Error)
-                return report.fail(where(r, c) + QStringLiteral("the cell holds an error value"));
-            if (cell.kind == SheetCell::Kind::Refused)
-                return report.fail(where(r, c) + cell.text);
+            if (const QString fault = parts::cellFault(cell); !fault.isEmpty())
+                return report.fail(parts::cellPlace(r, c - 1) + fault);
             row.append(cell.text);
         }
         texts.append(row);
@@ -245,7 +214,7 @@ Report exportWorkbook(const Workspace& ws, const QString& path, const QDate& dat
 
     const QString why = writeSheetFile(path, sheet);
     if (!why.isEmpty())
-        return report.fail(kError + QStringLiteral("cannot save ") + shortName(path) +
+        return report.fail(kError + QStringLiteral("cannot save ") + parts::fileNameOf(path) +
                            QStringLiteral(": ") + why);
     report.say(kSaveEnd);
     return report;

@@ -10,6 +10,7 @@
 #include <gsf/gsf-utils.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <charconv>
@@ -56,13 +57,6 @@ bool isControl(QChar c) {
     return c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r';
 }
 
-QString columnLetters(qint64 col) {
-    QString letters;
-    for (qint64 c = col + 1; c > 0; c = (c - 1) / 26)
-        letters.prepend(QChar(char16_t(u'A' + (c - 1) % 26)));
-    return letters;
-}
-
 } // namespace
 
 const QString kUncomputedFormula = QStringLiteral(
@@ -99,6 +93,30 @@ QString unwritableCell(const WriteSheet& sheet) {
 
 bool holdsNothing(const SheetCell& cell) {
     return cell.text.isEmpty() && cell.kind != SheetCell::Kind::Error;
+}
+
+QString columnLetters(qint64 col) {
+    QString letters;
+    for (qint64 c = col + 1; c > 0; c = (c - 1) / 26)
+        letters.prepend(QChar(char16_t(u'A' + (c - 1) % 26)));
+    return letters;
+}
+
+QString cellPlace(int sheetRow, qint64 col) {
+    return QStringLiteral("ERROR! sheet row %1, column %2: ").arg(sheetRow).arg(columnLetters(col));
+}
+
+QString cellFault(const SheetCell& cell) {
+    if (cell.kind == SheetCell::Kind::Error)
+        return QStringLiteral("the cell holds an error value");
+    if (cell.kind == SheetCell::Kind::Refused) // never computed, too long, a control character
+        return cell.text;
+    return {};
+}
+
+QString fileNameOf(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    return name.isEmpty() ? path : name;
 }
 
 std::optional<qint64> saturatedCount(QStringView text, qint64 cap) {

@@ -1,7 +1,8 @@
 #pragma once
 
 // What the .xlsx, .ods and .csv readers and writers share: the cells being gathered, the text
-// of a number, and the zip package that .xlsx and .ods files are.
+// of a number, and the zip package that .xlsx and .ods files are; and what the sheet import
+// and the price list share: how a failure names its cell and file.
 
 #include "Workbook.h"
 
@@ -39,6 +40,17 @@ SheetCell checkedCell(SheetCell cell);
 QString unwritableCell(const WriteSheet& sheet);
 // Whether column A of a row holding `cell` ends the table there: it holds nothing.
 bool holdsNothing(const SheetCell& cell);
+
+// A column's letters: "A" for 0, "Z", "AA", ...
+QString columnLetters(qint64 col);
+// The start of an import failure at a cell: "ERROR! sheet row 7, column B: ", the column
+// counted from 0 for A.
+QString cellPlace(int sheetRow, qint64 col);
+// Why an import cannot take a cell: it holds an error value, or the reader refused it; empty
+// when it can.
+QString cellFault(const SheetCell& cell);
+// The file's name without its folder, for messages.
+QString fileNameOf(const QString& path);
 
 // A count of repeats or characters ("1000000"), saturated at `cap`; nothing when it is not a
 // whole number of plain digits.

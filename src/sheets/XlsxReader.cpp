@@ -425,11 +425,8 @@ private:
         return !xmlFailed(part, xml);
     }
 
-    static QString cellName(int row, qint64 col) {
-        QString letters;
-        for (qint64 c = col + 1; c > 0; c = (c - 1) / 26)
-            letters.prepend(QChar(char16_t(u'A' + (c - 1) % 26)));
-        return letters + QString::number(row + 1);
+    static QString cellName(qint64 row, qint64 col) {
+        return columnLetters(col) + QString::number(row + 1);
     }
 
     // Looks up the texts the sheet's cells name, reading the shared strings only as far as

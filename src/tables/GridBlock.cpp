@@ -30,6 +30,8 @@ std::optional<std::pair<QString, qsizetype>> quotedCell(const QString& text, qsi
     return std::nullopt;
 }
 
+} // namespace
+
 QString oneLine(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String(" "));
     for (QChar& ch : text)
@@ -37,8 +39,6 @@ QString oneLine(QString text) {
             ch = QLatin1Char(' ');
     return text;
 }
-
-} // namespace
 
 QVector<QStringList> parseTabText(const QString& text) {
     QVector<QStringList> rows;

@@ -37,6 +37,10 @@ QVector<QStringList> parseTabText(const QString& text);
 // holding a tab, a line break or a leading double quote goes between double quotes.
 QString toTabText(const TextGrid& grid, const CellRange& range);
 
+// A text as a grid cell holds it, on one line: each line break (CR LF, CR or LF) and each tab
+// becomes a blank.
+QString oneLine(QString text);
+
 struct PastePlan {
     bool refused = false; // a row of the block would land on row 201 or beyond
     int rows = 0;         // the grid's row count once the paste is written

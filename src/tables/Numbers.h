@@ -24,6 +24,11 @@ struct NumberResult {
 // refused, never rounded; a fraction part of zeros ("12.0", "12.") is a whole number.
 NumberResult parseNumber(const QString& text, IntWidth width);
 
+// The width of a record's number field of type T (qint16 or qint32).
+template <class T> constexpr IntWidth widthOf() {
+    return sizeof(T) == sizeof(qint16) ? IntWidth::Int16 : IntWidth::Int32;
+}
+
 qint32 minOf(IntWidth width);
 qint32 maxOf(IntWidth width);
 

@@ -3,7 +3,11 @@
 namespace tarn {
 
 QString columnCaption(TableKind kind, int col) {
-    return parseFormat(QString::fromLatin1(sideOf(kind).formatString)).value(col).caption.trimmed();
+    static const QVector<ColumnFormat> plu =
+        parseFormat(QString::fromLatin1(sideOf(TableKind::Plu).formatString));
+    static const QVector<ColumnFormat> ingred =
+        parseFormat(QString::fromLatin1(sideOf(TableKind::Ingred).formatString));
+    return (kind == TableKind::Plu ? plu : ingred).value(col).caption.trimmed();
 }
 
 std::optional<TextField> textFieldOf(TableKind kind, int col) {

@@ -15,7 +15,8 @@ enum class TextField { PluName, IngredLine };
 inline constexpr int kPluNameChars = 28;
 inline constexpr int kIngredLineChars = 50;
 
-// The caption of grid column `col` of a table ("Item name1", "Message3").
+// The caption of grid column `col` of a table without its blanks ("Item Name1", "Message3"):
+// the field names that messages use.
 QString columnCaption(TableKind kind, int col);
 
 // The text field shown in grid column `col` of a table; nullopt for the number columns.

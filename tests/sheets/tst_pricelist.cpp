@@ -157,6 +157,30 @@ TEST_F(PriceList, mergeUpdatesMatchingKeysAndPutsNewOnesInTheFirstFreeRows) {
     EXPECT_EQ(row(1)[3], QStringLiteral("300"));
 }
 
+// A list longer than 1,000 rows is refused, also when its last rows follow an empty one: a
+// price of row 1,002 is never dropped in silence.
+TEST_F(PriceList, aListPastItsThousandRowsIsRefused) {
+    QByteArray rows = "Article,Price\r\n";
+    for (int i = 1; i < kPriceListRows; ++i)
+        rows += QByteArray::number(i) + ",1.00\r\n";
+    EXPECT_TRUE(readPriceList(write("full.csv", rows)).sheet);
+    for (const QByteArray& tail : {QByteArray("1000,1.00\r\n"), QByteArray(",\r\n1001,1.00\r\n")}) {
+        const ReadOutcome r = readPriceList(write("long.csv", rows + tail));
+        EXPECT_FALSE(r.sheet);
+        EXPECT_EQ(r.error, QStringLiteral("ERROR! long.csv: more than 1000 rows"));
+    }
+}
+
+// A name over two lines in the till's cell lands on one line, as a paste leaves it.
+TEST_F(PriceList, aNameOverSeveralLinesBecomesOneLine) {
+    const ReadSheet list = read(write("names.csv", "Article,Name\r\n7,\"GALA\r\nAPPLES\"\r\n"));
+    const MergePlan plan = planMerge(ws.plu.grid, TableKind::Plu, list,
+                                     map("PLU No=Article,Item Name1=Name", list), 2);
+    ASSERT_TRUE(plan.ok()) << plan.error.toStdString();
+    applyMerge(ws.plu.grid, plan);
+    EXPECT_EQ(row(1).mid(0, 2), QStringList({"7", "GALA APPLES"}));
+}
+
 TEST_F(PriceList, oneBadRowRefusesTheWholeListNamingRowAndColumn) {
     setRow(1, {"101", "APPLES", "", "250"});
     const ReadSheet list = read(write("till.txt", "Price,Article\r\n\"2,50\",101\r\n3.5,102\r\n"
