@@ -151,13 +151,6 @@ template <class R> const TableRecords<R>& tableOf(const DownloadJob& d) {
         return d.ingred;
 }
 
-int numberOf(const PluRecord& r) {
-    return r.pluNo;
-}
-int numberOf(const IngredRecord& r) {
-    return r.messageNo;
-}
-
 template <class R> Received<R>& receivedOf(JobOutcome& o) {
     if constexpr (std::is_same_v<R, PluRecord>)
         return o.pluReceived;

@@ -12,12 +12,6 @@ namespace tarn {
 
 namespace {
 
-int numberOf(const PluRecord& r) {
-    return r.pluNo;
-}
-int numberOf(const IngredRecord& r) {
-    return r.messageNo;
-}
 EncodedRecord encode(const PluRecord& r) {
     return encodePluRecord(r);
 }

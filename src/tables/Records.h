@@ -39,6 +39,14 @@ struct IngredRecord {
 using PluTable = std::array<PluRecord, kTableSlots>;
 using IngredTable = std::array<IngredRecord, kTableSlots>;
 
+// The number a record goes by on the scale: the PLU number, or the message number.
+inline qint16 numberOf(const PluRecord& r) {
+    return r.pluNo;
+}
+inline qint16 numberOf(const IngredRecord& r) {
+    return r.messageNo;
+}
+
 // Calls f(column, field) for the grid columns 1 to 9 in order, where field is a qint16&,
 // qint32& or QString& of the record. Code that is the same for both tables but for the
 // fields (file reader and writer, workbook import, grid fill) walks records through this.

@@ -25,7 +25,6 @@ template <> struct Side<PluRecord> {
     static ExchangeDescription download() { return exchanges::pluDownload(); }
     static ExchangeDescription upload() { return exchanges::pluUpload(); }
     static EncodedRecord encode(const PluRecord& r) { return encodePluRecord(r); }
-    static qint16 number(const PluRecord& r) { return r.pluNo; }
 
     // Upload: whether the reply marks the scale's end, the reply's values if they fit.
     static QString endText() { return QStringLiteral("PLU is not exist"); }
@@ -52,7 +51,6 @@ template <> struct Side<IngredRecord> {
     static ExchangeDescription download() { return exchanges::ingredDownload(); }
     static ExchangeDescription upload() { return exchanges::ingredUpload(); }
     static EncodedRecord encode(const IngredRecord& r) { return encodeIngredRecord(r); }
-    static qint16 number(const IngredRecord& r) { return r.messageNo; }
 
     static QString endText() { return QStringLiteral("END"); }
     // The message number in the first two bytes: 0 or above 200 is the end (the reply may
@@ -224,7 +222,7 @@ TransferResult download(const TableRecords<R>& table, bool hasFile, ScaleLink& l
     for (const int i : chosen) {
         const R& record = table.records[size_t(i)];
         const EncodedRecord encoded = S::encode(record);
-        const quint16 number = quint16(S::number(record));
+        const quint16 number = quint16(numberOf(record));
         sink.sending(RecordTraits<R>::kind, i, number);
         const auto result = handshake.download(i, number, encoded.bytes, [&] {
             ++sent;
@@ -287,7 +285,7 @@ TransferResult upload(ScaleLink& link, const UploadOptions& options, TransferSin
                 ++received;
                 result.lastRecord = i;
                 sink.acknowledged(
-                    {RecordTraits<R>::kind, false, i, S::number(into.records[size_t(i)]), reply});
+                    {RecordTraits<R>::kind, false, i, numberOf(into.records[size_t(i)]), reply});
                 status.status(QString::fromLatin1(S::kReceived) + QString::number(i) +
                               QStringLiteral(" is received"));
             },

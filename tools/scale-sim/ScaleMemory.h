@@ -23,13 +23,6 @@ struct ScaleMemory {
     static ScaleMemory fixture();
 };
 
-inline qint16 numberOf(const PluRecord& r) {
-    return r.pluNo;
-}
-inline qint16 numberOf(const IngredRecord& r) {
-    return r.messageNo;
-}
-
 // The slot (1 to 200) the record went to; 0 when its number is 0 (an empty record, nothing to
 // keep); -1 when every slot holds another number.
 int store(PluTable& table, const PluRecord& record);
