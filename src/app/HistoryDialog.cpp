@@ -29,9 +29,7 @@ void HistoryDialog::show(const std::vector<TransferEntry>& entries) {
                                                    : QStringLiteral("(never ended)"),
                                  e.port,
                                  QString::fromLatin1(sideOf(e.table).name),
-                                 e.direction == TransferDirection::Download
-                                     ? QStringLiteral("download")
-                                     : QStringLiteral("upload"),
+                                 directionName(e.direction),
                                  e.extent,
                                  QString::number(e.records),
                                  e.howEnded.trimmed()};

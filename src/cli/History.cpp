@@ -25,10 +25,8 @@ QString historyLine(const TransferEntry& e) {
                               : QStringLiteral(" (never ended)");
     line += QLatin1Char(' ') + e.port + QLatin1Char(' ') +
             QString::fromLatin1(sideOf(e.table).name) + QLatin1Char(' ') +
-            (e.direction == TransferDirection::Download ? QStringLiteral("download")
-                                                        : QStringLiteral("upload")) +
-            QLatin1Char(' ') + e.extent + QStringLiteral(": ") + QString::number(e.records) +
-            QStringLiteral(" record(s)");
+            directionName(e.direction) + QLatin1Char(' ') + e.extent + QStringLiteral(": ") +
+            QString::number(e.records) + QStringLiteral(" record(s)");
     if (e.ended.isValid())
         line += QStringLiteral(", ") + e.howEnded.trimmed();
     return line;

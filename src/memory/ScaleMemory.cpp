@@ -44,10 +44,6 @@ QString tableName(TableKind table) {
     return table == TableKind::Plu ? QStringLiteral("plu") : QStringLiteral("ingred");
 }
 
-QString directionName(TransferDirection d) {
-    return d == TransferDirection::Download ? QStringLiteral("download") : QStringLiteral("upload");
-}
-
 // What SQLite said ("database is locked"), without Qt's own words around it.
 QString reasonOf(const QSqlError& e) {
     return e.databaseText().isEmpty() ? e.text() : e.databaseText();
@@ -362,6 +358,10 @@ std::vector<TransferEntry> ScaleMemory::history(const HistoryFilter& filter) con
                 RecordEntry{r->value(0).toInt(), r->value(1).toInt(), fromMs(r->value(2))});
     }
     return out;
+}
+
+QString directionName(TransferDirection d) {
+    return d == TransferDirection::Download ? QStringLiteral("download") : QStringLiteral("upload");
 }
 
 } // namespace tarn

@@ -35,6 +35,8 @@ namespace tarn {
 // 4 to 75 of the PLU reply and 2 to 401 of the ingredient reply (the same bytes).
 
 enum class TransferDirection { Download, Upload };
+// "download" / "upload", as the history shows and stores it.
+QString directionName(TransferDirection d);
 
 // One transfer in progress, as beginTransfer() returns it. id 0: the store is not open.
 struct TransferKey {
