@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A spreadsheet reader on any bytes: it gives the cells of at most 201 rows, each exactly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display read against a scale that answers with fuzzer bytes: a reading comes only from
 // a whole 12-byte record, high byte first, after the scale answered the sync byte.
 #include "FuzzScale.h"

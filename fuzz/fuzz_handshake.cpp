@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole handshake against a scale that answers with fuzzer bytes, on virtual time: one
 // download record and two upload records (the first input byte picks PLU or ingredient for
 // each). Every run must end within the time its limits allow, keep the retry counter within

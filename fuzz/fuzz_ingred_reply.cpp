@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 403-byte ingredient upload reply: any bytes decode; a reply without problems encodes
 // back to the same 400 record bytes.
 #include "FuzzInput.h"

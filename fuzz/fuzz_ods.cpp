@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The .ods reader on any bytes: a zip file as it stands, or its content.xml to be zipped and
 // also read as a flat .fods document.
 #include "SheetReaderTarget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 77-byte PLU upload reply: any bytes decode; a reply without problems encodes back to
 // the same 72 record bytes behind the echo and the PLU No.
 #include "FuzzInput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workbook reader, in-process, on any bytes: it gives a sheet of the size asked for, or one
 // of its own errors. Bytes that are no compound file are taken as a workbook stream on its own
 // (where most of the reader's work lies, and much faster to vary than a whole file). A compound

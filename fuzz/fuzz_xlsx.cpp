@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The .xlsx reader on any bytes: a zip file as it stands, or the workbook's parts to be zipped.
 #include "SheetReaderTarget.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays stored fuzzer inputs through a target's entry point, without the fuzzer: every file
 // of the folders (or the files) named on the command line, in name order.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's event loop while a paced 200-PLU download runs against tarnlink-scale on its
 // pseudo-terminal (9600 baud): a timer asks for a turn every 5 ms, and the bench prints the
 // longest time between two turns, and how many exceeded 50 ms. The transfer runs on the

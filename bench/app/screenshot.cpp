@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the main window at its first size with a PLU table on its "PLU" tab, for the README.
 //   screenshot TABLE.PLU OUT.png   renders the window into OUT.png
 //   screenshot TABLE.PLU -         keeps showing it, for a screen grabber (under xvfb-run:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the main window: time from entering main() to the window being shown and
 // exposed, the process's resident memory once it is up, and how many rows of the PLU grid the
 // window shows at its first size. Run under a display (xvfb-run) or with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads and saves a full table file (200 records) of each kind through the same operations
 // the menus use, and prints the mean time per operation.
 #include "TableFile.h"

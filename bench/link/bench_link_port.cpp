@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of a port reset (close and reopen) on a pseudo-terminal, and the CPU used while
 // the link waits six seconds for a scale that does not answer.
 #include "ScaleLink.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A shop's day: paced simulated scales hold a table that tarnlink-cli sent them; five prices
 // change; "download --changed" sends those five. The wall time of the full download and of the
 // changed one, and their ratio, for one scale and for many at once. Prints figures; fails only

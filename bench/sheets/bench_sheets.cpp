@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Export and import of full tables (200 records each) through each kind of spreadsheet.
 // Usage: bench_sheets [rounds]   prints the median and the worst time of each operation.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the benches that drive tarnlink-cli share: a paced simulated scale (tarnlink-scale at

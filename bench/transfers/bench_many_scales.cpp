@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every scale of a shop at once: tarnlink-cli sends a whole PLU table to one paced simulated
 // scale, then to four at once (two on pseudo-terminals, two behind tarnlink-scale --tcp), and
 // reports the wall time of each, their ratio, and the CPU time tarnlink-cli used against its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two whole-table downloads against tarnlink-scale on its pseudo-terminal, paced as at 9600
 // baud: the wall time of each against the time its bytes take on the wire, and the CPU the
 // program uses while it waits for a scale that does not answer.

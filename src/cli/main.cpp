@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarnlink-cli: the transfers, table files and workbooks of Tarnlink, for batch jobs.
 
 #include "Command.h"

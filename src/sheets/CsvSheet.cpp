@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // .csv as RFC 4180 has it: fields separated by commas (or semicolons, as spreadsheets in much
 // of Europe write them, or tabs, as Excel's "Unicode text"), a field in double quotes may hold
 // separators, line breaks and doubled quotes. Every field is a text.

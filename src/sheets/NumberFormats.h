@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How spreadsheets show a number through its number format: .xls and .xlsx keep dates and

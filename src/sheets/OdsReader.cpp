@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // .ods: a zip package whose content.xml holds the tables. Rows and cells may stand for many
 // (number-rows-repeated, number-columns-repeated): only those within the area asked for are
 // ever looked at, so a row repeated a million times costs no more than one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // .ods written as a zip package: the mimetype first and uncompressed, the manifest, the cells
 // in content.xml and the active cell in settings.xml; .fods as one XML document holding the
 // settings and the cells.

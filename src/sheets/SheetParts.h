@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the .xlsx, .ods and .csv readers and writers share: the cells being gathered, the text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // .xlsx: a zip package of XML parts. The package's relationships name the workbook part, the
 // workbook lists its sheets in order, and its own relationships name each sheet's part and the
 // shared strings.

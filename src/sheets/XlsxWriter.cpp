@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // .xlsx written by libxlsxwriter, into a scratch file that then replaces the target whole.
 
 #include "SafeFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files that are not what they claim, fed to every open and import entry of the menus: each
 // ends at a clear status text and leaves both tables and the file source as they were.
 

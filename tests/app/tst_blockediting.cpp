@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy, paste, clear, undo and find in both grids, and Exit with unsaved edits, on the real
 // main window. What a paste, a clear or a search does to the cells, edge by edge, is tested
 // on the grid-block code (tests/tables/tst_gridblock.cpp); here each rule has one case.

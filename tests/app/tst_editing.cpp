@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing the cells of both grids, key by key, on the real main window. What a key does to
 // the cells and the cursor is tested on the cell-editing code
 // (tests/tables/tst_cellediting.cpp); here each rule has one case, on one grid or the other,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window against the in-process scale on virtual time: one exchange on the line at
 // a time, a port state that the buttons tell truly, and a file source that cannot be typed into.
 #include "GridHistory.h"

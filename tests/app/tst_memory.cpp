@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window and the store of what each scale holds, against the in-process scale on virtual
 // time: the count beside "Changed" follows the table, the port and the store; Compare lists
 // nothing when the scale holds the table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Price list..." on the real main window: the dialog's choices, its preview, Apply as one step
 // that Undo takes back, and the mapping remembered for the next list with the same headers.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the operator sees is what the scale gets: the questions the real window asks before it
 // sends a stale table, cuts a text or replaces edits, the names its save dialogs propose, keys
 // that act instead of typing, and what it remembers between runs. The scale is the in-process

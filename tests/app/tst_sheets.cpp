@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four workbook entries of the PLU and INGRED menus on the real main window.
 
 #include "SheetActions.h"

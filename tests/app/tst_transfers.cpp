@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer buttons of the real window against the real scale simulator on a pseudo-terminal:
 // every transfer end to end, the bytes on the line as the simulator logged them, and the
 // window's state afterwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The real tarnlink-cli against the real tarnlink-scale on its pseudo-terminal.

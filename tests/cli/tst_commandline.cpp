@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line itself: help, version and every kind of usage error.
 
 #include "CliRun.h"

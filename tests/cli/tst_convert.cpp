@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // convert: the window's open and save of table files and workbooks, by extension.
 
 #include "CliRun.h"

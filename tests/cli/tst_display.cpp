@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // display: the window's "Update" against the simulated scale.
 
 #include "CliRun.h"

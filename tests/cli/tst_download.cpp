@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // download: the window's open of the file, then its download, to one port or several.
 
 #include "CliRun.h"

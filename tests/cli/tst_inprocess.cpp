@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarnlink-cli in this process, its ports made by the test: what it refuses before any port
 // opens, and Ctrl-C while a port is still connecting.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the scales hold, through tarnlink-cli in this process on virtual time: the Changed
 // download, compare's exit statuses, the history's filters; and a Stop during a download,
 // through the engine, keeping exactly what the scale acknowledged.

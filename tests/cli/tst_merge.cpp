@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // merge: a till's price list merged into a table file, the result saved to another.
 
 #include "CliRun.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // upload: the window's upload, then its save of the table to the file or workbook.
 
 #include "CliRun.h"

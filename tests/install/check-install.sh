@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks that a shop's PC gets the three
 # programs, the desktop entry with its icon, the manual page and the systemd units.
 set -euo pipefail

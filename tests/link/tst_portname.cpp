@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Port names as the operator and the command line give them, read in one place.
 
 #include "PortName.h"

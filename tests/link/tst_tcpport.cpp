@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port to a scale behind a network serial server, against an in-process server.
 
 #include "Handshake.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The memory tests, and the process they kill or run side by side:
 //   memory_tests --child PATH PORT COUNT|loop
 // writes COUNT records (or until killed) through the store as a download would; write w is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store of what each scale holds: only what was acknowledged, kept through a kill, shared
 // by writers at once; and the history of transfers with its filters.
 #include "ChildWrites.h"

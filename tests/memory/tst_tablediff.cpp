@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Changed" extent and the compare of the PC's table with the scale's.
 #include "RecordCodec.h"
 #include "TableDiff.h"

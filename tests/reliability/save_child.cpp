@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A process that saves one table file or workbook over and over, through the program's own
 // save functions, with two contents in turn, so that a test can kill it at any moment.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workbook is read in the program's own process, by a reader that checks every length
 // before it uses it. Here an exported table is damaged in many ways (cut short, bytes changed)
 // and imported: each import ends, either whole or at an error with the table as it was, and

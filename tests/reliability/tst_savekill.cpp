@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save killed at any moment leaves the old file or the new one, never a mix or a stump.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soak on virtual time: thousands of transfers of every kind against a scale that spoils its
 // answers at random (silence, wrong bytes, short and long answers, delays, wrong echoes, wrong
 // closing bytes, a byte left on the line from the last exchange). Every transfer is checked:

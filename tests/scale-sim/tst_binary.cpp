@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real tarnlink-scale on its pseudo-terminal, driven with plain POSIX reads and writes.
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scale's answers to each exchange, byte for byte, fed without a terminal.
 
 #include "ScaleBytes.h"

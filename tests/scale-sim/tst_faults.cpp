@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults given on the command line: their syntax, which answer they spoil and for how long.
 
 #include "ScaleBytes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's .PLU and .INGRED reader and writer.
 
 #include "Cp1252.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints what xlrd (an independent reader) finds in a workbook, one line per fact.
 
 Usage: dump_workbook.py FILE

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints what openpyxl (an independent reader) finds in an .xlsx workbook, one line per fact.
 
 Usage: dump_xlsx.py FILE

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the workbooks in data/ once, as shops' spreadsheet programs write them: lo-*.xls with
 LibreOffice Calc (Excel 97 format), and gnumeric-95.xls, the PLU book in the Excel 5.0/95
 format, with Gnumeric's ssconvert (this LibreOffice reads that format but no longer writes it).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the workbooks that the import tests read, with xlwt (an independent writer).
 
 Usage: make_workbooks.py OUTDIR

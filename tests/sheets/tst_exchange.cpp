@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Import and export of both tables through workbooks, on a workspace without a window.
 
 #include "CompoundFile.h"

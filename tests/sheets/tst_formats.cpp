@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The .xlsx, .ods and .csv readers and writers: files LibreOffice made, hand-made parts that
 // LibreOffice does not write, damaged and oversized files, and what our writers put down read
 // back by openpyxl and by our own readers. data/mixed.{xlsx,ods} and the two mixed-*.csv were

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Price lists from a till: the decimal rule, the column mapping, the merge and its memory.
 
 #include "PriceList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spreadsheets as other programs write them, each fault's smallest file made here: nesting,
 // formulas never computed, "_xHHHH_" texts, over-long texts, huge repeat counts, byte-order
 // marks, control characters, rows past the 200th, UTF-16 "Unicode text", .xlsx dates, flat

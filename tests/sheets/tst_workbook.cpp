@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workbook reader and writer on their own: what a spreadsheet program and xlrd find in
 // what we write, what we find in what xlwt writes, and files that are no workbook at all.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workbook reader on workbook streams built record by record: every kind of cell, the
 // shared strings across CONTINUE records, Excel 95's "Book" stream in its code page, and
 // damage of every kind refused as "not a workbook it can read".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Window tests and the engine's thread: waiting until what a click asked for has been answered,

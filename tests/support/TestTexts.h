@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Bytes and texts as the tests write them: "A5 77" as hex, a list of status texts, a file's

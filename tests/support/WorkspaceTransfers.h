@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The transfers run straight on a workspace, as the tests of the transfer rules drive them: the

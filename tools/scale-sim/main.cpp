@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarnlink-scale: the scale's side of the serial line, on a pseudo-terminal or behind a
 // network serial server.
 
