@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExitGuard.h"
 
-#include "GridHistory.h"
+#include "GridUndo.h"
 
 #include <QMessageBox>
 
@@ -41,7 +41,7 @@ bool mayExit(ExitQuestion& question, const std::vector<ExitTable>& tables) {
     QStringList changed;
     for (const ExitTable& t : tables) {
         t.commitOpenEdit();
-        if (t.history->isChanged())
+        if (t.undo->isChanged())
             changed << t.name;
     }
     if (changed.isEmpty())
@@ -55,7 +55,7 @@ bool mayExit(ExitQuestion& question, const std::vector<ExitTable>& tables) {
         break;
     }
     for (const ExitTable& t : tables)
-        if (t.history->isChanged() && !t.save())
+        if (t.undo->isChanged() && !t.save())
             return false;
     return true;
 }

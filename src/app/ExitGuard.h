@@ -13,7 +13,7 @@ class QWidget;
 
 namespace tarn {
 
-class GridHistory;
+class GridUndo;
 
 // The one question Exit may ask: save the changed tables, discard them, or stay.
 class ExitQuestion {
@@ -52,7 +52,7 @@ private:
 // One table as Exit sees it.
 struct ExitTable {
     QString name;
-    GridHistory* history;
+    GridUndo* undo;
     std::function<void()> commitOpenEdit;
     std::function<bool()> save; // the table's file save; false when cancelled or failed
 };

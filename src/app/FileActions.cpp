@@ -2,7 +2,7 @@
 #include "FileActions.h"
 
 #include "Controls.h"
-#include "GridHistory.h"
+#include "GridUndo.h"
 #include "MainWindow.h"
 
 #include <QAction>
@@ -23,7 +23,7 @@ FileActions::FileActions(MainWindow& window) : QObject(&window), window_(window)
     connect(c.mnuFileOpen1, &QAction::triggered, this, [this] { open(TableKind::Ingred); });
     connect(c.mnuFileSave1, &QAction::triggered, this, [this] { save(TableKind::Ingred); });
     for (TableKind kind : {TableKind::Plu, TableKind::Ingred})
-        connect(&window.history(kind), &GridHistory::replaced, this,
+        connect(&window.gridUndo(kind), &GridUndo::replaced, this,
                 [this, kind] { files_[size_t(kind)].clear(); });
 }
 
@@ -34,7 +34,7 @@ void FileActions::open(TableKind kind) {
     if (!path)
         return; // a cancelled dialog changes nothing
     if (window_.showReport(load(window_.workspace(), kind, *path))) {
-        window_.history(kind).startAfresh();
+        window_.gridUndo(kind).startAfresh();
         files_[size_t(kind)] = window_.workspace().filePath();
     }
 }
@@ -65,8 +65,8 @@ bool FileActions::saveBeforeExit(TableKind kind) {
 
 Report FileActions::saved(TableKind kind, const Report& outcome) {
     if (window_.showReport(outcome)) {
-        window_.history(kind).markSaved();
-        window_.history(kind).markRecordsTaken();
+        window_.gridUndo(kind).markSaved();
+        window_.gridUndo(kind).markRecordsTaken();
         files_[size_t(kind)] = window_.workspace().filePath();
     }
     return outcome;

@@ -2,7 +2,7 @@
 #include "GridActions.h"
 
 #include "FindBar.h"
-#include "GridHistory.h"
+#include "GridUndo.h"
 #include "GridView.h"
 #include "Workspace.h"
 
@@ -13,9 +13,9 @@
 
 namespace tarn {
 
-GridActions::GridActions(GridView& view, GridHistory& history, Workspace& workspace,
+GridActions::GridActions(GridView& view, GridUndo& undo, Workspace& workspace,
                          QString row201Message, const char* findName, QObject* parent)
-    : QObject(parent), view_(view), history_(history), workspace_(workspace),
+    : QObject(parent), view_(view), undo_(undo), workspace_(workspace),
       row201Message_(std::move(row201Message)),
       findBar_(new FindBar(view, findName, view.parentWidget())) {
     view_.setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -28,10 +28,8 @@ GridActions::GridActions(GridView& view, GridHistory& history, Workspace& worksp
         view_.addAction(action);
         return action;
     };
-    QAction* undo = history_.stack().createUndoAction(this, QStringLiteral("Undo"));
-    QAction* redo = history_.stack().createRedoAction(this, QStringLiteral("Redo"));
-    entry(undo, {QKeySequence::Undo});
-    entry(redo,
+    entry(undo_.stack().createUndoAction(this, QStringLiteral("Undo")), {QKeySequence::Undo});
+    entry(undo_.stack().createRedoAction(this, QStringLiteral("Redo")),
           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     auto* separator = new QAction(this);
     separator->setSeparator(true);
@@ -89,12 +87,12 @@ void GridActions::paste() {
         workspace_.status(row201Message_);
         return;
     }
-    history_.write(QStringLiteral("Paste"), plan.writes, plan.rows);
+    undo_.write(QStringLiteral("Paste"), plan.writes, plan.rows);
 }
 
 void GridActions::clearSelection() {
     const TextGrid& grid = view_.grid();
-    history_.write(QStringLiteral("Clear"), planClear(grid, selectedRange()), grid.rows());
+    undo_.write(QStringLiteral("Clear"), planClear(grid, selectedRange()), grid.rows());
 }
 
 } // namespace tarn

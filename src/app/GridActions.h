@@ -9,7 +9,7 @@
 namespace tarn {
 
 class FindBar;
-class GridHistory;
+class GridUndo;
 class GridView;
 class Workspace;
 
@@ -19,7 +19,7 @@ class Workspace;
 class GridActions : public QObject {
     Q_OBJECT
 public:
-    GridActions(GridView& view, GridHistory& history, Workspace& workspace, QString row201Message,
+    GridActions(GridView& view, GridUndo& undo, Workspace& workspace, QString row201Message,
                 const char* findName, QObject* parent = nullptr);
 
     FindBar& findBar() { return *findBar_; }
@@ -33,7 +33,7 @@ private:
     CellRange selectedRange() const;
 
     GridView& view_;
-    GridHistory& history_;
+    GridUndo& undo_;
     Workspace& workspace_;
     QString row201Message_;
     FindBar* findBar_;

@@ -8,7 +8,7 @@
 #include "FindBar.h"
 #include "GridActions.h"
 #include "GridEditor.h"
-#include "GridHistory.h"
+#include "GridUndo.h"
 #include "GridView.h"
 #include "MemoryActions.h"
 #include "PortActions.h"
@@ -218,7 +218,7 @@ void MainWindow::setDownloadQuestion(std::unique_ptr<DownloadQuestion> question)
 
 ExitTable MainWindow::exitTable(TableKind kind) {
     const GridParts& parts = grids_[size_t(kind)];
-    return {QString::fromLatin1(sideOf(kind).name), parts.history,
+    return {QString::fromLatin1(sideOf(kind).name), parts.undo,
             [editor = parts.editor] { editor->commit(); },
             [this, kind] { return fileActions_->saveBeforeExit(kind); }};
 }
@@ -443,13 +443,13 @@ QWidget* MainWindow::buildGridTab(TableKind kind, GridView*& view, const char* g
     edit = named(new QLineEdit(view->viewport()), editName);
     edit->hide();
     GridParts& parts = grids_[size_t(kind)];
-    parts.history = new GridHistory(grid, this);
+    parts.undo = new GridUndo(grid, this);
     parts.editor =
         new GridEditor(*view, *edit, workspace_, QString::fromLatin1(rowOverMessage), this);
-    parts.editor->setCellWriter([history = parts.history](int row, int col, const QString& text) {
-        history->writeCell(row, col, text);
+    parts.editor->setCellWriter([undo = parts.undo](int row, int col, const QString& text) {
+        undo->writeCell(row, col, text);
     });
-    auto* actions = new GridActions(*view, *parts.history, workspace_,
+    auto* actions = new GridActions(*view, *parts.undo, workspace_,
                                     QString::fromLatin1(rowOverMessage), findName, this);
     layout->insertWidget(0, &actions->findBar());
     return page;

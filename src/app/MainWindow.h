@@ -26,7 +26,7 @@ namespace tarn {
 class AboutDialog;
 class FileActions;
 class GridEditor;
-class GridHistory;
+class GridUndo;
 class GridView;
 class PortActions;
 class Engine;
@@ -72,8 +72,8 @@ public:
     // Writes what the window remembers; Exit does this itself.
     void remember();
 
-    // The undo history of a table's grid, which also knows whether the grid has changed.
-    GridHistory& history(TableKind kind) { return *grids_[size_t(kind)].history; }
+    // The undo stack of a table's grid, which also knows whether the grid has changed.
+    GridUndo& gridUndo(TableKind kind) { return *grids_[size_t(kind)].undo; }
 
     // What Exit does; the program's main() ends the process at once, tests record the call.
     void setExitHandler(std::function<void()> handler) { exitHandler_ = std::move(handler); }
@@ -135,7 +135,7 @@ private:
     std::unique_ptr<QSettings> memory_;
     struct GridParts {
         GridEditor* editor = nullptr;
-        GridHistory* history = nullptr;
+        GridUndo* undo = nullptr;
     };
     std::array<GridParts, 2> grids_; // by TableKind
     FileActions* fileActions_ = nullptr;

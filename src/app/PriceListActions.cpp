@@ -2,7 +2,7 @@
 #include "PriceListActions.h"
 
 #include "Controls.h"
-#include "GridHistory.h"
+#include "GridUndo.h"
 #include "MainWindow.h"
 #include "PriceListDialog.h"
 
@@ -55,7 +55,7 @@ void PriceListActions::openList(TableKind kind) {
         window_.showReport(Report().fail(read.error));
         return;
     }
-    const TextGrid& grid = window_.history(kind).grid();
+    const TextGrid& grid = window_.gridUndo(kind).grid();
     const std::optional<RememberedMapping> remembered =
         recallMapping(*programSettings(window_), kind, *read.sheet);
     auto* dialog = new PriceListDialog(kind, std::move(*read.sheet), grid, remembered, &window_);
@@ -65,7 +65,7 @@ void PriceListActions::openList(TableKind kind) {
         const MergePlan& plan = dialog->plan();
         if (!plan.ok())
             return;
-        window_.history(kind).write(QStringLiteral("Price list"), plan.writes, plan.rows);
+        window_.gridUndo(kind).write(QStringLiteral("Price list"), plan.writes, plan.rows);
         rememberMapping(*programSettings(window_), kind, dialog->list(), dialog->columnMap(),
                         dialog->priceDecimals());
         window_.showReport(Report::saying(plan.summary(kind)));

@@ -3,7 +3,7 @@
 
 #include "Controls.h"
 #include "DownloadPlan.h"
-#include "GridHistory.h"
+#include "GridUndo.h"
 #include "MainWindow.h"
 #include "TransferActions.h"
 
@@ -82,7 +82,7 @@ bool ScriptedDownloadQuestion::askCuts(const QString& text) {
 
 bool askBeforeDownload(MainWindow& window, TableKind kind) {
     window.commitOpenEdit(kind);
-    if (window.history(kind).isAheadOfRecords()) {
+    if (window.gridUndo(kind).isAheadOfRecords()) {
         switch (window.downloadQuestion().askUnsaved(QString::fromLatin1(sideOf(kind).name))) {
         case DownloadQuestion::Unsaved::Cancel:
             return false;

@@ -2,7 +2,7 @@
 #include "SheetActions.h"
 
 #include "Controls.h"
-#include "GridHistory.h"
+#include "GridUndo.h"
 #include "MainWindow.h"
 #include "SheetExchange.h"
 
@@ -30,7 +30,7 @@ template <class R> void SheetActions::importTable() {
     if (!path)
         return;
     if (window_.showReport(importWorkbook<R>(window_.workspace(), *path)))
-        window_.history(RecordTraits<R>::kind).startAfresh();
+        window_.gridUndo(RecordTraits<R>::kind).startAfresh();
 }
 
 template <class R> void SheetActions::exportTable() {
@@ -41,7 +41,7 @@ template <class R> void SheetActions::exportTable() {
     if (!path)
         return;
     if (window_.showReport(exportWorkbook<R>(window_.workspace(), *path, today_())))
-        window_.history(RecordTraits<R>::kind).markSaved();
+        window_.gridUndo(RecordTraits<R>::kind).markSaved();
 }
 
 template void SheetActions::importTable<PluRecord>();

@@ -165,7 +165,7 @@ void TestBlockEditing::deleteThenUndoThenRedo() {
     QCOMPARE(grid.text(4, 2), QString());
     QCOMPARE(grid.text(5, 2), QString());
 
-    // A typed cell is a step of its own; a New starts the history afresh.
+    // A typed cell is a step of its own; a New starts the undo stack afresh.
     focusGridAt(view, 7, 7);
     typeAndEnter("9");
     QCOMPARE(grid.text(7, 7), QString("9"));

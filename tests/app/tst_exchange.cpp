@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window against the in-process scale on virtual time: one exchange on the line at
 // a time, a port state that the buttons tell truly, and a file source that cannot be typed into.
-#include "GridHistory.h"
+#include "GridUndo.h"
 #include "RecordCodec.h"
 #include "SafetyQuestions.h"
 #include "ScaleLink.h"
@@ -207,7 +207,7 @@ private slots:
         ws.plu.records[1].pluNo = 1;
         ws.plu.count = 1;
         ws.setFilePath(QStringLiteral("/shop/prices.PLU"));
-        w->history(TableKind::Plu).writeCell(2, 2, QStringLiteral("Pear"));
+        w->gridUndo(TableKind::Plu).writeCell(2, 2, QStringLiteral("Pear"));
         scale->silent();
         // Released on the engine's thread once the first two retries' pauses have passed.
         QSemaphore waitedOn;

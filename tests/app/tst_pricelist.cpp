@@ -3,7 +3,7 @@
 // that Undo takes back, and the mapping remembered for the next list with the same headers.
 
 #include "FileChooser.h"
-#include "GridHistory.h"
+#include "GridUndo.h"
 #include "PriceListDialog.h"
 #include "WindowTest.h"
 
@@ -48,8 +48,8 @@ void TestPriceList::applyIsOneUndoableStepAndTheMappingIsRemembered() {
     const QStringList first = {"101", "APPLES", "", "250", "0", "0", "0", "0", "0"};
     for (int c = 0; c < 9; ++c)
         grid.setText(1, c + 1, first[c]);
-    GridHistory& history = w->history(TableKind::Plu);
-    QVERIFY(!history.isChanged());
+    GridUndo& undo = w->gridUndo(TableKind::Plu);
+    QVERIFY(!undo.isChanged());
 
     const QString list = dir.filePath(QStringLiteral("till.csv"));
     QFile file(list);
@@ -96,13 +96,13 @@ void TestPriceList::applyIsOneUndoableStepAndTheMappingIsRemembered() {
     QCOMPARE(grid.text(2, 2), QStringLiteral("PEARS"));
     QCOMPARE(grid.text(2, 4), QStringLiteral("150"));
     QCOMPARE(status(), QStringLiteral("Price list: 1 changed (U/Price 1), 1 new, 0 unchanged"));
-    QVERIFY(history.isChanged());
-    QCOMPARE(history.stack().count(), 1);
+    QVERIFY(undo.isChanged());
+    QCOMPARE(undo.stack().count(), 1);
 
-    history.stack().undo();
+    undo.stack().undo();
     QCOMPARE(grid.text(1, 4), QStringLiteral("250"));
     QCOMPARE(grid.text(2, 1), QString());
-    QVERIFY(!history.isChanged());
+    QVERIFY(!undo.isChanged());
 
     // The same headers again: the choices made are there, and Cancel changes nothing.
     dialog = openDialog();
@@ -113,7 +113,7 @@ void TestPriceList::applyIsOneUndoableStepAndTheMappingIsRemembered() {
              QStringLiteral("B: Description"));
     dialog->reject();
     QCOMPARE(grid.text(1, 4), QStringLiteral("250"));
-    QVERIFY(!history.isChanged());
+    QVERIFY(!undo.isChanged());
 }
 
 QTEST_MAIN(TestPriceList)

@@ -5,7 +5,7 @@
 // one on virtual time.
 #include "Controls.h"
 #include "FakeScale.h"
-#include "GridHistory.h"
+#include "GridUndo.h"
 #include "GridView.h"
 #include "MainWindow.h"
 #include "WindowTest.h"
@@ -75,7 +75,7 @@ private slots:
         openPlu(kShop.left(kShop.indexOf('\n') + 1));
         c().optDownAllPLU->setChecked(true);
         typeInto(c().grdPLU, 1, 4, "1999");
-        QVERIFY(w->history(TableKind::Plu).isChanged());
+        QVERIFY(w->gridUndo(TableKind::Plu).isChanged());
 
         QVERIFY(click("cmdPLUDownload")); // no answer: Cancel
         QCOMPARE(download->askedUnsaved, QStringList{"PLU"});
@@ -102,7 +102,7 @@ private slots:
         typeInto(c().grdPLU, 1, 4, "2100");
         chooser->answer(path("book.xls"));
         trigger("mnuXls");
-        QVERIFY(!w->history(TableKind::Plu).isChanged());
+        QVERIFY(!w->gridUndo(TableKind::Plu).isChanged());
         QVERIFY(click("cmdPLUDownload"));
         QCOMPARE(download->askedUnsaved.size(), 4);
         QCOMPARE(scale->received.size(), size_t(3));

@@ -3,7 +3,7 @@
 // every transfer end to end, the bytes on the line as the simulator logged them, and the
 // window's state afterwards.
 
-#include "GridHistory.h"
+#include "GridUndo.h"
 #include "ScaleLink.h"
 #include "WindowTest.h"
 #include "Workspace.h"
@@ -331,7 +331,7 @@ private slots:
         exited = false;
         useExitQuestion();
         question->answer(ExitQuestion::Answer::Discard);
-        w->history(TableKind::Ingred).writeCell(4, 2, QStringLiteral("Salt"));
+        w->gridUndo(TableKind::Ingred).writeCell(4, 2, QStringLiteral("Salt"));
         Workspace& ws = w->workspace();
         ws.setFilePath(dir.filePath(QStringLiteral("t.PLU")));
         get<QRadioButton>("optDownAllPLU")->setChecked(true);

@@ -8,14 +8,14 @@
 
 namespace tarn {
 
-// The undo history of one grid's cell writes: typed cells, pastes and clears, each one step.
+// The undo stack of one grid's cell writes: typed cells, pastes and clears, each one step.
 // Anything else that changes the grid's cells or header (a load, an import, an upload, "New",
-// the "0" a save fills in) starts a fresh history, since the steps before it no longer fit
+// the "0" a save fills in) starts a fresh undo stack, since the steps before it no longer fit
 // the grid. The grid counts as changed while it is not at the step last marked saved.
-class GridHistory : public QObject {
+class GridUndo : public QObject {
     Q_OBJECT
 public:
-    explicit GridHistory(TextGrid& grid, QObject* parent = nullptr);
+    explicit GridUndo(TextGrid& grid, QObject* parent = nullptr);
 
     TextGrid& grid() { return grid_; }
     QUndoStack& stack() { return stack_; }
@@ -33,7 +33,7 @@ public:
     // The records were just taken from the grid (a save into the table's file).
     void markRecordsTaken() { recordsStep_ = stack_.index(); }
     // The grid was filled from elsewhere (a load, an import, an upload, "New"): a fresh
-    // history with nothing changed.
+    // undo stack with nothing changed.
     void startAfresh();
 
 signals:

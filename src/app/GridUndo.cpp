@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "GridHistory.h"
+#include "GridUndo.h"
 
 #include <QUndoCommand>
 
@@ -16,10 +16,10 @@ public:
         QString after;
     };
 
-    CellsCommand(GridHistory& history, const QString& name, QVector<Change> changes, int rowsBefore,
+    CellsCommand(GridUndo& undo, const QString& name, QVector<Change> changes, int rowsBefore,
                  int rowsAfter)
-        : QUndoCommand(name), history_(history), changes_(std::move(changes)),
-          rowsBefore_(rowsBefore), rowsAfter_(rowsAfter) {}
+        : QUndoCommand(name), undo_(undo), changes_(std::move(changes)), rowsBefore_(rowsBefore),
+          rowsAfter_(rowsAfter) {}
 
     void redo() override {
         apply([this](TextGrid& grid) {
@@ -40,47 +40,47 @@ public:
 
 private:
     template <class F> void apply(F&& change) {
-        TextGrid& grid = history_.grid_;
-        history_.applying_ = true;
+        TextGrid& grid = undo_.grid_;
+        undo_.applying_ = true;
         change(grid);
-        history_.applying_ = false;
+        undo_.applying_ = false;
         // The cursor goes where the step wrote, so the operator sees what changed.
         if (!changes_.isEmpty())
             grid.setCurrent(changes_.front().row, changes_.front().col);
     }
 
-    GridHistory& history_;
+    GridUndo& undo_;
     QVector<Change> changes_;
     int rowsBefore_;
     int rowsAfter_;
 };
 
-GridHistory::GridHistory(TextGrid& grid, QObject* parent) : QObject(parent), grid_(grid) {
+GridUndo::GridUndo(TextGrid& grid, QObject* parent) : QObject(parent), grid_(grid) {
     // Row numbers and rows grown at the bottom are not a table's contents; Enter adds them.
     connect(&grid_, &TextGrid::cellChanged, this, [this](int row, int col) {
         if (row >= 1 && col >= 1)
             replacedOutside();
     });
-    connect(&grid_, &TextGrid::formatChanged, this, &GridHistory::replacedOutside);
+    connect(&grid_, &TextGrid::formatChanged, this, &GridUndo::replacedOutside);
 }
 
-void GridHistory::replacedOutside() {
+void GridUndo::replacedOutside() {
     if (!applying_)
         startAfresh();
 }
 
-void GridHistory::startAfresh() {
+void GridUndo::startAfresh() {
     if (stack_.count() > 0 || !stack_.isClean())
         stack_.clear();
     recordsStep_ = 0;
     emit replaced();
 }
 
-void GridHistory::writeCell(int row, int col, const QString& text) {
+void GridUndo::writeCell(int row, int col, const QString& text) {
     write(QStringLiteral("Typing"), {{row, col, text}}, grid_.rows());
 }
 
-void GridHistory::write(const QString& name, const QVector<CellWrite>& writes, int rows) {
+void GridUndo::write(const QString& name, const QVector<CellWrite>& writes, int rows) {
     QVector<CellsCommand::Change> changes;
     for (const CellWrite& w : writes) {
         const QString before = grid_.text(w.row, w.col);
