@@ -7,7 +7,7 @@
 
 namespace tarn {
 
-ExitQuestion::Answer DialogExitQuestion::ask(const QStringList& tables) {
+SaveQuestion::Answer DialogSaveQuestion::ask(const QStringList& tables) {
     const QString text =
         tables.size() == 1
             ? QStringLiteral("The %1 table has changes that are not saved.").arg(tables.front())
@@ -28,7 +28,7 @@ ExitQuestion::Answer DialogExitQuestion::ask(const QStringList& tables) {
     }
 }
 
-ExitQuestion::Answer ScriptedExitQuestion::ask(const QStringList& tables) {
+SaveQuestion::Answer ScriptedSaveQuestion::ask(const QStringList& tables) {
     asked.push_back(tables);
     if (answers_.empty())
         return Answer::Cancel;
@@ -37,7 +37,7 @@ ExitQuestion::Answer ScriptedExitQuestion::ask(const QStringList& tables) {
     return a;
 }
 
-bool mayExit(ExitQuestion& question, const std::vector<ExitTable>& tables) {
+bool mayExit(SaveQuestion& question, const std::vector<ExitTable>& tables) {
     QStringList changed;
     for (const ExitTable& t : tables) {
         t.commitOpenEdit();
@@ -47,11 +47,11 @@ bool mayExit(ExitQuestion& question, const std::vector<ExitTable>& tables) {
     if (changed.isEmpty())
         return true;
     switch (question.ask(changed)) {
-    case ExitQuestion::Answer::Cancel:
+    case SaveQuestion::Answer::Cancel:
         return false;
-    case ExitQuestion::Answer::Discard:
+    case SaveQuestion::Answer::Discard:
         return true;
-    case ExitQuestion::Answer::Save:
+    case SaveQuestion::Answer::Save:
         break;
     }
     for (const ExitTable& t : tables)

@@ -15,20 +15,21 @@ namespace tarn {
 
 class GridUndo;
 
-// The one question Exit may ask: save the changed tables, discard them, or stay.
-class ExitQuestion {
+// Whether to save changed tables first: save them, discard them, or stay. Exit asks it, and so
+// does anything that would replace a changed grid.
+class SaveQuestion {
 public:
     enum class Answer { Save, Discard, Cancel };
-    virtual ~ExitQuestion() = default;
+    virtual ~SaveQuestion() = default;
     // `tables` names the changed tables ("PLU", "INGRED").
     virtual Answer ask(const QStringList& tables) = 0;
 };
 
 // The real one: a message box with "Save", "Discard" and "Cancel".
-class DialogExitQuestion : public ExitQuestion {
+class DialogSaveQuestion : public SaveQuestion {
 public:
     // `question`: what the operator is asked under the tables' names.
-    explicit DialogExitQuestion(
+    explicit DialogSaveQuestion(
         QWidget* parent, QString question = QStringLiteral("Save them before Tarnlink ends?"))
         : parent_(parent), question_(std::move(question)) {}
     Answer ask(const QStringList& tables) override;
@@ -39,7 +40,7 @@ private:
 };
 
 // For tests: answers prepared in advance (Cancel once they run out), and what was asked.
-class ScriptedExitQuestion : public ExitQuestion {
+class ScriptedSaveQuestion : public SaveQuestion {
 public:
     void answer(Answer a) { answers_.push_back(a); }
     Answer ask(const QStringList& tables) override;
@@ -60,6 +61,6 @@ struct ExitTable {
 // Whether the program may end now. Open edits are written first; with a table changed since it
 // was last loaded or saved the operator is asked once, and "Save" saves each changed table,
 // stopping at the first that is not saved.
-bool mayExit(ExitQuestion& question, const std::vector<ExitTable>& tables);
+bool mayExit(SaveQuestion& question, const std::vector<ExitTable>& tables);
 
 } // namespace tarn

@@ -144,7 +144,7 @@ QGroupBox* selectionFrame(const char* title, bool captionsOnButtons,
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), chooser_(std::make_unique<DialogFileChooser>(this)),
       exitHandler_([] { QCoreApplication::exit(0); }),
-      exitQuestion_(std::make_unique<DialogExitQuestion>(this)),
+      exitQuestion_(std::make_unique<DialogSaveQuestion>(this)),
       replaceQuestion_(std::make_unique<DialogReplaceQuestion>(this)),
       downloadQuestion_(std::make_unique<DialogDownloadQuestion>(this)) {
     setObjectName(QStringLiteral("frmMain"));
@@ -204,11 +204,11 @@ void MainWindow::setFileChooser(std::unique_ptr<FileChooser> chooser) {
     chooser_ = std::move(chooser);
 }
 
-void MainWindow::setExitQuestion(std::unique_ptr<ExitQuestion> question) {
+void MainWindow::setExitQuestion(std::unique_ptr<SaveQuestion> question) {
     exitQuestion_ = std::move(question);
 }
 
-void MainWindow::setReplaceQuestion(std::unique_ptr<ExitQuestion> question) {
+void MainWindow::setReplaceQuestion(std::unique_ptr<SaveQuestion> question) {
     replaceQuestion_ = std::move(question);
 }
 

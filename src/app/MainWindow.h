@@ -46,10 +46,10 @@ public:
     FileChooser& fileChooser() { return *chooser_; }
 
     // Exit asks this whether to save changed tables; tests answer it in advance.
-    void setExitQuestion(std::unique_ptr<ExitQuestion> question);
+    void setExitQuestion(std::unique_ptr<SaveQuestion> question);
 
     // What the window asks before it replaces or sends a table; tests answer in advance.
-    void setReplaceQuestion(std::unique_ptr<ExitQuestion> question);
+    void setReplaceQuestion(std::unique_ptr<SaveQuestion> question);
     void setDownloadQuestion(std::unique_ptr<DownloadQuestion> question);
     DownloadQuestion& downloadQuestion() { return *downloadQuestion_; }
 
@@ -129,8 +129,8 @@ private:
     std::function<void()> exitHandler_;
     std::function<void(const QString&)> notice_;
     Controls c_;
-    std::unique_ptr<ExitQuestion> exitQuestion_;
-    std::unique_ptr<ExitQuestion> replaceQuestion_;
+    std::unique_ptr<SaveQuestion> exitQuestion_;
+    std::unique_ptr<SaveQuestion> replaceQuestion_;
     std::unique_ptr<DownloadQuestion> downloadQuestion_;
     std::unique_ptr<QSettings> memory_;
     struct GridParts {

@@ -55,10 +55,10 @@ private:
 };
 
 // The question Exit asks, asked before a table's grid is replaced (New, Open, an upload).
-class DialogReplaceQuestion : public DialogExitQuestion {
+class DialogReplaceQuestion : public DialogSaveQuestion {
 public:
     explicit DialogReplaceQuestion(QWidget* parent)
-        : DialogExitQuestion(parent, QStringLiteral("Save them before the grid is replaced?")) {}
+        : DialogSaveQuestion(parent, QStringLiteral("Save them before the grid is replaced?")) {}
 };
 
 // Before a download of the table from the window: the grid's changes not saved, then the

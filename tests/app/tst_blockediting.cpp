@@ -44,7 +44,7 @@ void TestBlockEditing::init() {
     useExitQuestion();
     // "New" over typed cells asks first; these tests drop what was typed.
     useReplaceQuestion();
-    replace->answer(ExitQuestion::Answer::Discard);
+    replace->answer(SaveQuestion::Answer::Discard);
     useChooser();
     QVERIFY(QTest::qWaitForWindowActive(w));
 }
@@ -221,7 +221,7 @@ void TestBlockEditing::exitWithChangesAsksOnce() {
     focusGridAt(c().grdINGRED, 3, 2);
     typeAndEnter("Salt");
 
-    question->answer(ExitQuestion::Answer::Cancel);
+    question->answer(SaveQuestion::Answer::Cancel);
     exitFromMenu();
     QCOMPARE(exits, 0);
     QVERIFY(!w->close()); // the close control asks too, and Cancel keeps the window
@@ -232,7 +232,7 @@ void TestBlockEditing::exitWithChangesAsksOnce() {
     // An edit still open counts as written; Discard ends the program without saving.
     focusGridAt(c().grdPLU, 1, 1);
     QTest::keyClicks(QApplication::focusWidget(), "7");
-    question->answer(ExitQuestion::Answer::Discard);
+    question->answer(SaveQuestion::Answer::Discard);
     trigger("mnuFileExit1");
     QCOMPARE(exits, 1);
     QCOMPARE(question->asked.back(), QStringList({"PLU", "INGRED"}));
@@ -247,12 +247,12 @@ void TestBlockEditing::exitSavesTheChangedTables() {
     typeAndEnter("5");
 
     // The table has no file: its save dialog is asked, and a cancel keeps the program open.
-    question->answer(ExitQuestion::Answer::Save);
+    question->answer(SaveQuestion::Answer::Save);
     exitFromMenu();
     QCOMPARE(exits, 0);
     QCOMPARE(chooser->filtersAsked, QStringList{"PLU file|*.plu;*.PLU"});
 
-    question->answer(ExitQuestion::Answer::Save);
+    question->answer(SaveQuestion::Answer::Save);
     chooser->answer(file);
     exitFromMenu();
     QCOMPARE(exits, 1);
@@ -264,7 +264,7 @@ void TestBlockEditing::exitSavesTheChangedTables() {
     QCOMPARE(question->asked.size(), size_t(2));
     focusGridAt(v, 2, 1);
     typeAndEnter("6");
-    question->answer(ExitQuestion::Answer::Save);
+    question->answer(SaveQuestion::Answer::Save);
     exitFromMenu();
     QCOMPARE(exits, 3);
     QCOMPARE(chooser->filtersAsked.size(), 2);

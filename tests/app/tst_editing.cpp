@@ -64,7 +64,7 @@ void TestEditing::init() {
     makeWindow();
     // "New" over typed cells asks first; these tests drop what was typed.
     useReplaceQuestion();
-    replace->answer(ExitQuestion::Answer::Discard);
+    replace->answer(SaveQuestion::Answer::Discard);
     QVERIFY(QTest::qWaitForWindowActive(w));
     onGrid("grdPLU");
 }

@@ -217,7 +217,7 @@ private slots:
                 waitedOn.release();
             }
         };
-        struct Question : ExitQuestion {
+        struct Question : SaveQuestion {
             QSemaphore* waitedOn;
             bool lineRanOn = false;
             Answer ask(const QStringList&) override {

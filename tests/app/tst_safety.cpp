@@ -28,7 +28,7 @@
 using namespace tarn;
 using namespace tarn::testing;
 using Unsaved = DownloadQuestion::Unsaved;
-using Answer = ExitQuestion::Answer;
+using Answer = SaveQuestion::Answer;
 
 namespace {
 const QByteArray kShop =

@@ -330,7 +330,7 @@ private slots:
                     QStringLiteral("silent:times=all")});
         exited = false;
         useExitQuestion();
-        question->answer(ExitQuestion::Answer::Discard);
+        question->answer(SaveQuestion::Answer::Discard);
         w->gridUndo(TableKind::Ingred).writeCell(4, 2, QStringLiteral("Salt"));
         Workspace& ws = w->workspace();
         ws.setFilePath(dir.filePath(QStringLiteral("t.PLU")));

@@ -35,8 +35,8 @@ protected:
     // The scripted dialogs, once installed with useChooser(), useExitQuestion() or
     // useReplaceQuestion().
     ScriptedFileChooser* chooser = nullptr;
-    ScriptedExitQuestion* question = nullptr;
-    ScriptedExitQuestion* replace = nullptr;
+    ScriptedSaveQuestion* question = nullptr;
+    ScriptedSaveQuestion* replace = nullptr;
 
     // A window whose Exit is counted in `exits` (and noted in `exited`) and ends nothing.
     // Tests of the menus alone may leave it hidden.
@@ -78,13 +78,13 @@ protected:
     }
     // Exit with unsaved tables asks `question`.
     void useExitQuestion() {
-        auto q = std::make_unique<ScriptedExitQuestion>();
+        auto q = std::make_unique<ScriptedSaveQuestion>();
         question = q.get();
         w->setExitQuestion(std::move(q));
     }
     // "New", an open or an import over typed cells asks `replace`.
     void useReplaceQuestion() {
-        auto q = std::make_unique<ScriptedExitQuestion>();
+        auto q = std::make_unique<ScriptedSaveQuestion>();
         replace = q.get();
         w->setReplaceQuestion(std::move(q));
     }
