@@ -133,12 +133,20 @@ template <class R> Report importWorkbook(Workspace& ws, const QString& path) {
     int count = 0;
     int gridRows = 0;
     for (int r = 1; gridRows == 0; ++r) {
+        const auto cellAt = [&](int c) {
+            return r - 1 < sheet.size() ? sheet[r - 1][c - 1] : SheetCell{};
+        };
+        // The row that ends the records (column A empty) is read for nothing but that: a cell
+        // of it that could not be taken is left empty, never refused.
+        const SheetCell first = cellAt(1);
+        const bool endRow = r >= 2 && parts::cellFault(first).isEmpty() && first.text.isEmpty();
         QStringList row;
         for (int c = 1; c <= kFieldColumns; ++c) {
-            const SheetCell cell = r - 1 < sheet.size() ? sheet[r - 1][c - 1] : SheetCell{};
-            if (const QString fault = parts::cellFault(cell); !fault.isEmpty())
+            const SheetCell cell = cellAt(c);
+            const QString fault = parts::cellFault(cell);
+            if (!fault.isEmpty() && !endRow)
                 return report.fail(parts::cellPlace(r, c - 1) + fault);
-            row.append(cell.text);
+            row.append(fault.isEmpty() ? cell.text : QString());
         }
         texts.append(row);
         report.say(QString::fromLatin1(side.rowStatus) + row[0] + kRowStatusTail);

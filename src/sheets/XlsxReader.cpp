@@ -327,12 +327,16 @@ private:
             if (xml.hasError())
                 return false;
             using K = SheetCell::Kind;
-            if (!hasValue) {
-                // openpyxl, exceljs and SheetJS write formulas without computing them.
-                if (formula)
-                    cells_.set(row, col, {K::Refused, kUncomputedFormula});
+            // openpyxl, exceljs and SheetJS write formulas without computing them: without a
+            // <v>, or (openpyxl) with an empty one. An empty text result is a result.
+            const bool textResult =
+                type == QLatin1String("str") || type == QLatin1String("inlineStr");
+            const bool uncomputed =
+                formula && (!hasValue || (!textResult && value.trimmed().isEmpty()));
+            if (uncomputed)
+                cells_.set(row, col, {K::Refused, kUncomputedFormula});
+            if (!hasValue || uncomputed)
                 continue;
-            }
             if (beyond) {
                 cells_.set(
                     row, col,

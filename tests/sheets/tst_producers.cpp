@@ -132,6 +132,23 @@ TEST_F(Producers, aFormulaWithoutAStoredResultFailsItsCell) {
     EXPECT_EQ(ok.sheet->rows[0][1].kind, K::Text);
 }
 
+// openpyxl keeps a formula it was given as <f>100+99</f><v></v>: no stored result, never a
+// price of 0. Such a cell in the row that ends the records (column A empty) is not used.
+TEST_F(Producers, openpyxlFormulasHaveNoResultAndOnlyCellsTakenRefuse) {
+    const QString data = QStringLiteral(SHEETS_TEST_SOURCE "/data/");
+    EXPECT_EQ(refused(data + QStringLiteral("openpyxl-formula.xlsx")),
+              QStringLiteral("ERROR! sheet row 2, column D: ") + kUncomputed);
+
+    Workspace ws;
+    ws.startUp();
+    const tarn::Report import =
+        tarn::importWorkbook(ws, TableKind::Plu, data + QStringLiteral("openpyxl-end-row.xlsx"));
+    ASSERT_TRUE(import) << import.last().toStdString();
+    EXPECT_EQ(ws.plu.count, 1);
+    EXPECT_EQ(ws.plu.records[1].unitPrice, 199);
+    EXPECT_EQ(ws.plu.grid.text(2, 6), QString());
+}
+
 // One rule in every kind: a text longer than 32,767 characters is neither written nor read.
 TEST_F(Producers, overlongTextsAreRefusedInEveryKindBothWays) {
     Workspace ws;
