@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSettings>
 
 namespace tarn {
@@ -17,6 +18,17 @@ QStringList patternsOf(const QString& filter, int index) {
     if (index < 0 || at >= parts.size())
         return {};
     return parts[at].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+}
+
+// The extensions of filter `index` without their dots ("xls", "xlsx"); "*.*" gives none.
+QStringList extensionsOf(const QString& filter, int index) {
+    QStringList out;
+    for (QString p : patternsOf(filter, index)) {
+        p = p.trimmed();
+        if (p.startsWith(QLatin1String("*.")) && p.indexOf(QLatin1Char('*'), 1) < 0)
+            out << p.mid(2);
+    }
+    return out;
 }
 
 } // namespace
@@ -47,9 +59,17 @@ QString FileChooser::proposedName(const QString& tableFile, const QString& filte
 }
 
 QString FileChooser::withExtension(const QString& path, const QString& filter, int index) {
-    if (!QFileInfo(path).suffix().isEmpty())
+    QStringList allowed = extensionsOf(filter, index);
+    QString added = extensionOf(filter, index);
+    if (allowed.isEmpty()) { // "*.*": any kind this dialog saves
+        const int filters = int(filter.split(QLatin1Char('|')).size() / 2);
+        for (int i = 0; i < filters; ++i)
+            allowed << extensionsOf(filter, i);
+        added = extensionOf(filter, 0);
+    }
+    if (added.isEmpty() || allowed.contains(QFileInfo(path).suffix(), Qt::CaseInsensitive))
         return path;
-    return path + extensionOf(filter, index);
+    return path + added;
 }
 
 std::optional<QString> FileChooser::savePath(const QString& filter, const QString& tableFile) {
@@ -57,10 +77,15 @@ std::optional<QString> FileChooser::savePath(const QString& filter, const QStrin
     QString proposed = proposedName(tableFile, filter, 0);
     if (!proposed.isEmpty())
         proposed = QFileInfo(tableFile).absoluteDir().filePath(proposed);
-    const std::optional<Chosen> chosen = chooseSave(filter, proposed);
-    if (!chosen || chosen->path.isEmpty())
-        return std::nullopt;
-    return withExtension(chosen->path, filter, chosen->filter);
+    for (;;) {
+        const std::optional<Chosen> chosen = chooseSave(filter, proposed);
+        if (!chosen || chosen->path.isEmpty())
+            return std::nullopt;
+        const QString path = withExtension(chosen->path, filter, chosen->filter);
+        if (!QFileInfo::exists(path) || mayReplace(path))
+            return path;
+        proposed = path;
+    }
 }
 
 QStringList DialogFileChooser::qtFilters(const QString& filter) {
@@ -115,6 +140,8 @@ std::optional<FileChooser::Chosen> DialogFileChooser::chooseSave(const QString& 
     QFileDialog dialog(parent_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // Whether to replace a file is asked once the name has its kind's extension.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(filters);
     const QString folder = lastFolder(key);
     if (!folder.isEmpty())
@@ -149,6 +176,14 @@ std::optional<FileChooser::Chosen> DialogFileChooser::chooseSave(const QString& 
     return Chosen{path, std::max(0, int(filters.indexOf(dialog.selectedNameFilter())))};
 }
 
+bool DialogFileChooser::mayReplace(const QString& path) {
+    return QMessageBox::question(parent_, QStringLiteral("Tarnlink"),
+                                 QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QFileInfo(path).fileName()),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<QString> ScriptedFileChooser::openPath(const QString& filter) {
     filtersAsked << filter;
     if (answers_.empty())
@@ -169,6 +204,15 @@ std::optional<FileChooser::Chosen> ScriptedFileChooser::chooseSave(const QString
     if (!path)
         return std::nullopt;
     return Chosen{*path, index};
+}
+
+bool ScriptedFileChooser::mayReplace(const QString& path) {
+    replaceAsked << QFileInfo(path).fileName();
+    if (replaceAnswers_.empty())
+        return true;
+    const bool a = replaceAnswers_.front();
+    replaceAnswers_.pop_front();
+    return a;
 }
 
 } // namespace tarn

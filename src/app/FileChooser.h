@@ -20,8 +20,11 @@ public:
     virtual ~FileChooser() = default;
     virtual std::optional<QString> openPath(const QString& filter) = 0;
     // The save dialog starts with `tableFile`'s base name and the extension of the chosen
-    // filter (the first one until the operator chooses another). A name the operator types
-    // without an extension gets the chosen filter's.
+    // filter (the first one until the operator chooses another). The chosen filter decides the
+    // kind of file written: a name whose extension is not one of that filter's gets the
+    // filter's added ("shop.PLU" saved as an Excel Workbook is "shop.PLU.xlsx"), so one kind of
+    // file never lands under another kind's name. Only then is the operator asked whether to
+    // replace a file of that name; "No" shows the dialog again.
     std::optional<QString> savePath(const QString& filter, const QString& tableFile = QString());
 
 protected:
@@ -31,7 +34,8 @@ protected:
     // The name proposed under filter `index` for a table kept in `tableFile` ("shop.PLU" under
     // "Excel File|*.xls": "shop.xls"); empty without a file.
     static QString proposedName(const QString& tableFile, const QString& filter, int index);
-    // `path` with the extension of filter `index` when its name has none.
+    // `path` as it is when its extension is one of filter `index`'s (of any filter's, for
+    // "*.*"), or else with that filter's extension (the first filter's, for "*.*") added.
     static QString withExtension(const QString& path, const QString& filter, int index);
 
     struct Chosen {
@@ -39,6 +43,8 @@ protected:
         int filter = 0; // the index of the filter chosen in the dialog
     };
     virtual std::optional<Chosen> chooseSave(const QString& filter, const QString& proposed) = 0;
+    // "already exists": true replaces the file at `path`.
+    virtual bool mayReplace(const QString& path) = 0;
 };
 
 // The real one: a QFileDialog that starts in the folder that dialog was last left in.
@@ -55,6 +61,7 @@ public:
 
 protected:
     std::optional<Chosen> chooseSave(const QString& filter, const QString& proposed) override;
+    bool mayReplace(const QString& path) override;
 
 private:
     QString folderKey(bool forSaving, const QString& filter) const;
@@ -67,22 +74,27 @@ private:
 };
 
 // For tests: answers from a queue prepared in advance (std::nullopt is a cancel) and keeps the
-// filters it was asked with and the names the save dialogs proposed.
+// filters it was asked with and the names the save dialogs proposed. "already exists" is
+// answered from its own queue, and with "Yes" once that runs out.
 class ScriptedFileChooser : public FileChooser {
 public:
     // `filter`: the index of the filter the operator chose in a save dialog.
     void answer(std::optional<QString> path, int filter = 0) {
         answers_.push_back({std::move(path), filter});
     }
+    void answerReplace(bool replace) { replaceAnswers_.push_back(replace); }
     std::optional<QString> openPath(const QString& filter) override;
     QStringList filtersAsked;
-    QStringList proposed; // the names proposed, without their folder
+    QStringList proposed;     // the names proposed, without their folder
+    QStringList replaceAsked; // the names "already exists" was asked about, without their folder
 
 protected:
     std::optional<Chosen> chooseSave(const QString& filter, const QString& proposedName) override;
+    bool mayReplace(const QString& path) override;
 
 private:
     std::deque<std::pair<std::optional<QString>, int>> answers_;
+    std::deque<bool> replaceAnswers_;
 };
 
 } // namespace tarn

@@ -206,6 +206,38 @@ private slots:
         QVERIFY(!QFile::exists(path("out3")));
     }
 
+    // The filter chosen decides the kind written, and a name of another kind gets the chosen
+    // kind's extension before "already exists" is asked: a workbook never lands on a table
+    // file, nor a table file on a workbook.
+    void aSaveNeverWritesOneKindUnderAnothersName() {
+        openPlu(kApplePluLine);
+        chooser->answer(path("shop.PLU"), 2); // "Excel Workbook"
+        trigger("mnuXls");
+        QCOMPARE(readBytes(path("shop.PLU")), kApplePluLine);
+        QVERIFY(readBytes(path("shop.PLU.xlsx")).startsWith("PK"));
+        QVERIFY(chooser->replaceAsked.isEmpty());
+
+        QVERIFY(writeBytes(path("victim.xls"), "a workbook"));
+        chooser->answer(path("victim.xls"));
+        trigger("mnuFileSave");
+        QCOMPARE(readBytes(path("victim.xls")), QByteArray("a workbook"));
+        QCOMPARE(readBytes(path("victim.xls.PLU")), kApplePluLine);
+        QCOMPARE(source(), path("victim.xls.PLU"));
+
+        // "No" shows the dialog again, with the name asked about; cancelled, nothing is written.
+        typeInto(c().grdPLU, 1, 4, "1999");
+        chooser->answerReplace(false);
+        chooser->answer(path("victim.xls"));
+        chooser->answer(std::nullopt);
+        trigger("mnuFileSave");
+        QCOMPARE(chooser->replaceAsked, QStringList{"victim.xls.PLU"});
+        QCOMPARE(chooser->proposed.last(), QString("victim.xls.PLU"));
+        QCOMPARE(readBytes(path("victim.xls.PLU")), kApplePluLine);
+        chooser->answer(path("victim.xls.PLU")); // "Yes" once the answers run out
+        trigger("mnuFileSave");
+        QVERIFY(readBytes(path("victim.xls.PLU")).contains(",1999,"));
+    }
+
     // A key bound to an action of the window acts, also when the action has nothing to do,
     // and never opens an edit over an idle cell; Ctrl+S saves the current tab's table.
     void keysBoundToActionsActAndNeverOpenAnEdit() {
@@ -230,6 +262,7 @@ private slots:
         key(Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(chooser->filtersAsked.last(), QString("INGRED file|*.ingred;*.INGRED"));
         QVERIFY(readBytes(path("msgs.INGRED")).startsWith("3,\"SUGAR\""));
+
     }
 
     void displayReadOutsCannotBeTyped() {
