@@ -3,6 +3,7 @@
 
 #include "CellEditing.h"
 #include "ScaleText.h"
+#include "TableFile.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -74,8 +75,12 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole)
         return int(alignmentOf(grid_.align(index.column() + 1)));
     if ((role == Qt::BackgroundRole || role == Qt::ToolTipRole) && kind_) {
-        const auto kept =
-            cutOnScale(*kind_, index.column() + 1, grid_.text(index.row() + 1, index.column() + 1));
+        const int col = index.column() + 1;
+        const QString text = grid_.text(index.row() + 1, col);
+        // What the save would refuse is marked before the save refuses it.
+        if (const QString why = cellRefusal(*kind_, col, text); !why.isEmpty())
+            return role == Qt::BackgroundRole ? QVariant(refusedTint()) : QVariant(why);
+        const auto kept = cutOnScale(*kind_, col, text);
         if (!kept)
             return {};
         if (role == Qt::BackgroundRole)
@@ -87,6 +92,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 
 QColor GridModel::cutTint() {
     return QColor(255, 214, 153); // a light orange, readable with black text
+}
+
+QColor GridModel::refusedTint() {
+    return QColor(255, 176, 176); // a light red, readable with black text
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -25,12 +25,14 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // Which table the grid shows: its cells with a text longer than the scale keeps are tinted
-    // and say in their tool tip what the scale keeps.
+    // Which table the grid shows: its cells with a text the save refuses (a fraction, a number
+    // out of range, a text in a number column, a double quote) are tinted and say why in their
+    // tool tip; so are those with a text longer than the scale keeps, saying what it keeps.
     void setTableKind(TableKind kind) { kind_ = kind; }
 
-    // The tint of a text the scale keeps only part of.
+    // The tint of a text the scale keeps only part of, and of one the save refuses.
     static QColor cutTint();
+    static QColor refusedTint();
 
 private:
     TextGrid& grid_;

@@ -120,6 +120,39 @@ Report failed(const QString& text) {
     return Report().fail(text);
 }
 
+// Why the file cannot hold the text field `name`: a double quote or a line break would end the
+// field or the record early, and a character with no Windows-1252 byte cannot be written.
+// Empty when it can.
+QString textRefusal(const QString& name, const QString& field) {
+    if (field.contains(u'"'))
+        return name + QStringLiteral(" contains a double quote");
+    if (field.contains(u'\r') || field.contains(u'\n'))
+        return name + QStringLiteral(" contains a line break");
+    if (!toCp1252(field))
+        return QStringLiteral("%1 contains \"%2\", which the file cannot hold")
+            .arg(name, firstUnencodable(field));
+    return {};
+}
+
+template <class R> QString cellRefusalOf(int col, const QString& text) {
+    QString why;
+    R record{};
+    forEachField(record, [&](int c, auto& value) {
+        if (c != col)
+            return;
+        const QString name = columnCaption(RecordTraits<R>::kind, col);
+        using V = std::decay_t<decltype(value)>;
+        if constexpr (isText<V>) {
+            why = textRefusal(name, text);
+        } else if (!text.isEmpty()) {
+            const NumberResult n = parseNumber(text, widthOf<V>());
+            if (!n.ok())
+                why = name + QLatin1Char(' ') + n.reason();
+        }
+    });
+    return why;
+}
+
 template <class R> Report loadTable(Workspace& ws, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -230,18 +263,9 @@ template <class R> WrittenFile writeTableFile(std::span<const R> records) {
             using V = std::decay_t<decltype(value)>;
             if constexpr (isText<V>) {
                 const QString field = value.isEmpty() ? QStringLiteral(" ") : value;
-                const QString name = columnCaption(RecordTraits<R>::kind, col);
-                if (field.contains(u'"'))
-                    out.problem =
-                        FileProblem{0, row, col, name + QStringLiteral(" contains a double quote")};
-                else if (field.contains(u'\r') || field.contains(u'\n'))
-                    out.problem =
-                        FileProblem{0, row, col, name + QStringLiteral(" contains a line break")};
-                else if (!toCp1252(field))
-                    out.problem =
-                        FileProblem{0, row, col,
-                                    QStringLiteral("%1 contains \"%2\", which the file cannot hold")
-                                        .arg(name, firstUnencodable(field))};
+                const QString why = textRefusal(columnCaption(RecordTraits<R>::kind, col), field);
+                if (!why.isEmpty())
+                    out.problem = FileProblem{0, row, col, why};
                 else
                     text += QLatin1Char('"') + field + QLatin1Char('"');
             } else {
@@ -283,9 +307,7 @@ template <class R> GridCopy<R> copyFromGrid(const TextGrid& grid, const CopyOpti
                 if (n.ok())
                     value = V(n.value);
                 else
-                    out.problem = FileProblem{0, row, col,
-                                              columnCaption(RecordTraits<R>::kind, col) +
-                                                  QLatin1Char(' ') + n.reason()};
+                    out.problem = FileProblem{0, row, col, cellRefusalOf<R>(col, cell)};
             }
         });
         if (out.problem) {
@@ -342,6 +364,11 @@ Report save(Workspace& workspace, TableKind kind, const PathChooser& choosePath)
 
 Report save(Workspace& workspace, TableKind kind, const QString& path) {
     return save(workspace, kind, [&path]() -> std::optional<QString> { return path; });
+}
+
+QString cellRefusal(TableKind kind, int col, const QString& text) {
+    return kind == TableKind::Plu ? cellRefusalOf<PluRecord>(col, text)
+                                  : cellRefusalOf<IngredRecord>(col, text);
 }
 
 #define TARN_TABLE_FILE_FOR(R)                                                                     \

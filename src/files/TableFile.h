@@ -70,6 +70,11 @@ GridCopy<R> copyFromGrid(const TextGrid& grid, const CopyOptions& options = Copy
 // take the copied records, and an empty "Message No" cell of a copied row now shows "0".
 template <class R> void applyGridCopy(Table<R>& table, const GridCopy<R>& copy);
 
+// Why a save refuses the text of grid column `col` (1..9) of a table, in the words of its
+// message after the row: "U/Price 2.99 is not a whole number", "Item name1 contains a double
+// quote"; empty when the save takes it (an empty number cell reads as 0).
+QString cellRefusal(TableKind kind, int col, const QString& text);
+
 // (d) Table install, the load's steps: the grid's header format is set again, the count and
 // slots 1..n take the records, grid rows 1..n show them and rows n+1..200 and their slots are
 // cleared. The grid keeps its row and column counts, grown to 201 x 10 if it was smaller.

@@ -238,6 +238,16 @@ private slots:
         QVERIFY(readBytes(path("victim.xls.PLU")).contains(",1999,"));
     }
 
+    // A cell the save would refuse is marked as it is typed, saying why.
+    void aCellTheSaveRefusesIsMarkedAtOnce() {
+        typeInto(c().grdPLU, 1, 4, "2.99");
+        const QModelIndex price = c().grdPLU->model()->index(0, 3);
+        QCOMPARE(price.data(Qt::BackgroundRole).value<QColor>(), GridModel::refusedTint());
+        QCOMPARE(c().grdPLU->toolTipFor(1, 4), QString("U/Price 2.99 is not a whole number"));
+        typeInto(c().grdPLU, 1, 4, "299");
+        QVERIFY(!price.data(Qt::BackgroundRole).isValid());
+    }
+
     // A key bound to an action of the window acts, also when the action has nothing to do,
     // and never opens an edit over an idle cell; Ctrl+S saves the current tab's table.
     void keysBoundToActionsActAndNeverOpenAnEdit() {
