@@ -56,10 +56,11 @@ QString FileActions::fileOf(TableKind kind) const {
     return ws.hasFile() ? ws.filePath() : QString();
 }
 
-bool FileActions::saveBeforeExit(TableKind kind) {
+bool FileActions::saveToOwnFile(TableKind kind) {
     const QString file = files_[size_t(kind)];
     if (file.isEmpty())
         return save(kind).ok();
+    window_.commitOpenEdit(kind);
     return saved(kind, tarn::save(window_.workspace(), kind, file)).ok();
 }
 

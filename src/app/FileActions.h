@@ -22,8 +22,9 @@ public:
 
     void open(TableKind kind);
     Report save(TableKind kind);
-    // The save Exit asks for: into the table's own file, through the dialog when it has none.
-    bool saveBeforeExit(TableKind kind);
+    // Into the table's own file (the one it was last loaded from or saved to as a table file),
+    // through the dialog when it has none: Exit's "Save", Ctrl+S.
+    bool saveToOwnFile(TableKind kind);
     // The file the table was last loaded from or saved to, or else the workspace's source;
     // empty when there is none. The save dialogs propose its name.
     QString fileOf(TableKind kind) const;

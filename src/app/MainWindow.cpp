@@ -220,7 +220,7 @@ ExitTable MainWindow::exitTable(TableKind kind) {
     const GridParts& parts = grids_[size_t(kind)];
     return {QString::fromLatin1(sideOf(kind).name), parts.undo,
             [editor = parts.editor] { editor->commit(); },
-            [this, kind] { return fileActions_->saveBeforeExit(kind); }};
+            [this, kind] { return fileActions_->saveToOwnFile(kind); }};
 }
 
 bool MainWindow::mayReplace(TableKind kind) {
@@ -232,7 +232,7 @@ void MainWindow::commitOpenEdit(TableKind kind) {
 }
 
 bool MainWindow::saveToOwnFile(TableKind kind) {
-    return fileActions_->saveBeforeExit(kind);
+    return fileActions_->saveToOwnFile(kind);
 }
 
 QString MainWindow::tableFile(TableKind kind) const {
@@ -264,15 +264,19 @@ void MainWindow::fitScreen() {
         resize(size().boundedTo(most));
 }
 
+TableKind MainWindow::keyTable() const {
+    return c_.SSTab->currentWidget() == c_.grdINGRED->parentWidget() ? TableKind::Ingred
+                                                                     : TableKind::Plu;
+}
+
 void MainWindow::bindTableKeys() {
     const Controls& c = c_;
     const auto bind = [this, &c] {
-        const bool ingred = c.SSTab->currentWidget() == c.grdINGRED->parentWidget();
+        const bool ingred = keyTable() == TableKind::Ingred;
         const std::pair<QAction*, QAction*> pairs[] = {{c.mnuFileNew, c.mnuFileNew1},
-                                                       {c.mnuFileOpen, c.mnuFileOpen1},
-                                                       {c.mnuFileSave, c.mnuFileSave1}};
-        const QKeySequence keys[] = {QKeySequence::New, QKeySequence::Open, QKeySequence::Save};
-        for (size_t i = 0; i < 3; ++i) {
+                                                       {c.mnuFileOpen, c.mnuFileOpen1}};
+        const QKeySequence keys[] = {QKeySequence::New, QKeySequence::Open};
+        for (size_t i = 0; i < 2; ++i) {
             (ingred ? pairs[i].second : pairs[i].first)->setShortcut(keys[i]);
             (ingred ? pairs[i].first : pairs[i].second)->setShortcut(QKeySequence());
         }
@@ -280,11 +284,19 @@ void MainWindow::bindTableKeys() {
     bind();
     connect(c.SSTab, &QTabWidget::currentChanged, this, bind);
     // The keys act while the menus are closed, wherever the focus is in the window.
-    for (QAction* a : {c.mnuFileNew, c.mnuFileOpen, c.mnuFileSave, c.mnuFileNew1, c.mnuFileOpen1,
-                       c.mnuFileSave1}) {
+    for (QAction* a : {c.mnuFileNew, c.mnuFileOpen, c.mnuFileNew1, c.mnuFileOpen1}) {
         a->setShortcutContext(Qt::WindowShortcut);
         addAction(a);
     }
+    // Ctrl+S saves into the table's own file without a dialog, as Exit's "Save" does; the
+    // menu entries always show theirs. It waits with them while an exchange runs.
+    auto* saveKey = new QAction(this);
+    saveKey->setObjectName(QStringLiteral("actSaveKey"));
+    saveKey->setShortcut(QKeySequence::Save);
+    saveKey->setShortcutContext(Qt::WindowShortcut);
+    addAction(saveKey);
+    connect(saveKey, &QAction::triggered, this, [this] { saveToOwnFile(keyTable()); });
+    connect(c.mnuFileSave, &QAction::enabledChanged, saveKey, &QAction::setEnabled);
 }
 
 void MainWindow::showStatus(const QString& text) {

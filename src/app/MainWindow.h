@@ -59,7 +59,8 @@ public:
     bool mayReplace(TableKind kind);
     // Writes an open edit of the table's grid into its cell.
     void commitOpenEdit(TableKind kind);
-    // Saves the table into its own file, through the save dialog when it has none.
+    // Saves the table (an open edit included) into its own file, through the save dialog when
+    // it has none.
     bool saveToOwnFile(TableKind kind);
     // The file the table came from or was last saved to; empty when none.
     QString tableFile(TableKind kind) const;
@@ -117,9 +118,10 @@ private:
     // False when the program stays open.
     bool exitAfterAsking();
     void showAbout();
-    // Ctrl+N, Ctrl+O and Ctrl+S: the entries of the table whose tab is current (PLU unless
-    // the INGRED tab is).
+    // Ctrl+N, Ctrl+O and Ctrl+S act on the table whose tab is current (PLU unless the INGRED
+    // tab is): New and Open as their entries do, Save into the table's own file.
     void bindTableKeys();
+    TableKind keyTable() const;
     ExitTable exitTable(TableKind kind);
     // At start the window never exceeds the screen's available area.
     void fitScreen();

@@ -273,6 +273,13 @@ private slots:
         QCOMPARE(chooser->filtersAsked.last(), QString("INGRED file|*.ingred;*.INGRED"));
         QVERIFY(readBytes(path("msgs.INGRED")).startsWith("3,\"SUGAR\""));
 
+        // Once the table has its file, Ctrl+S saves into it; the menu entry asks where.
+        typeInto(c().grdINGRED, 1, 2, "SALT");
+        key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(chooser->filtersAsked.size(), 1);
+        QVERIFY(readBytes(path("msgs.INGRED")).startsWith("3,\"SALT\""));
+        trigger("mnuFileSave1");
+        QCOMPARE(chooser->filtersAsked.size(), 2);
     }
 
     void displayReadOutsCannotBeTyped() {
