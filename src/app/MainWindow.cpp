@@ -13,6 +13,7 @@
 #include "MemoryActions.h"
 #include "PortActions.h"
 #include "PriceListActions.h"
+#include "ScreenFit.h"
 #include "SheetActions.h"
 #include "TransferActions.h"
 #include "WindowMemory.h"
@@ -191,6 +192,7 @@ MainWindow::MainWindow(QWidget* parent)
     new DownloadPreview(*this); // what the download's number boxes select
     new MemoryActions(*this);   // what the scales hold: Changed, Compare, Verify, History
     bindTableKeys();
+    new ScreenFit(*this); // the dialogs fit the screen as they open
     resize(980, 640);
     fitScreen();
 }
@@ -252,16 +254,8 @@ void MainWindow::remember() {
 }
 
 void MainWindow::fitScreen() {
-    const QScreen* shown = screen();
-    if (!shown)
-        return;
-    const QSize room = shown->availableGeometry().size();
-    // The frame the window system adds is not known before the window is shown; leave room
-    // for a usual one.
-    const QSize frame(16, 40);
-    const QSize most = (room - frame).expandedTo(QSize(200, 150));
-    if (width() > most.width() || height() > most.height())
-        resize(size().boundedTo(most));
+    if (const QScreen* shown = screen())
+        ScreenFit::fitInto(*this, shown->availableGeometry());
 }
 
 TableKind MainWindow::keyTable() const {

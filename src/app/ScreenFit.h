@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QRect>
+
+class QWidget;
+
+namespace tarn {
+
+// The window and every dialog it opens (the price list, Compare, History, the questions, the
+// file dialogs) fit the screen's available area when they open, so that their buttons are on
+// the screen: a dialog larger than the room is made smaller as it is shown, and then placed
+// over the window within the room.
+class ScreenFit : public QObject {
+    Q_OBJECT
+public:
+    explicit ScreenFit(QWidget& window);
+
+    // Makes `widget` no larger than `area` with room for the frame the window system adds.
+    static void fitInto(QWidget& widget, const QRect& area);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget& window_;
+};
+
+} // namespace tarn
