@@ -3,10 +3,13 @@
 
 #include "CompareDialog.h"
 #include "Controls.h"
+#include "GridUndo.h"
 #include "HistoryDialog.h"
 #include "MainWindow.h"
 #include "PortActions.h"
+#include "SafetyQuestions.h"
 #include "ScaleMemory.h"
+#include "TableFile.h"
 #include "TransferActions.h"
 
 #include <QComboBox>
@@ -38,6 +41,10 @@ MemoryActions::MemoryActions(MainWindow& window)
         connect(option, &QRadioButton::toggled, this, &MemoryActions::refreshSoon);
     connect(c.cboComPort, &QComboBox::currentTextChanged, this, &MemoryActions::refreshSoon);
     connect(c.SSTab, &QTabWidget::currentChanged, this, &MemoryActions::refreshSoon);
+    // And each edit of a grid: the count follows what a save would make of it.
+    for (TableKind kind : {TableKind::Plu, TableKind::Ingred})
+        connect(&window.gridUndo(kind).stack(), &QUndoStack::indexChanged, this,
+                &MemoryActions::refreshSoon);
 
     attach(&window.portActions().engine());
     connect(&window.portActions(), &PortActions::engineMade, this, &MemoryActions::attach);
@@ -72,15 +79,36 @@ QString MemoryActions::port() const {
     return engine.isOpen() ? engine.portName() : window_.portActions().chosenPort();
 }
 
-int MemoryActions::changedCount(TableKind kind) {
+namespace {
+
+// The records a file save of the table's grid would leave in its slots 1 on, as they go on the
+// line; nullopt when the save would refuse the grid.
+template <class R> std::optional<std::vector<WireRecord>> savedFromGrid(const Table<R>& table) {
+    const GridCopy<R> copy = copyFromGrid<R>(table.grid);
+    if (!copy.ok() || !writeTableFile<R>(copy.records).ok())
+        return std::nullopt;
+    auto records = table.records;
+    for (size_t k = 0; k < copy.records.size(); ++k)
+        records[k + 1] = copy.records[k];
+    return wireRecords(records, int(copy.records.size()));
+}
+
+} // namespace
+
+std::optional<int> MemoryActions::changedCount(TableKind kind, bool fromGrid) {
     const Workspace& ws = window_.workspace();
     const QString name = port();
     const std::map<int, QByteArray> held =
         name.isEmpty() ? std::map<int, QByteArray>() : memory().held(name, kind);
-    const std::vector<WireRecord> records = kind == TableKind::Plu
-                                                ? wireRecords(ws.plu.records, ws.plu.count)
-                                                : wireRecords(ws.ingred.records, ws.ingred.count);
-    return int(changedSlots(records, held).size());
+    std::optional<std::vector<WireRecord>> records;
+    if (fromGrid)
+        records = kind == TableKind::Plu ? savedFromGrid(ws.plu) : savedFromGrid(ws.ingred);
+    else
+        records = kind == TableKind::Plu ? wireRecords(ws.plu.records, ws.plu.count)
+                                         : wireRecords(ws.ingred.records, ws.ingred.count);
+    if (!records)
+        return std::nullopt;
+    return int(changedSlots(*records, held).size());
 }
 
 void MemoryActions::refreshSoon() {
@@ -94,13 +122,17 @@ void MemoryActions::refresh() {
     const Controls& c = window_.controls();
     for (const auto& [kind, label] : {std::pair{TableKind::Plu, c.lblDownChangedPLU},
                                       {TableKind::Ingred, c.lblDownChangedINGRED}}) {
-        const int count = changedCount(kind);
-        label->setText(QStringLiteral("%1 to send").arg(count));
+        // A grid ahead of its records: what a download would send once it is saved.
+        const bool ahead = window_.gridUndo(kind).isAheadOfRecords();
+        const std::optional<int> count = changedCount(kind, ahead);
+        const QString n = count ? QString::number(*count) : QStringLiteral("?");
+        label->setText(ahead ? QStringLiteral("%1 to send once saved").arg(n)
+                             : QStringLiteral("%1 to send").arg(n));
     }
 }
 
 void MemoryActions::compare(TableKind kind) {
-    if (transfers_)
+    if (transfers_ && askBeforeCompare(window_, kind))
         transfers_->start(CompareJob{downloadJob(kind, window_.workspace(), {})});
 }
 

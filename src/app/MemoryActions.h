@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 class QTimer;
 
@@ -29,8 +30,9 @@ public:
     ~MemoryActions() override;
 
 private:
-    // The records a Changed download of the table would send now (the count shown).
-    int changedCount(TableKind kind);
+    // The records a Changed download of the table would send now (the count shown), or, with
+    // `fromGrid`, once the grid is saved; nullopt when the save would refuse the grid.
+    std::optional<int> changedCount(TableKind kind, bool fromGrid);
     void attach(Engine* engine);
     void ended(const JobOutcome& outcome);
     void compare(TableKind kind);

@@ -33,16 +33,21 @@ QString cutQuestionText(const std::vector<CutText>& cuts) {
 
 } // namespace
 
-DownloadQuestion::Unsaved DialogDownloadQuestion::askUnsaved(const QString& table) {
+DownloadQuestion::Unsaved DialogDownloadQuestion::askUnsaved(const QString& table, Before before) {
+    const bool download = before == Before::Download;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"),
                     QStringLiteral("The %1 grid has changes that are not saved.").arg(table),
                     QMessageBox::NoButton, parent_);
     box.setInformativeText(
-        QStringLiteral("A download sends the saved table, not what the grid shows."));
-    QPushButton* save =
-        box.addButton(QStringLiteral("&Save and download"), QMessageBox::AcceptRole);
-    QPushButton* saved =
-        box.addButton(QStringLiteral("&Download the saved table"), QMessageBox::DestructiveRole);
+        download ? QStringLiteral("A download sends the saved table, not what the grid shows.")
+                 : QStringLiteral("A compare holds the saved table against the scale's, not "
+                                  "what the grid shows."));
+    QPushButton* save = box.addButton(download ? QStringLiteral("&Save and download")
+                                               : QStringLiteral("&Save and compare"),
+                                      QMessageBox::AcceptRole);
+    QPushButton* saved = box.addButton(download ? QStringLiteral("&Download the saved table")
+                                                : QStringLiteral("&Compare the saved table"),
+                                       QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
@@ -62,8 +67,9 @@ bool DialogDownloadQuestion::askCuts(const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-DownloadQuestion::Unsaved ScriptedDownloadQuestion::askUnsaved(const QString& table) {
-    askedUnsaved << table;
+DownloadQuestion::Unsaved ScriptedDownloadQuestion::askUnsaved(const QString& table,
+                                                               Before before) {
+    askedUnsaved << (before == Before::Download ? table : table + QStringLiteral(" Compare"));
     if (unsaved_.empty())
         return Unsaved::Cancel;
     const Unsaved a = unsaved_.front();
@@ -80,20 +86,33 @@ bool ScriptedDownloadQuestion::askCuts(const QString& text) {
     return a;
 }
 
-bool askBeforeDownload(MainWindow& window, TableKind kind) {
+namespace {
+
+// With the grid ahead of the records, asks whether to save first; false to go no further.
+bool askUnsaved(MainWindow& window, TableKind kind, DownloadQuestion::Before before) {
     window.commitOpenEdit(kind);
-    if (window.gridUndo(kind).isAheadOfRecords()) {
-        switch (window.downloadQuestion().askUnsaved(QString::fromLatin1(sideOf(kind).name))) {
-        case DownloadQuestion::Unsaved::Cancel:
-            return false;
-        case DownloadQuestion::Unsaved::SaveAndDownload:
-            if (!window.saveToOwnFile(kind))
-                return false; // a cancelled or failed save sends nothing
-            break;
-        case DownloadQuestion::Unsaved::DownloadSaved:
-            break;
-        }
+    if (!window.gridUndo(kind).isAheadOfRecords())
+        return true;
+    switch (window.downloadQuestion().askUnsaved(QString::fromLatin1(sideOf(kind).name), before)) {
+    case DownloadQuestion::Unsaved::Cancel:
+        return false;
+    case DownloadQuestion::Unsaved::SaveAndDownload:
+        return window.saveToOwnFile(kind); // a cancelled or failed save goes no further
+    case DownloadQuestion::Unsaved::DownloadSaved:
+        break;
     }
+    return true;
+}
+
+} // namespace
+
+bool askBeforeCompare(MainWindow& window, TableKind kind) {
+    return askUnsaved(window, kind, DownloadQuestion::Before::Compare);
+}
+
+bool askBeforeDownload(MainWindow& window, TableKind kind) {
+    if (!askUnsaved(window, kind, DownloadQuestion::Before::Download))
+        return false;
     const Workspace& ws = window.workspace();
     if (!ws.hasFile())
         return true; // the download refuses on its own

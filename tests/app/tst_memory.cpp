@@ -2,6 +2,7 @@
 // The window and the store of what each scale holds, against the in-process scale on virtual
 // time: the count beside "Changed" follows the table, the port and the store; Compare lists
 // nothing when the scale holds the table.
+#include "SafetyQuestions.h"
 #include "TableFile.h"
 #include "WindowTest.h"
 
@@ -78,6 +79,35 @@ private slots:
                  QStringLiteral("The scale holds this table"));
         QCOMPARE(int(w->workspace().plu.count), 3);
         QCOMPARE(c().txtFilePath->text(), dir.filePath("prices.PLU"));
+    }
+
+    // A grid ahead of its saved table: the count says what goes once it is saved, and Compare
+    // asks as a download does before it holds the saved table against the scale's.
+    void compareAndTheCountSeeAGridWithUnsavedChanges() {
+        useChooser();
+        auto questions = std::make_unique<ScriptedDownloadQuestion>();
+        ScriptedDownloadQuestion* asked = questions.get();
+        w->setDownloadQuestion(std::move(questions));
+        loadPrices(349);
+        chooser->answer(dir.filePath("prices.PLU"));
+        trigger("mnuFileOpen"); // the table's own file, for "Save and compare"
+        c().optDownAllPLU->setChecked(true);
+        QVERIFY(click("cmdPLUDownload"));
+        typeInto(c().grdPLU, 2, 4, "111");
+        QVERIFY2(countIs("1 to send once saved"), qPrintable(c().lblDownChangedPLU->text()));
+
+        QVERIFY(click("cmdPLUCompare")); // no answer: Cancel
+        QCOMPARE(asked->askedUnsaved, QStringList{"PLU Compare"});
+        QVERIFY(!w->findChild<QTableWidget*>(QStringLiteral("lstDifferences")));
+
+        asked->answer(DownloadQuestion::Unsaved::SaveAndDownload);
+        QVERIFY(click("cmdPLUCompare"));
+        auto* list = w->findChild<QTableWidget*>(QStringLiteral("lstDifferences"));
+        QVERIFY(list);
+        QCOMPARE(list->rowCount(), 1);
+        QCOMPARE(list->item(0, 2)->text(), QStringLiteral("111"));
+        QCOMPARE(list->item(0, 3)->text(), QStringLiteral("349"));
+        QVERIFY2(countIs("1 to send"), qPrintable(c().lblDownChangedPLU->text()));
     }
 };
 
