@@ -89,6 +89,10 @@ void GridEditor::commit() {
 
 void GridEditor::close() {
     open_ = false;
+    // A box that goes with the focus hands it to its grid, not to whatever comes next in the
+    // window (the Source box), where Ctrl+Z and the grid's other keys would not reach.
+    if (edit_.hasFocus())
+        view_.setFocus(Qt::OtherFocusReason);
     edit_.hide();
 }
 

@@ -47,6 +47,7 @@ PriceListActions::PriceListActions(MainWindow& window) : QObject(&window), windo
 }
 
 void PriceListActions::openList(TableKind kind) {
+    window_.commitOpenEdit(kind); // the preview holds the list against the grid as it shows
     const auto path = window_.fileChooser().openPath(QString::fromLatin1(kFilter));
     if (!path)
         return;

@@ -107,10 +107,16 @@ void TransferActions::cmdINGUpload() {
 // change or write out a table are disabled; Exit and About stay. All comes back when the job
 // has ended, however it ended.
 void TransferActions::hold(bool on) {
+    // The tabs give up the focus while they are held (it goes on to the Source box); it comes
+    // back where it was, so that the grid's keys (Ctrl+Z) act at once.
+    if (on)
+        focusBefore_ = window_.focusWidget();
     c_.SSTab->setEnabled(!on);
     for (QAction* entry : c_.tableEntries())
         entry->setEnabled(!on);
     stop_->setVisible(on);
+    if (!on && focusBefore_ && focusBefore_->isVisible() && focusBefore_->isEnabled())
+        focusBefore_->setFocus(Qt::OtherFocusReason);
 }
 
 void TransferActions::start(Job job) {

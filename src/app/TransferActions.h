@@ -4,6 +4,7 @@
 #include "Engine.h"
 
 #include <QObject>
+#include <QPointer>
 
 class QProgressBar;
 class QPushButton;
@@ -56,6 +57,7 @@ private:
     QPushButton* stop_;
     bool running_ = false;
     bool stopAsked_ = false;
+    QPointer<QWidget> focusBefore_; // where the focus was when the job started
 };
 
 } // namespace tarn

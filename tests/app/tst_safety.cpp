@@ -238,6 +238,27 @@ private slots:
         QVERIFY(readBytes(path("victim.xls.PLU")).contains(",1999,"));
     }
 
+    // The focus comes back where it was when a job ends, and where the box over a cell had it
+    // when a load replaces the grid: Ctrl+Z reaches the grid at once.
+    void theFocusComesBackAfterAJobAndALoad() {
+        openPlu(kApplePluLine);
+        c().optDownAllPLU->setChecked(true);
+        typeInto(c().grdPLU, 1, 4, "1999");
+        download->answer(Unsaved::DownloadSaved);
+        QVERIFY(click("cmdPLUDownload"));
+        QCOMPARE(scale->received.size(), size_t(1));
+        QVERIFY(c().grdPLU->hasFocus());
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(c().grdPLU->grid().text(1, 4), QString("1500"));
+
+        key(Qt::Key_7);
+        QVERIFY(c().txtEditGrid->hasFocus());
+        replace->answer(Answer::Discard);
+        chooser->answer(path("shop.PLU"));
+        trigger("mnuFileOpen");
+        QVERIFY(c().grdPLU->hasFocus());
+    }
+
     // A cell the save would refuse is marked as it is typed, saying why.
     void aCellTheSaveRefusesIsMarkedAtOnce() {
         typeInto(c().grdPLU, 1, 4, "2.99");
