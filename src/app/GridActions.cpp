@@ -28,23 +28,23 @@ GridActions::GridActions(GridView& view, GridUndo& undo, Workspace& workspace,
         view_.addAction(action);
         return action;
     };
-    entry(undo_.stack().createUndoAction(this, QStringLiteral("Undo")), {QKeySequence::Undo});
-    entry(undo_.stack().createRedoAction(this, QStringLiteral("Redo")),
+    entry(undo_.stack().createUndoAction(this, QStringLiteral("&Undo")), {QKeySequence::Undo});
+    entry(undo_.stack().createRedoAction(this, QStringLiteral("&Redo")),
           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     auto* separator = new QAction(this);
     separator->setSeparator(true);
     view_.addAction(separator);
-    connect(entry(new QAction(QStringLiteral("Copy"), this), {QKeySequence::Copy}),
+    connect(entry(new QAction(QStringLiteral("&Copy"), this), {QKeySequence::Copy}),
             &QAction::triggered, this, &GridActions::copy);
-    connect(entry(new QAction(QStringLiteral("Paste"), this), {QKeySequence::Paste}),
+    connect(entry(new QAction(QStringLiteral("&Paste"), this), {QKeySequence::Paste}),
             &QAction::triggered, this, &GridActions::paste);
-    connect(entry(new QAction(QStringLiteral("Clear"), this), {QKeySequence::Delete}),
+    connect(entry(new QAction(QStringLiteral("C&lear"), this), {QKeySequence::Delete}),
             &QAction::triggered, this, &GridActions::clearSelection);
 
     // Find and find-next also work from the find bar and the overlay box on the same page.
-    auto* find = new QAction(QStringLiteral("Find..."), this);
+    auto* find = new QAction(QStringLiteral("&Find..."), this);
     find->setShortcut(QKeySequence::Find);
-    auto* next = new QAction(QStringLiteral("Find next"), this);
+    auto* next = new QAction(QStringLiteral("Find &next"), this);
     next->setShortcut(QKeySequence(Qt::Key_F3));
     for (QAction* a : {find, next}) {
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);

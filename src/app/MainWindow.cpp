@@ -325,43 +325,43 @@ void MainWindow::setPortFactory(const PortFactory& factory) {
 void MainWindow::buildMenus() {
     Controls& c = c_;
     QMenu* plu = named(menuBar()->addMenu(QStringLiteral("&PLU")), "mnuFile");
-    c.mnuFileNew = addEntry(plu, "New", "mnuFileNew");
+    c.mnuFileNew = addEntry(plu, "&New", "mnuFileNew");
     connect(c.mnuFileNew, &QAction::triggered, this, [this] {
         if (mayReplace(TableKind::Plu))
             showReport(workspace_.clear(TableKind::Plu));
     });
-    QMenu* open = named(plu->addMenu(QStringLiteral("Open")), "mnuO");
+    QMenu* open = named(plu->addMenu(QStringLiteral("&Open")), "mnuO");
     c.mnuO = named(open->menuAction(), "mnuO");
-    c.mnuFileOpen = addEntry(open, "PLU File( *.PLU)", "mnuFileOpen");
+    c.mnuFileOpen = addEntry(open, "&PLU File( *.PLU)", "mnuFileOpen");
     named(open->addSeparator(), "mnuSep1");
-    c.mnuLxls = addEntry(open, "Excel File( *.XLS)", "mnuLxls");
-    QMenu* save = named(plu->addMenu(QStringLiteral("Save")), "mnuS");
+    c.mnuLxls = addEntry(open, "&Excel File( *.XLS)", "mnuLxls");
+    QMenu* save = named(plu->addMenu(QStringLiteral("&Save")), "mnuS");
     c.mnuS = named(save->menuAction(), "mnuS");
-    c.mnuFileSave = addEntry(save, "PLU File ( *.PLU)", "mnuFileSave");
+    c.mnuFileSave = addEntry(save, "&PLU File ( *.PLU)", "mnuFileSave");
     named(save->addSeparator(), "mnuSep2");
-    c.mnuXls = addEntry(save, "Excel File( *.XLS)", "mnuXls");
+    c.mnuXls = addEntry(save, "&Excel File( *.XLS)", "mnuXls");
     named(plu->addSeparator(), "mnuSep3");
-    c.mnuFileExit = addEntry(plu, "Exit", "mnuFileExit");
+    c.mnuFileExit = addEntry(plu, "E&xit", "mnuFileExit");
     connect(c.mnuFileExit, &QAction::triggered, this, &MainWindow::exitAfterAsking);
 
     QMenu* ingred = named(menuBar()->addMenu(QStringLiteral("&INGRED")), "mnuFile1");
-    c.mnuFileNew1 = addEntry(ingred, "New", "mnuFileNew1");
+    c.mnuFileNew1 = addEntry(ingred, "&New", "mnuFileNew1");
     connect(c.mnuFileNew1, &QAction::triggered, this, [this] {
         if (mayReplace(TableKind::Ingred))
             showReport(workspace_.clear(TableKind::Ingred));
     });
-    QMenu* open1 = named(ingred->addMenu(QStringLiteral("Open")), "mnuO1");
+    QMenu* open1 = named(ingred->addMenu(QStringLiteral("&Open")), "mnuO1");
     c.mnuO1 = named(open1->menuAction(), "mnuO1");
-    c.mnuFileOpen1 = addEntry(open1, "INGRED File( *.INGRED)", "mnuFileOpen1");
+    c.mnuFileOpen1 = addEntry(open1, "&INGRED File( *.INGRED)", "mnuFileOpen1");
     named(open1->addSeparator(), "mnuSep4");
-    c.mnuLxls1 = addEntry(open1, "Excel File( *.XLS)", "mnuLxls1");
-    QMenu* save1 = named(ingred->addMenu(QStringLiteral("Save")), "mnuFi");
+    c.mnuLxls1 = addEntry(open1, "&Excel File( *.XLS)", "mnuLxls1");
+    QMenu* save1 = named(ingred->addMenu(QStringLiteral("&Save")), "mnuFi");
     c.mnuFi = named(save1->menuAction(), "mnuFi");
-    c.mnuFileSave1 = addEntry(save1, "INGRED File( *.INGRED)", "mnuFileSave1");
+    c.mnuFileSave1 = addEntry(save1, "&INGRED File( *.INGRED)", "mnuFileSave1");
     named(save1->addSeparator(), "mnuSep5");
-    c.mnuLxls2 = addEntry(save1, "Excel File( *.XLS)", "mnuLxls2");
+    c.mnuLxls2 = addEntry(save1, "&Excel File( *.XLS)", "mnuLxls2");
     named(ingred->addSeparator(), "mnuSep6");
-    c.mnuFileExit1 = addEntry(ingred, "Exit", "mnuFileExit1");
+    c.mnuFileExit1 = addEntry(ingred, "E&xit", "mnuFileExit1");
     connect(c.mnuFileExit1, &QAction::triggered, this, &MainWindow::exitAfterAsking);
 
     c.mnuAbout = named(menuBar()->addAction(QStringLiteral("A&bout")), "mnuAbout");
@@ -395,7 +395,7 @@ QWidget* MainWindow::buildPortTab() {
     connect(c.cboComPort->lineEdit(), &QLineEdit::returnPressed, c.cmdPortOpen,
             &QPushButton::click);
     buttons->addWidget(c.cmdPortClose);
-    c.cmdHistory = button(page, "cmdHistory", "History");
+    c.cmdHistory = button(page, "cmdHistory", "&History");
     buttons->addWidget(c.cmdHistory);
     buttons->addStretch(1);
     layout->addLayout(buttons);
@@ -542,9 +542,9 @@ QWidget* MainWindow::buildUploadTab() {
     c.cmdINGUpload = button(page, "cmdINGUpload", "INGRED Uploa&d");
     layout->addWidget(c.cmdINGUpload, 1, 1);
     // Reads the scale's table beside the one on screen, which stays as it is.
-    c.cmdPLUCompare = button(page, "cmdPLUCompare", "PLU Compare");
+    c.cmdPLUCompare = button(page, "cmdPLUCompare", "PLU Co&mpare");
     layout->addWidget(c.cmdPLUCompare, 2, 0);
-    c.cmdINGCompare = button(page, "cmdINGCompare", "INGRED Compare");
+    c.cmdINGCompare = button(page, "cmdINGCompare", "INGRED Compa&re");
     layout->addWidget(c.cmdINGCompare, 2, 1);
     layout->setRowStretch(3, 1);
     return page;

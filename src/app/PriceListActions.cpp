@@ -38,7 +38,7 @@ PriceListActions::PriceListActions(MainWindow& window) : QObject(&window), windo
     const Controls& c = window.controls();
     // Each entry joins its table's Open menu, so it waits with Open while an exchange runs.
     const auto entry = [this](QAction* open, const char* name, TableKind kind) {
-        QAction* action = open->menu()->addAction(QStringLiteral("Price list..."));
+        QAction* action = open->menu()->addAction(QStringLiteral("Price &list..."));
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, [this, kind] { openList(kind); });
     };

@@ -54,7 +54,7 @@ DownloadOptions downloadOptions(const Controls& c, TableKind kind) {
 TransferActions::TransferActions(MainWindow& window)
     : QObject(&window), window_(window), c_(window.controls()),
       progress_(new QProgressBar(window.statusBar())),
-      stop_(new QPushButton(QStringLiteral("Stop"), window.statusBar())) {
+      stop_(new QPushButton(QStringLiteral("&Stop"), window.statusBar())) {
     progress_->setObjectName(QStringLiteral("prgTransfer"));
     progress_->setMaximumWidth(160);
     progress_->setFormat(QStringLiteral("%v / %m"));

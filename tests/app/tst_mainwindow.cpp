@@ -2,6 +2,7 @@
 #include "AboutDialog.h"
 #include "WindowTest.h"
 
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QMenu>
@@ -221,6 +222,50 @@ private slots:
         QCOMPARE(ws.ingred.grid.text(2, 2), QString());
         QCOMPARE(status(), QStringLiteral("Message Count is 0"));
         QCOMPARE(child<QLineEdit>("txtFilePath")->text(), QStringLiteral("?"));
+    }
+
+    // Every menu entry and button carries a mnemonic, none twice in one menu or tab, and none
+    // on a tab that the menu bar's own letters take.
+    void everyEntryAndButtonHasAMnemonicOfItsOwn() {
+        const auto mnemonic = [](QString text) {
+            text.remove(QStringLiteral("&&"));
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            return at < 0 || at + 1 >= text.size() ? QChar() : text[at + 1].toUpper();
+        };
+        const auto distinct = [&](const QStringList& captions, QSet<QChar> taken) {
+            for (const QString& caption : captions) {
+                const QChar m = mnemonic(caption);
+                QVERIFY2(!m.isNull() && !taken.contains(m), qPrintable(caption));
+                taken.insert(m);
+            }
+        };
+        const auto captionsOf = [](const QList<QAction*>& actions) {
+            QStringList out;
+            for (const QAction* a : actions)
+                if (!a->isSeparator())
+                    out << a->text();
+            return out;
+        };
+        const QStringList bar = captionsOf(w->menuBar()->actions());
+        distinct(bar, {});
+        for (const QMenu* menu : w->menuBar()->findChildren<QMenu*>())
+            distinct(captionsOf(menu->actions()), {});
+        distinct(captionsOf(child<GridView>("grdPLU")->actions()), {});
+        QSet<QChar> barLetters;
+        for (const QString& caption : bar)
+            barLetters.insert(mnemonic(caption));
+        auto* tabs = child<QTabWidget>("SSTab");
+        for (int t = 0; t < tabs->count(); ++t) {
+            QStringList captions;
+            for (const QAbstractButton* b : tabs->widget(t)->findChildren<QAbstractButton*>())
+                if (!b->text().isEmpty())
+                    captions << b->text();
+            for (const QLabel* label : tabs->widget(t)->findChildren<QLabel*>())
+                if (label->buddy())
+                    captions << label->text();
+            distinct(captions, barLetters);
+        }
+        QVERIFY(!mnemonic(child<QPushButton>("cmdStop")->text()).isNull());
     }
 
     void exitFromEitherMenuAndTheCloseControl() {
