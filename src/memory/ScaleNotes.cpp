@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ScaleNotes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace tarn {
+
+namespace {
+
+// The folders tried, in order; the first that exists and may be written is used.
+QStringList folders() {
+    const QString chosen = qEnvironmentVariable("TARNLINK_RUNTIME_DIR");
+    if (!chosen.isEmpty())
+        return {chosen};
+    QStringList out{QStringLiteral("/run/lock"), QStringLiteral("/var/lock")};
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty())
+        out << runtime + QStringLiteral("/tarnlink");
+    return out;
+}
+
+QString fileName(const QString& scale, TableKind table) {
+    QString name = scale;
+    if (name.startsWith(QLatin1String("/dev/")))
+        name = name.mid(5);
+    for (QChar& c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\'))
+            c = QLatin1Char('_');
+    return QStringLiteral("tarnlink..") + name +
+           (table == TableKind::Plu ? QStringLiteral(".plu") : QStringLiteral(".ingred"));
+}
+
+} // namespace
+
+QString notesFolder() {
+    const QStringList tried = folders();
+    for (const QString& folder : tried) {
+        const QFileInfo info(folder);
+        if (info.isDir() && info.isWritable())
+            return folder;
+    }
+    // This user's own folder, made when missing.
+    const QString last = tried.last();
+    if (QDir().mkpath(last))
+        return last;
+    return {};
+}
+
+std::optional<ScaleNote> readNote(const QString& scale, TableKind table) {
+    for (const QString& folder : folders()) {
+        QFile file(folder + QLatin1Char('/') + fileName(scale, table));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        ScaleNote note;
+        if (lines.size() >= 3) {
+            note.store = QString::fromUtf8(lines[0]);
+            note.job = lines[1].toLongLong();
+            note.recorded = lines[2] == "recorded";
+        }
+        return note;
+    }
+    return std::nullopt;
+}
+
+bool writeNote(const QString& scale, TableKind table, const ScaleNote& note) {
+    const QString folder = notesFolder();
+    if (folder.isEmpty())
+        return false;
+    const QByteArray text = note.store.toUtf8() + '\n' + QByteArray::number(note.job) + '\n' +
+                            (note.recorded ? "recorded" : "not recorded") + '\n';
+    QFile file(folder + QLatin1Char('/') + fileName(scale, table));
+    // Another user's note is written over in place: a shared lock folder lets no one replace
+    // or make anew a file someone else owns there.
+    bool made = false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::ExistingOnly)) {
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+        made = true;
+    }
+    const bool written = file.write(text) == text.size() && file.flush();
+    file.close();
+    if (made)
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                            QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther);
+    return written;
+}
+
+std::optional<QString> doubtOf(const ScaleState& state, const std::optional<ScaleNote>& note,
+                               const QString& storeId, bool noteJobRecorded) {
+    if (state.unconfirmed)
+        return state.why.isEmpty() ? QStringLiteral("the store could not keep a job") : state.why;
+    if (!note)
+        return std::nullopt;
+    if (note->store != storeId)
+        return QStringLiteral("another store sent it records since");
+    if (!note->recorded)
+        return QStringLiteral("the store could not keep its last job");
+    if (!noteJobRecorded)
+        return QStringLiteral("the store does not hold its last job (put back from a copy?)");
+    return std::nullopt;
+}
+
+} // namespace tarn
