@@ -82,7 +82,6 @@ StoreWriter::Verdict StoreWriter::finish(const JobFinish& f) {
     finished_ = false;
     wake_.notify_all();
     done_.wait(hold, [this] { return finished_; });
-    finishing_ = false;
     return verdict_;
 }
 
@@ -157,6 +156,7 @@ void StoreWriter::loop() {
             problem_.clear();
             if (finishing_) {
                 verdict_ = v;
+                finishing_ = false;
                 finished_ = true;
                 done_.notify_all();
             }
