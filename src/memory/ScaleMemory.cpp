@@ -82,6 +82,7 @@ const std::vector<std::vector<const char*>> kSteps = {
     {
         "ALTER TABLE held RENAME COLUMN port TO scale",
         "ALTER TABLE held ADD COLUMN confirmed %INT64% NOT NULL DEFAULT 0",
+        "ALTER TABLE held ADD COLUMN slot INTEGER",
         "ALTER TABLE transfers RENAME COLUMN port TO scale",
         "ALTER TABLE transfers ADD COLUMN name TEXT",
         "UPDATE transfers SET name = scale",
@@ -486,11 +487,13 @@ bool ScaleMemory::forget(const QString& scale, TableKind table, const std::vecto
 }
 
 bool ScaleMemory::hold(const QString& scale, TableKind table, qint64 job, int slot, int number,
-                       const QByteArray& bytes, const QDateTime& at) {
-    if (!run(QStringLiteral("INSERT INTO held (scale, tbl, number, bytes, confirmed)"
-                            " VALUES (?, ?, ?, ?, ?) ON CONFLICT (scale, tbl, number) DO UPDATE"
-                            " SET bytes = excluded.bytes, confirmed = excluded.confirmed"),
-             {scale, tableName(table), number, bytes, ms(at)}))
+                       const QByteArray& bytes, const QDateTime& at, bool read) {
+    if (!run(QStringLiteral("INSERT INTO held (scale, tbl, number, bytes, confirmed, slot)"
+                            " VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (scale, tbl, number) DO UPDATE"
+                            " SET bytes = excluded.bytes, confirmed = excluded.confirmed,"
+                            " slot = coalesce(excluded.slot, held.slot)"),
+             {scale, tableName(table), number, bytes, ms(at),
+              read ? QVariant(slot) : QVariant(QMetaType(QMetaType::Int))}))
         return false;
     return job == 0 ||
            (run(QStringLiteral("INSERT INTO records (transfer, slot, number, at)"
@@ -541,7 +544,7 @@ std::map<int, HeldRecord> ScaleMemory::heldRecords(const QString& scale, TableKi
     std::map<int, HeldRecord> out;
     if (!open_)
         return out;
-    auto q = run(QStringLiteral("SELECT number, bytes, confirmed FROM held"
+    auto q = run(QStringLiteral("SELECT number, bytes, confirmed, slot FROM held"
                                 " WHERE scale = ? AND tbl = ?"),
                  {scale, tableName(table)});
     if (!q) {
@@ -549,7 +552,8 @@ std::map<int, HeldRecord> ScaleMemory::heldRecords(const QString& scale, TableKi
         return out;
     }
     while (q->next())
-        out[q->value(0).toInt()] = HeldRecord{q->value(1).toByteArray(), fromMs(q->value(2))};
+        out[q->value(0).toInt()] =
+            HeldRecord{q->value(1).toByteArray(), fromMs(q->value(2)), q->value(3).toInt()};
     return out;
 }
 

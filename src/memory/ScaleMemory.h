@@ -116,6 +116,7 @@ struct HistoryFilter {
 struct HeldRecord {
     QByteArray bytes;
     QDateTime confirmed; // when the scale last acknowledged, sent or matched it (UTC)
+    int slot = 0;        // the scale's slot it was last read from; 0: not known
 };
 
 // Whether the store vouches for what it holds of a scale's table.
@@ -190,9 +191,11 @@ public:
     // have changed the scale); also where the scale said it holds nothing.
     bool forget(const QString& scale, TableKind table, const std::vector<int>& numbers);
     // The scale acknowledged or sent the record at `at`: it holds `bytes` under `number`.
-    // Kept in the job's history too when `job` is not 0.
+    // Kept in the job's history too when `job` is not 0 (`slot` as the job knows it). `read`:
+    // the scale sent it when asked for its slot `slot`, which the store keeps (a record the
+    // scale acknowledged stays in the slot it was last read from, or takes one not known).
     bool hold(const QString& scale, TableKind table, qint64 job, int slot, int number,
-              const QByteArray& bytes, const QDateTime& at);
+              const QByteArray& bytes, const QDateTime& at, bool read = false);
     // The scale sent these records back as the store holds them.
     bool confirm(const QString& scale, TableKind table, const std::vector<int>& numbers,
                  const QDateTime& at);

@@ -41,9 +41,10 @@ void StoreWriter::forget(const std::vector<int>& numbers) {
             false});
 }
 
-void StoreWriter::hold(int slot, int number, const QByteArray& bytes, const QDateTime& at) {
-    post(Op{[s = scale_, t = table_, slot, number, bytes, at](ScaleMemory& m, qint64& job) {
-                return m.hold(s, t, job, slot, number, bytes, at);
+void StoreWriter::hold(int slot, int number, const QByteArray& bytes, const QDateTime& at,
+                       bool read) {
+    post(Op{[s = scale_, t = table_, slot, number, bytes, at, read](ScaleMemory& m, qint64& job) {
+                return m.hold(s, t, job, slot, number, bytes, at, read);
             },
             false});
 }

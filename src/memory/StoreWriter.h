@@ -53,7 +53,8 @@ public:
     void begin(const JobStart& start);
     // The job's writes, on the scale and table of begin(); ScaleMemory's of the same names.
     void forget(const std::vector<int>& numbers);
-    void hold(int slot, int number, const QByteArray& bytes, const QDateTime& at);
+    void hold(int slot, int number, const QByteArray& bytes, const QDateTime& at,
+              bool read = false);
     void confirm(const std::vector<int>& numbers, const QDateTime& at);
     void keepOnly(const std::set<int>& numbers);
     void markUnconfirmed(const QString& why);

@@ -241,6 +241,26 @@ TEST(History, keepsFourHundredDaysNewestFirst) {
     EXPECT_EQ(store.history(plu500).back().acknowledged.size(), 1u);
 }
 
+// A record keeps the scale's slot it was read from while downloads replace it; once forgotten,
+// its slot is not known until it is read again.
+TEST(Store, aRecordKeepsTheSlotItWasReadFrom) {
+    QTemporaryDir dir;
+    ScaleMemory store(dir.filePath("scales.sqlite"));
+    const auto slotOf500 = [&] {
+        return store.heldRecords("/dev/ttyS6", TableKind::Plu)[500].slot;
+    };
+    const auto write = [&](const std::function<bool()>& steps) {
+        ASSERT_TRUE(store.transaction(steps, std::chrono::milliseconds(100)));
+    };
+    const QDateTime at = QDateTime::currentDateTimeUtc();
+    write([&] { return store.hold("/dev/ttyS6", TableKind::Plu, 0, 7, 500, "r", at, true); });
+    write([&] { return store.hold("/dev/ttyS6", TableKind::Plu, 0, 1, 500, "d", at); });
+    EXPECT_EQ(slotOf500(), 7);
+    write([&] { return store.forget("/dev/ttyS6", TableKind::Plu, {500}); });
+    write([&] { return store.hold("/dev/ttyS6", TableKind::Plu, 0, 1, 500, "d", at); });
+    EXPECT_EQ(slotOf500(), 0);
+}
+
 // A copy made while a program has the store open holds every record committed, those still
 // in the write-ahead log too; a file there already is not written over.
 TEST(Backup, aCopyHoldsEveryRecordTheStoreHolds) {
