@@ -135,14 +135,6 @@ QDateTime fromMs(const QVariant& v) {
     return QDateTime::fromMSecsSinceEpoch(v.toLongLong(), Qt::UTC);
 }
 
-TransferDirection directionOf(const QString& name) {
-    if (name == QLatin1String("upload"))
-        return TransferDirection::Upload;
-    if (name == QLatin1String("compare"))
-        return TransferDirection::Compare;
-    return TransferDirection::Download;
-}
-
 const char* const kWords[] = {"ok",     "nothing", "differs",   "stopped",
                               "failed", "refused", "unrecorded"};
 
@@ -158,6 +150,14 @@ QString directionName(TransferDirection d) {
         return QStringLiteral("compare");
     }
     return {};
+}
+
+TransferDirection directionOf(const QString& name) {
+    if (name == QLatin1String("upload"))
+        return TransferDirection::Upload;
+    if (name == QLatin1String("compare"))
+        return TransferDirection::Compare;
+    return TransferDirection::Download;
 }
 
 QString jobEndWord(JobEnd end) {

@@ -46,6 +46,7 @@ namespace tarn {
 enum class TransferDirection { Download, Upload, Compare };
 // "download" / "upload" / "compare", as the history shows and stores it.
 QString directionName(TransferDirection d);
+TransferDirection directionOf(const QString& name);
 
 // How a job ended, in one word for scripts.
 enum class JobEnd {

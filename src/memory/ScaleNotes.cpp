@@ -55,11 +55,24 @@ std::optional<ScaleNote> readNote(const QString& scale, TableKind table) {
             continue;
         const QList<QByteArray> lines = file.readAll().split('\n');
         ScaleNote note;
-        if (lines.size() >= 3) {
-            note.store = QString::fromUtf8(lines[0]);
-            note.job = lines[1].toLongLong();
-            note.recorded = lines[2] == "recorded";
-        }
+        if (lines.size() < 11)
+            return note; // names no store
+        const auto text = [&](int i) {
+            return QString::fromUtf8(QByteArray::fromPercentEncoding(lines[i]));
+        };
+        const auto time = [&](int i) {
+            return lines[i].isEmpty()
+                       ? QDateTime()
+                       : QDateTime::fromMSecsSinceEpoch(lines[i].toLongLong(), Qt::UTC);
+        };
+        note.store = text(0);
+        note.job = lines[1].toLongLong();
+        note.recorded = lines[2] == "recorded";
+        note.start = {scale, text(3), table, directionOf(text(4)), text(5), time(6)};
+        note.finish.end = jobEndOf(text(7)).value_or(JobEnd::Unrecorded);
+        note.finish.text = text(8);
+        note.finish.records = lines[9].toInt();
+        note.finish.ended = time(10);
         return note;
     }
     return std::nullopt;
@@ -69,8 +82,16 @@ bool writeNote(const QString& scale, TableKind table, const ScaleNote& note) {
     const QString folder = notesFolder();
     if (folder.isEmpty())
         return false;
-    const QByteArray text = note.store.toUtf8() + '\n' + QByteArray::number(note.job) + '\n' +
-                            (note.recorded ? "recorded" : "not recorded") + '\n';
+    const auto line = [](const QString& t) { return t.toUtf8().toPercentEncoding() + '\n'; };
+    const auto time = [](const QDateTime& t) {
+        return (t.isValid() ? QByteArray::number(t.toMSecsSinceEpoch()) : QByteArray()) + '\n';
+    };
+    const QByteArray text =
+        line(note.store) + QByteArray::number(note.job) + '\n' +
+        (note.recorded ? "recorded" : "not recorded") + '\n' + line(note.start.name) +
+        line(directionName(note.start.direction)) + line(note.start.extent) +
+        time(note.start.started) + line(jobEndWord(note.finish.end)) + line(note.finish.text) +
+        QByteArray::number(note.finish.records) + '\n' + time(note.finish.ended);
     QFile file(folder + QLatin1Char('/') + fileName(scale, table));
     // Another user's note is written over in place: a shared lock folder lets no one replace
     // or make anew a file someone else owns there.

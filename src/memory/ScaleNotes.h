@@ -25,6 +25,10 @@ struct ScaleNote {
     QString store;         // ScaleMemory::storeId() of the store that sent
     qint64 job = 0;        // its job's number in that store; 0 while not recorded
     bool recorded = false; // the store kept every record of the job
+    // The job as the history would keep it, for the store to take in once it can be written
+    // (not recorded; its scale and table are the note's).
+    JobStart start;
+    JobFinish finish;
 };
 
 // The folder of the notes: TARNLINK_RUNTIME_DIR when set (each test its own), else as above.

@@ -34,6 +34,18 @@ void StoreWriter::begin(const JobStart& start) {
             false});
 }
 
+void StoreWriter::takeIn(const JobStart& start, const JobFinish& finish) {
+    post(Op{[start, finish](ScaleMemory& m, qint64&) {
+                qint64 id = 0;
+                JobFinish f = finish;
+                f.end = JobEnd::Unrecorded;
+                return m.insertJob(start, &id) && m.finishJob(id, f) &&
+                       m.markUnconfirmed(start.scale, start.table,
+                                         QStringLiteral("the store could not keep its last job"));
+            },
+            false});
+}
+
 void StoreWriter::forget(const std::vector<int>& numbers) {
     post(Op{[s = scale_, t = table_, numbers](ScaleMemory& m, qint64&) {
                 return m.forget(s, t, numbers);

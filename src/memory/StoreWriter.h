@@ -49,6 +49,9 @@ public:
         return future.get();
     }
 
+    // A job that its store could not record (as its note keeps it) goes into the history as
+    // unrecorded, and its scale's table is not vouched for until read again.
+    void takeIn(const JobStart& start, const JobFinish& finish);
     // A job starts: its row in the history. Opens the store again if it is not open.
     void begin(const JobStart& start);
     // The job's writes, on the scale and table of begin(); ScaleMemory's of the same names.

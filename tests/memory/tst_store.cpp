@@ -283,11 +283,24 @@ TEST(Notes, theStoreIsDoubtedWhenAnotherStoreOrAnUnrecordedJobCameBetween) {
     QTemporaryDir dir;
     qputenv("TARNLINK_RUNTIME_DIR", dir.path().toLocal8Bit());
     EXPECT_EQ(readNote("/dev/serial/by-id/usb-scale", TableKind::Plu), std::nullopt);
-    ASSERT_TRUE(writeNote("/dev/serial/by-id/usb-scale", TableKind::Plu, {"mine", 12, true}));
+    const QDateTime at = QDateTime::fromMSecsSinceEpoch(1796600000000, Qt::UTC);
+    ScaleNote written{"mine", 12, true, {}, {}};
+    written.start = {"/dev/serial/by-id/usb-scale", "/dev/ttyUSB0", TableKind::Plu,
+                     TransferDirection::Download,   "Changed",      at};
+    written.finish = {JobEnd::Unrecorded,
+                      "ERROR! cannot keep what the scales hold in x: full",
+                      5,
+                      {},
+                      at.addSecs(2)};
+    ASSERT_TRUE(writeNote("/dev/serial/by-id/usb-scale", TableKind::Plu, written));
     const std::optional<ScaleNote> note = readNote("/dev/serial/by-id/usb-scale", TableKind::Plu);
     ASSERT_TRUE(note);
     EXPECT_EQ(note->store, "mine");
     EXPECT_EQ(note->job, 12);
+    EXPECT_EQ(note->start.name, "/dev/ttyUSB0");
+    EXPECT_EQ(note->start.started, at);
+    EXPECT_EQ(note->finish.text, written.finish.text);
+    EXPECT_EQ(note->finish.records, 5);
     EXPECT_EQ(readNote("/dev/serial/by-id/usb-scale", TableKind::Ingred), std::nullopt);
     qunsetenv("TARNLINK_RUNTIME_DIR");
 
@@ -295,7 +308,7 @@ TEST(Notes, theStoreIsDoubtedWhenAnotherStoreOrAnUnrecordedJobCameBetween) {
     EXPECT_EQ(doubtOf(trusted, note, "mine", true), std::nullopt);
     EXPECT_EQ(doubtOf(trusted, std::nullopt, "mine", false), std::nullopt);
     EXPECT_EQ(doubtOf(trusted, note, "other", true), "another store sent it records since");
-    EXPECT_EQ(doubtOf(trusted, ScaleNote{"mine", 0, false}, "mine", false),
+    EXPECT_EQ(doubtOf(trusted, ScaleNote{"mine", 0, false, {}, {}}, "mine", false),
               "the store could not keep its last job");
     EXPECT_EQ(doubtOf(trusted, note, "mine", false),
               "the store does not hold its last job (put back from a copy?)");
