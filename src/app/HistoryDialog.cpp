@@ -14,10 +14,11 @@ HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent), list_(new QTabl
     auto* layout = new QVBoxLayout(this);
     list_->setObjectName(QStringLiteral("lstHistory"));
     addReadOnlyList(*this, *layout, *list_,
-                    {QStringLiteral("Started"), QStringLiteral("Ended"), QStringLiteral("Port"),
-                     QStringLiteral("Table"), QStringLiteral("Kind"), QStringLiteral("What"),
-                     QStringLiteral("Records"), QStringLiteral("How it ended")});
-    resize(820, 440);
+                    {QStringLiteral("Started"), QStringLiteral("Ended"), QStringLiteral("Outcome"),
+                     QStringLiteral("Port"), QStringLiteral("Scale"), QStringLiteral("Table"),
+                     QStringLiteral("Kind"), QStringLiteral("What"), QStringLiteral("Records"),
+                     QStringLiteral("Differ"), QStringLiteral("How it ended")});
+    resize(1000, 440);
 }
 
 void HistoryDialog::show(const std::vector<TransferEntry>& entries) {
@@ -28,11 +29,14 @@ void HistoryDialog::show(const std::vector<TransferEntry>& entries) {
         const QString cells[] = {e.started.toLocalTime().toString(format),
                                  e.ended.isValid() ? e.ended.toLocalTime().toString(format)
                                                    : QStringLiteral("(never ended)"),
-                                 e.port,
+                                 e.outcome,
+                                 e.name,
+                                 e.scale,
                                  QString::fromLatin1(sideOf(e.table).name),
                                  directionName(e.direction),
                                  e.extent,
                                  QString::number(e.records),
+                                 e.differences ? QString::number(*e.differences) : QString(),
                                  e.howEnded.trimmed()};
         setListRow(*list_, row, cells);
     }

@@ -18,13 +18,47 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QThread>
 #include <QTimer>
 
 namespace tarn {
 
+// The window's connection to the store, on a thread of its own: each question runs there in
+// turn, and its answer comes back to the window's thread.
+class MemoryActions::StoreReader : public QObject {
+public:
+    // Runs `look` with the store (opened again if it failed), then `answer` with its result and
+    // the store's problem, if any, on `back`'s thread.
+    template <class T>
+    void ask(QObject* back, std::function<T(ScaleMemory&)> look,
+             std::function<void(const T&, const QString&)> answer) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, back, look = std::move(look), answer = std::move(answer)] {
+                if (!memory_)
+                    memory_ = std::make_unique<ScaleMemory>();
+                memory_->retry();
+                T result = look(*memory_);
+                const QString problem = memory_->takeProblem();
+                QMetaObject::invokeMethod(
+                    back,
+                    [answer, result = std::move(result), problem] { answer(result, problem); },
+                    Qt::QueuedConnection);
+            },
+            Qt::QueuedConnection);
+    }
+    // Ends the store's connection on its own thread.
+    void drop() { memory_.reset(); }
+
+private:
+    std::unique_ptr<ScaleMemory> memory_;
+};
+
 MemoryActions::MemoryActions(MainWindow& window)
     : QObject(&window), window_(window), transfers_(window.findChild<TransferActions*>()),
-      refresh_(new QTimer(this)) {
+      thread_(new QThread(this)), reader_(new StoreReader), refresh_(new QTimer(this)) {
+    reader_->moveToThread(thread_);
+    thread_->start();
     const Controls& c = window.controls();
     refresh_->setSingleShot(true);
     refresh_->setInterval(0);
@@ -51,26 +85,32 @@ MemoryActions::MemoryActions(MainWindow& window)
     refresh();
 }
 
-MemoryActions::~MemoryActions() = default;
+MemoryActions::~MemoryActions() {
+    QMetaObject::invokeMethod(
+        reader_, [r = reader_] { r->drop(); }, Qt::BlockingQueuedConnection);
+    thread_->quit();
+    thread_->wait();
+    delete reader_;
+}
 
-ScaleMemory& MemoryActions::memory() {
-    if (!memory_)
-        memory_ = std::make_unique<ScaleMemory>();
-    return *memory_;
+void MemoryActions::showProblem(const QString& text) {
+    // Each new problem once: the same text again is the same problem still there.
+    if (text.isEmpty() || text == lastProblem_)
+        return;
+    lastProblem_ = text;
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tarnlink"), text,
+                                QMessageBox::Ok, &window_);
+    box->setObjectName(QStringLiteral("msgStore"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }
 
 void MemoryActions::attach(Engine* engine) {
     connect(engine, &Engine::finished, this, &MemoryActions::ended);
     connect(engine, &Engine::opened, this, &MemoryActions::refreshSoon);
     connect(engine, &Engine::closed, this, &MemoryActions::refreshSoon);
-    connect(engine, &Engine::storeProblem, this, [this](const QString& text) {
-        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tarnlink"), text,
-                                    QMessageBox::Ok, &window_);
-        box->setObjectName(QStringLiteral("msgStore"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setModal(false);
-        box->show();
-    });
+    connect(engine, &Engine::storeProblem, this, &MemoryActions::showProblem);
     refreshSoon();
 }
 
@@ -95,22 +135,6 @@ template <class R> std::optional<std::vector<WireRecord>> savedFromGrid(const Ta
 
 } // namespace
 
-std::optional<int> MemoryActions::changedCount(TableKind kind, bool fromGrid) {
-    const Workspace& ws = window_.workspace();
-    const QString name = port();
-    const std::map<int, QByteArray> held =
-        name.isEmpty() ? std::map<int, QByteArray>() : memory().held(name, kind);
-    std::optional<std::vector<WireRecord>> records;
-    if (fromGrid)
-        records = kind == TableKind::Plu ? savedFromGrid(ws.plu) : savedFromGrid(ws.ingred);
-    else
-        records = kind == TableKind::Plu ? wireRecords(ws.plu.records, ws.plu.count)
-                                         : wireRecords(ws.ingred.records, ws.ingred.count);
-    if (!records)
-        return std::nullopt;
-    return int(changedSlots(*records, held).size());
-}
-
 void MemoryActions::refreshSoon() {
     // Not while a table goes on the line: its every record is a status text.
     if (transfers_ && transfers_->running())
@@ -120,14 +144,37 @@ void MemoryActions::refreshSoon() {
 
 void MemoryActions::refresh() {
     const Controls& c = window_.controls();
+    const Workspace& ws = window_.workspace();
+    const QString name = port();
+    const int asked = ++asked_;
     for (const auto& [kind, label] : {std::pair{TableKind::Plu, c.lblDownChangedPLU},
                                       {TableKind::Ingred, c.lblDownChangedINGRED}}) {
         // A grid ahead of its records: what a download would send once it is saved.
         const bool ahead = window_.gridUndo(kind).isAheadOfRecords();
-        const std::optional<int> count = changedCount(kind, ahead);
-        const QString n = count ? QString::number(*count) : QStringLiteral("?");
-        label->setText(ahead ? QStringLiteral("%1 to send once saved").arg(n)
-                             : QStringLiteral("%1 to send").arg(n));
+        std::optional<std::vector<WireRecord>> records;
+        if (ahead)
+            records = kind == TableKind::Plu ? savedFromGrid(ws.plu) : savedFromGrid(ws.ingred);
+        else
+            records = kind == TableKind::Plu ? wireRecords(ws.plu.records, ws.plu.count)
+                                             : wireRecords(ws.ingred.records, ws.ingred.count);
+        const QString form =
+            ahead ? QStringLiteral("%1 to send once saved") : QStringLiteral("%1 to send");
+        if (!records) { // the save would refuse the grid
+            label->setText(form.arg(QStringLiteral("?")));
+            continue;
+        }
+        // The records a Changed download of the table would send now.
+        reader_->ask<int>(
+            this,
+            [name, kind, records = std::move(*records)](ScaleMemory& m) {
+                const auto held = name.isEmpty() ? std::map<int, QByteArray>() : m.held(name, kind);
+                return int(changedSlots(records, held).size());
+            },
+            [this, asked, label, form](const int& count, const QString& problem) {
+                showProblem(problem);
+                if (asked == asked_)
+                    label->setText(form.arg(count));
+            });
     }
 }
 
@@ -156,9 +203,17 @@ void MemoryActions::showHistory() {
     auto* dialog = window_.findChild<HistoryDialog*>();
     if (!dialog)
         dialog = new HistoryDialog(&window_);
-    HistoryFilter filter;
-    filter.limit = 1000;
-    dialog->show(memory().history(filter));
+    reader_->ask<std::vector<TransferEntry>>(
+        this,
+        [](ScaleMemory& m) {
+            HistoryFilter filter;
+            filter.limit = 1000;
+            return m.history(filter);
+        },
+        [this, dialog](const std::vector<TransferEntry>& entries, const QString& problem) {
+            showProblem(problem);
+            dialog->show(entries);
+        });
 }
 
 } // namespace tarn

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+class QThread;
 class QTimer;
 
 namespace tarn {
@@ -21,18 +22,19 @@ class TransferActions;
 // scale), "PLU Compare" / "INGRED Compare" with their list, the list of a Verify that found
 // differences, the "History" dialog, and the store's problem, said once.
 //
-// The window reads the store on its own thread, through its own connection; the engine's
-// worker writes it through another.
+// The window never waits on the store: it reads it on a thread of its own (StoreReader),
+// through its own connection, and shows each answer when it comes; the engine's writer writes
+// it through another. A store that failed is opened again at each refresh, and each new
+// problem is shown.
 class MemoryActions : public QObject {
     Q_OBJECT
 public:
     explicit MemoryActions(MainWindow& window);
     ~MemoryActions() override;
 
+    class StoreReader;
+
 private:
-    // The records a Changed download of the table would send now (the count shown), or, with
-    // `fromGrid`, once the grid is saved; nullopt when the save would refuse the grid.
-    std::optional<int> changedCount(TableKind kind, bool fromGrid);
     void attach(Engine* engine);
     void ended(const JobOutcome& outcome);
     void compare(TableKind kind);
@@ -42,12 +44,15 @@ private:
     void refresh();
     // The port the next job runs on: the open one, or the one chosen on the Port tab.
     QString port() const;
-    ScaleMemory& memory();
+    void showProblem(const QString& text);
 
     MainWindow& window_;
     TransferActions* transfers_;
-    std::unique_ptr<ScaleMemory> memory_;
+    QThread* thread_;
+    StoreReader* reader_; // lives on thread_
     QTimer* refresh_;
+    int asked_ = 0;       // the last refresh asked; older answers are dropped
+    QString lastProblem_; // the problem shown last
 };
 
 } // namespace tarn

@@ -11,6 +11,7 @@
 #include "PortName.h"
 #include "SheetExchange.h"
 #include "SheetFile.h"
+#include "Store.h"
 #include "TableFile.h"
 #include "Upload.h"
 
@@ -167,6 +168,7 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     all.push_back(std::make_unique<Upload>());
     all.push_back(std::make_unique<Compare>());
     all.push_back(std::make_unique<History>());
+    all.push_back(std::make_unique<StoreCommand>());
     all.push_back(std::make_unique<Display>());
     all.push_back(std::make_unique<Convert>());
     all.push_back(std::make_unique<Merge>());

@@ -3,18 +3,35 @@
 
 #include <QCommandLineParser>
 
+#include <tuple>
+
 namespace tarn::cli {
 
 namespace {
 
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
-std::optional<int> recordNumber(const QString& text) {
+// PLU numbers go up to the field's 32,767 (a scale's table may hold any of them); message
+// numbers to 200.
+std::optional<int> recordNumber(const QString& text, int last) {
     bool ok = false;
     const int n = text.trimmed().toInt(&ok);
-    if (!ok || n < 1 || n > kMaxRecords)
+    if (!ok || n < 1 || n > last)
         return std::nullopt;
     return n;
+}
+
+// "2026-12-07" or "2026-12-07 16:03" (or with seconds), local time.
+QDateTime sinceOf(const QString& text) {
+    const QString t = text.trimmed();
+    for (const char* format :
+         {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-ddTHH:mm"}) {
+        const QDateTime at = QDateTime::fromString(t, QString::fromLatin1(format));
+        if (at.isValid())
+            return at;
+    }
+    const QDate day = QDate::fromString(t, QStringLiteral("yyyy-MM-dd"));
+    return day.isValid() ? day.startOfDay() : QDateTime();
 }
 
 } // namespace
@@ -24,17 +41,24 @@ QString historyLine(const TransferEntry& e) {
     line += e.ended.isValid() ? QStringLiteral(" to ") +
                                     e.ended.toLocalTime().toString(QStringLiteral("HH:mm:ss"))
                               : QStringLiteral(" (never ended)");
-    line += QLatin1Char(' ') + e.port + QLatin1Char(' ') +
-            QString::fromLatin1(sideOf(e.table).name) + QLatin1Char(' ') +
+    if (!e.outcome.isEmpty())
+        line += QLatin1Char(' ') + e.outcome;
+    // The name it was run under, and the scale's identity where that says more.
+    line += QLatin1Char(' ') + e.name;
+    if (e.scale != e.name)
+        line += QStringLiteral(" (") + e.scale + QLatin1Char(')');
+    line += QLatin1Char(' ') + QString::fromLatin1(sideOf(e.table).name) + QLatin1Char(' ') +
             directionName(e.direction) + QLatin1Char(' ') + e.extent + QStringLiteral(": ") +
             QString::number(e.records) + QStringLiteral(" record(s)");
+    if (e.differences)
+        line += QStringLiteral(", %1 differ").arg(*e.differences);
     if (e.ended.isValid())
         line += QStringLiteral(", ") + e.howEnded.trimmed();
     return line;
 }
 
 QString History::summary() const {
-    return QStringLiteral("List the transfers to and from the scales, newest first.");
+    return QStringLiteral("List the jobs run on the scales, newest first.");
 }
 
 std::optional<UsageError> History::parse(const QStringList& ports, const QStringList& words) {
@@ -42,7 +66,9 @@ std::optional<UsageError> History::parse(const QStringList& ports, const QString
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("PORT"));
     const QCommandLineOption plu(QStringLiteral("plu"), QString(), QStringLiteral("N"));
     const QCommandLineOption ingred(QStringLiteral("ingred"), QString(), QStringLiteral("N"));
-    parser.addOptions({port, plu, ingred});
+    const QCommandLineOption since(QStringLiteral("since"), QString(), QStringLiteral("DATE"));
+    const QCommandLineOption limit(QStringLiteral("limit"), QString(), QStringLiteral("N"));
+    parser.addOptions({port, plu, ingred, since, limit});
     if (auto error = parseWords(parser, words))
         return error;
     if (!parser.positionalArguments().isEmpty())
@@ -56,14 +82,27 @@ std::optional<UsageError> History::parse(const QStringList& ports, const QString
     if (parser.isSet(plu) && parser.isSet(ingred))
         return UsageError{QStringLiteral("history takes one of --plu and --ingred")};
     filter_.port = given.value(0);
-    for (const auto& [option, number] :
-         {std::pair{&plu, &filter_.plu}, {&ingred, &filter_.ingred}}) {
+    for (const auto& [option, number, last] :
+         {std::tuple{&plu, &filter_.plu, 32767}, {&ingred, &filter_.ingred, kMaxRecords}}) {
         if (!parser.isSet(*option))
             continue;
-        *number = recordNumber(parser.value(*option));
+        *number = recordNumber(parser.value(*option), last);
         if (!*number)
             return UsageError{QStringLiteral("--") + option->names().first() +
-                              QStringLiteral(" takes a number from 1 to 200")};
+                              QStringLiteral(" takes a number from 1 to %1").arg(last)};
+    }
+    if (parser.isSet(since)) {
+        filter_.since = sinceOf(parser.value(since));
+        if (!filter_.since.isValid())
+            return UsageError{QStringLiteral("--since takes a date: YYYY-MM-DD or "
+                                             "\"YYYY-MM-DD HH:MM\"")};
+    }
+    filter_.limit = kShown;
+    if (parser.isSet(limit)) {
+        bool ok = false;
+        filter_.limit = parser.value(limit).trimmed().toInt(&ok);
+        if (!ok || filter_.limit < 0)
+            return UsageError{QStringLiteral("--limit takes a number: the newest N jobs (0: all)")};
     }
     return std::nullopt;
 }

@@ -27,6 +27,9 @@ public:
     virtual QString name() const = 0;
     // The device or system name that name() stands for ("/dev/ttyS0" for "Com1").
     virtual QString systemName() const = 0;
+    // The scale this port reaches, by its device rather than the name typed (portIdentity()):
+    // what the store of what each scale holds and the port's lock know it by.
+    virtual QString identity() const;
 
     // Hands the bytes to the port in one piece; returns once they are queued.
     virtual void write(const QByteArray& bytes) = 0;

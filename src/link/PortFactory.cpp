@@ -20,6 +20,7 @@ AnyPort::~AnyPort() {
 std::optional<QString> AnyPort::open(const QString& name) {
     close();
     name_ = name;
+    named_ = false;
     QString why;
     const auto parsed = parsePortName(name, &why);
     if (!parsed)
@@ -31,6 +32,7 @@ std::optional<QString> AnyPort::open(const QString& name) {
         connect(inner_, &Port::readyRead, this, &Port::readyRead);
         connect(inner_, &Port::failed, this, &Port::failed);
     }
+    named_ = true;
     return inner_->open(parsed->name);
 }
 
@@ -45,6 +47,10 @@ bool AnyPort::isOpen() const {
 
 QString AnyPort::systemName() const {
     return isNetworkName(name_) ? name_ : SerialPort::systemNameFor(name_);
+}
+
+QString AnyPort::identity() const {
+    return named_ ? inner_->identity() : Port::identity();
 }
 
 void AnyPort::write(const QByteArray& bytes) {

@@ -34,6 +34,7 @@ public:
     bool isOpen() const override;
     QString name() const override { return name_; }
     QString systemName() const override;
+    QString identity() const override;
 
     void write(const QByteArray& bytes) override;
     qint64 bytesWaiting() const override;
@@ -44,6 +45,7 @@ public:
 private:
     Port* inner_ = nullptr; // a child, made for the kind of name last opened
     QString name_;
+    bool named_ = false; // inner_ was given name_
 };
 
 } // namespace tarn

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SerialPort.h"
 
+#include "PortIdentity.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -119,7 +121,11 @@ QString SerialPort::notASerialPortText() {
 std::optional<QString> SerialPort::open(const QString& name) {
     close();
     name_ = name;
-    port_->setPortName(systemNameFor(name));
+    // The real device, whatever name led to it: its lock then keeps every other name of it
+    // off the line too.
+    const QString device = serialDeviceOf(name);
+    identity_ = serialIdentityOf(device);
+    port_->setPortName(device);
     port_->setBaudRate(QSerialPort::Baud9600);
     port_->setParity(QSerialPort::NoParity);
     port_->setDataBits(QSerialPort::Data8);
@@ -128,18 +134,15 @@ std::optional<QString> SerialPort::open(const QString& name) {
     port_->setReadBufferSize(kBufferSize);
     // A file or a folder is no port; the system's own words for it ("Inappropriate ioctl for
     // device", "Is a directory") would not say so.
-    const QFileInfo device(systemName());
-    if (device.exists() && (device.isFile() || device.isDir()))
+    const QFileInfo info(device);
+    if (info.exists() && (info.isFile() || info.isDir()))
         return notASerialPortText();
     if (!port_->open(QIODevice::ReadWrite)) {
         const bool permission = port_->error() == QSerialPort::PermissionError;
         // The port reports a lock it could not take as a permission error, but the device
         // itself may well be open to this user: say who holds the lock instead.
-        QString location = systemName();
-        if (!location.startsWith(QLatin1Char('/')) && !location.startsWith(QLatin1Char('.')))
-            location.prepend(QLatin1String("/dev/"));
         if (permission)
-            if (auto held = lockHolderReason(lockFilePathFor(location)))
+            if (auto held = lockHolderReason(lockFilePathFor(device)))
                 return held;
         // A device that is not a terminal (/dev/null) takes no line settings.
         if (port_->errorString() == QString::fromLocal8Bit(std::strerror(ENOTTY)))

@@ -22,6 +22,8 @@ public:
     bool isOpen() const override;
     QString name() const override { return name_; }
     QString systemName() const override { return systemNameFor(name_); }
+    // The by-id name of the adapter, or the real device, as last opened.
+    QString identity() const override { return identity_.isEmpty() ? Port::identity() : identity_; }
 
     void write(const QByteArray& bytes) override;
     qint64 bytesWaiting() const override;
@@ -51,6 +53,7 @@ public:
 private:
     QSerialPort* port_;
     QString name_;
+    QString identity_;
 };
 
 } // namespace tarn

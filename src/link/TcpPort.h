@@ -3,6 +3,11 @@
 
 #include "Port.h"
 
+#include <memory>
+
+class QEventLoop;
+class QHostAddress;
+class QLockFile;
 class QTcpSocket;
 
 namespace tarn {
@@ -29,6 +34,8 @@ public:
     bool isOpen() const override { return open_; }
     QString name() const override { return name_; }
     QString systemName() const override { return name_; }
+    // The server's address as looked up when the port opened, and its port.
+    QString identity() const override;
 
     void write(const QByteArray& bytes) override;
     qint64 bytesWaiting() const override;
@@ -40,10 +47,19 @@ public:
 
 private:
     std::optional<QString> connectNow();
+    // The host's address, its name looked up while events run; the reason when there is none.
+    std::optional<QString> lookUp(const QString& host, QHostAddress* address);
+    // The lock file of identity_, as a serial port's; the reason when another program holds it.
+    std::optional<QString> lock();
+    void unlock();
     void dropped(const QString& reason);
 
     QTcpSocket* socket_;
     QString name_;
+    QString identity_;
+    std::unique_ptr<QLockFile> lock_;
+    QEventLoop* waiting_ = nullptr; // a look-up under way
+    bool stopping_ = false;         // close() ended it
     bool open_ = false;
     bool connecting_ = false;
 };

@@ -54,8 +54,9 @@ template <class R> std::vector<FieldText> fieldTexts(const R& record) {
     return out;
 }
 
-// Records 1 to 200 by the number they carry; a later slot of the same number wins. (An upload
-// asks for the scale's slots: slot i of the scale may hold any number.)
+// The records of slots 1 to `count` by the number they carry, whatever it is (a scale's table
+// may hold PLU 500 as well as PLU 5); a later slot of the same number wins. An upload asks for
+// the scale's slots: slot i of the scale may hold any number. An empty slot's 0 is no record.
 template <class R>
 std::map<int, const R*> byNumber(const std::array<R, kTableSlots>& table, int count) {
     std::map<int, const R*> out;
@@ -63,7 +64,7 @@ std::map<int, const R*> byNumber(const std::array<R, kTableSlots>& table, int co
     for (int slot = 1; slot <= last; ++slot) {
         const R& r = table[size_t(slot)];
         const int number = numberOf(r);
-        if (number >= 1 && number <= kMaxRecords)
+        if (number != 0)
             out[number] = &r;
     }
     return out;

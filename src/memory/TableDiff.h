@@ -48,10 +48,10 @@ struct FieldDifference {
 // to scaleCount, slot i holding what the scale sent when asked for i). Records are matched by
 // the number they carry, on both sides: an upload asks for the scale's slots, and a scale keeps
 // a record in the first free slot; the last slot of a number counts, as a full download leaves
-// it. Numbers outside 1 to 200 are left out (an empty row's 0 among them). A record on one side
-// only is one difference in its number's field, with the other side's text empty; otherwise each
-// field that differs on the line is one difference, in column order. Texts are compared as they go
-// on the line (a name centred in 28 characters, a line padded to 50) and shown without the
+// it. Every number counts, PLU 500 as well as PLU 5; an empty row's 0 is no record. A record on one
+// side only is one difference in its number's field, with the other side's text empty; otherwise
+// each field that differs on the line is one difference, in column order. Texts are compared as
+// they go on the line (a name centred in 28 characters, a line padded to 50) and shown without the
 // padding, unless the padding is the difference. Sorted by number.
 std::vector<FieldDifference> compareTables(const PluTable& pc, int pcCount, const PluTable& scale,
                                            int scaleCount);

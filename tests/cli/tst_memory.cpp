@@ -257,7 +257,49 @@ TEST_F(Memory, historyListsTransfersByPortAndRecord) {
     EXPECT_TRUE(out[1].startsWith("  PLU 2 (slot 2) at ")) << out[1].toStdString();
     ASSERT_EQ(run({"history", "--ingred", "2"}), 0);
     EXPECT_TRUE(out.isEmpty());
-    EXPECT_EQ(run({"history", "--plu", "201"}), 2);
+    // A scale's table may hold any PLU number the field takes; messages go to 200.
+    EXPECT_EQ(run({"history", "--plu", "500"}), 0);
+    EXPECT_EQ(run({"history", "--plu", "32768"}), 2);
+    EXPECT_EQ(run({"history", "--ingred", "201"}), 2);
+}
+
+// history shows the newest 50 jobs unless told; store backup copies every job to a new file.
+TEST_F(Memory, historyShowsTheNewestFiftyAndTheBackupCopiesThemAll) {
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    {
+        ScaleMemory seed(store());
+        for (int day = 60; day > 0; --day) {
+            qint64 id = 0;
+            ASSERT_TRUE(seed.transaction(
+                [&] {
+                    return seed.insertJob({"/dev/ttyS1", "ttyS1", TableKind::Plu,
+                                           TransferDirection::Compare, "Compare",
+                                           now.addDays(-day)},
+                                          &id) &&
+                           seed.finishJob(id, {JobEnd::Differs, "Compare", 200, 3, {}});
+                },
+                std::chrono::milliseconds(100)));
+        }
+    }
+    ASSERT_EQ(run({"history"}), 0);
+    ASSERT_EQ(out.size(), 50);
+    EXPECT_TRUE(out[0].contains(" differs ttyS1 (/dev/ttyS1) PLU compare Compare: 200 record(s), "
+                                "3 differ, Compare"))
+        << out[0].toStdString();
+    ASSERT_EQ(run({"history", "--limit", "0"}), 0);
+    EXPECT_EQ(out.size(), 60);
+    const QString since = now.addDays(-3).toLocalTime().toString("yyyy-MM-dd HH:mm");
+    ASSERT_EQ(run({"history", "--since", since, "--limit", "2"}), 0);
+    EXPECT_EQ(out.size(), 2);
+    EXPECT_EQ(run({"history", "--since", "last week"}), 2);
+
+    const QString copy = dir.filePath("copy.sqlite");
+    ASSERT_EQ(run({"store", "backup", copy}), 0);
+    EXPECT_EQ(out, QStringList{"The store is copied to " + copy});
+    EXPECT_EQ(ScaleMemory(copy).history().size(), 60u);
+    EXPECT_EQ(run({"store", "backup", copy}), 1);
+    EXPECT_EQ(out, QStringList{"ERROR! cannot copy the store to " + copy + ": " + copy +
+                               " exists; name a new file"});
 }
 
 // A store that cannot be opened is said once, and the download runs as it always did.

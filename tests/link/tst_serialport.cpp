@@ -150,6 +150,25 @@ TEST(SerialPortOpen, aPortInUseNamesTheProcessThatHoldsIt) {
     EXPECT_FALSE(other.open(pty.path()));
 }
 
+// The lock is the device's, whichever name opened it: a second program that comes by a link
+// or by the short name is told who holds the line.
+TEST(SerialPortOpen, theLockCoversEveryNameOfTheDevice) {
+    PtyScale pty;
+    ASSERT_TRUE(pty.ok());
+    QTemporaryDir dir;
+    const QString link = dir.filePath(QStringLiteral("scale"));
+    ASSERT_TRUE(QFile::link(pty.path(), link));
+    SerialPort holder;
+    ASSERT_FALSE(holder.open(link));
+    EXPECT_EQ(holder.identity(), pty.path());
+    for (const QString& name : {pty.path(), pty.path().mid(5)}) {
+        SerialPort other;
+        EXPECT_EQ(other.open(name).value_or(QString()),
+                  QStringLiteral("in use by another program (process %1)").arg(::getpid()))
+            << name.toStdString();
+    }
+}
+
 // A lock file whose process has ended, left where this user may not remove it.
 TEST(SerialPortOpen, aLockThatNoProcessHoldsIsCalledStale) {
     QTemporaryDir dir;

@@ -147,6 +147,23 @@ TEST(TcpPortOpen, aRefusedConnectionGivesTheSystemsReason) {
                   QStringLiteral(": Connection refused"));
 }
 
+// A network server's port takes a lock as a serial port does, by its address: a second
+// program under another name of the same server is told who holds it, and never connects.
+TEST(TcpPortOpen, aSecondProgramOnTheSameServerIsToldWhoHoldsIt) {
+    Server server;
+    const QString byName = QStringLiteral("tcp:localhost:%1").arg(server.name().section(':', 2));
+    AnyPort holder;
+    ASSERT_FALSE(holder.open(byName));
+    EXPECT_EQ(holder.identity(), server.name());
+    ASSERT_TRUE(runUntil([&] { return server.connections == 1; }));
+    AnyPort other;
+    EXPECT_EQ(other.open(server.name()).value_or(QString()),
+              QStringLiteral("in use by another program (process %1)").arg(::getpid()));
+    holder.close();
+    EXPECT_FALSE(other.open(server.name()));
+    EXPECT_TRUE(runUntil([&] { return server.connections == 2; }));
+}
+
 TEST_F(NetLine, aConnectionDroppedMidTransferIsALostPort) {
     server.answer = [this](QTcpSocket& s) {
         if (server.heard == QByteArray("\xA5", 1)) {

@@ -3,6 +3,7 @@
 // by writers at once; and the history of transfers with its filters.
 #include "ChildWrites.h"
 #include "ScaleMemory.h"
+#include "ScaleNotes.h"
 
 #include <gtest/gtest.h>
 
@@ -200,6 +201,118 @@ TEST(Store, twoWritersAtOnceBothKeepEveryRecord) {
     EXPECT_EQ(store.held("/dev/ttyUSB1", TableKind::Plu), heldAfter(400));
     for (const TransferEntry& e : store.history())
         EXPECT_EQ(e.records, 400);
+}
+
+} // namespace
+
+namespace {
+
+JobStart jobAt(const QDateTime& started) {
+    return {"/dev/ttyS4", "ttyS4", TableKind::Plu, TransferDirection::Download, "ALL", started};
+}
+
+// Jobs more than 400 days old go as new ones come, their records with them; the list shows the
+// newest first, from a moment on, as many as asked.
+TEST(History, keepsFourHundredDaysNewestFirst) {
+    QTemporaryDir dir;
+    ScaleMemory store(dir.filePath("scales.sqlite"));
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    std::vector<qint64> ids;
+    for (int daysAgo : {402, 399, 3, 2, 1}) {
+        qint64 id = 0;
+        ASSERT_TRUE(store.transaction(
+            [&] {
+                return store.insertJob(jobAt(now.addDays(-daysAgo)), &id) &&
+                       store.hold("/dev/ttyS4", TableKind::Plu, id, 1, 500, "x",
+                                  now.addDays(-daysAgo)) &&
+                       store.finishJob(id, {JobEnd::Ok, " THE END ", 1, {}, {}});
+            },
+            std::chrono::milliseconds(100)));
+        ids.push_back(id);
+    }
+    EXPECT_EQ(idsOf(store.history()), (std::vector<qint64>{ids[4], ids[3], ids[2], ids[1]}));
+    HistoryFilter recent;
+    recent.since = now.addDays(-2).addSecs(-60);
+    recent.limit = 1;
+    EXPECT_EQ(idsOf(store.history(recent)), (std::vector<qint64>{ids[4]}));
+    HistoryFilter plu500;
+    plu500.plu = 500;
+    EXPECT_EQ(store.history(plu500).size(), 4u);
+    EXPECT_EQ(store.history(plu500).back().acknowledged.size(), 1u);
+}
+
+// A record keeps the scale's slot it was read from while downloads replace it; once forgotten,
+// its slot is not known until it is read again.
+TEST(Store, aRecordKeepsTheSlotItWasReadFrom) {
+    QTemporaryDir dir;
+    ScaleMemory store(dir.filePath("scales.sqlite"));
+    const auto slotOf500 = [&] {
+        return store.heldRecords("/dev/ttyS6", TableKind::Plu)[500].slot;
+    };
+    const auto write = [&](const std::function<bool()>& steps) {
+        ASSERT_TRUE(store.transaction(steps, std::chrono::milliseconds(100)));
+    };
+    const QDateTime at = QDateTime::currentDateTimeUtc();
+    write([&] { return store.hold("/dev/ttyS6", TableKind::Plu, 0, 7, 500, "r", at, true); });
+    write([&] { return store.hold("/dev/ttyS6", TableKind::Plu, 0, 1, 500, "d", at); });
+    EXPECT_EQ(slotOf500(), 7);
+    write([&] { return store.forget("/dev/ttyS6", TableKind::Plu, {500}); });
+    write([&] { return store.hold("/dev/ttyS6", TableKind::Plu, 0, 1, 500, "d", at); });
+    EXPECT_EQ(slotOf500(), 0);
+}
+
+// A copy made while a program has the store open holds every record committed, those still
+// in the write-ahead log too; a file there already is not written over.
+TEST(Backup, aCopyHoldsEveryRecordTheStoreHolds) {
+    QTemporaryDir dir;
+    ScaleMemory store(dir.filePath("scales.sqlite"));
+    const TransferKey k =
+        store.beginTransfer("/dev/ttyS5", TableKind::Plu, TransferDirection::Download, "ALL");
+    for (int n = 1; n <= 200; ++n)
+        store.recordHeld(k, n, n, bytesOf(char('A' + n % 26)));
+    const QString copy = dir.filePath("copy.sqlite");
+    EXPECT_EQ(store.backup(copy), std::nullopt);
+    EXPECT_EQ(ScaleMemory(copy).held("/dev/ttyS5", TableKind::Plu),
+              store.held("/dev/ttyS5", TableKind::Plu));
+    EXPECT_EQ(store.backup(copy).value_or(QString()), copy + " exists; name a new file");
+}
+
+// Whose word the store's is: its own marks, and the note beside the port locks that says
+// which store last sent to the scale and whether it recorded the job.
+TEST(Notes, theStoreIsDoubtedWhenAnotherStoreOrAnUnrecordedJobCameBetween) {
+    QTemporaryDir dir;
+    qputenv("TARNLINK_RUNTIME_DIR", dir.path().toLocal8Bit());
+    EXPECT_EQ(readNote("/dev/serial/by-id/usb-scale", TableKind::Plu), std::nullopt);
+    const QDateTime at = QDateTime::fromMSecsSinceEpoch(1796600000000, Qt::UTC);
+    ScaleNote written{"mine", 12, true, {}, {}};
+    written.start = {"/dev/serial/by-id/usb-scale", "/dev/ttyUSB0", TableKind::Plu,
+                     TransferDirection::Download,   "Changed",      at};
+    written.finish = {JobEnd::Unrecorded,
+                      "ERROR! cannot keep what the scales hold in x: full",
+                      5,
+                      {},
+                      at.addSecs(2)};
+    ASSERT_TRUE(writeNote("/dev/serial/by-id/usb-scale", TableKind::Plu, written));
+    const std::optional<ScaleNote> note = readNote("/dev/serial/by-id/usb-scale", TableKind::Plu);
+    ASSERT_TRUE(note);
+    EXPECT_EQ(note->store, "mine");
+    EXPECT_EQ(note->job, 12);
+    EXPECT_EQ(note->start.name, "/dev/ttyUSB0");
+    EXPECT_EQ(note->start.started, at);
+    EXPECT_EQ(note->finish.text, written.finish.text);
+    EXPECT_EQ(note->finish.records, 5);
+    EXPECT_EQ(readNote("/dev/serial/by-id/usb-scale", TableKind::Ingred), std::nullopt);
+    qunsetenv("TARNLINK_RUNTIME_DIR");
+
+    const ScaleState trusted;
+    EXPECT_EQ(doubtOf(trusted, note, "mine", true), std::nullopt);
+    EXPECT_EQ(doubtOf(trusted, std::nullopt, "mine", false), std::nullopt);
+    EXPECT_EQ(doubtOf(trusted, note, "other", true), "another store sent it records since");
+    EXPECT_EQ(doubtOf(trusted, ScaleNote{"mine", 0, false, {}, {}}, "mine", false),
+              "the store could not keep its last job");
+    EXPECT_EQ(doubtOf(trusted, note, "mine", false),
+              "the store does not hold its last job (put back from a copy?)");
+    EXPECT_EQ(doubtOf({true, "the port was lost", {}}, note, "mine", true), "the port was lost");
 }
 
 } // namespace

@@ -71,6 +71,19 @@ TEST(Compare, pluTablesDifferRecordByRecordAndFieldByField) {
     EXPECT_EQ(compareTables(pc, 4, scale, 5), expected);
 }
 
+// A scale's slot may hold any PLU number: PLU 500 held at 999 against 450 in the file is found.
+TEST(Compare, everySlotCountsWhateverNumberItHolds) {
+    PluTable pc{};
+    pc[1] = plu(500, "MELON", 450);
+    PluTable scale{};
+    scale[1] = plu(7, "APPLES", 299);
+    scale[2] = plu(500, "MELON", 999);
+    scale[2].name1 = pluNameOnWire("MELON");
+    EXPECT_EQ(
+        compareTables(pc, 1, scale, 2),
+        (std::vector<FieldDifference>{{7, "PLU No", "", "7"}, {500, "U/Price", "450", "999"}}));
+}
+
 TEST(Compare, ingredientTablesDifferLineByLine) {
     IngredTable pc{};
     pc[1].messageNo = 1;
