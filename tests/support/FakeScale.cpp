@@ -119,41 +119,37 @@ void FakeScale::showTables() {
 }
 
 void FakeScale::deliver(const sim::Burst& burst) {
-    if (!burst.stray) {
-        send(burst.bytes, millis(burst.delayMs));
-        return;
-    }
+    if (!burst.stray)
+        return send(burst.bytes, millis(burst.delayMs));
     // A byte left on the line: a port reset does not stop it.
     clock_.at(lineFreeAt_ + millis(burst.delayMs), [this, stray = burst.bytes] {
-        if (!open_)
-            return;
-        inbound_.append(stray);
-        ++straysDelivered;
-        log_.push_back({LogEntry::Kind::ToPc, clock_.now(), stray});
-        emit readyRead();
+        if (arrive(stray, session_))
+            ++straysDelivered;
     });
 }
 
 void FakeScale::send(const QByteArray& bytes, Clock::Time after) {
     Clock::Time t = std::max(clock_.now() + latency + after, lineFreeAt_);
     const int session = session_;
-    auto deliver = [this, session](const QByteArray& chunk) {
-        if (!open_ || session != session_)
-            return;
-        inbound_.append(chunk);
-        log_.push_back({LogEntry::Kind::ToPc, clock_.now(), chunk});
-        emit readyRead();
-    };
     if (byteTime == Clock::Time::zero()) {
         // No pacing: the whole answer arrives in one piece.
-        clock_.at(t, [deliver, bytes] { deliver(bytes); });
+        clock_.at(t, [this, session, bytes] { arrive(bytes, session); });
     } else {
         for (char b : bytes) {
             t += byteTime;
-            clock_.at(t, [deliver, b] { deliver(QByteArray(1, b)); });
+            clock_.at(t, [this, session, b] { arrive(QByteArray(1, b), session); });
         }
     }
     lineFreeAt_ = t;
+}
+
+bool FakeScale::arrive(const QByteArray& bytes, int session) {
+    if (!open_ || session != session_)
+        return false;
+    inbound_.append(bytes);
+    log_.push_back({LogEntry::Kind::ToPc, clock_.now(), bytes});
+    emit readyRead();
+    return true;
 }
 
 QByteArray FakeScale::fromPc() const {

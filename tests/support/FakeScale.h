@@ -98,6 +98,8 @@ private:
     // Hands `plus`, `ingreds` and `display` to the model when a test has changed them.
     void showTables();
     void deliver(const sim::Burst& burst);
+    // Bytes reach the PC unless its port has been closed since they were sent (`session`).
+    bool arrive(const QByteArray& bytes, int session);
 
     VirtualClock& clock_;
     sim::ScaleTables tables_;
