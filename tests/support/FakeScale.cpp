@@ -97,7 +97,8 @@ void FakeScale::write(const QByteArray& bytes) {
     if (protocol_.midExchange() && clock_.now() - lastByte_ > kForgetAfter)
         protocol_.lineIdle();
     lastByte_ = clock_.now();
-    showTables();
+    if (!protocol_.midExchange() || bytes.startsWith('\xA5')) // an exchange may start
+        showTables();
     protocol_.feed(bytes);
     protocol_.takeLog();
     for (const sim::Burst& burst : protocol_.takeOutput())

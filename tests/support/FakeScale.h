@@ -56,6 +56,7 @@ public:
 
     // The records the scale holds, by number, as their wire bytes: record n stands in slot n,
     // so the upload of n answers with it. Records the scale takes in a download appear here too.
+    // A change here (or to `display`) reaches the scale at the start of its next exchange.
     std::map<quint16, QByteArray> plus;    // PLU number -> 72 bytes
     std::map<quint16, QByteArray> ingreds; // message number -> 400 bytes
     DisplayReading display;
@@ -95,7 +96,7 @@ public:
     std::vector<std::pair<quint16, QByteArray>> received;
 
 private:
-    // Hands `plus`, `ingreds` and `display` to the model when a test has changed them.
+    // Hands `plus`, `ingreds` and `display` to the model's tables when a test has changed them.
     void showTables();
     void deliver(const sim::Burst& burst);
     // Bytes reach the PC unless its port has been closed since they were sent (`session`).
