@@ -28,6 +28,7 @@ enum class FaultKind {
     Late,   // the answer, and its last byte once more a pause after it: a byte still on the
             // line from the last exchange, which the PC's port reset does not stop
 };
+// Late, Record, flipAt: for the tests' in-process scale; the command line names none of them.
 
 enum class FaultTarget {
     Any,      // every exchange
