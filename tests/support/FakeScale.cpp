@@ -1,25 +1,69 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeScale.h"
 
-#include "RecordCodec.h"
+#include <chrono>
 
 namespace tarn::testing {
 
 namespace {
 constexpr Clock::Time kForgetAfter = std::chrono::seconds(1);
 
-QByteArray be16(quint16 v) {
-    QByteArray b(2, '\0');
-    b[0] = char(v >> 8);
-    b[1] = char(v & 0xFF);
-    return b;
+Clock::Time millis(int ms) {
+    return std::chrono::milliseconds(ms);
 }
-QByteArray be32(quint32 v) {
-    return be16(quint16(v >> 16)) + be16(quint16(v & 0xFFFF));
+
+// The records of a number-keyed map in slots of the same number; a number above the last slot
+// takes the first free slot after them.
+template <class Table, class Decode>
+void fill(Table& table, const std::map<quint16, QByteArray>& records, Decode decode) {
+    table = {};
+    size_t free = 1;
+    for (const auto& [number, body] : records) { // numbers ascending
+        if (number == 0)
+            continue;
+        if (number <= kMaxRecords) {
+            table[number] = decode(body, qint16(number));
+            continue;
+        }
+        while (free <= kMaxRecords && numberOf(table[free]) != 0)
+            ++free;
+        if (free <= kMaxRecords)
+            table[free++] = decode(body, qint16(number));
+    }
 }
 } // namespace
 
-FakeScale::FakeScale(VirtualClock& clock) : clock_(clock) {}
+// The go-ahead of an ingredient upload and its reply follow each other at once, as the PC's
+// wait for them was first tried against this scale.
+FakeScale::FakeScale(VirtualClock& clock) : clock_(clock), protocol_(tables_, {}, 0) {
+    protocol_.onReply = [this](int number, const QByteArray& bytes) {
+        replies.emplace_back(number, bytes);
+    };
+    protocol_.onRecordTaken = [this](int number, const QByteArray& body) {
+        received.emplace_back(quint16(number), body);
+        if (number == 0)
+            return;
+        auto& table = body.size() == sim::kPluBodySize ? plus : ingreds;
+        auto& shown = &table == &plus ? shownPlus_ : shownIngreds_;
+        table[quint16(number)] = shown[quint16(number)] = body;
+    };
+}
+
+void FakeScale::inject(const Fault& fault) {
+    sim::Fault f;
+    f.kind = fault.action;
+    f.step = fault.step;
+    f.times = fault.times;
+    if (fault.number >= 0) {
+        f.target = sim::FaultTarget::Record;
+        f.number = fault.number;
+    }
+    f.delayMs = int(std::chrono::duration_cast<std::chrono::milliseconds>(fault.delay).count());
+    f.flipAt = fault.at;
+    if (fault.action == Action::Extra)
+        f.byte = 0xEE;
+    protocol_.addFault(std::move(f));
+}
 
 std::optional<QString> FakeScale::open(const QString& name) {
     name_ = name;
@@ -43,195 +87,70 @@ void FakeScale::close() {
 }
 
 QByteArray FakeScale::readAll() {
-    QByteArray all = inbound_;
-    inbound_.clear();
-    return all;
+    return std::exchange(inbound_, {});
 }
 
 void FakeScale::write(const QByteArray& bytes) {
     if (!open_)
         return;
     log_.push_back({LogEntry::Kind::FromPc, clock_.now(), bytes});
-    for (char b : bytes)
-        feed(quint8(b));
+    if (protocol_.midExchange() && clock_.now() - lastByte_ > kForgetAfter)
+        protocol_.lineIdle();
+    lastByte_ = clock_.now();
+    if (!protocol_.midExchange() || bytes.startsWith('\xA5')) // an exchange may start
+        showTables();
+    protocol_.feed(bytes);
+    protocol_.takeLog();
+    for (const sim::Burst& burst : protocol_.takeOutput())
+        deliver(burst);
+}
+
+void FakeScale::showTables() {
+    tables_.weight = qint32(display.weight);
+    tables_.unitPrice = qint32(display.unitPrice);
+    tables_.totalPrice = qint32(display.totalPrice);
+    if (plus != shownPlus_) {
+        fill(tables_.plu, plus, sim::decodePluBody);
+        shownPlus_ = plus;
+    }
+    if (ingreds != shownIngreds_) {
+        fill(tables_.ingred, ingreds, sim::decodeIngredBody);
+        shownIngreds_ = ingreds;
+    }
+}
+
+void FakeScale::deliver(const sim::Burst& burst) {
+    if (!burst.stray)
+        return send(burst.bytes, millis(burst.delayMs));
+    // A byte left on the line: a port reset does not stop it.
+    clock_.at(lineFreeAt_ + millis(burst.delayMs), [this, stray = burst.bytes] {
+        if (arrive(stray, session_))
+            ++straysDelivered;
+    });
 }
 
 void FakeScale::send(const QByteArray& bytes, Clock::Time after) {
     Clock::Time t = std::max(clock_.now() + latency + after, lineFreeAt_);
     const int session = session_;
-    auto deliver = [this, session](const QByteArray& chunk) {
-        if (!open_ || session != session_)
-            return;
-        inbound_.append(chunk);
-        log_.push_back({LogEntry::Kind::ToPc, clock_.now(), chunk});
-        emit readyRead();
-    };
     if (byteTime == Clock::Time::zero()) {
         // No pacing: the whole answer arrives in one piece.
-        clock_.at(t, [deliver, bytes] { deliver(bytes); });
+        clock_.at(t, [this, session, bytes] { arrive(bytes, session); });
     } else {
         for (char b : bytes) {
             t += byteTime;
-            clock_.at(t, [deliver, b] { deliver(QByteArray(1, b)); });
+            clock_.at(t, [this, session, b] { arrive(QByteArray(1, b), session); });
         }
     }
     lineFreeAt_ = t;
 }
 
-FakeScale::Fault* FakeScale::faultFor(Step step, int number, bool useUp) {
-    for (Fault& f : faults_) {
-        if (f.step != step || f.times == 0)
-            continue;
-        if (f.number >= 0 && f.number != number)
-            continue;
-        if (useUp && f.times > 0)
-            --f.times;
-        return &f;
-    }
-    return nullptr;
-}
-
-void FakeScale::answer(Step step, QByteArray bytes, int number) {
-    Clock::Time delay{};
-    std::optional<Clock::Time> late;
-    if (Fault* f = faultFor(step, number)) {
-        switch (f->action) {
-        case Action::Silent:
-            return;
-        case Action::Wrong: {
-            const qsizetype k = f->at >= 0 ? f->at % bytes.size() : 0;
-            bytes[k] = char(quint8(bytes[k]) ^ 0xFF);
-            break;
-        }
-        case Action::Extra:
-            bytes.append(char(0xEE));
-            break;
-        case Action::Short:
-            bytes.chop(1);
-            break;
-        case Action::Delay:
-            delay = f->delay;
-            break;
-        case Action::Late:
-            late = f->delay;
-            break;
-        }
-    }
-    // An upload reply ends with the closing byte, which has faults of its own.
-    if (step == Step::Reply && command_ != 0x06)
-        if (Fault* f = faultFor(Step::Closing, number); f && f->action == Action::Wrong)
-            bytes[bytes.size() - 1] = char(quint8(bytes.back()) ^ 0xFF);
-    if (step == Step::Reply)
-        replies.emplace_back(number, bytes);
-    send(bytes, delay);
-    if (late) {
-        clock_.at(lineFreeAt_ + *late, [this, stray = bytes.back()] {
-            if (!open_)
-                return;
-            inbound_.append(stray);
-            ++straysDelivered;
-            log_.push_back({LogEntry::Kind::ToPc, clock_.now(), QByteArray(1, stray)});
-            emit readyRead();
-        });
-    }
-}
-
-void FakeScale::feed(quint8 byte) {
-    if (state_ != State::Idle && clock_.now() - lastByte_ > kForgetAfter) {
-        state_ = State::Idle;
-        partial_.clear();
-    }
-    lastByte_ = clock_.now();
-    switch (state_) {
-    case State::Idle:
-        if (byte == 0xA5) {
-            // A scale that does not hear the sync byte stays where it is.
-            if (const Fault* f = faultFor(Step::Sync, -1, false);
-                f && f->action == Action::Silent) {
-                faultFor(Step::Sync, -1);
-                return;
-            }
-            answer(Step::Sync, QByteArray(1, char(0x77)), -1);
-            state_ = State::Command;
-        }
-        return;
-    case State::Command:
-        command_ = byte;
-        partial_.clear();
-        switch (byte) {
-        case 0x00:
-        case 0x02:
-        case 0x04:
-        case 0x05:
-            answer(Step::Command, QByteArray(1, char(0x01)), -1);
-            state_ = State::Number;
-            return;
-        case 0x06:
-            answer(Step::Reply,
-                   be32(display.weight) + be32(display.unitPrice) + be32(display.totalPrice), -1);
-            break;
-        default:
-            break;
-        }
-        state_ = State::Idle;
-        return;
-    case State::Number:
-        partial_.append(char(byte));
-        if (partial_.size() < 2)
-            return;
-        number_ = quint16(quint8(partial_[0]) << 8 | quint8(partial_[1]));
-        partial_.clear();
-        if (command_ == 0x02 || command_ == 0x00) {
-            const Fault* f = faultFor(Step::Number, number_, false);
-            ignoreRecord_ = f && f->action == Action::Wrong;
-            answer(Step::Number, be16(number_), number_);
-            state_ = State::Record;
-            return;
-        }
-        if (command_ == 0x05) {
-            const auto it = plus.find(number_);
-            if (it == plus.end()) {
-                // Not held: another echo, and a record of zeros.
-                answer(Step::Reply,
-                       be16(quint16(number_ + 1)) + be16(0) + QByteArray(kPluRecordBytes, '\0') +
-                           char(0x10),
-                       number_);
-            } else {
-                answer(Step::Reply, be16(number_) + be16(number_) + it->second + char(0x10),
-                       number_);
-            }
-        } else { // 0x04
-            answer(Step::Number, QByteArray(1, '\0'), number_);
-            const auto it = ingreds.find(number_);
-            if (it == ingreds.end())
-                answer(Step::Reply, be16(0) + QByteArray(kIngredRecordBytes, ' ') + char(0x10),
-                       number_);
-            else
-                answer(Step::Reply, be16(number_) + it->second + char(0x10), number_);
-        }
-        state_ = State::Idle;
-        return;
-    case State::Record: {
-        partial_.append(char(byte));
-        const int need = command_ == 0x02 ? kPluRecordBytes : kIngredRecordBytes;
-        if (partial_.size() < need)
-            return;
-        state_ = State::Idle;
-        if (ignoreRecord_) {
-            ignoreRecord_ = false;
-            partial_.clear();
-            return;
-        }
-        if (command_ == 0x02)
-            plus[number_] = partial_;
-        else
-            ingreds[number_] = partial_;
-        received.emplace_back(number_, partial_);
-        partial_.clear();
-        answer(Step::Closing, QByteArray(1, char(0x10)), number_);
-        return;
-    }
-    }
+bool FakeScale::arrive(const QByteArray& bytes, int session) {
+    if (!open_ || session != session_)
+        return false;
+    inbound_.append(bytes);
+    log_.push_back({LogEntry::Kind::ToPc, clock_.now(), bytes});
+    emit readyRead();
+    return true;
 }
 
 QByteArray FakeScale::fromPc() const {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ScaleLink.h"
+#include "ScaleProtocol.h"
 #include "VirtualClock.h"
 
 #include <QByteArray>
@@ -12,32 +13,27 @@
 
 namespace tarn::testing {
 
-// An in-process scale on virtual time: a Port whose other end plays the scale's side of the
-// line (sync, the five commands, echoes, closing byte, both upload replies, the display record)
-// with faults that a test aims at a step, a record number and a count of attempts.
+// An in-process scale on virtual time: a Port whose other end is the scale model the simulator
+// runs (tools/scale-model), with its faults, tables and display. This class is only the line:
+// latency, 9600-baud pacing, an open and closed port, and what went which way when.
 //
-// The scale forgets a half-received exchange after a second of silence on the line, and
-// ignores the record that follows an echo it got wrong. Bytes it sends while the PC's port
-// is closed are lost, as on a real line.
+// The scale forgets a half-received exchange after a second of silence on the line. Bytes it
+// sends while the PC's port is closed are lost, as on a real line, except a Late fault's byte.
 class FakeScale : public Port {
 public:
-    enum class Step { Sync, Command, Number, Reply, Closing };
-    enum class Action {
-        Silent, // no answer at all
-        Wrong,  // a different value (byte `at` flipped: the first, or for Closing the last)
-        Extra,  // one byte too many
-        Short,  // one byte too few
-        Delay,  // the answer comes `delay` later
-        Late,   // the answer, and its last byte once more `delay` after it, which a port
-                // reset does not stop: a byte still on the line from the last exchange
-    };
+    using Step = sim::Step;
+    using Action = sim::FaultKind;
+    // A fault in short: aimed at a step and, for the Number, Reply and Closing steps, at a
+    // record number of either table (-1: every exchange). Wrong sends the model's wrong value
+    // (76 for 77, the number plus one for an echo, the first byte turned for a reply) unless
+    // `at` names the byte to turn; Extra adds the byte EE.
     struct Fault {
         Step step;
         Action action;
         int times = 1;   // attempts it spoils; -1 for every attempt
         int number = -1; // only for this record number (Number, Reply, Closing steps)
         Clock::Time delay{};
-        int at = -1; // Wrong: the byte changed, counted from 0 (wraps); -1 for the default
+        int at = -1; // Wrong: the byte turned, counted from 0 (wraps); -1 for the default
     };
     struct LogEntry {
         enum class Kind { FromPc, ToPc, Opened, Closed, OpenFailed };
@@ -58,12 +54,16 @@ public:
     qint64 bytesWaiting() const override { return inbound_.size(); }
     QByteArray readAll() override;
 
-    // The scale's tables (records as their wire bytes) and display.
+    // The records the scale holds, by number, as their wire bytes: record n stands in slot n,
+    // so the upload of n answers with it. Records the scale takes in a download appear here too.
+    // A change here (or to `display`) reaches the scale at the start of its next exchange.
     std::map<quint16, QByteArray> plus;    // PLU number -> 72 bytes
     std::map<quint16, QByteArray> ingreds; // message number -> 400 bytes
     DisplayReading display;
 
-    void inject(Fault fault) { faults_.push_back(fault); }
+    void inject(const Fault& fault);
+    // A fault as the simulator's --fault gives it (sim::parseFault).
+    void inject(sim::Fault fault) { protocol_.addFault(std::move(fault)); }
     void silent() { inject({Step::Sync, Action::Silent, -1}); }
     // The next `count` opens fail with `reason`.
     void failOpens(int count, const QString& reason) {
@@ -92,32 +92,30 @@ public:
     std::vector<std::pair<int, QByteArray>> replies;
     // Bytes of Late faults that reached the PC.
     int straysDelivered = 0;
-    // Records the scale stored from downloads, in order (number, bytes).
+    // Records the scale took from downloads, in order (number, bytes).
     std::vector<std::pair<quint16, QByteArray>> received;
 
 private:
-    enum class State { Idle, Command, Number, Record };
-    void feed(quint8 byte);
-    void answer(Step step, QByteArray bytes, int number);
-    // The first fault aimed at this step and number; used up unless only looked at.
-    Fault* faultFor(Step step, int number, bool useUp = true);
+    // Hands `plus`, `ingreds` and `display` to the model's tables when a test has changed them.
+    void showTables();
+    void deliver(const sim::Burst& burst);
+    // Bytes reach the PC unless its port has been closed since they were sent (`session`).
+    bool arrive(const QByteArray& bytes, int session);
 
     VirtualClock& clock_;
+    sim::ScaleTables tables_;
+    sim::ScaleProtocol protocol_;
+    std::map<quint16, QByteArray> shownPlus_;
+    std::map<quint16, QByteArray> shownIngreds_;
+
     bool open_ = false;
     int session_ = 0; // changes at every close, so bytes in flight are lost
     QString name_;
     QByteArray inbound_;
-    std::vector<Fault> faults_;
     std::vector<LogEntry> log_;
     int openFailures_ = 0;
     QString openFailure_;
-
-    State state_ = State::Idle;
     Clock::Time lastByte_{};
-    quint8 command_ = 0;
-    QByteArray partial_;
-    quint16 number_ = 0;
-    bool ignoreRecord_ = false;
     Clock::Time lineFreeAt_{};
 };
 

@@ -149,8 +149,8 @@ void LinePump::drain() {
     const QStringList lines = protocol_.takeLog();
     if (onLog && !lines.isEmpty())
         onLog(lines);
-    if (protocol_.takeMemoryChanged() && onMemoryChanged)
-        onMemoryChanged();
+    if (protocol_.takeTablesChanged() && onTablesChanged)
+        onTablesChanged();
 }
 
 void LinePump::schedule() {

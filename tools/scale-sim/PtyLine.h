@@ -45,7 +45,7 @@ public:
              QObject* parent = nullptr);
 
     std::function<void(const QStringList&)> onLog;
-    std::function<void()> onMemoryChanged;
+    std::function<void()> onTablesChanged;
     // The far end has gone (a network connection closed); the pump has stopped reading.
     std::function<void()> onClosed;
 

@@ -2,7 +2,7 @@
 #include "TableFiles.h"
 
 #include "SafeFile.h"
-#include "ScaleMemory.h"
+#include "ScaleTables.h"
 #include "TableFile.h"
 
 #include <QFile>
@@ -14,7 +14,7 @@ namespace tarn::sim {
 
 namespace {
 
-// The scale's memory holds no negative number: a table file that has one is refused.
+// The scale's tables hold no negative number: a table file that has one is refused.
 template <class R> QString negativeField(const R& record) {
     QString field;
     forEachField(record, [&](int column, const auto& value) {

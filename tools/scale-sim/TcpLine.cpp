@@ -84,9 +84,9 @@ void TcpLine::accept() {
         if (onLog)
             onLog(lines);
     };
-    pump_->onMemoryChanged = [this] {
-        if (onMemoryChanged)
-            onMemoryChanged();
+    pump_->onTablesChanged = [this] {
+        if (onTablesChanged)
+            onTablesChanged();
     };
     pump_->onClosed = [this] {
         // Not from inside the pump's own call.

@@ -28,7 +28,7 @@ public:
     quint16 port() const { return port_; }
 
     std::function<void(const QStringList&)> onLog;
-    std::function<void()> onMemoryChanged;
+    std::function<void()> onTablesChanged;
 
 private:
     void accept();

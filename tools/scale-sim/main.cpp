@@ -4,8 +4,8 @@
 
 #include "Faults.h"
 #include "PtyLine.h"
-#include "ScaleMemory.h"
 #include "ScaleProtocol.h"
+#include "ScaleTables.h"
 #include "TableFiles.h"
 #include "TcpLine.h"
 
@@ -159,16 +159,16 @@ int main(int argc, char** argv) {
     if (!parser.positionalArguments().isEmpty())
         die(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
 
-    ScaleMemory memory = parser.isSet(emptyOpt) ? ScaleMemory{} : ScaleMemory::fixture();
+    ScaleTables tables = parser.isSet(emptyOpt) ? ScaleTables{} : ScaleTables::fixture();
     QString error;
-    if (parser.isSet(pluOpt) && !loadPluFile(parser.value(pluOpt), memory.plu, error))
+    if (parser.isSet(pluOpt) && !loadPluFile(parser.value(pluOpt), tables.plu, error))
         die(QStringLiteral("%1: %2").arg(parser.value(pluOpt), error));
-    if (parser.isSet(ingredOpt) && !loadIngredFile(parser.value(ingredOpt), memory.ingred, error))
+    if (parser.isSet(ingredOpt) && !loadIngredFile(parser.value(ingredOpt), tables.ingred, error))
         die(QStringLiteral("%1: %2").arg(parser.value(ingredOpt), error));
     const std::pair<const QCommandLineOption*, qint32*> displayOpts[] = {
-        {&weightOpt, &memory.weight},
-        {&unitOpt, &memory.unitPrice},
-        {&totalOpt, &memory.totalPrice}};
+        {&weightOpt, &tables.weight},
+        {&unitOpt, &tables.unitPrice},
+        {&totalOpt, &tables.totalPrice}};
     for (auto [opt, field] : displayOpts) {
         if (!parser.isSet(*opt))
             continue;
@@ -240,14 +240,14 @@ int main(int argc, char** argv) {
 
     auto saveTables = [&] {
         QString err;
-        if (parser.isSet(savePluOpt) && !savePluFile(parser.value(savePluOpt), memory.plu, err))
+        if (parser.isSet(savePluOpt) && !savePluFile(parser.value(savePluOpt), tables.plu, err))
             std::fprintf(stderr, "tarnlink-scale: %s\n", qPrintable(err));
         if (parser.isSet(saveIngredOpt) &&
-            !saveIngredFile(parser.value(saveIngredOpt), memory.ingred, err))
+            !saveIngredFile(parser.value(saveIngredOpt), tables.ingred, err))
             std::fprintf(stderr, "tarnlink-scale: %s\n", qPrintable(err));
     };
 
-    ScaleProtocol protocol(memory, faults, gapMs);
+    ScaleProtocol protocol(tables, faults, gapMs);
     std::function<void(const QStringList&)> writeLog;
     if (logFile.isOpen()) {
         writeLog = [&logFile](const QStringList& lines) {
@@ -262,11 +262,11 @@ int main(int argc, char** argv) {
         tcp.emplace(protocol, pace, idleMs);
         if (!tcp->listen(*tcpPort, error))
             die(QStringLiteral("--tcp %1: %2").arg(*tcpPort).arg(error));
-        tcp->onMemoryChanged = saveTables;
+        tcp->onTablesChanged = saveTables;
         tcp->onLog = writeLog;
     } else {
         pump.emplace(pty.masterFd(), protocol, pace, idleMs);
-        pump->onMemoryChanged = saveTables;
+        pump->onTablesChanged = saveTables;
         pump->onLog = writeLog;
     }
 

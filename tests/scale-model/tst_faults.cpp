@@ -19,8 +19,8 @@ Fault fault(const char* faultText) {
     return f.value_or(Fault{});
 }
 
-ScaleMemory threePlus() {
-    ScaleMemory m;
+ScaleTables threePlus() {
+    ScaleTables m;
     for (int i = 1; i <= 3; ++i) {
         m.plu[size_t(i)].pluNo = qint16(i);
         m.ingred[size_t(i)].messageNo = qint16(i);
@@ -88,7 +88,7 @@ TEST(Faults, eachKindSpoilsTheSyncAnswerItsOwnWay) {
                                                          {"extra", "77 55"},
                                                          {"short:step=sync", ""}};
     for (auto [faultText, answer] : cases) {
-        ScaleMemory m;
+        ScaleTables m;
         ScaleProtocol scale(m, {fault(faultText)});
         scale.feed(hex("A5"));
         EXPECT_BYTES(sent(scale), hex(answer)) << faultText;
@@ -98,18 +98,23 @@ TEST(Faults, eachKindSpoilsTheSyncAnswerItsOwnWay) {
 }
 
 TEST(Faults, delayHoldsTheAnswerBackAsItsOwnBurst) {
-    ScaleMemory m = threePlus();
-    ScaleProtocol scale(m, {fault("delay:step=reply:ms=3000")});
+    ScaleTables m = threePlus();
+    ScaleProtocol scale(
+        m, {fault("delay:step=reply:ms=3000"), fault("delay:step=closing:plu=1:ms=900")});
     scale.feed(hex("A5 05 0002"));
-    const std::vector<Burst> out = scale.takeOutput();
+    std::vector<Burst> out = scale.takeOutput();
+    ASSERT_EQ(out.size(), 3u);
+    EXPECT_EQ(out[2].delayMs, 3000) << "a reply is held back whole";
+    EXPECT_EQ(out[2].bytes.size(), 77);
+    scale.feed(hex("A5 05 0001"));
+    out = scale.takeOutput();
     ASSERT_EQ(out.size(), 4u);
-    EXPECT_EQ(out[2], (Burst{0, hex("0002")}));
-    EXPECT_EQ(out[3].delayMs, 3000);
-    EXPECT_EQ(out[3].bytes.size(), 75);
+    EXPECT_EQ(out[2].bytes.size(), 76);
+    EXPECT_EQ(out[3], (Burst{900, hex("10")}));
 }
 
 TEST(Faults, commandAndEchoAndClosingAnswersOfADownload) {
-    ScaleMemory m;
+    ScaleTables m;
     ScaleProtocol cmd(m, {fault("badcmd")});
     cmd.feed(hex("A5 02"));
     EXPECT_BYTES(sent(cmd), hex("77 02"));
@@ -127,15 +132,17 @@ TEST(Faults, commandAndEchoAndClosingAnswersOfADownload) {
 }
 
 TEST(Faults, uploadRepliesCanBeShortLongOrBadlyClosed) {
-    ScaleMemory m = threePlus();
+    ScaleTables m = threePlus();
     ScaleProtocol scale(
         m, {fault("short:plu=1"), fault("extra:step=reply:plu=2"), fault("badclose:plu=3")});
     scale.feed(hex("A5 05 0001"));
-    EXPECT_EQ(sent(scale).size(), 2 + 76);
+    const QByteArray shorter = sent(scale);
+    EXPECT_EQ(shorter.size(), 2 + 76);
+    EXPECT_NE(shorter.right(1), hex("10")) << "the reply's last byte is its closing byte";
     scale.feed(hex("A5 05 0002"));
     const QByteArray longer = sent(scale);
     EXPECT_EQ(longer.size(), 2 + 78);
-    EXPECT_EQ(longer.right(2), hex("55 10"));
+    EXPECT_EQ(longer.right(2), hex("10 55"));
     scale.feed(hex("A5 05 0003"));
     const QByteArray badlyClosed = sent(scale);
     EXPECT_EQ(badlyClosed.size(), 2 + 77);
@@ -143,7 +150,7 @@ TEST(Faults, uploadRepliesCanBeShortLongOrBadlyClosed) {
 }
 
 TEST(Faults, ingredientUploadGoAheadCanBeWrong) {
-    ScaleMemory m = threePlus();
+    ScaleTables m = threePlus();
     ScaleProtocol scale(m, {fault("badecho:ingred=2")});
     scale.feed(hex("A5 04 0002"));
     const std::vector<Burst> out = scale.takeOutput();
@@ -152,7 +159,7 @@ TEST(Faults, ingredientUploadGoAheadCanBeWrong) {
 }
 
 TEST(Faults, aimedAtARecordWaitForItsNumberAndCountItsAttempts) {
-    ScaleMemory m;
+    ScaleTables m;
     ScaleProtocol scale(m, {fault("badclose:plu=2:times=2")});
     EXPECT_BYTES(download(scale, 1), hex("77 01 0001 10"));
     EXPECT_BYTES(download(scale, 2), hex("77 01 0002 11"));
@@ -162,7 +169,7 @@ TEST(Faults, aimedAtARecordWaitForItsNumberAndCountItsAttempts) {
 }
 
 TEST(Faults, syncFaultsFollowTheRecordThePcIsExpectedToBeOn) {
-    ScaleMemory m;
+    ScaleTables m;
     ScaleProtocol scale(m, {fault("silent:plu=3:times=2")});
     EXPECT_BYTES(download(scale, 1), hex("77 01 0001 10"));
     EXPECT_BYTES(download(scale, 2), hex("77 01 0002 10"));
@@ -177,7 +184,7 @@ TEST(Faults, syncFaultsFollowTheRecordThePcIsExpectedToBeOn) {
 }
 
 TEST(Faults, commandFaultOfARetriedRecordHitsTheRetry) {
-    ScaleMemory m = threePlus();
+    ScaleTables m = threePlus();
     ScaleProtocol scale(m, {fault("badcmd:plu=2:times=1")});
     scale.feed(hex("A5 05 0001"));
     EXPECT_EQ(sent(scale).size(), 79);
@@ -199,7 +206,7 @@ TEST(Faults, commandFaultOfARetriedRecordHitsTheRetry) {
 }
 
 TEST(Faults, exchangeOrdinalCountsEverySyncByte) {
-    ScaleMemory m;
+    ScaleTables m;
     ScaleProtocol scale(m, {fault("badsync:at=3")});
     scale.feed(hex("A5 06"));
     sent(scale);
@@ -212,7 +219,7 @@ TEST(Faults, exchangeOrdinalCountsEverySyncByte) {
 }
 
 TEST(Faults, displayFaultLeavesOtherExchangesAlone) {
-    ScaleMemory m = threePlus();
+    ScaleTables m = threePlus();
     ScaleProtocol scale(m, {fault("short:display:times=all")});
     scale.feed(hex("A5 05 0001"));
     EXPECT_EQ(sent(scale).size(), 79);
@@ -223,8 +230,60 @@ TEST(Faults, displayFaultLeavesOtherExchangesAlone) {
 }
 
 TEST(Faults, faultsAreNamedInTheLog) {
-    ScaleMemory m;
+    ScaleTables m;
     ScaleProtocol scale(m, {fault("badsync")});
     scale.feed(hex("A5"));
     EXPECT_TRUE(scale.takeLog().contains("# fault badsync at sync"));
+}
+
+// Faults the tests give in-process, beyond what the command line names.
+
+namespace {
+Fault inProcess(FaultKind kind, Step step) {
+    Fault f;
+    f.kind = kind;
+    f.step = step;
+    return f;
+}
+} // namespace
+
+TEST(Faults, lateSendsTheAnswerThenItsLastByteOnceMoreAsAStray) {
+    ScaleTables m;
+    Fault late = inProcess(FaultKind::Late, Step::Closing);
+    late.delayMs = 700;
+    ScaleProtocol scale(m, {late});
+    scale.feed(hex("A5 02 0001") + pluBody(1));
+    const std::vector<Burst> out = scale.takeOutput();
+    ASSERT_EQ(out.size(), 5u);
+    EXPECT_EQ(out[3], (Burst{0, hex("10")}));
+    EXPECT_EQ(out[4], (Burst{700, hex("10"), true}));
+    EXPECT_EQ(m.plu[1].pluNo, 1);
+}
+
+TEST(Faults, wrongTurnsTheFirstByteOfAReplyOrTheByteItNames) {
+    ScaleTables m = threePlus();
+    Fault named = inProcess(FaultKind::Wrong, Step::Reply);
+    named.flipAt = 77 + 2; // counted round the 77 bytes
+    ScaleProtocol scale(m, {inProcess(FaultKind::Wrong, Step::Reply), named});
+    scale.feed(hex("A5 05 0001"));
+    EXPECT_BYTES(sent(scale).mid(2, 4), hex("FF01 0001"));
+    scale.feed(hex("A5 05 0002"));
+    EXPECT_BYTES(sent(scale).mid(2, 4), hex("0002 FF02"));
+}
+
+TEST(Faults, aimedAtARecordNumberTheyHitEitherTableAndSilenceTheWholeReply) {
+    ScaleTables m = threePlus();
+    Fault f = inProcess(FaultKind::Silent, Step::Reply);
+    f.target = FaultTarget::Record;
+    f.number = 2;
+    f.times = -1;
+    ScaleProtocol scale(m, {f});
+    scale.feed(hex("A5 05 0001"));
+    EXPECT_EQ(sent(scale).size(), 79);
+    scale.feed(hex("A5 05 0002"));
+    EXPECT_BYTES(sent(scale), hex("77 01"));
+    scale.feed(hex("A5 04 0002"));
+    EXPECT_BYTES(sent(scale), hex("77 01 00"));
+    scale.feed(hex("A5 06"));
+    EXPECT_EQ(sent(scale).size(), 13);
 }

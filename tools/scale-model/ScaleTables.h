@@ -5,15 +5,13 @@
 
 #include <QByteArray>
 
-#include <optional>
-
 namespace tarn::sim {
 
-// What the scale holds: 200 PLU slots, 200 ingredient-message slots and the three values of
-// its display. A slot whose record number is 0 is empty. A received record replaces the one
-// with the same number, or else takes the first empty slot; an upload request for slot i
-// answers with the record in slot i.
-struct ScaleMemory {
+// The simulated scale's own tables: 200 PLU slots, 200 ingredient-message slots and the three
+// values of its display. A slot whose record number is 0 is empty. A received record replaces
+// the one with the same number, or else takes the first empty slot; an upload request for slot
+// i answers with the record in slot i.
+struct ScaleTables {
     PluTable plu{};
     IngredTable ingred{};
     qint32 weight = 1234;
@@ -21,7 +19,7 @@ struct ScaleMemory {
     qint32 totalPrice = 1234;
 
     // A few records of each kind, for runs without a table file.
-    static ScaleMemory fixture();
+    static ScaleTables fixture();
 };
 
 // The slot (1 to 200) the record went to; 0 when its number is 0 (an empty record, nothing to
@@ -39,9 +37,12 @@ inline constexpr int kLineWidth = 50;
 QByteArray encodePluBody(const PluRecord& record);
 // 400 bytes; each line left-aligned in 50 characters, a longer line keeps its first 50.
 QByteArray encodeIngredBody(const IngredRecord& record);
-// nullopt when a number does not fit the table's signed field.
-std::optional<PluRecord> decodePluBody(const QByteArray& body, qint16 pluNo);
+// Every value is kept as its bits (a number above the signed range comes out negative), so that
+// encoding the record again gives the same bytes; a body of another length is cut or padded.
+PluRecord decodePluBody(const QByteArray& body, qint16 pluNo);
 IngredRecord decodeIngredBody(const QByteArray& body, qint16 messageNo);
+// Whether each number of a 72-byte body fits the table's signed field.
+bool pluBodyFits(const QByteArray& body);
 
 void putU16(QByteArray& out, quint16 v);
 void putU32(QByteArray& out, quint32 v);

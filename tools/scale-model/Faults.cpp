@@ -172,7 +172,7 @@ QString faultSyntaxHelp() {
         "           command  01 to the command byte\n"
         "           number   a download's echo; an ingredient upload's go-ahead 00;\n"
         "                    a PLU upload reply's first two bytes (the echo)\n"
-        "           reply    an upload reply up to its last byte; the display record\n"
+        "           reply    an upload reply, whole; the display record\n"
         "           closing  10 after a downloaded record; an upload reply's last byte\n"
         "  target   plu=N    PLU exchanges (download or upload) of record number N\n"
         "           ingred=N ingredient exchanges of message number N\n"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScaleProtocol.h"
 
+#include <algorithm>
+
 namespace tarn::sim {
 
 namespace {
@@ -49,14 +51,33 @@ QString kindName(ExchangeKind k) {
     return QStringLiteral("exchange");
 }
 
+// An answer's bytes as the PC gets them, without a late byte.
+QByteArray joined(const std::vector<Burst>& pieces) {
+    QByteArray all;
+    for (const Burst& b : pieces)
+        if (!b.stray)
+            all += b.bytes;
+    return all;
+}
+
+// Puts `more` after `pieces`; a piece that follows without a pause joins the one before.
+void append(std::vector<Burst>& pieces, std::vector<Burst> more) {
+    for (Burst& b : more) {
+        if (!pieces.empty() && b.delayMs == 0 && !b.stray && !pieces.back().stray)
+            pieces.back().bytes += b.bytes;
+        else
+            pieces.push_back(std::move(b));
+    }
+}
+
 } // namespace
 
 QString hexBytes(const QByteArray& bytes) {
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
 
-ScaleProtocol::ScaleProtocol(ScaleMemory& memory, std::vector<Fault> faults, int goAheadGapMs)
-    : mem_(memory), faults_(std::move(faults)), gapMs_(goAheadGapMs) {}
+ScaleProtocol::ScaleProtocol(ScaleTables& tables, std::vector<Fault> faults, int goAheadGapMs)
+    : tables_(tables), faults_(std::move(faults)), gapMs_(goAheadGapMs) {}
 
 void ScaleProtocol::feed(const QByteArray& bytes) {
     for (char c : bytes)
@@ -116,7 +137,7 @@ QStringList ScaleProtocol::takeLog() {
     return std::exchange(log_, {});
 }
 
-bool ScaleProtocol::takeMemoryChanged() {
+bool ScaleProtocol::takeTablesChanged() {
     return std::exchange(changed_, false);
 }
 
@@ -138,8 +159,7 @@ void ScaleProtocol::startExchange() {
     cur_.open = true;
     got_.clear();
     logPc(one(kSync));
-    unit(Step::Sync, one(kSyncAnswer), one(0x76));
-    flushBurst();
+    send(answer(Step::Sync, one(kSyncAnswer), one(0x76)));
     state_ = State::Command;
 }
 
@@ -173,11 +193,12 @@ void ScaleProtocol::onCommand(quint8 b) {
     case 0x06: {
         cur_.kind = ExchangeKind::Display;
         QByteArray record;
-        putU32(record, quint32(mem_.weight));
-        putU32(record, quint32(mem_.unitPrice));
-        putU32(record, quint32(mem_.totalPrice));
-        unit(Step::Reply, record, record);
-        flushBurst();
+        putU32(record, quint32(tables_.weight));
+        putU32(record, quint32(tables_.unitPrice));
+        putU32(record, quint32(tables_.totalPrice));
+        const Pieces reply = answer(Step::Reply, record, {});
+        send(reply);
+        tellReply(-1, reply);
         closeExchange(true);
         state_ = State::Idle;
         return;
@@ -188,8 +209,7 @@ void ScaleProtocol::onCommand(quint8 b) {
         state_ = State::Idle;
         return;
     }
-    unit(Step::Command, one(kAccepted), one(0x02));
-    flushBurst();
+    send(answer(Step::Command, one(kAccepted), one(0x02)));
     got_.clear();
     state_ = State::Number;
 }
@@ -202,42 +222,51 @@ void ScaleProtocol::onNumber() {
     note(QStringLiteral("%1 of %2").arg(kindName(cur_.kind)).arg(n));
     switch (cur_.kind) {
     case ExchangeKind::PluDownload:
-    case ExchangeKind::IngredDownload:
-        fillerExpected_ = !unit(Step::Number, u16(quint32(n)), u16(quint32(n + 1)));
-        flushBurst();
+    case ExchangeKind::IngredDownload: {
+        Pieces echo{{0, u16(quint32(n))}};
+        fillerExpected_ = !spoil(Step::Number, echo, u16(quint32(n + 1)));
+        send(echo);
         recordSize_ = cur_.kind == ExchangeKind::PluDownload ? kPluBodySize : kIngredBodySize;
         state_ = State::Record;
         return;
+    }
     case ExchangeKind::PluUpload: {
-        const bool held = n >= 1 && n <= kMaxNumber && mem_.plu[size_t(n)].pluNo != 0;
-        const PluRecord record = held ? mem_.plu[size_t(n)] : PluRecord{};
+        const bool held = n >= 1 && n <= kMaxNumber && tables_.plu[size_t(n)].pluNo != 0;
+        const PluRecord record = held ? tables_.plu[size_t(n)] : PluRecord{};
         // A record the scale does not hold is answered with another number in the echo.
         const int echo = held ? n : (n == 0 ? 1 : 0);
         if (!held)
             note(QStringLiteral("PLU %1 not held: echo %2").arg(n).arg(echo));
-        unit(Step::Number, u16(quint32(echo)), u16(quint32(echo + 1)));
-        unit(Step::Reply, u16(quint16(record.pluNo)) + encodePluBody(record), {});
-        unit(Step::Closing, one(kClosing), one(0x11));
+        sendUploadReply(echo, u16(quint16(record.pluNo)) + encodePluBody(record), 0);
         break;
     }
     case ExchangeKind::IngredUpload: {
-        const bool held = n >= 1 && n <= kMaxNumber && mem_.ingred[size_t(n)].messageNo != 0;
-        const IngredRecord record = held ? mem_.ingred[size_t(n)] : IngredRecord{};
+        const bool held = n >= 1 && n <= kMaxNumber && tables_.ingred[size_t(n)].messageNo != 0;
+        const IngredRecord record = held ? tables_.ingred[size_t(n)] : IngredRecord{};
         if (!held)
             note(QStringLiteral("message %1 not held: message number 0").arg(n));
-        unit(Step::Number, one(kGoAhead), one(0x01));
-        flushBurst();
-        pendingDelay_ = gapMs_;
-        unit(Step::Reply, u16(quint16(record.messageNo)) + encodeIngredBody(record), {});
-        unit(Step::Closing, one(kClosing), one(0x11));
+        send(answer(Step::Number, one(kGoAhead), one(0x01)));
+        sendUploadReply(-1, u16(quint16(record.messageNo)) + encodeIngredBody(record), gapMs_);
         break;
     }
     default:
         break;
     }
-    flushBurst();
     closeExchange(true);
     state_ = State::Idle;
+}
+
+void ScaleProtocol::sendUploadReply(int echo, const QByteArray& record, int gapMs) {
+    Pieces reply;
+    if (echo >= 0)
+        reply = answer(Step::Number, u16(quint32(echo)), u16(quint32(echo + 1)));
+    append(reply, {{0, record}});
+    append(reply, answer(Step::Closing, one(kClosing), one(0x11)));
+    spoil(Step::Reply, reply, {});
+    if (!reply.empty())
+        reply.front().delayMs += gapMs;
+    send(reply);
+    tellReply(cur_.number, reply);
 }
 
 void ScaleProtocol::onRecord() {
@@ -257,19 +286,18 @@ void ScaleProtocol::onRecord() {
     QString what;
     if (cur_.kind == ExchangeKind::PluDownload) {
         what = QStringLiteral("PLU %1").arg(n);
-        const auto record = n <= 0x7FFF ? decodePluBody(body, qint16(n)) : std::nullopt;
-        if (record)
-            slot = store(mem_.plu, *record);
+        if (n <= 0x7FFF && pluBodyFits(body))
+            slot = store(tables_.plu, decodePluBody(body, qint16(n)));
     } else {
         what = QStringLiteral("message %1").arg(n);
         if (n <= 0x7FFF)
-            slot = store(mem_.ingred, decodeIngredBody(body, qint16(n)));
+            slot = store(tables_.ingred, decodeIngredBody(body, qint16(n)));
     }
     if (slot == -2 || slot == -1) {
         note(QStringLiteral("%1 not stored: %2")
                  .arg(what, slot == -1 ? QStringLiteral("every slot in use")
                                        : QStringLiteral("a value does not fit")));
-        sendRaw(one(kNotStored));
+        send({{0, one(kNotStored)}});
         closeExchange(false);
         return;
     }
@@ -279,8 +307,9 @@ void ScaleProtocol::onRecord() {
         note(QStringLiteral("stored %1 in slot %2").arg(what).arg(slot));
         changed_ = true;
     }
-    unit(Step::Closing, one(kClosing), one(0x11));
-    flushBurst();
+    if (onRecordTaken)
+        onRecordTaken(n, body);
+    send(answer(Step::Closing, one(kClosing), one(0x11)));
     closeExchange(true);
 }
 
@@ -307,6 +336,9 @@ const Fault* ScaleProtocol::matchFault(Step step) {
         case FaultTarget::Ingred:
             hit = (unknown || isIngred(kind)) && cur_.number == f.number;
             break;
+        case FaultTarget::Record:
+            hit = kind != ExchangeKind::Display && cur_.number == f.number;
+            break;
         }
         if (!hit)
             continue;
@@ -317,52 +349,86 @@ const Fault* ScaleProtocol::matchFault(Step step) {
     return nullptr;
 }
 
-bool ScaleProtocol::unit(Step step, QByteArray bytes, QByteArray wrong) {
+bool ScaleProtocol::spoil(Step step, Pieces& pieces, const QByteArray& wrong) {
     const Fault* f = matchFault(step);
-    if (!f) {
-        pending_ += bytes;
+    if (!f)
         return true;
-    }
     note(QStringLiteral("fault %1 at %2").arg(f->text, stepName(step)));
-    if (f->kind != FaultKind::Delay)
-        cur_.spoiled = true;
+    // The last piece that carries bytes, if any, and the answer's bytes as one.
+    qsizetype last = -1;
+    for (qsizetype i = 0; i < qsizetype(pieces.size()); ++i)
+        if (!pieces[size_t(i)].stray && !pieces[size_t(i)].bytes.isEmpty())
+            last = i;
+    const QByteArray all = joined(pieces);
     switch (f->kind) {
     case FaultKind::Silent:
-        bytes.clear();
+        pieces.clear();
         break;
     case FaultKind::Wrong:
-        bytes = (f->byte && wrong.size() == 1) ? one(*f->byte) : wrong;
+        if (f->flipAt < 0 && !wrong.isEmpty()) {
+            const int pause = pieces.empty() ? 0 : pieces.front().delayMs;
+            pieces = {{pause, (f->byte && wrong.size() == 1) ? one(*f->byte) : wrong}};
+        } else if (!all.isEmpty()) {
+            // Counted over the pieces that carry bytes, in order.
+            qsizetype at = std::max(f->flipAt, 0) % all.size();
+            for (Burst& b : pieces) {
+                if (b.stray)
+                    continue;
+                if (at < b.bytes.size()) {
+                    b.bytes[at] = char(~quint8(b.bytes[at]));
+                    break;
+                }
+                at -= b.bytes.size();
+            }
+        }
         break;
     case FaultKind::Extra:
-        bytes.append(char(f->byte.value_or(0x55)));
+        if (last < 0) {
+            pieces.push_back({});
+            last = qsizetype(pieces.size()) - 1;
+        }
+        pieces[size_t(last)].bytes.append(char(f->byte.value_or(0x55)));
         break;
     case FaultKind::Short:
-        bytes.chop(1);
+        if (last >= 0)
+            pieces[size_t(last)].bytes.chop(1);
         break;
     case FaultKind::Delay:
-        flushBurst();
-        pendingDelay_ += f->delayMs;
-        pending_ += bytes;
+        if (!pieces.empty())
+            pieces.front().delayMs += f->delayMs;
+        return true;
+    case FaultKind::Late:
+        if (!all.isEmpty())
+            pieces.push_back({f->delayMs, all.right(1), true});
         return true;
     }
-    pending_ += bytes;
+    cur_.spoiled = true;
     return false;
 }
 
-void ScaleProtocol::flushBurst() {
-    if (pending_.isEmpty())
-        return;
-    if (pendingDelay_ > 0)
-        note(QStringLiteral("after %1 ms").arg(pendingDelay_));
-    log_.append(QStringLiteral("sc> ") + hexBytes(pending_));
-    out_.push_back({pendingDelay_, std::exchange(pending_, {})});
-    pendingDelay_ = 0;
+ScaleProtocol::Pieces ScaleProtocol::answer(Step step, const QByteArray& bytes,
+                                            const QByteArray& wrong) {
+    Pieces pieces{{0, bytes}};
+    spoil(step, pieces, wrong);
+    return pieces;
 }
 
-void ScaleProtocol::sendRaw(const QByteArray& bytes) {
-    flushBurst();
-    pending_ = bytes;
-    flushBurst();
+void ScaleProtocol::tellReply(int number, const Pieces& reply) {
+    if (const QByteArray bytes = joined(reply); onReply && !bytes.isEmpty())
+        onReply(number, bytes);
+}
+
+void ScaleProtocol::send(const Pieces& pieces) {
+    for (const Burst& b : pieces) {
+        if (b.bytes.isEmpty())
+            continue;
+        if (b.stray)
+            note(QStringLiteral("a late byte, %1 ms after").arg(b.delayMs));
+        else if (b.delayMs > 0)
+            note(QStringLiteral("after %1 ms").arg(b.delayMs));
+        log_.append(QStringLiteral("sc> ") + hexBytes(b.bytes));
+        out_.push_back(b);
+    }
 }
 
 void ScaleProtocol::note(const QString& text) {

@@ -2,11 +2,12 @@
 #pragma once
 
 #include "Faults.h"
-#include "ScaleMemory.h"
+#include "ScaleTables.h"
 
 #include <QByteArray>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace tarn::sim {
@@ -16,14 +17,17 @@ namespace tarn::sim {
 struct Burst {
     int delayMs = 0;
     QByteArray bytes;
+    // A byte left on the line (a Late fault): it follows the piece before after delayMs whatever
+    // goes out meanwhile, and reaches the PC even across a reset of its port.
+    bool stray = false;
     bool operator==(const Burst&) const = default;
 };
 
 enum class ExchangeKind { Unknown, PluDownload, IngredDownload, PluUpload, IngredUpload, Display };
 
 // The scale's side of the line as a machine fed with the PC's bytes. It answers into a list of
-// bursts and a log, and never touches a device or a clock, so it runs the same under test as
-// behind the pseudo-terminal.
+// bursts and a log, and never touches a device or a clock, so it runs the same behind the
+// simulator's pseudo-terminal as behind the tests' in-process port on virtual time.
 //
 // Log lines: "pc> A5" for bytes the PC sent, one line per protocol unit (sync byte, command
 // byte, the two number bytes, a whole record, or a run of ignored bytes); "sc> 77" for each
@@ -32,8 +36,11 @@ class ScaleProtocol {
 public:
     // goAheadGapMs: quiet between an ingredient upload's go-ahead byte and its reply, so that
     // the PC can take the lone go-ahead before the reply comes in.
-    explicit ScaleProtocol(ScaleMemory& memory, std::vector<Fault> faults = {},
+    explicit ScaleProtocol(ScaleTables& tables, std::vector<Fault> faults = {},
                            int goAheadGapMs = 50);
+
+    // Later faults are tried after the earlier ones.
+    void addFault(Fault fault) { faults_.push_back(std::move(fault)); }
 
     void feed(const QByteArray& bytes);
     void feed(char byte);
@@ -45,10 +52,16 @@ public:
     std::vector<Burst> takeOutput();
     QStringList takeLog();
     // True once after each record stored.
-    bool takeMemoryChanged();
+    bool takeTablesChanged();
 
     int exchanges() const { return cur_.ordinal; }
     const std::vector<Fault>& faults() const { return faults_; }
+
+    // Told of each upload reply and display record that goes out, faults included (with the
+    // requested number; -1 for the display), and of each downloaded record the scale takes and
+    // answers (its number and body; a record numbered 0 is answered but not kept).
+    std::function<void(int number, const QByteArray& bytes)> onReply;
+    std::function<void(int number, const QByteArray& body)> onRecordTaken;
 
 private:
     enum class State { Idle, Command, Number, Record };
@@ -68,18 +81,24 @@ private:
     void onRecord();
     void resync();
 
+    // One answer on its way out: its bytes in pieces, each after a pause of its own.
+    using Pieces = std::vector<Burst>;
     const Fault* matchFault(Step step);
-    // Adds one answer to the pending burst, spoiled by a matching fault; true when it goes out
-    // as the PC expects it (on time or late).
-    bool unit(Step step, QByteArray bytes, QByteArray wrong);
-    void flushBurst();
-    void sendRaw(const QByteArray& bytes);
+    // Spoils an answer by the first fault aimed at the step; true when it still goes out as the
+    // PC expects it (on time or late). `wrong` is its wrong value; empty: its first byte turns.
+    bool spoil(Step step, Pieces& answer, const QByteArray& wrong);
+    Pieces answer(Step step, const QByteArray& bytes, const QByteArray& wrong);
+    void send(const Pieces& answer);
+    void tellReply(int number, const Pieces& reply);
+    // An upload reply: the PLU reply's echo (-1: none, as for an ingredient), the number and
+    // record, the closing byte.
+    void sendUploadReply(int echo, const QByteArray& record, int gapMs);
 
     void note(const QString& text);
     void logPc(const QByteArray& bytes);
     void flushIgnored();
 
-    ScaleMemory& mem_;
+    ScaleTables& tables_;
     std::vector<Fault> faults_;
     int gapMs_;
 
@@ -94,8 +113,6 @@ private:
     int prevNumber_ = -1;
     bool prevFinished_ = false;
 
-    QByteArray pending_;
-    int pendingDelay_ = 0;
     std::vector<Burst> out_;
     QStringList log_;
     bool changed_ = false;

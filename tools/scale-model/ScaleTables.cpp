@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ScaleMemory.h"
+#include "ScaleTables.h"
 
 #include "Cp1252.h"
 
@@ -59,8 +59,8 @@ quint32 getU(const QByteArray& b, int at, int width) {
 
 } // namespace
 
-ScaleMemory ScaleMemory::fixture() {
-    ScaleMemory m;
+ScaleTables ScaleTables::fixture() {
+    ScaleTables m;
     m.plu[1] = {1, 2001, "APPLE", "RED", 1500, 3, 0, 1, 1};
     m.plu[2] = {2, 2002, "BANANA", "", 990, 5, 10, 1, 2};
     m.plu[3] = {3, 3001, "CHEESE", "GOUDA", 12950, 30, 5, 2, 0};
@@ -108,31 +108,32 @@ QByteArray encodeIngredBody(const IngredRecord& r) {
     return out;
 }
 
-std::optional<PluRecord> decodePluBody(const QByteArray& b, qint16 pluNo) {
-    if (b.size() != kPluBodySize)
-        return std::nullopt;
-    const quint32 itemCode = getU(b, 0, 4);
-    const quint32 unitPrice = getU(b, 60, 4);
-    const quint32 small[4] = {getU(b, 64, 2), getU(b, 66, 2), getU(b, 68, 2), getU(b, 70, 2)};
-    if (itemCode > 0x7FFFFFFFu || unitPrice > 0x7FFFFFFFu)
-        return std::nullopt;
-    for (quint32 v : small)
-        if (v > 0x7FFF)
-            return std::nullopt;
+PluRecord decodePluBody(const QByteArray& body, qint16 pluNo) {
+    const QByteArray b = body.leftJustified(kPluBodySize, '\0', true);
     PluRecord r;
     r.pluNo = pluNo;
-    r.itemCode = qint32(itemCode);
+    r.itemCode = qint32(getU(b, 0, 4));
     r.name1 = fromCp1252(b.mid(4, kNameWidth));
     r.name2 = fromCp1252(b.mid(32, kNameWidth));
-    r.unitPrice = qint32(unitPrice);
-    r.validDate = qint16(small[0]);
-    r.tare = qint16(small[1]);
-    r.groupCode = qint16(small[2]);
-    r.messageNo = qint16(small[3]);
+    r.unitPrice = qint32(getU(b, 60, 4));
+    r.validDate = qint16(getU(b, 64, 2));
+    r.tare = qint16(getU(b, 66, 2));
+    r.groupCode = qint16(getU(b, 68, 2));
+    r.messageNo = qint16(getU(b, 70, 2));
     return r;
 }
 
-IngredRecord decodeIngredBody(const QByteArray& b, qint16 messageNo) {
+bool pluBodyFits(const QByteArray& b) {
+    if (b.size() != kPluBodySize || getU(b, 0, 4) > 0x7FFFFFFFu || getU(b, 60, 4) > 0x7FFFFFFFu)
+        return false;
+    for (int at = 64; at < kPluBodySize; at += 2)
+        if (getU(b, at, 2) > 0x7FFF)
+            return false;
+    return true;
+}
+
+IngredRecord decodeIngredBody(const QByteArray& body, qint16 messageNo) {
+    const QByteArray b = body.leftJustified(kIngredBodySize, ' ', true);
     IngredRecord r;
     r.messageNo = messageNo;
     for (int i = 0; i < kIngredLines; ++i)

@@ -12,8 +12,8 @@ using namespace tarn::sim::testing;
 
 namespace {
 
-ScaleMemory memoryWith(PluRecord plu, IngredRecord ingred) {
-    ScaleMemory m;
+ScaleTables tablesWith(PluRecord plu, IngredRecord ingred) {
+    ScaleTables m;
     m.plu[1] = std::move(plu);
     m.ingred[1] = std::move(ingred);
     return m;
@@ -43,7 +43,7 @@ QByteArray sugarBody() {
 
 TEST(Exchanges, syncIsAnsweredWith77AndEachCommandWith01) {
     for (const char* command : {"02", "00", "05", "04"}) {
-        ScaleMemory m;
+        ScaleTables m;
         ScaleProtocol scale(m);
         scale.feed(hex("A5"));
         EXPECT_BYTES(sent(scale), hex("77"));
@@ -53,7 +53,7 @@ TEST(Exchanges, syncIsAnsweredWith77AndEachCommandWith01) {
 }
 
 TEST(Exchanges, displayReadSendsTheTwelveByteRecordBigEndian) {
-    ScaleMemory m;
+    ScaleTables m;
     m.weight = 1234;
     m.unitPrice = 1000;
     m.totalPrice = 1234567;
@@ -64,7 +64,7 @@ TEST(Exchanges, displayReadSendsTheTwelveByteRecordBigEndian) {
 }
 
 TEST(Exchanges, pluDownloadEchoesTheNumberStoresTheRecordAndCloses) {
-    ScaleMemory m;
+    ScaleTables m;
     ScaleProtocol scale(m);
     scale.feed(hex("A5 02 0007"));
     EXPECT_BYTES(sent(scale), hex("77 01 0007"));
@@ -72,7 +72,7 @@ TEST(Exchanges, pluDownloadEchoesTheNumberStoresTheRecordAndCloses) {
     EXPECT_BYTES(sent(scale), QByteArray());
     scale.feed(appleBody().right(1));
     EXPECT_BYTES(sent(scale), hex("10"));
-    EXPECT_TRUE(scale.takeMemoryChanged());
+    EXPECT_TRUE(scale.takeTablesChanged());
     const PluRecord& got = m.plu[1];
     EXPECT_EQ(got.pluNo, 7);
     EXPECT_EQ(got.itemCode, 258);
@@ -86,7 +86,7 @@ TEST(Exchanges, pluDownloadEchoesTheNumberStoresTheRecordAndCloses) {
 }
 
 TEST(Exchanges, downloadReplacesTheSameNumberElseTakesTheFirstEmptySlot) {
-    ScaleMemory m;
+    ScaleTables m;
     m.plu[1].pluNo = 5;
     m.plu[3].pluNo = 7;
     ScaleProtocol scale(m);
@@ -98,7 +98,7 @@ TEST(Exchanges, downloadReplacesTheSameNumberElseTakesTheFirstEmptySlot) {
 }
 
 TEST(Exchanges, ingredientDownloadStoresEightLines) {
-    ScaleMemory m;
+    ScaleTables m;
     ScaleProtocol scale(m);
     scale.feed(hex("A5 00 0004") + sugarBody());
     EXPECT_BYTES(sent(scale), hex("77 01 0004 10"));
@@ -108,23 +108,23 @@ TEST(Exchanges, ingredientDownloadStoresEightLines) {
 }
 
 TEST(Exchanges, recordNumberedZeroIsAcknowledgedButNotKept) {
-    ScaleMemory m;
+    ScaleTables m;
     ScaleProtocol scale(m);
     scale.feed(hex("A5 02 0000") + hex("00000000") + spaces(56) + zeros(12));
     EXPECT_BYTES(sent(scale), hex("77 01 0000 10"));
     EXPECT_EQ(m.plu[1], PluRecord{});
-    EXPECT_FALSE(scale.takeMemoryChanged());
+    EXPECT_FALSE(scale.takeTablesChanged());
 }
 
 TEST(Exchanges, recordThatCannotBeKeptIsNotAcknowledged) {
-    ScaleMemory full;
+    ScaleTables full;
     for (int i = 1; i <= 200; ++i)
         full.plu[size_t(i)].pluNo = qint16(1000 + i);
     ScaleProtocol scale(full);
     scale.feed(hex("A5 02 0007") + appleBody());
     EXPECT_BYTES(sent(scale), hex("77 01 0007 00"));
 
-    ScaleMemory m;
+    ScaleTables m;
     ScaleProtocol tooBig(m);
     QByteArray body = appleBody();
     body[60] = char(0x80); // unit price above 2147483647
@@ -134,7 +134,7 @@ TEST(Exchanges, recordThatCannotBeKeptIsNotAcknowledged) {
 }
 
 TEST(Exchanges, pluUploadRepliesWithEchoNumberRecordAndClosingByte) {
-    ScaleMemory m = memoryWith(apple(), sugar());
+    ScaleTables m = tablesWith(apple(), sugar());
     ScaleProtocol scale(m);
     scale.feed(hex("A5 05 0001"));
     const QByteArray reply = hex("77 01") + hex("0001 0007") + appleBody() + hex("10");
@@ -143,7 +143,7 @@ TEST(Exchanges, pluUploadRepliesWithEchoNumberRecordAndClosingByte) {
 }
 
 TEST(Exchanges, pluUploadOfAnEmptyOrMissingSlotEchoesAnotherNumber) {
-    ScaleMemory m = memoryWith(apple(), sugar());
+    ScaleTables m = tablesWith(apple(), sugar());
     ScaleProtocol scale(m);
     const QByteArray emptyRecord = hex("0000 00000000") + spaces(56) + zeros(12) + hex("10");
     scale.feed(hex("A5 05 0002"));
@@ -155,7 +155,7 @@ TEST(Exchanges, pluUploadOfAnEmptyOrMissingSlotEchoesAnotherNumber) {
 }
 
 TEST(Exchanges, ingredientUploadSendsGoAheadThenReplyAfterAGap) {
-    ScaleMemory m = memoryWith(apple(), sugar());
+    ScaleTables m = tablesWith(apple(), sugar());
     ScaleProtocol scale(m, {}, 30);
     scale.feed(hex("A5 04 0001"));
     const std::vector<Burst> out = scale.takeOutput();
@@ -167,14 +167,14 @@ TEST(Exchanges, ingredientUploadSendsGoAheadThenReplyAfterAGap) {
 }
 
 TEST(Exchanges, ingredientUploadOfAnEmptySlotCarriesMessageNumberZero) {
-    ScaleMemory m = memoryWith(apple(), sugar());
+    ScaleTables m = tablesWith(apple(), sugar());
     ScaleProtocol scale(m);
     scale.feed(hex("A5 04 0002"));
     EXPECT_BYTES(sent(scale), hex("77 01 00 0000") + spaces(400) + hex("10"));
 }
 
 TEST(Exchanges, fillerAfterADownloadIsSwallowedWithoutAnswer) {
-    ScaleMemory m;
+    ScaleTables m;
     ScaleProtocol scale(m);
     scale.feed(hex("A5 02 0007") + zeros(72));
     EXPECT_BYTES(sent(scale), hex("77 01 0007"));
@@ -184,7 +184,7 @@ TEST(Exchanges, fillerAfterADownloadIsSwallowedWithoutAnswer) {
 }
 
 TEST(Exchanges, syncWhereACommandOrNumberIsDueStartsAgain) {
-    ScaleMemory m;
+    ScaleTables m;
     ScaleProtocol scale(m);
     scale.feed(hex("A5 A5 02 A5 02 0007") + appleBody());
     EXPECT_BYTES(sent(scale), hex("77 77 01 77 01 0007 10"));
@@ -192,7 +192,7 @@ TEST(Exchanges, syncWhereACommandOrNumberIsDueStartsAgain) {
 }
 
 TEST(Exchanges, bytesOutsideAnExchangeAndUnknownCommandsGetNoAnswer) {
-    ScaleMemory m;
+    ScaleTables m;
     ScaleProtocol scale(m);
     scale.feed(hex("00 10 77"));
     EXPECT_BYTES(sent(scale), QByteArray());
@@ -202,7 +202,7 @@ TEST(Exchanges, bytesOutsideAnExchangeAndUnknownCommandsGetNoAnswer) {
 }
 
 TEST(Exchanges, quietLineInTheMiddleOfARecordDropsTheExchange) {
-    ScaleMemory m;
+    ScaleTables m;
     ScaleProtocol scale(m);
     scale.feed(hex("A5 02 0007") + appleBody().left(10));
     EXPECT_TRUE(scale.midExchange());
@@ -213,8 +213,24 @@ TEST(Exchanges, quietLineInTheMiddleOfARecordDropsTheExchange) {
     EXPECT_EQ(sent(scale).size(), 13);
 }
 
+TEST(Exchanges, repliesAndRecordsTakenAreToldAsTheyGo) {
+    ScaleTables m = tablesWith(apple(), sugar());
+    ScaleProtocol scale(m);
+    std::vector<std::pair<int, QByteArray>> replies;
+    std::vector<std::pair<int, QByteArray>> taken;
+    scale.onReply = [&](int n, const QByteArray& b) { replies.emplace_back(n, b); };
+    scale.onRecordTaken = [&](int n, const QByteArray& b) { taken.emplace_back(n, b); };
+    const QByteArray empty = hex("00000000") + spaces(56) + zeros(12);
+    scale.feed(hex("A5 05 0001 A5 06 A5 02 0000") + empty + hex("A5 02 0003") + zeros(72));
+    ASSERT_EQ(replies.size(), 2u);
+    EXPECT_EQ(replies[0], std::make_pair(1, hex("0001 0007") + appleBody() + hex("10")));
+    EXPECT_EQ(replies[1].first, -1);
+    EXPECT_EQ(replies[1].second.size(), 12);
+    EXPECT_EQ(taken, (std::vector<std::pair<int, QByteArray>>{{0, empty}})) << "not the filler";
+}
+
 TEST(Exchanges, logShowsEachUnitWithItsDirection) {
-    ScaleMemory m = memoryWith(apple(), sugar());
+    ScaleTables m = tablesWith(apple(), sugar());
     ScaleProtocol scale(m);
     scale.feed(hex("17 A5 06 17 18"));
     scale.lineIdle();
@@ -247,7 +263,7 @@ TEST(Exchanges, recordsTravelInTheScalesCodePage) {
     IngredRecord in;
     in.messageNo = 1;
     in.lines[0] = QString(52, 'y');
-    ScaleMemory m = memoryWith(r, in);
+    ScaleTables m = tablesWith(r, in);
     ScaleProtocol scale(m);
     scale.feed(hex("A5 05 0001"));
     const QByteArray plu = sent(scale);
