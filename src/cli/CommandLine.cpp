@@ -3,6 +3,7 @@
 
 #include "Command.h"
 #include "EveryPort.h"
+#include "Version.h"
 
 #include <QCommandLineParser>
 
@@ -89,7 +90,7 @@ int runCommand(const QStringList& arguments, Console& console, Interrupt* interr
         return kDone;
     }
     if (parsed && parser.isSet(version)) {
-        console.line(kProgram + QLatin1Char(' ') + QStringLiteral(TARNLINK_VERSION));
+        console.line(kProgram + QLatin1Char(' ') + QString::fromLatin1(programVersion()));
         return kDone;
     }
     if (!parsed)
