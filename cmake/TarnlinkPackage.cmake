@@ -13,10 +13,10 @@ install(FILES data/tarnlink.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicol
 
 # Manual pages, compressed as Debian wants them (gzip -9n: no name, no time stamp).
 find_program(TARNLINK_GZIP gzip REQUIRED)
-set(man_pages "src/app/tarnlink.1;tarnlink" "src/cli/tarnlink-cli.1;tarnlink"
-              "tools/scale-sim/tarnlink-scale.1;scale")
 set(man_outputs)
-foreach(entry IN LISTS man_pages)
+foreach(entry src/app/tarnlink.1:tarnlink src/cli/tarnlink-cli.1:tarnlink
+              tools/scale-sim/tarnlink-scale.1:scale)
+    string(REPLACE ":" ";" entry ${entry})
     list(GET entry 0 source)
     list(GET entry 1 component)
     get_filename_component(name ${source} NAME)

@@ -9,6 +9,24 @@ namespace {
 
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
+// --since: a day or a moment of it, local time.
+QDateTime momentOf(const QString& text) {
+    const QString t = text.trimmed();
+    for (const char* format :
+         {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-ddTHH:mm"}) {
+        const QDateTime moment = QDateTime::fromString(t, QLatin1String(format));
+        if (moment.isValid())
+            return moment;
+    }
+    const QDate day = QDate::fromString(t, Qt::ISODate);
+    return day.isValid() ? day.startOfDay() : QDateTime();
+}
+
+// A moment for --format csv and json: UTC, "2026-12-07T15:03:53Z"; null when there is none.
+QVariant utc(const QDateTime& moment) {
+    return moment.isValid() ? QVariant(moment.toUTC().toString(Qt::ISODate)) : QVariant();
+}
+
 std::optional<int> recordNumber(const QString& text) {
     bool ok = false;
     const int n = text.trimmed().toInt(&ok);
@@ -42,9 +60,28 @@ std::optional<UsageError> History::parse(const QStringList& ports, const QString
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("PORT"));
     const QCommandLineOption plu(QStringLiteral("plu"), QString(), QStringLiteral("N"));
     const QCommandLineOption ingred(QStringLiteral("ingred"), QString(), QStringLiteral("N"));
-    parser.addOptions({port, plu, ingred});
+    const QCommandLineOption since(QStringLiteral("since"), QString(), QStringLiteral("WHEN"));
+    const QCommandLineOption limit(QStringLiteral("limit"), QString(), QStringLiteral("N"));
+    parser.addOptions({port, plu, ingred, since, limit, formatOption()});
     if (auto error = parseWords(parser, words))
         return error;
+    if (auto error = takeFormat(parser))
+        return error;
+    if (parser.isSet(since)) {
+        since_ = momentOf(parser.value(since));
+        if (!since_.isValid())
+            return UsageError{QStringLiteral("--since takes a day or a moment, such as 2026-12-07 "
+                                             "or \"2026-12-07 14:00\", not ") +
+                              parser.value(since)};
+    }
+    filter_.limit = 50;
+    if (parser.isSet(limit)) {
+        bool ok = false;
+        filter_.limit = parser.value(limit).toInt(&ok);
+        if (!ok || filter_.limit < 0)
+            return UsageError{QStringLiteral("--limit takes a number, 0 for all, not ") +
+                              parser.value(limit)};
+    }
     if (!parser.positionalArguments().isEmpty())
         return UsageError{QStringLiteral("history takes no ") +
                           parser.positionalArguments().first()};
@@ -75,17 +112,43 @@ int History::run(Session& session) {
         session.console().remark(problem);
         return kFailed;
     }
+    const bool ofRecord = filter_.plu || filter_.ingred;
+    QStringList fields{QStringLiteral("started"),   QStringLiteral("ended"),
+                       QStringLiteral("port"),      QStringLiteral("table"),
+                       QStringLiteral("direction"), QStringLiteral("extent"),
+                       QStringLiteral("records"),   QStringLiteral("end")};
+    // With a record's number, a row for each of its moments in a transfer.
+    if (ofRecord)
+        fields << QStringLiteral("number") << QStringLiteral("slot") << QStringLiteral("at");
+    Rows rows(session.console(), format(), fields);
     for (const TransferEntry& e : entries) {
-        session.console().line(historyLine(e));
-        if (!filter_.plu && !filter_.ingred)
+        // The newest come first: the rest started before --since.
+        if (since_.isValid() && e.started < since_)
+            break;
+        const QString table = QString::fromLatin1(sideOf(e.table).name);
+        const QVariantList transfer{utc(e.started),
+                                    utc(e.ended),
+                                    e.port,
+                                    table,
+                                    directionName(e.direction),
+                                    e.extent,
+                                    e.records,
+                                    e.ended.isValid() ? QVariant(e.howEnded.trimmed())
+                                                      : QVariant()};
+        if (format() == Format::Text) {
+            session.console().line(historyLine(e));
+            if (!ofRecord)
+                continue;
+        } else if (!ofRecord) {
+            rows.add({}, transfer);
             continue;
+        }
         // The record's own moments in that transfer.
         for (const RecordEntry& r : e.acknowledged)
-            session.console().line(QStringLiteral("  ") +
-                                   QString::fromLatin1(sideOf(e.table).name) + QLatin1Char(' ') +
-                                   QString::number(r.number) + QStringLiteral(" (slot ") +
-                                   QString::number(r.slot) + QStringLiteral(") at ") +
-                                   r.at.toLocalTime().toString(kTimeFormat));
+            rows.add(QStringLiteral("  ") + table + QLatin1Char(' ') + QString::number(r.number) +
+                         QStringLiteral(" (slot ") + QString::number(r.slot) +
+                         QStringLiteral(") at ") + r.at.toLocalTime().toString(kTimeFormat),
+                     transfer + QVariantList{r.number, r.slot, utc(r.at)});
     }
     return kDone;
 }

@@ -12,14 +12,20 @@ class History : public Command {
 public:
     QString name() const override { return QStringLiteral("history"); }
     QString synopsis() const override {
-        return QStringLiteral("[--port PORT] history [--plu N | --ingred N]");
+        return QStringLiteral("[--port PORT] history [--plu N | --ingred N] [--since WHEN] "
+                              "[--limit N] [--format F]");
     }
     QString summary() const override;
+    QStringList options() const override {
+        return {QStringLiteral("port"), QStringLiteral("plu"), QStringLiteral("since"),
+                QStringLiteral("limit"), QStringLiteral("format")};
+    }
     std::optional<UsageError> parse(const QStringList& ports, const QStringList& words) override;
     int run(Session& session) override;
 
 private:
     HistoryFilter filter_;
+    QDateTime since_; // invalid: any time
 };
 
 // One transfer as a line: "2026-12-07 16:03:53 to 16:04:10 /dev/ttyS0 PLU download ALL:
