@@ -124,7 +124,7 @@ QVariantList portSummary(const QString& port, const PortEnd& end, bool verify) {
             break;
         }
     }
-    return {port, outcome, records, failure};
+    return {port, outcome, records, failure.isEmpty() ? QVariant() : QVariant(failure)};
 }
 
 } // namespace
