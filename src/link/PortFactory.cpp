@@ -20,10 +20,8 @@ AnyPort::~AnyPort() {
 
 std::optional<QString> AnyPort::open(const QString& name) {
     close();
-    // A scale's name from the settings file stands for its port, looked up when it is first
-    // opened (a port reset opens the same again).
-    if (name != name_ || target_.isEmpty())
-        target_ = Settings::load().portOf(name);
+    // A scale's name from the settings file stands for its port, as the file says now.
+    target_ = Settings::load().portOf(name);
     name_ = name;
     QString why;
     const auto parsed = parsePortName(target_, &why);
