@@ -80,6 +80,8 @@ set(CPACK_COMPONENTS_ALL tarnlink scale)
 # Installed with DESTDIR, so that the install step sees the package's own prefix (/usr) and
 # places the systemd units for it.
 set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SOURCE tarnlink)
