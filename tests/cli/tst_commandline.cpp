@@ -28,6 +28,18 @@ TEST(CommandLine, helpListsEveryCommandOnStdoutAndEndsWell) {
     EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
 }
 
+// A command's own help: its synopsis and its options, never "unknown option".
+TEST(CommandLine, aCommandExplainsItself) {
+    const CliResult r = runCli({"download", "--help"});
+    EXPECT_EQ(r.exitCode, 0);
+    ASSERT_FALSE(r.out.isEmpty());
+    EXPECT_TRUE(r.out[0].startsWith("Usage: tarnlink-cli [--port PORT]... download plu|ingred"))
+        << r.out[0].toStdString();
+    EXPECT_TRUE(r.out.join('\n').contains("--changed")) << shown(r.out);
+    EXPECT_FALSE(r.out.join('\n').contains("--map")) << shown(r.out);
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
+}
+
 TEST(CommandLine, versionNamesTheProgram) {
     const CliResult r = runCli({"--version"});
     EXPECT_EQ(r.exitCode, 0);
