@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AboutDialog.h"
 
+#include "Version.h"
+
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -13,7 +15,7 @@ QString AboutDialog::aboutText() {
                "label-printing retail scales.\n"
                "Version %1\n"
                "Contact: your scale dealer or the Tarnlink developers, tarnlink@example.org")
-        .arg(QStringLiteral(TARNLINK_VERSION));
+        .arg(QString::fromLatin1(programVersion()));
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {

@@ -6,6 +6,7 @@
 #include "PortName.h"
 #include "ScaleLink.h"
 #include "SerialPort.h"
+#include "Settings.h"
 #include "Workspace.h"
 
 #include <QComboBox>
@@ -20,9 +21,10 @@ PortActions::PortActions(const Controls& controls, Workspace& workspace, QObject
     connect(c_.cmdPortOpen, &QPushButton::clicked, this, &PortActions::openPort);
     connect(c_.cmdPortClose, &QPushButton::clicked, this, &PortActions::closePort);
 
-    // Start-up: the serial ports the system knows go into the "Other" list; the port stays
-    // closed until "Open".
+    // Start-up: the scales named in the settings file and the serial ports the system knows go
+    // into the "Other" list; the port stays closed until "Open".
     QComboBox* list = c_.cboComPort;
+    list->addItems(Settings::load().scaleNames());
     list->addItems(SerialPort::availablePorts());
     list->setCurrentIndex(-1);
     // Picking or typing a device chooses "Other".

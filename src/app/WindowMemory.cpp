@@ -6,6 +6,7 @@
 #include "GridView.h"
 #include "MainWindow.h"
 #include "PortActions.h"
+#include "Settings.h"
 
 #include <QSettings>
 
@@ -44,7 +45,10 @@ QMap<int, int> toWidths(const QVariantList& list) {
 
 void restoreWindow(MainWindow& window, QSettings& settings) {
     const Controls& c = window.controls();
-    const QString port = settings.value(kPort).toString();
+    // The port last chosen; else the one the settings file shared with the command line names.
+    QString port = settings.value(kPort).toString();
+    if (port.isEmpty())
+        port = Settings::load().value(QStringLiteral("port"));
     if (!port.isEmpty())
         window.portActions().choosePort(port);
     const QSize size = settings.value(kSize).toSize();

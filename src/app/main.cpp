@@ -3,19 +3,31 @@
 #include "MainWindow.h"
 
 #include "PortActions.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QSettings>
 
+#include <cstring>
 #include <memory>
 
+namespace {
+
+// Whether the command line asks for --help or --version, which must answer on a terminal with
+// no display: the window's application needs one, and is made only after this.
+bool asksForHelpOrVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
+        for (const char* asked : {"-h", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], asked) == 0)
+                return true;
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tarnlink"));
-    QApplication::setApplicationVersion(QStringLiteral(TARNLINK_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarnlink.png")));
     QCommandLineParser options;
     options.setApplicationDescription(
         QStringLiteral("Keeps the PLU and ingredient tables of a label-printing retail scale."));
@@ -23,10 +35,21 @@ int main(int argc, char* argv[]) {
     options.addVersionOption();
     const QCommandLineOption port(
         QStringLiteral("port"),
-        QStringLiteral("Choose this port on the \"Port\" tab: COM1, COM2 or a device path "
-                       "(\"Other\"). It opens when \"Open\" is pressed."),
+        QStringLiteral("Choose this port on the \"Port\" tab: COM1, COM2, a device path, "
+                       "tcp:HOST:PORT or a scale's name from the settings file (\"Other\"). It "
+                       "opens when \"Open\" is pressed."),
         QStringLiteral("name"));
     options.addOption(port);
+    QCoreApplication::setApplicationName(QStringLiteral("Tarnlink"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(tarn::programVersion()));
+    if (asksForHelpOrVersion(argc, argv)) {
+        // Prints the help or the version and ends the program.
+        QCoreApplication console(argc, argv);
+        options.process(console);
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarnlink.png")));
     options.process(app);
 
     tarn::MainWindow window;

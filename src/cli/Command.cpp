@@ -9,6 +9,7 @@
 #include "Interrupt.h"
 #include "Merge.h"
 #include "PortName.h"
+#include "Settings.h"
 #include "SheetExchange.h"
 #include "SheetFile.h"
 #include "Store.h"
@@ -20,8 +21,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <cerrno>
-#include <cstring>
+#include <csignal>
 
 namespace tarn::cli {
 
@@ -41,44 +41,14 @@ QString usageErrorText(const QCommandLineParser& parser) {
     return parser.errorText();
 }
 
-void Console::line(const QString& text) {
-    const QByteArray bytes = text.toUtf8() + '\n';
-    const std::lock_guard<std::mutex> lock(mutex_);
-    errno = 0;
-    const bool written =
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out_) == size_t(bytes.size()) &&
-        std::fflush(out_) == 0;
-    if (!written && !outFailed_) {
-        outErrno_ = errno;
-        outFailed_ = true;
-    }
-}
-
-std::optional<QString> Console::outputFailure() const {
-    if (!outFailed_)
-        return std::nullopt;
-    return outErrno_ ? QString::fromLocal8Bit(std::strerror(outErrno_))
-                     : QStringLiteral("write error");
-}
-
-void Console::remark(const QString& text) {
-    errorText(QStringLiteral("tarnlink-cli: ") + text + QLatin1Char('\n'));
-}
-
-void Console::errorText(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), err_);
-    std::fflush(err_);
-}
-
 Session::Session(Console& console, Interrupt* interrupt, PortFactory ports)
-    : console_(console), ports_(std::move(ports)) {
+    : console_(console), interrupt_(interrupt), ports_(std::move(ports)) {
     // Start-up as the window's, before the status line is turned into output: its count
     // texts are not part of any job.
     workspace_.startUp();
     QObject::connect(&workspace_, &Workspace::statusChanged, [this](const QString& text) {
         for (const QString& prefix : prefixes_)
-            console_.line(prefix + text);
+            console_.status(text, prefix);
     });
     if (interrupt)
         QObject::connect(interrupt, &Interrupt::arrived, &workspace_,
@@ -90,6 +60,15 @@ bool Session::interrupted() {
     return interrupted_;
 }
 
+void Session::refuse(const QString& text) {
+    for (const QString& prefix : prefixes_)
+        console_.error(text, prefix);
+}
+
+int Session::signal() const {
+    return interrupt_ ? interrupt_->signal() : SIGINT;
+}
+
 void Session::interrupt() {
     interrupted_ = true;
     if (onInterrupt)
@@ -97,10 +76,13 @@ void Session::interrupt() {
 }
 
 std::optional<UsageError> Command::checkPorts(const QStringList& given) {
+    const Settings settings = Settings::load();
+    if (!given.isEmpty() && !settings.problem().isEmpty())
+        return UsageError{settings.problem()};
     QStringList names;
     for (const QString& port : given) {
         QString why;
-        const auto parsed = parsePortName(port, &why);
+        const auto parsed = parsePortName(settings.portOf(port), &why);
         if (!parsed)
             return UsageError{QStringLiteral("--port \"") + port + QStringLiteral("\": ") + why};
         if (names.contains(parsed->name))
@@ -110,12 +92,53 @@ std::optional<UsageError> Command::checkPorts(const QStringList& given) {
     return std::nullopt;
 }
 
+std::optional<UsageError> Command::takePorts(const QStringList& given, int most,
+                                             const QString& tooMany, QStringList& ports) const {
+    if (auto error = checkPorts(given))
+        return error;
+    if (given.size() > most)
+        return UsageError{tooMany};
+    ports = given;
+    if (!ports.isEmpty())
+        return std::nullopt;
+    // No port given: the settings file names the one to use, or the job cannot know it.
+    const Settings settings = Settings::load();
+    if (!settings.problem().isEmpty())
+        return UsageError{settings.problem()};
+    const QString port = settings.value(QStringLiteral("port"));
+    if (port.isEmpty())
+        return UsageError{name() +
+                          QStringLiteral(" needs a port: give --port PORT, or name the "
+                                         "scale to use in ") +
+                          Settings::files().last() + QStringLiteral(" (\"port = NAME\")")};
+    ports << port;
+    return checkPorts(ports);
+}
+
 std::optional<UsageError> Command::parseWords(QCommandLineParser& parser,
                                               const QStringList& words) {
+    const QCommandLineOption quiet(QStringLiteral("quiet"));
+    parser.addOption(quiet);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    if (parser.parse(QStringList{QStringLiteral("tarnlink-cli")} + words))
+    if (!parser.parse(QStringList{QStringLiteral("tarnlink-cli")} + words))
+        return UsageError{usageErrorText(parser)};
+    quiet_ = parser.isSet(quiet);
+    return std::nullopt;
+}
+
+QCommandLineOption Command::formatOption() {
+    return QCommandLineOption(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"));
+}
+
+std::optional<UsageError> Command::takeFormat(const QCommandLineParser& parser) {
+    if (!parser.isSet(QStringLiteral("format")))
         return std::nullopt;
-    return UsageError{usageErrorText(parser)};
+    const QString given = parser.value(QStringLiteral("format"));
+    const auto format = formatNamed(given);
+    if (!format)
+        return UsageError{QStringLiteral("--format is text, csv or json, not ") + given};
+    format_ = *format;
+    return std::nullopt;
 }
 
 std::optional<TableKind> Command::kindOf(const QString& word) {
@@ -129,7 +152,7 @@ std::optional<TableKind> Command::kindOf(const QString& word) {
 std::optional<UsageError> Command::parseTableOperands(QCommandLineParser& parser,
                                                       const QStringList& words,
                                                       const QStringList& files, TableKind& kind,
-                                                      QStringList& paths) const {
+                                                      QStringList& paths) {
     if (auto error = parseWords(parser, words))
         return error;
     const QStringList operands = parser.positionalArguments();
@@ -194,7 +217,7 @@ bool showReport(Workspace& ws, const Report& report, Console* console) {
         ws.status(text);
     if (console && report.ok())
         for (const QString& warning : report.warnings)
-            console->remark(QStringLiteral("warning: ") + warning);
+            console->warning(QStringLiteral("warning: ") + warning);
     return report.ok();
 }
 

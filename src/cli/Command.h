@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Console.h"
+#include "Format.h"
 #include "PortFactory.h"
 #include "Workspace.h"
 
@@ -8,14 +10,12 @@
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
-#include <cstdio>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <vector>
 
+class QCommandLineOption;
 class QCommandLineParser;
 
 namespace tarn {
@@ -27,37 +27,19 @@ namespace tarn::cli {
 // The exit status of the program.
 enum ExitStatus : int {
     kDone = 0,   // the job ended normally
-    kFailed = 1, // refused, failed or abandoned (Ctrl-C included)
-    kUsage = 2,  // the command line could not be understood
+    kFailed = 1, // refused, failed or abandoned
+    kUsage = 2,  // the command line (or the settings file it relies on) could not be understood
+    kDiffer = 3, // compare or --verify found the scale holding records differently
+    kBusy = 4,   // a port was held by another program: worth another try later
+    // The job went to the scale, but the store of what the scales hold could not record it,
+    // so a later --changed cannot trust the store for that scale.
+    kUnrecorded = 5,
+    // Ended by a signal: 128 and its number (Ctrl-C 130, SIGTERM 143, SIGHUP 129).
+    kSignalled = 128,
 };
 
-// Where the program writes: stdout carries the status texts, one per line and nothing else;
-// stderr the usage errors and the program's own remarks. Lines from several threads (one per
-// port) never mix.
-class Console {
-public:
-    Console(std::FILE* out, std::FILE* err) : out_(out), err_(err) {}
-    // One line on stdout, written at once (a batch log follows the job as it runs).
-    void line(const QString& text);
-    // "tarnlink-cli: " and the text, on stderr.
-    void remark(const QString& text);
-    // Text as it is, on stderr.
-    void errorText(const QString& text);
-
-    // A line could not be written to stdout (a full disk, a closed pipe): the job's log is
-    // not whole, and the job must not end as done. The system's reason, or nothing.
-    std::optional<QString> outputFailure() const;
-
-private:
-    std::FILE* out_;
-    std::FILE* err_;
-    std::mutex mutex_;
-    std::atomic<bool> outFailed_ = false;
-    int outErrno_ = 0;
-};
-
-// What a command needs to run: the tables with the status line turned into stdout lines, the
-// console, the ports, and the Ctrl-C that ends a job at once.
+// What a command needs to run: the tables with the status line turned into the console's
+// status texts, the console, the ports, and the Ctrl-C that ends a job at once.
 class Session {
 public:
     // `interrupt` (may be null) reports Ctrl-C; `ports` makes the parts of each port's link.
@@ -70,10 +52,14 @@ public:
     // The workspace's texts are printed once behind each of these (one "PORT name: " a port
     // when a job has several); just once, bare, unless set.
     void setLinePrefixes(const QStringList& prefixes) { prefixes_ = prefixes; }
+    // Why a job was refused before the line was used, on stderr behind each prefix.
+    void refuse(const QString& text);
 
     // A Ctrl-C (or SIGTERM) has come: what runs is stopped and no further job starts.
     // The signal arrives through the event queue, which this lets run first.
     bool interrupted();
+    // The signal that interrupted the job (SIGINT when none is known).
+    int signal() const;
     // Called on Ctrl-C, on the program's thread (a job on several ports stops them all).
     std::function<void()> onInterrupt;
 
@@ -83,6 +69,7 @@ private:
     void interrupt();
 
     Console& console_;
+    Interrupt* interrupt_;
     Workspace workspace_;
     PortFactory ports_;
     QStringList prefixes_{QString()};
@@ -107,6 +94,9 @@ public:
     // The command's synopsis after "tarnlink-cli ", and one line saying what it does.
     virtual QString synopsis() const = 0;
     virtual QString summary() const = 0;
+    // The options it takes after its name ("port", "one", ...; --quiet and --help go with
+    // every command), for its --help.
+    virtual QStringList options() const = 0;
 
     // Takes the ports given before the command and the words after it. Returns a usage
     // error, or nothing when the command can run.
@@ -114,14 +104,27 @@ public:
     // Runs the job; returns the exit status.
     virtual int run(Session& session) = 0;
 
+    // --quiet was given after the command's name.
+    bool quiet() const { return quiet_; }
+    // --format, where the command takes it.
+    Format format() const { return format_; }
+
 protected:
     // The ports as given to --port: each a port's name (COM1, COM2, a device path or
-    // tcp:HOST:PORT), none given twice; or the usage error.
+    // tcp:HOST:PORT) or a scale's name from the settings file, no port given twice; or the
+    // usage error.
     static std::optional<UsageError> checkPorts(const QStringList& given);
-    // Parses `words` with the command's own parser (its options added); a word "--" ends the
-    // options. The usage error in the program's words when they do not fit.
-    static std::optional<UsageError> parseWords(QCommandLineParser& parser,
-                                                const QStringList& words);
+    // The ports a command that uses the line works on: those given (at most `most`, else the
+    // usage error `tooMany`), or the settings file's "port" when none is. With neither, the
+    // usage error names the settings file.
+    std::optional<UsageError> takePorts(const QStringList& given, int most, const QString& tooMany,
+                                        QStringList& ports) const;
+    // Parses `words` with the command's own parser (its options and --quiet added); a word "--"
+    // ends the options. The usage error in the program's words when they do not fit.
+    std::optional<UsageError> parseWords(QCommandLineParser& parser, const QStringList& words);
+    // --format text|csv|json: the option to add to the parser, and its value once parsed.
+    static QCommandLineOption formatOption();
+    std::optional<UsageError> takeFormat(const QCommandLineParser& parser);
     // "plu" or "ingred" (any case).
     static std::optional<TableKind> kindOf(const QString& word);
     // Parses `words` with `parser` (the command's own options added) and takes its operands:
@@ -129,7 +132,11 @@ protected:
     // "OUT") into `paths`. The paths' formats are the command's to check.
     std::optional<UsageError> parseTableOperands(QCommandLineParser& parser,
                                                  const QStringList& words, const QStringList& files,
-                                                 TableKind& kind, QStringList& paths) const;
+                                                 TableKind& kind, QStringList& paths);
+
+private:
+    bool quiet_ = false;
+    Format format_ = Format::Text;
 };
 
 // download and upload: a table ("plu" or "ingred"), a file of that table, and options.
@@ -154,8 +161,8 @@ enum class FileFormat { TableFile, Workbook };
 std::optional<FileFormat> formatOf(TableKind kind, const QString& path, QString* why = nullptr);
 
 // What a load, a save, an import or an export came to, printed in one place: each text as a
-// line of the status line (the Session's stdout lines), then, when `console` is given, each
-// warning of a completed one as a remark "warning: ..." on stderr. Returns whether it completed.
+// text of the status line (the Session's lines), then, when `console` is given, each warning of
+// a completed one as a remark "warning: ..." on stderr. Returns whether it completed.
 bool showReport(Workspace& ws, const Report& report, Console* console);
 
 // The window's PLU/INGRED "Open" of a table file or workbook, with the dialog answered by

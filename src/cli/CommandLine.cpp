@@ -3,6 +3,8 @@
 
 #include "Command.h"
 #include "EveryPort.h"
+#include "Settings.h"
+#include "Version.h"
 
 #include <QCommandLineParser>
 
@@ -10,6 +12,50 @@ namespace tarn::cli {
 
 namespace {
 const QString kProgram = QStringLiteral("tarnlink-cli");
+
+// The options' help, each under the name a command lists in options(); "" for the program's own.
+struct OptionHelp {
+    const char* name;
+    const char* text;
+};
+const OptionHelp kOptions[] = {
+    {"port", "  --port PORT   COM1, COM2, the path of a serial device, tcp:HOST:PORT for a scale\n"
+             "                behind a network serial server (HOST a name, an IPv4 address or\n"
+             "                an [IPv6] address), or a scale's name from the settings file;\n"
+             "                without it, the settings file's \"port\". download takes up to\n"
+             "                %1 and sends the same records to every port at once, each\n"
+             "                line beginning \"PORT name: \"\n"},
+    {"one", "  --one N       the record in slot N (download) or the number N (upload)\n"},
+    {"range", "  --range S E   slots S to E (download)\n"},
+    {"all", "  --all         every record (the default)\n"},
+    {"changed", "  --changed     download: only the records the scale on each port does not\n"
+                "                hold as they stand, by what Tarnlink sent it or read from it\n"},
+    {"verify", "  --verify      download: read the table back after it and list the records\n"
+               "                the scale holds differently\n"},
+    {"plu", "  --plu N, --ingred N\n"
+            "                history: only the transfers of that record\n"},
+    {"since", "  --since WHEN  history: only the transfers started since WHEN (2026-12-07 or\n"
+              "                \"2026-12-07 14:00\", local time)\n"},
+    {"limit", "  --limit N     history: the newest N transfers (default 50; 0: all)\n"},
+    {"map", "  --map MAP     merge: FIELD=COLUMN,... each table field (\"PLU No\", \"U/Price\",\n"
+            "                ...) and the list's column that fills it, by header text or letter\n"},
+    {"price-decimals", "  --price-decimals N\n"
+                       "                merge: the list's prices have up to N decimals, 0 to 3\n"
+                       "                (default 2)\n"},
+    {"format", "  --format F    text (the default), csv or json: compare's differences,\n"
+               "                history's transfers, download's outcome on each port\n"},
+    {"quiet", "  --quiet       only results and errors: no status texts, progress or warnings\n"},
+    {"help", "  --help        this text (after a command: that command's)\n"},
+    {"", "  --version     the program's version\n"},
+};
+
+QString optionsHelp(const QStringList& names) {
+    QString text;
+    for (const OptionHelp& option : kOptions)
+        if (names.contains(QLatin1String(option.name)))
+            text += QString::fromLatin1(option.text);
+    return text.arg(kMaxPorts);
+}
 
 QString usageLines() {
     QString text;
@@ -27,6 +73,27 @@ int usageError(Console& console, const QString& message) {
     console.errorText(usageLines());
     return kUsage;
 }
+
+// "tarnlink-cli download --help": the command's synopsis, what it does and its options.
+QString commandHelp(const Command& command) {
+    return QStringLiteral("Usage: ") + kProgram + QLatin1Char(' ') + command.synopsis() +
+           QStringLiteral(" [--quiet]\n\n") + command.summary() + QStringLiteral("\n\nOptions:\n") +
+           optionsHelp(command.options() +
+                       QStringList{QStringLiteral("quiet"), QStringLiteral("help")}) +
+           QStringLiteral("\nman tarnlink-cli has the details.");
+}
+
+// A word --help (or -h) among the command's options.
+bool asksForHelp(const QStringList& words) {
+    for (const QString& word : words) {
+        if (word == QLatin1String("--"))
+            return false;
+        if (word == QLatin1String("--help") || word == QLatin1String("-h") ||
+            word == QLatin1String("-help"))
+            return true;
+    }
+    return false;
+}
 } // namespace
 
 QString helpText() {
@@ -36,60 +103,49 @@ QString helpText() {
         "converts their files, as the Tarnlink window does, without a window.\n\nCommands:\n");
     for (const auto& command : allCommands())
         text += QStringLiteral("  %1%2\n").arg(command->name(), -10).arg(command->summary());
+    QStringList every;
+    for (const OptionHelp& option : kOptions)
+        every << QString::fromLatin1(option.name);
+    text += QStringLiteral("\nOptions:\n") + optionsHelp(every);
     text +=
         QStringLiteral(
-            "\nOptions:\n"
-            "  --port PORT   COM1 (the default), COM2, the path of a serial device, or\n"
-            "                tcp:HOST:PORT for a scale behind a network serial server (HOST a\n"
-            "                name, an IPv4 address or an [IPv6] address); download takes up to\n"
-            "                %1 and sends the same records to every port at once, each\n"
-            "                line beginning \"PORT name: \"\n"
-            "  --one N       the record in slot N (download) or the number N (upload)\n"
-            "  --range S E   slots S to E (download)\n"
-            "  --all         every record (the default)\n"
-            "  --changed     download: only the records the scale on each port does not hold\n"
-            "                as they stand, by what Tarnlink sent it or read from it\n"
-            "  --verify      download: read the table back after it and list the records\n"
-            "                the scale holds differently\n"
-            "  --plu N, --ingred N\n"
-            "                history: only the transfers of that record\n"
-            "  --map MAP     merge: FIELD=COLUMN,... each table field (\"PLU No\", \"U/Price\",\n"
-            "                ...) and the list's column that fills it, by header text or letter\n"
-            "  --price-decimals N\n"
-            "                merge: the list's prices have up to N decimals, 0 to 3 (default 2)\n"
-            "  --help        this text\n"
-            "  --version     the program's version\n"
             "\nFILE, TABLE, IN and OUT are .PLU or .INGRED table files or .XLS, .XLSX, .ODS,\n"
             ".FODS, .CSV or .TXT spreadsheets, by extension (merge's IN is a spreadsheet). A\n"
             "spreadsheet's records past the 200th, or an empty A1, are named in a warning on\n"
             "stderr.\n"
-            "Each text the window would show in its status line is printed on a line of its own.\n"
-            "Exit status: 0 the job ended normally, 1 it was refused, failed or interrupted,\n"
-            "2 the command line was not understood, 3 compare or --verify found the scale\n"
-            "holding records differently.\n")
-            .arg(kMaxPorts);
+            "Each text the window would show in its status line is printed on a line of its\n"
+            "own, on stdout, its errors (\"ERROR! ...\") on stderr; on a terminal a job's texts\n"
+            "are one progress line a port.\n"
+            "Scales' names, and the port to use when --port is not given, come from the\n"
+            "settings file %1.\n"
+            "Exit status: 0 the job ended normally, 1 it was refused or failed, 2 the command\n"
+            "line was not understood, 3 compare or --verify found the scale holding records\n"
+            "differently, 4 a port was in use by another program, 5 sent but not recorded in\n"
+            "the store, 130 or 143 ended by Ctrl-C or SIGTERM.\n")
+            .arg(Settings::files().last());
     return text;
 }
 
 namespace {
 int runCommand(const QStringList& arguments, Console& console, Interrupt* interrupt,
                const PortFactory& ports) {
-    // The words before the command: --port (each use), --help, --version. The command's own
-    // parser takes the words after its name.
+    // The words before the command: --port (each use), --quiet, --help, --version. The
+    // command's own parser takes the words after its name.
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("PORT"));
+    const QCommandLineOption quiet(QStringLiteral("quiet"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    parser.addOptions({port, help, version});
+    parser.addOptions({port, quiet, help, version});
     const bool parsed = parser.parse(QStringList{kProgram} + arguments);
     if (parsed && parser.isSet(help)) {
         console.line(helpText().chopped(1));
         return kDone;
     }
     if (parsed && parser.isSet(version)) {
-        console.line(kProgram + QLatin1Char(' ') + QStringLiteral(TARNLINK_VERSION));
+        console.line(kProgram + QLatin1Char(' ') + QString::fromLatin1(programVersion()));
         return kDone;
     }
     if (!parsed)
@@ -102,13 +158,22 @@ int runCommand(const QStringList& arguments, Console& console, Interrupt* interr
     for (auto& command : allCommands()) {
         if (command->name() != name)
             continue;
+        if (asksForHelp(rest.mid(1))) {
+            console.line(commandHelp(*command));
+            return kDone;
+        }
         if (const auto error = command->parse(parser.values(port), rest.mid(1)))
             return usageError(console, error->message);
+        console.setQuiet(parser.isSet(quiet) || command->quiet());
+        // A document on stdout carries nothing else.
+        console.setStatusShown(command->format() == Format::Text);
         Session session(console, interrupt, ports);
         const int status = command->run(session);
         // A job that was done before the Ctrl-C came is still done.
-        if (status != kDone && session.interrupted())
+        if (status != kDone && session.interrupted()) {
             console.remark(QStringLiteral("interrupted"));
+            return kSignalled + session.signal();
+        }
         return status;
     }
     return usageError(console, QStringLiteral("unknown command ") + name);

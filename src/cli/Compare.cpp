@@ -27,20 +27,49 @@ QStringList differenceLines(TableKind kind, const std::vector<FieldDifference>& 
     return lines;
 }
 
+QStringList differenceFields() {
+    return {QStringLiteral("port"), QStringLiteral("table"), QStringLiteral("number"),
+            QStringLiteral("what"), QStringLiteral("field"), QStringLiteral("pc"),
+            QStringLiteral("scale")};
+}
+
+void addDifferenceRows(Rows& rows, const QString& port, TableKind kind,
+                       const std::vector<FieldDifference>& differences) {
+    const QStringList lines = differenceLines(kind, differences); // one a record
+    const QString table = QString::fromLatin1(sideOf(kind).name);
+    qsizetype line = -1;
+    int last = -1;
+    for (const FieldDifference& d : differences) {
+        const bool newRecord = d.number != last;
+        if (newRecord)
+            ++line;
+        last = d.number;
+        // In text a record is one line, whatever its fields.
+        if (rows.format() == Format::Text && !newRecord)
+            continue;
+        const QString what = !onOneSideOnly(d, kind) ? QStringLiteral("differs")
+                             : d.scale.isEmpty()     ? QStringLiteral("pc-only")
+                                                     : QStringLiteral("scale-only");
+        rows.add(lines.value(line), {port, table, d.number, what, d.field, d.pc, d.scale});
+    }
+}
+
 QString Compare::summary() const {
     return QStringLiteral("Read the scale's table and list the records it holds unlike FILE.");
 }
 
 std::optional<UsageError> Compare::parse(const QStringList& ports, const QStringList& words) {
     QCommandLineParser parser;
+    parser.addOption(formatOption());
     if (auto error = parseTableAndFile(parser, words))
         return error;
-    const QStringList given = ports + parser.values(QStringLiteral("port"));
-    if (auto error = checkPorts(given))
+    if (auto error = takeFormat(parser))
         return error;
-    if (given.size() > 1)
-        return UsageError{QStringLiteral("compare reads from one port")};
-    port_ = given.isEmpty() ? QStringLiteral("COM1") : given.first();
+    QStringList port;
+    if (auto error = takePorts(ports + parser.values(QStringLiteral("port")), 1,
+                               QStringLiteral("compare reads from one port"), port))
+        return error;
+    port_ = port.first();
     return std::nullopt;
 }
 
@@ -53,10 +82,13 @@ int Compare::run(Session& session) {
                        [](const JobOutcome& o) { return o.differences.has_value(); });
     const PortEnd& end = ends.front();
     if (!end.ended)
-        return kFailed;
+        return failedStatus(end);
     const std::vector<FieldDifference>& differences = *end.outcome->differences;
-    for (const QString& line : differenceLines(kind_, differences))
-        session.console().line(line);
+    Rows rows(session.console(), format(), differenceFields());
+    addDifferenceRows(rows, port_, kind_, differences);
+    rows.finish();
+    if (format() != Format::Text)
+        return differences.empty() ? kDone : kDiffer;
     if (differences.empty()) {
         session.console().line(QStringLiteral("The scale holds this table"));
         return kDone;

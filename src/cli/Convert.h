@@ -11,6 +11,7 @@ public:
     QString name() const override { return QStringLiteral("convert"); }
     QString synopsis() const override { return QStringLiteral("convert plu|ingred IN OUT"); }
     QString summary() const override;
+    QStringList options() const override { return {}; }
     std::optional<UsageError> parse(const QStringList& ports, const QStringList& words) override;
     int run(Session& session) override;
 

@@ -20,12 +20,11 @@ std::optional<UsageError> Display::parse(const QStringList& ports, const QString
     if (!parser.positionalArguments().isEmpty())
         return UsageError{QStringLiteral("display takes no ") +
                           parser.positionalArguments().first()};
-    const QStringList all = ports + parser.values(port);
-    if (auto error = checkPorts(all))
+    QStringList all;
+    if (auto error = takePorts(ports + parser.values(port), 1,
+                               QStringLiteral("display reads one port"), all))
         return error;
-    if (all.size() > 1)
-        return UsageError{QStringLiteral("display reads one port")};
-    port_ = all.isEmpty() ? QStringLiteral("COM1") : all.first();
+    port_ = all.first();
     return std::nullopt;
 }
 
@@ -33,7 +32,7 @@ int Display::run(Session& session) {
     const std::vector<PortEnd> ends = runOnEveryPort(
         session, {port_}, DisplayJob{}, [](const JobOutcome& o) { return !o.stopped; });
     if (!ends.front().ended)
-        return kFailed; // not opened, or stopped by Ctrl-C
+        return failedStatus(ends.front()); // not opened, or stopped by Ctrl-C
     const std::optional<DisplayTexts>& texts = ends.front().outcome->display;
     if (!texts) {
         // The window leaves its read-outs as they were and says nothing.

@@ -11,6 +11,7 @@ public:
     QString name() const override { return QStringLiteral("display"); }
     QString synopsis() const override { return QStringLiteral("[--port PORT] display"); }
     QString summary() const override;
+    QStringList options() const override { return {QStringLiteral("port")}; }
     std::optional<UsageError> parse(const QStringList& ports, const QStringList& words) override;
     int run(Session& session) override;
 

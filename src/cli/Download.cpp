@@ -30,7 +30,7 @@ QStringList joinRange(const QStringList& words) {
 // One line on stderr for each text that the scale will keep only part of; the job goes on.
 void warnOfCutTexts(Session& session, TableKind kind, const DownloadOptions& options) {
     for (const CutText& cut : cutTexts(session.workspace(), kind, options))
-        session.console().remark(
+        session.console().warning(
             QStringLiteral("%1 %2 is longer than the scale keeps; it keeps \"%3\"")
                 .arg(sentRecordName(kind, cut.slot), cut.field, cut.kept));
 }
@@ -48,7 +48,7 @@ std::optional<UsageError> Download::parse(const QStringList& ports, const QStrin
     const QCommandLineOption all(QStringLiteral("all"));
     const QCommandLineOption changed(QStringLiteral("changed"));
     const QCommandLineOption verify(QStringLiteral("verify"));
-    parser.addOptions({one, range, all, changed, verify});
+    parser.addOptions({one, range, all, changed, verify, formatOption()});
     if (auto error = parseTableAndFile(parser, joinRange(words)))
         return error;
     const QStringList given = parser.optionNames();
@@ -76,18 +76,64 @@ std::optional<UsageError> Download::parse(const QStringList& ports, const QStrin
     } else {
         options_.extent = DownloadExtent::All;
     }
-    ports_ = ports + parser.values(QStringLiteral("port"));
-    if (ports_.isEmpty())
-        ports_ << QStringLiteral("COM1");
-    if (ports_.size() > kMaxPorts)
-        return UsageError{QStringLiteral("download takes at most %1 ports").arg(kMaxPorts)};
-    return checkPorts(ports_);
+    if (auto error = takeFormat(parser))
+        return error;
+    return takePorts(ports + parser.values(QStringLiteral("port")), kMaxPorts,
+                     QStringLiteral("download takes at most %1 ports").arg(kMaxPorts), ports_);
 }
+
+namespace {
+
+// How the download went on one port, for --format: its outcome ("ok", "nothing" when a Changed
+// download found nothing to send, "differs" when its verify found differences, "stopped",
+// "failed", "refused", "busy" when another program held the port), the records the scale took,
+// and the text of the failure that ended it.
+QVariantList portSummary(const QString& port, const PortEnd& end, bool verify) {
+    QString outcome = QStringLiteral("failed");
+    QString failure = end.openFailure;
+    int records = 0;
+    if (end.held) {
+        outcome = QStringLiteral("busy");
+    } else if (!end.outcome) {
+        if (failure.isEmpty())
+            outcome = QStringLiteral("stopped");
+    } else {
+        const TransferResult& result = end.outcome->result;
+        records = result.records;
+        switch (result.outcome) {
+        case TransferOutcome::Finished:
+        case TransferOutcome::EndOfData:
+            outcome = result.message == QLatin1String(kNothingToSend) ? QStringLiteral("nothing")
+                                                                      : QStringLiteral("ok");
+            if (verify && !end.outcome->differences) {
+                outcome = QStringLiteral("failed");
+                failure = end.outcome->readResult.message;
+            } else if (verify && !end.outcome->differences->empty()) {
+                outcome = QStringLiteral("differs");
+            }
+            break;
+        case TransferOutcome::Refused:
+            outcome = QStringLiteral("refused");
+            failure = result.message;
+            break;
+        case TransferOutcome::Stopped:
+            outcome = QStringLiteral("stopped");
+            break;
+        default:
+            failure = result.message;
+            break;
+        }
+    }
+    return {port, outcome, records, failure.isEmpty() ? QVariant() : QVariant(failure)};
+}
+
+} // namespace
 
 int Download::run(Session& session) {
     // With several ports every line says its port (the file's own lines are printed for each),
     // and each port gets a last line saying how it ended, even one that was not tried (after a
     // failed load or a refusal).
+    Console& console = session.console();
     const bool several = ports_.size() > 1;
     const auto prefix = [several](const QString& port) {
         return several ? QStringLiteral("PORT ") + port + QStringLiteral(": ") : QString();
@@ -98,47 +144,62 @@ int Download::run(Session& session) {
             prefixes << prefix(port);
         session.setLinePrefixes(prefixes);
     }
-    auto notFinished = [&] {
-        if (several)
-            for (const QString& port : ports_)
-                session.console().line(prefix(port) + QStringLiteral("not finished"));
+    // In text the ports' last lines are the summary; --format gives it as rows.
+    const bool rows = format() != Format::Text;
+    Rows summary(console, format(),
+                 {QStringLiteral("port"), QStringLiteral("outcome"), QStringLiteral("records"),
+                  QStringLiteral("failure")});
+    auto notTried = [&](const QString& outcome, const QString& why) {
+        for (const QString& port : ports_) {
+            if (rows)
+                summary.add({}, {port, outcome, 0, why});
+            else if (several)
+                console.line(prefix(port) + QStringLiteral("not finished"));
+        }
         return kFailed;
     };
-    if (!loadTable(session.workspace(), kind_, file_, &session.console()))
-        return notFinished();
+    const Report loaded = openTable(session.workspace(), kind_, file_);
+    if (!showReport(session.workspace(), loaded, &console))
+        return notTried(QStringLiteral("failed"), loaded.last());
     DownloadJob job = downloadJob(kind_, session.workspace(), options_);
     job.verify = verify_;
     // The window's refusals, made once for every port before the line is touched.
     if (const auto refusal = refusalOf(job)) {
-        session.workspace().status(refusal->second);
-        return notFinished();
+        session.refuse(refusal->second);
+        return notTried(QStringLiteral("refused"), refusal->second);
     }
     warnOfCutTexts(session, kind_, options_);
 
     const std::vector<PortEnd> ends = runOnEveryPort(
         session, ports_, job,
         [](const JobOutcome& o) { return o.result.outcome == TransferOutcome::Finished; }, prefix,
-        several ? [](bool done) { return done ? QStringLiteral("THE END")
-                                              : QStringLiteral("not finished"); }
-                : std::function<QString(bool)>());
-    bool allEnded = true;
+        several && !rows ? [](bool done) { return done ? QStringLiteral("THE END")
+                                                       : QStringLiteral("not finished"); }
+                         : std::function<QString(bool)>());
+    int failed = kDone;
     bool differ = false;
     for (size_t i = 0; i < ends.size(); ++i) {
         const PortEnd& end = ends[i];
-        allEnded = allEnded && end.ended;
+        const QString& port = ports_[qsizetype(i)];
+        if (rows)
+            summary.add({}, portSummary(port, end, verify_));
+        // A port another program held is worth another try; any other failure is not.
+        if (!end.ended)
+            failed = failed == kFailed ? kFailed : failedStatus(end);
         if (!verify_ || !end.ended)
             continue;
         // A verify that could not read the table back has not shown the download whole.
         if (!end.outcome->differences) {
-            allEnded = false;
+            failed = kFailed;
             continue;
         }
-        for (const QString& line : differenceLines(kind_, *end.outcome->differences))
-            session.console().line(prefix(ports_[qsizetype(i)]) + line);
+        if (!rows)
+            for (const QString& line : differenceLines(kind_, *end.outcome->differences))
+                console.line(prefix(port) + line);
         differ = differ || !end.outcome->differences->empty();
     }
-    if (!allEnded)
-        return kFailed;
+    if (failed != kDone)
+        return failed;
     return differ ? kDiffer : kDone;
 }
 

@@ -14,9 +14,14 @@ public:
     QString synopsis() const override {
         return QStringLiteral(
             "[--port PORT]... download plu|ingred FILE [--one N | --range S E | --all | "
-            "--changed] [--verify]");
+            "--changed] [--verify] [--format F]");
     }
     QString summary() const override;
+    QStringList options() const override {
+        return {QStringLiteral("port"),  QStringLiteral("one"),     QStringLiteral("range"),
+                QStringLiteral("all"),   QStringLiteral("changed"), QStringLiteral("verify"),
+                QStringLiteral("format")};
+    }
     std::optional<UsageError> parse(const QStringList& ports, const QStringList& words) override;
     int run(Session& session) override;
 

@@ -13,14 +13,29 @@ namespace tarn::cli {
 namespace {
 
 struct PortRun {
+    int row = 0; // its progress line
     QString port;
     QString prefix;
     std::unique_ptr<Engine> engine;
     PortEnd end;
     bool done = false;
+    QString last; // the last status text, while the texts are a progress line
+    int recordsDone = 0;
+    int recordsTotal = 0;
 };
 
+// A port's progress line: "PORT deli: 37 / 200  plu#37 is transfered".
+QString progressLine(const PortRun& r) {
+    if (r.recordsTotal <= 0)
+        return r.prefix + r.last;
+    return r.prefix + QStringLiteral("%1 / %2  ").arg(r.recordsDone).arg(r.recordsTotal) + r.last;
+}
+
 } // namespace
+
+int failedStatus(const PortEnd& end) {
+    return end.held ? kBusy : kFailed;
+}
 
 std::vector<PortEnd> runOnEveryPort(Session& session, const QStringList& ports, const Job& job,
                                     const std::function<bool(const JobOutcome&)>& ended,
@@ -31,10 +46,15 @@ std::vector<PortEnd> runOnEveryPort(Session& session, const QStringList& ports, 
     QEventLoop loop;
     size_t running = ports.size();
     bool stopping = false;
+    const bool live = console.live();
+    console.beginProgress(int(ports.size()));
     auto finish = [&](PortRun& r) {
         if (r.done)
             return;
         r.done = true;
+        // The progress line's last text stays, as the window's status line keeps it.
+        if (live && !r.last.isEmpty())
+            console.status(r.last, r.prefix);
         if (lastLine)
             console.line(r.prefix + lastLine(r.end.ended));
         if (--running == 0)
@@ -44,24 +64,41 @@ std::vector<PortEnd> runOnEveryPort(Session& session, const QStringList& ports, 
     for (const QString& port : ports) {
         auto run = std::make_unique<PortRun>();
         PortRun& r = *run;
+        r.row = int(runs.size());
         r.port = port;
         r.prefix = prefix ? prefix(port) : QString();
         r.engine = std::make_unique<Engine>(session.ports()());
         Engine* e = r.engine.get();
-        QObject::connect(e, &Engine::status, &loop,
-                         [&console, &r](const QString& text) { console.line(r.prefix + text); });
+        QObject::connect(e, &Engine::status, &loop, [&console, &r, live](const QString& text) {
+            if (!live || Console::isErrorText(text)) {
+                console.status(text, r.prefix);
+                if (live)
+                    r.last.clear();
+                return;
+            }
+            r.last = text;
+            console.progress(r.row, progressLine(r));
+        });
+        QObject::connect(e, &Engine::progress, &loop, [&console, &r, live](int done, int total) {
+            r.recordsDone = done;
+            r.recordsTotal = total;
+            if (live)
+                console.progress(r.row, progressLine(r));
+        });
         QObject::connect(e, &Engine::storeProblem, &loop,
                          [&console](const QString& text) { console.remark(text); });
         QObject::connect(e, &Engine::portLost, &loop, [&console, &r](const QString& message) {
-            console.line(r.prefix + message);
+            console.status(message, r.prefix);
         });
         QObject::connect(e, &Engine::opened, &loop,
                          [&, e](const QString&, const QString& failure, bool stopped) {
                              if (!failure.isEmpty() || stopped || stopping) {
                                  // A connect that Ctrl-C ended is no failure of the port.
-                                 if (!failure.isEmpty() && !stopped && !stopping)
-                                     console.line(r.prefix +
-                                                  cannotOpenText(e->systemName(), failure));
+                                 if (!failure.isEmpty() && !stopped && !stopping) {
+                                     r.end.openFailure = cannotOpenText(e->systemName(), failure);
+                                     r.end.held = heldByAnotherProgram(failure);
+                                     console.status(r.end.openFailure, r.prefix);
+                                 }
                                  finish(r);
                                  return;
                              }
@@ -93,6 +130,7 @@ std::vector<PortEnd> runOnEveryPort(Session& session, const QStringList& ports, 
             loop.exec();
     }
     session.onInterrupt = nullptr;
+    console.endProgress();
 
     std::vector<PortEnd> ends;
     for (auto& r : runs)

@@ -11,6 +11,11 @@ namespace {
 
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
+// A moment for --format csv and json: UTC, "2026-12-07T15:03:53Z"; null when there is none.
+QVariant utc(const QDateTime& moment) {
+    return moment.isValid() ? QVariant(moment.toUTC().toString(Qt::ISODate)) : QVariant();
+}
+
 // PLU numbers go up to the field's 32,767 (a scale's table may hold any of them); message
 // numbers to 200.
 std::optional<int> recordNumber(const QString& text, int last) {
@@ -68,8 +73,10 @@ std::optional<UsageError> History::parse(const QStringList& ports, const QString
     const QCommandLineOption ingred(QStringLiteral("ingred"), QString(), QStringLiteral("N"));
     const QCommandLineOption since(QStringLiteral("since"), QString(), QStringLiteral("DATE"));
     const QCommandLineOption limit(QStringLiteral("limit"), QString(), QStringLiteral("N"));
-    parser.addOptions({port, plu, ingred, since, limit});
+    parser.addOptions({port, plu, ingred, since, limit, formatOption()});
     if (auto error = parseWords(parser, words))
+        return error;
+    if (auto error = takeFormat(parser))
         return error;
     if (!parser.positionalArguments().isEmpty())
         return UsageError{QStringLiteral("history takes no ") +
@@ -114,17 +121,44 @@ int History::run(Session& session) {
         session.console().remark(problem);
         return kFailed;
     }
+    const bool ofRecord = filter_.plu || filter_.ingred;
+    QStringList fields{
+        QStringLiteral("started"),   QStringLiteral("ended"),  QStringLiteral("outcome"),
+        QStringLiteral("port"),      QStringLiteral("scale"),  QStringLiteral("table"),
+        QStringLiteral("direction"), QStringLiteral("extent"), QStringLiteral("records"),
+        QStringLiteral("differ"),    QStringLiteral("end")};
+    // With a record's number, a row for each of its moments in a transfer.
+    if (ofRecord)
+        fields << QStringLiteral("number") << QStringLiteral("slot") << QStringLiteral("at");
+    Rows rows(session.console(), format(), fields);
     for (const TransferEntry& e : entries) {
-        session.console().line(historyLine(e));
-        if (!filter_.plu && !filter_.ingred)
+        const QString table = QString::fromLatin1(sideOf(e.table).name);
+        const QVariantList transfer{utc(e.started),
+                                    utc(e.ended),
+                                    e.outcome.isEmpty() ? QVariant() : QVariant(e.outcome),
+                                    e.name,
+                                    e.scale,
+                                    table,
+                                    directionName(e.direction),
+                                    e.extent,
+                                    e.records,
+                                    e.differences ? QVariant(*e.differences) : QVariant(),
+                                    e.ended.isValid() ? QVariant(e.howEnded.trimmed())
+                                                      : QVariant()};
+        if (format() == Format::Text) {
+            session.console().line(historyLine(e));
+            if (!ofRecord)
+                continue;
+        } else if (!ofRecord) {
+            rows.add({}, transfer);
             continue;
+        }
         // The record's own moments in that transfer.
         for (const RecordEntry& r : e.acknowledged)
-            session.console().line(QStringLiteral("  ") +
-                                   QString::fromLatin1(sideOf(e.table).name) + QLatin1Char(' ') +
-                                   QString::number(r.number) + QStringLiteral(" (slot ") +
-                                   QString::number(r.slot) + QStringLiteral(") at ") +
-                                   r.at.toLocalTime().toString(kTimeFormat));
+            rows.add(QStringLiteral("  ") + table + QLatin1Char(' ') + QString::number(r.number) +
+                         QStringLiteral(" (slot ") + QString::number(r.slot) +
+                         QStringLiteral(") at ") + r.at.toLocalTime().toString(kTimeFormat),
+                     transfer + QVariantList{r.number, r.slot, utc(r.at)});
     }
     return kDone;
 }

@@ -13,10 +13,14 @@ class History : public Command {
 public:
     QString name() const override { return QStringLiteral("history"); }
     QString synopsis() const override {
-        return QStringLiteral(
-            "[--port PORT] history [--plu N | --ingred N] [--since DATE] [--limit N]");
+        return QStringLiteral("[--port PORT] history [--plu N | --ingred N] [--since DATE] "
+                              "[--limit N] [--format F]");
     }
     QString summary() const override;
+    QStringList options() const override {
+        return {QStringLiteral("port"), QStringLiteral("plu"), QStringLiteral("since"),
+                QStringLiteral("limit"), QStringLiteral("format")};
+    }
     std::optional<UsageError> parse(const QStringList& ports, const QStringList& words) override;
     int run(Session& session) override;
 

@@ -15,6 +15,9 @@ public:
                               "[--price-decimals N]");
     }
     QString summary() const override;
+    QStringList options() const override {
+        return {QStringLiteral("map"), QStringLiteral("price-decimals")};
+    }
     std::optional<UsageError> parse(const QStringList& ports, const QStringList& words) override;
     int run(Session& session) override;
 

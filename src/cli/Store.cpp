@@ -28,11 +28,11 @@ std::optional<UsageError> StoreCommand::parse(const QStringList& ports, const QS
 int StoreCommand::run(Session& session) {
     ScaleMemory store;
     if (const auto why = store.backup(file_)) {
-        session.console().line(why->startsWith(QLatin1String("ERROR! "))
-                                   ? *why
-                                   : QStringLiteral("ERROR! cannot copy the store to ") +
-                                         QDir::toNativeSeparators(file_) + QStringLiteral(": ") +
-                                         *why);
+        session.console().error(why->startsWith(QLatin1String("ERROR! "))
+                                    ? *why
+                                    : QStringLiteral("ERROR! cannot copy the store to ") +
+                                          QDir::toNativeSeparators(file_) + QStringLiteral(": ") +
+                                          *why);
         return kFailed;
     }
     session.console().line(QStringLiteral("The store is copied to ") +

@@ -13,6 +13,7 @@ public:
     QString name() const override { return QStringLiteral("store"); }
     QString synopsis() const override { return QStringLiteral("store backup FILE"); }
     QString summary() const override;
+    QStringList options() const override { return {}; }
     std::optional<UsageError> parse(const QStringList& ports, const QStringList& words) override;
     int run(Session& session) override;
 

@@ -30,12 +30,11 @@ std::optional<UsageError> Upload::parse(const QStringList& ports, const QStringL
     } else {
         options_.extent = UploadExtent::All;
     }
-    const QStringList given = ports + parser.values(QStringLiteral("port"));
-    if (auto error = checkPorts(given))
+    QStringList port;
+    if (auto error = takePorts(ports + parser.values(QStringLiteral("port")), 1,
+                               QStringLiteral("upload reads from one port"), port))
         return error;
-    if (given.size() > 1)
-        return UsageError{QStringLiteral("upload reads from one port")};
-    port_ = given.isEmpty() ? QStringLiteral("COM1") : given.first();
+    port_ = port.first();
     return std::nullopt;
 }
 
@@ -66,7 +65,7 @@ int Upload::run(Session& session) {
     // Refusals that need no scale come before the line is used.
     const UploadJob job{kind_, options_};
     if (const auto refusal = refusalOf(job)) {
-        ws.status(refusal->second);
+        session.refuse(refusal->second);
         return kFailed;
     }
     if (const auto why = unwritable(file_)) {
@@ -77,12 +76,12 @@ int Upload::run(Session& session) {
         session, {port_}, job, [](const JobOutcome& o) { return uploadEnded(o.result.outcome); });
     const PortEnd& end = ends.front();
     if (!end.outcome)
-        return kFailed; // not opened, or Ctrl-C came first
+        return failedStatus(end); // not opened, or Ctrl-C came first
     if (!end.ended) {
         // A part of the table must not take the place of a whole one in FILE.
         session.console().remark(file_ + QStringLiteral(" not written: the upload did not end "
                                                         "normally"));
-        return kFailed;
+        return failedStatus(end);
     }
     ws.setFilePath(QString::fromLatin1(Workspace::kNoFile));
     if (kind_ == TableKind::Plu)

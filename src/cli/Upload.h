@@ -14,6 +14,9 @@ public:
         return QStringLiteral("[--port PORT] upload plu|ingred FILE [--one N | --all]");
     }
     QString summary() const override;
+    QStringList options() const override {
+        return {QStringLiteral("port"), QStringLiteral("one"), QStringLiteral("all")};
+    }
     std::optional<UsageError> parse(const QStringList& ports, const QStringList& words) override;
     int run(Session& session) override;
 

@@ -4,6 +4,7 @@
 #include "Command.h"
 #include "CommandLine.h"
 #include "Interrupt.h"
+#include "Version.h"
 
 #include <QCoreApplication>
 
@@ -15,7 +16,7 @@ int main(int argc, char* argv[]) {
     // instead, and the job ends with status 1 once the scale has been left in order.
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication::setApplicationName(QStringLiteral("tarnlink-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TARNLINK_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(tarn::programVersion()));
 
     tarn::Interrupt interrupt;
     tarn::cli::Console console(stdout, stderr);

@@ -15,9 +15,9 @@ int pipeEnds[2] = {-1, -1};
 // Ctrl-C, kill, and the terminal or session the program runs in going away.
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-extern "C" void onSignal(int) {
+extern "C" void onSignal(int signal) {
     const int saved = errno;
-    const char byte = 1;
+    const char byte = char(signal);
     [[maybe_unused]] const ssize_t n = ::write(pipeEnds[1], &byte, 1);
     errno = saved;
 }
@@ -47,8 +47,9 @@ Interrupt::~Interrupt() {
 
 void Interrupt::drain() {
     char buf[16];
-    while (::read(pipeEnds[0], buf, sizeof buf) > 0) {
-    }
+    ssize_t n = 0;
+    while ((n = ::read(pipeEnds[0], buf, sizeof buf)) > 0)
+        signal_ = buf[n - 1];
     emit arrived();
 }
 

@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+#include <csignal>
+
 class QSocketNotifier;
 
 namespace tarn {
@@ -18,6 +20,8 @@ public:
     ~Interrupt() override;
 
     bool ok() const { return notifier_ != nullptr; }
+    // The signal that came last (SIGINT when arrived() was emitted without one).
+    int signal() const { return signal_; }
 
 signals:
     void arrived();
@@ -26,6 +30,7 @@ private:
     void drain();
 
     QSocketNotifier* notifier_ = nullptr;
+    int signal_ = SIGINT;
 };
 
 } // namespace tarn

@@ -3,6 +3,7 @@
 
 #include "PortName.h"
 #include "SerialPort.h"
+#include "Settings.h"
 #include "TcpPort.h"
 
 namespace tarn {
@@ -19,10 +20,12 @@ AnyPort::~AnyPort() {
 
 std::optional<QString> AnyPort::open(const QString& name) {
     close();
+    // A scale's name from the settings file stands for its port, as the file says now.
+    target_ = Settings::load().portOf(name);
     name_ = name;
     named_ = false;
     QString why;
-    const auto parsed = parsePortName(name, &why);
+    const auto parsed = parsePortName(target_, &why);
     if (!parsed)
         return why;
     const bool tcp = parsed->kind == PortName::Kind::Network;
@@ -46,7 +49,7 @@ bool AnyPort::isOpen() const {
 }
 
 QString AnyPort::systemName() const {
-    return isNetworkName(name_) ? name_ : SerialPort::systemNameFor(name_);
+    return isNetworkName(target_) ? target_ : SerialPort::systemNameFor(target_);
 }
 
 QString AnyPort::identity() const {

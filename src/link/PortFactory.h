@@ -22,7 +22,8 @@ using PortFactory = std::function<PortParts()>;
 PortParts systemPortParts();
 
 // A port opened by name, as parsePortName() reads it: a "tcp:HOST:PORT" name opens a TcpPort,
-// any other name a SerialPort (Com1, Com2 or a device path).
+// any other name a SerialPort (Com1, Com2 or a device path). A scale's name from the settings
+// file opens the port it stands for; name() stays the name given, systemName() is the port's.
 class AnyPort : public Port {
     Q_OBJECT
 public:
@@ -46,6 +47,7 @@ private:
     Port* inner_ = nullptr; // a child, made for the kind of name last opened
     QString name_;
     bool named_ = false; // inner_ was given name_
+    QString target_;     // the port that name_ stands for
 };
 
 } // namespace tarn

@@ -18,6 +18,18 @@ QString cannotOpenText(const QString& portName, const QString& reason) {
     return QStringLiteral("ERROR! cannot open ") + portName + QStringLiteral(": ") + reason;
 }
 
+namespace {
+const QString kHeldByAnotherProgram = QStringLiteral("in use by another program");
+} // namespace
+
+QString heldByAnotherProgramText(qint64 process) {
+    return kHeldByAnotherProgram + QStringLiteral(" (process %1)").arg(process);
+}
+
+bool heldByAnotherProgram(const QString& failure) {
+    return failure.contains(kHeldByAnotherProgram + QStringLiteral(" (process "));
+}
+
 ScaleLink::ScaleLink(std::unique_ptr<Port> port, std::unique_ptr<Clock> clock, QObject* parent)
     : QObject(parent), clock_(std::move(clock)), port_(std::move(port)) {
     attach();

@@ -23,6 +23,12 @@ struct DisplayReading {
 
 // "ERROR! cannot open " + the port's name + ": " + the system's reason.
 QString cannotOpenText(const QString& portName, const QString& reason);
+// Why a port that another running program holds cannot be opened: "in use by another program
+// (process N)". Such a port is worth another try later.
+QString heldByAnotherProgramText(qint64 process);
+// Whether an open failed (its reason, or cannotOpenText's text) because another program held
+// the port.
+bool heldByAnotherProgram(const QString& failure);
 // "ERROR! port is not open": what an exchange that finds the port closed ends with.
 QString portNotOpenText();
 

@@ -2,6 +2,7 @@
 #include "SerialPort.h"
 
 #include "PortIdentity.h"
+#include "ScaleLink.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -109,7 +110,7 @@ std::optional<QString> SerialPort::lockHolderReason(const QString& path) {
     // Signal 0 only asks whether the process is there; EPERM means it is, under another user.
     if (lock.getLockInfo(&pid, &host, &program) && pid > 0 &&
         (::kill(pid_t(pid), 0) == 0 || errno == EPERM))
-        return QStringLiteral("in use by another program (process %1)").arg(pid);
+        return heldByAnotherProgramText(pid);
 #endif
     return QStringLiteral("a stale lock file %1 blocks it - remove it").arg(path);
 }

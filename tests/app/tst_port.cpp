@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -148,6 +149,31 @@ private slots:
         QVERIFY(click("cmdPortClose"));
         QCOMPARE(status(), QStringLiteral("close port"));
         checkState(false);
+    }
+
+    // A scale named in the settings file shared with tarnlink-cli is offered by its name, and
+    // its name opens its port.
+    void aScaleNamedInTheSettingsFileOpensItsPort() {
+        Pty pty;
+        QVERIFY(!pty.path.isEmpty());
+        QTemporaryDir dir;
+        const QString settings = dir.filePath("tarnlink.conf");
+        QFile file(settings);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[scales]\ndeli = " + pty.path.toUtf8() + "\n");
+        file.close();
+        const QByteArray before = qgetenv("TARNLINK_SETTINGS");
+        qputenv("TARNLINK_SETTINGS", settings.toUtf8());
+        dropWindow();
+        makeWindow();
+        const QComboBox* list = get<QComboBox>("cboComPort");
+        QCOMPARE(list->itemText(0), QStringLiteral("deli"));
+        w->portActions().choosePort(QStringLiteral("deli"));
+        QVERIFY(click("cmdPortOpen"));
+        qputenv("TARNLINK_SETTINGS", before);
+        QCOMPARE(status(), QStringLiteral("open portdeli"));
+        QCOMPARE(w->engine().systemName(), pty.path);
+        checkState(true);
     }
 
     // Exit lets go of the port: its lock file goes, so another user may open it.

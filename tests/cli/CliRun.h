@@ -37,7 +37,12 @@ struct CliResult {
 // One tarnlink-cli process. start() and finish() apart let a test interrupt it meanwhile.
 class Cli {
 public:
-    void start(const QStringList& args) {
+    // `environment` in addition to the test's own.
+    void start(const QStringList& args, const QStringList& environment = {}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString& variable : environment)
+            env.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        process_.setProcessEnvironment(env);
         process_.start(QStringLiteral(CLI_BINARY), args);
         process_.waitForStarted(5000);
     }
@@ -75,9 +80,10 @@ private:
     QByteArray out_;
 };
 
-inline CliResult runCli(const QStringList& args, int msecs = 60000) {
+inline CliResult runCli(const QStringList& args, int msecs = 60000,
+                        const QStringList& environment = {}) {
     Cli cli;
-    cli.start(args);
+    cli.start(args, environment);
     return cli.finish(msecs);
 }
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks that a shop's PC gets the three
-# programs, the desktop entry with its icon, the manual page and the systemd units.
+# programs, which answer --help and --version with no display, the desktop entry with its
+# icon, the manual pages, the licence and changelog, and the systemd units placed where the
+# user's systemd looks for that prefix, running the installed programs.
 set -euo pipefail
 build_dir=$1
 prefix=$(mktemp -d)
@@ -18,31 +20,79 @@ need() {
 for program in tarnlink tarnlink-cli tarnlink-scale; do
     need "bin/$program"
     [ -x "$prefix/bin/$program" ] || { echo "not executable: bin/$program"; fail=1; }
+    # No display: --version must not need one.
+    version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/$program" \
+        --version 2>&1) || { echo "$program --version failed: $version"; fail=1; }
+    grep -Eq '^[Tt]arnlink[a-z-]* [0-9]+\.[0-9]+\.[0-9]+' <<<"$version" ||
+        { echo "$program --version says: $version"; fail=1; }
+    # Each manual page, compressed without a name or a time stamp, and free of groff's warnings.
+    page="$prefix/share/man/man1/$program.1.gz"
+    need "share/man/man1/$program.1.gz"
+    if [ -e "$page" ]; then
+        [ "$(od -An -tx1 -j3 -N5 "$page" | tr -d ' ')" = 0000000000 ] ||
+            { echo "$program.1.gz keeps a name or a time stamp"; fail=1; }
+        if command -v man >/dev/null; then
+            warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null || true)
+            [ -z "$warnings" ] || { echo "man $program: $warnings"; fail=1; }
+        fi
+    fi
 done
 need share/applications/tarnlink.desktop
 need share/icons/hicolor/256x256/apps/tarnlink.png
 need share/icons/hicolor/scalable/apps/tarnlink.svg
-need share/man/man1/tarnlink-cli.1
-need "lib/systemd/user/tarnlink-prices@.path"
-need "lib/systemd/user/tarnlink-prices@.service"
+for package in tarnlink tarnlink-scale; do
+    need "share/doc/$package/copyright"
+    need "share/doc/$package/changelog.gz"
+done
 
-service="$prefix/lib/systemd/user/tarnlink-prices@.service"
+# Not /usr or /usr/local: the units go where systemd looks under the home's ~/.local.
+units="$prefix/share/systemd/user"
+need share/systemd/user/tarnlink-prices@.path
+need share/systemd/user/tarnlink-prices@.service
+need share/systemd/user/tarnlink-compare@.service
+need share/systemd/user/tarnlink-compare@.timer
+need libexec/tarnlink/tarnlink-prices
+service="$units/tarnlink-prices@.service"
 if [ -e "$service" ]; then
-    grep -q '^ExecStart=tarnlink-cli download plu "%f" --changed \$TARNLINK_PORTS$' "$service" ||
-        { echo "the price unit does not run tarnlink-cli download --changed"; fail=1; }
+    grep -qx "ExecStart=$prefix/libexec/tarnlink/tarnlink-prices %i" "$service" ||
+        { echo "the price unit does not run the installed tarnlink-prices"; fail=1; }
+    grep -qx 'SyslogIdentifier=tarnlink-prices' "$service" ||
+        { echo "the price unit logs under no name of its own"; fail=1; }
+fi
+grep -qsx "ExecStart=$prefix/libexec/tarnlink/tarnlink-prices %i compare" \
+    "$units/tarnlink-compare@.service" ||
+    { echo "the nightly compare does not run the installed tarnlink-prices"; fail=1; }
+script="$prefix/libexec/tarnlink/tarnlink-prices"
+if [ -x "$script" ]; then
+    grep -qx "cli='$prefix/bin/tarnlink-cli'" "$script" ||
+        { echo "tarnlink-prices does not run the installed tarnlink-cli"; fail=1; }
+    # A scale that cannot be reached: tried again (at once here), then given up, status 1.
+    prices=$(mktemp -d)
+    printf '1,"APPLE","RED",100,0,0,0,0,0\r\n' >"$prices/deli.PLU"
+    set +e
+    said=$(env -u DISPLAY PORTS=/nonexistent/ttyDeli PLU="$prices/deli.PLU" RETRIES=1 \
+        RETRY_MINUTES=0 TARNLINK_STORE="$prices/scales.sqlite" "$script" deli 2>&1)
+    status=$?
+    set -e
+    rm -rf "$prices"
+    [ "$status" = 1 ] || { echo "tarnlink-prices gave up with status $status: $said"; fail=1; }
+    [ "$(grep -c 'ERROR! cannot open /nonexistent/ttyDeli' <<<"$said")" = 2 ] ||
+        { echo "tarnlink-prices did not try twice: $said"; fail=1; }
+    grep -q '^prices-deli: giving up: plu not sent' <<<"$said" ||
+        { echo "tarnlink-prices did not say it gave up: $said"; fail=1; }
 fi
 if command -v systemd-analyze >/dev/null; then
-    # The units as an operator enables them, for /srv/prices/shop.PLU; only the programs,
-    # which are not on this machine's path, may be missing.
-    units=$(mktemp -d)
-    for kind in path service; do
-        cp "$prefix/lib/systemd/user/tarnlink-prices@.$kind" "$units/tarnlink-prices@srv-prices-shop.PLU.$kind"
+    # The units as an operator enables them for the job "deli", checked by the user's systemd
+    # (a runtime folder of their own stands in for a logged-in user's), the installed manual
+    # page answering their Documentation=.
+    check=$(mktemp -d)
+    mkdir "$check/units" "$check/runtime"
+    for unit in prices@.path prices@.service compare@.service compare@.timer; do
+        cp "$units/tarnlink-$unit" "$check/units/tarnlink-${unit/@/@deli}"
     done
-    problems=$(systemd-analyze verify "$units"/*.path "$units"/*.service 2>&1 |
-        grep -v -e 'is not executable' -e "Command 'man " || true)
-    # A machine without a running systemd cannot check them.
-    grep -q 'Failed to initialize manager' <<<"$problems" && problems=""
-    rm -rf "$units"
+    problems=$(MANPATH="$prefix/share/man" XDG_RUNTIME_DIR="$check/runtime" \
+        systemd-analyze --user verify "$check"/units/* 2>&1) || true
+    rm -rf "$check"
     [ -z "$problems" ] || { echo "systemd finds fault with the price units: $problems"; fail=1; }
 fi
 

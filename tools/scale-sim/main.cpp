@@ -8,6 +8,7 @@
 #include "ScaleTables.h"
 #include "TableFiles.h"
 #include "TcpLine.h"
+#include "Version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -87,10 +88,12 @@ const char* kDescription =
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarnlink-scale"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(tarn::programVersion()));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(kDescription) + faultSyntaxHelp());
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption linkOpt(
         QStringLiteral("link"),
         QStringLiteral("Also make a symbolic link to the device at PATH "

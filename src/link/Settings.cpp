@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Settings.h"
+
+#include "PortName.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace tarn {
+
+namespace {
+
+const char* const kEnvironment = "TARNLINK_SETTINGS";
+
+// A comment at the end of a line: "#" or ";" after a blank.
+QString withoutComment(const QString& line) {
+    static const QRegularExpression comment(QStringLiteral("\\s[#;].*$"));
+    return QString(line).remove(comment).trimmed();
+}
+
+} // namespace
+
+QStringList Settings::files() {
+    const QString own = qEnvironmentVariable(kEnvironment);
+    if (!own.isEmpty())
+        return {own};
+    return {QStringLiteral("/etc/tarnlink/tarnlink.conf"),
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                QStringLiteral("/Tarnlink/tarnlink.conf")};
+}
+
+Settings Settings::load() {
+    return read(files());
+}
+
+Settings Settings::read(const QStringList& files) {
+    Settings settings;
+    for (const QString& path : files)
+        settings.readFile(path);
+    return settings;
+}
+
+void Settings::set(std::vector<std::pair<QString, QString>>& into, const QString& key,
+                   const QString& value) {
+    for (auto& [k, v] : into)
+        if (k == key) {
+            v = value;
+            return;
+        }
+    into.emplace_back(key, value);
+}
+
+void Settings::readFile(const QString& path) {
+    QFile file(path);
+    if (!file.exists())
+        return;
+    auto fault = [&](const QString& what) {
+        if (problem_.isEmpty())
+            problem_ = path + what;
+    };
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        fault(QStringLiteral(": cannot be read: ") + file.errorString());
+        return;
+    }
+    static const QRegularExpression scaleName(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9_.-]*$"));
+    QString section;
+    int number = 0;
+    while (!file.atEnd()) {
+        const QString raw = QString::fromUtf8(file.readLine()).trimmed();
+        ++number;
+        const QString where = QStringLiteral(" line %1: ").arg(number);
+        if (raw.isEmpty() || raw.startsWith(QLatin1Char('#')) || raw.startsWith(QLatin1Char(';')))
+            continue;
+        const QString line = withoutComment(raw);
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            section = line.mid(1, line.size() - 2).trimmed().toLower();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals <= 0) {
+            fault(where + QStringLiteral("not NAME = VALUE"));
+            continue;
+        }
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        if (section.isEmpty()) {
+            set(settings_, key, value);
+            continue;
+        }
+        if (section != QLatin1String("scales"))
+            continue; // a later version's
+        const auto named = parsePortName(key);
+        if (!scaleName.match(key).hasMatch() || (named && named->kind != PortName::Kind::Device)) {
+            fault(where + QLatin1Char('"') + key +
+                  QStringLiteral("\" is not a scale's name (letters, digits, -, _ and ., not "
+                                 "COM1 or COM2)"));
+            continue;
+        }
+        QString why;
+        if (!parsePortName(value, &why)) {
+            fault(where + key + QStringLiteral(": ") + why);
+            continue;
+        }
+        set(scales_, key, value);
+    }
+}
+
+QString Settings::portOf(const QString& name) const {
+    for (const auto& [scale, port] : scales_)
+        if (scale == name.trimmed())
+            return port;
+    return name;
+}
+
+QStringList Settings::scaleNames() const {
+    QStringList names;
+    for (const auto& [scale, port] : scales_)
+        names << scale;
+    return names;
+}
+
+QString Settings::value(const QString& key) const {
+    for (const auto& [k, v] : settings_)
+        if (k == key)
+            return v;
+    return {};
+}
+
+} // namespace tarn
