@@ -34,11 +34,13 @@ public:
     qint64 bytesWaiting() const override;
     QByteArray readAll() override;
     bool clearBuffers() override;
+    void waitForBytes(std::chrono::milliseconds limit, StopFlag& stop) override;
 
     // ser2net's blocks come some 67 ms apart at 9600 baud; other servers hold bytes longer.
     std::chrono::milliseconds paceGap() const override { return std::chrono::milliseconds(150); }
 
 private:
+    // Connects to the server named by name_ within kConnectMs; a raised stop flag ends it.
     std::optional<QString> connectNow();
     void dropped(const QString& reason);
 

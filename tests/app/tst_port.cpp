@@ -89,7 +89,7 @@ class TestPort : public WindowTest {
     }
     void useNamedPort() {
         w->setPortFactory([] {
-            return PortParts{std::make_unique<NamedPort>(), std::make_unique<EventLoopClock>()};
+            return PortParts{std::make_unique<NamedPort>(), std::make_unique<SteadyClock>()};
         });
     }
 
@@ -201,7 +201,7 @@ private slots:
         w->setPortFactory([&raw] {
             auto port = std::make_unique<NamedPort>();
             raw = port.get();
-            return PortParts{std::move(port), std::make_unique<EventLoopClock>()};
+            return PortParts{std::move(port), std::make_unique<SteadyClock>()};
         });
         QVERIFY(click("cmdPortOpen"));
         checkState(true);

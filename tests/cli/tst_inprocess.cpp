@@ -124,7 +124,7 @@ TEST_F(InProcess, ctrlCWhileConnectingEndsTheUploadWithNothingWritten) {
     const QString backup = dir.filePath("backup.PLU");
     const int status = run({"--port", "tcp:scale.shop:4001", "upload", "plu", backup}, [&] {
         return PortParts{std::make_unique<ConnectingPort>(interrupt),
-                         std::make_unique<EventLoopClock>()};
+                         std::make_unique<SteadyClock>()};
     });
     EXPECT_EQ(status, 1);
     EXPECT_EQ(err().toStdString(), "tarnlink-cli: interrupted\n");

@@ -30,7 +30,7 @@ protected:
         ASSERT_TRUE(pty.ok());
         auto port = std::make_unique<SerialPort>();
         serial = port.get();
-        link = std::make_unique<ScaleLink>(std::move(port), std::make_unique<EventLoopClock>());
+        link = std::make_unique<ScaleLink>(std::move(port), std::make_unique<SteadyClock>());
         const auto error = link->open(pty.path());
         ASSERT_FALSE(error) << error->toStdString();
     }
@@ -257,7 +257,7 @@ TEST(SerialPortLoss, aLineThatGoesAwayClosesThePortAndSaysSo) {
     ASSERT_GE(master, 0);
     ASSERT_EQ(::grantpt(master), 0);
     ASSERT_EQ(::unlockpt(master), 0);
-    ScaleLink link(std::make_unique<SerialPort>(), std::make_unique<EventLoopClock>());
+    ScaleLink link(std::make_unique<SerialPort>(), std::make_unique<SteadyClock>());
     ASSERT_FALSE(link.open(QString::fromLocal8Bit(::ptsname(master))));
     QString lost;
     QObject::connect(&link, &ScaleLink::portLost, [&](const QString& m) { lost = m; });

@@ -76,7 +76,7 @@ class NetLine : public ::testing::Test {
 protected:
     void SetUp() override {
         link = std::make_unique<ScaleLink>(std::make_unique<AnyPort>(),
-                                           std::make_unique<EventLoopClock>());
+                                           std::make_unique<SteadyClock>());
         QObject::connect(link.get(), &ScaleLink::portLost,
                          [this](const QString& m) { lost.push_back(m); });
         const auto error = link->open(server.name());
@@ -276,7 +276,7 @@ class PacedLine : public ::testing::Test {
 protected:
     void SetUp() override {
         link = std::make_unique<ScaleLink>(std::make_unique<AnyPort>(),
-                                           std::make_unique<EventLoopClock>());
+                                           std::make_unique<SteadyClock>());
         const auto error = link->open(server.name());
         ASSERT_FALSE(error) << error->toStdString();
     }
