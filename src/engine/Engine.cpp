@@ -5,6 +5,7 @@
 #include "ScaleLink.h"
 #include "ScaleMemory.h"
 
+#include <QPointer>
 #include <QThread>
 
 #include <atomic>
@@ -12,18 +13,24 @@
 #include <deque>
 #include <mutex>
 #include <set>
+#include <utility>
 
 namespace tarn {
 
 namespace {
+// What the engine is to say on its own thread: an answer, a report of a job.
+using Saying = std::function<void()>;
 // A request as the worker runs it, with its id, and `stopped` when a stop came for it before it
-// began. What it returns runs on the engine's thread: its answer.
-using Work = std::function<std::function<void()>(ScaleLink& link, RequestId id, bool stopped)>;
+// began. What it returns is its answer.
+using Work = std::function<Saying(ScaleLink& link, RequestId id, bool stopped)>;
 } // namespace
 
 // The worker thread, its queue of requests and the link it owns. The thread runs no event loop:
 // it takes one request at a time and runs it to its end; the link's waits block on the line
-// and the stop flag. The link and its port are closed and deleted on the thread as it ends.
+// and the stop flag. What it has to say goes into an outbox, in order, which the engine's
+// thread empties when woken (deliver()). Whatever passes between the threads passes through
+// these two queues, under the worker's mutex. The link and its port are closed and deleted on
+// the thread as it ends.
 class Engine::Worker : public QThread {
 public:
     Worker(Engine* engine, PortParts parts)
@@ -31,9 +38,14 @@ public:
           link_(std::make_unique<ScaleLink>(std::move(parts.port), std::move(parts.clock))) {
         link_->port().moveToThread(this);
         link_->moveToThread(this);
+        // Emitted on this thread, by the port's own wait or a reset.
+        QObject::connect(link_.get(), &ScaleLink::portLost, [this](const QString& message) {
+            say([e = engine_, message] {
+                e->open_ = false;
+                emit e->portLost(message);
+            });
+        });
     }
-
-    ScaleLink& link() { return *link_; }
 
     RequestId push(Work work) {
         const std::lock_guard lock(mutex_);
@@ -59,6 +71,25 @@ public:
             wake_.notify_one();
         }
         wait();
+        // What the thread did last is seen here (the thread's own end is Qt's to signal).
+        const std::lock_guard lock(mutex_);
+    }
+
+    // From this thread: `saying` runs on the engine's thread, after all said before it.
+    void say(Saying saying) {
+        bool wake = false;
+        {
+            const std::lock_guard lock(mutex_);
+            wake = outbox_.empty();
+            outbox_.push_back(std::move(saying));
+        }
+        if (wake)
+            QMetaObject::invokeMethod(engine_, "deliver", Qt::QueuedConnection);
+    }
+    // On the engine's thread: what has been said so far.
+    std::deque<Saying> takeSaid() {
+        const std::lock_guard lock(mutex_);
+        return std::exchange(outbox_, {});
     }
 
     // The store, opened on this thread when the first table job comes.
@@ -89,16 +120,14 @@ protected:
                 if (stopped)
                     link_->stop();
             }
-            std::function<void()> answer = request.work(*link_, request.id, stopped);
-            {
-                const std::lock_guard lock(mutex_);
-                running_ = 0;
-            }
-            QMetaObject::invokeMethod(engine_, std::move(answer), Qt::QueuedConnection);
+            say(request.work(*link_, request.id, stopped));
+            const std::lock_guard lock(mutex_);
+            running_ = 0;
         }
         link_->close();
         link_.reset();
         memory_.reset();
+        const std::lock_guard lock(mutex_);
     }
 
 private:
@@ -113,6 +142,7 @@ private:
     std::mutex mutex_; // guards what follows
     std::condition_variable wake_;
     std::deque<Request> queue_;
+    std::deque<Saying> outbox_;
     RequestId made_ = 0;
     RequestId running_ = 0; // 0 between requests
     RequestId stoppedUpTo_ = 0;
@@ -124,26 +154,24 @@ namespace {
 template <class... F> struct Overloaded : F... { using F::operator()...; };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
-// A job's reports, carried to the engine's thread in the order they were made.
-class PostingSink : public TransferSink {
+// A job's reports, said on the engine's thread in the order they were made.
+class SayingSink : public TransferSink {
 public:
-    explicit PostingSink(Engine* engine) : engine_(engine) {}
+    using Say = std::function<void(Saying)>;
+    SayingSink(Engine* engine, Say say) : engine_(engine), say_(std::move(say)) {}
     void status(const QString& text) override {
-        QMetaObject::invokeMethod(
-            engine_, [e = engine_, text] { emit e->status(text); }, Qt::QueuedConnection);
+        say_([e = engine_, text] { emit e->status(text); });
     }
     void progress(int done, int total) override {
-        QMetaObject::invokeMethod(
-            engine_, [e = engine_, done, total] { emit e->progress(done, total); },
-            Qt::QueuedConnection);
+        say_([e = engine_, done, total] { emit e->progress(done, total); });
     }
     void acknowledged(const RecordAck& ack) override {
-        QMetaObject::invokeMethod(
-            engine_, [e = engine_, ack] { emit e->acknowledged(ack); }, Qt::QueuedConnection);
+        say_([e = engine_, ack] { emit e->acknowledged(ack); });
     }
 
 private:
     Engine* engine_;
+    Say say_;
 };
 
 // Keeps what the scale holds in the store as a transfer goes, and passes every report on.
@@ -374,11 +402,17 @@ Engine::Engine(PortParts parts, QObject* parent)
     qRegisterMetaType<JobOutcome>();
     qRegisterMetaType<RecordAck>();
     qRegisterMetaType<RequestId>("tarn::RequestId");
-    connect(&worker_->link(), &ScaleLink::portLost, this, [this](const QString& message) {
-        open_ = false;
-        emit portLost(message);
-    });
     worker_->start();
+}
+
+void Engine::deliver() {
+    // A slot may delete the engine on hearing one of them.
+    const QPointer<Engine> self(this);
+    for (const auto& saying : worker_->takeSaid()) {
+        if (!self)
+            return;
+        saying();
+    }
 }
 
 Engine::~Engine() {
@@ -419,7 +453,7 @@ RequestId Engine::run(Job job) {
     Worker* worker = worker_.get();
     return worker_->push([this, worker, job = std::move(job)](
                              ScaleLink& link, RequestId id, bool stopped) -> std::function<void()> {
-        PostingSink sink(this);
+        SayingSink sink(this, [worker](Saying saying) { worker->say(std::move(saying)); });
         auto outcome = std::make_shared<JobOutcome>(
             stopped
                 ? stoppedBeforeItBegan(job, link)

@@ -120,6 +120,8 @@ signals:
 
 private:
     class Worker;
+    // Says on this thread what the worker has to say: answers and reports, in order.
+    Q_INVOKABLE void deliver();
 
     std::unique_ptr<Worker> worker_;
     bool open_ = false;

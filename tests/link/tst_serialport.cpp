@@ -175,8 +175,8 @@ TEST_F(RealLine, bytesPassUnchangedBothWays) {
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
     link->txBytes(all);
-    runUntil([&] { return pty.heard.size() == 256; });
-    EXPECT_EQ(pty.heard, all);
+    runUntil([&] { return pty.heard().size() == 256; });
+    EXPECT_EQ(pty.heard(), all);
     pty.send(all);
     const auto got = link->receive(256, 1);
     ASSERT_TRUE(got);
@@ -227,7 +227,7 @@ TEST_F(RealLine, aPluRecordGoesThroughAfterAWrongEcho) {
     const auto result = h.download(1, 7, record, [&] { sink.status(QStringLiteral("plu#1")); });
     EXPECT_EQ(result.outcome, Handshake::Outcome::Done);
     EXPECT_TRUE(pty.scriptDone());
-    EXPECT_TRUE(pty.pending.isEmpty());
+    EXPECT_TRUE(pty.pending().isEmpty());
     EXPECT_EQ(texts,
               (std::vector<QString>{QStringLiteral("PLU # is not same"), QStringLiteral("plu#1")}));
     EXPECT_TRUE(link->isOpen());
