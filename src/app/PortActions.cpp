@@ -43,6 +43,7 @@ void PortActions::setPortFactory(const PortFactory& factory) {
 
 void PortActions::makeEngine(PortParts parts) {
     opening_ = 0;
+    closing_ = 0;
     open_ = false;
     engine_ = std::make_unique<Engine>(std::move(parts));
     Engine* e = engine_.get();
@@ -71,6 +72,10 @@ void PortActions::makeEngine(PortParts parts) {
                 else
                     workspace_.status(QStringLiteral("open port") + name);
             });
+    connect(e, &Engine::closed, this, [this](bool, RequestId id) {
+        if (id == closing_)
+            closing_ = 0;
+    });
     // A port that fails while open (adapter pulled out) or cannot be reopened in a reset.
     connect(e, &Engine::portLost, this, [this](const QString& message) {
         open_ = false;
@@ -139,7 +144,7 @@ void PortActions::closePort() {
         return;
     }
     engine_->stop();
-    engine_->close();
+    closing_ = engine_->close();
     opening_ = 0;
     open_ = false;
     workspace_.status(QStringLiteral("close port"));
@@ -150,7 +155,7 @@ void PortActions::stop() {
     open_ = false;
     engine_->stop();
     // Let go of the port, so that its lock file goes with the program.
-    engine_->close();
+    closing_ = engine_->close();
     setOpenState(false);
 }
 

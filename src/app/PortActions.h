@@ -40,6 +40,8 @@ public:
     void closePort();
     // Ends any exchange at once and lets go of the port (Exit).
     void stop();
+    // An open or a close asked of the engine has not been answered yet.
+    bool waiting() const { return opening_ != 0 || closing_ != 0; }
 
 signals:
     // A new engine: whoever runs jobs on it connects to it.
@@ -53,6 +55,7 @@ private:
     Workspace& workspace_;
     std::unique_ptr<Engine> engine_;
     RequestId opening_ = 0; // the open asked for and not yet answered, or 0
+    RequestId closing_ = 0; // the same for the close
     bool open_ = false;     // opened, and not closed or lost since
 };
 

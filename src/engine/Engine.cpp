@@ -9,9 +9,9 @@
 #include <QThread>
 
 #include <atomic>
-#include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -50,7 +50,7 @@ public:
     RequestId push(Work work) {
         const std::lock_guard lock(mutex_);
         queue_.push_back({++made_, std::move(work)});
-        wake_.notify_one();
+        wakeUp_.raise();
         return made_;
     }
     // The request that runs and every one queued so far are stopped.
@@ -68,7 +68,7 @@ public:
             queue_.clear();
             if (running_ != 0)
                 link_->stop();
-            wake_.notify_one();
+            wakeUp_.raise();
         }
         wait();
         // What the thread did last is seen here (the thread's own end is Qt's to signal).
@@ -104,23 +104,30 @@ public:
 protected:
     void run() override {
         for (;;) {
-            Request request;
+            std::optional<Request> request;
             bool stopped = false;
             {
-                std::unique_lock lock(mutex_);
-                wake_.wait(lock, [this] { return quitting_ || !queue_.empty(); });
-                if (queue_.empty())
+                const std::lock_guard lock(mutex_);
+                if (quitting_)
                     break;
-                request = std::move(queue_.front());
-                queue_.pop_front();
-                running_ = request.id;
-                // A stop read here, at the request's start, under the lock stop() takes.
-                link_->clearStop();
-                stopped = request.id <= stoppedUpTo_;
-                if (stopped)
-                    link_->stop();
+                if (queue_.empty()) {
+                    wakeUp_.clear();
+                } else {
+                    request = std::move(queue_.front());
+                    queue_.pop_front();
+                    running_ = request->id;
+                    // A stop read here, at the request's start, under the lock stop() takes.
+                    link_->clearStop();
+                    stopped = request->id <= stoppedUpTo_;
+                    if (stopped)
+                        link_->stop();
+                }
             }
-            say(request.work(*link_, request.id, stopped));
+            if (!request) {
+                idle();
+                continue;
+            }
+            say(request->work(*link_, request->id, stopped));
             const std::lock_guard lock(mutex_);
             running_ = 0;
         }
@@ -136,11 +143,25 @@ private:
         Work work;
     };
 
+    // Between requests the thread waits for the next on the port itself, so that a port that
+    // fails meanwhile (an adapter pulled out, the server gone) is reported as it fails. Bytes
+    // that come while no exchange runs answer nothing: they are dropped.
+    void idle() {
+        constexpr auto kLong = std::chrono::hours(1);
+        if (!link_->isOpen()) {
+            wakeUp_.sleep(kLong);
+            return;
+        }
+        link_->port().waitForBytes(kLong, wakeUp_);
+        if (link_->port().bytesWaiting() > 0)
+            link_->port().readAll();
+    }
+
     Engine* engine_;
     std::unique_ptr<ScaleLink> link_;
     std::unique_ptr<ScaleMemory> memory_;
+    StopFlag wakeUp_;  // raised when there is something to do
     std::mutex mutex_; // guards what follows
-    std::condition_variable wake_;
     std::deque<Request> queue_;
     std::deque<Saying> outbox_;
     RequestId made_ = 0;
