@@ -441,26 +441,25 @@ Engine::~Engine() {
 }
 
 RequestId Engine::open(const QString& name) {
-    return worker_->push(
-        [this, name](ScaleLink& link, RequestId id, bool stopped) -> std::function<void()> {
-            std::optional<QString> reason;
-            if (!stopped)
-                reason = link.open(name);
-            const bool isOpen = link.isOpen();
-            // A connect that a stop ended, or an open that a stop kept from beginning.
-            stopped = !isOpen && (stopped || link.stopped());
-            const QString system = link.port().systemName();
-            return [this, name, reason, stopped, system, isOpen, id] {
-                open_ = isOpen;
-                portName_ = name;
-                systemName_ = system;
-                emit opened(name, stopped ? QString() : reason.value_or(QString()), stopped, id);
-            };
-        });
+    return worker_->push([this, name](ScaleLink& link, RequestId id, bool stopped) -> Saying {
+        std::optional<QString> reason;
+        if (!stopped)
+            reason = link.open(name);
+        const bool isOpen = link.isOpen();
+        // A connect that a stop ended, or an open that a stop kept from beginning.
+        stopped = !isOpen && (stopped || link.stopped());
+        const QString system = link.port().systemName();
+        return [this, name, reason, stopped, system, isOpen, id] {
+            open_ = isOpen;
+            portName_ = name;
+            systemName_ = system;
+            emit opened(name, stopped ? QString() : reason.value_or(QString()), stopped, id);
+        };
+    });
 }
 
 RequestId Engine::close() {
-    return worker_->push([this](ScaleLink& link, RequestId id, bool) -> std::function<void()> {
+    return worker_->push([this](ScaleLink& link, RequestId id, bool) -> Saying {
         const bool was = link.isOpen();
         link.close();
         return [this, was, id] {
@@ -472,8 +471,8 @@ RequestId Engine::close() {
 
 RequestId Engine::run(Job job) {
     Worker* worker = worker_.get();
-    return worker_->push([this, worker, job = std::move(job)](
-                             ScaleLink& link, RequestId id, bool stopped) -> std::function<void()> {
+    return worker_->push([this, worker, job = std::move(job)](ScaleLink& link, RequestId id,
+                                                              bool stopped) -> Saying {
         SayingSink sink(this, [worker](Saying saying) { worker->say(std::move(saying)); });
         auto outcome = std::make_shared<JobOutcome>(
             stopped

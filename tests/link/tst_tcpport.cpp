@@ -17,8 +17,10 @@
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -39,22 +41,27 @@ template <class F> bool runUntil(F done) {
 
 // A thread with an event loop for a test's server: the link's waits block the test's thread,
 // so the server answers from here. on() runs a function there (at once when called there) and
-// waits for it.
+// waits for it. The function and its end pass under a mutex of ours, so that ThreadSanitizer
+// sees them ordered; the thread's loop is only woken by an event that carries nothing.
 class ServerThread {
 public:
-    ServerThread() {
-        thread_.start();
+    ServerThread() : context_(*this) {
         context_.moveToThread(&thread_);
+        thread_.start();
     }
     ~ServerThread() {
         thread_.quit();
         thread_.wait();
     }
-    template <class F> void on(F f) {
-        if (QThread::currentThread() == &thread_)
+    void on(std::function<void()> f) {
+        if (QThread::currentThread() == &thread_) {
             f();
-        else
-            QMetaObject::invokeMethod(&context_, std::move(f), Qt::BlockingQueuedConnection);
+            return;
+        }
+        std::unique_lock lock(mutex_);
+        task_ = std::move(f);
+        QCoreApplication::postEvent(&context_, new QEvent(QEvent::User));
+        done_.wait(lock, [this] { return !task_; });
     }
     template <class T> T get(const std::function<T()>& f) {
         T value{};
@@ -63,8 +70,27 @@ public:
     }
 
 private:
+    struct Context : QObject {
+        explicit Context(ServerThread& owner) : owner_(owner) {}
+        bool event(QEvent*) override {
+            owner_.runTask();
+            return true;
+        }
+        ServerThread& owner_;
+    };
+    void runTask() {
+        const std::lock_guard lock(mutex_);
+        if (task_)
+            task_();
+        task_ = nullptr;
+        done_.notify_all();
+    }
+
     QThread thread_;
-    QObject context_;
+    Context context_;
+    std::mutex mutex_;
+    std::condition_variable done_;
+    std::function<void()> task_;
 };
 
 // A serial server on 127.0.0.1 with the scale behind it played by `answer`, which sees the
