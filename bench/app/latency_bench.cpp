@@ -8,6 +8,7 @@
 #include "Engine.h"
 #include "MainWindow.h"
 #include "PortActions.h"
+#include "TransferActions.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -43,7 +44,7 @@ int main(int argc, char* argv[]) {
     const tarn::Controls& c = window.controls();
     window.portActions().choosePort(device);
     c.cmdPortOpen->click();
-    if (!QTest::qWaitFor([&] { return !window.engine().busy(); }, 10000) ||
+    if (!QTest::qWaitFor([&] { return !window.portActions().waiting(); }, 10000) ||
         !window.engine().isOpen()) {
         std::fprintf(stderr, "port did not open: %s\n", qPrintable(c.panel1->text()));
         return 1;
@@ -72,7 +73,8 @@ int main(int argc, char* argv[]) {
     c.cmdPLUDownload->click();
     since.start();
     tick.start(5);
-    const bool ended = QTest::qWaitFor([&] { return !window.engine().busy(); }, 120000);
+    auto* transfers = window.findChild<tarn::TransferActions*>();
+    const bool ended = QTest::qWaitFor([&] { return !transfers->running(); }, 120000);
     tick.stop();
     const double seconds = whole.elapsed() / 1000.0;
 

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     const QString path = QString::fromLocal8Bit(::ptsname(master));
     const int keep = ::open(::ptsname(master), O_RDWR | O_NOCTTY); // the line stays up
 
-    ScaleLink link(std::make_unique<SerialPort>(), std::make_unique<EventLoopClock>());
+    ScaleLink link(std::make_unique<SerialPort>(), std::make_unique<SteadyClock>());
     if (const auto error = link.open(path)) {
         std::fprintf(stderr, "%s\n", qPrintable(*error));
         return 1;

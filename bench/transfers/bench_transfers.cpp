@@ -168,7 +168,7 @@ int main(int argc, char** argv) {
 
     auto port = std::make_unique<TimingPort>();
     timing = port.get();
-    ScaleLink link(std::move(port), std::make_unique<EventLoopClock>());
+    ScaleLink link(std::move(port), std::make_unique<SteadyClock>());
     {
         Scale scale({QStringLiteral("--empty")}); // paced as at 9600 baud
         if (scale.device.isEmpty() || link.open(scale.device)) {

@@ -44,16 +44,18 @@ void PortActions::setPortFactory(const PortFactory& factory) {
 }
 
 void PortActions::makeEngine(PortParts parts) {
-    opening_ = false;
+    opening_ = 0;
+    closing_ = 0;
     open_ = false;
     engine_ = std::make_unique<Engine>(std::move(parts));
     Engine* e = engine_.get();
     connect(e, &Engine::opened, this,
-            [this, e](const QString& name, const QString& failure, bool stopped) {
-                // "Close" (or Exit) came while the port was opening: its close follows.
-                if (!opening_)
+            [this, e](const QString& name, const QString& failure, bool stopped, RequestId id) {
+                // Only the open asked for last: "Close" (or Exit) that came while the port was
+                // opening has its close follow.
+                if (id != opening_)
                     return;
-                opening_ = false;
+                opening_ = 0;
                 if (stopped) {
                     setOpenState(false);
                     return;
@@ -72,6 +74,10 @@ void PortActions::makeEngine(PortParts parts) {
                 else
                     workspace_.status(QStringLiteral("open port") + name);
             });
+    connect(e, &Engine::closed, this, [this](bool, RequestId id) {
+        if (id == closing_)
+            closing_ = 0;
+    });
     // A port that fails while open (adapter pulled out) or cannot be reopened in a reset.
     connect(e, &Engine::portLost, this, [this](const QString& message) {
         open_ = false;
@@ -130,8 +136,7 @@ void PortActions::openPort() {
     }
     // Held as open while the engine opens it, so that it cannot be asked twice.
     setOpenState(true);
-    opening_ = true;
-    engine_->open(name);
+    opening_ = engine_->open(name);
 }
 
 void PortActions::closePort() {
@@ -141,18 +146,18 @@ void PortActions::closePort() {
         return;
     }
     engine_->stop();
-    engine_->close();
-    opening_ = false;
+    closing_ = engine_->close();
+    opening_ = 0;
     open_ = false;
     workspace_.status(QStringLiteral("close port"));
 }
 
 void PortActions::stop() {
-    opening_ = false;
+    opening_ = 0;
     open_ = false;
     engine_->stop();
     // Let go of the port, so that its lock file goes with the program.
-    engine_->close();
+    closing_ = engine_->close();
     setOpenState(false);
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PortFactory.h"
+#include "Engine.h"
 
 #include <QObject>
 #include <QString>
@@ -11,7 +11,6 @@
 namespace tarn {
 
 struct Controls;
-class Engine;
 class Workspace;
 
 // The "Port" tab: the choice of port (Com1, Com2 or Other with a device name), "Open" and
@@ -41,6 +40,8 @@ public:
     void closePort();
     // Ends any exchange at once and lets go of the port (Exit).
     void stop();
+    // An open or a close asked of the engine has not been answered yet.
+    bool waiting() const { return opening_ != 0 || closing_ != 0; }
 
 signals:
     // A new engine: whoever runs jobs on it connects to it.
@@ -53,8 +54,9 @@ private:
     const Controls& c_;
     Workspace& workspace_;
     std::unique_ptr<Engine> engine_;
-    bool opening_ = false; // asked to open, not yet answered
-    bool open_ = false;    // opened, and not closed or lost since
+    RequestId opening_ = 0; // the open asked for and not yet answered, or 0
+    RequestId closing_ = 0; // the same for the close
+    bool open_ = false;     // opened, and not closed or lost since
 };
 
 } // namespace tarn

@@ -83,7 +83,7 @@ TransferActions::TransferActions(MainWindow& window)
 }
 
 void TransferActions::attach(Engine* engine) {
-    running_ = false;
+    job_ = 0;
     connect(engine, &Engine::status, &window_.workspace(), &Workspace::status);
     connect(engine, &Engine::progress, this, &TransferActions::showProgress);
     connect(engine, &Engine::finished, this, &TransferActions::ended);
@@ -120,13 +120,12 @@ void TransferActions::hold(bool on) {
 }
 
 void TransferActions::start(Job job) {
-    if (running_)
+    if (running())
         return;
-    running_ = true;
     stopAsked_ = false;
     progress_->hide();
     hold(true);
-    window_.portActions().engine().run(std::move(job));
+    job_ = window_.portActions().engine().run(std::move(job));
 }
 
 void TransferActions::showProgress(int done, int total) {
@@ -137,7 +136,7 @@ void TransferActions::showProgress(int done, int total) {
 }
 
 bool TransferActions::eventFilter(QObject* watched, QEvent* event) {
-    if (running_ && event->type() == QEvent::KeyPress &&
+    if (running() && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == &window_) {
         cmdStop();
@@ -147,26 +146,23 @@ bool TransferActions::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TransferActions::cmdStop() {
-    if (!running_)
+    if (!running())
         return;
     stopAsked_ = true;
     window_.portActions().engine().stop();
 }
 
 // Every job ends here: the window comes back, and what the job brought is shown.
-void TransferActions::ended(const JobOutcome& o) {
-    if (!running_)
+void TransferActions::ended(const JobOutcome& o, RequestId id) {
+    if (id != job_)
         return;
-    running_ = false;
+    job_ = 0;
     hold(false);
     Workspace& ws = window_.workspace();
     if (o.what == JobOutcome::What::Upload && o.result.outcome != TransferOutcome::Refused) {
         // The records received so far, whatever the end.
         ws.setFilePath(QString::fromLatin1(Workspace::kNoFile));
-        if (o.kind == TableKind::Plu)
-            showUpload(ws.plu, o.pluReceived);
-        else
-            showUpload(ws.ingred, o.ingredReceived);
+        showUpload(ws, o.received);
     }
     if (o.what == JobOutcome::What::Display && o.display) {
         c_.txtWeight->setText(o.display->weight);

@@ -36,7 +36,7 @@ public:
     void cmdStop();
 
     // A job is on the line.
-    bool running() const { return running_; }
+    bool running() const { return job_ != 0; }
     // Runs a job on the port with the window held as for a table transfer (Compare).
     void start(Job job);
 
@@ -48,14 +48,14 @@ private:
     void upload(TableKind kind);
     void attach(Engine* engine);
     void showProgress(int done, int total);
-    void ended(const JobOutcome& outcome);
+    void ended(const JobOutcome& outcome, RequestId id);
     void hold(bool on);
 
     MainWindow& window_;
     const Controls& c_;
     QProgressBar* progress_;
     QPushButton* stop_;
-    bool running_ = false;
+    RequestId job_ = 0; // the job on the line, or 0
     bool stopAsked_ = false;
     QPointer<QWidget> focusBefore_; // where the focus was when the job started
 };

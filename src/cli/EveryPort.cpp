@@ -22,6 +22,8 @@ struct PortRun {
     QString last; // the last status text, while the texts are a progress line
     int recordsDone = 0;
     int recordsTotal = 0;
+    RequestId opening = 0; // the open asked for, until it is answered
+    RequestId job = 0;     // the job asked for, until it is answered
 };
 
 // A port's progress line: "PORT deli: 37 / 200  plu#37 is transfered".
@@ -90,26 +92,34 @@ std::vector<PortEnd> runOnEveryPort(Session& session, const QStringList& ports, 
         QObject::connect(e, &Engine::portLost, &loop, [&console, &r](const QString& message) {
             console.status(message, r.prefix);
         });
-        QObject::connect(e, &Engine::opened, &loop,
-                         [&, e](const QString&, const QString& failure, bool stopped) {
-                             if (!failure.isEmpty() || stopped || stopping) {
-                                 // A connect that Ctrl-C ended is no failure of the port.
-                                 if (!failure.isEmpty() && !stopped && !stopping) {
-                                     r.end.openFailure = cannotOpenText(e->systemName(), failure);
-                                     r.end.held = heldByAnotherProgram(failure);
-                                     console.status(r.end.openFailure, r.prefix);
-                                 }
-                                 finish(r);
+        QObject::connect(
+            e, &Engine::opened, &loop,
+            [&, e](const QString&, const QString& failure, bool stopped, RequestId id) {
+                if (id != r.opening)
+                    return;
+                r.opening = 0;
+                if (!failure.isEmpty() || stopped || stopping) {
+                    // A connect that Ctrl-C ended is no failure of the port.
+                    if (!failure.isEmpty() && !stopped && !stopping) {
+                        r.end.openFailure = cannotOpenText(e->systemName(), failure);
+                        r.end.held = heldByAnotherProgram(failure);
+                        console.status(r.end.openFailure, r.prefix);
+                    }
+                    finish(r);
+                    return;
+                }
+                r.job = e->run(job);
+            });
+        QObject::connect(e, &Engine::finished, &loop,
+                         [&, e](const JobOutcome& outcome, RequestId id) {
+                             if (id != r.job)
                                  return;
-                             }
-                             e->run(job);
+                             r.job = 0;
+                             r.end.outcome = outcome;
+                             r.end.ended = ended(outcome);
+                             e->close();
+                             finish(r);
                          });
-        QObject::connect(e, &Engine::finished, &loop, [&, e](const JobOutcome& outcome) {
-            r.end.outcome = outcome;
-            r.end.ended = ended(outcome);
-            e->close();
-            finish(r);
-        });
         runs.push_back(std::move(run));
     }
 
@@ -124,7 +134,7 @@ std::vector<PortEnd> runOnEveryPort(Session& session, const QStringList& ports, 
             finish(*r);
     } else {
         for (auto& r : runs)
-            r->engine->open(parsePortName(r->port).value_or(PortName{}).name);
+            r->opening = r->engine->open(parsePortName(r->port).value_or(PortName{}).name);
         // Ctrl-C comes in here.
         if (running > 0)
             loop.exec();

@@ -84,10 +84,7 @@ int Upload::run(Session& session) {
         return failedStatus(end);
     }
     ws.setFilePath(QString::fromLatin1(Workspace::kNoFile));
-    if (kind_ == TableKind::Plu)
-        showUpload(ws.plu, end.outcome->pluReceived);
-    else
-        showUpload(ws.ingred, end.outcome->ingredReceived);
+    showUpload(ws, end.outcome->received);
     return saveTable(ws, kind_, file_, session.today()) ? kDone : kFailed;
 }
 

@@ -5,19 +5,92 @@
 #include "ScaleLink.h"
 #include "ScaleMemory.h"
 
+#include <QPointer>
 #include <QThread>
 
 #include <atomic>
+#include <deque>
+#include <mutex>
+#include <optional>
 #include <set>
-#include <type_traits>
+#include <utility>
 
 namespace tarn {
 
-// The worker thread and the link it owns. The link and its port live on the thread; they are
-// closed and deleted there when its event loop ends.
+namespace {
+// What the engine is to say on its own thread: an answer, a report of a job.
+using Saying = std::function<void()>;
+// A request as the worker runs it, with its id, and `stopped` when a stop came for it before it
+// began. What it returns is its answer.
+using Work = std::function<Saying(ScaleLink& link, RequestId id, bool stopped)>;
+} // namespace
+
+// The worker thread, its queue of requests and the link it owns. The thread runs no event loop:
+// it takes one request at a time and runs it to its end; the link's waits block on the line
+// and the stop flag. What it has to say goes into an outbox, in order, which the engine's
+// thread empties when woken (deliver()). Whatever passes between the threads passes through
+// these two queues, under the worker's mutex. The link and its port are closed and deleted on
+// the thread as it ends.
 class Engine::Worker : public QThread {
 public:
-    std::unique_ptr<ScaleLink> link;
+    Worker(Engine* engine, PortParts parts)
+        : engine_(engine),
+          link_(std::make_unique<ScaleLink>(std::move(parts.port), std::move(parts.clock))) {
+        link_->port().moveToThread(this);
+        link_->moveToThread(this);
+        // Emitted on this thread, by the port's own wait or a reset.
+        QObject::connect(link_.get(), &ScaleLink::portLost, [this](const QString& message) {
+            say([e = engine_, message] {
+                e->open_ = false;
+                emit e->portLost(message);
+            });
+        });
+    }
+
+    RequestId push(Work work) {
+        const std::lock_guard lock(mutex_);
+        queue_.push_back({++made_, std::move(work)});
+        wakeUp_.raise();
+        return made_;
+    }
+    // The request that runs and every one queued so far are stopped.
+    void stop() {
+        const std::lock_guard lock(mutex_);
+        stoppedUpTo_ = made_;
+        if (running_ != 0)
+            link_->stop();
+    }
+    // Drops what waits, stops what runs, and ends the thread once it has ended.
+    void quit() {
+        {
+            const std::lock_guard lock(mutex_);
+            quitting_ = true;
+            queue_.clear();
+            if (running_ != 0)
+                link_->stop();
+            wakeUp_.raise();
+        }
+        wait();
+        // What the thread did last is seen here (the thread's own end is Qt's to signal).
+        const std::lock_guard lock(mutex_);
+    }
+
+    // From this thread: `saying` runs on the engine's thread, after all said before it.
+    void say(Saying saying) {
+        bool wake = false;
+        {
+            const std::lock_guard lock(mutex_);
+            wake = outbox_.empty();
+            outbox_.push_back(std::move(saying));
+        }
+        if (wake)
+            QMetaObject::invokeMethod(engine_, "deliver", Qt::QueuedConnection);
+    }
+    // On the engine's thread: what has been said so far.
+    std::deque<Saying> takeSaid() {
+        const std::lock_guard lock(mutex_);
+        return std::exchange(outbox_, {});
+    }
 
     // The store, opened on this thread when the first table job comes.
     ScaleMemory& memory() {
@@ -30,14 +103,71 @@ public:
 
 protected:
     void run() override {
-        exec();
-        link->close();
-        link.reset();
+        for (;;) {
+            std::optional<Request> request;
+            bool stopped = false;
+            {
+                const std::lock_guard lock(mutex_);
+                if (quitting_)
+                    break;
+                if (queue_.empty()) {
+                    wakeUp_.clear();
+                } else {
+                    request = std::move(queue_.front());
+                    queue_.pop_front();
+                    running_ = request->id;
+                    // A stop read here, at the request's start, under the lock stop() takes.
+                    link_->clearStop();
+                    stopped = request->id <= stoppedUpTo_;
+                    if (stopped)
+                        link_->stop();
+                }
+            }
+            if (!request) {
+                idle();
+                continue;
+            }
+            say(request->work(*link_, request->id, stopped));
+            const std::lock_guard lock(mutex_);
+            running_ = 0;
+        }
+        link_->close();
+        link_.reset();
         memory_.reset();
+        const std::lock_guard lock(mutex_);
     }
 
 private:
+    struct Request {
+        RequestId id = 0;
+        Work work;
+    };
+
+    // Between requests the thread waits for the next on the port itself, so that a port that
+    // fails meanwhile (an adapter pulled out, the server gone) is reported as it fails. Bytes
+    // that come while no exchange runs answer nothing: they are dropped.
+    void idle() {
+        constexpr auto kLong = std::chrono::hours(1);
+        if (!link_->isOpen()) {
+            wakeUp_.sleep(kLong);
+            return;
+        }
+        link_->port().waitForBytes(kLong, wakeUp_);
+        if (link_->port().bytesWaiting() > 0)
+            link_->port().readAll();
+    }
+
+    Engine* engine_;
+    std::unique_ptr<ScaleLink> link_;
     std::unique_ptr<ScaleMemory> memory_;
+    StopFlag wakeUp_;  // raised when there is something to do
+    std::mutex mutex_; // guards what follows
+    std::deque<Request> queue_;
+    std::deque<Saying> outbox_;
+    RequestId made_ = 0;
+    RequestId running_ = 0; // 0 between requests
+    RequestId stoppedUpTo_ = 0;
+    bool quitting_ = false;
 };
 
 namespace {
@@ -45,26 +175,24 @@ namespace {
 template <class... F> struct Overloaded : F... { using F::operator()...; };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
-// A job's reports, carried to the engine's thread in the order they were made.
-class PostingSink : public TransferSink {
+// A job's reports, said on the engine's thread in the order they were made.
+class SayingSink : public TransferSink {
 public:
-    explicit PostingSink(Engine* engine) : engine_(engine) {}
+    using Say = std::function<void(Saying)>;
+    SayingSink(Engine* engine, Say say) : engine_(engine), say_(std::move(say)) {}
     void status(const QString& text) override {
-        QMetaObject::invokeMethod(
-            engine_, [e = engine_, text] { emit e->status(text); }, Qt::QueuedConnection);
+        say_([e = engine_, text] { emit e->status(text); });
     }
     void progress(int done, int total) override {
-        QMetaObject::invokeMethod(
-            engine_, [e = engine_, done, total] { emit e->progress(done, total); },
-            Qt::QueuedConnection);
+        say_([e = engine_, done, total] { emit e->progress(done, total); });
     }
     void acknowledged(const RecordAck& ack) override {
-        QMetaObject::invokeMethod(
-            engine_, [e = engine_, ack] { emit e->acknowledged(ack); }, Qt::QueuedConnection);
+        say_([e = engine_, ack] { emit e->acknowledged(ack); });
     }
 
 private:
     Engine* engine_;
+    Say say_;
 };
 
 // Keeps what the scale holds in the store as a transfer goes, and passes every report on.
@@ -145,20 +273,6 @@ QString extentText(const UploadOptions& o) {
                                          : QStringLiteral("ALL");
 }
 
-template <class R> const TableRecords<R>& tableOf(const DownloadJob& d) {
-    if constexpr (std::is_same_v<R, PluRecord>)
-        return d.plu;
-    else
-        return d.ingred;
-}
-
-template <class R> Received<R>& receivedOf(JobOutcome& o) {
-    if constexpr (std::is_same_v<R, PluRecord>)
-        return o.pluReceived;
-    else
-        return o.ingredReceived;
-}
-
 template <class R>
 TransferResult runUpload(ScaleLink& link, const UploadOptions& options, TransferSink& sink,
                          ScaleMemory& memory, const QString& extent, Received<R>& into) {
@@ -184,7 +298,7 @@ TransferResult runUpload(ScaleLink& link, const UploadOptions& options, Transfer
 template <class R>
 void compare(ScaleLink& link, const TableRecords<R>& pc, TransferSink& sink, ScaleMemory& memory,
              const QString& extent, JobOutcome& o) {
-    Received<R>& scale = receivedOf<R>(o);
+    auto& scale = o.received.emplace<Received<R>>();
     o.readResult = runUpload<R>(link, UploadOptions{UploadExtent::All, QStringLiteral("1")}, sink,
                                 memory, extent, scale);
     if (uploadEnded(o.readResult.outcome))
@@ -192,9 +306,8 @@ void compare(ScaleLink& link, const TableRecords<R>& pc, TransferSink& sink, Sca
 }
 
 template <class R>
-void runDownload(ScaleLink& link, const DownloadJob& d, TransferSink& sink, ScaleMemory& memory,
-                 JobOutcome& o) {
-    const TableRecords<R>& table = tableOf<R>(d);
+void runDownload(ScaleLink& link, const DownloadJob& d, const TableRecords<R>& table,
+                 TransferSink& sink, ScaleMemory& memory, JobOutcome& o) {
     const QString port = link.port().name();
     DownloadOptions options = d.options;
     if (options.extent == DownloadExtent::Changed)
@@ -214,44 +327,70 @@ void runDownload(ScaleLink& link, const DownloadJob& d, TransferSink& sink, Scal
     }
 }
 
+// What a job is, before it runs: its kind of outcome and table, nothing yet read.
+JobOutcome outcomeOf(const Job& job) {
+    JobOutcome o;
+    std::visit(Overloaded{[&](const DownloadJob& d) {
+                              o.what = JobOutcome::What::Download;
+                              o.kind = d.kind();
+                          },
+                          [&](const UploadJob& u) {
+                              o.what = JobOutcome::What::Upload;
+                              o.kind = u.kind;
+                          },
+                          [&](const CompareJob& c) {
+                              o.what = JobOutcome::What::Compare;
+                              o.kind = c.table.kind();
+                          },
+                          [&](const DisplayJob&) { o.what = JobOutcome::What::Display; }},
+               job);
+    o.received = receivedTable(o.kind);
+    return o;
+}
+
+// A job that a stop ended before it began: nothing was sent or read.
+JobOutcome stoppedBeforeItBegan(const Job& job, const ScaleLink& link) {
+    JobOutcome o = outcomeOf(job);
+    o.result.outcome = TransferOutcome::Stopped;
+    o.readResult.outcome = TransferOutcome::Stopped;
+    o.stopped = true;
+    o.portOpen = link.isOpen();
+    return o;
+}
+
 JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
                   const std::function<ScaleMemory&()>& memory) {
-    JobOutcome o;
+    JobOutcome o = outcomeOf(job);
     std::visit(
-        Overloaded{[&](const DownloadJob& d) {
-                       o.what = JobOutcome::What::Download;
-                       o.kind = d.kind;
-                       if (d.kind == TableKind::Plu)
-                           runDownload<PluRecord>(link, d, sink, memory(), o);
-                       else
-                           runDownload<IngredRecord>(link, d, sink, memory(), o);
-                   },
-                   [&](const UploadJob& u) {
-                       o.what = JobOutcome::What::Upload;
-                       o.kind = u.kind;
-                       const QString extent = extentText(u.options);
-                       o.result = u.kind == TableKind::Plu
-                                      ? runUpload<PluRecord>(link, u.options, sink, memory(),
-                                                             extent, o.pluReceived)
-                                      : runUpload<IngredRecord>(link, u.options, sink, memory(),
-                                                                extent, o.ingredReceived);
-                   },
-                   [&](const CompareJob& c) {
-                       o.what = JobOutcome::What::Compare;
-                       o.kind = c.table.kind;
-                       const QString extent = QStringLiteral("Compare");
-                       if (c.table.kind == TableKind::Plu)
-                           compare<PluRecord>(link, c.table.plu, sink, memory(), extent, o);
-                       else
-                           compare<IngredRecord>(link, c.table.ingred, sink, memory(), extent, o);
-                       o.result = o.readResult;
-                   },
-                   [&](const DisplayJob&) {
-                       o.what = JobOutcome::What::Display;
-                       o.display = updateDisplay(link);
-                   }},
+        Overloaded{
+            [&](const DownloadJob& d) {
+                std::visit([&](const auto& t) { runDownload(link, d, t, sink, memory(), o); },
+                           d.table);
+                // A verify that the stop kept from running leaves the job stopped.
+                o.stopped = o.result.outcome == TransferOutcome::Stopped ||
+                            (d.verify && !o.differences && link.stopped());
+            },
+            [&](const UploadJob& u) {
+                const QString extent = extentText(u.options);
+                std::visit(
+                    [&](auto& into) {
+                        o.result = runUpload(link, u.options, sink, memory(), extent, into);
+                    },
+                    o.received);
+                o.stopped = o.result.outcome == TransferOutcome::Stopped;
+            },
+            [&](const CompareJob& c) {
+                const QString extent = QStringLiteral("Compare");
+                std::visit([&](const auto& t) { compare(link, t, sink, memory(), extent, o); },
+                           c.table.table);
+                o.result = o.readResult;
+                o.stopped = o.result.outcome == TransferOutcome::Stopped;
+            },
+            [&](const DisplayJob&) {
+                o.display = updateDisplay(link);
+                o.stopped = link.stopped() && !(o.display && o.display->recordCame);
+            }},
         job);
-    o.stopped = link.stopped();
     o.portOpen = link.isOpen();
     return o;
 }
@@ -260,20 +399,18 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
 
 DownloadJob downloadJob(TableKind kind, const Workspace& ws, const DownloadOptions& options) {
     DownloadJob job;
-    job.kind = kind;
     job.hasFile = ws.hasFile();
     job.options = options;
     if (kind == TableKind::Plu)
-        job.plu = {ws.plu.records, ws.plu.count};
+        job.table = recordsOf(ws.plu);
     else
-        job.ingred = {ws.ingred.records, ws.ingred.count};
+        job.table = recordsOf(ws.ingred);
     return job;
 }
 
 std::optional<std::pair<Refusal, QString>> refusalOf(const DownloadJob& job) {
-    return job.kind == TableKind::Plu
-               ? downloadRefusal<PluRecord>(job.plu, job.hasFile, job.options)
-               : downloadRefusal<IngredRecord>(job.ingred, job.hasFile, job.options);
+    return std::visit([&](const auto& t) { return downloadRefusal(t, job.hasFile, job.options); },
+                      job.table);
 }
 
 std::optional<std::pair<Refusal, QString>> refusalOf(const UploadJob& job) {
@@ -282,103 +419,81 @@ std::optional<std::pair<Refusal, QString>> refusalOf(const UploadJob& job) {
 }
 
 Engine::Engine(PortParts parts, QObject* parent)
-    : QObject(parent), worker_(std::make_unique<Worker>()) {
+    : QObject(parent), worker_(std::make_unique<Worker>(this, std::move(parts))) {
     qRegisterMetaType<JobOutcome>();
     qRegisterMetaType<RecordAck>();
-    worker_->link = std::make_unique<ScaleLink>(std::move(parts.port), std::move(parts.clock));
-    ScaleLink* link = worker_->link.get();
-    link->port().moveToThread(worker_.get());
-    link->moveToThread(worker_.get());
-    connect(link, &ScaleLink::portLost, this, [this](const QString& message) {
-        open_ = false;
-        emit portLost(message);
-    });
+    qRegisterMetaType<RequestId>("tarn::RequestId");
     worker_->start();
 }
 
+void Engine::deliver() {
+    // A slot may delete the engine on hearing one of them.
+    const QPointer<Engine> self(this);
+    for (const auto& saying : worker_->takeSaid()) {
+        if (!self)
+            return;
+        saying();
+    }
+}
+
 Engine::~Engine() {
-    stop();
-    // Ends the thread's event loops, those of a wait or a connect under way included.
     worker_->quit();
-    worker_->wait();
 }
 
-void Engine::post(std::function<std::function<void()>(ScaleLink&)> work) {
-    ++pending_;
-    ScaleLink* link = worker_->link.get();
-    QMetaObject::invokeMethod(
-        link,
-        [this, link, work = std::move(work)] {
-            std::function<void()> answer = work(*link);
-            QMetaObject::invokeMethod(
-                this,
-                [this, answer = std::move(answer)] {
-                    --pending_;
-                    answer();
-                },
-                Qt::QueuedConnection);
-        },
-        Qt::QueuedConnection);
-}
-
-void Engine::open(const QString& name) {
-    worker_->link->clearStop();
-    post([this, name](ScaleLink& link) -> std::function<void()> {
-        const auto reason = link.open(name);
-        const bool stopped = link.stopped();
+RequestId Engine::open(const QString& name) {
+    return worker_->push([this, name](ScaleLink& link, RequestId id, bool stopped) -> Saying {
+        std::optional<QString> reason;
+        if (!stopped)
+            reason = link.open(name);
+        const bool isOpen = link.isOpen();
+        // A connect that a stop ended, or an open that a stop kept from beginning.
+        stopped = !isOpen && (stopped || link.stopped());
         const QString system = link.port().systemName();
-        return [this, name, reason, stopped, system] {
-            open_ = !reason;
+        return [this, name, reason, stopped, system, isOpen, id] {
+            open_ = isOpen;
             portName_ = name;
             systemName_ = system;
-            emit opened(name, reason.value_or(QString()), stopped);
+            emit opened(name, stopped ? QString() : reason.value_or(QString()), stopped, id);
         };
     });
 }
 
-void Engine::close() {
-    post([this](ScaleLink& link) -> std::function<void()> {
+RequestId Engine::close() {
+    return worker_->push([this](ScaleLink& link, RequestId id, bool) -> Saying {
         const bool was = link.isOpen();
         link.close();
-        return [this, was] {
+        return [this, was, id] {
             open_ = false;
-            emit closed(was);
+            emit closed(was, id);
         };
     });
 }
 
-void Engine::run(Job job) {
-    worker_->link->clearStop();
-    post([this, job = std::move(job)](ScaleLink& link) -> std::function<void()> {
-        PostingSink sink(this);
-        Worker* worker = worker_.get();
+RequestId Engine::run(Job job) {
+    Worker* worker = worker_.get();
+    return worker_->push([this, worker, job = std::move(job)](ScaleLink& link, RequestId id,
+                                                              bool stopped) -> Saying {
+        SayingSink sink(this, [worker](Saying saying) { worker->say(std::move(saying)); });
         auto outcome = std::make_shared<JobOutcome>(
-            runJob(link, job, sink, [worker]() -> ScaleMemory& { return worker->memory(); }));
+            stopped
+                ? stoppedBeforeItBegan(job, link)
+                : runJob(link, job, sink, [worker]() -> ScaleMemory& { return worker->memory(); }));
         QString problem = worker->takeProblem();
         // Said once in the process, whichever port's store found it first.
         static std::atomic<bool> said{false};
         if (!problem.isEmpty() && said.exchange(true))
             problem.clear();
-        return [this, outcome, problem] {
+        return [this, outcome, problem, id] {
             if (!problem.isEmpty())
                 emit storeProblem(problem);
             open_ = outcome->portOpen;
-            emit finished(*outcome);
+            emit finished(*outcome, id);
         };
     });
 }
 
 void Engine::stop() {
-    ScaleLink* link = worker_->link.get();
-    link->stop();
-    // A connect under way runs an event loop of its own, which takes this and ends.
-    QMetaObject::invokeMethod(
-        link,
-        [link] {
-            if (!link->isOpen())
-                link->close();
-        },
-        Qt::QueuedConnection);
+    worker_->stop();
 }
 
 } // namespace tarn

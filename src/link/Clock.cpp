@@ -3,46 +3,59 @@
 
 #include "Port.h"
 
-#include <QEventLoop>
-#include <QTimer>
+#include <cstdint>
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace tarn {
 
-void StopFlag::raise() {
-    raised_ = true;
-    emit raisedNow();
+StopFlag::StopFlag() : fd_(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
+
+StopFlag::~StopFlag() {
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
-Clock::Time EventLoopClock::now() const {
+void StopFlag::raise() {
+    const std::lock_guard lock(change_);
+    if (raised_.exchange(true))
+        return;
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const ssize_t n = ::write(fd_, &one, sizeof one);
+}
+
+void StopFlag::clear() {
+    const std::lock_guard lock(change_);
+    if (!raised_.exchange(false))
+        return;
+    std::uint64_t count = 0;
+    [[maybe_unused]] const ssize_t n = ::read(fd_, &count, sizeof count);
+}
+
+void StopFlag::sleep(std::chrono::milliseconds limit) const {
+    if (isRaised() || limit <= std::chrono::milliseconds::zero())
+        return;
+    pollfd wake{fd_, POLLIN, 0};
+    ::poll(&wake, 1, int(limit.count()));
+}
+
+Clock::Time SteadyClock::now() const {
     return std::chrono::duration_cast<Time>(std::chrono::steady_clock::now().time_since_epoch());
 }
 
-void EventLoopClock::waitUntil(Time deadline, Port* wake, StopFlag& stop) {
+void SteadyClock::waitUntil(Time deadline, Port* wake, StopFlag& stop) {
     if (stop.isRaised())
         return;
     const Time left = deadline - now();
     if (left <= Time::zero())
         return;
-    // Our own wake-ups end the loop with 1; any other code means the application is quitting
-    // and has ended every loop (QCoreApplication::exit), so the link must stop waiting.
-    constexpr int kWoken = 1;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
     const auto ms = std::chrono::ceil<std::chrono::milliseconds>(left);
-    QObject::connect(&timer, &QTimer::timeout, &loop, [&loop] { loop.exit(kWoken); });
     if (wake)
-        QObject::connect(wake, &Port::readyRead, &loop, [&loop] { loop.exit(kWoken); });
-    if (wake)
-        QObject::connect(wake, &Port::failed, &loop, [&loop] { loop.exit(kWoken); });
-    QObject::connect(&stop, &StopFlag::raisedNow, &loop, [&loop] { loop.exit(kWoken); });
-    // Raised from another thread before the connection above was made.
-    if (stop.isRaised())
-        return;
-    timer.start(ms);
-    if (loop.exec() != kWoken)
-        stop.raise();
+        wake->waitForBytes(ms, stop);
+    else
+        stop.sleep(ms);
 }
 
 } // namespace tarn

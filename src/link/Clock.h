@@ -1,30 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QObject>
-
 #include <atomic>
 #include <chrono>
+#include <mutex>
 
 namespace tarn {
 
 class Port;
 
-// Raised to make every wait of the link return at once (Stop, Exit, Ctrl-C), from any thread:
-// the thread that waits sees it at once.
-class StopFlag : public QObject {
-    Q_OBJECT
+// Raised to make every wait of the link return at once (Stop, Exit, Ctrl-C), from any thread.
+// A thread blocked in a wait sees it through descriptor(), which is readable while the flag is
+// raised, so the wait ends without the waiting thread running anything else.
+class StopFlag {
 public:
-    using QObject::QObject;
-    void raise();
-    void clear() { raised_ = false; }
-    bool isRaised() const { return raised_; }
+    StopFlag();
+    ~StopFlag();
+    StopFlag(const StopFlag&) = delete;
+    StopFlag& operator=(const StopFlag&) = delete;
 
-signals:
-    void raisedNow();
+    void raise();
+    void clear();
+    bool isRaised() const { return raised_.load(); }
+    // For poll(): readable while raised.
+    int descriptor() const { return fd_; }
+    // Blocks until `limit` has passed or the flag is raised.
+    void sleep(std::chrono::milliseconds limit) const;
 
 private:
+    std::mutex change_; // the flag and the descriptor change together
     std::atomic<bool> raised_ = false;
+    int fd_ = -1;
 };
 
 // Time for the link's time-outs and pauses: monotonic, so a wait never ends early or late
@@ -37,16 +43,15 @@ public:
     virtual Time now() const = 0;
     // Returns when `deadline` has come, when `wake` (may be null) reports new bytes, or when
     // `stop` is raised; it may also return earlier without cause, so callers check and loop.
-    // A clock may raise `stop` itself when the program is ending.
     virtual void waitUntil(Time deadline, Port* wake, StopFlag& stop) = 0;
 };
 
-// The program's clock: a steady clock, and waits that run a local event loop of the link's own
-// thread, woken by the port's readyRead, a timer or the stop flag, so the CPU stays idle.
-class EventLoopClock : public Clock {
+// The program's clock: a steady clock, and waits that block the link's thread in the port's
+// own wait (Port::waitForBytes) or a sleep, woken by the port's bytes, the deadline or the stop
+// flag, so the CPU stays idle and nothing else runs on that thread meanwhile.
+class SteadyClock : public Clock {
 public:
     Time now() const override;
-    // Raises `stop` when the application asks its event loops to end during the wait.
     void waitUntil(Time deadline, Port* wake, StopFlag& stop) override;
 };
 

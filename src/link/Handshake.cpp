@@ -105,9 +105,12 @@ std::optional<Handshake::Result> Handshake::recover(const Recovery& recovery) {
     };
     if (recovery.order == Order::PauseThenReset) {
         link_.pause(recovery.pauseSeconds);
+        // A stop cuts the pause short, not the reset: the line is left empty.
+        if (auto lost = reset())
+            return lost;
         if (link_.stopped())
             return stopped();
-        return reset();
+        return std::nullopt;
     }
     if (auto lost = reset())
         return lost;
@@ -132,6 +135,9 @@ Handshake::Result Handshake::portGone() {
 
 std::optional<Handshake::Result>
 Handshake::countedFailure(const QString& text, const Recovery& recovery, HandshakeStep step) {
+    // After a stop nothing is retried: the step's answer did not come, or not as it should.
+    if (link_.stopped())
+        return stopped();
     // A port that was lost on the way is not retried (nor reopened), and the step that found
     // it gone did not fail on its own.
     if (!link_.isOpen())
@@ -145,6 +151,8 @@ Handshake::countedFailure(const QString& text, const Recovery& recovery, Handsha
 }
 
 std::optional<Handshake::Result> Handshake::uncountedRestart(int index, int& restarts) {
+    if (link_.stopped())
+        return stopped();
     if (++restarts > d_.restartLimit) {
         const QString message = d_.restartLimitText(index);
         sink_.status(message);
@@ -165,24 +173,18 @@ std::optional<Handshake::Result> Handshake::finish(const std::function<void()>& 
 
 // Sync and command steps. False when the attempt failed; `failure` then holds the record's
 // end, or nothing when the record is to be tried again.
+//
+// A stop ends a record only between records, or where the scale's answer does not come (or
+// comes wrong): a record whose answers keep coming is finished, so that the scale is left
+// between exchanges and has taken exactly the records said to be acknowledged.
 bool Handshake::syncAndCommand(int index, std::optional<Result>& failure) {
     link_.txByte(kSync);
-    const quint8 answer = link_.rxByte();
-    if (link_.stopped()) {
-        failure = stopped();
-        return false;
-    }
-    if (answer != kSyncAnswer) {
+    if (link_.rxByte() != kSyncAnswer) {
         failure = countedFailure(d_.syncErrorText(index), d_.syncRecovery, HandshakeStep::Sync);
         return false;
     }
     link_.txByte(d_.command);
-    const quint8 accepted = link_.rxByte();
-    if (link_.stopped()) {
-        failure = stopped();
-        return false;
-    }
-    if (accepted != kCommandAccepted) {
+    if (link_.rxByte() != kCommandAccepted) {
         failure = countedFailure(d_.commandErrorText, d_.commandRecovery, HandshakeStep::Command);
         return false;
     }
@@ -203,14 +205,12 @@ Handshake::Result Handshake::download(int index, quint16 number, const QByteArra
             continue;
         }
         link_.txInt(number);
-        const quint16 echo = link_.rxInt();
-        if (link_.stopped())
-            return stopped();
-        if (echo != number) {
+        if (link_.rxInt() != number) {
             if (!link_.isOpen())
-                return portGone();
+                return link_.stopped() ? stopped() : portGone();
             // The scale now waits for a record: give it one of zeros, then start again.
-            sink_.status(d_.numberErrorText);
+            if (!link_.stopped())
+                sink_.status(d_.numberErrorText);
             for (int i = 0; i < d_.recordBytes; ++i)
                 link_.txByte(0);
             if (auto end = uncountedRestart(index, restarts))
@@ -218,10 +218,7 @@ Handshake::Result Handshake::download(int index, quint16 number, const QByteArra
             continue;
         }
         link_.txBytes(record);
-        const quint8 closing = link_.rxByte();
-        if (link_.stopped())
-            return stopped();
-        if (closing != kClosingByte) {
+        if (link_.rxByte() != kClosingByte) {
             if (auto end =
                     countedFailure(d_.closingErrorText, d_.closingRecovery, HandshakeStep::Closing))
                 return *end;
@@ -284,8 +281,6 @@ Handshake::upload(int index, quint16 number,
         }
         link_.txInt(number);
         const auto reply = receiveReply(inspect);
-        if (link_.stopped())
-            return stopped();
         if (!reply.bytes) {
             if (auto end = countedFailure(reply.failure, reply.recovery, reply.step))
                 return *end;
@@ -305,7 +300,8 @@ Handshake::upload(int index, quint16 number,
             break;
         }
         if (quint8(reply.bytes->back()) != kClosingByte) {
-            sink_.status(d_.closingErrorText);
+            if (!link_.stopped())
+                sink_.status(d_.closingErrorText);
             if (auto end = uncountedRestart(index, restarts))
                 return *end;
             continue;

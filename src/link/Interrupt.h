@@ -11,8 +11,9 @@ namespace tarn {
 
 // Ctrl-C, SIGTERM and SIGHUP as a Qt signal, so that the program closes its port (and the port's
 // lock file goes) before it ends. The signal handler only writes a byte to a pipe; the pipe's
-// notifier emits arrived() from the event loop, which runs inside every wait of the link. A
-// second signal, should the first not end the program, ends it the default way.
+// notifier emits arrived() from the main thread's event loop, which never waits on the line
+// (the engines' threads do). A second signal, should the first not end the program, ends it
+// the default way.
 class Interrupt : public QObject {
     Q_OBJECT
 public:

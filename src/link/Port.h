@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Clock.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -12,7 +14,8 @@ namespace tarn {
 
 // The line to the scale as the link sees it: a byte pipe that can be opened by name, closed,
 // written to, and read from by count of waiting bytes. The program uses SerialPort; the tests
-// use an in-process scale.
+// use an in-process scale. A port is used from one thread, which runs no event loop for it:
+// bytes from the line come in during waitForBytes().
 class Port : public QObject {
     Q_OBJECT
 public:
@@ -45,11 +48,25 @@ public:
     // blocks (ser2net: 64 bytes, some 67 ms apart at 9600 baud).
     virtual std::chrono::milliseconds paceGap() const { return std::chrono::milliseconds(0); }
 
+    // Blocks until bytes from the line are waiting, the port fails, `limit` has passed or `stop`
+    // is raised; it may return earlier. A port with no line of its own only sleeps.
+    virtual void waitForBytes(std::chrono::milliseconds limit, StopFlag& stop) {
+        stop.sleep(limit);
+    }
+    // The flag that ends an open under way (a connect); the link gives its own.
+    void stopWith(StopFlag& stop) { stop_ = &stop; }
+
 signals:
     // New bytes are waiting.
     void readyRead();
     // The port failed while open (adapter removed, line gone) and has closed itself.
     void failed(const QString& reason);
+
+protected:
+    StopFlag* stopFlag() const { return stop_; }
+
+private:
+    StopFlag* stop_ = nullptr;
 };
 
 } // namespace tarn

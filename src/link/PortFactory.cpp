@@ -9,7 +9,7 @@
 namespace tarn {
 
 PortParts systemPortParts() {
-    return {std::make_unique<AnyPort>(), std::make_unique<EventLoopClock>()};
+    return {std::make_unique<AnyPort>(), std::make_unique<SteadyClock>()};
 }
 
 AnyPort::AnyPort(QObject* parent) : Port(parent) {}
@@ -34,6 +34,8 @@ std::optional<QString> AnyPort::open(const QString& name) {
         inner_ = tcp ? static_cast<Port*>(new TcpPort(this)) : new SerialPort(this);
         connect(inner_, &Port::readyRead, this, &Port::readyRead);
         connect(inner_, &Port::failed, this, &Port::failed);
+        if (stopFlag())
+            inner_->stopWith(*stopFlag());
     }
     named_ = true;
     return inner_->open(parsed->name);
@@ -71,6 +73,13 @@ QByteArray AnyPort::readAll() {
 
 bool AnyPort::clearBuffers() {
     return inner_ && inner_->clearBuffers();
+}
+
+void AnyPort::waitForBytes(std::chrono::milliseconds limit, StopFlag& stop) {
+    if (inner_)
+        inner_->waitForBytes(limit, stop);
+    else
+        stop.sleep(limit);
 }
 
 std::chrono::milliseconds AnyPort::paceGap() const {

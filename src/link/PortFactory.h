@@ -42,6 +42,7 @@ public:
     QByteArray readAll() override;
     bool clearBuffers() override;
     std::chrono::milliseconds paceGap() const override;
+    void waitForBytes(std::chrono::milliseconds limit, StopFlag& stop) override;
 
 private:
     Port* inner_ = nullptr; // a child, made for the kind of name last opened

@@ -32,28 +32,18 @@ bool heldByAnotherProgram(const QString& failure) {
 
 ScaleLink::ScaleLink(std::unique_ptr<Port> port, std::unique_ptr<Clock> clock, QObject* parent)
     : QObject(parent), clock_(std::move(clock)), port_(std::move(port)) {
-    attach();
-}
-
-ScaleLink::~ScaleLink() {
-    if (port_)
-        port_->close();
-}
-
-void ScaleLink::replaceParts(std::unique_ptr<Port> port, std::unique_ptr<Clock> clock) {
-    port_->close();
-    port_->disconnect(this);
-    port_ = std::move(port);
-    clock_ = std::move(clock);
-    attach();
-}
-
-void ScaleLink::attach() {
+    port_->stopWith(stop_);
+    connect(port_.get(), &Port::readyRead, this, [this] { lastHeard_ = clock_->now(); });
     connect(port_.get(), &Port::failed, this, [this](const QString& reason) {
         lostMessage_ = QStringLiteral("ERROR! lost port ") + port_->systemName() +
                        QStringLiteral(": ") + reason;
         emit portLost(lostMessage_);
     });
+}
+
+ScaleLink::~ScaleLink() {
+    if (port_)
+        port_->close();
 }
 
 std::optional<QString> ScaleLink::open(const QString& name) {
@@ -101,8 +91,13 @@ void ScaleLink::pause(int secs) {
         clock_->waitUntil(deadline, nullptr, stop_);
 }
 
+void ScaleLink::sent(qsizetype bytes) {
+    lineFreeAt_ = std::max(lineFreeAt_, clock_->now()) + bytes * kByteTime;
+}
+
 void ScaleLink::txByte(quint8 byte) {
     port_->write(QByteArray(1, char(byte)));
+    sent(1);
 }
 
 void ScaleLink::txInt(quint16 value) {
@@ -110,10 +105,24 @@ void ScaleLink::txInt(quint16 value) {
     bytes[0] = char(value >> 8);
     bytes[1] = char(value & 0xFF);
     port_->write(bytes);
+    sent(2);
 }
 
 void ScaleLink::txBytes(const QByteArray& bytes) {
     port_->write(bytes);
+    sent(bytes.size());
+}
+
+bool ScaleLink::waitForLine(Clock::Time deadline) {
+    if (!stop_.isRaised()) {
+        clock_->waitUntil(deadline, port_.get(), stop_);
+        return true;
+    }
+    const Clock::Time calm = std::max(lineFreeAt_, lastHeard_) + lineQuiet();
+    if (clock_->now() >= calm)
+        return false;
+    clock_->waitUntil(std::min(deadline, calm), port_.get(), never_);
+    return true;
 }
 
 std::optional<QByteArray> ScaleLink::receive(int count, int limitSeconds,
@@ -123,7 +132,7 @@ std::optional<QByteArray> ScaleLink::receive(int count, int limitSeconds,
     Clock::Time lastArrival = clock_->now();
     for (;;) {
         // Nothing can arrive on a closed port (one that failed during the wait included).
-        if (stop_.isRaised() || !port_->isOpen())
+        if (!port_->isOpen())
             return std::nullopt;
         if (const qint64 waiting = port_->bytesWaiting(); waiting != seen) {
             if (gap && seen > 0 && clock_->now() - lastArrival > *gap)
@@ -133,9 +142,8 @@ std::optional<QByteArray> ScaleLink::receive(int count, int limitSeconds,
         }
         if (port_->bytesWaiting() == count)
             return port_->readAll().left(count);
-        if (clock_->now() >= deadline)
+        if (clock_->now() >= deadline || !waitForLine(deadline))
             return std::nullopt;
-        clock_->waitUntil(deadline, port_.get(), stop_);
     }
 }
 
@@ -147,7 +155,7 @@ bool ScaleLink::collect(QByteArray& bytes, int limitSeconds,
     for (;;) {
         if (complete(bytes))
             return true;
-        if (stop_.isRaised() || !port_->isOpen())
+        if (!port_->isOpen())
             return false;
         if (port_->bytesWaiting() > 0) {
             if (gap && !bytes.isEmpty() && clock_->now() - lastArrival > *gap)
@@ -156,9 +164,8 @@ bool ScaleLink::collect(QByteArray& bytes, int limitSeconds,
             lastArrival = clock_->now();
             continue;
         }
-        if (clock_->now() >= deadline)
+        if (clock_->now() >= deadline || !waitForLine(deadline))
             return false;
-        clock_->waitUntil(deadline, port_.get(), stop_);
     }
 }
 
@@ -168,9 +175,8 @@ bool ScaleLink::quiet(Clock::Time quiet) {
     for (;;) {
         if (port_->bytesWaiting() != waiting)
             return false;
-        if (stop_.isRaised() || !port_->isOpen() || clock_->now() >= deadline)
+        if (!port_->isOpen() || clock_->now() >= deadline || !waitForLine(deadline))
             return true;
-        clock_->waitUntil(deadline, port_.get(), stop_);
     }
 }
 
@@ -178,7 +184,7 @@ void ScaleLink::drain(Clock::Time quiet, int limitSeconds) {
     const Clock::Time end = clock_->now() + seconds(limitSeconds + 1);
     Clock::Time quietUntil = clock_->now() + quiet;
     for (;;) {
-        if (stop_.isRaised() || !port_->isOpen())
+        if (!port_->isOpen())
             return;
         if (port_->bytesWaiting() > 0) {
             port_->readAll();
@@ -186,9 +192,8 @@ void ScaleLink::drain(Clock::Time quiet, int limitSeconds) {
             continue;
         }
         const Clock::Time deadline = std::min(quietUntil, end);
-        if (clock_->now() >= deadline)
+        if (clock_->now() >= deadline || !waitForLine(deadline))
             return;
-        clock_->waitUntil(deadline, port_.get(), stop_);
     }
 }
 

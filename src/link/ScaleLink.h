@@ -38,7 +38,10 @@ QString portNotOpenText();
 // Receives follow the exact-count rule: a receive of K bytes takes the bytes only when exactly
 // K are waiting; more or fewer until its limit means a time-out, and the waiting bytes stay.
 // A receive with limit N gives up after N + 1 seconds on a monotonic clock; a pause of N
-// seconds lasts N seconds. Every wait returns at once when stop() has been called.
+// seconds lasts N seconds. After stop() a pause ends at once, and a wait for the scale goes on
+// only while an answer may still be on its way: until the line has carried nothing for
+// lineQuiet() since the PC's last byte left it or the scale's last byte came. So the exchange
+// under way ends as the scale ends it, and the line is at rest for the next.
 class ScaleLink : public QObject {
     Q_OBJECT
 public:
@@ -49,9 +52,6 @@ public:
 
     ScaleLink(std::unique_ptr<Port> port, std::unique_ptr<Clock> clock, QObject* parent = nullptr);
     ~ScaleLink() override;
-
-    // Swaps the port and clock (tests put an in-process scale here); an open port is closed.
-    void replaceParts(std::unique_ptr<Port> port, std::unique_ptr<Clock> clock);
 
     Port& port() { return *port_; }
     Clock& clock() { return *clock_; }
@@ -73,11 +73,11 @@ public:
     // the reset's message need not show it again.
     bool lastResetReported() const { return lastResetReported_; }
 
-    // Lets window events run for `seconds` seconds (less when stopped).
+    // Waits `seconds` seconds (less when stopped).
     void pause(int seconds);
 
-    // Stop: every wait returns at once, now and until clearStop(). stop() may be called from
-    // any thread.
+    // Stop: pauses and waits end (see above), now and until clearStop(); an open under way (a
+    // connect) ends at once. stop() may be called from any thread.
     void stop() { stop_.raise(); }
     bool stopped() const { return stop_.isRaised(); }
     void clearStop() { stop_.clear(); }
@@ -115,6 +115,8 @@ public:
     bool collect(QByteArray& bytes, int limitSeconds,
                  const std::function<bool(const QByteArray&)>& complete,
                  std::optional<Clock::Time> gap = std::nullopt);
+    // One byte's time on the line at 9600 baud (start bit, 8 data bits, stop bit).
+    static constexpr Clock::Time kByteTime = std::chrono::microseconds(1'000'000 / 960);
     // How long the line must carry nothing to have ended an answer: kRecordGap, and on a
     // network serial server the pause between the blocks it passes bytes on in.
     Clock::Time lineQuiet() const { return kRecordGap + port_->paceGap(); }
@@ -131,12 +133,17 @@ signals:
     void portLost(const QString& message);
 
 private:
-    void attach();
+    // Waits for bytes until `deadline`; false when a stop ends the wait (see the class).
+    bool waitForLine(Clock::Time deadline);
+    void sent(qsizetype bytes);
 
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Port> port_;
     StopFlag stop_;
-    QString lostMessage_; // the port's last loss, as portLost gave it
+    StopFlag never_;           // the waits that a stop does not end
+    Clock::Time lineFreeAt_{}; // when the PC's last byte has left the line
+    Clock::Time lastHeard_{};  // when the scale's last byte came
+    QString lostMessage_;      // the port's last loss, as portLost gave it
     bool lastResetReported_ = false;
 };
 

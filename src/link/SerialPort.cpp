@@ -14,6 +14,8 @@
 #include <csignal>
 #include <cstring>
 
+#include <poll.h>
+
 namespace tarn {
 
 SerialPort::SerialPort(QObject* parent) : Port(parent), port_(new QSerialPort(this)) {
@@ -192,6 +194,32 @@ bool SerialPort::clearBuffers() {
 
 QByteArray SerialPort::readAll() {
     return port_->isOpen() ? port_->readAll() : QByteArray();
+}
+
+// Waits on the device and the stop flag together; the serial port then takes what the device
+// holds (and sends what it still has to send) without waiting any further.
+void SerialPort::waitForBytes(std::chrono::milliseconds limit, StopFlag& stop) {
+    if (!port_->isOpen()) {
+        stop.sleep(limit);
+        return;
+    }
+    const short out = port_->bytesToWrite() > 0 ? POLLOUT : 0;
+    pollfd fds[2] = {{int(port_->handle()), short(POLLIN | out), 0},
+                     {stop.descriptor(), POLLIN, 0}};
+    if (::poll(fds, 2, int(limit.count())) <= 0 || fds[0].revents == 0)
+        return;
+    const qint64 before = port_->bytesAvailable();
+    port_->waitForReadyRead(0);
+    // Nothing came after all: not an error of the line.
+    if (port_->error() == QSerialPort::TimeoutError)
+        port_->clearError();
+    // A device that reports a hang-up or an error and gives nothing would wake every wait at
+    // once from now on: it is gone.
+    if (port_->isOpen() && port_->bytesAvailable() == before &&
+        (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL))) {
+        port_->close();
+        emit failed(QStringLiteral("the line cannot be read any more"));
+    }
 }
 
 } // namespace tarn

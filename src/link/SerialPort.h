@@ -29,6 +29,7 @@ public:
     qint64 bytesWaiting() const override;
     QByteArray readAll() override;
     bool clearBuffers() override;
+    void waitForBytes(std::chrono::milliseconds limit, StopFlag& stop) override;
 
     // "Com1" and "Com2" are COM1/COM2 on Windows and /dev/ttyS0, /dev/ttyS1 elsewhere; any
     // other name is taken as the system's own name or path of the port.

@@ -5,14 +5,113 @@
 #include "PortName.h"
 #include "SerialPort.h"
 
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QHostInfo>
 #include <QLockFile>
+#include <QNetworkProxy>
 #include <QTcpSocket>
-#include <QTimer>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <thread>
+
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace tarn {
+
+namespace {
+
+using Steady = std::chrono::steady_clock;
+
+// Milliseconds left until `end`, at least 0.
+int msLeft(Steady::time_point end) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Steady::now());
+    return left.count() > 0 ? int(left.count()) : 0;
+}
+
+// Waits for `fd` to show `events`, for `end` or for `stop`: the events seen, 0 on time-out,
+// -1 when stopped.
+int waitFor(int fd, short events, Steady::time_point end, StopFlag* stop) {
+    for (;;) {
+        if (stop && stop->isRaised())
+            return -1;
+        pollfd fds[2] = {{fd, events, 0}, {stop ? stop->descriptor() : -1, POLLIN, 0}};
+        const int n = ::poll(fds, 2, msLeft(end));
+        if (n > 0 && fds[0].revents)
+            return fds[0].revents;
+        if (n == 0)
+            return 0;
+        if (n < 0 && errno != EINTR)
+            return 0;
+    }
+}
+
+// A host name looked up on a thread of its own, so that a stop need not wait for the name
+// servers: the answer, should it come after a stop, is dropped with the thread.
+struct Lookup {
+    StopFlag done;
+    QHostInfo info;
+};
+
+std::optional<QList<QHostAddress>> addressesOf(const QString& host, Steady::time_point end,
+                                               StopFlag* stop, QString& why) {
+    QHostAddress literal;
+    if (literal.setAddress(host))
+        return QList<QHostAddress>{literal};
+    auto lookup = std::make_shared<Lookup>();
+    std::thread([lookup, host] {
+        lookup->info = QHostInfo::fromName(host);
+        lookup->done.raise();
+    }).detach();
+    const int seen = waitFor(lookup->done.descriptor(), POLLIN, end, stop);
+    if (seen < 0)
+        return std::nullopt;
+    if (seen == 0) {
+        why = QStringLiteral("no connection within %1 s").arg(TcpPort::kConnectMs / 1000);
+        return std::nullopt;
+    }
+    if (lookup->info.error() != QHostInfo::NoError || lookup->info.addresses().isEmpty()) {
+        why = QStringLiteral("Host not found");
+        return std::nullopt;
+    }
+    return lookup->info.addresses();
+}
+
+// A socket connecting to `address`, not waiting: its descriptor, or -1 with errno set.
+int startConnect(const QHostAddress& address, quint16 port) {
+    sockaddr_storage storage{};
+    socklen_t size = 0;
+    if (address.protocol() == QAbstractSocket::IPv6Protocol) {
+        auto* a = reinterpret_cast<sockaddr_in6*>(&storage);
+        a->sin6_family = AF_INET6;
+        a->sin6_port = htons(port);
+        const Q_IPV6ADDR bytes = address.toIPv6Address();
+        std::memcpy(&a->sin6_addr, &bytes, sizeof bytes);
+        a->sin6_scope_id = address.scopeId().toUInt();
+        size = sizeof *a;
+    } else {
+        auto* a = reinterpret_cast<sockaddr_in*>(&storage);
+        a->sin_family = AF_INET;
+        a->sin_port = htons(port);
+        a->sin_addr.s_addr = htonl(address.toIPv4Address());
+        size = sizeof *a;
+    }
+    const int fd = ::socket(storage.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return -1;
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&storage), size) == 0 || errno == EINPROGRESS)
+        return fd;
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return -1;
+}
+
+} // namespace
 
 TcpPort::TcpPort(QObject* parent) : Port(parent), socket_(new QTcpSocket(this)) {
     connect(socket_, &QTcpSocket::readyRead, this, &Port::readyRead);
@@ -45,89 +144,58 @@ QString TcpPort::identity() const {
     return identity_.isEmpty() ? Port::identity() : identity_;
 }
 
-std::optional<QString> TcpPort::lookUp(const QString& host, QHostAddress* address) {
-    if (address->setAddress(host))
-        return std::nullopt;
-    constexpr int kDone = 1;
-    QEventLoop loop;
-    waiting_ = &loop;
-    QHostInfo found;
-    QTimer timer;
-    timer.setSingleShot(true);
-    connect(&timer, &QTimer::timeout, &loop, [&loop] { loop.exit(kDone); });
-    const int id = QHostInfo::lookupHost(host, &loop, [&](const QHostInfo& info) {
-        found = info;
-        loop.exit(kDone);
-    });
-    timer.start(kConnectMs);
-    const int how = loop.exec();
-    waiting_ = nullptr;
-    QHostInfo::abortHostLookup(id);
-    if (how != kDone)
-        return QStringLiteral("the program is ending");
-    if (stopping_)
-        return QStringLiteral("the connection was not made");
-    if (found.lookupId() != id)
-        return QStringLiteral("no connection within %1 s").arg(kConnectMs / 1000);
-    *address = preferredAddress(found.addresses());
-    if (address->isNull())
-        return found.errorString();
-    return std::nullopt;
-}
-
-// Connects to the server named by name_, letting events run for at most kConnectMs.
+// The connect is made on a socket of our own, waited for with the stop flag beside it, and
+// handed to the QTcpSocket once it stands: nothing here needs an event loop.
 std::optional<QString> TcpPort::connectNow() {
     socket_->abort();
-    stopping_ = false;
     const auto address = networkAddressOf(name_);
     if (!address)
         return QStringLiteral("not a network serial server's name (tcp:HOST:PORT)");
-    QHostAddress host;
-    if (auto why = lookUp(address->host, &host))
-        return why;
+    const auto end = Steady::now() + std::chrono::milliseconds(kConnectMs);
+    const QString timedOut = QStringLiteral("no connection within %1 s").arg(kConnectMs / 1000);
+    const QString stopped = QStringLiteral("the connect was stopped");
+    QString why;
+    const auto addresses = addressesOf(address->host, end, stopFlag(), why);
+    if (!addresses)
+        return why.isEmpty() ? stopped : why;
     // The server's port is this scale's line: a second program on it, under whatever name,
     // would mix its exchanges with ours. Taken as a serial port takes its lock.
-    identity_ = networkIdentityOf(host, address->port);
+    identity_ = networkIdentityOf(preferredAddress(*addresses), address->port);
     if (auto held = lock())
         return held;
-    connecting_ = true;
-    socket_->connectToHost(host, address->port);
-    constexpr int kDone = 1;
-    QString why;
-    if (socket_->state() != QAbstractSocket::ConnectedState &&
-        socket_->state() != QAbstractSocket::UnconnectedState) {
-        QEventLoop loop;
-        QTimer timer;
-        timer.setSingleShot(true);
-        connect(&timer, &QTimer::timeout, &loop, [&] {
-            why = QStringLiteral("no connection within %1 s").arg(kConnectMs / 1000);
-            loop.exit(kDone);
-        });
-        connect(socket_, &QAbstractSocket::connected, &loop, [&loop] { loop.exit(kDone); });
-        // Refused, no such host, or close() while connecting (the program is stopping).
-        connect(socket_, &QAbstractSocket::stateChanged, &loop,
-                [&loop](QAbstractSocket::SocketState s) {
-                    if (s == QAbstractSocket::UnconnectedState)
-                        loop.exit(kDone);
-                });
-        timer.start(kConnectMs);
-        // Any other code: the application is quitting and has ended every loop.
-        if (loop.exec() != kDone)
-            why = QStringLiteral("the program is ending");
+    why = QStringLiteral("the connection was not made");
+    for (const QHostAddress& to : *addresses) {
+        const int fd = startConnect(to, address->port);
+        if (fd < 0) {
+            why = QString::fromLocal8Bit(std::strerror(errno));
+            continue;
+        }
+        const int seen = waitFor(fd, POLLOUT, end, stopFlag());
+        int error = 0;
+        socklen_t size = sizeof error;
+        if (seen > 0 && ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0)
+            error = errno;
+        if (seen > 0 && error == 0) {
+            connecting_ = true;
+            const bool taken = socket_->setSocketDescriptor(fd);
+            connecting_ = false;
+            if (taken) {
+                // A one-byte sync or acknowledgement must not wait for more bytes to go with it.
+                socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+                return std::nullopt;
+            }
+            why = socket_->errorString();
+        } else if (seen > 0) {
+            why = QString::fromLocal8Bit(std::strerror(error));
+        }
+        ::close(fd);
+        if (seen <= 0) {
+            unlock();
+            return seen < 0 ? stopped : timedOut;
+        }
     }
-    connecting_ = false;
-    if (socket_->state() != QAbstractSocket::ConnectedState) {
-        if (why.isEmpty())
-            why = socket_->error() != QAbstractSocket::UnknownSocketError
-                      ? socket_->errorString()
-                      : QStringLiteral("the connection was not made");
-        socket_->abort();
-        unlock();
-        return why;
-    }
-    // A one-byte sync or acknowledgement must not wait for more bytes to go with it.
-    socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    return std::nullopt;
+    unlock();
+    return why;
 }
 
 void TcpPort::dropped(const QString& reason) {
@@ -140,12 +208,7 @@ void TcpPort::dropped(const QString& reason) {
 
 void TcpPort::close() {
     open_ = false;
-    // Also ends a connect or a look-up still under way.
     socket_->abort();
-    if (waiting_) {
-        stopping_ = true;
-        waiting_->exit(1);
-    }
     unlock();
 }
 
@@ -188,11 +251,25 @@ QByteArray TcpPort::readAll() {
     return open_ ? socket_->readAll() : QByteArray();
 }
 
+void TcpPort::waitForBytes(std::chrono::milliseconds limit, StopFlag& stop) {
+    if (!open_) {
+        stop.sleep(limit);
+        return;
+    }
+    const short out = socket_->bytesToWrite() > 0 ? POLLOUT : 0;
+    pollfd fds[2] = {{int(socket_->socketDescriptor()), short(POLLIN | out), 0},
+                     {stop.descriptor(), POLLIN, 0}};
+    if (::poll(fds, 2, int(limit.count())) <= 0 || fds[0].revents == 0)
+        return;
+    // Takes what the system holds; a connection the server closed is found gone here.
+    socket_->waitForReadyRead(0);
+}
+
 bool TcpPort::clearBuffers() {
     if (!open_)
         return false;
-    // What the system holds and the event loop has not yet fetched goes with what is waiting.
-    // A connection found gone here is not yet lost: it gets one reconnect.
+    // What the system holds and has not yet been taken goes with what is waiting. A connection
+    // found gone here is not yet lost: it gets one reconnect.
     connecting_ = true;
     do {
         socket_->readAll();

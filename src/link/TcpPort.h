@@ -5,7 +5,6 @@
 
 #include <memory>
 
-class QEventLoop;
 class QHostAddress;
 class QLockFile;
 class QTcpSocket;
@@ -41,14 +40,14 @@ public:
     qint64 bytesWaiting() const override;
     QByteArray readAll() override;
     bool clearBuffers() override;
+    void waitForBytes(std::chrono::milliseconds limit, StopFlag& stop) override;
 
     // ser2net's blocks come some 67 ms apart at 9600 baud; other servers hold bytes longer.
     std::chrono::milliseconds paceGap() const override { return std::chrono::milliseconds(150); }
 
 private:
+    // Connects to the server named by name_ within kConnectMs; a raised stop flag ends it.
     std::optional<QString> connectNow();
-    // The host's address, its name looked up while events run; the reason when there is none.
-    std::optional<QString> lookUp(const QString& host, QHostAddress* address);
     // The lock file of identity_, as a serial port's; the reason when another program holds it.
     std::optional<QString> lock();
     void unlock();
@@ -58,8 +57,6 @@ private:
     QString name_;
     QString identity_;
     std::unique_ptr<QLockFile> lock_;
-    QEventLoop* waiting_ = nullptr; // a look-up under way
-    bool stopping_ = false;         // close() ended it
     bool open_ = false;
     bool connecting_ = false;
 };

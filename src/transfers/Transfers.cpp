@@ -339,6 +339,20 @@ template <class R> void showUpload(Table<R>& t, const Received<R>& received) {
     }
 }
 
+void showUpload(Workspace& ws, const ReceivedTable& received) {
+    std::visit(
+        [&ws](const auto& r) {
+            showUpload(ws.table<typename std::decay_t<decltype(r)>::Record>(), r);
+        },
+        received);
+}
+
+ReceivedTable receivedTable(TableKind kind) {
+    if (kind == TableKind::Plu)
+        return Received<PluRecord>{};
+    return Received<IngredRecord>{};
+}
+
 #define TARN_TRANSFERS_FOR(R)                                                                      \
     template std::optional<std::pair<Refusal, QString>> downloadRefusal<R>(                        \
         const TableRecords<R>&, bool, const DownloadOptions&);                                     \

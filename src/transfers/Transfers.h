@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <utility>
+#include <variant>
 #include <vector>
 
 namespace tarn {
@@ -114,9 +115,15 @@ public:
 
 // The records of one table that a download sends: a copy taken when it starts.
 template <class R> struct TableRecords {
+    using Record = R;
     std::array<R, kTableSlots> records{};
     qint16 count = 0;
 };
+// The records a download sends, of either table: which table is which alternative it holds.
+using SentTable = std::variant<TableRecords<PluRecord>, TableRecords<IngredRecord>>;
+template <class R> TableRecords<R> recordsOf(const Table<R>& table) {
+    return {table.records, table.count};
+}
 
 // A download's record by its slot as the status line names it: "plu#17", "Message#3".
 QString sentRecordName(TableKind kind, int slot);
@@ -146,10 +153,24 @@ TransferResult download(const TableRecords<R>& table, bool hasFile, ScaleLink& l
 
 // What an upload read: the records by their slot, and the first number asked for.
 template <class R> struct Received {
+    using Record = R;
     std::array<R, kTableSlots> records{};
     qint16 count = 0;
     int first = 1;
 };
+// What an upload read, of either table.
+using ReceivedTable = std::variant<Received<PluRecord>, Received<IngredRecord>>;
+// Nothing yet read, from the table of `kind`.
+ReceivedTable receivedTable(TableKind kind);
+
+// The table either of them is of.
+template <class Records> TableKind kindOf(const Records& table) {
+    return std::visit(
+        [](const auto& t) {
+            return RecordTraits<typename std::decay_t<decltype(t)>::Record>::kind;
+        },
+        table);
+}
 
 // Read records from the scale into `into`. Refused when the number box is not a number from
 // 1 to 200, or the port is not open.
@@ -160,6 +181,8 @@ TransferResult upload(ScaleLink& link, const UploadOptions& options, TransferSin
 // Puts what an upload read into the table: its grid and records cleared first, then the
 // records received in the grid from row 1, each with its slot number.
 template <class R> void showUpload(Table<R>& table, const Received<R>& received);
+// The same into the workspace's table of the records' kind.
+void showUpload(Workspace& ws, const ReceivedTable& received);
 
 // The display read: the texts of the three read-outs (weight, unit price, total price), each
 // a 32-bit value as a signed decimal number; all "0" when the record did not come in time.

@@ -93,7 +93,7 @@ private slots:
                                c().cmdINGUpload, c().cmdVFDUpdate, c().cmdPortClose})
             b->click();
         gate.release();
-        QVERIFY(settle(w->engine()));
+        QVERIFY(settle(*w));
         clock->onWait = nullptr;
 
         QVERIFY(held);
@@ -128,7 +128,7 @@ private slots:
                 [&] { agreed = agreed && buttonsAgreeWithThePort(); });
         c().optUpAllPLU->setChecked(true);
         c().cmdPLUUpload->click();
-        QVERIFY(settle(w->engine()));
+        QVERIFY(settle(*w));
         clock->onWait = nullptr;
 
         QVERIFY(failed);
@@ -155,7 +155,7 @@ private slots:
         QTest::keyClicks(source, QStringLiteral("/shop/prices.PLU"));
         QCOMPARE(source->text(), QStringLiteral("?"));
         c().cmdPLUDownload->click();
-        QVERIFY(settle(w->engine()));
+        QVERIFY(settle(*w));
         QCOMPARE(status(), QStringLiteral("ERROR! select plu files"));
     }
 
@@ -185,7 +185,7 @@ private slots:
         QVERIFY(stopButton()->isVisible());
         QTest::keyClick(w, Qt::Key_Escape);
         gate.release();
-        QVERIFY(settle(w->engine()));
+        QVERIFY(settle(*w));
         clock->onWait = nullptr;
 
         QCOMPARE(status(), QStringLiteral("Stopped after plu#37"));
@@ -236,7 +236,7 @@ private slots:
         c().cmdPLUDownload->click();
         c().mnuFileExit->trigger();
         QVERIFY(asked.lineRanOn);
-        QVERIFY(settle(w->engine()));
+        QVERIFY(settle(*w));
         clock->onWait = nullptr;
         QCOMPARE(status(), QStringLiteral("Sync error PLU No : 1"));
     }

@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -40,9 +41,15 @@ public:
     void write(const QByteArray&) override {}
     qint64 bytesWaiting() const override { return 0; }
     QByteArray readAll() override { return {}; }
-    void fail(const QString& reason) {
-        open_ = false;
-        emit failed(reason);
+    // Raised from the test's thread: the port fails in its next wait, on its own thread.
+    StopFlag unplugged;
+    void waitForBytes(std::chrono::milliseconds limit, StopFlag& stop) override {
+        pollfd fds[2] = {{unplugged.descriptor(), POLLIN, 0}, {stop.descriptor(), POLLIN, 0}};
+        ::poll(fds, 2, int(limit.count()));
+        if (unplugged.isRaised() && open_) {
+            open_ = false;
+            emit failed(QStringLiteral("Device disconnected"));
+        }
     }
 
 private:
@@ -90,7 +97,7 @@ class TestPort : public WindowTest {
     }
     void useNamedPort() {
         w->setPortFactory([] {
-            return PortParts{std::make_unique<NamedPort>(), std::make_unique<EventLoopClock>()};
+            return PortParts{std::make_unique<NamedPort>(), std::make_unique<SteadyClock>()};
         });
     }
 
@@ -129,12 +136,12 @@ private slots:
         w->portActions().openPort();
         w->portActions().openPort();
         QCOMPARE(status(), QStringLiteral("Port is already opened"));
-        QVERIFY(settle(w->engine()));
+        QVERIFY(settle(*w));
         checkState(true);
         w->portActions().closePort();
         w->portActions().closePort();
         QCOMPARE(status(), QStringLiteral("Port is not opened"));
-        QVERIFY(settle(w->engine()));
+        QVERIFY(settle(*w));
         checkState(false);
     }
 
@@ -187,7 +194,7 @@ private slots:
         QVERIFY2(lock.isEmpty() || QFile::exists(lock), qPrintable(lock));
         trigger("mnuFileExit");
         QVERIFY(exited);
-        QVERIFY(settle(w->engine()));
+        QVERIFY(settle(*w));
         QVERIFY(!w->engine().isOpen());
         QVERIFY2(!QFile::exists(lock), qPrintable(lock));
     }
@@ -227,12 +234,12 @@ private slots:
         w->setPortFactory([&raw] {
             auto port = std::make_unique<NamedPort>();
             raw = port.get();
-            return PortParts{std::move(port), std::make_unique<EventLoopClock>()};
+            return PortParts{std::move(port), std::make_unique<SteadyClock>()};
         });
         QVERIFY(click("cmdPortOpen"));
         checkState(true);
-        // The port fails on its own thread, as a real one does.
-        QMetaObject::invokeMethod(raw, [raw] { raw->fail(QStringLiteral("Device disconnected")); });
+        // The port fails on its own thread while no job runs, as a real one does.
+        raw->unplugged.raise();
         QTRY_COMPARE(status(), QStringLiteral("ERROR! lost port Com1: Device disconnected"));
         checkState(false);
     }
@@ -251,11 +258,11 @@ private slots:
         w->setExitHandler([&] { levelAtExit = QThread::currentThread()->loopLevel(); });
         const int level = QThread::currentThread()->loopLevel();
         get<QPushButton>("cmdPLUDownload")->click();
-        QVERIFY(w->engine().busy());
+        QVERIFY(jobRunning(*w));
         trigger("mnuFileExit");
         QCOMPARE(levelAtExit, level);
         // Without the stop the silent scale would hold the download for 37 s.
-        QVERIFY(settle(w->engine(), 20000));
+        QVERIFY(settle(*w, 20000));
         QVERIFY(!w->engine().isOpen());
     }
 };

@@ -7,7 +7,6 @@
 #include "FakeScale.h"
 #include "Interrupt.h"
 
-#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -22,24 +21,18 @@ using cli::Console;
 using cli::runCommandLine;
 
 // A port whose open waits, as a connect to a network serial server that does not answer does,
-// until it is closed; Ctrl-C comes as soon as the wait has begun.
+// until it is stopped; Ctrl-C comes as soon as the wait has begun.
 class ConnectingPort : public Port {
 public:
     explicit ConnectingPort(Interrupt& interrupt) : interrupt_(interrupt) {}
     std::optional<QString> open(const QString& name) override {
         name_ = name;
-        QMetaObject::invokeMethod(
-            &interrupt_, [i = &interrupt_] { emit i->arrived(); }, Qt::QueuedConnection);
-        QEventLoop wait;
-        loop_ = &wait;
-        wait.exec();
-        loop_ = nullptr;
+        QMetaObject::invokeMethod(&interrupt_, "arrived", Qt::QueuedConnection);
+        while (stopFlag() && !stopFlag()->isRaised())
+            stopFlag()->sleep(std::chrono::hours(1));
         return QStringLiteral("the connect was ended");
     }
-    void close() override {
-        if (loop_)
-            loop_->quit();
-    }
+    void close() override {}
     bool isOpen() const override { return false; }
     QString name() const override { return name_; }
     QString systemName() const override { return name_; }
@@ -49,7 +42,6 @@ public:
 
 private:
     Interrupt& interrupt_;
-    QEventLoop* loop_ = nullptr;
     QString name_;
 };
 
@@ -128,7 +120,7 @@ TEST_F(InProcess, ctrlCWhileConnectingEndsTheUploadWithNothingWritten) {
     const QString backup = dir.filePath("backup.PLU");
     const int status = run({"--port", "tcp:scale.shop:4001", "upload", "plu", backup}, [&] {
         return PortParts{std::make_unique<ConnectingPort>(interrupt),
-                         std::make_unique<EventLoopClock>()};
+                         std::make_unique<SteadyClock>()};
     });
     EXPECT_EQ(status, 130); // 128 + SIGINT
     EXPECT_EQ(err().toStdString(), "tarnlink-cli: interrupted\n");

@@ -424,15 +424,16 @@ TEST_F(Memory, aStoppedDownloadKeepsExactlyWhatWasAcknowledged) {
         for (int n = 1; n <= 5; ++n)
             seed.recordHeld(k, n, n, old);
     }
-    DownloadJob job;
-    job.kind = TableKind::Plu;
-    job.hasFile = true;
-    job.plu.count = 5;
+    TableRecords<PluRecord> table;
+    table.count = 5;
     for (int n = 1; n <= 5; ++n) {
-        job.plu.records[size_t(n)].pluNo = qint16(n);
-        job.plu.records[size_t(n)].name1 = QStringLiteral("ITEM %1").arg(n);
-        job.plu.records[size_t(n)].unitPrice = 100 * n;
+        table.records[size_t(n)].pluNo = qint16(n);
+        table.records[size_t(n)].name1 = QStringLiteral("ITEM %1").arg(n);
+        table.records[size_t(n)].unitPrice = 100 * n;
     }
+    DownloadJob job;
+    job.table = table;
+    job.hasFile = true;
 
     auto clock = std::make_unique<VirtualClock>();
     auto scale = std::make_unique<FakeScale>(*clock);

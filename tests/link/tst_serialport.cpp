@@ -30,7 +30,7 @@ protected:
         ASSERT_TRUE(pty.ok());
         auto port = std::make_unique<SerialPort>();
         serial = port.get();
-        link = std::make_unique<ScaleLink>(std::move(port), std::make_unique<EventLoopClock>());
+        link = std::make_unique<ScaleLink>(std::move(port), std::make_unique<SteadyClock>());
         const auto error = link->open(pty.path());
         ASSERT_FALSE(error) << error->toStdString();
     }
@@ -194,8 +194,8 @@ TEST_F(RealLine, bytesPassUnchangedBothWays) {
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
     link->txBytes(all);
-    runUntil([&] { return pty.heard.size() == 256; });
-    EXPECT_EQ(pty.heard, all);
+    runUntil([&] { return pty.heard().size() == 256; });
+    EXPECT_EQ(pty.heard(), all);
     pty.send(all);
     const auto got = link->receive(256, 1);
     ASSERT_TRUE(got);
@@ -246,7 +246,7 @@ TEST_F(RealLine, aPluRecordGoesThroughAfterAWrongEcho) {
     const auto result = h.download(1, 7, record, [&] { sink.status(QStringLiteral("plu#1")); });
     EXPECT_EQ(result.outcome, Handshake::Outcome::Done);
     EXPECT_TRUE(pty.scriptDone());
-    EXPECT_TRUE(pty.pending.isEmpty());
+    EXPECT_TRUE(pty.pending().isEmpty());
     EXPECT_EQ(texts,
               (std::vector<QString>{QStringLiteral("PLU # is not same"), QStringLiteral("plu#1")}));
     EXPECT_TRUE(link->isOpen());
@@ -276,7 +276,7 @@ TEST(SerialPortLoss, aLineThatGoesAwayClosesThePortAndSaysSo) {
     ASSERT_GE(master, 0);
     ASSERT_EQ(::grantpt(master), 0);
     ASSERT_EQ(::unlockpt(master), 0);
-    ScaleLink link(std::make_unique<SerialPort>(), std::make_unique<EventLoopClock>());
+    ScaleLink link(std::make_unique<SerialPort>(), std::make_unique<SteadyClock>());
     ASSERT_FALSE(link.open(QString::fromLocal8Bit(::ptsname(master))));
     QString lost;
     QObject::connect(&link, &ScaleLink::portLost, [&](const QString& m) { lost = m; });

@@ -12,11 +12,15 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
 #include <functional>
+#include <memory>
+#include <mutex>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -35,53 +39,130 @@ template <class F> bool runUntil(F done) {
     return done();
 }
 
+// A thread with an event loop for a test's server: the link's waits block the test's thread,
+// so the server answers from here. on() runs a function there (at once when called there) and
+// waits for it. The function and its end pass under a mutex of ours, so that ThreadSanitizer
+// sees them ordered; the thread's loop is only woken by an event that carries nothing.
+class ServerThread {
+public:
+    ServerThread() : context_(*this) {
+        context_.moveToThread(&thread_);
+        thread_.start();
+    }
+    ~ServerThread() {
+        thread_.quit();
+        thread_.wait();
+    }
+    void on(std::function<void()> f) {
+        if (QThread::currentThread() == &thread_) {
+            f();
+            return;
+        }
+        std::unique_lock lock(mutex_);
+        task_ = std::move(f);
+        QCoreApplication::postEvent(&context_, new QEvent(QEvent::User));
+        done_.wait(lock, [this] { return !task_; });
+    }
+    template <class T> T get(const std::function<T()>& f) {
+        T value{};
+        on([&] { value = f(); });
+        return value;
+    }
+
+private:
+    struct Context : QObject {
+        explicit Context(ServerThread& owner) : owner_(owner) {}
+        bool event(QEvent*) override {
+            owner_.runTask();
+            return true;
+        }
+        ServerThread& owner_;
+    };
+    void runTask() {
+        const std::lock_guard lock(mutex_);
+        if (task_)
+            task_();
+        task_ = nullptr;
+        done_.notify_all();
+    }
+
+    QThread thread_;
+    Context context_;
+    std::mutex mutex_;
+    std::condition_variable done_;
+    std::function<void()> task_;
+};
+
 // A serial server on 127.0.0.1 with the scale behind it played by `answer`, which sees the
 // bytes of the connection as they come.
 class Server {
 public:
+    using Answer = std::function<void(QTcpSocket&, const QByteArray& heard)>;
     Server() {
-        server_.listen(QHostAddress::LocalHost);
-        port_ = server_.serverPort();
-        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket* s = server_.nextPendingConnection()) {
-                ++connections;
-                conn = s;
-                QObject::connect(s, &QTcpSocket::readyRead, [this, s] {
-                    heard += s->readAll();
-                    if (answer)
-                        answer(*s);
-                });
-            }
+        thread_.on([this] {
+            server_ = std::make_unique<QTcpServer>();
+            server_->listen(QHostAddress::LocalHost);
+            port_ = server_->serverPort();
+            QObject::connect(server_.get(), &QTcpServer::newConnection, [this] {
+                while (QTcpSocket* s = server_->nextPendingConnection()) {
+                    ++connections_;
+                    conn_ = s;
+                    QObject::connect(s, &QTcpSocket::readyRead, [this, s] {
+                        heard_ += s->readAll();
+                        if (answer_)
+                            answer_(*s, heard_);
+                    });
+                }
+            });
         });
     }
+    ~Server() {
+        thread_.on([this] { server_.reset(); });
+    }
     QString name() const { return QStringLiteral("tcp:127.0.0.1:%1").arg(port_); }
-    void stopListening() { server_.close(); }
+    void stopListening() {
+        thread_.on([this] { server_->close(); });
+    }
     // Sends at once, into the system's buffers at the PC's end of the connection.
     void send(const QByteArray& bytes) {
-        conn->write(bytes);
-        conn->flush();
+        thread_.on([this, bytes] {
+            conn_->write(bytes);
+            conn_->flush();
+        });
+    }
+    void dropConnection() {
+        thread_.on([this] { conn_->abort(); });
+    }
+    void setAnswer(Answer answer) {
+        thread_.on([this, answer] { answer_ = answer; });
+    }
+    int connections() {
+        return thread_.get<int>([this] { return connections_; });
+    }
+    bool connected() {
+        return thread_.get<bool>([this] { return conn_ != nullptr; });
     }
 
-    std::function<void(QTcpSocket&)> answer;
-    QByteArray heard;
-    int connections = 0;
-    QPointer<QTcpSocket> conn;
-
 private:
-    QTcpServer server_;
+    ServerThread thread_;
+    std::unique_ptr<QTcpServer> server_;
     quint16 port_ = 0;
+    Answer answer_;
+    QByteArray heard_;
+    int connections_ = 0;
+    QPointer<QTcpSocket> conn_;
 };
 
 class NetLine : public ::testing::Test {
 protected:
     void SetUp() override {
         link = std::make_unique<ScaleLink>(std::make_unique<AnyPort>(),
-                                           std::make_unique<EventLoopClock>());
+                                           std::make_unique<SteadyClock>());
         QObject::connect(link.get(), &ScaleLink::portLost,
                          [this](const QString& m) { lost.push_back(m); });
         const auto error = link->open(server.name());
         ASSERT_FALSE(error) << error->toStdString();
-        ASSERT_TRUE(runUntil([&] { return server.conn != nullptr; }));
+        ASSERT_TRUE(runUntil([&] { return server.connected(); }));
     }
     Server server;
     std::unique_ptr<ScaleLink> link;
@@ -165,14 +246,14 @@ TEST(TcpPortOpen, aSecondProgramOnTheSameServerIsToldWhoHoldsIt) {
 }
 
 TEST_F(NetLine, aConnectionDroppedMidTransferIsALostPort) {
-    server.answer = [this](QTcpSocket& s) {
-        if (server.heard == QByteArray("\xA5", 1)) {
+    server.setAnswer([this](QTcpSocket& s, const QByteArray& heard) {
+        if (heard == QByteArray("\xA5", 1)) {
             s.write("\x77");
         } else {
             server.stopListening();
             s.abort(); // the server drops the line after the command byte
         }
-    };
+    });
     PluRecord r;
     r.pluNo = 7;
     std::vector<QString> texts;
@@ -195,19 +276,19 @@ TEST_F(NetLine, aLateByteIsEmptiedByTheResetOnTheSameConnection) {
     EXPECT_EQ(link->port().bytesWaiting(), 0);
     server.send("\x77");
     EXPECT_EQ(link->rxByte(), 0x77);
-    EXPECT_EQ(server.connections, 1);
+    EXPECT_EQ(server.connections(), 1);
     EXPECT_TRUE(lost.empty());
 }
 
 TEST_F(NetLine, aResetThatFindsTheConnectionGoneReconnectsOnceAndElseLosesThePort) {
-    server.conn->abort();
+    server.dropConnection();
     EXPECT_FALSE(link->reset());
     EXPECT_TRUE(link->isOpen());
-    ASSERT_TRUE(runUntil([&] { return server.connections == 2; }));
+    ASSERT_TRUE(runUntil([&] { return server.connections() == 2; }));
     EXPECT_TRUE(lost.empty());
 
     server.stopListening();
-    server.conn->abort();
+    server.dropConnection();
     const auto message = link->reset();
     const QString expected = QStringLiteral("ERROR! lost port ") + server.name() +
                              QStringLiteral(": Connection refused");
@@ -230,24 +311,38 @@ public:
     static constexpr DisplayReading kReading{1234, 1000, 1234};
 
     PacedServer() {
-        server_.listen(QHostAddress::LocalHost);
-        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket* s = server_.nextPendingConnection()) {
-                conn_ = s;
-                QObject::connect(s, &QTcpSocket::readyRead, [this, s] { hear(s->readAll()); });
-            }
+        thread_.on([this] {
+            server_ = std::make_unique<QTcpServer>();
+            server_->listen(QHostAddress::LocalHost);
+            port_ = server_->serverPort();
+            QObject::connect(server_.get(), &QTcpServer::newConnection, [this] {
+                while (QTcpSocket* s = server_->nextPendingConnection()) {
+                    conn_ = s;
+                    QObject::connect(s, &QTcpSocket::readyRead, [this, s] { hear(s->readAll()); });
+                }
+            });
+            pace_ = std::make_unique<QTimer>();
+            QObject::connect(pace_.get(), &QTimer::timeout, [this] {
+                if (conn_ && conn_->state() == QAbstractSocket::ConnectedState &&
+                    !line_.isEmpty()) {
+                    conn_->write(line_.left(kBlock));
+                    conn_->flush();
+                    line_.remove(0, kBlock);
+                }
+            });
+            pace_->start(kBlockMs);
         });
-        QObject::connect(&pace_, &QTimer::timeout, [this] {
-            if (conn_ && conn_->state() == QAbstractSocket::ConnectedState && !line_.isEmpty()) {
-                conn_->write(line_.left(kBlock));
-                conn_->flush();
-                line_.remove(0, kBlock);
-            }
-        });
-        pace_.start(kBlockMs);
     }
-    QString name() const { return QStringLiteral("tcp:127.0.0.1:%1").arg(server_.serverPort()); }
-    bool lineEmpty() const { return line_.isEmpty(); }
+    ~PacedServer() {
+        thread_.on([this] {
+            pace_.reset();
+            server_.reset();
+        });
+    }
+    QString name() const { return QStringLiteral("tcp:127.0.0.1:%1").arg(port_); }
+    bool lineEmpty() {
+        return thread_.get<bool>([this] { return line_.isEmpty(); });
+    }
 
 private:
     static QByteArray be32(quint32 v) {
@@ -282,9 +377,11 @@ private:
         }
     }
 
-    QTcpServer server_;
+    ServerThread thread_;
+    std::unique_ptr<QTcpServer> server_;
+    std::unique_ptr<QTimer> pace_;
+    quint16 port_ = 0;
     QPointer<QTcpSocket> conn_;
-    QTimer pace_;
     QByteArray line_;
     int state_ = 0;
 };
@@ -293,7 +390,7 @@ class PacedLine : public ::testing::Test {
 protected:
     void SetUp() override {
         link = std::make_unique<ScaleLink>(std::make_unique<AnyPort>(),
-                                           std::make_unique<EventLoopClock>());
+                                           std::make_unique<SteadyClock>());
         const auto error = link->open(server.name());
         ASSERT_FALSE(error) << error->toStdString();
     }

@@ -4,34 +4,26 @@
 // Window tests and the engine's thread: waiting until what a click asked for has been answered,
 // and holding the engine's thread at a wait of the line while the window is looked at.
 
-#include "Engine.h"
+#include "LineGate.h"
+#include "MainWindow.h"
+#include "PortActions.h"
+#include "TransferActions.h"
 
-#include <QSemaphore>
 #include <QTest>
 
 namespace tarn::testing {
 
-// Waits (real time: the engine has a thread of its own) until every request to the engine has
-// been answered, its every signal delivered. False when it did not come within `ms`.
-inline bool settle(Engine& engine, int ms = 30000) {
-    return QTest::qWaitFor([&] { return !engine.busy(); }, ms);
+// The window's job on the line, and whether it runs.
+inline bool jobRunning(MainWindow& w) {
+    const auto* transfers = w.findChild<TransferActions*>();
+    return transfers && transfers->running();
 }
 
-// Holds the engine's thread inside a wait of the line: hold() is called there (from the
-// virtual clock's onWait), reached() and release() from the test's thread.
-class LineGate {
-public:
-    // On the engine's thread: stops here until release().
-    void hold() {
-        reached_.release();
-        go_.acquire();
-    }
-    bool reached(int ms = 10000) { return reached_.tryAcquire(1, ms); }
-    void release() { go_.release(); }
-
-private:
-    QSemaphore reached_;
-    QSemaphore go_;
-};
+// Waits (real time: the engine has a thread of its own) until what the window asked of the
+// engine (an open, a close, a job) has been answered, its every signal delivered. False when it
+// did not come within `ms`.
+inline bool settle(MainWindow& w, int ms = 30000) {
+    return QTest::qWaitFor([&] { return !w.portActions().waiting() && !jobRunning(w); }, ms);
+}
 
 } // namespace tarn::testing

@@ -99,7 +99,7 @@ protected:
     // A click on the named button, and whatever it asked of the engine answered.
     bool click(const char* button) {
         get<QPushButton>(button)->click();
-        return settle(w->engine());
+        return settle(*w);
     }
     // The named menu entry, chosen.
     void trigger(const char* entry) {
