@@ -19,7 +19,9 @@
 namespace tarn {
 
 // What each scale holds and every job run on it, kept in one SQLite file that the window and
-// every tarnlink-cli run share (several may write at once).
+// every tarnlink-cli run share (several may write at once), or in a PostgreSQL server's
+// database that several PCs share (TARNLINK_STORE=postgresql://USER@HOST[:PORT]/DB); the same
+// layout and queries on both.
 //
 // A scale is known by its identity (portIdentity(): the device, not the name typed); each
 // job also keeps the name it was run under, for display.
@@ -145,7 +147,8 @@ public:
     ScaleMemory& operator=(const ScaleMemory&) = delete;
 
     // Where ScaleMemory() keeps its file: the file named by the environment variable
-    // TARNLINK_STORE when it is set (a test's own store, a second shop on one PC), otherwise
+    // TARNLINK_STORE when it is set (a test's own store, a second shop on one PC, a server's
+    // postgresql://USER@HOST[:PORT]/DB[?sslmode=...]), otherwise
     // "tarnlink/scales.sqlite" in the generic data folder (~/.local/share on Linux, honouring
     // XDG_DATA_HOME). Not the per-program folder, which differs between the window and
     // tarnlink-cli.
@@ -156,7 +159,12 @@ public:
     // Jobs older than this are dropped from the history as new ones come.
     static constexpr int kKeepDays = 400;
 
+    // Whether `name` names a PostgreSQL server's database (postgresql://...) rather than a file.
+    static bool isServerStore(const QString& name);
     QString path() const { return path_; }
+    // The store's name as the operator may see it: the file, or the server's URL without a
+    // password.
+    QString displayName() const;
     bool isOpen() const { return open_; }
     // Opens the store again when it is not open (a job starting, the window refreshing).
     bool retry();
@@ -243,6 +251,8 @@ private:
     QString path_;
     bool open_ = false;
     bool readOnly_ = false;
+    bool server_ = false; // a PostgreSQL server's database, not a file
+    bool reconnecting_ = false;
     QString storeId_;
     mutable QString problem_;
     mutable QString error_;
