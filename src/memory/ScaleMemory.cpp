@@ -10,6 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
 #include <QUrl>
 #include <QUrlQuery>
@@ -133,8 +134,13 @@ const std::vector<std::vector<const char*>> kSteps = {
         " SELECT DISTINCT scale, tbl, 1, 'kept by an older Tarnlink' FROM held",
         "CREATE TABLE meta (name TEXT NOT NULL PRIMARY KEY, value TEXT NOT NULL)",
     },
+    // 2 -> 3: several PCs share one store: which PC and which user ran each job.
+    {
+        "ALTER TABLE transfers ADD COLUMN pc TEXT",
+        "ALTER TABLE transfers ADD COLUMN user_name TEXT",
+    },
 };
-static_assert(ScaleMemory::kVersion == 2, "one step for each version");
+static_assert(ScaleMemory::kVersion == 3, "one step for each version");
 
 std::mutex limitsLock;
 ScaleMemory::Limits limits;
@@ -165,6 +171,17 @@ QDateTime fromMs(const QVariant& v) {
     if (v.isNull())
         return {};
     return QDateTime::fromMSecsSinceEpoch(v.toLongLong(), Qt::UTC);
+}
+
+QString thisPc() {
+    return QSysInfo::machineHostName();
+}
+
+QString thisUser() {
+    for (const char* name : {"USER", "LOGNAME", "USERNAME"})
+        if (const QString user = qEnvironmentVariable(name); !user.isEmpty())
+            return user;
+    return {};
 }
 
 const char* const kWords[] = {"ok",     "nothing", "differs",   "stopped",
@@ -564,9 +581,10 @@ bool ScaleMemory::insertJob(const JobStart& start, qint64* id) {
         !run(QStringLiteral("DELETE FROM transfers WHERE started < ?"), {before}))
         return false;
     auto q = run(QStringLiteral("INSERT INTO transfers (scale, name, tbl, direction, extent,"
-                                " started) VALUES (?, ?, ?, ?, ?, ?) RETURNING id"),
+                                " started, pc, user_name) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"
+                                " RETURNING id"),
                  {start.scale, start.name, tableName(start.table), directionName(start.direction),
-                  start.extent, started});
+                  start.extent, started, thisPc(), thisUser()});
     if (!q || !q->next())
         return false;
     *id = q->value(0).toLongLong();
@@ -765,6 +783,66 @@ std::vector<TransferEntry> ScaleMemory::history(const HistoryFilter& filter) con
             e.acknowledged.push_back(
                 RecordEntry{r->value(0).toInt(), r->value(1).toInt(), fromMs(r->value(2))});
     }
+    return out;
+}
+
+std::vector<KnownScale> ScaleMemory::scales() const {
+    std::vector<KnownScale> out;
+    if (!open_)
+        return out;
+    // Each scale's last job, then the names it was used under and when it last confirmed the
+    // store's word.
+    auto q = run(QStringLiteral(
+        "SELECT t.scale, t.name, t.pc, t.user_name, t.tbl, t.direction, t.extent, t.started,"
+        " t.ended, t.how_ended, t.outcome, t.records, t.differences FROM transfers t"
+        " WHERE t.id IN (SELECT max(id) FROM transfers GROUP BY scale) ORDER BY t.scale"));
+    if (!q) {
+        fail(error_, errorCode_);
+        return out;
+    }
+    std::map<QString, size_t> at;
+    while (q->next()) {
+        KnownScale k;
+        k.scale = q->value(0).toString();
+        k.pc = q->value(2).toString();
+        k.user = q->value(3).toString();
+        TransferEntry& e = k.last;
+        e.scale = k.scale;
+        e.name = q->value(1).toString();
+        e.table =
+            q->value(4).toString() == QLatin1String("plu") ? TableKind::Plu : TableKind::Ingred;
+        e.direction = directionOf(q->value(5).toString());
+        e.extent = q->value(6).toString();
+        e.started = fromMs(q->value(7));
+        e.ended = fromMs(q->value(8));
+        e.howEnded = q->value(9).toString();
+        e.outcome = q->value(10).toString();
+        e.records = q->value(11).toInt();
+        if (!q->value(12).isNull())
+            e.differences = q->value(12).toInt();
+        at[k.scale] = out.size();
+        out.push_back(std::move(k));
+    }
+    q.reset();
+    // One query at a time: a server's connection reads one result as it comes.
+    auto names = run(QStringLiteral("SELECT DISTINCT scale, name FROM transfers"
+                                    " ORDER BY scale, name"));
+    if (!names) {
+        fail(error_, errorCode_);
+        return out;
+    }
+    while (names->next())
+        if (auto it = at.find(names->value(0).toString()); it != at.end())
+            out[it->second].names << names->value(1).toString();
+    names.reset();
+    auto checked = run(QStringLiteral("SELECT scale, max(checked) FROM scales GROUP BY scale"));
+    if (!checked) {
+        fail(error_, errorCode_);
+        return out;
+    }
+    while (checked->next())
+        if (auto it = at.find(checked->value(0).toString()); it != at.end())
+            out[it->second].checked = fromMs(checked->value(1));
     return out;
 }
 

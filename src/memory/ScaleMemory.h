@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 #include <chrono>
@@ -129,6 +130,16 @@ struct ScaleState {
     QDateTime checked; // when the scale last confirmed the store's word (UTC); invalid: never
 };
 
+// A scale the store knows (it ran a job there), as scales() lists it.
+struct KnownScale {
+    QString scale;      // identity
+    QStringList names;  // the names it was used under, sorted
+    QString pc;         // the PC that ran its last job (empty: an older Tarnlink's job)
+    QString user;       // the user who ran it
+    TransferEntry last; // its last job
+    QDateTime checked;  // when it last confirmed the store's word (UTC); invalid: never
+};
+
 // One job in progress, as beginTransfer() returns it. id 0: the store did not record it.
 struct TransferKey {
     qint64 id = 0;
@@ -155,7 +166,7 @@ public:
     static QString defaultPath();
     // The version of the store's layout this Tarnlink writes; older files are brought up to it
     // step by step as they open, newer ones are refused.
-    static constexpr int kVersion = 2;
+    static constexpr int kVersion = 3;
     // Jobs older than this are dropped from the history as new ones come.
     static constexpr int kKeepDays = 400;
 
@@ -184,6 +195,8 @@ public:
     ScaleState state(const QString& scale, TableKind table) const;
     // Whether job `id` is in the history and ended recorded (neither unrecorded nor cut off).
     bool recorded(qint64 id) const;
+    // Every scale the store knows, by identity, with its last job.
+    std::vector<KnownScale> scales() const;
     // Jobs, newest first. Reads only the rows it returns.
     std::vector<TransferEntry> history(const HistoryFilter& filter = {}) const;
 

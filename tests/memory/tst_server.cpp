@@ -83,10 +83,10 @@ TEST(Server, bringsAnOlderLayoutUpToDateAndRefusesANewerOne) {
                 .id,
             2);
     }
-    onServer(url, {"UPDATE store_version SET version = 3"});
+    onServer(url, {"UPDATE store_version SET version = 7"});
     ScaleMemory newer(url);
     EXPECT_FALSE(newer.isOpen());
-    EXPECT_TRUE(newer.takeProblem().contains("made by a newer Tarnlink (store version 3"));
+    EXPECT_TRUE(newer.takeProblem().contains("made by a newer Tarnlink (store version 7"));
 }
 
 // A login the server refuses is said with the server's reason, never with a password.

@@ -131,6 +131,27 @@ TEST_P(Store, historyListsNewestFirstByPortAndByNumber) {
     EXPECT_EQ(idsOf(store.history(plu12)), (std::vector<qint64>{b.id}));
 }
 
+// Every scale the store knows once, with the names it was used under and its last job.
+TEST_P(Store, listsEachKnownScaleWithItsLastJob) {
+    ScaleMemory store(site.path());
+    const TransferKey a = store.beginTransfer("tcp:localhost:4001", TableKind::Plu,
+                                              TransferDirection::Download, "ALL");
+    store.endTransfer(a, " THE END ");
+    const TransferKey b = store.beginTransfer("tcp:127.0.0.1:4001", TableKind::Ingred,
+                                              TransferDirection::Upload, "ALL");
+    const TransferKey c =
+        store.beginTransfer("/dev/ttyS7", TableKind::Plu, TransferDirection::Compare, "Compare");
+    ASSERT_TRUE(a.id && b.id && c.id) << store.takeProblem().toStdString();
+    const std::vector<KnownScale> known = store.scales();
+    ASSERT_EQ(known.size(), 2u);
+    const KnownScale& tcp = known[0].scale == c.port ? known[1] : known[0];
+    EXPECT_EQ(tcp.scale, a.port);
+    EXPECT_EQ(tcp.names, (QStringList{"tcp:127.0.0.1:4001", "tcp:localhost:4001"}));
+    EXPECT_EQ(tcp.last.table, TableKind::Ingred);
+    EXPECT_EQ(tcp.last.direction, TransferDirection::Upload);
+    EXPECT_FALSE(tcp.pc.isEmpty());
+}
+
 // memory_tests --child, writing into the store at `path`; its stdout is *readEnd.
 pid_t startChild(const QString& path, const char* port, const char* count, int* readEnd) {
     int fds[2];
