@@ -156,7 +156,7 @@ QString tableName(TableKind table) {
 
 // What SQLite said ("database is locked"), without Qt's own words around it.
 QString reasonOf(const QSqlError& e) {
-    return e.databaseText().isEmpty() ? e.text() : e.databaseText();
+    return (e.databaseText().isEmpty() ? e.text() : e.databaseText()).simplified();
 }
 
 int codeOf(const QSqlError& e) {
