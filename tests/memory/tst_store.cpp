@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -320,6 +321,27 @@ TEST(Backup, aCopyHoldsEveryRecordTheStoreHolds) {
     EXPECT_EQ(ScaleMemory(copy).held("/dev/ttyS5", TableKind::Plu),
               store.held("/dev/ttyS5", TableKind::Plu));
     EXPECT_EQ(store.backup(copy).value_or(QString()), copy + " exists; name a new file");
+}
+
+// TARNLINK_STORE first, then the shared settings file's "store=" line, then the data folder.
+TEST(StoreFile, isChosenByTheEnvironmentThenTheSettingsFile) {
+    QTemporaryDir dir;
+    const QByteArray env = qgetenv("TARNLINK_STORE");
+    qunsetenv("TARNLINK_STORE");
+    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
+    EXPECT_EQ(ScaleMemory::defaultPath(), dir.filePath("data/tarnlink/scales.sqlite"));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("config/tarnlink")));
+    QFile conf(dir.filePath("config/tarnlink/tarnlink.conf"));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("# the chain's store\nstore = postgresql://shop@db:5432/tarnlink\n");
+    conf.close();
+    EXPECT_EQ(ScaleMemory::defaultPath(), "postgresql://shop@db:5432/tarnlink");
+    qputenv("TARNLINK_STORE", "/elsewhere.sqlite");
+    EXPECT_EQ(ScaleMemory::defaultPath(), "/elsewhere.sqlite");
+    qputenv("TARNLINK_STORE", env);
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_DATA_HOME");
 }
 
 // Whose word the store's is: its own marks, and the note beside the port locks that says
