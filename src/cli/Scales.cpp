@@ -131,16 +131,23 @@ int Status::run(Session& session) {
     const std::vector<WireRecord> records = kind_ == TableKind::Plu
                                                 ? wireRecords(ws.plu.records, ws.plu.count)
                                                 : wireRecords(ws.ingred.records, ws.ingred.count);
+    // Every scale's records and the store's word on it in one read each, however many.
+    const std::map<QString, std::map<int, QByteArray>> held = store.heldByScale(kind_);
+    const std::map<QString, ScaleState> states = store.states(kind_);
+    const std::map<int, QByteArray> none;
     std::vector<ScaleStatus> statuses;
     bool all = true;
     for (const auto& [scale, shown] : scales) {
-        std::map<int, QByteArray> held;
-        for (auto& [number, record] : store.heldRecords(scale, kind_))
-            held[number] = std::move(record.bytes);
-        const ScaleState state = store.state(scale, kind_);
-        ScaleStatus s{
-            scale,        shown, false, state.unconfirmed, int(changedSlots(records, held).size()),
-            state.checked};
+        const auto records_ = held.find(scale);
+        const auto state = states.find(scale);
+        ScaleStatus s;
+        s.scale = scale;
+        s.name = shown;
+        s.unconfirmed = state != states.end() && state->second.unconfirmed;
+        if (state != states.end())
+            s.checked = state->second.checked;
+        s.differ =
+            int(changedSlots(records, records_ != held.end() ? records_->second : none).size());
         s.holds = !s.unconfirmed && s.differ == 0;
         all = all && s.holds;
         statuses.push_back(std::move(s));

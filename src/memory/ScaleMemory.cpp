@@ -799,6 +799,38 @@ std::vector<TransferEntry> ScaleMemory::history(const HistoryFilter& filter) con
     return out;
 }
 
+std::map<QString, std::map<int, QByteArray>> ScaleMemory::heldByScale(TableKind table) const {
+    std::map<QString, std::map<int, QByteArray>> out;
+    if (!open_)
+        return out;
+    auto q = run(QStringLiteral("SELECT scale, number, bytes FROM held WHERE tbl = ?"),
+                 {tableName(table)});
+    if (!q) {
+        fail(error_, errorCode_);
+        return out;
+    }
+    while (q->next())
+        out[q->value(0).toString()][q->value(1).toInt()] = q->value(2).toByteArray();
+    return out;
+}
+
+std::map<QString, ScaleState> ScaleMemory::states(TableKind table) const {
+    std::map<QString, ScaleState> out;
+    if (!open_)
+        return out;
+    auto q = run(QStringLiteral("SELECT scale, unconfirmed, why, checked FROM scales"
+                                " WHERE tbl = ?"),
+                 {tableName(table)});
+    if (!q) {
+        fail(error_, errorCode_);
+        return out;
+    }
+    while (q->next())
+        out[q->value(0).toString()] =
+            ScaleState{q->value(1).toInt() != 0, q->value(2).toString(), fromMs(q->value(3))};
+    return out;
+}
+
 std::vector<KnownScale> ScaleMemory::scales() const {
     std::vector<KnownScale> out;
     if (!open_)

@@ -197,6 +197,10 @@ public:
     ScaleState state(const QString& scale, TableKind table) const;
     // Whether job `id` is in the history and ended recorded (neither unrecorded nor cut off).
     bool recorded(qint64 id) const;
+    // What every scale holds of the table, and the store's word on each: by identity, in one
+    // read each (a head office asking about every scale of a chain).
+    std::map<QString, std::map<int, QByteArray>> heldByScale(TableKind table) const;
+    std::map<QString, ScaleState> states(TableKind table) const;
     // Every scale the store knows, by identity, with its last job.
     std::vector<KnownScale> scales() const;
     // Jobs, newest first. Reads only the rows it returns.
