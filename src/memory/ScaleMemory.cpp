@@ -350,6 +350,7 @@ bool ScaleMemory::openConnection() {
     static std::atomic<quint64> made{0};
     connection_ = QStringLiteral("tarnlink-memory-") + QString::number(++made);
     server_ = isServerStore(path_);
+    busy_ = std::chrono::milliseconds(-1);
     const Dialect& sql = dialect(server_);
     if (!QSqlDatabase::isDriverAvailable(QLatin1String(sql.driver))) {
         fail(server_ ? QStringLiteral("Qt's PostgreSQL driver is not installed (libqt6sql6-psql)")
@@ -551,7 +552,9 @@ bool ScaleMemory::transaction(const std::function<bool()>& steps, std::chrono::m
         return false;
     }
     const Dialect& sql = dialect(server_);
-    run(QString::fromLatin1(sql.busy).arg(busy.count()));
+    // The wait is set only when it changes: on a server each statement is a round trip.
+    if (busy != busy_ && run(QString::fromLatin1(sql.busy).arg(busy.count())))
+        busy_ = busy;
     bool ok = bool(run(QLatin1String(sql.begin)));
     if (!ok && server_ && !reconnecting_) {
         // The server went away and may be back: a new connection, once.
@@ -564,6 +567,7 @@ bool ScaleMemory::transaction(const std::function<bool()>& steps, std::chrono::m
             return false;
         }
         open_ = true;
+        busy_ = busy;
         ok = run(QString::fromLatin1(sql.busy).arg(busy.count())) && run(QLatin1String(sql.begin));
     }
     if (ok) {

@@ -272,6 +272,7 @@ private:
     bool readOnly_ = false;
     bool server_ = false; // a PostgreSQL server's database, not a file
     bool reconnecting_ = false;
+    std::chrono::milliseconds busy_{-1}; // the connection's wait for another writer; -1: not set
     QString storeId_;
     mutable QString problem_;
     mutable QString error_;
