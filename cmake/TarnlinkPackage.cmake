@@ -91,7 +91,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_TARNLINK_PACKAGE_NAME tarnlink)
 # Qt loads its SQL drivers as plug-ins at run time, out of sight of dpkg-shlibdeps.
-set(CPACK_DEBIAN_TARNLINK_PACKAGE_DEPENDS "libqt6sql6-sqlite")
+set(CPACK_DEBIAN_TARNLINK_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-psql")
 set(CPACK_DEBIAN_TARNLINK_DESCRIPTION
 "edit, send and read back the tables of a label-printing retail scale
 Tarnlink keeps the two tables of a price-computing, label-printing retail

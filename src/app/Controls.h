@@ -11,6 +11,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QTreeWidget;
 
 namespace tarn {
 
@@ -49,7 +50,8 @@ struct Controls {
     QComboBox* cboComPort = nullptr;
     QPushButton* cmdPortOpen = nullptr;
     QPushButton* cmdPortClose = nullptr;
-    QPushButton* cmdHistory = nullptr; // the transfers the store remembers
+    QPushButton* cmdHistory = nullptr;     // the transfers the store remembers
+    QTreeWidget* lstKnownScales = nullptr; // every scale the store knows, with its last job
 
     // "Display"
     QLineEdit* txtWeight = nullptr;

@@ -40,6 +40,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace tarn {
@@ -399,7 +400,18 @@ QWidget* MainWindow::buildPortTab() {
     buttons->addWidget(c.cmdHistory);
     buttons->addStretch(1);
     layout->addLayout(buttons);
-    layout->addStretch(1);
+    // Which scale is behind, at a glance: the store's word on each, read-only.
+    auto* known = new QGroupBox(QStringLiteral("Known scales"), page);
+    auto* knownLayout = new QVBoxLayout(known);
+    c.lstKnownScales = named(new QTreeWidget(known), "lstKnownScales");
+    c.lstKnownScales->setRootIsDecorated(false);
+    c.lstKnownScales->setSelectionMode(QAbstractItemView::NoSelection);
+    c.lstKnownScales->setHeaderLabels({QStringLiteral("Scale"), QStringLiteral("Names"),
+                                       QStringLiteral("PC"), QStringLiteral("Last job"),
+                                       QStringLiteral("Ended"), QStringLiteral("How it ended"),
+                                       QStringLiteral("Confirmed")});
+    knownLayout->addWidget(c.lstKnownScales);
+    layout->addWidget(known, 1);
     return page;
 }
 

@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QThread>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace tarn {
 
@@ -147,6 +148,7 @@ void MemoryActions::refresh() {
     const Workspace& ws = window_.workspace();
     const QString name = port();
     const int asked = ++asked_;
+    listKnownScales();
     for (const auto& [kind, label] : {std::pair{TableKind::Plu, c.lblDownChangedPLU},
                                       {TableKind::Ingred, c.lblDownChangedINGRED}}) {
         // A grid ahead of its records: what a download would send once it is saved.
@@ -176,6 +178,37 @@ void MemoryActions::refresh() {
                     label->setText(form.arg(count));
             });
     }
+}
+
+void MemoryActions::listKnownScales() {
+    const int asked = asked_;
+    reader_->ask<std::vector<KnownScale>>(
+        this, [](ScaleMemory& m) { return m.scales(); },
+        [this, asked](const std::vector<KnownScale>& known, const QString& problem) {
+            showProblem(problem);
+            if (asked != asked_)
+                return;
+            QTreeWidget* list = window_.controls().lstKnownScales;
+            list->clear();
+            const auto time = [](const QDateTime& at) {
+                return at.isValid() ? at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+                                    : QString();
+            };
+            for (const KnownScale& k : known) {
+                const TransferEntry& e = k.last;
+                QString how = e.outcome.isEmpty() ? e.howEnded.trimmed() : e.outcome;
+                if (!e.ended.isValid())
+                    how = QStringLiteral("running, or cut off");
+                list->addTopLevelItem(new QTreeWidgetItem(
+                    {k.scale, k.names.join(QStringLiteral(", ")),
+                     k.user.isEmpty() ? k.pc : k.user + QLatin1Char('@') + k.pc,
+                     QString::fromLatin1(sideOf(e.table).name) + QLatin1Char(' ') +
+                         directionName(e.direction) + QLatin1Char(' ') + e.extent,
+                     time(e.ended), how, time(k.checked)}));
+            }
+            for (int i = 0; i < list->columnCount(); ++i)
+                list->resizeColumnToContents(i);
+        });
 }
 
 void MemoryActions::compare(TableKind kind) {

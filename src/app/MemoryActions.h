@@ -20,7 +20,8 @@ class TransferActions;
 // What the window does with the store of what each scale holds: the number beside each
 // "Changed" option (the records a Changed download would send now to the chosen port's
 // scale), "PLU Compare" / "INGRED Compare" with their list, the list of a Verify that found
-// differences, the "History" dialog, and the store's problem, said once.
+// differences, the "History" dialog, the Port tab's list of known scales with their last job,
+// and the store's problem, said once.
 //
 // The window never waits on the store: it reads it on a thread of its own (StoreReader),
 // through its own connection, and shows each answer when it comes; the engine's writer writes
@@ -42,6 +43,8 @@ private:
     // The counts again, once the events now queued have run.
     void refreshSoon();
     void refresh();
+    // The Port tab's list of the scales the store knows, read off the window's thread.
+    void listKnownScales();
     // The port the next job runs on: the open one, or the one chosen on the Port tab.
     QString port() const;
     void showProblem(const QString& text);

@@ -10,6 +10,7 @@
 #include "Merge.h"
 #include "PortName.h"
 #include "Settings.h"
+#include "Scales.h"
 #include "SheetExchange.h"
 #include "SheetFile.h"
 #include "Store.h"
@@ -191,6 +192,8 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     all.push_back(std::make_unique<Upload>());
     all.push_back(std::make_unique<Compare>());
     all.push_back(std::make_unique<History>());
+    all.push_back(std::make_unique<Scales>());
+    all.push_back(std::make_unique<Status>());
     all.push_back(std::make_unique<StoreCommand>());
     all.push_back(std::make_unique<Display>());
     all.push_back(std::make_unique<Convert>());

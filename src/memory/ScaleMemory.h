@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 #include <chrono>
@@ -19,7 +20,9 @@
 namespace tarn {
 
 // What each scale holds and every job run on it, kept in one SQLite file that the window and
-// every tarnlink-cli run share (several may write at once).
+// every tarnlink-cli run share (several may write at once), or in a PostgreSQL server's
+// database that several PCs share (TARNLINK_STORE=postgresql://USER@HOST[:PORT]/DB); the same
+// layout and queries on both.
 //
 // A scale is known by its identity (portIdentity(): the device, not the name typed); each
 // job also keeps the name it was run under, for display.
@@ -127,6 +130,16 @@ struct ScaleState {
     QDateTime checked; // when the scale last confirmed the store's word (UTC); invalid: never
 };
 
+// A scale the store knows (it ran a job there), as scales() lists it.
+struct KnownScale {
+    QString scale;      // identity
+    QStringList names;  // the names it was used under, sorted
+    QString pc;         // the PC that ran its last job (empty: an older Tarnlink's job)
+    QString user;       // the user who ran it
+    TransferEntry last; // its last job
+    QDateTime checked;  // when it last confirmed the store's word (UTC); invalid: never
+};
+
 // One job in progress, as beginTransfer() returns it. id 0: the store did not record it.
 struct TransferKey {
     qint64 id = 0;
@@ -145,18 +158,26 @@ public:
     ScaleMemory& operator=(const ScaleMemory&) = delete;
 
     // Where ScaleMemory() keeps its file: the file named by the environment variable
-    // TARNLINK_STORE when it is set (a test's own store, a second shop on one PC), otherwise
+    // TARNLINK_STORE when it is set (a test's own store, a second shop on one PC, a server's
+    // postgresql://USER@HOST[:PORT]/DB[?sslmode=...]), otherwise the line "store=..." of the
+    // settings file tarnlink/tarnlink.conf in the generic config folder (~/.config, honouring
+    // XDG_CONFIG_HOME) that the window and tarnlink-cli share, otherwise
     // "tarnlink/scales.sqlite" in the generic data folder (~/.local/share on Linux, honouring
     // XDG_DATA_HOME). Not the per-program folder, which differs between the window and
     // tarnlink-cli.
     static QString defaultPath();
     // The version of the store's layout this Tarnlink writes; older files are brought up to it
     // step by step as they open, newer ones are refused.
-    static constexpr int kVersion = 2;
+    static constexpr int kVersion = 3;
     // Jobs older than this are dropped from the history as new ones come.
     static constexpr int kKeepDays = 400;
 
+    // Whether `name` names a PostgreSQL server's database (postgresql://...) rather than a file.
+    static bool isServerStore(const QString& name);
     QString path() const { return path_; }
+    // The store's name as the operator may see it: the file, or the server's URL without a
+    // password.
+    QString displayName() const;
     bool isOpen() const { return open_; }
     // Opens the store again when it is not open (a job starting, the window refreshing).
     bool retry();
@@ -176,6 +197,12 @@ public:
     ScaleState state(const QString& scale, TableKind table) const;
     // Whether job `id` is in the history and ended recorded (neither unrecorded nor cut off).
     bool recorded(qint64 id) const;
+    // What every scale holds of the table, and the store's word on each: by identity, in one
+    // read each (a head office asking about every scale of a chain).
+    std::map<QString, std::map<int, QByteArray>> heldByScale(TableKind table) const;
+    std::map<QString, ScaleState> states(TableKind table) const;
+    // Every scale the store knows, by identity, with its last job.
+    std::vector<KnownScale> scales() const;
     // Jobs, newest first. Reads only the rows it returns.
     std::vector<TransferEntry> history(const HistoryFilter& filter = {}) const;
 
@@ -243,6 +270,9 @@ private:
     QString path_;
     bool open_ = false;
     bool readOnly_ = false;
+    bool server_ = false; // a PostgreSQL server's database, not a file
+    bool reconnecting_ = false;
+    std::chrono::milliseconds busy_{-1}; // the connection's wait for another writer; -1: not set
     QString storeId_;
     mutable QString problem_;
     mutable QString error_;

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace tarn;
@@ -102,6 +103,21 @@ private slots:
         const auto* list = w->findChild<QTableWidget*>(QStringLiteral("lstDifferences"));
         QVERIFY(list);
         QCOMPARE(list->item(0, 2)->text() + " " + list->item(0, 3)->text(), QString("111 349"));
+    }
+    // The Port tab lists the scale sent to with its last job, from the store.
+    void thePortTabListsTheKnownScalesWithTheirLastJob() {
+        loadPrices(349);
+        c().optDownAllPLU->setChecked(true);
+        QVERIFY(click("cmdPLUDownload"));
+        QCOMPARE(status(), QStringLiteral(" THE END "));
+        QTreeWidget* list = c().lstKnownScales;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return list->topLevelItemCount() == 1 &&
+                       list->topLevelItem(0)->text(3) == "PLU download ALL" &&
+                       list->topLevelItem(0)->text(5) == "THE END";
+            },
+            5000));
     }
 };
 

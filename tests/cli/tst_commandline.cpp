@@ -12,14 +12,16 @@ TEST(CommandLine, helpListsEveryCommandOnStdoutAndEndsWell) {
     const CliResult r = runCli({"--help"});
     ASSERT_TRUE(r.finished);
     EXPECT_EQ(r.exitCode, 0);
-    ASSERT_GE(r.out.size(), 9);
-    EXPECT_EQ(r.out.mid(0, 9).join('\n').toStdString(),
+    ASSERT_GE(r.out.size(), 11);
+    EXPECT_EQ(r.out.mid(0, 11).join('\n').toStdString(),
               "Usage: tarnlink-cli [--port PORT]... download plu|ingred FILE [--one N | --range S "
               "E | --all | --changed] [--verify] [--format F]\n"
               "       tarnlink-cli [--port PORT] upload plu|ingred FILE [--one N | --all]\n"
               "       tarnlink-cli [--port PORT] compare plu|ingred FILE [--format F]\n"
               "       tarnlink-cli [--port PORT] history [--plu N | --ingred N] [--since DATE] "
               "[--limit N] [--format F]\n"
+              "       tarnlink-cli scales [--format F]\n"
+              "       tarnlink-cli [--port PORT]... status plu|ingred FILE [--format F]\n"
               "       tarnlink-cli store backup FILE\n"
               "       tarnlink-cli [--port PORT] display\n"
               "       tarnlink-cli convert plu|ingred IN OUT\n"

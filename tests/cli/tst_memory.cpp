@@ -359,6 +359,35 @@ TEST_F(Memory, historyListsTransfersByPortAndRecord) {
     EXPECT_EQ(run({"history", "--ingred", "201"}), 2);
 }
 
+// scales lists what the store knows; status says by the store's word which scale holds the
+// file's table: 0 when every one does, 3 when one is behind, the count of records it lacks.
+TEST_F(Memory, scalesAndStatusTellFromTheStoreAloneWhichScaleIsBehind) {
+    ScaleState a;
+    ScaleState b;
+    writePrices(349);
+    ASSERT_EQ(run({"--port", "/dev/ttyS1", "download", "plu", prices}, scales({&a})), 0);
+    ASSERT_EQ(run({"--port", "/dev/ttyS2", "download", "plu", prices}, scales({&b})), 0);
+    EXPECT_EQ(run({"status", "plu", prices, "--format", "csv"}), 0);
+    EXPECT_EQ(out.mid(out.size() - 3, 1), QStringList{"scale,name,holds,differ,confirmed"});
+    writePrices(399);
+    ASSERT_EQ(run({"--port", "/dev/ttyS2", "download", "plu", prices, "--changed"}, scales({&b})),
+              0);
+    EXPECT_EQ(run({"status", "plu", prices, "--format", "csv"}), 3);
+    EXPECT_TRUE(out.contains("/dev/ttyS1,/dev/ttyS1,no,1,")) << out.join('|').toStdString();
+    EXPECT_EQ(run({"status", "plu", prices, "--port", "/dev/ttyS2"}), 0);
+    EXPECT_EQ(run({"status", "plu", prices, "--port", "/dev/ttyS9"}), 3); // never sent to
+
+    ASSERT_EQ(run({"scales", "--format", "json"}), 0);
+    const QJsonArray known = QJsonDocument::fromJson(out.join('\n').toUtf8()).array();
+    ASSERT_EQ(known.size(), 2);
+    EXPECT_EQ(known[1].toObject()["last_job"].toString(), "PLU download Changed");
+    EXPECT_EQ(known[1].toObject()["how_ended"].toString(), "THE END");
+    ASSERT_EQ(run({"scales"}), 0);
+    EXPECT_TRUE(out.value(0).startsWith("SCALE       NAMES       PC"))
+        << out.value(0).toStdString();
+    EXPECT_EQ(run({"scales", "--format", "xml"}), 2);
+}
+
 // history shows the newest 50 jobs unless told; store backup copies every job to a new file.
 TEST_F(Memory, historyShowsTheNewestFiftyAndTheBackupCopiesThemAll) {
     const QDateTime now = QDateTime::currentDateTimeUtc();

@@ -236,13 +236,13 @@ TEST(TcpPortOpen, aSecondProgramOnTheSameServerIsToldWhoHoldsIt) {
     AnyPort holder;
     ASSERT_FALSE(holder.open(byName));
     EXPECT_EQ(holder.identity(), server.name());
-    ASSERT_TRUE(runUntil([&] { return server.connections == 1; }));
+    ASSERT_TRUE(runUntil([&] { return server.connections() == 1; }));
     AnyPort other;
     EXPECT_EQ(other.open(server.name()).value_or(QString()),
               QStringLiteral("in use by another program (process %1)").arg(::getpid()));
     holder.close();
     EXPECT_FALSE(other.open(server.name()));
-    EXPECT_TRUE(runUntil([&] { return server.connections == 2; }));
+    EXPECT_TRUE(runUntil([&] { return server.connections() == 2; }));
 }
 
 TEST_F(NetLine, aConnectionDroppedMidTransferIsALostPort) {

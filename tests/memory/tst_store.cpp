@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The store of what each scale holds: only what was acknowledged, kept through a kill, shared
 // by writers at once; and the history of transfers with its filters.
+#include "Backends.h"
 #include "ChildWrites.h"
 #include "ScaleMemory.h"
 #include "ScaleNotes.h"
@@ -8,11 +9,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <random>
+#include <set>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,9 +27,21 @@ QByteArray bytesOf(char c) {
     return QByteArray(kPluRecordBytes, c);
 }
 
-TEST(Store, holdsOnlyWhatWasAcknowledgedUnderTheNormalisedPortName) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("scales.sqlite");
+// The store's tests, each on a file and on a server's database.
+class Store : public testing::TestWithParam<Backend> {
+protected:
+    void SetUp() override {
+        if (!site.skip.isEmpty())
+            GTEST_SKIP() << site.skip.toStdString();
+        ASSERT_TRUE(site.failure.isEmpty()) << site.failure.toStdString();
+    }
+    StoreSite site{GetParam()};
+};
+INSTANTIATE_TEST_SUITE_P(On, Store, testing::Values(Backend::Sqlite, Backend::Postgres),
+                         [](const auto& info) { return backendName(info.param); });
+
+TEST_P(Store, holdsOnlyWhatWasAcknowledgedUnderTheNormalisedPortName) {
+    const QString path = site.path();
     {
         ScaleMemory store(path);
         ASSERT_TRUE(store.isOpen()) << store.takeProblem().toStdString();
@@ -52,7 +67,7 @@ TEST(Store, holdsOnlyWhatWasAcknowledgedUnderTheNormalisedPortName) {
               (std::map<int, QByteArray>{{1, bytesOf('t')}}));
 }
 
-TEST(Store, thatCannotBeOpenedSaysSoOnceAndDoesNothing) {
+TEST(StoreFile, thatCannotBeOpenedSaysSoOnceAndDoesNothing) {
     QTemporaryDir dir;
     const QString path = dir.filePath("scales.sqlite");
     QFile junk(path);
@@ -81,9 +96,8 @@ std::vector<qint64> idsOf(const std::vector<TransferEntry>& list) {
     return out;
 }
 
-TEST(Store, historyListsNewestFirstByPortAndByNumber) {
-    QTemporaryDir dir;
-    ScaleMemory store(dir.filePath("scales.sqlite"));
+TEST_P(Store, historyListsNewestFirstByPortAndByNumber) {
+    ScaleMemory store(site.path());
     const TransferKey a =
         store.beginTransfer("/dev/ttyUSB0", TableKind::Plu, TransferDirection::Download, "ALL");
     store.recordHeld(a, 1, 11, bytesOf('a'));
@@ -116,6 +130,27 @@ TEST(Store, historyListsNewestFirstByPortAndByNumber) {
     EXPECT_EQ(found[1].acknowledged[0].slot, 2);
     plu12.port = "tcp:scale2:4001";
     EXPECT_EQ(idsOf(store.history(plu12)), (std::vector<qint64>{b.id}));
+}
+
+// Every scale the store knows once, with the names it was used under and its last job.
+TEST_P(Store, listsEachKnownScaleWithItsLastJob) {
+    ScaleMemory store(site.path());
+    const TransferKey a = store.beginTransfer("tcp:localhost:4001", TableKind::Plu,
+                                              TransferDirection::Download, "ALL");
+    store.endTransfer(a, " THE END ");
+    const TransferKey b = store.beginTransfer("tcp:127.0.0.1:4001", TableKind::Ingred,
+                                              TransferDirection::Upload, "ALL");
+    const TransferKey c =
+        store.beginTransfer("/dev/ttyS7", TableKind::Plu, TransferDirection::Compare, "Compare");
+    ASSERT_TRUE(a.id && b.id && c.id) << store.takeProblem().toStdString();
+    const std::vector<KnownScale> known = store.scales();
+    ASSERT_EQ(known.size(), 2u);
+    const KnownScale& tcp = known[0].scale == c.port ? known[1] : known[0];
+    EXPECT_EQ(tcp.scale, a.port);
+    EXPECT_EQ(tcp.names, (QStringList{"tcp:127.0.0.1:4001", "tcp:localhost:4001"}));
+    EXPECT_EQ(tcp.last.table, TableKind::Ingred);
+    EXPECT_EQ(tcp.last.direction, TransferDirection::Upload);
+    EXPECT_FALSE(tcp.pc.isEmpty());
 }
 
 // memory_tests --child, writing into the store at `path`; its stdout is *readEnd.
@@ -154,11 +189,11 @@ std::map<int, QByteArray> heldAfter(long writes) {
     return out;
 }
 
-TEST(Store, aKilledTransferKeepsExactlyTheRecordsAcknowledged) {
+TEST_P(Store, aKilledTransferKeepsExactlyTheRecordsAcknowledged) {
     std::mt19937 random(20261207u);
     for (int round = 0; round < 20; ++round) {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("scales.sqlite");
+        StoreSite own(GetParam());
+        const QString path = own.path();
         int readEnd = -1;
         const pid_t pid = startChild(path, "Com2", "loop", &readEnd);
         // Wait for up to 260 acknowledged records (numbers written over past 200), then kill
@@ -184,13 +219,17 @@ TEST(Store, aKilledTransferKeepsExactlyTheRecordsAcknowledged) {
     }
 }
 
-TEST(Store, twoWritersAtOnceBothKeepEveryRecord) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("scales.sqlite");
+// Two PCs on two scales, and two racing on one: every record whole, the later one kept.
+TEST_P(Store, twoWritersAtOnceBothKeepEveryRecord) {
+    const QString path = site.path();
     int readA = -1;
     int readB = -1;
+    int readC = -1;
     const pid_t a = startChild(path, "/dev/ttyUSB0", "400", &readA);
     const pid_t b = startChild(path, "/dev/ttyUSB1", "400", &readB);
+    const pid_t c = startChild(path, "/dev/ttyUSB1", "300", &readC);
+    EXPECT_EQ(waitFor(c), 0);
+    close(readC);
     EXPECT_EQ(waitFor(a), 0); // exited 0: no problem reported
     EXPECT_EQ(waitFor(b), 0);
     close(readA);
@@ -198,9 +237,18 @@ TEST(Store, twoWritersAtOnceBothKeepEveryRecord) {
 
     ScaleMemory store(path);
     EXPECT_EQ(store.held("/dev/ttyUSB0", TableKind::Plu), heldAfter(400));
-    EXPECT_EQ(store.held("/dev/ttyUSB1", TableKind::Plu), heldAfter(400));
+    // On the scale both sent to, each number holds one of the two programs' last writes of it
+    // whole: the racer's last ones were writes 0-299, the other's 0-399.
+    const std::map<int, QByteArray> raced = store.held("/dev/ttyUSB1", TableKind::Plu);
+    ASSERT_EQ(raced.size(), 200u);
+    for (const auto& [number, bytes] : raced)
+        EXPECT_TRUE(bytes == recordBytes(number + 199) ||
+                    (number > 100 && bytes == recordBytes(number - 1)))
+            << number;
+    std::multiset<int> counts;
     for (const TransferEntry& e : store.history())
-        EXPECT_EQ(e.records, 400);
+        counts.insert(e.records);
+    EXPECT_EQ(counts, (std::multiset<int>{300, 400, 400}));
 }
 
 } // namespace
@@ -213,9 +261,8 @@ JobStart jobAt(const QDateTime& started) {
 
 // Jobs more than 400 days old go as new ones come, their records with them; the list shows the
 // newest first, from a moment on, as many as asked.
-TEST(History, keepsFourHundredDaysNewestFirst) {
-    QTemporaryDir dir;
-    ScaleMemory store(dir.filePath("scales.sqlite"));
+TEST_P(Store, keepsFourHundredDaysOfHistoryNewestFirst) {
+    ScaleMemory store(site.path());
     const QDateTime now = QDateTime::currentDateTimeUtc();
     std::vector<qint64> ids;
     for (int daysAgo : {402, 399, 3, 2, 1}) {
@@ -243,9 +290,8 @@ TEST(History, keepsFourHundredDaysNewestFirst) {
 
 // A record keeps the scale's slot it was read from while downloads replace it; once forgotten,
 // its slot is not known until it is read again.
-TEST(Store, aRecordKeepsTheSlotItWasReadFrom) {
-    QTemporaryDir dir;
-    ScaleMemory store(dir.filePath("scales.sqlite"));
+TEST_P(Store, aRecordKeepsTheSlotItWasReadFrom) {
+    ScaleMemory store(site.path());
     const auto slotOf500 = [&] {
         return store.heldRecords("/dev/ttyS6", TableKind::Plu)[500].slot;
     };
@@ -275,6 +321,27 @@ TEST(Backup, aCopyHoldsEveryRecordTheStoreHolds) {
     EXPECT_EQ(ScaleMemory(copy).held("/dev/ttyS5", TableKind::Plu),
               store.held("/dev/ttyS5", TableKind::Plu));
     EXPECT_EQ(store.backup(copy).value_or(QString()), copy + " exists; name a new file");
+}
+
+// TARNLINK_STORE first, then the shared settings file's "store=" line, then the data folder.
+TEST(StoreFile, isChosenByTheEnvironmentThenTheSettingsFile) {
+    QTemporaryDir dir;
+    const QByteArray env = qgetenv("TARNLINK_STORE");
+    qunsetenv("TARNLINK_STORE");
+    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
+    EXPECT_EQ(ScaleMemory::defaultPath(), dir.filePath("data/tarnlink/scales.sqlite"));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("config/tarnlink")));
+    QFile conf(dir.filePath("config/tarnlink/tarnlink.conf"));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("# the chain's store\nstore = postgresql://shop@db:5432/tarnlink\n");
+    conf.close();
+    EXPECT_EQ(ScaleMemory::defaultPath(), "postgresql://shop@db:5432/tarnlink");
+    qputenv("TARNLINK_STORE", "/elsewhere.sqlite");
+    EXPECT_EQ(ScaleMemory::defaultPath(), "/elsewhere.sqlite");
+    qputenv("TARNLINK_STORE", env);
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_DATA_HOME");
 }
 
 // Whose word the store's is: its own marks, and the note beside the port locks that says

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Scales.h"
+
+#include "Compare.h" // kDiffer
+#include "PortIdentity.h"
+#include "TableDiff.h"
+
+#include <QCommandLineParser>
+
+namespace tarn::cli {
+
+namespace {
+
+const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+
+QString timeText(const QDateTime& at) {
+    return at.isValid() ? at.toLocalTime().toString(kTimeFormat) : QString();
+}
+
+} // namespace
+
+RowTable scaleRows(const std::vector<KnownScale>& scales) {
+    RowTable out{
+        {"scale", "names", "pc", "user", "last_job", "outcome", "ended", "how_ended", "confirmed"},
+        {}};
+    for (const KnownScale& k : scales) {
+        const TransferEntry& e = k.last;
+        const QString job = QString::fromLatin1(sideOf(e.table).name) + QLatin1Char(' ') +
+                            directionName(e.direction) + QLatin1Char(' ') + e.extent;
+        out.rows.push_back({k.scale, k.names.join(QLatin1Char(' ')), k.pc, k.user, job,
+                            e.outcome.isEmpty() ? (e.ended.isValid() ? QStringLiteral("-")
+                                                                     : QStringLiteral("running"))
+                                                : e.outcome,
+                            timeText(e.ended), e.howEnded.trimmed(), timeText(k.checked)});
+    }
+    return out;
+}
+
+RowTable statusRows(const std::vector<ScaleStatus>& statuses) {
+    RowTable out{{"scale", "name", "holds", "differ", "confirmed"}, {}};
+    for (const ScaleStatus& s : statuses)
+        out.rows.push_back({s.scale, s.name,
+                            s.holds         ? QStringLiteral("yes")
+                            : s.unconfirmed ? QStringLiteral("unconfirmed")
+                                            : QStringLiteral("no"),
+                            QString::number(s.differ), timeText(s.checked)});
+    return out;
+}
+
+QString Scales::summary() const {
+    return QStringLiteral("List every scale the store knows, with its last job.");
+}
+
+std::optional<UsageError> Scales::parse(const QStringList& ports, const QStringList& words) {
+    QCommandLineParser parser;
+    parser.addOption(formatOption());
+    if (auto error = parseWords(parser, words))
+        return error;
+    if (!ports.isEmpty())
+        return UsageError{QStringLiteral("scales takes no --port: it lists every scale")};
+    if (!parser.positionalArguments().isEmpty())
+        return UsageError{QStringLiteral("scales takes no ") +
+                          parser.positionalArguments().first()};
+    return takeFormat(parser);
+}
+
+int Scales::run(Session& session) {
+    ScaleMemory store;
+    const std::vector<KnownScale> known = store.scales();
+    if (const QString problem = store.takeProblem(); !problem.isEmpty()) {
+        session.console().remark(problem);
+        return kFailed;
+    }
+    printRows(session.console(), scaleRows(known), format());
+    return kDone;
+}
+
+QString Status::summary() const {
+    return QStringLiteral("Say whether each scale holds FILE's table, by the store's word.");
+}
+
+std::optional<UsageError> Status::parse(const QStringList& ports, const QStringList& words) {
+    QCommandLineParser parser;
+    parser.addOption(formatOption());
+    if (auto error = parseTableAndFile(parser, words))
+        return error;
+    ports_ = ports + parser.values(QStringLiteral("port"));
+    if (auto error = checkPorts(ports_))
+        return error;
+    return takeFormat(parser);
+}
+
+int Status::run(Session& session) {
+    Workspace& ws = session.workspace();
+    if (!loadTable(ws, kind_, file_))
+        return kFailed;
+    ScaleMemory store;
+    // The scales asked about, or every one the store knows, by identity.
+    std::vector<std::pair<QString, QString>> scales; // identity, name shown
+    if (ports_.isEmpty()) {
+        for (const KnownScale& k : store.scales())
+            scales.emplace_back(k.scale, k.last.name);
+    } else {
+        for (const QString& port : ports_)
+            scales.emplace_back(portIdentity(port), port);
+    }
+    if (const QString problem = store.takeProblem(); !problem.isEmpty()) {
+        session.console().remark(problem);
+        return kFailed;
+    }
+    if (scales.empty()) {
+        session.console().remark(QStringLiteral("the store knows no scale: name one with --port"));
+        return kDiffer;
+    }
+    const std::vector<WireRecord> records = kind_ == TableKind::Plu
+                                                ? wireRecords(ws.plu.records, ws.plu.count)
+                                                : wireRecords(ws.ingred.records, ws.ingred.count);
+    // Every scale's records and the store's word on it in one read each, however many.
+    const std::map<QString, std::map<int, QByteArray>> held = store.heldByScale(kind_);
+    const std::map<QString, ScaleState> states = store.states(kind_);
+    const std::map<int, QByteArray> none;
+    std::vector<ScaleStatus> statuses;
+    bool all = true;
+    for (const auto& [scale, shown] : scales) {
+        const auto records_ = held.find(scale);
+        const auto state = states.find(scale);
+        ScaleStatus s;
+        s.scale = scale;
+        s.name = shown;
+        s.unconfirmed = state != states.end() && state->second.unconfirmed;
+        if (state != states.end())
+            s.checked = state->second.checked;
+        s.differ =
+            int(changedSlots(records, records_ != held.end() ? records_->second : none).size());
+        s.holds = !s.unconfirmed && s.differ == 0;
+        all = all && s.holds;
+        statuses.push_back(std::move(s));
+    }
+    if (const QString problem = store.takeProblem(); !problem.isEmpty()) {
+        session.console().remark(problem);
+        return kFailed;
+    }
+    printRows(session.console(), statusRows(statuses), format());
+    return all ? kDone : kDiffer;
+}
+
+} // namespace tarn::cli

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Backends.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+#include <unistd.h>
+
+std::string backendName(Backend b) {
+    return b == Backend::Sqlite ? "SQLite" : "PostgreSQL";
+}
+
+TestServer testServer(QString* skip, QString* failure, const QString& named) {
+    TestServer out;
+    QFile file(named.isEmpty() ? qEnvironmentVariable("TARNLINK_TEST_PG") : named);
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        const bool installed =
+            !QDir(QStringLiteral("/usr/lib/postgresql"))
+                 .entryList({QStringLiteral("*")}, QDir::Dirs | QDir::NoDotAndDotDot)
+                 .isEmpty();
+        if (installed)
+            *failure = QStringLiteral("PostgreSQL is installed but the tests' server did not "
+                                      "start (run through ctest: the fixture pg-start.sh)");
+        else
+            *skip = QStringLiteral("no PostgreSQL server programs (initdb, pg_ctl) installed: "
+                                   "the store on a server is not tested; tools/install-deps "
+                                   "installs them");
+        return out;
+    }
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    if (lines.size() >= 3) {
+        out.url = lines[0];
+        out.data = lines[1];
+        out.bin = lines[2];
+    }
+    return out;
+}
+
+QString newDatabase(const QString& url, QString* why) {
+    static int made = 0;
+    const QString name = QStringLiteral("store_%1_%2").arg(getpid()).arg(++made);
+    const QUrl at(url);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), "maker");
+        db.setHostName(at.host());
+        db.setPort(at.port());
+        db.setUserName(at.userName());
+        db.setDatabaseName(at.path().mid(1));
+        QSqlQuery q(db);
+        if (!db.open() || !q.exec(QStringLiteral("CREATE DATABASE ") + name))
+            *why = db.lastError().text() + q.lastError().text();
+    }
+    QSqlDatabase::removeDatabase("maker");
+    if (!why->isEmpty())
+        return {};
+    QUrl made_(at);
+    made_.setPath(QLatin1Char('/') + name);
+    return made_.toString();
+}
+
+StoreSite::StoreSite(Backend b) {
+    if (b == Backend::Sqlite) {
+        path_ = dir.filePath(QStringLiteral("scales.sqlite"));
+        return;
+    }
+    const TestServer server = testServer(&skip, &failure);
+    if (!server.url.isEmpty())
+        path_ = newDatabase(server.url, &failure);
+}

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The two back ends the store's tests run on: a file in a temporary folder, and a new database
+// on the tests' PostgreSQL server (started by the pg-start.sh fixture, its URL in the file
+// named by TARNLINK_TEST_PG).
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <string>
+
+enum class Backend { Sqlite, Postgres };
+
+std::string backendName(Backend b);
+
+// Where the tests' server runs, from the fixture's file.
+struct TestServer {
+    QString url;  // postgresql://USER@127.0.0.1:PORT/postgres
+    QString data; // its folder
+    QString bin;  // its programs
+};
+// The tests' server (or the one whose URL is in `file`); empty url with `skip` set when no server
+// programs are installed (the tests skip), with `failure` set when they are but the server did not
+// start (the tests fail).
+TestServer testServer(QString* skip, QString* failure, const QString& file = {});
+// A new, empty database on the server at `url`; the URL naming it, or empty (and *why) when it
+// could not be made.
+QString newDatabase(const QString& url, QString* why);
+
+// One store of a test's own on a back end: path() is what ScaleMemory opens.
+class StoreSite {
+public:
+    explicit StoreSite(Backend b);
+    QString path() const { return path_; }
+    QString skip;      // why the back end is not there to test
+    QString failure;   // why it should be, and is not
+    QTemporaryDir dir; // the test's own folder, on either back end
+
+private:
+    QString path_;
+};
