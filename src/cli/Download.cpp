@@ -110,6 +110,9 @@ QVariantList portSummary(const QString& port, const PortEnd& end, bool verify) {
                 failure = end.outcome->readResult.message;
             } else if (verify && !end.outcome->differences->empty()) {
                 outcome = QStringLiteral("differs");
+            } else if (end.outcome->unrecorded) {
+                outcome = QStringLiteral("unrecorded");
+                failure = end.outcome->storeProblem;
             }
             break;
         case TransferOutcome::Refused:
@@ -178,6 +181,7 @@ int Download::run(Session& session) {
                          : std::function<QString(bool)>());
     int failed = kDone;
     bool differ = false;
+    bool unrecorded = false;
     for (size_t i = 0; i < ends.size(); ++i) {
         const PortEnd& end = ends[i];
         const QString& port = ports_[qsizetype(i)];
@@ -186,6 +190,7 @@ int Download::run(Session& session) {
         // A port another program held is worth another try; any other failure is not.
         if (!end.ended)
             failed = failed == kFailed ? kFailed : failedStatus(end);
+        unrecorded = unrecorded || (end.outcome && end.outcome->unrecorded);
         if (!verify_ || !end.ended)
             continue;
         // A verify that could not read the table back has not shown the download whole.
@@ -200,7 +205,10 @@ int Download::run(Session& session) {
     }
     if (failed != kDone)
         return failed;
-    return differ ? kDiffer : kDone;
+    if (differ)
+        return kDiffer;
+    // Sent, but the store could not record it: a later --changed reads the table first.
+    return unrecorded ? kUnrecorded : kDone;
 }
 
 } // namespace tarn::cli

@@ -395,11 +395,12 @@ TEST_F(Memory, historyShowsTheNewestFiftyAndTheBackupCopiesThemAll) {
     EXPECT_EQ(ScaleMemory(copy).history().size(), 60u);
     EXPECT_EQ(run({"store", "backup", copy}), 1);
     EXPECT_TRUE(out.isEmpty());
-    EXPECT_EQ(err.trimmed(), "ERROR! cannot copy the store to " + copy + ": " + copy +
-                                 " exists; name a new file");
+    EXPECT_EQ(err.trimmed(),
+              "ERROR! cannot copy the store to " + copy + ": " + copy + " exists; name a new file");
 }
 
-// A store that cannot be opened is said once, and the download runs as it always did.
+// A store that cannot be opened is said once with what to do, the download runs as it always
+// did, and the job says it was sent but not recorded (exit 5).
 TEST_F(Memory, aStoreThatCannotBeOpenedStopsNoTransfer) {
     QFile junk(store());
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write(QByteArray(4096, 'x')) == 4096);
@@ -407,9 +408,11 @@ TEST_F(Memory, aStoreThatCannotBeOpenedStopsNoTransfer) {
     ScaleState scale;
     writePrices(349);
     EXPECT_EQ(
-        run({"--port", "/dev/ttyS1", "download", "plu", prices, "--changed"}, scales({&scale})), 0);
+        run({"--port", "/dev/ttyS1", "download", "plu", prices, "--changed"}, scales({&scale})),
+        cli::kUnrecorded);
     EXPECT_EQ(numbersOf(scale), (std::vector<quint16>{1, 2, 3}));
     EXPECT_EQ(err.count("ERROR! cannot keep what the scales hold in "), 1) << err.toStdString();
+    EXPECT_EQ(err.count("ERROR! sent, not recorded: "), 1) << err.toStdString();
 }
 
 // Stop in the middle of a download: the store holds exactly the records the scale
