@@ -370,6 +370,14 @@ void recordJob(StoreWriter& writer, const JobStart& start, JobOutcome& o, Transf
     JobFinish f;
     f.end = jobEnd(o);
     f.text = o.result.message;
+    // A stopped job says how far it came, not its last progress text.
+    if (f.end == JobEnd::Stopped)
+        f.text = o.result.lastRecord > 0
+                     ? QStringLiteral("Stopped after %1#%2")
+                           .arg(o.kind == TableKind::Plu ? QStringLiteral("plu")
+                                                         : QStringLiteral("Message"))
+                           .arg(o.result.lastRecord)
+                     : QStringLiteral("Stopped before the first record");
     f.records = o.result.records;
     if (o.differences)
         f.differences = int(recordsIn(*o.differences));

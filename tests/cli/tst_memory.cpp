@@ -474,6 +474,11 @@ TEST_F(Memory, aStoppedDownloadKeepsExactlyWhatWasAcknowledged) {
     std::map<int, QByteArray> expected = acknowledged;
     expected[5] = old;
     EXPECT_EQ(held, expected);
+    // One row for the job, saying how far it came.
+    const TransferEntry last = ScaleMemory(store()).history().front();
+    EXPECT_EQ(last.outcome, "stopped");
+    EXPECT_EQ(last.howEnded,
+              QStringLiteral("Stopped after plu#%1").arg(acknowledged.rbegin()->first));
 }
 
 } // namespace
