@@ -4,6 +4,7 @@
 #include "Compare.h"
 #include "DownloadPlan.h"
 #include "EveryPort.h"
+#include "PortName.h"
 
 #include <QCommandLineParser>
 
@@ -169,6 +170,9 @@ int Download::run(Session& session) {
     // The window's refusals, made once for every port before the line is touched.
     if (const auto refusal = refusalOf(job)) {
         session.refuse(refusal->second);
+        for (const QString& port : ports_)
+            recordNotRun(job, parsePortName(port).value_or(PortName{}).name, JobEnd::Refused,
+                         refusal->second);
         return notTried(QStringLiteral("refused"), refusal->second);
     }
     warnOfCutTexts(session, kind_, options_);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Engine.h"
 
+#include "PortIdentity.h"
 #include "RecordCodec.h"
 #include "ScaleLink.h"
 #include "ScaleMemory.h"
@@ -338,6 +339,42 @@ JobOutcome stoppedBeforeItBegan(const Job& job, const ScaleLink& link) {
     return o;
 }
 
+} // namespace
+
+JobStart jobStartOf(const Job& job, const QString& name) {
+    JobStart start;
+    start.scale = portIdentity(name);
+    start.name = name;
+    start.table = outcomeOf(job).kind;
+    start.started = QDateTime::currentDateTimeUtc();
+    std::visit(Overloaded{[&](const DownloadJob& d) {
+                              start.direction = TransferDirection::Download;
+                              start.extent = extentText(d.options);
+                          },
+                          [&](const UploadJob& u) {
+                              start.direction = TransferDirection::Upload;
+                              start.extent = extentText(u.options);
+                          },
+                          [&](const CompareJob&) {
+                              start.direction = TransferDirection::Compare;
+                              start.extent = QStringLiteral("Compare");
+                          },
+                          [&](const DisplayJob&) {}},
+               job);
+    return start;
+}
+
+void recordNotRun(const Job& job, const QString& name, JobEnd end, const QString& text) {
+    ScaleMemory store;
+    qint64 id = 0;
+    JobFinish finish{end, text, 0, std::nullopt, QDateTime::currentDateTimeUtc()};
+    store.transaction(
+        [&] { return store.insertJob(jobStartOf(job, name), &id) && store.finishJob(id, finish); },
+        std::chrono::milliseconds(500));
+}
+
+namespace {
+
 // How a job ended, in the history's word.
 JobEnd jobEnd(const JobOutcome& o) {
     switch (o.result.outcome) {
@@ -405,31 +442,14 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
         return o;
     }
     StoreWriter& store = writer();
-    JobStart start;
+    JobStart start = jobStartOf(job, link.port().name());
     start.scale = link.port().identity();
-    start.name = link.port().name();
-    start.table = o.kind;
-    start.started = QDateTime::currentDateTimeUtc();
     // A job an earlier run could not record goes into the history first, with the scale
     // unconfirmed, when this store was the one that sent it.
     const std::optional<ScaleNote> note = readNote(start.scale, start.table);
     if (note && !note->recorded && note->job == 0 && note->start.started.isValid() &&
         note->store == store.read<QString>([](ScaleMemory& m) { return m.storeId(); }))
         store.takeIn(note->start, note->finish);
-    std::visit(Overloaded{[&](const DownloadJob& d) {
-                              start.direction = TransferDirection::Download;
-                              start.extent = extentText(d.options);
-                          },
-                          [&](const UploadJob& u) {
-                              start.direction = TransferDirection::Upload;
-                              start.extent = extentText(u.options);
-                          },
-                          [&](const CompareJob&) {
-                              start.direction = TransferDirection::Compare;
-                              start.extent = QStringLiteral("Compare");
-                          },
-                          [&](const DisplayJob&) {}},
-               job);
     store.begin(start);
     std::visit(
         Overloaded{

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "PortFactory.h"
+#include "ScaleMemory.h"
 #include "TableDiff.h"
 #include "Transfers.h"
 
@@ -40,6 +41,12 @@ struct CompareJob {
     DownloadJob table; // the table as it stands; its options and file are not used
 };
 using Job = std::variant<DownloadJob, UploadJob, DisplayJob, CompareJob>;
+
+// The job's row in the history as it starts on the port of this name.
+JobStart jobStartOf(const Job& job, const QString& name);
+// A job that never reached the line (refused, the port did not open) as one row of the
+// history, written on the caller's thread; a store that cannot be written keeps no row.
+void recordNotRun(const Job& job, const QString& name, JobEnd end, const QString& text);
 
 // How a job ended.
 struct JobOutcome {

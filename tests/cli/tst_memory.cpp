@@ -415,6 +415,23 @@ TEST_F(Memory, aStoreThatCannotBeOpenedStopsNoTransfer) {
     EXPECT_EQ(err.count("ERROR! sent, not recorded: "), 1) << err.toStdString();
 }
 
+// Every job is one row of the history whatever its end, with a word for scripts.
+TEST_F(Memory, everyJobIsOneHistoryRow) {
+    ScaleState scale;
+    writePrices(349);
+    const auto download = [&](const QStringList& extent) {
+        return run(QStringList{"--port", "/dev/ttyS2", "download", "plu", prices} + extent,
+                   scales({&scale}));
+    };
+    EXPECT_EQ(download({"--changed"}), 0);
+    EXPECT_EQ(download({"--changed"}), 0);
+    EXPECT_EQ(download({"--one", "999"}), cli::kFailed);
+    QStringList words;
+    for (const TransferEntry& e : ScaleMemory(store()).history())
+        words.prepend(e.outcome);
+    EXPECT_EQ(words, (QStringList{"ok", "nothing", "refused"}));
+}
+
 // Stop in the middle of a download: the store holds exactly the records the scale
 // acknowledged; a record that went on the line unacknowledged is no longer held; one that never
 // went keeps what the store knew of it.
