@@ -288,6 +288,25 @@ void runDownload(ScaleLink& link, const DownloadJob& d, const TableRecords<R>& t
     DownloadOptions options = d.options;
     if (options.extent == DownloadExtent::Changed) {
         const QString scale = link.port().identity();
+        // The store's word is not taken when it cannot vouch for the scale: its table is read
+        // first, and what differs is sent.
+        const std::optional<ScaleNote> note = readNote(scale, RecordTraits<R>::kind);
+        const auto doubt = writer.read<std::optional<QString>>([&](ScaleMemory& m) {
+            return doubtOf(m.state(scale, RecordTraits<R>::kind), note, m.storeId(),
+                           note && m.recorded(note->job));
+        });
+        if (doubt) {
+            sink.status(QStringLiteral(
+                "The scale does not hold what Tarnlink last sent it: reading its table"));
+            Received<R> read;
+            const TransferResult r = runUpload<R>(
+                link, UploadOptions{UploadExtent::All, QStringLiteral("1")}, sink, writer, read);
+            if (!uploadEnded(r.outcome)) {
+                o.result = r;
+                return;
+            }
+            writer.markChecked(QDateTime::currentDateTimeUtc());
+        }
         const auto held = writer.read<std::map<int, QByteArray>>([scale](ScaleMemory& m) {
             std::map<int, QByteArray> out;
             for (auto& [number, record] : m.heldRecords(scale, RecordTraits<R>::kind))

@@ -413,6 +413,14 @@ TEST_F(Memory, aStoreThatCannotBeOpenedStopsNoTransfer) {
     EXPECT_EQ(numbersOf(scale), (std::vector<quint16>{1, 2, 3}));
     EXPECT_EQ(err.count("ERROR! cannot keep what the scales hold in "), 1) << err.toStdString();
     EXPECT_EQ(err.count("ERROR! sent, not recorded: "), 1) << err.toStdString();
+
+    // The store works again: the next Changed download does not take its word, it reads.
+    ASSERT_TRUE(QFile::remove(store()));
+    EXPECT_EQ(
+        run({"--port", "/dev/ttyS1", "download", "plu", prices, "--changed"}, scales({&scale})), 0);
+    EXPECT_TRUE(out.contains("The scale does not hold what Tarnlink last sent it: reading its "
+                             "table"))
+        << out.join('\n').toStdString() << err.toStdString();
 }
 
 // Every job is one row of the history whatever its end, with a word for scripts.
