@@ -218,6 +218,9 @@ void MemoryActions::compare(TableKind kind) {
 
 void MemoryActions::ended(const JobOutcome& o) {
     refreshSoon();
+    // A job the store recorded: the store works again, and its next problem is a new one.
+    if (!o.unrecorded && o.what != JobOutcome::What::Display)
+        lastProblem_.clear();
     if (!o.differences)
         return;
     const bool verify = o.what == JobOutcome::What::Download;

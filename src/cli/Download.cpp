@@ -4,6 +4,7 @@
 #include "Compare.h"
 #include "DownloadPlan.h"
 #include "EveryPort.h"
+#include "PortName.h"
 
 #include <QCommandLineParser>
 
@@ -110,6 +111,9 @@ QVariantList portSummary(const QString& port, const PortEnd& end, bool verify) {
                 failure = end.outcome->readResult.message;
             } else if (verify && !end.outcome->differences->empty()) {
                 outcome = QStringLiteral("differs");
+            } else if (end.outcome->unrecorded) {
+                outcome = QStringLiteral("unrecorded");
+                failure = end.outcome->storeProblem;
             }
             break;
         case TransferOutcome::Refused:
@@ -166,6 +170,9 @@ int Download::run(Session& session) {
     // The window's refusals, made once for every port before the line is touched.
     if (const auto refusal = refusalOf(job)) {
         session.refuse(refusal->second);
+        for (const QString& port : ports_)
+            recordNotRun(job, parsePortName(port).value_or(PortName{}).name, JobEnd::Refused,
+                         refusal->second);
         return notTried(QStringLiteral("refused"), refusal->second);
     }
     warnOfCutTexts(session, kind_, options_);
@@ -178,6 +185,7 @@ int Download::run(Session& session) {
                          : std::function<QString(bool)>());
     int failed = kDone;
     bool differ = false;
+    bool unrecorded = false;
     for (size_t i = 0; i < ends.size(); ++i) {
         const PortEnd& end = ends[i];
         const QString& port = ports_[qsizetype(i)];
@@ -186,6 +194,7 @@ int Download::run(Session& session) {
         // A port another program held is worth another try; any other failure is not.
         if (!end.ended)
             failed = failed == kFailed ? kFailed : failedStatus(end);
+        unrecorded = unrecorded || (end.outcome && end.outcome->unrecorded);
         if (!verify_ || !end.ended)
             continue;
         // A verify that could not read the table back has not shown the download whole.
@@ -200,7 +209,10 @@ int Download::run(Session& session) {
     }
     if (failed != kDone)
         return failed;
-    return differ ? kDiffer : kDone;
+    if (differ)
+        return kDiffer;
+    // Sent, but the store could not record it: a later --changed reads the table first.
+    return unrecorded ? kUnrecorded : kDone;
 }
 
 } // namespace tarn::cli

@@ -104,6 +104,11 @@ std::vector<PortEnd> runOnEveryPort(Session& session, const QStringList& ports, 
                         r.end.openFailure = cannotOpenText(e->systemName(), failure);
                         r.end.held = heldByAnotherProgram(failure);
                         console.status(r.end.openFailure, r.prefix);
+                        // Every table job is a row of the history, one whose port did not
+                        // open too.
+                        if (!std::holds_alternative<DisplayJob>(job))
+                            recordNotRun(job, parsePortName(r.port).value_or(PortName{}).name,
+                                         JobEnd::Failed, r.end.openFailure);
                     }
                     finish(r);
                     return;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "History.h"
 
+#include "Settings.h"
+
 #include <QCommandLineParser>
 
 #include <tuple>
@@ -88,7 +90,8 @@ std::optional<UsageError> History::parse(const QStringList& ports, const QString
         return UsageError{QStringLiteral("history takes one --port")};
     if (parser.isSet(plu) && parser.isSet(ingred))
         return UsageError{QStringLiteral("history takes one of --plu and --ingred")};
-    filter_.port = given.value(0);
+    // A scale's name from the settings stands for its port, as with every other command.
+    filter_.port = given.isEmpty() ? QString() : Settings::load().portOf(given.value(0));
     for (const auto& [option, number, last] :
          {std::tuple{&plu, &filter_.plu, 32767}, {&ingred, &filter_.ingred, kMaxRecords}}) {
         if (!parser.isSet(*option))

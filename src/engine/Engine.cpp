@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Engine.h"
 
+#include "PortIdentity.h"
 #include "RecordCodec.h"
 #include "ScaleLink.h"
 #include "ScaleMemory.h"
+#include "ScaleNotes.h"
+#include "StoreWriter.h"
 
 #include <QPointer>
 #include <QThread>
@@ -92,14 +95,12 @@ public:
         return std::exchange(outbox_, {});
     }
 
-    // The store, opened on this thread when the first table job comes.
-    ScaleMemory& memory() {
-        if (!memory_)
-            memory_ = std::make_unique<ScaleMemory>();
-        return *memory_;
+    // The store's writer, with a thread of its own, made when the first table job comes.
+    StoreWriter& store() {
+        if (!store_)
+            store_ = std::make_unique<StoreWriter>();
+        return *store_;
     }
-    // The store's problem, the first time it is asked; none when no job opened it.
-    QString takeProblem() { return memory_ ? memory_->takeProblem() : QString(); }
 
 protected:
     void run() override {
@@ -133,7 +134,7 @@ protected:
         }
         link_->close();
         link_.reset();
-        memory_.reset();
+        store_.reset();
         const std::lock_guard lock(mutex_);
     }
 
@@ -159,7 +160,7 @@ private:
 
     Engine* engine_;
     std::unique_ptr<ScaleLink> link_;
-    std::unique_ptr<ScaleMemory> memory_;
+    std::unique_ptr<StoreWriter> store_;
     StopFlag wakeUp_;  // raised when there is something to do
     std::mutex mutex_; // guards what follows
     std::deque<Request> queue_;
@@ -195,47 +196,28 @@ private:
     Say say_;
 };
 
-// Keeps what the scale holds in the store as a transfer goes, and passes every report on.
-// The transfer enters the history with its first record (a refused one never does).
+// Hands what the scale holds to the store's writer as a transfer goes, and passes every report
+// on: a record is forgotten before it goes on the line, held once the scale acknowledged or
+// sent it. The writer writes off the line's thread: a store slow to lock never holds the line.
 class StoreSink : public TransferSink {
 public:
-    StoreSink(TransferSink& out, ScaleMemory& memory, const QString& port, TableKind kind,
-              TransferDirection direction, QString extent)
-        : out_(out), memory_(memory), port_(port), kind_(kind), direction_(direction),
-          extent_(std::move(extent)) {}
+    StoreSink(TransferSink& out, StoreWriter& store) : out_(out), store_(store) {}
 
     void status(const QString& text) override { out_.status(text); }
-    void progress(int done, int total) override {
-        begin();
-        out_.progress(done, total);
-    }
+    void progress(int done, int total) override { out_.progress(done, total); }
     void sending(TableKind kind, int slot, int number) override {
-        begin();
-        memory_.forgetHeld(key_, {number});
+        store_.forget({number});
         out_.sending(kind, slot, number);
     }
     void acknowledged(const RecordAck& ack) override {
-        begin();
-        memory_.recordHeld(key_, ack.slot, ack.number, recordBytes(ack));
+        store_.hold(ack.slot, ack.number, recordBytes(ack), QDateTime::currentDateTimeUtc(),
+                    !ack.download);
         out_.acknowledged(ack);
     }
     // The scale holds nothing under these numbers (an upload's end).
-    void holdsNothing(const std::vector<int>& numbers) {
-        begin();
-        memory_.forgetHeld(key_, numbers);
-    }
-    void end(const TransferResult& result) {
-        if (began_)
-            memory_.endTransfer(key_, result.message);
-    }
+    void holdsNothing(const std::vector<int>& numbers) { store_.forget(numbers); }
 
 private:
-    void begin() {
-        if (began_)
-            return;
-        began_ = true;
-        key_ = memory_.beginTransfer(port_, kind_, direction_, extent_);
-    }
     // The record's bytes without its number: a download's as sent, an upload reply's record.
     static QByteArray recordBytes(const RecordAck& ack) {
         if (ack.download)
@@ -245,13 +227,7 @@ private:
     }
 
     TransferSink& out_;
-    ScaleMemory& memory_;
-    QString port_;
-    TableKind kind_;
-    TransferDirection direction_;
-    QString extent_;
-    bool began_ = false;
-    TransferKey key_;
+    StoreWriter& store_;
 };
 
 QString extentText(const DownloadOptions& o) {
@@ -275,9 +251,8 @@ QString extentText(const UploadOptions& o) {
 
 template <class R>
 TransferResult runUpload(ScaleLink& link, const UploadOptions& options, TransferSink& sink,
-                         ScaleMemory& memory, const QString& extent, Received<R>& into) {
-    const QString port = link.port().name();
-    StoreSink store(sink, memory, port, RecordTraits<R>::kind, TransferDirection::Upload, extent);
+                         StoreWriter& writer, Received<R>& into) {
+    StoreSink store(sink, writer);
     const TransferResult r = upload<R>(link, options, store, into);
     if (options.extent == UploadExtent::All && uploadEnded(r.outcome)) {
         // The scale's every record has been read: it holds no other number.
@@ -285,40 +260,65 @@ TransferResult runUpload(ScaleLink& link, const UploadOptions& options, Transfer
         for (int i = into.first; i < into.first + into.count && i <= kMaxRecords; ++i)
             read.insert(numberOf(into.records[size_t(i)]));
         std::vector<int> gone;
-        for (const auto& held : memory.held(port, RecordTraits<R>::kind))
-            if (!read.count(held.first))
-                gone.push_back(held.first);
+        const QString scale = link.port().identity();
+        const auto held = writer.read<std::map<int, HeldRecord>>(
+            [scale](ScaleMemory& m) { return m.heldRecords(scale, RecordTraits<R>::kind); });
+        for (const auto& record : held)
+            if (!read.count(record.first))
+                gone.push_back(record.first);
         store.holdsNothing(gone);
     }
-    store.end(r);
     return r;
 }
 
 // Reads the scale's whole table into `o` and sets the PC's beside it.
 template <class R>
-void compare(ScaleLink& link, const TableRecords<R>& pc, TransferSink& sink, ScaleMemory& memory,
-             const QString& extent, JobOutcome& o) {
+void compare(ScaleLink& link, const TableRecords<R>& pc, TransferSink& sink, StoreWriter& writer,
+             JobOutcome& o) {
     auto& scale = o.received.emplace<Received<R>>();
     o.readResult = runUpload<R>(link, UploadOptions{UploadExtent::All, QStringLiteral("1")}, sink,
-                                memory, extent, scale);
+                                writer, scale);
     if (uploadEnded(o.readResult.outcome))
         o.differences = compareTables(pc.records, pc.count, scale.records, scale.count);
 }
 
 template <class R>
 void runDownload(ScaleLink& link, const DownloadJob& d, const TableRecords<R>& table,
-                 TransferSink& sink, ScaleMemory& memory, JobOutcome& o) {
-    const QString port = link.port().name();
+                 TransferSink& sink, StoreWriter& writer, JobOutcome& o) {
     DownloadOptions options = d.options;
-    if (options.extent == DownloadExtent::Changed)
-        options.changed = changedSlots(wireRecords(table.records, table.count),
-                                       memory.held(port, RecordTraits<R>::kind));
-    StoreSink store(sink, memory, port, RecordTraits<R>::kind, TransferDirection::Download,
-                    extentText(d.options));
+    if (options.extent == DownloadExtent::Changed) {
+        const QString scale = link.port().identity();
+        // The store's word is not taken when it cannot vouch for the scale: its table is read
+        // first, and what differs is sent.
+        const std::optional<ScaleNote> note = readNote(scale, RecordTraits<R>::kind);
+        const auto doubt = writer.read<std::optional<QString>>([&](ScaleMemory& m) {
+            return doubtOf(m.state(scale, RecordTraits<R>::kind), note, m.storeId(),
+                           note && m.recorded(note->job));
+        });
+        if (doubt) {
+            sink.status(QStringLiteral(
+                "The scale does not hold what Tarnlink last sent it: reading its table"));
+            Received<R> read;
+            const TransferResult r = runUpload<R>(
+                link, UploadOptions{UploadExtent::All, QStringLiteral("1")}, sink, writer, read);
+            if (!uploadEnded(r.outcome)) {
+                o.result = r;
+                return;
+            }
+            writer.markChecked(QDateTime::currentDateTimeUtc());
+        }
+        const auto held = writer.read<std::map<int, QByteArray>>([scale](ScaleMemory& m) {
+            std::map<int, QByteArray> out;
+            for (auto& [number, record] : m.heldRecords(scale, RecordTraits<R>::kind))
+                out[number] = record.bytes;
+            return out;
+        });
+        options.changed = changedSlots(wireRecords(table.records, table.count), held);
+    }
+    StoreSink store(sink, writer);
     o.result = download<R>(table, d.hasFile, link, options, store);
-    store.end(o.result);
     if (d.verify && o.result.outcome == TransferOutcome::Finished && !link.stopped()) {
-        compare<R>(link, table, sink, memory, QStringLiteral("Verify"), o);
+        compare<R>(link, table, sink, writer, o);
         if (o.differences)
             sink.status(o.differences->empty()
                             ? QStringLiteral("Verify: the scale holds this table")
@@ -358,39 +358,141 @@ JobOutcome stoppedBeforeItBegan(const Job& job, const ScaleLink& link) {
     return o;
 }
 
+} // namespace
+
+JobStart jobStartOf(const Job& job, const QString& name) {
+    JobStart start;
+    start.scale = portIdentity(name);
+    start.name = name;
+    start.table = outcomeOf(job).kind;
+    start.started = QDateTime::currentDateTimeUtc();
+    std::visit(Overloaded{[&](const DownloadJob& d) {
+                              start.direction = TransferDirection::Download;
+                              start.extent = extentText(d.options);
+                          },
+                          [&](const UploadJob& u) {
+                              start.direction = TransferDirection::Upload;
+                              start.extent = extentText(u.options);
+                          },
+                          [&](const CompareJob&) {
+                              start.direction = TransferDirection::Compare;
+                              start.extent = QStringLiteral("Compare");
+                          },
+                          [&](const DisplayJob&) {}},
+               job);
+    return start;
+}
+
+void recordNotRun(const Job& job, const QString& name, JobEnd end, const QString& text) {
+    ScaleMemory store;
+    qint64 id = 0;
+    JobFinish finish{end, text, 0, std::nullopt, QDateTime::currentDateTimeUtc()};
+    store.transaction(
+        [&] { return store.insertJob(jobStartOf(job, name), &id) && store.finishJob(id, finish); },
+        std::chrono::milliseconds(500));
+}
+
+namespace {
+
+// How a job ended, in the history's word.
+JobEnd jobEnd(const JobOutcome& o) {
+    switch (o.result.outcome) {
+    case TransferOutcome::Refused:
+        return JobEnd::Refused;
+    case TransferOutcome::Stopped:
+        return JobEnd::Stopped;
+    case TransferOutcome::Abandoned:
+    case TransferOutcome::RestartsExhausted:
+    case TransferOutcome::PortLost:
+        return JobEnd::Failed;
+    case TransferOutcome::Finished:
+    case TransferOutcome::EndOfData:
+        break;
+    }
+    if (o.stopped)
+        return JobEnd::Stopped;
+    if (o.differences && !o.differences->empty())
+        return JobEnd::Differs;
+    if (o.what == JobOutcome::What::Download && o.result.records == 0 &&
+        o.result.message == QLatin1String(kNothingToSend))
+        return JobEnd::Nothing;
+    return JobEnd::Ok;
+}
+
+// The store's word on the job, from its writer: a job it could not record is said on its own
+// line with what to do, and the note beside the port locks keeps the scale unconfirmed until
+// its table is read again.
+void recordJob(StoreWriter& writer, const JobStart& start, JobOutcome& o, TransferSink& sink) {
+    JobFinish f;
+    f.end = jobEnd(o);
+    f.text = o.result.message;
+    // A stopped job says how far it came, not its last progress text.
+    if (f.end == JobEnd::Stopped)
+        f.text = o.result.lastRecord > 0
+                     ? QStringLiteral("Stopped after %1#%2")
+                           .arg(o.kind == TableKind::Plu ? QStringLiteral("plu")
+                                                         : QStringLiteral("Message"))
+                           .arg(o.result.lastRecord)
+                     : QStringLiteral("Stopped before the first record");
+    f.records = o.result.records;
+    if (o.differences)
+        f.differences = int(recordsIn(*o.differences));
+    f.ended = QDateTime::currentDateTimeUtc();
+    const StoreWriter::Verdict v = writer.finish(f);
+    const QString store = writer.read<QString>([](ScaleMemory& m) { return m.storeId(); });
+    ScaleNote note{store, v.job, v.recorded, start, f};
+    writeNote(start.scale, start.table, note);
+    if (v.recorded)
+        return;
+    o.unrecorded = true;
+    o.storeProblem = v.problem;
+    // The store's own problem, with what to do about it, comes as storeProblem().
+    sink.status(QStringLiteral("ERROR! sent, not recorded: the store could not keep this job, so "
+                               "the next Changed download reads the scale's table first"));
+}
+
 JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
-                  const std::function<ScaleMemory&()>& memory) {
+                  const std::function<StoreWriter&()>& writer) {
     JobOutcome o = outcomeOf(job);
+    if (std::holds_alternative<DisplayJob>(job)) {
+        o.display = updateDisplay(link);
+        o.stopped = link.stopped() && !(o.display && o.display->recordCame);
+        o.portOpen = link.isOpen();
+        return o;
+    }
+    StoreWriter& store = writer();
+    JobStart start = jobStartOf(job, link.port().name());
+    start.scale = link.port().identity();
+    // A job an earlier run could not record goes into the history first, with the scale
+    // unconfirmed, when this store was the one that sent it.
+    const std::optional<ScaleNote> note = readNote(start.scale, start.table);
+    if (note && !note->recorded && note->job == 0 && note->start.started.isValid() &&
+        note->store == store.read<QString>([](ScaleMemory& m) { return m.storeId(); }))
+        store.takeIn(note->start, note->finish);
+    store.begin(start);
     std::visit(
         Overloaded{
             [&](const DownloadJob& d) {
-                std::visit([&](const auto& t) { runDownload(link, d, t, sink, memory(), o); },
+                std::visit([&](const auto& t) { runDownload(link, d, t, sink, store, o); },
                            d.table);
                 // A verify that the stop kept from running leaves the job stopped.
                 o.stopped = o.result.outcome == TransferOutcome::Stopped ||
                             (d.verify && !o.differences && link.stopped());
             },
             [&](const UploadJob& u) {
-                const QString extent = extentText(u.options);
                 std::visit(
-                    [&](auto& into) {
-                        o.result = runUpload(link, u.options, sink, memory(), extent, into);
-                    },
+                    [&](auto& into) { o.result = runUpload(link, u.options, sink, store, into); },
                     o.received);
                 o.stopped = o.result.outcome == TransferOutcome::Stopped;
             },
             [&](const CompareJob& c) {
-                const QString extent = QStringLiteral("Compare");
-                std::visit([&](const auto& t) { compare(link, t, sink, memory(), extent, o); },
-                           c.table.table);
+                std::visit([&](const auto& t) { compare(link, t, sink, store, o); }, c.table.table);
                 o.result = o.readResult;
                 o.stopped = o.result.outcome == TransferOutcome::Stopped;
             },
-            [&](const DisplayJob&) {
-                o.display = updateDisplay(link);
-                o.stopped = link.stopped() && !(o.display && o.display->recordCame);
-            }},
+            [&](const DisplayJob&) {}},
         job);
+    recordJob(store, start, o, sink);
     o.portOpen = link.isOpen();
     return o;
 }
@@ -477,12 +579,9 @@ RequestId Engine::run(Job job) {
         auto outcome = std::make_shared<JobOutcome>(
             stopped
                 ? stoppedBeforeItBegan(job, link)
-                : runJob(link, job, sink, [worker]() -> ScaleMemory& { return worker->memory(); }));
-        QString problem = worker->takeProblem();
-        // Said once in the process, whichever port's store found it first.
-        static std::atomic<bool> said{false};
-        if (!problem.isEmpty() && said.exchange(true))
-            problem.clear();
+                : runJob(link, job, sink, [worker]() -> StoreWriter& { return worker->store(); }));
+        // Each job that the store could not record says why (the window shows each new text).
+        const QString problem = outcome->storeProblem;
         return [this, outcome, problem, id] {
             if (!problem.isEmpty())
                 emit storeProblem(problem);

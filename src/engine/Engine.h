@@ -2,6 +2,7 @@
 #pragma once
 
 #include "PortFactory.h"
+#include "ScaleMemory.h"
 #include "TableDiff.h"
 #include "Transfers.h"
 
@@ -41,6 +42,12 @@ struct CompareJob {
 };
 using Job = std::variant<DownloadJob, UploadJob, DisplayJob, CompareJob>;
 
+// The job's row in the history as it starts on the port of this name.
+JobStart jobStartOf(const Job& job, const QString& name);
+// A job that never reached the line (refused, the port did not open) as one row of the
+// history, written on the caller's thread; a store that cannot be written keeps no row.
+void recordNotRun(const Job& job, const QString& name, JobEnd end, const QString& text);
+
 // How a job ended.
 struct JobOutcome {
     enum class What { Download, Upload, Display, Compare };
@@ -59,17 +66,23 @@ struct JobOutcome {
     std::optional<std::vector<FieldDifference>> differences;
     bool stopped = false;  // the job was stopped (also the display read)
     bool portOpen = false; // the port after the job (a lost port is closed)
+    // The job went to the scale but the store could not record it ("sent, not recorded"), and
+    // the store's own words on why, with what to do.
+    bool unrecorded = false;
+    QString storeProblem;
 };
 
 // Each request to an engine has an id, counted from 1; its answer carries it.
 using RequestId = quint64;
 
 // One port to one scale, with the port, its link and its clock on a worker thread of their own.
-// The worker keeps what the scale holds in the store (ScaleMemory, its own connection made on
-// its thread): a downloaded record from the moment the scale acknowledges it, an uploaded one
-// when it comes; a record about to go on the line no longer counts as held. A "Changed"
-// download's slots are found there as the job starts. A store that cannot be opened is said
-// once (storeProblem()) and changes nothing else.
+// The worker keeps what the scale holds in the store through a StoreWriter (a thread of its
+// own, so a store slow to lock never holds the line): a downloaded record from the moment the
+// scale acknowledges it, an uploaded one when it comes; a record about to go on the line is
+// forgotten first. Every table job is one row of the history. A "Changed" download's slots are
+// found there as the job starts. A job the store could not record still runs to its end, says
+// so on its own line, leaves the scale unconfirmed in the note beside the port locks, and
+// its outcome is `unrecorded`.
 //
 // The owner (the window, a port of the command line) asks for things by calling it and hears
 // of them through queued signals; it never waits on the line. The worker takes the requests
@@ -114,8 +127,8 @@ signals:
     void finished(const tarn::JobOutcome& outcome, tarn::RequestId id);
     // The port failed while open, or a reset could not reopen it; it is closed now.
     void portLost(const QString& message);
-    // The store of what the scales hold cannot be opened or written: said once in the process
-    // ("ERROR! cannot keep what the scales hold in ..."); the transfers go on without it.
+    // The store of what the scales hold could not record a job ("ERROR! cannot keep what the
+    // scales hold in ..."), said at each such job; the transfers go on without it.
     void storeProblem(const QString& text);
 
 private:

@@ -424,11 +424,12 @@ TEST_F(Memory, historyShowsTheNewestFiftyAndTheBackupCopiesThemAll) {
     EXPECT_EQ(ScaleMemory(copy).history().size(), 60u);
     EXPECT_EQ(run({"store", "backup", copy}), 1);
     EXPECT_TRUE(out.isEmpty());
-    EXPECT_EQ(err.trimmed(), "ERROR! cannot copy the store to " + copy + ": " + copy +
-                                 " exists; name a new file");
+    EXPECT_EQ(err.trimmed(),
+              "ERROR! cannot copy the store to " + copy + ": " + copy + " exists; name a new file");
 }
 
-// A store that cannot be opened is said once, and the download runs as it always did.
+// A store that cannot be opened is said once with what to do, the download runs as it always
+// did, and the job says it was sent but not recorded (exit 5).
 TEST_F(Memory, aStoreThatCannotBeOpenedStopsNoTransfer) {
     QFile junk(store());
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write(QByteArray(4096, 'x')) == 4096);
@@ -436,9 +437,36 @@ TEST_F(Memory, aStoreThatCannotBeOpenedStopsNoTransfer) {
     ScaleState scale;
     writePrices(349);
     EXPECT_EQ(
-        run({"--port", "/dev/ttyS1", "download", "plu", prices, "--changed"}, scales({&scale})), 0);
+        run({"--port", "/dev/ttyS1", "download", "plu", prices, "--changed"}, scales({&scale})),
+        cli::kUnrecorded);
     EXPECT_EQ(numbersOf(scale), (std::vector<quint16>{1, 2, 3}));
     EXPECT_EQ(err.count("ERROR! cannot keep what the scales hold in "), 1) << err.toStdString();
+    EXPECT_EQ(err.count("ERROR! sent, not recorded: "), 1) << err.toStdString();
+
+    // The store works again: the next Changed download does not take its word, it reads.
+    ASSERT_TRUE(QFile::remove(store()));
+    EXPECT_EQ(
+        run({"--port", "/dev/ttyS1", "download", "plu", prices, "--changed"}, scales({&scale})), 0);
+    EXPECT_TRUE(out.contains("The scale does not hold what Tarnlink last sent it: reading its "
+                             "table"))
+        << out.join('\n').toStdString() << err.toStdString();
+}
+
+// Every job is one row of the history whatever its end, with a word for scripts.
+TEST_F(Memory, everyJobIsOneHistoryRow) {
+    ScaleState scale;
+    writePrices(349);
+    const auto download = [&](const QStringList& extent) {
+        return run(QStringList{"--port", "/dev/ttyS2", "download", "plu", prices} + extent,
+                   scales({&scale}));
+    };
+    EXPECT_EQ(download({"--changed"}), 0);
+    EXPECT_EQ(download({"--changed"}), 0);
+    EXPECT_EQ(download({"--one", "999"}), cli::kFailed);
+    QStringList words;
+    for (const TransferEntry& e : ScaleMemory(store()).history())
+        words.prepend(e.outcome);
+    EXPECT_EQ(words, (QStringList{"ok", "nothing", "refused"}));
 }
 
 // Stop in the middle of a download: the store holds exactly the records the scale
@@ -500,6 +528,11 @@ TEST_F(Memory, aStoppedDownloadKeepsExactlyWhatWasAcknowledged) {
     std::map<int, QByteArray> expected = acknowledged;
     expected[5] = old;
     EXPECT_EQ(held, expected);
+    // One row for the job, saying how far it came.
+    const TransferEntry last = ScaleMemory(store()).history().front();
+    EXPECT_EQ(last.outcome, "stopped");
+    EXPECT_EQ(last.howEnded,
+              QStringLiteral("Stopped after plu#%1").arg(acknowledged.rbegin()->first));
 }
 
 } // namespace
