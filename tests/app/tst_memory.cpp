@@ -115,7 +115,7 @@ private slots:
             [&] {
                 return list->topLevelItemCount() == 1 &&
                        list->topLevelItem(0)->text(3) == "PLU download ALL" &&
-                       list->topLevelItem(0)->text(5) == "THE END";
+                       list->topLevelItem(0)->text(5) == "ok";
             },
             5000));
     }

@@ -270,13 +270,17 @@ TEST_F(Memory, csvAndJsonHoldWhatTheTextSays) {
     EXPECT_TRUE(err.contains("PORT /dev/ttyS2: ERROR! cannot open /dev/ttyS2: in use"))
         << err.toStdString();
 
+    // The port that did not open is a job of its own, "failed".
     ASSERT_EQ(run({"history", "--limit", "2", "--format", "json"}), 0);
     const QJsonArray transfers = QJsonDocument::fromJson(rawOut.toUtf8(), &error).array();
     ASSERT_EQ(transfers.size(), 2) << rawOut.toStdString();
-    EXPECT_EQ(transfers[0]["port"].toString(), "/dev/ttyS1");
-    EXPECT_EQ(transfers[0]["extent"].toString(), "Changed");
-    EXPECT_EQ(transfers[0]["records"].toInt(), 2);
-    EXPECT_EQ(transfers[0]["end"].toString(), "THE END");
+    const int sent = transfers[0]["port"].toString() == "/dev/ttyS1" ? 0 : 1;
+    EXPECT_EQ(transfers[sent]["port"].toString(), "/dev/ttyS1");
+    EXPECT_EQ(transfers[sent]["outcome"].toString(), "ok");
+    EXPECT_EQ(transfers[sent]["extent"].toString(), "Changed");
+    EXPECT_EQ(transfers[sent]["records"].toInt(), 2);
+    EXPECT_EQ(transfers[sent]["end"].toString(), "THE END");
+    EXPECT_EQ(transfers[1 - sent]["outcome"].toString(), "failed");
 }
 
 // On a terminal a job's texts are one progress line, written over in place; --quiet leaves
