@@ -134,6 +134,15 @@ template <class R> std::optional<std::vector<WireRecord>> savedFromGrid(const Ta
     return wireRecords(records, int(copy.records.size()));
 }
 
+// What a Changed download of the table would weigh: its records, or with `fromGrid` what a save
+// of its grid would make of them.
+template <class R>
+std::optional<std::vector<WireRecord>> recordsToSend(const Table<R>& table, bool fromGrid) {
+    if (fromGrid)
+        return savedFromGrid(table);
+    return wireRecords(table.records, table.count);
+}
+
 } // namespace
 
 void MemoryActions::refreshSoon() {
@@ -153,12 +162,8 @@ void MemoryActions::refresh() {
                                       {TableKind::Ingred, c.lblDownChangedINGRED}}) {
         // A grid ahead of its records: what a download would send once it is saved.
         const bool ahead = window_.gridUndo(kind).isAheadOfRecords();
-        std::optional<std::vector<WireRecord>> records;
-        if (ahead)
-            records = kind == TableKind::Plu ? savedFromGrid(ws.plu) : savedFromGrid(ws.ingred);
-        else
-            records = kind == TableKind::Plu ? wireRecords(ws.plu.records, ws.plu.count)
-                                             : wireRecords(ws.ingred.records, ws.ingred.count);
+        std::optional<std::vector<WireRecord>> records =
+            kind == TableKind::Plu ? recordsToSend(ws.plu, ahead) : recordsToSend(ws.ingred, ahead);
         const QString form =
             ahead ? QStringLiteral("%1 to send once saved") : QStringLiteral("%1 to send");
         if (!records) { // the save would refuse the grid
