@@ -7,10 +7,13 @@
 #include "HistoryDialog.h"
 #include "MainWindow.h"
 #include "PortActions.h"
+#include "PortIdentity.h"
 #include "SafetyQuestions.h"
 #include "ScaleMemory.h"
+#include "ScaleNotes.h"
 #include "TableFile.h"
 #include "TransferActions.h"
+#include "Transfers.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -170,17 +173,39 @@ void MemoryActions::refresh() {
             label->setText(form.arg(QStringLiteral("?")));
             continue;
         }
-        // The records a Changed download of the table would send now.
-        reader_->ask<int>(
+        // The records a Changed download of the table would send now, by the store's word,
+        // and whether the download would read the scale's table first.
+        struct Count {
+            int records = 0;
+            std::optional<QString> doubt;
+            QDateTime checked;
+        };
+        reader_->ask<Count>(
             this,
             [name, kind, records = std::move(*records)](ScaleMemory& m) {
-                const auto held = name.isEmpty() ? std::map<int, QByteArray>() : m.held(name, kind);
-                return int(changedSlots(records, held).size());
+                if (name.isEmpty())
+                    return Count{int(changedSlots(records, {}).size()), {}, {}};
+                const StoreWord word = storeWord(m, portIdentity(name), kind);
+                std::map<int, QByteArray> held;
+                for (const auto& [number, record] : word.held)
+                    held[number] = record.bytes;
+                return Count{int(changedSlots(records, held).size()), word.doubt, word.checked};
             },
-            [this, asked, label, form](const int& count, const QString& problem) {
+            [this, asked, label, form, ahead](const Count& count, const QString& problem) {
                 showProblem(problem);
-                if (asked == asked_)
-                    label->setText(form.arg(count));
+                if (asked != asked_)
+                    return;
+                label->setToolTip(QString());
+                if (count.doubt) {
+                    label->setText(form.arg(QStringLiteral("?")) +
+                                   QStringLiteral(": its table is read first"));
+                    label->setToolTip(QStringLiteral("The store cannot vouch for this scale: ") +
+                                      *count.doubt);
+                } else if (count.records == 0 && !ahead) {
+                    label->setText(nothingToSendText(count.checked));
+                } else {
+                    label->setText(form.arg(count.records));
+                }
             });
     }
 }

@@ -104,8 +104,7 @@ QVariantList portSummary(const QString& port, const PortEnd& end, bool verify) {
         switch (result.outcome) {
         case TransferOutcome::Finished:
         case TransferOutcome::EndOfData:
-            outcome = result.message == QLatin1String(kNothingToSend) ? QStringLiteral("nothing")
-                                                                      : QStringLiteral("ok");
+            outcome = result.nothingToSend ? QStringLiteral("nothing") : QStringLiteral("ok");
             if (verify && !end.outcome->differences) {
                 outcome = QStringLiteral("failed");
                 failure = end.outcome->readResult.message;

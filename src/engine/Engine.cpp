@@ -9,8 +9,10 @@
 #include "StoreWriter.h"
 
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QThread>
 
+#include <array>
 #include <atomic>
 #include <deque>
 #include <mutex>
@@ -43,6 +45,7 @@ public:
         link_->moveToThread(this);
         // Emitted on this thread, by the port's own wait or a reset.
         QObject::connect(link_.get(), &ScaleLink::portLost, [this](const QString& message) {
+            lost_ = {true, true};
             say([e = engine_, message] {
                 e->open_ = false;
                 emit e->portLost(message);
@@ -94,6 +97,9 @@ public:
         const std::lock_guard lock(mutex_);
         return std::exchange(outbox_, {});
     }
+
+    // Whether the port was lost since the last job on the table asked (this thread's own).
+    bool takeLost(TableKind table) { return std::exchange(lost_[size_t(table)], false); }
 
     // The store's writer, with a thread of its own, made when the first table job comes.
     StoreWriter& store() {
@@ -169,6 +175,7 @@ private:
     RequestId running_ = 0; // 0 between requests
     RequestId stoppedUpTo_ = 0;
     bool quitting_ = false;
+    std::array<bool, 2> lost_{}; // by TableKind; the worker thread's own
 };
 
 namespace {
@@ -196,6 +203,15 @@ private:
     Say say_;
 };
 
+// The record's bytes without its number, as the store keeps them: a download's as sent, an
+// upload reply's record.
+QByteArray recordBytes(const RecordAck& ack) {
+    if (ack.download)
+        return ack.wire;
+    return ack.kind == TableKind::Plu ? ack.wire.mid(4, kPluRecordBytes)
+                                      : ack.wire.mid(2, kIngredRecordBytes);
+}
+
 // Hands what the scale holds to the store's writer as a transfer goes, and passes every report
 // on: a record is forgotten before it goes on the line, held once the scale acknowledged or
 // sent it. The writer writes off the line's thread: a store slow to lock never holds the line.
@@ -218,14 +234,6 @@ public:
     void holdsNothing(const std::vector<int>& numbers) { store_.forget(numbers); }
 
 private:
-    // The record's bytes without its number: a download's as sent, an upload reply's record.
-    static QByteArray recordBytes(const RecordAck& ack) {
-        if (ack.download)
-            return ack.wire;
-        return ack.kind == TableKind::Plu ? ack.wire.mid(4, kPluRecordBytes)
-                                          : ack.wire.mid(2, kIngredRecordBytes);
-    }
-
     TransferSink& out_;
     StoreWriter& store_;
 };
@@ -282,20 +290,88 @@ void compare(ScaleLink& link, const TableRecords<R>& pc, TransferSink& sink, Sto
         o.differences = compareTables(pc.records, pc.count, scale.records, scale.count);
 }
 
+// Passes every report on and keeps the last record the scale sent.
+class ReadBackSink : public TransferSink {
+public:
+    explicit ReadBackSink(TransferSink& out) : out_(out) {}
+    void status(const QString& text) override { out_.status(text); }
+    void acknowledged(const RecordAck& ack) override {
+        sent = ack;
+        out_.acknowledged(ack);
+    }
+    std::optional<RecordAck> sent;
+
+private:
+    TransferSink& out_;
+};
+
+constexpr int kReadBack = 3;
+
+// The check before the store's word is taken: a few records the download would not send are
+// read back from the scale. nullopt when each came back as the store holds it; otherwise why
+// not, or, when the line failed, how the read ended (in `failed`).
+template <class R>
+std::optional<QString> readBack(ScaleLink& link, const std::vector<int>& picked,
+                                const std::map<int, HeldRecord>& held, TransferSink& sink,
+                                StoreWriter& writer, std::optional<TransferResult>& failed) {
+    sink.status(QStringLiteral("Checking what the scale holds: reading back %1 record(s)")
+                    .arg(picked.size()));
+    for (const int slot : picked) {
+        ReadBackSink one(sink);
+        Received<R> into;
+        const TransferResult r = runUpload<R>(
+            link, UploadOptions{UploadExtent::One, QString::number(slot)}, one, writer, into);
+        if (!uploadEnded(r.outcome)) {
+            failed = r;
+            return QString();
+        }
+        if (!one.sent)
+            return QStringLiteral("its slot %1 is empty").arg(slot);
+        // A number the store holds nothing for says nothing against its word: a download
+        // sends such a record anyway.
+        const auto h = held.find(one.sent->number);
+        if (h != held.end() && h->second.bytes != recordBytes(*one.sent))
+            return QStringLiteral("its record %1 is not as Tarnlink sent it").arg(one.sent->number);
+    }
+    return std::nullopt;
+}
+
 template <class R>
 void runDownload(ScaleLink& link, const DownloadJob& d, const TableRecords<R>& table,
                  TransferSink& sink, StoreWriter& writer, JobOutcome& o) {
     DownloadOptions options = d.options;
     if (options.extent == DownloadExtent::Changed) {
         const QString scale = link.port().identity();
-        // The store's word is not taken when it cannot vouch for the scale: its table is read
-        // first, and what differs is sent.
-        const std::optional<ScaleNote> note = readNote(scale, RecordTraits<R>::kind);
-        const auto doubt = writer.read<std::optional<QString>>([&](ScaleMemory& m) {
-            return doubtOf(m.state(scale, RecordTraits<R>::kind), note, m.storeId(),
-                           note && m.recorded(note->job));
-        });
-        if (doubt) {
+        const auto word = [&] {
+            return writer.read<StoreWord>(
+                [scale](ScaleMemory& m) { return storeWord(m, scale, RecordTraits<R>::kind); });
+        };
+        const auto changed = [&](const StoreWord& w) {
+            std::map<int, QByteArray> bytes;
+            for (const auto& [number, record] : w.held)
+                bytes[number] = record.bytes;
+            return changedSlots(wireRecords(table.records, table.count), bytes);
+        };
+        StoreWord w = word();
+        options.changed = changed(w);
+        // The store's word is taken only for records the download would not send, and only
+        // once a few of them read back from the scale as it says.
+        if (!w.doubt && int(options.changed.size()) < table.count) {
+            std::set<int> sending;
+            for (const int slot : options.changed)
+                sending.insert(numberOf(table.records[size_t(slot)]));
+            const std::vector<int> picked =
+                readBackSlots(w.held, sending, kReadBack, *QRandomGenerator::global());
+            std::optional<TransferResult> failed;
+            w.doubt = readBack<R>(link, picked, w.held, sink, writer, failed);
+            if (failed) {
+                o.result = *failed;
+                return;
+            }
+            if (!w.doubt)
+                writer.markChecked(QDateTime::currentDateTimeUtc());
+        }
+        if (w.doubt) {
             sink.status(QStringLiteral(
                 "The scale does not hold what Tarnlink last sent it: reading its table"));
             Received<R> read;
@@ -307,13 +383,9 @@ void runDownload(ScaleLink& link, const DownloadJob& d, const TableRecords<R>& t
             }
             writer.markChecked(QDateTime::currentDateTimeUtc());
         }
-        const auto held = writer.read<std::map<int, QByteArray>>([scale](ScaleMemory& m) {
-            std::map<int, QByteArray> out;
-            for (auto& [number, record] : m.heldRecords(scale, RecordTraits<R>::kind))
-                out[number] = record.bytes;
-            return out;
-        });
-        options.changed = changedSlots(wireRecords(table.records, table.count), held);
+        w = word();
+        options.changed = changed(w);
+        options.checked = w.checked;
     }
     StoreSink store(sink, writer);
     o.result = download<R>(table, d.hasFile, link, options, store);
@@ -413,8 +485,7 @@ JobEnd jobEnd(const JobOutcome& o) {
         return JobEnd::Stopped;
     if (o.differences && !o.differences->empty())
         return JobEnd::Differs;
-    if (o.what == JobOutcome::What::Download && o.result.records == 0 &&
-        o.result.message == QLatin1String(kNothingToSend))
+    if (o.what == JobOutcome::What::Download && o.result.nothingToSend)
         return JobEnd::Nothing;
     return JobEnd::Ok;
 }
@@ -452,7 +523,8 @@ void recordJob(StoreWriter& writer, const JobStart& start, JobOutcome& o, Transf
 }
 
 JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
-                  const std::function<StoreWriter&()>& writer) {
+                  const std::function<StoreWriter&()>& writer,
+                  const std::function<bool(TableKind)>& takeLost) {
     JobOutcome o = outcomeOf(job);
     if (std::holds_alternative<DisplayJob>(job)) {
         o.display = updateDisplay(link);
@@ -470,6 +542,13 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
         note->store == store.read<QString>([](ScaleMemory& m) { return m.storeId(); }))
         store.takeIn(note->start, note->finish);
     store.begin(start);
+    // A port lost since the last job may have come back on another scale, or on one that
+    // was switched off and lost its table: the store's word waits for the table to be read.
+    const auto doubtIfLost = [&] {
+        if (takeLost(start.table))
+            store.markUnconfirmed(QStringLiteral("the port was lost since its last job"));
+    };
+    doubtIfLost();
     std::visit(
         Overloaded{
             [&](const DownloadJob& d) {
@@ -492,6 +571,7 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
             },
             [&](const DisplayJob&) {}},
         job);
+    doubtIfLost(); // for the next job, in this program or another
     recordJob(store, start, o, sink);
     o.portOpen = link.isOpen();
     return o;
@@ -577,9 +657,10 @@ RequestId Engine::run(Job job) {
                                                               bool stopped) -> Saying {
         SayingSink sink(this, [worker](Saying saying) { worker->say(std::move(saying)); });
         auto outcome = std::make_shared<JobOutcome>(
-            stopped
-                ? stoppedBeforeItBegan(job, link)
-                : runJob(link, job, sink, [worker]() -> StoreWriter& { return worker->store(); }));
+            stopped ? stoppedBeforeItBegan(job, link)
+                    : runJob(
+                          link, job, sink, [worker]() -> StoreWriter& { return worker->store(); },
+                          [worker](TableKind table) { return worker->takeLost(table); }));
         // Each job that the store could not record says why (the window shows each new text).
         const QString problem = outcome->storeProblem;
         return [this, outcome, problem, id] {

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tarn {
 
 namespace {
@@ -122,6 +124,53 @@ std::optional<QString> doubtOf(const ScaleState& state, const std::optional<Scal
     if (!noteJobRecorded)
         return QStringLiteral("the store does not hold its last job (put back from a copy?)");
     return std::nullopt;
+}
+
+StoreWord storeWord(const ScaleMemory& store, const QString& scale, TableKind table) {
+    StoreWord word;
+    const ScaleState state = store.state(scale, table);
+    const std::optional<ScaleNote> note = readNote(scale, table);
+    word.doubt = doubtOf(state, note, store.storeId(), note && store.recorded(note->job));
+    word.held = store.heldRecords(scale, table);
+    word.checked = state.checked;
+    for (const auto& [number, record] : word.held)
+        if (!word.checked.isValid() || record.confirmed > word.checked)
+            word.checked = record.confirmed;
+    return word;
+}
+
+std::vector<int> readBackSlots(const std::map<int, HeldRecord>& held, const std::set<int>& sending,
+                               int count, QRandomGenerator& random) {
+    std::vector<int> out;
+    const auto add = [&](int slot) {
+        if (int(out.size()) < count && slot >= 1 && slot <= kMaxRecords &&
+            std::find(out.begin(), out.end(), slot) == out.end())
+            out.push_back(slot);
+    };
+    const auto shuffled = [&](std::vector<int> order) {
+        for (size_t i = order.size(); i > 1; --i)
+            std::swap(order[i - 1], order[random.bounded(quint32(i))]);
+        return order;
+    };
+    const HeldRecord* oldest = nullptr;
+    std::vector<int> known;
+    for (const auto& [number, record] : held) {
+        if (sending.count(number) || record.slot <= 0)
+            continue;
+        known.push_back(record.slot);
+        if (!oldest || record.confirmed < oldest->confirmed)
+            oldest = &record;
+    }
+    if (oldest)
+        add(oldest->slot);
+    for (int slot : shuffled(known))
+        add(slot);
+    std::vector<int> first;
+    for (int slot = 1; slot <= int(held.size()); ++slot)
+        first.push_back(slot);
+    for (int slot : shuffled(first))
+        add(slot);
+    return out;
 }
 
 } // namespace tarn

@@ -3,9 +3,13 @@
 
 #include "ScaleMemory.h"
 
+#include <QRandomGenerator>
 #include <QString>
 
+#include <map>
 #include <optional>
+#include <set>
+#include <vector>
 
 namespace tarn {
 
@@ -45,5 +49,24 @@ bool writeNote(const QString& scale, TableKind table, const ScaleNote& note);
 // `noteJobRecorded`: whether the store holds the note's job as recorded.
 std::optional<QString> doubtOf(const ScaleState& state, const std::optional<ScaleNote>& note,
                                const QString& storeId, bool noteJobRecorded);
+
+// The store's word on a scale's table, as a Changed download weighs it before the line is used.
+struct StoreWord {
+    std::map<int, HeldRecord> held; // what the store says the scale holds, by number
+    std::optional<QString> doubt;   // why it cannot be trusted without reading the table
+    // When the scale last confirmed the store's word: a check, a read of its table, or the
+    // last record it acknowledged (UTC); invalid: never.
+    QDateTime checked;
+};
+StoreWord storeWord(const ScaleMemory& store, const QString& scale, TableKind table);
+
+// The slots a Changed download reads back before it trusts the store's word, `count` at most:
+// the least recently confirmed record it would not send (`sending`: numbers it sends anyway),
+// then others at random, first among the slots the store knows records it would not send in,
+// then among the scale's first slots (a scale fills its slots from the first, and an upload of
+// every record ends at the first empty one, so a scale that holds what the store says holds
+// something in each of slots 1 to held.size()). Empty when the store holds nothing.
+std::vector<int> readBackSlots(const std::map<int, HeldRecord>& held, const std::set<int>& sending,
+                               int count, QRandomGenerator& random);
 
 } // namespace tarn

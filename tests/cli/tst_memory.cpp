@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -28,6 +29,7 @@ namespace {
 // A scale that outlives the run: what it holds and what it received are kept when the
 // command line's engine lets go of its port.
 struct ScaleState {
+    bool loseLine = false; // the next run's line fails as its second record goes out
     std::map<quint16, QByteArray> plus;
     std::map<quint16, QByteArray> ingreds;
     std::vector<std::pair<quint16, QByteArray>> received; // by the last run
@@ -46,6 +48,13 @@ public:
         if (!state.openFailure.isEmpty())
             failOpens(1, state.openFailure);
         state.openFailure.clear();
+        if (std::exchange(state.loseLine, false))
+            clock.onWait = [this, &clock] {
+                if (received.size() == 1) {
+                    clock.onWait = nullptr;
+                    fail(QStringLiteral("Input/output error"));
+                }
+            };
     }
     ~KeptScale() override {
         state_.plus = plus;
@@ -72,10 +81,14 @@ protected:
     Memory() {
         previous_ = qgetenv("TARNLINK_STORE");
         qputenv("TARNLINK_STORE", store().toLocal8Bit());
+        // The notes beside the port locks, each test its own, as its store is.
+        previousRuntime_ = qgetenv("TARNLINK_RUNTIME_DIR");
+        qputenv("TARNLINK_RUNTIME_DIR", dir.path().toLocal8Bit());
         prices = dir.filePath("prices.PLU");
     }
     ~Memory() override {
         qputenv("TARNLINK_STORE", previous_);
+        qputenv("TARNLINK_RUNTIME_DIR", previousRuntime_);
         std::free(outText_);
         std::free(errText_);
     }
@@ -107,14 +120,23 @@ protected:
         file.write(QStringLiteral("2,\"PEAR\",\"\",%1,3,0,2002,1,5\r\n").arg(price2).toLatin1());
         file.write("3,\"PLUM\",\"\",990,3,0,2003,1,5\r\n");
     }
+    // What the downloads sent, and the time a "Nothing to send" names as HH:MM.
     QStringList sent() const {
         QStringList texts;
         for (const QString& line : out)
             if (line.endsWith(" is transfered") || line.contains(" THE END") ||
                 line.startsWith("Nothing to send"))
-                texts << line;
+                texts << withoutTime(line);
         return texts;
     }
+    static QString withoutTime(QString line) {
+        return line.replace(QRegularExpression("\\((today|yesterday) \\d\\d:\\d\\d\\)"),
+                            "(today HH:MM)");
+    }
+    static constexpr const char* kNothing =
+        "Nothing to send: the scale held this table when last checked (today HH:MM)";
+    static constexpr const char* kReading =
+        "The scale does not hold what Tarnlink last sent it: reading its table";
 
     Interrupt interrupt;
     QTemporaryDir dir;
@@ -126,6 +148,7 @@ protected:
 
 private:
     QByteArray previous_;
+    QByteArray previousRuntime_;
     char* outText_ = nullptr;
     size_t outSize_ = 0;
     char* errText_ = nullptr;
@@ -165,7 +188,8 @@ TEST_F(Memory, changedSendsOnlyWhatEachScaleDoesNotHold) {
                    prices, "--changed"},
                   scales({&shelf, &counter})),
               0);
-    EXPECT_TRUE(out.contains("PORT /dev/ttyUSB0: Nothing to send: the scale holds this table"))
+    EXPECT_TRUE(
+        withoutTime(out.join('\n')).contains(QStringLiteral("PORT /dev/ttyUSB0: ") + kNothing))
         << out.join('|').toStdString();
     EXPECT_FALSE(out.contains("PORT /dev/ttyUSB0: plu#1 is transfered"));
     EXPECT_TRUE(out.contains("PORT tcp:counter:4001: plu#3 is transfered"));
@@ -325,7 +349,7 @@ TEST_F(Memory, aCompareAloneTeachesTheStoreWhatTheScaleHolds) {
         EXPECT_EQ(
             run({"--port", "/dev/ttyS1", "download", table, path, "--changed"}, scales({&scale})),
             0);
-        EXPECT_EQ(sent(), (QStringList{"Nothing to send: the scale holds this table"})) << table;
+        EXPECT_EQ(sent(), (QStringList{kNothing})) << table;
     }
 }
 
@@ -451,9 +475,44 @@ TEST_F(Memory, aStoreThatCannotBeOpenedStopsNoTransfer) {
     ASSERT_TRUE(QFile::remove(store()));
     EXPECT_EQ(
         run({"--port", "/dev/ttyS1", "download", "plu", prices, "--changed"}, scales({&scale})), 0);
-    EXPECT_TRUE(out.contains("The scale does not hold what Tarnlink last sent it: reading its "
-                             "table"))
-        << out.join('\n').toStdString() << err.toStdString();
+    EXPECT_TRUE(out.contains(kReading)) << out.join('\n').toStdString() << err.toStdString();
+}
+
+// The store's word is checked before it is taken: records read back from a scale that lost its
+// table (a reset) or had a price changed at its keypad, or a port lost since the last job, make
+// the download read the whole table and send what differs.
+TEST_F(Memory, changedChecksTheScaleBeforeTrustingTheStore) {
+    ScaleState scale;
+    writePrices(349);
+    const auto changed = [&] {
+        return run({"--port", "/dev/ttyS4", "download", "plu", prices, "--changed"},
+                   scales({&scale}));
+    };
+    ASSERT_EQ(changed(), 0);
+    ASSERT_EQ(changed(), 0);
+    EXPECT_TRUE(out.contains("Checking what the scale holds: reading back 3 record(s)"));
+    EXPECT_FALSE(out.contains(kReading));
+    EXPECT_EQ(sent(), QStringList{kNothing});
+
+    scale.plus.clear(); // reset: the scale holds nothing
+    ASSERT_EQ(changed(), 0);
+    EXPECT_TRUE(out.contains(kReading)) << out.join('\n').toStdString();
+    EXPECT_EQ(numbersOf(scale), (std::vector<quint16>{1, 2, 3}));
+
+    PluRecord keyed = decodePluReply(QByteArray(4, '\0') + scale.plus[2] + '\x10').record;
+    keyed.unitPrice = 299;
+    scale.plus[2] = encodePluRecord(keyed).bytes;
+    ASSERT_EQ(changed(), 0);
+    EXPECT_TRUE(out.contains(kReading));
+    EXPECT_EQ(numbersOf(scale), (std::vector<quint16>{2}));
+
+    // The line fails during a full download; the scale is found as it was, but read first.
+    scale.loseLine = true;
+    EXPECT_EQ(run({"--port", "/dev/ttyS4", "download", "plu", prices}, scales({&scale})),
+              cli::kFailed);
+    ASSERT_EQ(changed(), 0);
+    EXPECT_TRUE(out.contains(kReading));
+    EXPECT_EQ(sent(), QStringList{kNothing});
 }
 
 // Every job is one row of the history whatever its end, with a word for scripts.
