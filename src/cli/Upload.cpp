@@ -85,7 +85,9 @@ int Upload::run(Session& session) {
     }
     ws.setFilePath(QString::fromLatin1(Workspace::kNoFile));
     showUpload(ws, end.outcome->received);
-    return saveTable(ws, kind_, file_, session.today()) ? kDone : kFailed;
+    if (!saveTable(ws, kind_, file_, session.today()))
+        return kFailed;
+    return end.outcome->unrecorded ? kUnrecorded : kDone;
 }
 
 } // namespace tarn::cli

@@ -470,6 +470,11 @@ TEST_F(Memory, aStoreThatCannotBeOpenedStopsNoTransfer) {
     EXPECT_EQ(numbersOf(scale), (std::vector<quint16>{1, 2, 3}));
     EXPECT_EQ(err.count("ERROR! cannot keep what the scales hold in "), 1) << err.toStdString();
     EXPECT_EQ(err.count("ERROR! sent, not recorded: "), 1) << err.toStdString();
+    // An upload does what it was asked and says the same.
+    EXPECT_EQ(
+        run({"--port", "/dev/ttyS1", "upload", "plu", dir.filePath("read.PLU")}, scales({&scale})),
+        cli::kUnrecorded);
+    EXPECT_TRUE(QFile::exists(dir.filePath("read.PLU")));
 
     // The store works again: the next Changed download does not take its word, it reads.
     ASSERT_TRUE(QFile::remove(store()));
