@@ -325,13 +325,15 @@ std::optional<QString> readBack(ScaleLink& link, const std::vector<int>& picked,
             failed = r;
             return QString();
         }
+        const QString said = QStringLiteral("Checking what the scale holds: ");
         if (!one.sent)
-            return QStringLiteral("its slot %1 is empty").arg(slot);
+            return said + QStringLiteral("its slot %1 is empty").arg(slot);
         // A number the store holds nothing for says nothing against its word: a download
         // sends such a record anyway.
         const auto h = held.find(one.sent->number);
         if (h != held.end() && h->second.bytes != recordBytes(*one.sent))
-            return QStringLiteral("its record %1 is not as Tarnlink sent it").arg(one.sent->number);
+            return said +
+                   QStringLiteral("its record %1 is not as Tarnlink sent it").arg(one.sent->number);
     }
     return std::nullopt;
 }
@@ -354,6 +356,8 @@ void runDownload(ScaleLink& link, const DownloadJob& d, const TableRecords<R>& t
         };
         StoreWord w = word();
         options.changed = changed(w);
+        if (w.doubt)
+            w.doubt = QStringLiteral("The store cannot vouch for this scale: ") + *w.doubt;
         // The store's word is taken only for records the download would not send, and only
         // once a few of them read back from the scale as it says.
         if (!w.doubt && int(options.changed.size()) < table.count) {
@@ -372,6 +376,7 @@ void runDownload(ScaleLink& link, const DownloadJob& d, const TableRecords<R>& t
                 writer.markChecked(QDateTime::currentDateTimeUtc());
         }
         if (w.doubt) {
+            sink.status(*w.doubt); // why, on a line of its own
             sink.status(QStringLiteral(
                 "The scale does not hold what Tarnlink last sent it: reading its table"));
             Received<R> read;

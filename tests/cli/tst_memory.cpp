@@ -502,12 +502,18 @@ TEST_F(Memory, changedChecksTheScaleBeforeTrustingTheStore) {
     scale.plus.clear(); // reset: the scale holds nothing
     ASSERT_EQ(changed(), 0);
     EXPECT_TRUE(out.contains(kReading)) << out.join('\n').toStdString();
+    EXPECT_EQ(out.filter(QRegularExpression("^Checking what the scale holds: its slot [123] is "
+                                            "empty$"))
+                  .size(),
+              1);
     EXPECT_EQ(numbersOf(scale), (std::vector<quint16>{1, 2, 3}));
 
     PluRecord keyed = decodePluReply(QByteArray(4, '\0') + scale.plus[2] + '\x10').record;
     keyed.unitPrice = 299;
     scale.plus[2] = encodePluRecord(keyed).bytes;
     ASSERT_EQ(changed(), 0);
+    EXPECT_TRUE(out.contains("Checking what the scale holds: its record 2 is not as Tarnlink "
+                             "sent it"));
     EXPECT_TRUE(out.contains(kReading));
     EXPECT_EQ(numbersOf(scale), (std::vector<quint16>{2}));
 
@@ -516,6 +522,8 @@ TEST_F(Memory, changedChecksTheScaleBeforeTrustingTheStore) {
     EXPECT_EQ(run({"--port", "/dev/ttyS4", "download", "plu", prices}, scales({&scale})),
               cli::kFailed);
     ASSERT_EQ(changed(), 0);
+    EXPECT_TRUE(out.contains(
+        "The store cannot vouch for this scale: the port was lost since its last job"));
     EXPECT_TRUE(out.contains(kReading));
     EXPECT_EQ(sent(), QStringList{kNothing});
 }
