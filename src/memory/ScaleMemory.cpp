@@ -19,6 +19,8 @@
 #include <QVariant>
 
 #include <atomic>
+#include <map>
+#include <memory>
 #include <mutex>
 
 namespace tarn {
@@ -28,6 +30,21 @@ namespace {
 // The busy time-out of a caller that writes one record at a time and may wait; the engine's
 // writer gives each of its transactions a shorter one.
 constexpr std::chrono::milliseconds kBusy{2000};
+
+// The writers of one store file in this program (the ports' writers, the window's reader as it
+// brings a file up to date) take turns here before they ask SQLite for its write lock. SQLite's
+// own busy wait sleeps in steps of up to 100 ms and lets a waiter lose its turn again and again
+// when many ports of one program write at once; here a waiter is woken as the turn is free.
+// SQLite's wait is then only ever for another program.
+std::timed_mutex& turnToWrite(const QString& path) {
+    static std::mutex guard;
+    static std::map<QString, std::unique_ptr<std::timed_mutex>> turns;
+    const std::lock_guard hold(guard);
+    auto& turn = turns[path];
+    if (!turn)
+        turn = std::make_unique<std::timed_mutex>();
+    return *turn;
+}
 
 // SQLite's primary result codes that the problems tell apart.
 enum SqliteCode {
@@ -550,6 +567,14 @@ bool ScaleMemory::transaction(const std::function<bool()>& steps, std::chrono::m
     if (readOnly_) {
         fail(QStringLiteral("attempt to write a readonly database"), kReadOnly);
         return false;
+    }
+    std::unique_lock<std::timed_mutex> turn;
+    if (!server_) {
+        turn = std::unique_lock(turnToWrite(path_), std::defer_lock);
+        if (!turn.try_lock_for(busy)) {
+            fail(QStringLiteral("database is locked"), kBusy_);
+            return false;
+        }
     }
     const Dialect& sql = dialect(server_);
     // The wait is set only when it changes: on a server each statement is a round trip.
