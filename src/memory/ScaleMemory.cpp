@@ -392,7 +392,10 @@ bool ScaleMemory::openConnection() {
         // The password comes from ~/.pgpass or PGPASSWORD, as libpq finds it; TLS as the
         // URL's sslmode says. A server that does not answer is given up soon: the transfer
         // goes on without the store.
-        QStringList options{QStringLiteral("connect_timeout=5")};
+        // The server's notices ("relation ... already exists, skipping" as the layout is
+        // checked) are not the operator's business: only warnings and errors come back.
+        QStringList options{QStringLiteral("connect_timeout=5"),
+                            QStringLiteral("options=--client_min_messages=warning")};
         const QUrlQuery query(url);
         if (query.hasQueryItem(QStringLiteral("sslmode")))
             options << QStringLiteral("sslmode=") + query.queryItemValue(QStringLiteral("sslmode"));
