@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -44,6 +46,28 @@ std::timed_mutex& turnToWrite(const QString& path) {
     if (!turn)
         turn = std::make_unique<std::timed_mutex>();
     return *turn;
+}
+
+// A statement with its values written into it, each quoted by the database's own driver (as
+// Qt's driver does for a statement it makes itself), for a server: one round trip, where a
+// prepared statement costs three (prepare, run, and deallocate as the query goes).
+QString withValues(const QSqlDriver& driver, const QString& sql, const QVariantList& values) {
+    QString out;
+    qsizetype next = 0;
+    bool quoted = false; // inside a literal of the statement's own
+    for (const QChar c : sql) {
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        if (c != QLatin1Char('?') || quoted || next >= values.size()) {
+            out += c;
+            continue;
+        }
+        const QVariant& value = values[next++];
+        QSqlField field(QString(), value.metaType());
+        field.setValue(value);
+        out += driver.formatValue(field);
+    }
+    return out;
 }
 
 // SQLite's primary result codes that the problems tell apart.
@@ -427,7 +451,13 @@ bool ScaleMemory::openConnection() {
             return false;
         }
     }
-    if (server_ && !write([&] {
+    // A database without the layout's version gets it under the layout's lock; most opens
+    // find it there, and every PC opening at once need not queue on the lock for that.
+    const auto hasVersion = [&] {
+        auto stamp = run(QLatin1String(sql.readVersion));
+        return stamp && stamp->next() && stamp->value(0).toInt() > 0;
+    };
+    if (server_ && !hasVersion() && !write([&] {
             return run(QLatin1String(sql.lockLayout)) && run(QLatin1String(sql.prepare)) &&
                    run(QStringLiteral("INSERT INTO store_version SELECT 0 WHERE NOT EXISTS"
                                       " (SELECT 1 FROM store_version)"));
@@ -538,22 +568,17 @@ bool ScaleMemory::migrate(int from) {
 std::optional<QSqlQuery> ScaleMemory::run(const QString& sql, const QVariantList& values) const {
     QSqlQuery q(QSqlDatabase::database(connection_, false));
     q.setForwardOnly(true);
+    bool ran = false;
     if (values.isEmpty()) {
-        if (!q.exec(sql)) {
-            error_ = reasonOf(q.lastError());
-            errorCode_ = server_ ? 0 : codeOf(q.lastError());
-            return std::nullopt;
-        }
-        return q;
+        ran = q.exec(sql);
+    } else if (server_) {
+        ran = q.exec(withValues(*q.driver(), sql, values));
+    } else if (q.prepare(sql)) {
+        for (int i = 0; i < values.size(); ++i)
+            q.bindValue(i, values[i]);
+        ran = q.exec();
     }
-    if (!q.prepare(sql)) {
-        error_ = reasonOf(q.lastError());
-        errorCode_ = server_ ? 0 : codeOf(q.lastError());
-        return std::nullopt;
-    }
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!q.exec()) {
+    if (!ran) {
         error_ = reasonOf(q.lastError());
         errorCode_ = server_ ? 0 : codeOf(q.lastError());
         return std::nullopt;

@@ -96,6 +96,32 @@ std::vector<qint64> idsOf(const std::vector<TransferEntry>& list) {
     return out;
 }
 
+// Every byte of a record and every character of a name come back as they went in: on a server
+// the values are written into the statements by the driver's own quoting.
+TEST_P(Store, keepsEveryByteAndCharacterAsWritten) {
+    ScaleMemory store(site.path());
+    ASSERT_TRUE(store.isOpen()) << store.takeProblem().toStdString();
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes += char(b);
+    const QString name = QStringLiteral("O'Brien's \\deli? ''; DROP TABLE held; --");
+    const JobStart start{"/dev/ttyUSB7", name,
+                         TableKind::Plu, TransferDirection::Download,
+                         "One ?",        QDateTime::currentDateTimeUtc()};
+    qint64 job = 0;
+    ASSERT_TRUE(store.transaction(
+        [&] {
+            return store.insertJob(start, &job) &&
+                   store.hold(start.scale, TableKind::Plu, job, 1, 7, bytes, start.started);
+        },
+        std::chrono::milliseconds(500)));
+    EXPECT_EQ(store.heldRecords(start.scale, TableKind::Plu)[7].bytes, bytes);
+    const std::vector<TransferEntry> history = store.history();
+    ASSERT_EQ(history.size(), 1u);
+    EXPECT_EQ(history[0].name, name);
+    EXPECT_EQ(history[0].extent, "One ?");
+}
+
 TEST_P(Store, historyListsNewestFirstByPortAndByNumber) {
     ScaleMemory store(site.path());
     const TransferKey a =
