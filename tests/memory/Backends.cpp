@@ -40,6 +40,14 @@ TestServer testServer(QString* skip, QString* failure, const QString& named) {
     return out;
 }
 
+QByteArray writeBrokenStore(const QString& path) {
+    const QByteArray junk(4096, 'x');
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(junk) != junk.size())
+        return {};
+    return junk;
+}
+
 QString newDatabase(const QString& url, QString* why) {
     static int made = 0;
     const QString name = QStringLiteral("store_%1_%2").arg(getpid()).arg(++made);

@@ -4,6 +4,7 @@
 // on the tests' PostgreSQL server (started by the pg-start.sh fixture, its URL in the file
 // named by TARNLINK_TEST_PG).
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -26,6 +27,10 @@ TestServer testServer(QString* skip, QString* failure, const QString& file = {})
 // A new, empty database on the server at `url`; the URL naming it, or empty (and *why) when it
 // could not be made.
 QString newDatabase(const QString& url, QString* why);
+
+// Writes a file at `path` that is no store (4 KiB of 'x'): its bytes, for a test to find them
+// unchanged later; empty when it could not be written.
+QByteArray writeBrokenStore(const QString& path);
 
 // One store of a test's own on a back end: path() is what ScaleMemory opens.
 class StoreSite {

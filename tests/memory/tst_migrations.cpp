@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Stores made by earlier Tarnlinks open, brought up to date step by step; a newer one, a
 // broken one, a read-only one and a full disk each say what is the matter and what to do.
+#include "Backends.h"
 #include "ScaleMemory.h"
 #include "StoreWriter.h"
 
@@ -97,9 +98,7 @@ TEST(Migrations, aNewerStoreIsRefusedAndLeftAsItIs) {
 TEST(Problems, aBrokenStoreSaysToMoveItAsideAndIsTriedAgain) {
     QTemporaryDir dir;
     const QString path = dir.filePath("scales.sqlite");
-    QFile junk(path);
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly) && junk.write(QByteArray(4096, 'x')) == 4096);
-    junk.close();
+    ASSERT_FALSE(writeBrokenStore(path).isEmpty());
     ScaleMemory store(path);
     EXPECT_FALSE(store.isOpen());
     EXPECT_EQ(store.takeProblem(),
