@@ -110,6 +110,14 @@ struct OptionRow {
     std::vector<QWidget*> boxes;
 };
 
+// The count beside "Changed": its texts run long ("Nothing to send: the scale held this table
+// when last checked (today 14:02)") and wrap rather than widen the window.
+QLabel* countLabel(QWidget* page, const char* name) {
+    auto* label = named(new QLabel(page), name);
+    label->setWordWrap(true);
+    return label;
+}
+
 QGroupBox* selectionFrame(const char* title, bool captionsOnButtons,
                           const std::vector<OptionRow>& rows) {
     auto* frame = new QGroupBox(QString::fromLatin1(title));
@@ -125,6 +133,13 @@ QGroupBox* selectionFrame(const char* title, bool captionsOnButtons,
             grid->addWidget(*row.button, r, 0);
             grid->addWidget(new OptionCaption(QString::fromLatin1(row.label), *row.button, frame),
                             r, 1);
+        }
+        if (row.boxes.size() == 1 && qobject_cast<QLabel*>(row.boxes.front())) {
+            // A text alone (the Changed count) takes the whole row, wrapped to fit it.
+            row.boxes.front()->setParent(frame);
+            grid->addWidget(row.boxes.front(), r, 2, 1, 4);
+            ++r;
+            continue;
         }
         int c = 2;
         for (QWidget* box : row.boxes) {
@@ -496,27 +511,26 @@ QWidget* MainWindow::buildDownloadTab() {
                         {&c.optDownChangedPLU,
                          "optDownChangedPLU",
                          "&Changed",
-                         {c.lblDownChangedPLU = named(new QLabel(page), "lblDownChangedPLU")}}}),
+                         {c.lblDownChangedPLU = countLabel(page, "lblDownChangedPLU")}}}),
         0, 0);
     layout->addWidget(
-        selectionFrame(
-            "INGRED Download Option", false,
-            {{&c.optDownOneINGRED,
-              "optDownOneINGRED",
-              "O&ne INGRED",
-              {c.txtDownOneIngNo = numberBox(page, "txtDownOneIngNo", "1"), nullptr, nullptr,
-               c.lblDownOneINGRED = previewLabel(page, "lblDownOneINGRED")}},
-             {&c.optDownMultipleINGRED,
-              "optDownMultipleINGRED",
-              "M&ultiple INGRED",
-              {c.txtDownStartIngNo = numberBox(page, "txtDownStartIngNo", "1"), to2,
-               c.txtDownEndIngNo = numberBox(page, "txtDownEndIngNo", "2"),
-               c.lblDownMultipleINGRED = previewLabel(page, "lblDownMultipleINGRED")}},
-             {&c.optDownAllINGRED, "optDownAllINGRED", "A&LL INGRED", {}},
-             {&c.optDownChangedINGRED,
-              "optDownChangedINGRED",
-              "C&hanged",
-              {c.lblDownChangedINGRED = named(new QLabel(page), "lblDownChangedINGRED")}}}),
+        selectionFrame("INGRED Download Option", false,
+                       {{&c.optDownOneINGRED,
+                         "optDownOneINGRED",
+                         "O&ne INGRED",
+                         {c.txtDownOneIngNo = numberBox(page, "txtDownOneIngNo", "1"), nullptr,
+                          nullptr, c.lblDownOneINGRED = previewLabel(page, "lblDownOneINGRED")}},
+                        {&c.optDownMultipleINGRED,
+                         "optDownMultipleINGRED",
+                         "M&ultiple INGRED",
+                         {c.txtDownStartIngNo = numberBox(page, "txtDownStartIngNo", "1"), to2,
+                          c.txtDownEndIngNo = numberBox(page, "txtDownEndIngNo", "2"),
+                          c.lblDownMultipleINGRED = previewLabel(page, "lblDownMultipleINGRED")}},
+                        {&c.optDownAllINGRED, "optDownAllINGRED", "A&LL INGRED", {}},
+                        {&c.optDownChangedINGRED,
+                         "optDownChangedINGRED",
+                         "C&hanged",
+                         {c.lblDownChangedINGRED = countLabel(page, "lblDownChangedINGRED")}}}),
         0, 1);
     c.cmdPLUDownload = button(page, "cmdPLUDownload", " PLU &Download");
     layout->addWidget(c.cmdPLUDownload, 1, 0);

@@ -201,7 +201,7 @@ void MemoryActions::refresh() {
                                    QStringLiteral(": its table is read first"));
                     label->setToolTip(QStringLiteral("The store cannot vouch for this scale: ") +
                                       *count.doubt);
-                } else if (count.records == 0 && !ahead) {
+                } else if (count.records == 0 && !ahead && count.checked.isValid()) {
                     label->setText(nothingToSendText(count.checked));
                 } else {
                     label->setText(form.arg(count.records));

@@ -67,6 +67,9 @@ private slots:
                      },
                      5000),
                  qPrintable(c().lblDownChangedPLU->text()));
+        c().SSTab->setCurrentIndex(3); // the Download tab, where the count stands
+        QVERIFY2(!QTest::qWaitFor([&] { return w->width() > 1024; }, 300),
+                 "the long count wraps rather than widening the window");
 
         loadPrices(399);
         QVERIFY2(countIs("1 to send"), qPrintable(c().lblDownChangedPLU->text()));
