@@ -885,6 +885,21 @@ std::map<QString, ScaleState> ScaleMemory::states(TableKind table) const {
     while (q->next())
         out[q->value(0).toString()] =
             ScaleState{q->value(1).toInt() != 0, q->value(2).toString(), fromMs(q->value(3))};
+    q.reset();
+    // A record the scale acknowledged or sent confirms the store's word as a check does.
+    auto confirmed = run(QStringLiteral("SELECT scale, max(confirmed) FROM held WHERE tbl = ?"
+                                        " GROUP BY scale"),
+                         {tableName(table)});
+    if (!confirmed) {
+        fail(error_, errorCode_);
+        return out;
+    }
+    while (confirmed->next()) {
+        QDateTime& checked = out[confirmed->value(0).toString()].checked;
+        const QDateTime at = fromMs(confirmed->value(1));
+        if (!checked.isValid() || at > checked)
+            checked = at;
+    }
     return out;
 }
 
@@ -937,7 +952,10 @@ std::vector<KnownScale> ScaleMemory::scales() const {
         if (auto it = at.find(names->value(0).toString()); it != at.end())
             out[it->second].names << names->value(1).toString();
     names.reset();
-    auto checked = run(QStringLiteral("SELECT scale, max(checked) FROM scales GROUP BY scale"));
+    // A record the scale acknowledged or sent confirms the store's word as a check does.
+    auto checked =
+        run(QStringLiteral("SELECT scale, max(at) FROM (SELECT scale, checked AS at FROM scales"
+                           " UNION ALL SELECT scale, confirmed FROM held) AS c GROUP BY scale"));
     if (!checked) {
         fail(error_, errorCode_);
         return out;
