@@ -178,12 +178,17 @@ void runDownload(ScaleLink& link, const DownloadJob& d, const TableRecords<R>& t
             w.doubt = QStringLiteral("The store cannot vouch for this scale: ") + *w.doubt;
         // The store's word is taken only for records the download would not send, and only
         // once a few of them read back from the scale as it says.
-        if (!w.doubt && int(options.changed.size()) < table.count) {
-            std::set<int> sending;
-            for (const int slot : options.changed)
-                sending.insert(numberOf(table.records[size_t(slot)]));
-            const std::vector<int> picked =
-                readBackSlots(w.held, sending, kReadBack, *QRandomGenerator::global());
+        std::set<int> sending;
+        for (const int slot : options.changed)
+            sending.insert(numberOf(table.records[size_t(slot)]));
+        bool skips = false; // a record of the table would not be sent
+        for (int slot = 1; slot <= table.count; ++slot)
+            skips = skips || !sending.count(numberOf(table.records[size_t(slot)]));
+        const std::vector<int> picked =
+            skips && !w.doubt
+                ? readBackSlots(w.held, sending, kReadBack, *QRandomGenerator::global())
+                : std::vector<int>();
+        if (!picked.empty()) {
             std::optional<TransferResult> failed;
             w.doubt = readBack<R>(link, picked, w.held, sink, writer, failed);
             if (failed) {
