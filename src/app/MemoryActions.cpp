@@ -186,10 +186,8 @@ void MemoryActions::refresh() {
                 if (name.isEmpty())
                     return Count{int(changedSlots(records, {}).size()), {}, {}};
                 const StoreWord word = storeWord(m, portIdentity(name), kind);
-                std::map<int, QByteArray> held;
-                for (const auto& [number, record] : word.held)
-                    held[number] = record.bytes;
-                return Count{int(changedSlots(records, held).size()), word.doubt, word.checked};
+                return Count{int(changedSlots(records, word.heldBytes()).size()), word.doubt,
+                             word.checked};
             },
             [this, asked, label, form, ahead](const Count& count, const QString& problem) {
                 showProblem(problem);

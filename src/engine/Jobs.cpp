@@ -167,10 +167,7 @@ void runDownload(ScaleLink& link, const DownloadJob& d, const TableRecords<R>& t
                 [scale](ScaleMemory& m) { return storeWord(m, scale, RecordTraits<R>::kind); });
         };
         const auto changed = [&](const StoreWord& w) {
-            std::map<int, QByteArray> bytes;
-            for (const auto& [number, record] : w.held)
-                bytes[number] = record.bytes;
-            return changedSlots(wireRecords(table.records, table.count), bytes);
+            return changedSlots(wireRecords(table.records, table.count), w.heldBytes());
         };
         StoreWord w = word();
         options.changed = changed(w);

@@ -139,6 +139,13 @@ StoreWord storeWord(const ScaleMemory& store, const QString& scale, TableKind ta
     return word;
 }
 
+std::map<int, QByteArray> StoreWord::heldBytes() const {
+    std::map<int, QByteArray> out;
+    for (const auto& [number, record] : held)
+        out[number] = record.bytes;
+    return out;
+}
+
 std::vector<int> readBackSlots(const std::map<int, HeldRecord>& held, const std::set<int>& sending,
                                int count, QRandomGenerator& random) {
     std::vector<int> out;

@@ -57,6 +57,8 @@ struct StoreWord {
     // When the scale last confirmed the store's word: a check, a read of its table, or the
     // last record it acknowledged (UTC); invalid: never.
     QDateTime checked;
+    // What the store says the scale holds: number -> bytes, as changedSlots() weighs it.
+    std::map<int, QByteArray> heldBytes() const;
 };
 StoreWord storeWord(const ScaleMemory& store, const QString& scale, TableKind table);
 
