@@ -4,6 +4,7 @@
 // the download again. Prints where the stop left the transfer, what the scale had acknowledged
 // (its byte log's closing bytes), and the time from the second download's start to its first
 // record acknowledged, with any retry it needed.
+#include "DownloadJobs.h"
 #include "Engine.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,7 @@
 #endif
 
 using namespace tarn;
+using namespace tarn::testing;
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -35,16 +37,7 @@ int main(int argc, char* argv[]) {
     }
     const QString device = QString::fromLocal8Bit(scale.readLine()).trimmed().section(' ', 1);
 
-    TableRecords<PluRecord> table;
-    table.count = kMaxRecords;
-    for (int i = 1; i <= kMaxRecords; ++i) {
-        table.records[size_t(i)].pluNo = qint16(i);
-        table.records[size_t(i)].name1 = QStringLiteral("Item %1").arg(i);
-        table.records[size_t(i)].unitPrice = 100 * i;
-    }
-    DownloadJob job;
-    job.table = table;
-    job.hasFile = true;
+    const DownloadJob job = pluDownload(kMaxRecords);
 
     Engine engine(systemPortParts());
     int acks = 0;

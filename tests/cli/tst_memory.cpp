@@ -5,6 +5,7 @@
 
 #include "Command.h"
 #include "CommandLine.h"
+#include "DownloadJobs.h"
 #include "Engine.h"
 #include "FakeScale.h"
 #include "Interrupt.h"
@@ -562,16 +563,7 @@ TEST_F(Memory, aStoppedDownloadKeepsExactlyWhatWasAcknowledged) {
         for (int n = 1; n <= 5; ++n)
             seed.recordHeld(k, n, n, old);
     }
-    TableRecords<PluRecord> table;
-    table.count = 5;
-    for (int n = 1; n <= 5; ++n) {
-        table.records[size_t(n)].pluNo = qint16(n);
-        table.records[size_t(n)].name1 = QStringLiteral("ITEM %1").arg(n);
-        table.records[size_t(n)].unitPrice = 100 * n;
-    }
-    DownloadJob job;
-    job.table = table;
-    job.hasFile = true;
+    const DownloadJob job = pluDownload(5);
 
     auto clock = std::make_unique<VirtualClock>();
     auto scale = std::make_unique<FakeScale>(*clock);

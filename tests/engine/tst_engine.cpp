@@ -3,6 +3,7 @@
 // at a time in the order made, a stop ends what runs and what was queued before it, and the line
 // is left at rest for the next job.
 
+#include "DownloadJobs.h"
 #include "Engine.h"
 #include "FakeScale.h"
 #include "LineGate.h"
@@ -23,18 +24,6 @@ namespace tarn::testing {
 namespace {
 
 using Kind = FakeScale::LogEntry::Kind;
-
-// A table of `count` PLU records numbered from `first`, as a download sends it.
-DownloadJob plus(int count, int first = 1) {
-    TableRecords<PluRecord> table;
-    table.count = qint16(count);
-    for (int i = 1; i <= count; ++i)
-        table.records[size_t(i)].pluNo = qint16(first + i - 1);
-    DownloadJob job;
-    job.table = table;
-    job.hasFile = true;
-    return job;
-}
 
 class EngineTest : public ::testing::Test {
 protected:
@@ -92,9 +81,9 @@ protected:
 TEST_F(EngineTest, requestsRunOneAtATimeInTheOrderMade) {
     LineGate gate;
     holdAtFirstWait(gate);
-    const RequestId first = engine->run(plus(2, 10));
+    const RequestId first = engine->run(pluDownload(2, 10));
     ASSERT_TRUE(gate.reached());
-    const RequestId second = engine->run(plus(1, 20));
+    const RequestId second = engine->run(pluDownload(1, 20));
     const RequestId close = engine->close();
     gate.release();
     ASSERT_TRUE(answered(close));
@@ -111,11 +100,11 @@ TEST_F(EngineTest, requestsRunOneAtATimeInTheOrderMade) {
 TEST_F(EngineTest, aStopEndsWhatRunsAndWhatWasQueuedBeforeIt) {
     LineGate gate;
     holdAtFirstWait(gate);
-    const RequestId running = engine->run(plus(3, 10));
+    const RequestId running = engine->run(pluDownload(3, 10));
     ASSERT_TRUE(gate.reached());
-    const RequestId queued = engine->run(plus(3, 20));
+    const RequestId queued = engine->run(pluDownload(3, 20));
     engine->stop();
-    const RequestId after = engine->run(plus(1, 30));
+    const RequestId after = engine->run(pluDownload(1, 30));
     gate.release();
     ASSERT_TRUE(answered(after));
 
@@ -135,7 +124,7 @@ TEST_F(EngineTest, aStopEndsAWaitForASilentScaleAtOnce) {
         const Clock::Time start = clock->now();
         clock->at(start + seconds(at), [this] { engine->stop(); });
         texts.clear();
-        const RequestId job = engine->run(plus(1));
+        const RequestId job = engine->run(pluDownload(1));
         ASSERT_TRUE(answered(job));
         EXPECT_TRUE(outcomes[job].stopped) << at;
         EXPECT_EQ(clock->now() - start, seconds(at)) << at;
@@ -152,7 +141,7 @@ TEST_F(EngineTest, aStopLeavesTheLineAtRestForTheNextJob) {
         if (scale->received.size() == 3) // the PC waits for the third record's closing byte
             engine->stop();
     };
-    const RequestId stopped = engine->run(plus(5));
+    const RequestId stopped = engine->run(pluDownload(5));
     ASSERT_TRUE(answered(stopped));
     clock->onWait = nullptr;
     EXPECT_TRUE(outcomes[stopped].stopped);
@@ -161,7 +150,7 @@ TEST_F(EngineTest, aStopLeavesTheLineAtRestForTheNextJob) {
 
     const size_t from = scale->log().size();
     texts.clear();
-    const RequestId next = engine->run(plus(1));
+    const RequestId next = engine->run(pluDownload(1));
     ASSERT_TRUE(answered(next));
     EXPECT_EQ(outcomes[next].result.outcome, TransferOutcome::Finished);
     EXPECT_EQ(texts.filter(QStringLiteral("Retry")), QStringList());
@@ -250,7 +239,7 @@ TEST(EngineEnd, deletingTheEngineStopsItsJobAndClosesThePort) {
     auto engine = std::make_unique<Engine>(
         PortParts{std::make_unique<DeafLine>(heard), std::make_unique<SteadyClock>()});
     engine->open(QStringLiteral("ttyDEAF"));
-    engine->run(plus(1));
+    engine->run(pluDownload(1));
     const auto sent = [&] {
         const std::lock_guard lock(heard->mutex);
         return std::pair{heard->bytes, heard->closed};

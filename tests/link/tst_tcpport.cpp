@@ -93,6 +93,20 @@ private:
     std::function<void()> task_;
 };
 
+// Listens on 127.0.0.1, on the server's thread; each connection it takes goes to `accepted`.
+// Its port.
+quint16 listenLocally(std::unique_ptr<QTcpServer>& server,
+                      std::function<void(QTcpSocket*)> accepted) {
+    server = std::make_unique<QTcpServer>();
+    server->listen(QHostAddress::LocalHost);
+    QTcpServer* listening = server.get();
+    QObject::connect(listening, &QTcpServer::newConnection, [listening, accepted] {
+        while (QTcpSocket* s = listening->nextPendingConnection())
+            accepted(s);
+    });
+    return listening->serverPort();
+}
+
 // A serial server on 127.0.0.1 with the scale behind it played by `answer`, which sees the
 // bytes of the connection as they come.
 class Server {
@@ -100,19 +114,14 @@ public:
     using Answer = std::function<void(QTcpSocket&, const QByteArray& heard)>;
     Server() {
         thread_.on([this] {
-            server_ = std::make_unique<QTcpServer>();
-            server_->listen(QHostAddress::LocalHost);
-            port_ = server_->serverPort();
-            QObject::connect(server_.get(), &QTcpServer::newConnection, [this] {
-                while (QTcpSocket* s = server_->nextPendingConnection()) {
-                    ++connections_;
-                    conn_ = s;
-                    QObject::connect(s, &QTcpSocket::readyRead, [this, s] {
-                        heard_ += s->readAll();
-                        if (answer_)
-                            answer_(*s, heard_);
-                    });
-                }
+            port_ = listenLocally(server_, [this](QTcpSocket* s) {
+                ++connections_;
+                conn_ = s;
+                QObject::connect(s, &QTcpSocket::readyRead, [this, s] {
+                    heard_ += s->readAll();
+                    if (answer_)
+                        answer_(*s, heard_);
+                });
             });
         });
     }
@@ -310,14 +319,9 @@ public:
 
     PacedServer() {
         thread_.on([this] {
-            server_ = std::make_unique<QTcpServer>();
-            server_->listen(QHostAddress::LocalHost);
-            port_ = server_->serverPort();
-            QObject::connect(server_.get(), &QTcpServer::newConnection, [this] {
-                while (QTcpSocket* s = server_->nextPendingConnection()) {
-                    conn_ = s;
-                    QObject::connect(s, &QTcpSocket::readyRead, [this, s] { hear(s->readAll()); });
-                }
+            port_ = listenLocally(server_, [this](QTcpSocket* s) {
+                conn_ = s;
+                QObject::connect(s, &QTcpSocket::readyRead, [this, s] { hear(s->readAll()); });
             });
             pace_ = std::make_unique<QTimer>();
             QObject::connect(pace_.get(), &QTimer::timeout, [this] {
