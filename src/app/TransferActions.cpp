@@ -22,18 +22,6 @@
 
 namespace tarn {
 
-namespace {
-
-// The texts of a stopped transfer's records, as the transfer shows them ("plu#" + slot).
-QString recordText(const JobOutcome& o) {
-    const bool plu = o.kind == TableKind::Plu;
-    if (o.what == JobOutcome::What::Download)
-        return plu ? QStringLiteral("plu#") : QStringLiteral("Message#");
-    return plu ? QStringLiteral("plu#") : QStringLiteral("INGRED#");
-}
-
-} // namespace
-
 DownloadOptions downloadOptions(const Controls& c, TableKind kind) {
     const bool plu = kind == TableKind::Plu;
     DownloadOptions o;
@@ -176,13 +164,7 @@ void TransferActions::ended(const JobOutcome& o, RequestId id) {
         return;
     }
     // The operator's Stop: say where it stopped, and leave the bar at the records done.
-    if (o.what == JobOutcome::What::Display)
-        ws.status(QStringLiteral("Stopped"));
-    else if (o.result.lastRecord > 0)
-        ws.status(QStringLiteral("Stopped after ") + recordText(o) +
-                  QString::number(o.result.lastRecord));
-    else
-        ws.status(QStringLiteral("Stopped before the first record"));
+    ws.status(stoppedText(o));
 }
 
 void TransferActions::download(TableKind kind) {

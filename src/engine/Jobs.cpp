@@ -256,6 +256,18 @@ JobOutcome stoppedBeforeItBegan(const Job& job, const ScaleLink& link) {
     return o;
 }
 
+QString stoppedText(const JobOutcome& o) {
+    if (o.what == JobOutcome::What::Display)
+        return QStringLiteral("Stopped");
+    if (o.result.lastRecord == 0)
+        return QStringLiteral("Stopped before the first record");
+    const bool plu = o.kind == TableKind::Plu;
+    const QString record = plu                                    ? QStringLiteral("plu#")
+                           : o.what == JobOutcome::What::Download ? QStringLiteral("Message#")
+                                                                  : QStringLiteral("INGRED#");
+    return QStringLiteral("Stopped after ") + record + QString::number(o.result.lastRecord);
+}
+
 JobStart jobStartOf(const Job& job, const QString& name) {
     JobStart start;
     start.scale = portIdentity(name);
@@ -323,12 +335,7 @@ void recordJob(StoreWriter& writer, const JobStart& start, JobOutcome& o, Transf
     f.text = o.result.message;
     // A stopped job says how far it came, not its last progress text.
     if (f.end == JobEnd::Stopped)
-        f.text = o.result.lastRecord > 0
-                     ? QStringLiteral("Stopped after %1#%2")
-                           .arg(o.kind == TableKind::Plu ? QStringLiteral("plu")
-                                                         : QStringLiteral("Message"))
-                           .arg(o.result.lastRecord)
-                     : QStringLiteral("Stopped before the first record");
+        f.text = stoppedText(o);
     f.records = o.result.records;
     if (o.differences)
         f.differences = int(recordsIn(*o.differences));

@@ -73,6 +73,11 @@ struct JobOutcome {
     QString storeProblem;
 };
 
+// How far a stopped job came, as the status line and the history say it: "Stopped after
+// plu#37" (a download's "Message#3", an ingredient upload's "INGRED#3"), "Stopped before the
+// first record", the display read's "Stopped".
+QString stoppedText(const JobOutcome& o);
+
 // What a job does on the line and in the store, on the engine's worker thread: its transfer,
 // the check and the read of a Changed download, its writes through the store's `writer`, its
 // history row. `takeLost` says whether the port was lost since the last job on a table.
