@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MemoryActions.h"
 
+#include "ChangedPlan.h"
 #include "CompareDialog.h"
 #include "Controls.h"
 #include "GridUndo.h"
@@ -200,7 +201,7 @@ void MemoryActions::refresh() {
                     label->setToolTip(QStringLiteral("The store cannot vouch for this scale: ") +
                                       *count.doubt);
                 } else if (count.records == 0 && !ahead && count.checked.isValid()) {
-                    label->setText(nothingToSendText(count.checked));
+                    label->setText(heldWhenCheckedText(count.checked));
                 } else {
                     label->setText(form.arg(count.records));
                 }
@@ -211,7 +212,12 @@ void MemoryActions::refresh() {
 void MemoryActions::listKnownScales() {
     const int asked = asked_;
     reader_->ask<std::vector<KnownScale>>(
-        this, [](ScaleMemory& m) { return m.scales(); },
+        this,
+        [](ScaleMemory& m) {
+            // Jobs this PC ran while the store could not be written reach it as soon as it can.
+            deliverUnrecorded(m);
+            return m.scales();
+        },
         [this, asked](const std::vector<KnownScale>& known, const QString& problem) {
             showProblem(problem);
             if (asked != asked_)

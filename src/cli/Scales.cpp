@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Scales.h"
 
+#include "ChangedPlan.h"
 #include "Compare.h" // kDiffer
 #include "PortIdentity.h"
 #include "TableDiff.h"
@@ -20,14 +21,14 @@ QString timeText(const QDateTime& at) {
 } // namespace
 
 RowTable scaleRows(const std::vector<KnownScale>& scales) {
-    RowTable out{
-        {"scale", "names", "pc", "user", "last_job", "outcome", "ended", "how_ended", "confirmed"},
-        {}};
+    RowTable out{{"scale", "place", "names", "pc", "user", "last_job", "outcome", "ended",
+                  "how_ended", "confirmed"},
+                 {}};
     for (const KnownScale& k : scales) {
         const TransferEntry& e = k.last;
         const QString job = QString::fromLatin1(sideOf(e.table).name) + QLatin1Char(' ') +
                             directionName(e.direction) + QLatin1Char(' ') + e.extent;
-        out.rows.push_back({k.scale, k.names.join(QLatin1Char(' ')), k.pc, k.user, job,
+        out.rows.push_back({k.scale, k.place, k.names.join(QLatin1Char(' ')), k.pc, k.user, job,
                             e.outcome.isEmpty() ? (e.ended.isValid() ? QStringLiteral("-")
                                                                      : QStringLiteral("running"))
                                                 : e.outcome,
@@ -37,13 +38,15 @@ RowTable scaleRows(const std::vector<KnownScale>& scales) {
 }
 
 RowTable statusRows(const std::vector<ScaleStatus>& statuses) {
-    RowTable out{{"scale", "name", "holds", "differ", "confirmed"}, {}};
+    RowTable out{{"scale", "place", "name", "holds", "differ", "also_holds", "confirmed", "why"},
+                 {}};
     for (const ScaleStatus& s : statuses)
-        out.rows.push_back({s.scale, s.name,
+        out.rows.push_back({s.scale, s.place, s.name,
                             s.holds         ? QStringLiteral("yes")
                             : s.unconfirmed ? QStringLiteral("unconfirmed")
                                             : QStringLiteral("no"),
-                            QString::number(s.differ), timeText(s.checked)});
+                            QString::number(s.differ), QString::number(s.extra),
+                            timeText(s.checked), s.why});
     return out;
 }
 
@@ -95,14 +98,15 @@ int Status::run(Session& session) {
     if (!loadTable(ws, kind_, file_))
         return kFailed;
     ScaleMemory store;
-    // The scales asked about, or every one the store knows, by identity.
-    std::vector<std::pair<QString, QString>> scales; // identity, name shown
+    // The scales asked about, or every one the store knows, by the store's key.
+    std::vector<std::pair<QString, QString>> scales; // key, name shown
     if (ports_.isEmpty()) {
         for (const KnownScale& k : store.scales())
-            scales.emplace_back(k.scale, k.last.name);
+            scales.emplace_back(k.place.isEmpty() ? k.scale : k.scale + QLatin1Char('@') + k.place,
+                                k.last.name);
     } else {
         for (const QString& port : ports_)
-            scales.emplace_back(portIdentity(port), port);
+            scales.emplace_back(storeKey(portIdentity(port)), port);
     }
     if (const QString problem = store.takeProblem(); !problem.isEmpty()) {
         session.console().remark(problem);
@@ -115,23 +119,22 @@ int Status::run(Session& session) {
     const std::vector<WireRecord> records = kind_ == TableKind::Plu
                                                 ? wireRecords(ws.plu.records, ws.plu.count)
                                                 : wireRecords(ws.ingred.records, ws.ingred.count);
-    // Every scale's records and the store's word on it in one read each, however many.
-    const std::map<QString, std::map<int, QByteArray>> held = store.heldByScale(kind_);
-    const std::map<QString, ScaleState> states = store.states(kind_);
-    const std::map<int, QByteArray> none;
+    // The store's word on each scale as a Changed download takes it, before it reads anything.
     std::vector<ScaleStatus> statuses;
     bool all = true;
-    for (const auto& [scale, shown] : scales) {
-        const auto records_ = held.find(scale);
-        const auto state = states.find(scale);
+    for (const auto& [key, shown] : scales) {
+        ChangedFacts facts;
+        facts.table = records;
+        facts.word = storeWordByKey(store, key, kind_);
+        const ChangedStep step = planChanged(facts);
         ScaleStatus s;
-        s.scale = scale;
+        std::tie(s.scale, s.place) = splitStoreKey(key);
         s.name = shown;
-        s.unconfirmed = state != states.end() && state->second.unconfirmed;
-        if (state != states.end())
-            s.checked = state->second.checked;
-        s.differ =
-            int(changedSlots(records, records_ != held.end() ? records_->second : none).size());
+        s.unconfirmed = bool(facts.word.doubt);
+        s.why = facts.word.doubt.value_or(QString());
+        s.checked = facts.word.checked;
+        s.differ = int(changedSlots(records, facts.word.heldBytes()).size());
+        s.extra = step.extra;
         s.holds = !s.unconfirmed && s.differ == 0;
         all = all && s.holds;
         statuses.push_back(std::move(s));

@@ -48,10 +48,13 @@ RowTable scaleRows(const std::vector<KnownScale>& scales);
 // records that differ, when last confirmed.
 struct ScaleStatus {
     QString scale;
+    QString place; // its PC or shop
     QString name;
     bool holds = false;
-    bool unconfirmed = false;
+    bool unconfirmed = false; // the store cannot vouch for it
+    QString why;              // ... and why
     int differ = 0;
+    int extra = 0; // records it holds that the table does not have
     QDateTime checked;
 };
 RowTable statusRows(const std::vector<ScaleStatus>& statuses);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Jobs.h"
 
+#include "ChangedPlan.h"
 #include "PortIdentity.h"
 #include "RecordCodec.h"
 #include "ScaleLink.h"
@@ -8,7 +9,7 @@
 #include "ScaleNotes.h"
 #include "StoreWriter.h"
 
-#include <QRandomGenerator>
+#include <QUuid>
 
 #include <optional>
 #include <set>
@@ -104,8 +105,11 @@ void compare(ScaleLink& link, const TableRecords<R>& pc, TransferSink& sink, Sto
     auto& scale = o.received.emplace<Received<R>>();
     o.readResult = runUpload<R>(link, UploadOptions{UploadExtent::All, QStringLiteral("1")}, sink,
                                 writer, scale);
-    if (uploadEnded(o.readResult.outcome))
+    if (uploadEnded(o.readResult.outcome)) {
+        o.readWhole = true;
+        writer.markRead(QDateTime::currentDateTimeUtc());
         o.differences = compareTables(pc.records, pc.count, scale.records, scale.count);
+    }
 }
 
 // Passes every report on and keeps the last record the scale sent.
@@ -123,97 +127,128 @@ private:
     TransferSink& out_;
 };
 
-constexpr int kReadBack = 3;
-
-// The check before the store's word is taken: a few records the download would not send are
-// read back from the scale. nullopt when each came back as the store holds it; otherwise why
-// not, or, when the line failed, how the read ended (in `failed`).
+// Asks the scale for one record; nullopt when the line failed (how, in `failed`).
 template <class R>
-std::optional<QString> readBack(ScaleLink& link, const std::vector<int>& picked,
-                                const std::map<int, HeldRecord>& held, TransferSink& sink,
-                                StoreWriter& writer, std::optional<TransferResult>& failed) {
-    sink.status(QStringLiteral("Checking what the scale holds: reading back %1 record(s)")
-                    .arg(picked.size()));
-    for (const int slot : picked) {
-        ReadBackSink one(sink);
-        Received<R> into;
+std::optional<ReadAnswer> readOne(ScaleLink& link, int asked, bool byNumber, TransferSink& sink,
+                                  StoreWriter& writer, std::optional<TransferResult>& failed) {
+    ReadBackSink one(sink);
+    Received<R> into;
+    const TransferResult r = runUpload<R>(
+        link, UploadOptions{UploadExtent::One, QString::number(asked)}, one, writer, into);
+    if (!uploadEnded(r.outcome)) {
+        failed = r;
+        return std::nullopt;
+    }
+    ReadAnswer answer{asked, byNumber, std::nullopt, {}};
+    if (one.sent) {
+        answer.number = one.sent->number;
+        answer.bytes = recordBytes(*one.sent);
+    }
+    return answer;
+}
+
+// Reads the scale's whole table: an "All" upload, or, from a scale that answers by number,
+// each of `numbers`. nullopt when the line failed (how, in `failed`).
+template <class R>
+std::optional<std::map<int, QByteArray>> readWhole(ScaleLink& link, const std::vector<int>& numbers,
+                                                   TransferSink& sink, StoreWriter& writer,
+                                                   std::optional<TransferResult>& failed) {
+    std::map<int, QByteArray> whole;
+    if (numbers.empty()) {
+        Received<R> read;
         const TransferResult r = runUpload<R>(
-            link, UploadOptions{UploadExtent::One, QString::number(slot)}, one, writer, into);
+            link, UploadOptions{UploadExtent::All, QStringLiteral("1")}, sink, writer, read);
         if (!uploadEnded(r.outcome)) {
             failed = r;
-            return QString();
+            return std::nullopt;
         }
-        const QString said = QStringLiteral("Checking what the scale holds: ");
-        if (!one.sent)
-            return said + QStringLiteral("its slot %1 is empty").arg(slot);
-        // A number the store holds nothing for says nothing against its word: a download
-        // sends such a record anyway.
-        const auto h = held.find(one.sent->number);
-        if (h != held.end() && h->second.bytes != recordBytes(*one.sent))
-            return said +
-                   QStringLiteral("its record %1 is not as Tarnlink sent it").arg(one.sent->number);
+        // The last slot of a number is what the scale goes by, as a full download leaves it.
+        const int last = std::min(read.first + read.count - 1, kMaxRecords);
+        for (const WireRecord& w : wireRecords(read.records, last))
+            if (w.slot >= read.first)
+                whole[w.number] = w.bytes;
+        return whole;
     }
-    return std::nullopt;
+    std::vector<int> gone;
+    for (const int number : numbers) {
+        const auto answer = readOne<R>(link, number, true, sink, writer, failed);
+        if (!answer)
+            return std::nullopt;
+        if (answer->number == number)
+            whole[number] = answer->bytes;
+        else
+            gone.push_back(number);
+    }
+    writer.forget(gone);
+    return whole;
+}
+
+// A Changed download's extent, decided by planChanged() from the store's word and what this
+// job reads from the scale; false when the line failed while reading (o.result says how).
+template <class R>
+bool changedExtent(ScaleLink& link, const TableRecords<R>& table, const QString& identity,
+                   TransferSink& sink, StoreWriter& writer, DownloadOptions& options,
+                   JobOutcome& o) {
+    ChangedFacts facts;
+    facts.table = wireRecords(table.records, table.count);
+    facts.word = writer.read<StoreWord>(
+        [identity](ScaleMemory& m) { return storeWord(m, identity, RecordTraits<R>::kind); });
+    bool announced = false;
+    std::optional<TransferResult> failed;
+    for (;;) {
+        const ChangedStep step = planChanged(facts);
+        if (step.answers != facts.word.answers) {
+            writer.setAnswers(step.answers);
+            facts.word.answers = step.answers;
+        }
+        for (const QString& line : step.said)
+            sink.status(line); // each on a line of its own
+        switch (step.what) {
+        case ChangedStep::Do::Send:
+            options.changed = step.toSend;
+            options.nothing = step.nothing;
+            o.extra = step.extra;
+            return true;
+        case ChangedStep::Do::ReadBack:
+            if (!std::exchange(announced, true))
+                sink.status(QStringLiteral("Checking what the scale holds: reading back %1 "
+                                           "record(s)")
+                                .arg(std::max<size_t>(step.ask.size(), size_t(facts.checks))));
+            for (const int asked : step.ask) {
+                const auto answer = readOne<R>(link, asked, step.byNumber, sink, writer, failed);
+                if (!answer) {
+                    o.result = *failed;
+                    return false;
+                }
+                facts.readBack.push_back(*answer);
+            }
+            break;
+        case ChangedStep::Do::ReadWhole:
+            facts.whole = readWhole<R>(link, step.ask, sink, writer, failed);
+            if (!facts.whole) {
+                o.result = *failed;
+                return false;
+            }
+            o.readWhole = true;
+            writer.markRead(QDateTime::currentDateTimeUtc());
+            break;
+        }
+    }
 }
 
 template <class R>
 void runDownload(ScaleLink& link, const DownloadJob& d, const TableRecords<R>& table,
                  TransferSink& sink, StoreWriter& writer, JobOutcome& o) {
     DownloadOptions options = d.options;
-    if (options.extent == DownloadExtent::Changed) {
-        const QString scale = link.port().identity();
-        const auto word = [&] {
-            return writer.read<StoreWord>(
-                [scale](ScaleMemory& m) { return storeWord(m, scale, RecordTraits<R>::kind); });
-        };
-        const auto changed = [&](const StoreWord& w) {
-            return changedSlots(wireRecords(table.records, table.count), w.heldBytes());
-        };
-        StoreWord w = word();
-        options.changed = changed(w);
-        if (w.doubt)
-            w.doubt = QStringLiteral("The store cannot vouch for this scale: ") + *w.doubt;
-        // The store's word is taken only for records the download would not send, and only
-        // once a few of them read back from the scale as it says.
-        std::set<int> sending;
-        for (const int slot : options.changed)
-            sending.insert(numberOf(table.records[size_t(slot)]));
-        bool skips = false; // a record of the table would not be sent
-        for (int slot = 1; slot <= table.count; ++slot)
-            skips = skips || !sending.count(numberOf(table.records[size_t(slot)]));
-        const std::vector<int> picked =
-            skips && !w.doubt
-                ? readBackSlots(w.held, sending, kReadBack, *QRandomGenerator::global())
-                : std::vector<int>();
-        if (!picked.empty()) {
-            std::optional<TransferResult> failed;
-            w.doubt = readBack<R>(link, picked, w.held, sink, writer, failed);
-            if (failed) {
-                o.result = *failed;
-                return;
-            }
-            if (!w.doubt)
-                writer.markChecked(QDateTime::currentDateTimeUtc());
-        }
-        if (w.doubt) {
-            sink.status(*w.doubt); // why, on a line of its own
-            sink.status(QStringLiteral(
-                "The scale does not hold what Tarnlink last sent it: reading its table"));
-            Received<R> read;
-            const TransferResult r = runUpload<R>(
-                link, UploadOptions{UploadExtent::All, QStringLiteral("1")}, sink, writer, read);
-            if (!uploadEnded(r.outcome)) {
-                o.result = r;
-                return;
-            }
-            writer.markChecked(QDateTime::currentDateTimeUtc());
-        }
-        w = word();
-        options.changed = changed(w);
-        options.checked = w.checked;
-    }
+    if (options.extent == DownloadExtent::Changed &&
+        !changedExtent<R>(link, table, link.port().identity(), sink, writer, options, o))
+        return;
     StoreSink store(sink, writer);
     o.result = download<R>(table, d.hasFile, link, options, store);
+    if (options.extent == DownloadExtent::Changed && o.result.outcome == TransferOutcome::Finished)
+        if (const QString extra = extraRecordsText(o.extra, o.result.nothingToSend);
+            !extra.isEmpty())
+            sink.status(extra);
     if (d.verify && o.result.outcome == TransferOutcome::Finished && !link.stopped()) {
         compare<R>(link, table, sink, writer, o);
         if (o.differences)
@@ -270,7 +305,7 @@ QString stoppedText(const JobOutcome& o) {
 
 JobStart jobStartOf(const Job& job, const QString& name) {
     JobStart start;
-    start.scale = portIdentity(name);
+    start.scale = storeKey(portIdentity(name));
     start.name = name;
     start.table = outcomeOf(job).kind;
     start.started = QDateTime::currentDateTimeUtc();
@@ -327,9 +362,9 @@ JobEnd jobEnd(const JobOutcome& o) {
 }
 
 // The store's word on the job, from its writer: a job it could not record is said on its own
-// line with what to do, and the note beside the port locks keeps the scale unconfirmed until
-// its table is read again.
-void recordJob(StoreWriter& writer, const JobStart& start, JobOutcome& o, TransferSink& sink) {
+// line with what to do, and kept on the PC until the store can take it.
+StoreWriter::Verdict recordJob(StoreWriter& writer, const JobStart& start, const QString& storePath,
+                               JobOutcome& o, TransferSink& sink) {
     JobFinish f;
     f.end = jobEnd(o);
     f.text = o.result.message;
@@ -341,17 +376,26 @@ void recordJob(StoreWriter& writer, const JobStart& start, JobOutcome& o, Transf
         f.differences = int(recordsIn(*o.differences));
     f.ended = QDateTime::currentDateTimeUtc();
     const StoreWriter::Verdict v = writer.finish(f);
-    const QString store = writer.read<QString>([](ScaleMemory& m) { return m.storeId(); });
-    ScaleNote note{store, v.job, v.recorded, start, f};
-    writeNote(start.scale, start.table, note);
     if (v.recorded)
-        return;
+        return v;
+    keepUnrecorded(storePath, start, f);
     o.unrecorded = true;
     o.storeProblem = v.problem;
     // The store's own problem, with what to do about it, comes as storeProblem().
-    sink.status(QStringLiteral("ERROR! sent, not recorded: the store could not keep this job, so "
-                               "the next Changed download reads the scale's table first"));
+    const bool sent = o.what == JobOutcome::What::Download && o.result.records > 0;
+    sink.status((sent ? QStringLiteral("ERROR! sent, not recorded: ")
+                      : QStringLiteral("ERROR! not recorded: ")) +
+                QStringLiteral("the store could not keep this job, so the next Changed download "
+                               "reads the scale's table first"));
+    return v;
 }
+
+// The store, as a job sees it before it begins.
+struct StoreSelf {
+    QString id;   // ScaleMemory::storeId()
+    QString path; // ScaleMemory::path()
+    QString seen; // the mark it keeps of the scale's note on this PC
+};
 
 } // namespace
 
@@ -366,15 +410,35 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
         return o;
     }
     StoreWriter& store = writer();
+    const QString identity = link.port().identity();
     JobStart start = jobStartOf(job, link.port().name());
-    start.scale = link.port().identity();
-    // A job an earlier run could not record goes into the history first, with the scale
-    // unconfirmed, when this store was the one that sent it.
-    const std::optional<ScaleNote> note = readNote(start.scale, start.table);
-    if (note && !note->recorded && note->job == 0 && note->start.started.isValid() &&
-        note->store == store.read<QString>([](ScaleMemory& m) { return m.storeId(); }))
-        store.takeIn(note->start, note->finish);
+    start.scale = storeKey(identity);
     store.begin(start);
+    const StoreSelf self =
+        store.read<StoreSelf>([key = start.scale, table = start.table](ScaleMemory& m) {
+            return StoreSelf{m.storeId(), m.path(), m.noteSeen(key, table)};
+        });
+
+    // The note on the PC: a job that sends says it is under way before its first byte, so that
+    // a kill or a power cut leaves the scale doubted until its table is read again.
+    const std::optional<ScaleNote> found = readNote(identity, start.table);
+    const bool current = found
+                             ? !found->unreadable && !found->underway && found->mark() == self.seen
+                             : self.seen.isEmpty();
+    ScaleNote note = found && !found->unreadable ? *found : ScaleNote{};
+    if (note.name.isEmpty())
+        note.name = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const bool sends = std::holds_alternative<DownloadJob>(job);
+    if (sends) {
+        ++note.sent;
+        note.store = self.id;
+        note.storePath = self.path;
+        note.underway = true;
+        note.recorded = false;
+        if (!writeNote(identity, start.table, note))
+            store.markUnconfirmed(QStringLiteral("its note on this PC could not be written"));
+    }
+
     // A port lost since the last job may have come back on another scale, or on one that
     // was switched off and lost its table: the store's word waits for the table to be read.
     const auto doubtIfLost = [&] {
@@ -396,6 +460,8 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
                     [&](auto& into) { o.result = runUpload(link, u.options, sink, store, into); },
                     o.received);
                 o.stopped = o.result.outcome == TransferOutcome::Stopped;
+                o.readWhole =
+                    u.options.extent == UploadExtent::All && uploadEnded(o.result.outcome);
             },
             [&](const CompareJob& c) {
                 std::visit([&](const auto& t) { compare(link, t, sink, store, o); }, c.table.table);
@@ -405,7 +471,18 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
             [&](const DisplayJob&) {}},
         job);
     doubtIfLost(); // for the next job, in this program or another
-    recordJob(store, start, o, sink);
+    // The store's word is the note's again only through a job it records: one whose note was
+    // its word as it began, or one that read the whole table.
+    if ((sends || o.readWhole) && (current || o.readWhole))
+        store.markSeen(note.mark());
+    const StoreWriter::Verdict v = recordJob(store, start, self.path, o, sink);
+    if (sends || o.readWhole) {
+        note.store = self.id;
+        note.storePath = self.path;
+        note.underway = false;
+        note.recorded = v.recorded;
+        writeNote(identity, start.table, note);
+    }
     o.portOpen = link.isOpen();
     return o;
 }

@@ -71,6 +71,11 @@ struct JobOutcome {
     // the store's own words on why, with what to do.
     bool unrecorded = false;
     QString storeProblem;
+    // The scale's whole table was read (an "All" upload, a compare, a verify, a Changed
+    // download's read): what the store held of it before no longer matters.
+    bool readWhole = false;
+    // A Changed download: records the scale holds that the table does not have.
+    int extra = 0;
 };
 
 // How far a stopped job came, as the status line and the history say it: "Stopped after

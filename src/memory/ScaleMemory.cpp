@@ -2,6 +2,7 @@
 #include "ScaleMemory.h"
 
 #include "PortIdentity.h"
+#include "Settings.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -181,8 +182,27 @@ const std::vector<std::vector<const char*>> kSteps = {
         "ALTER TABLE transfers ADD COLUMN pc TEXT",
         "ALTER TABLE transfers ADD COLUMN user_name TEXT",
     },
+    // 3 -> 4: a scale is its PC's or its shop's (each given the PC that last used it); the
+    // mark of each PC's note on it; when its table was last read whole; how it answers.
+    {
+        "ALTER TABLE scales ADD COLUMN read_whole %INT64%",
+        "ALTER TABLE scales ADD COLUMN answers TEXT",
+        "CREATE TABLE notes_seen (scale TEXT NOT NULL, tbl TEXT NOT NULL, pc TEXT NOT NULL,"
+        " mark TEXT NOT NULL, PRIMARY KEY (scale, tbl, pc))%NOROWID%",
+        "CREATE TABLE last_pc AS SELECT s.scale, coalesce((SELECT t.pc FROM transfers t"
+        " WHERE t.scale = s.scale AND t.pc IS NOT NULL ORDER BY t.id DESC LIMIT 1), '') AS pc"
+        " FROM (SELECT scale FROM transfers UNION SELECT scale FROM held"
+        " UNION SELECT scale FROM scales) s",
+        "UPDATE held SET scale = scale || '@' ||"
+        " (SELECT pc FROM last_pc l WHERE l.scale = held.scale)",
+        "UPDATE scales SET scale = scale || '@' ||"
+        " (SELECT pc FROM last_pc l WHERE l.scale = scales.scale)",
+        "UPDATE transfers SET scale = scale || '@' ||"
+        " (SELECT pc FROM last_pc l WHERE l.scale = transfers.scale)",
+        "DROP TABLE last_pc",
+    },
 };
-static_assert(ScaleMemory::kVersion == 3, "one step for each version");
+static_assert(ScaleMemory::kVersion == 4, "one step for each version");
 
 std::mutex limitsLock;
 ScaleMemory::Limits limits;
@@ -215,8 +235,20 @@ QDateTime fromMs(const QVariant& v) {
     return QDateTime::fromMSecsSinceEpoch(v.toLongLong(), Qt::UTC);
 }
 
+// This PC's name in the store: the settings' `pc`, or the host name.
+QString pcOf(const Settings& settings) {
+    const QString pc = settings.value(QStringLiteral("pc"));
+    return pc.isEmpty() ? QSysInfo::machineHostName() : pc;
+}
+
 QString thisPc() {
-    return QSysInfo::machineHostName();
+    return pcOf(Settings::load());
+}
+
+QString answersWord(ScaleAnswers a) {
+    return a == ScaleAnswers::BySlot     ? QStringLiteral("slot")
+           : a == ScaleAnswers::ByNumber ? QStringLiteral("number")
+                                         : QString();
 }
 
 QString thisUser() {
@@ -230,6 +262,22 @@ const char* const kWords[] = {"ok",     "nothing", "differs",   "stopped",
                               "failed", "refused", "unrecorded"};
 
 } // namespace
+
+QString storeKey(const QString& identity) {
+    const Settings settings = Settings::load();
+    const QString shop = settings.value(QStringLiteral("shop"));
+    QString place =
+        identity.startsWith(QLatin1String("tcp:")) && !shop.isEmpty() ? shop : pcOf(settings);
+    place.replace(QLatin1Char('@'), QLatin1Char('-'));
+    return identity + QLatin1Char('@') + place;
+}
+
+std::pair<QString, QString> splitStoreKey(const QString& key) {
+    const qsizetype at = key.lastIndexOf(QLatin1Char('@'));
+    if (at < 0)
+        return {key, QString()};
+    return {key.left(at), key.mid(at + 1)};
+}
 
 QString directionName(TransferDirection d) {
     switch (d) {
@@ -750,7 +798,7 @@ std::map<int, HeldRecord> ScaleMemory::heldRecords(const QString& scale, TableKi
 
 std::map<int, QByteArray> ScaleMemory::held(const QString& port, TableKind table) const {
     std::map<int, QByteArray> out;
-    for (auto& [number, record] : heldRecords(portIdentity(port), table))
+    for (auto& [number, record] : heldRecords(storeKey(portIdentity(port)), table))
         out[number] = std::move(record.bytes);
     return out;
 }
@@ -759,7 +807,7 @@ ScaleState ScaleMemory::state(const QString& scale, TableKind table) const {
     ScaleState out;
     if (!open_)
         return out;
-    auto q = run(QStringLiteral("SELECT unconfirmed, why, checked FROM scales"
+    auto q = run(QStringLiteral("SELECT unconfirmed, why, checked, read_whole, answers FROM scales"
                                 " WHERE scale = ? AND tbl = ?"),
                  {scale, tableName(table)});
     if (!q) {
@@ -770,8 +818,46 @@ ScaleState ScaleMemory::state(const QString& scale, TableKind table) const {
         out.unconfirmed = q->value(0).toInt() != 0;
         out.why = q->value(1).toString();
         out.checked = fromMs(q->value(2));
+        out.readWhole = fromMs(q->value(3));
+        const QString answers = q->value(4).toString();
+        out.answers = answers == answersWord(ScaleAnswers::BySlot)     ? ScaleAnswers::BySlot
+                      : answers == answersWord(ScaleAnswers::ByNumber) ? ScaleAnswers::ByNumber
+                                                                       : ScaleAnswers::Unknown;
     }
     return out;
+}
+
+QString ScaleMemory::noteSeen(const QString& scale, TableKind table) const {
+    if (!open_)
+        return {};
+    auto q =
+        run(QStringLiteral("SELECT mark FROM notes_seen WHERE scale = ? AND tbl = ? AND pc = ?"),
+            {scale, tableName(table), thisPc()});
+    if (!q) {
+        fail(error_, errorCode_);
+        return {};
+    }
+    return q->next() ? q->value(0).toString() : QString();
+}
+
+bool ScaleMemory::markSeen(const QString& scale, TableKind table, const QString& note) {
+    return bool(
+        run(QStringLiteral("INSERT INTO notes_seen (scale, tbl, pc, mark) VALUES (?, ?, ?, ?)"
+                           " ON CONFLICT (scale, tbl, pc) DO UPDATE SET mark = excluded.mark"),
+            {scale, tableName(table), thisPc(), note}));
+}
+
+bool ScaleMemory::markRead(const QString& scale, TableKind table, const QDateTime& at) {
+    return markChecked(scale, table, at) &&
+           run(QStringLiteral("UPDATE scales SET read_whole = ? WHERE scale = ? AND tbl = ?"),
+               {ms(at), scale, tableName(table)});
+}
+
+bool ScaleMemory::setAnswers(const QString& scale, TableKind table, ScaleAnswers answers) {
+    return bool(run(QStringLiteral("INSERT INTO scales (scale, tbl, unconfirmed, answers)"
+                                   " VALUES (?, ?, 0, ?) ON CONFLICT (scale, tbl) DO UPDATE"
+                                   " SET answers = excluded.answers"),
+                    {scale, tableName(table), answersWord(answers)}));
 }
 
 bool ScaleMemory::recorded(qint64 id) const {
@@ -796,7 +882,7 @@ std::vector<TransferEntry> ScaleMemory::history(const HistoryFilter& filter) con
     QVariantList values;
     if (!filter.port.isEmpty()) {
         sql += QStringLiteral(" AND t.scale = ?");
-        values << portIdentity(filter.port);
+        values << storeKey(portIdentity(filter.port));
     }
     if (filter.since.isValid()) {
         sql += QStringLiteral(" AND t.started >= ?");
@@ -821,7 +907,7 @@ std::vector<TransferEntry> ScaleMemory::history(const HistoryFilter& filter) con
     while (q->next()) {
         TransferEntry e;
         e.id = q->value(0).toLongLong();
-        e.scale = q->value(1).toString();
+        e.scale = splitStoreKey(q->value(1).toString()).first;
         e.name = q->value(2).toString();
         e.table =
             q->value(3).toString() == QLatin1String("plu") ? TableKind::Plu : TableKind::Ingred;
@@ -884,7 +970,8 @@ std::map<QString, ScaleState> ScaleMemory::states(TableKind table) const {
     }
     while (q->next())
         out[q->value(0).toString()] =
-            ScaleState{q->value(1).toInt() != 0, q->value(2).toString(), fromMs(q->value(3))};
+            ScaleState{q->value(1).toInt() != 0, q->value(2).toString(), fromMs(q->value(3)), {},
+                       ScaleAnswers::Unknown};
     q.reset();
     // A record the scale acknowledged or sent confirms the store's word as a check does.
     auto confirmed = run(QStringLiteral("SELECT scale, max(confirmed) FROM held WHERE tbl = ?"
@@ -938,6 +1025,8 @@ std::vector<KnownScale> ScaleMemory::scales() const {
         if (!q->value(12).isNull())
             e.differences = q->value(12).toInt();
         at[k.scale] = out.size();
+        std::tie(k.scale, k.place) = splitStoreKey(k.scale);
+        e.scale = k.scale;
         out.push_back(std::move(k));
     }
     q.reset();
@@ -983,7 +1072,7 @@ std::optional<QString> ScaleMemory::backup(const QString& path) {
 
 TransferKey ScaleMemory::beginTransfer(const QString& port, TableKind table,
                                        TransferDirection direction, const QString& extent) {
-    TransferKey key{0, portIdentity(port), table};
+    TransferKey key{0, storeKey(portIdentity(port)), table};
     if (!open_)
         return key;
     qint64 id = 0;

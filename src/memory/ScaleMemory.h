@@ -123,16 +123,32 @@ struct HeldRecord {
     int slot = 0;        // the scale's slot it was last read from; 0: not known
 };
 
+// How a scale answers a request for number n in an upload: with the record in its n-th slot,
+// or with the record whose number is n. Learned from what it answers.
+enum class ScaleAnswers { Unknown, BySlot, ByNumber };
+
 // Whether the store vouches for what it holds of a scale's table.
 struct ScaleState {
     bool unconfirmed = false;
-    QString why;       // why not, in the operator's words
-    QDateTime checked; // when the scale last confirmed the store's word (UTC); invalid: never
+    QString why;         // why not, in the operator's words
+    QDateTime checked;   // when the scale last confirmed the store's word (UTC); invalid: never
+    QDateTime readWhole; // when its whole table was last read (UTC); invalid: never
+    ScaleAnswers answers = ScaleAnswers::Unknown;
 };
+
+// The name the store keeps a scale under: its identity on this PC (portIdentity()) with its
+// place, "IDENTITY@PLACE". A device is its PC's (the settings' `pc`, the host name by default),
+// a network serial server its shop's (`shop`, the PC's name by default), so that one shared
+// store tells /dev/ttyS0 of two PCs apart and two PCs of one shop share their tcp scales.
+QString storeKey(const QString& identity);
+// The identity and the place of a key; a key without a place (kept by an older Tarnlink) has
+// none.
+std::pair<QString, QString> splitStoreKey(const QString& key);
 
 // A scale the store knows (it ran a job there), as scales() lists it.
 struct KnownScale {
     QString scale;      // identity
+    QString place;      // the PC (a device) or the shop (a network server) it belongs to
     QStringList names;  // the names it was used under, sorted
     QString pc;         // the PC that ran its last job (empty: an older Tarnlink's job)
     QString user;       // the user who ran it
@@ -168,7 +184,7 @@ public:
     static QString defaultPath();
     // The version of the store's layout this Tarnlink writes; older files are brought up to it
     // step by step as they open, newer ones are refused.
-    static constexpr int kVersion = 3;
+    static constexpr int kVersion = 4;
     // Jobs older than this are dropped from the history as new ones come.
     static constexpr int kKeepDays = 400;
 
@@ -233,6 +249,13 @@ public:
     bool markUnconfirmed(const QString& scale, TableKind table, const QString& why);
     // The scale confirmed the store's word at `at`; it is trusted again.
     bool markChecked(const QString& scale, TableKind table, const QDateTime& at);
+    // The scale's whole table was read at `at`: it is trusted again.
+    bool markRead(const QString& scale, TableKind table, const QDateTime& at);
+    // This store recorded the job that brought the scale's note on this PC to `note`.
+    bool markSeen(const QString& scale, TableKind table, const QString& note);
+    // The mark of the scale's note on this PC that this store last knew as its own word.
+    QString noteSeen(const QString& scale, TableKind table) const;
+    bool setAnswers(const QString& scale, TableKind table, ScaleAnswers answers);
 
     // A consistent copy of the store, the records of jobs running now included, in a new file
     // at `path`; the reason when it could not be made.

@@ -3,72 +3,86 @@
 
 #include "ScaleMemory.h"
 
-#include <QRandomGenerator>
 #include <QString>
 
-#include <map>
 #include <optional>
-#include <set>
 #include <vector>
 
 namespace tarn {
 
-// A note beside the port locks, one for each scale and table: which store last sent records
-// to the scale, and whether that store recorded the job. A store trusts what it holds of a
-// scale only when the note names it and its job, so the scale's table is read again after a
-// job whose store could not be written (locked, disk full, read-only, broken), after a job run
-// with another store (another user, another TARNLINK_STORE), and after a store was put back
-// from an older copy.
+// A note on the PC, one for each scale and table, that every job which sends records to the
+// scale writes before its first byte goes on the line and again when it ends. It counts those
+// jobs (`sent`, under a name made when the note was first written) and says which store sent
+// the last one, whether that job is still under way (a job that was killed, or a PC that lost
+// power, leaves it so) and whether its store recorded it.
 //
-// The notes live where the serial ports keep their locks (/run/lock): a folder every user and
-// program on the PC shares, in memory, so a full or read-only data folder does not stop them.
-// Where that folder cannot be written, in $XDG_RUNTIME_DIR/tarnlink (this user's only). They
-// go with a reboot; the store itself then still knows what it marked unconfirmed, and the
-// check before a Changed download reads back a few records.
+// A store keeps the mark of the note it last knew to be its own word (ScaleMemory::noteSeen):
+// a job it recorded, or a read of the scale's whole table. Any other job in between (another
+// store's, one this store could not record, one cut off) leaves the note ahead of the store's
+// mark, and the store's word is then not taken until the table is read again. Nothing else
+// brings the mark up to the note: a one-record download by this store does not clear the doubt
+// that another store's job left.
+//
+// The notes are kept where they survive a reboot and every user of the PC reaches them: the
+// folder the package makes, /var/lib/tarnlink (group-writable by the users of the serial
+// ports). A build run without the package keeps them in the user's own state folder
+// ($XDG_STATE_HOME/tarnlink, ~/.local/state/tarnlink), which other users of the PC do not see.
+// TARNLINK_NOTES_DIR chooses another (each test its own).
 struct ScaleNote {
-    QString store;         // ScaleMemory::storeId() of the store that sent
-    qint64 job = 0;        // its job's number in that store; 0 while not recorded
-    bool recorded = false; // the store kept every record of the job
-    // The job as the history would keep it, for the store to take in once it can be written
-    // (not recorded; its scale and table are the note's).
-    JobStart start;
-    JobFinish finish;
+    QString name;            // made once, when the note was first written
+    qint64 sent = 0;         // jobs that sent records to the scale
+    QString store;           // ScaleMemory::storeId() of the store that sent the last one
+    QString storePath;       // ... and where that store is (its id may not have been readable)
+    bool underway = false;   // that job has not ended
+    bool recorded = false;   // that job's store kept every record of it
+    bool unreadable = false; // the note is there but cannot be read: it vouches for nothing
+    // What a store keeps as the mark of this note.
+    QString mark() const { return name + QLatin1Char(':') + QString::number(sent); }
 };
 
-// The folder of the notes: TARNLINK_RUNTIME_DIR when set (each test its own), else as above.
+// The folder of the notes, as above; empty when none can be made.
 QString notesFolder();
 
-// The note on the scale's table; nullopt when there is none. A note that cannot be read is
-// one that names no store.
+// The note on the scale's table (by the scale's identity); nullopt when there is none.
 std::optional<ScaleNote> readNote(const QString& scale, TableKind table);
-// Writes the note; false when no folder would take it.
+// Writes the note so that it survives a crash and a power cut (a new file, flushed to disk,
+// then renamed over the old); false when no folder would take it.
 bool writeNote(const QString& scale, TableKind table, const ScaleNote& note);
 
 // Why the store's word on a scale's table must not be trusted without reading the table, in
 // the operator's words; nullopt when it may be (once a few records read back agree).
-// `noteJobRecorded`: whether the store holds the note's job as recorded.
+// `seen`: the mark the store keeps of the note; `storeId`, `storePath`: the store's.
 std::optional<QString> doubtOf(const ScaleState& state, const std::optional<ScaleNote>& note,
-                               const QString& storeId, bool noteJobRecorded);
+                               const QString& seen, const QString& storeId,
+                               const QString& storePath);
 
-// The store's word on a scale's table, as a Changed download weighs it before the line is used.
+// The store's word on a scale's table, as a Changed download, `status` and the window's count
+// weigh it: the one place that reads the store and the note together.
 struct StoreWord {
     std::map<int, HeldRecord> held; // what the store says the scale holds, by number
     std::optional<QString> doubt;   // why it cannot be trusted without reading the table
     // When the scale last confirmed the store's word: a check, a read of its table, or the
     // last record it acknowledged (UTC); invalid: never.
     QDateTime checked;
+    QDateTime readWhole;                          // when its whole table was last read (UTC)
+    ScaleAnswers answers = ScaleAnswers::Unknown; // how the scale answers a request
     // What the store says the scale holds: number -> bytes, as changedSlots() weighs it.
     std::map<int, QByteArray> heldBytes() const;
 };
+// `scale`: the scale's identity on this PC (portIdentity()); the store keeps it under
+// storeKey(scale).
 StoreWord storeWord(const ScaleMemory& store, const QString& scale, TableKind table);
+// The same by the key the store keeps the scale under: a scale of another PC or shop has no
+// note on this PC, and the store's own marks alone speak for it.
+StoreWord storeWordByKey(const ScaleMemory& store, const QString& key, TableKind table);
 
-// The slots a Changed download reads back before it trusts the store's word, `count` at most:
-// the least recently confirmed record it would not send (`sending`: numbers it sends anyway),
-// then others at random, first among the slots the store knows records it would not send in,
-// then among the scale's first slots (a scale fills its slots from the first, and an upload of
-// every record ends at the first empty one, so a scale that holds what the store says holds
-// something in each of slots 1 to held.size()). Empty when the store holds nothing.
-std::vector<int> readBackSlots(const std::map<int, HeldRecord>& held, const std::set<int>& sending,
-                               int count, QRandomGenerator& random);
+// Jobs that ran while their store could not be written, kept on the PC until the store takes
+// them (the window tries while it runs, every tarnlink-cli command that opens the store first).
+// `storePath`: ScaleMemory::path() of the store they belong to.
+bool keepUnrecorded(const QString& storePath, const JobStart& start, const JobFinish& finish);
+std::vector<std::pair<JobStart, JobFinish>> unrecordedJobs(const QString& storePath);
+// Hands the jobs waiting to `store`, in the order they ran, each in the history as unrecorded
+// with its scale marked unconfirmed; those it took are no longer kept. The number taken.
+int deliverUnrecorded(ScaleMemory& store);
 
 } // namespace tarn

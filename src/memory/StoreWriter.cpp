@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StoreWriter.h"
 
+#include "ScaleNotes.h"
+
 namespace tarn {
 
 StoreWriter::StoreWriter(const QString& path)
@@ -26,22 +28,17 @@ void StoreWriter::post(Op op) {
 void StoreWriter::begin(const JobStart& start) {
     scale_ = start.scale;
     table_ = start.table;
+    // In a transaction of its own, before the job's writes.
+    post(Op{[](ScaleMemory& m, qint64&) {
+                if (m.retry())
+                    deliverUnrecorded(m);
+                return true;
+            },
+            true});
     post(Op{[start](ScaleMemory& m, qint64& job) {
                 // Anything of an earlier job that could not be written is gone by now.
                 job = 0;
                 return m.insertJob(start, &job);
-            },
-            false});
-}
-
-void StoreWriter::takeIn(const JobStart& start, const JobFinish& finish) {
-    post(Op{[start, finish](ScaleMemory& m, qint64&) {
-                qint64 id = 0;
-                JobFinish f = finish;
-                f.end = JobEnd::Unrecorded;
-                return m.insertJob(start, &id) && m.finishJob(id, f) &&
-                       m.markUnconfirmed(start.scale, start.table,
-                                         QStringLiteral("the store could not keep its last job"));
             },
             false});
 }
@@ -86,6 +83,24 @@ void StoreWriter::markChecked(const QDateTime& at) {
     post(Op{
         [s = scale_, t = table_, at](ScaleMemory& m, qint64&) { return m.markChecked(s, t, at); },
         false});
+}
+
+void StoreWriter::markRead(const QDateTime& at) {
+    post(Op{[s = scale_, t = table_, at](ScaleMemory& m, qint64&) { return m.markRead(s, t, at); },
+            false});
+}
+
+void StoreWriter::markSeen(const QString& note) {
+    post(Op{
+        [s = scale_, t = table_, note](ScaleMemory& m, qint64&) { return m.markSeen(s, t, note); },
+        false});
+}
+
+void StoreWriter::setAnswers(ScaleAnswers answers) {
+    post(Op{[s = scale_, t = table_, answers](ScaleMemory& m, qint64&) {
+                return m.setAnswers(s, t, answers);
+            },
+            false});
 }
 
 StoreWriter::Verdict StoreWriter::finish(const JobFinish& f) {

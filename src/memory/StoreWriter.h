@@ -49,10 +49,8 @@ public:
         return future.get();
     }
 
-    // A job that its store could not record (as its note keeps it) goes into the history as
-    // unrecorded, and its scale's table is not vouched for until read again.
-    void takeIn(const JobStart& start, const JobFinish& finish);
-    // A job starts: its row in the history. Opens the store again if it is not open.
+    // A job starts: its row in the history, after the jobs this PC ran while the store could
+    // not be written (deliverUnrecorded()). Opens the store again if it is not open.
     void begin(const JobStart& start);
     // The job's writes, on the scale and table of begin(); ScaleMemory's of the same names.
     void forget(const std::vector<int>& numbers);
@@ -62,6 +60,9 @@ public:
     void keepOnly(const std::set<int>& numbers);
     void markUnconfirmed(const QString& why);
     void markChecked(const QDateTime& at);
+    void markRead(const QDateTime& at);
+    void markSeen(const QString& note);
+    void setAnswers(ScaleAnswers answers);
 
     // How the job's writes went.
     struct Verdict {

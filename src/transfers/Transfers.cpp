@@ -131,19 +131,6 @@ QString sentRecordName(TableKind kind, int slot) {
            QString::number(slot);
 }
 
-QString nothingToSendText(const QDateTime& checked, const QDateTime& now) {
-    if (!checked.isValid())
-        return QStringLiteral("Nothing to send: the scale holds this table");
-    const QDateTime at = checked.toLocalTime();
-    const qint64 daysAgo = at.date().daysTo(now.toLocalTime().date());
-    const QString time = at.toString(QStringLiteral("HH:mm"));
-    const QString when = daysAgo == 0   ? QStringLiteral("today ") + time
-                         : daysAgo == 1 ? QStringLiteral("yesterday ") + time
-                                        : at.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    return QStringLiteral("Nothing to send: the scale held this table when last checked (%1)")
-        .arg(when);
-}
-
 std::optional<int> downloadRowNumber(const QString& text) {
     const QString t = text.trimmed();
     const int digitsFrom = t.startsWith(QLatin1Char('+')) ? 1 : 0;
@@ -226,7 +213,7 @@ TransferResult download(const TableRecords<R>& table, bool hasFile, ScaleLink& l
     const std::vector<int> chosen = *downloadSlots(table.count, options);
     const int total = int(chosen.size());
     if (options.extent == DownloadExtent::Changed && chosen.empty()) {
-        status.status(nothingToSendText(options.checked));
+        status.status(options.nothing);
         TransferResult r = status.end(TransferOutcome::Finished, 0);
         r.nothingToSend = true;
         return r;

@@ -39,17 +39,9 @@ struct DownloadOptions {
     QString start = QStringLiteral("1");
     QString end = QStringLiteral("2");
     std::vector<int> changed = {}; // the slots of a Changed download
-    // When the scale last confirmed what the store says it holds (UTC), for the text of a
-    // Changed download that finds nothing to send; invalid: not known.
-    QDateTime checked = {};
+    // What a Changed download that finds nothing to send says, and what it rests on.
+    QString nothing = QStringLiteral("Nothing to send: the scale holds this table");
 };
-
-// A Changed download that finds every record already on the scale, with when the scale last
-// confirmed it: "Nothing to send: the scale held this table when last checked (today 14:02)"
-// ("yesterday 09:10", "2026-12-03 14:02" before that, in local time); "Nothing to send: the
-// scale holds this table" when that is not known.
-QString nothingToSendText(const QDateTime& checked,
-                          const QDateTime& now = QDateTime::currentDateTime());
 
 // Which numbers an upload asks the scale for: one number (its box's text as typed, 1 to 200),
 // or 1 to 200 until the scale says it holds no more.
