@@ -92,6 +92,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_TARNLINK_PACKAGE_NAME tarnlink)
 # Qt loads its SQL drivers as plug-ins at run time, out of sight of dpkg-shlibdeps.
 set(CPACK_DEBIAN_TARNLINK_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-psql")
+# /var/lib/tarnlink, the notes every user of the serial ports shares (group dialout).
+set(CPACK_DEBIAN_TARNLINK_PACKAGE_CONTROL_EXTRA
+    "${PROJECT_SOURCE_DIR}/data/debian/postinst;${PROJECT_SOURCE_DIR}/data/debian/postrm")
+set(CPACK_DEBIAN_TARNLINK_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_TARNLINK_DESCRIPTION
 "edit, send and read back the tables of a label-printing retail scale
 Tarnlink keeps the two tables of a price-computing, label-printing retail

@@ -42,7 +42,7 @@ double download(const Scales& scales, int processes, const QString& file, bool c
     env.insert(QStringLiteral("TARNLINK_STORE"), store);
     // Each store its own notes beside the port locks: a scale last sent to through the other
     // store would be read whole first, which is not what is measured here.
-    env.insert(QStringLiteral("TARNLINK_RUNTIME_DIR"), notes);
+    env.insert(QStringLiteral("TARNLINK_NOTES_DIR"), notes);
     QDir().mkpath(notes);
     std::vector<std::unique_ptr<QProcess>> running;
     QElapsedTimer timer;

@@ -186,13 +186,12 @@ std::optional<std::map<int, QByteArray>> readWhole(ScaleLink& link, const std::v
 // A Changed download's extent, decided by planChanged() from the store's word and what this
 // job reads from the scale; false when the line failed while reading (o.result says how).
 template <class R>
-bool changedExtent(ScaleLink& link, const TableRecords<R>& table, const QString& identity,
+bool changedExtent(ScaleLink& link, const TableRecords<R>& table, const StoreWord& word,
                    TransferSink& sink, StoreWriter& writer, DownloadOptions& options,
                    JobOutcome& o) {
     ChangedFacts facts;
     facts.table = wireRecords(table.records, table.count);
-    facts.word = writer.read<StoreWord>(
-        [identity](ScaleMemory& m) { return storeWord(m, identity, RecordTraits<R>::kind); });
+    facts.word = word;
     bool announced = false;
     std::optional<TransferResult> failed;
     for (;;) {
@@ -236,12 +235,13 @@ bool changedExtent(ScaleLink& link, const TableRecords<R>& table, const QString&
     }
 }
 
+// `word`: the store's word on the scale as the job began (a Changed download's).
 template <class R>
 void runDownload(ScaleLink& link, const DownloadJob& d, const TableRecords<R>& table,
-                 TransferSink& sink, StoreWriter& writer, JobOutcome& o) {
+                 const StoreWord& word, TransferSink& sink, StoreWriter& writer, JobOutcome& o) {
     DownloadOptions options = d.options;
     if (options.extent == DownloadExtent::Changed &&
-        !changedExtent<R>(link, table, link.port().identity(), sink, writer, options, o))
+        !changedExtent<R>(link, table, word, sink, writer, options, o))
         return;
     StoreSink store(sink, writer);
     o.result = download<R>(table, d.hasFile, link, options, store);
@@ -429,6 +429,13 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
     if (note.name.isEmpty())
         note.name = QUuid::createUuid().toString(QUuid::WithoutBraces);
     const bool sends = std::holds_alternative<DownloadJob>(job);
+    // The store's word as it stands before this job's own note says it is under way.
+    StoreWord word;
+    if (const auto* d = std::get_if<DownloadJob>(&job);
+        d && d->options.extent == DownloadExtent::Changed)
+        word = store.read<StoreWord>([identity, table = start.table](ScaleMemory& m) {
+            return storeWord(m, identity, table);
+        });
     if (sends) {
         ++note.sent;
         note.store = self.id;
@@ -449,7 +456,7 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
     std::visit(
         Overloaded{
             [&](const DownloadJob& d) {
-                std::visit([&](const auto& t) { runDownload(link, d, t, sink, store, o); },
+                std::visit([&](const auto& t) { runDownload(link, d, t, word, sink, store, o); },
                            d.table);
                 // A verify that the stop kept from running leaves the job stopped.
                 o.stopped = o.result.outcome == TransferOutcome::Stopped ||

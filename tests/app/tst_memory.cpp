@@ -42,7 +42,7 @@ class TestMemory : public WindowTest {
 private slots:
     void initTestCase() {
         qputenv("TARNLINK_STORE", dir.filePath("scales.sqlite").toLocal8Bit());
-        qputenv("TARNLINK_RUNTIME_DIR", dir.path().toLocal8Bit()); // notes of this store only
+        qputenv("TARNLINK_NOTES_DIR", dir.path().toLocal8Bit()); // notes of this store only
     }
     void init() {
         makeWindow();

@@ -83,13 +83,13 @@ protected:
         previous_ = qgetenv("TARNLINK_STORE");
         qputenv("TARNLINK_STORE", store().toLocal8Bit());
         // The notes beside the port locks, each test its own, as its store is.
-        previousRuntime_ = qgetenv("TARNLINK_RUNTIME_DIR");
-        qputenv("TARNLINK_RUNTIME_DIR", dir.path().toLocal8Bit());
+        previousRuntime_ = qgetenv("TARNLINK_NOTES_DIR");
+        qputenv("TARNLINK_NOTES_DIR", dir.path().toLocal8Bit());
         prices = dir.filePath("prices.PLU");
     }
     ~Memory() override {
         qputenv("TARNLINK_STORE", previous_);
-        qputenv("TARNLINK_RUNTIME_DIR", previousRuntime_);
+        qputenv("TARNLINK_NOTES_DIR", previousRuntime_);
         std::free(outText_);
         std::free(errText_);
     }

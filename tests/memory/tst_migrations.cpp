@@ -69,15 +69,17 @@ TEST(Migrations, aFirstStoreKeepsItsHistoryButVouchesForNoScale) {
         EXPECT_EQ(jobs[0].name, "/dev/ttyUSB0");
         EXPECT_EQ(jobs[0].records, 2);
         EXPECT_EQ(jobs[0].howEnded, " THE END ");
-        EXPECT_EQ(store.heldRecords("/dev/ttyUSB0", TableKind::Plu).size(), 2u);
-        const ScaleState state = store.state("/dev/ttyUSB0", TableKind::Plu);
+        // No PC ran its jobs as far as that store knew: the scale is kept under no PC's name.
+        const QString scale = QStringLiteral("/dev/ttyUSB0@");
+        EXPECT_EQ(store.heldRecords(scale, TableKind::Plu).size(), 2u);
+        const ScaleState state = store.state(scale, TableKind::Plu);
         EXPECT_TRUE(state.unconfirmed);
         EXPECT_EQ(state.why, "kept by an older Tarnlink");
         // And it is written as this Tarnlink writes.
         EXPECT_TRUE(
-            store.transaction([&] { return store.markChecked("/dev/ttyUSB0", TableKind::Plu, {}); },
+            store.transaction([&] { return store.markChecked(scale, TableKind::Plu, {}); },
                               std::chrono::milliseconds(100)));
-        EXPECT_FALSE(store.state("/dev/ttyUSB0", TableKind::Plu).unconfirmed);
+        EXPECT_FALSE(store.state(scale, TableKind::Plu).unconfirmed);
     }
 }
 
@@ -89,7 +91,7 @@ TEST(Migrations, aNewerStoreIsRefusedAndLeftAsItIs) {
     EXPECT_FALSE(store.isOpen());
     EXPECT_EQ(store.takeProblem(),
               QString("ERROR! cannot keep what the scales hold in %1: it was made by a newer "
-                      "Tarnlink (store version 7; this one reads up to 3) - use that Tarnlink, or "
+                      "Tarnlink (store version 7; this one reads up to 4) - use that Tarnlink, or "
                       "move it aside: rename %1 to %1.newer, and this one starts a new store")
                   .arg(path));
     onFile(path, {"SELECT count(*) FROM held WHERE port = '/dev/ttyUSB0'"});

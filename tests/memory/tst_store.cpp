@@ -171,8 +171,11 @@ TEST_P(Store, listsEachKnownScaleWithItsLastJob) {
     ASSERT_TRUE(a.id && b.id && c.id) << store.takeProblem().toStdString();
     const std::vector<KnownScale> known = store.scales();
     ASSERT_EQ(known.size(), 2u);
-    const KnownScale& tcp = known[0].scale == c.port ? known[1] : known[0];
-    EXPECT_EQ(tcp.scale, a.port);
+    const auto [device, pc] = splitStoreKey(c.port);
+    const KnownScale& tcp = known[0].scale == device ? known[1] : known[0];
+    // A device is its PC's, a network serial server its shop's (the PC's name unless set).
+    EXPECT_EQ(tcp.scale + "@" + tcp.place, a.port);
+    EXPECT_EQ(tcp.place, pc);
     EXPECT_EQ(tcp.names, (QStringList{"tcp:127.0.0.1:4001", "tcp:localhost:4001"}));
     EXPECT_EQ(tcp.last.table, TableKind::Ingred);
     EXPECT_EQ(tcp.last.direction, TransferDirection::Upload);
@@ -370,42 +373,47 @@ TEST(StoreFile, isChosenByTheEnvironmentThenTheSettingsFile) {
     qunsetenv("XDG_DATA_HOME");
 }
 
-// Whose word the store's is: its own marks, and the note beside the port locks that says
-// which store last sent to the scale and whether it recorded the job.
-TEST(Notes, theStoreIsDoubtedWhenAnotherStoreOrAnUnrecordedJobCameBetween) {
+// Whose word the store's is: its own marks, and the note on the PC that counts the jobs that
+// sent to the scale, says which store sent the last and whether it is still under way.
+TEST(Notes, theStoreIsDoubtedWhenAnythingButItsOwnRecordedJobCameBetween) {
     QTemporaryDir dir;
-    qputenv("TARNLINK_RUNTIME_DIR", dir.path().toLocal8Bit());
-    EXPECT_EQ(readNote("/dev/serial/by-id/usb-scale", TableKind::Plu), std::nullopt);
-    const QDateTime at = QDateTime::fromMSecsSinceEpoch(1796600000000, Qt::UTC);
-    ScaleNote written{"mine", 12, true, {}, {}};
-    written.start = {"/dev/serial/by-id/usb-scale", "/dev/ttyUSB0", TableKind::Plu,
-                     TransferDirection::Download,   "Changed",      at};
-    written.finish = {JobEnd::Unrecorded,
-                      "ERROR! cannot keep what the scales hold in x: full",
-                      5,
-                      {},
-                      at.addSecs(2)};
-    ASSERT_TRUE(writeNote("/dev/serial/by-id/usb-scale", TableKind::Plu, written));
-    const std::optional<ScaleNote> note = readNote("/dev/serial/by-id/usb-scale", TableKind::Plu);
+    qputenv("TARNLINK_NOTES_DIR", dir.path().toLocal8Bit());
+    const QString scale = QStringLiteral("/dev/serial/by-id/usb-scale");
+    EXPECT_EQ(readNote(scale, TableKind::Plu), std::nullopt);
+    const ScaleNote written{"n1", 4, "mine", "/shop/store.sqlite", false, true, false};
+    ASSERT_TRUE(writeNote(scale, TableKind::Plu, written));
+    const std::optional<ScaleNote> note = readNote(scale, TableKind::Plu);
     ASSERT_TRUE(note);
-    EXPECT_EQ(note->store, "mine");
-    EXPECT_EQ(note->job, 12);
-    EXPECT_EQ(note->start.name, "/dev/ttyUSB0");
-    EXPECT_EQ(note->start.started, at);
-    EXPECT_EQ(note->finish.text, written.finish.text);
-    EXPECT_EQ(note->finish.records, 5);
-    EXPECT_EQ(readNote("/dev/serial/by-id/usb-scale", TableKind::Ingred), std::nullopt);
-    qunsetenv("TARNLINK_RUNTIME_DIR");
+    EXPECT_EQ(note->mark(), "n1:4");
+    EXPECT_EQ(note->storePath, "/shop/store.sqlite");
+    EXPECT_TRUE(note->recorded && !note->underway && !note->unreadable);
+    // Nobody but the serial ports' users may write it.
+    EXPECT_FALSE(QFileInfo(dir.filePath("note.serial_by-id_usb-scale.plu")).permissions() &
+                 QFile::WriteOther);
+    EXPECT_EQ(readNote(scale, TableKind::Ingred), std::nullopt);
+    qunsetenv("TARNLINK_NOTES_DIR");
 
     const ScaleState trusted;
-    EXPECT_EQ(doubtOf(trusted, note, "mine", true), std::nullopt);
-    EXPECT_EQ(doubtOf(trusted, std::nullopt, "mine", false), std::nullopt);
-    EXPECT_EQ(doubtOf(trusted, note, "other", true), "another store sent it records since");
-    EXPECT_EQ(doubtOf(trusted, ScaleNote{"mine", 0, false, {}, {}}, "mine", false),
+    const auto doubt = [&](ScaleNote n, const QString& seen) {
+        return doubtOf(trusted, n, seen, "mine", "/shop/store.sqlite");
+    };
+    EXPECT_EQ(doubt(*note, "n1:4"), std::nullopt);
+    EXPECT_EQ(doubtOf(trusted, std::nullopt, QString(), "mine", "x"), std::nullopt);
+    EXPECT_EQ(doubtOf(trusted, std::nullopt, "n1:4", "mine", "x"),
+              "its note of Tarnlink's jobs on this PC is missing");
+    EXPECT_EQ(doubt({"n1", 5, "other", "/elsewhere", false, true, false}, "n1:4"),
+              "another store sent it records since");
+    // Its own job, whose store could not be opened, is not another store's.
+    EXPECT_EQ(doubt({"n1", 5, "path:/shop/store.sqlite", "/shop/store.sqlite", false, false, false},
+                    "n1:4"),
               "the store could not keep its last job");
-    EXPECT_EQ(doubtOf(trusted, note, "mine", false),
+    EXPECT_EQ(doubt({"n1", 5, "mine", "/shop/store.sqlite", true, false, false}, "n1:4"),
+              "a job on it was cut off (Tarnlink was killed or the PC lost power)");
+    EXPECT_EQ(doubt({"n1", 5, "mine", "/shop/store.sqlite", false, true, false}, "n1:4"),
               "the store does not hold its last job (put back from a copy?)");
-    EXPECT_EQ(doubtOf({true, "the port was lost", {}}, note, "mine", true), "the port was lost");
+    EXPECT_EQ(doubtOf({true, "the port was lost", {}, {}, ScaleAnswers::Unknown}, note, "n1:4",
+                      "mine", "x"),
+              "the port was lost");
 }
 
 } // namespace

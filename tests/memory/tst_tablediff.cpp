@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Changed" extent, the records read back before the store is trusted, and the compare of
-// the PC's table with the scale's.
+// The "Changed" extent and the compare of the PC's table with the scale's.
 #include "RecordCodec.h"
-#include "ScaleNotes.h"
 #include "TableDiff.h"
 
 #include <gtest/gtest.h>
@@ -47,30 +45,6 @@ TEST(ChangedExtent, sendsWhatTheScaleDoesNotHoldAsItStands) {
     table[4].tare = -1;
     held.erase(7);
     EXPECT_EQ(changedSlots(wireRecords(table, 6), held), (std::vector<int>{1, 3, 4, 5, 6}));
-}
-
-// The least recently confirmed record not sent is read back first; then others at random from the
-// slots the store knows, or where it knows none, from the first slots a scale fills.
-TEST(ReadBack, theOldestRecordFirstThenOthersInSlotsTheScaleMustHold) {
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    std::map<int, HeldRecord> held;
-    for (int n = 1; n <= 6; ++n)
-        held[n] = HeldRecord{QByteArray(72, 'x'), now.addSecs(-n), 10 + n};
-    QRandomGenerator random(7);
-    for (int run = 0; run < 20; ++run) {
-        const std::vector<int> picked = readBackSlots(held, {6}, 3, random); // PLU 6 is sent
-        ASSERT_EQ(picked.size(), 3u);
-        EXPECT_EQ(picked[0], 15); // PLU 5: the oldest of those not sent
-        EXPECT_EQ(std::count(picked.begin(), picked.end(), 16), 0);
-        EXPECT_EQ(std::set<int>(picked.begin(), picked.end()).size(), 3u);
-    }
-    for (auto& [number, record] : held)
-        record.slot = 0; // only ever downloaded: where the scale keeps them is not known
-    const std::vector<int> picked = readBackSlots(held, {}, 3, random);
-    ASSERT_EQ(picked.size(), 3u);
-    for (int slot : picked)
-        EXPECT_TRUE(slot >= 1 && slot <= 6) << slot;
-    EXPECT_TRUE(readBackSlots({}, {}, 3, random).empty());
 }
 
 TEST(Compare, pluTablesDifferRecordByRecordAndFieldByField) {
