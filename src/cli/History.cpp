@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "History.h"
+#include "ScaleNotes.h"
 
 #include "Settings.h"
 
@@ -119,6 +120,7 @@ std::optional<UsageError> History::parse(const QStringList& ports, const QString
 
 int History::run(Session& session) {
     ScaleMemory store;
+    deliverUnrecorded(store); // jobs this PC could not record, first
     const std::vector<TransferEntry> entries = store.history(filter_);
     if (const QString problem = store.takeProblem(); !problem.isEmpty()) {
         session.console().remark(problem);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Scales.h"
+#include "ScaleNotes.h"
 
 #include "ChangedPlan.h"
 #include "Compare.h" // kDiffer
@@ -69,6 +70,7 @@ std::optional<UsageError> Scales::parse(const QStringList& ports, const QStringL
 
 int Scales::run(Session& session) {
     ScaleMemory store;
+    deliverUnrecorded(store); // jobs this PC could not record, first
     const std::vector<KnownScale> known = store.scales();
     if (const QString problem = store.takeProblem(); !problem.isEmpty()) {
         session.console().remark(problem);
@@ -98,6 +100,7 @@ int Status::run(Session& session) {
     if (!loadTable(ws, kind_, file_))
         return kFailed;
     ScaleMemory store;
+    deliverUnrecorded(store); // jobs this PC could not record, first
     // The scales asked about, or every one the store knows, by the store's key.
     std::vector<std::pair<QString, QString>> scales; // key, name shown
     if (ports_.isEmpty()) {

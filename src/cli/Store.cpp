@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Store.h"
+#include "ScaleNotes.h"
 
 #include "ScaleMemory.h"
 
@@ -27,6 +28,7 @@ std::optional<UsageError> StoreCommand::parse(const QStringList& ports, const QS
 
 int StoreCommand::run(Session& session) {
     ScaleMemory store;
+    deliverUnrecorded(store); // jobs this PC could not record, first
     if (const auto why = store.backup(file_)) {
         session.console().error(why->startsWith(QLatin1String("ERROR! "))
                                     ? *why

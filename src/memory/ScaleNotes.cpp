@@ -241,8 +241,11 @@ int deliverUnrecorded(ScaleMemory& store) {
             return true;
         },
         std::chrono::milliseconds(100));
-    if (!taken)
+    if (!taken) {
+        // Tried again later; a command that only reads the store has nothing to say of it.
+        store.takeProblem();
         return 0;
+    }
     // Jobs kept since they were read stay for the next delivery.
     QFile file(path);
     QList<QByteArray> lines;
