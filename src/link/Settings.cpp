@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 namespace tarn {
 
@@ -125,6 +126,20 @@ QString Settings::value(const QString& key) const {
         if (k == key)
             return v;
     return {};
+}
+
+QString Settings::store() const {
+    return value(QStringLiteral("store"));
+}
+
+QString Settings::pc() const {
+    const QString named = value(QStringLiteral("pc"));
+    return named.isEmpty() ? QSysInfo::machineHostName() : named;
+}
+
+QString Settings::shop() const {
+    const QString named = value(QStringLiteral("shop"));
+    return named.isEmpty() ? pc() : named;
 }
 
 } // namespace tarn

@@ -14,11 +14,15 @@ namespace tarn {
 //
 //   # the port a job uses when it names none: a scale's name or a port
 //   port = deli
+//   # what the scales hold, shared by the shop's PCs
+//   store = postgresql://tarnlink@db.shop.lan:5432/tarnlink
+//   pc = deli-pc
+//   shop = high-street
 //   [scales]
 //   deli = /dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0
 //   backroom = tcp:10.0.0.20:4001
 //
-// Lines outside a section are settings (port; store, read by the store); the lines of
+// Lines outside a section are settings (port, store, pc, shop); the lines of
 // [scales] give scales names, each standing for a port as --port and the "Other" box take them
 // (COM1, COM2, a device path, tcp:HOST:PORT). A name is letters, digits, "-", "_" and "."
 // (not COM1 or COM2). "#" or ";" begins a comment line, and " #" a comment at a line's end.
@@ -39,6 +43,15 @@ public:
     QStringList scaleNames() const;
     // A setting outside the sections ("port", "store"); empty when not set.
     QString value(const QString& key) const;
+    // The store of what the scales hold ("store ="): a file's path or a postgresql:// URL;
+    // empty when not set (the store's own default).
+    QString store() const;
+    // This PC's name in the store ("pc ="), whose devices a scale on a serial port is one of:
+    // the host name when not set.
+    QString pc() const;
+    // The shop's name in the store ("shop ="), whose network serial servers a tcp: scale is
+    // one of, so that the PCs of one shop that name the same shop share them: pc() when not set.
+    QString shop() const;
     // The first line that could not be taken, as "FILE line N: what is wrong with it"; empty
     // when there is none. The other lines still count.
     QString problem() const { return problem_; }

@@ -342,18 +342,9 @@ QString ScaleMemory::defaultPath() {
     const QString chosen = qEnvironmentVariable("TARNLINK_STORE");
     if (!chosen.isEmpty())
         return chosen;
-    // The settings file the window and the command line share: a line "store=...".
-    QFile settings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                   QStringLiteral("/tarnlink/tarnlink.conf"));
-    if (settings.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        while (!settings.atEnd()) {
-            const QString line = QString::fromUtf8(settings.readLine());
-            const qsizetype at = line.indexOf(QLatin1Char('='));
-            if (at > 0 && line.left(at).trimmed() == QLatin1String("store") &&
-                !line.mid(at + 1).trimmed().isEmpty())
-                return line.mid(at + 1).trimmed();
-        }
-    }
+    const QString named = Settings::load().store();
+    if (!named.isEmpty())
+        return named;
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/tarnlink/scales.sqlite");
 }

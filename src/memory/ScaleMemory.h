@@ -175,9 +175,8 @@ public:
 
     // Where ScaleMemory() keeps its file: the file named by the environment variable
     // TARNLINK_STORE when it is set (a test's own store, a second shop on one PC, a server's
-    // postgresql://USER@HOST[:PORT]/DB[?sslmode=...]), otherwise the line "store=..." of the
-    // settings file tarnlink/tarnlink.conf in the generic config folder (~/.config, honouring
-    // XDG_CONFIG_HOME) that the window and tarnlink-cli share, otherwise
+    // postgresql://USER@HOST[:PORT]/DB[?sslmode=...]), otherwise the line "store = ..." of the
+    // settings file that the window and tarnlink-cli share (Settings::load()), otherwise
     // "tarnlink/scales.sqlite" in the generic data folder (~/.local/share on Linux, honouring
     // XDG_DATA_HOME). Not the per-program folder, which differs between the window and
     // tarnlink-cli.

@@ -4,6 +4,7 @@
 #include "Settings.h"
 
 #include <QFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -42,7 +43,23 @@ TEST(Settings, theUsersLinesReplaceThePcsAndAnyOtherNameIsItsOwnPort) {
     EXPECT_EQ(settings.portOf("backroom"), "tcp:10.0.0.20:4001");
     EXPECT_EQ(settings.portOf("/dev/ttyS3"), "/dev/ttyS3");
     EXPECT_EQ(settings.value("port"), "backroom");
-    EXPECT_EQ(settings.value("store"), "/srv/tarnlink/scales.sqlite");
+    EXPECT_EQ(settings.store(), "/srv/tarnlink/scales.sqlite");
+}
+
+// A device on a PC is that PC's, a network serial server the shop's: both named in the file, or
+// else the host's name.
+TEST(Settings, thePcIsTheHostAndTheShopThePcUnlessTheFileNamesThem) {
+    QTemporaryDir dir;
+    const Settings none = Settings::read({write(dir, "none.conf", "port = deli\n")});
+    EXPECT_EQ(none.pc(), QSysInfo::machineHostName());
+    EXPECT_EQ(none.shop(), QSysInfo::machineHostName());
+    EXPECT_EQ(none.store(), "");
+    const Settings pc = Settings::read({write(dir, "pc.conf", "pc = deli-pc\n")});
+    EXPECT_EQ(pc.shop(), "deli-pc");
+    const Settings both =
+        Settings::read({write(dir, "both.conf", "pc = deli-pc\nshop = high-street\n")});
+    EXPECT_EQ(both.pc(), "deli-pc");
+    EXPECT_EQ(both.shop(), "high-street");
 }
 
 TEST(Settings, aLineThatCannotBeTakenIsNamedAndTheOthersStillCount) {

@@ -352,23 +352,30 @@ TEST(Backup, aCopyHoldsEveryRecordTheStoreHolds) {
     EXPECT_EQ(store.backup(copy).value_or(QString()), copy + " exists; name a new file");
 }
 
-// TARNLINK_STORE first, then the shared settings file's "store=" line, then the data folder.
+// TARNLINK_STORE first, then the "store" line of the settings file the window and tarnlink-cli
+// share (~/.config/Tarnlink/tarnlink.conf), then the data folder.
 TEST(StoreFile, isChosenByTheEnvironmentThenTheSettingsFile) {
     QTemporaryDir dir;
     const QByteArray env = qgetenv("TARNLINK_STORE");
+    const QByteArray settings = qgetenv("TARNLINK_SETTINGS");
     qunsetenv("TARNLINK_STORE");
+    qunsetenv("TARNLINK_SETTINGS");
     qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
     qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
     EXPECT_EQ(ScaleMemory::defaultPath(), dir.filePath("data/tarnlink/scales.sqlite"));
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("config/tarnlink")));
-    QFile conf(dir.filePath("config/tarnlink/tarnlink.conf"));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("config/Tarnlink")));
+    QFile conf(dir.filePath("config/Tarnlink/tarnlink.conf"));
     ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
-    conf.write("# the chain's store\nstore = postgresql://shop@db:5432/tarnlink\n");
+    conf.write("# the shop's store\nport = deli\nstore = " + dir.filePath("shop.sqlite").toUtf8() +
+               "  # beside the tills\n");
     conf.close();
-    EXPECT_EQ(ScaleMemory::defaultPath(), "postgresql://shop@db:5432/tarnlink");
+    EXPECT_EQ(ScaleMemory().path(), dir.filePath("shop.sqlite"));
+    EXPECT_TRUE(QFile::exists(dir.filePath("shop.sqlite")));
     qputenv("TARNLINK_STORE", "/elsewhere.sqlite");
     EXPECT_EQ(ScaleMemory::defaultPath(), "/elsewhere.sqlite");
     qputenv("TARNLINK_STORE", env);
+    if (!settings.isEmpty())
+        qputenv("TARNLINK_SETTINGS", settings);
     qunsetenv("XDG_CONFIG_HOME");
     qunsetenv("XDG_DATA_HOME");
 }

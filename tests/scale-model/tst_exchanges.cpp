@@ -272,3 +272,50 @@ TEST(Exchanges, recordsTravelInTheScalesCodePage) {
     scale.feed(hex("A5 04 0001"));
     EXPECT_BYTES(sent(scale).mid(2 + 1 + 2, 50), QByteArray(50, 'y'));
 }
+
+// A scale that answers an upload request for n with its record numbered n, wherever it stands.
+class ByNumber : public ::testing::Test {
+protected:
+    ByNumber() {
+        m.plu[1] = apple(); // PLU 7
+        m.plu[2] = {500, 1, "PEAR", "", 250, 0, 0, 0, 0};
+        m.plu[7] = {3, 1, "PLUM", "", 120, 0, 0, 0, 0};
+        m.ingred[2] = sugar(); // message 4
+        m.ingred[4].messageNo = 9;
+        scale.setUploadAnswers(UploadAnswers::ByNumber);
+    }
+    ScaleTables m;
+    ScaleProtocol scale{m};
+};
+
+TEST_F(ByNumber, pluUploadAnswersWithTheRecordOfThatNumberInAnySlot) {
+    scale.feed(hex("A5 05 0007"));
+    EXPECT_BYTES(sent(scale), hex("77 01 0007 0007") + appleBody() + hex("10"));
+    scale.feed(hex("A5 05 01F4")); // 500, beyond the last slot
+    EXPECT_BYTES(sent(scale).mid(2, 4), hex("01F4 01F4"));
+}
+
+TEST_F(ByNumber, aNumberNoRecordCarriesGetsTheEmptyReplyWhatEverItsSlotHolds) {
+    const QByteArray emptyRecord = hex("0000 00000000") + spaces(56) + zeros(12) + hex("10");
+    scale.feed(hex("A5 05 0001")); // slot 1 holds PLU 7
+    EXPECT_BYTES(sent(scale), hex("77 01 0000") + emptyRecord);
+    scale.feed(hex("A5 05 0000"));
+    EXPECT_BYTES(sent(scale), hex("77 01 0001") + emptyRecord);
+    scale.feed(hex("A5 04 0002")); // slot 2 holds message 4
+    EXPECT_BYTES(sent(scale), hex("77 01 00 0000") + spaces(400) + hex("10"));
+}
+
+TEST_F(ByNumber, ingredientUploadAnswersWithTheMessageOfThatNumber) {
+    scale.feed(hex("A5 04 0004"));
+    EXPECT_BYTES(sent(scale), hex("77 01 00 0004") + sugarBody() + hex("10"));
+}
+
+TEST_F(ByNumber, aDownloadedRecordTakesTheSlotOfItsNumberElseTheFirstFreeAndAnswersAfter) {
+    scale.feed(hex("A5 02 0003") + appleBody());
+    EXPECT_EQ(m.plu[7].itemCode, 258) << "PLU 3 stays in slot 7";
+    scale.feed(hex("A5 02 0008") + appleBody());
+    EXPECT_EQ(m.plu[3].pluNo, 8);
+    sent(scale);
+    scale.feed(hex("A5 05 0008"));
+    EXPECT_BYTES(sent(scale), hex("77 01 0008 0008") + appleBody() + hex("10"));
+}

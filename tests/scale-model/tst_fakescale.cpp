@@ -60,3 +60,13 @@ TEST_F(FakeLine, aHalfExchangeIsForgottenAfterASecondOfSilence) {
     clock.advance(seconds(0.5));
     EXPECT_EQ(exchange(hex("A5")), hex("77")) << "not the number's second byte";
 }
+
+TEST_F(FakeLine, aScaleAnsweringByNumberFindsADownloadedRecordWhereverItStands) {
+    const QByteArray body = hex("00000001") + QByteArray(56, 'P') + QByteArray(12, '\0');
+    scale.plus = {{3, body}, {12, body}};
+    scale.answerUploads(sim::UploadAnswers::ByNumber);
+    EXPECT_EQ(exchange(hex("A5 02 0011") + body), hex("77 01 0011 10")); // PLU 17, in slot 1
+    EXPECT_EQ(exchange(hex("A5 05 0011")).mid(2, 4), hex("0011 0011"));
+    EXPECT_EQ(exchange(hex("A5 05 000C")).mid(2, 4), hex("000C 000C"));
+    EXPECT_EQ(exchange(hex("A5 05 0001")).mid(2, 4), hex("0000 0000")) << "nothing numbered 1";
+}

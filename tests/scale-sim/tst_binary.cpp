@@ -182,6 +182,25 @@ TEST(Binary, writesItsTablesOnExitAndRemovesItsLink) {
     EXPECT_FALSE(QFileInfo(link).isSymLink());
 }
 
+TEST(Binary, answersUploadsByNumberWhenAskedTo) {
+    QTemporaryDir dir;
+    QFile plu(dir.filePath("shop.PLU"));
+    ASSERT_TRUE(plu.open(QIODevice::WriteOnly));
+    plu.write("12,\"PEARS\",\"\",250,0,0,1,1,0\r\n");
+    plu.close();
+    Scale scale({"--no-pace", "--empty", "--plu", plu.fileName(), "--answer-by", "number"});
+    ASSERT_TRUE(scale.openLine());
+    scale.send(hex("A5 05 000C"));
+    EXPECT_EQ(show(scale.receive(2 + 77).mid(2, 4)), show(hex("000C 000C")));
+    scale.send(hex("A5 05 0001")); // slot 1 holds PLU 12
+    EXPECT_EQ(show(scale.receive(2 + 77).mid(2, 4)), show(hex("0000 0000")));
+
+    QProcess refused;
+    refused.start(QStringLiteral(SCALE_BINARY), {"--answer-by", "name"});
+    ASSERT_TRUE(refused.waitForFinished(5000));
+    EXPECT_EQ(refused.exitCode(), 2);
+}
+
 TEST(Binary, refusesABadFaultWithAMessage) {
     QProcess p;
     p.start(QStringLiteral(SCALE_BINARY), {"--fault", "loud:plu=1"});
@@ -196,8 +215,8 @@ TEST(Binary, helpDescribesFaultsAndTheLog) {
     p.start(QStringLiteral(SCALE_BINARY), {"--help"});
     ASSERT_TRUE(p.waitForFinished(5000));
     const QByteArray help = p.readAllStandardOutput();
-    for (const char* text :
-         {"--fault <FAULT>", "badclose", "times=T", "--no-pace", "sc> 77", "device /dev/pts/N"})
+    for (const char* text : {"--fault <FAULT>", "badclose", "times=T", "--no-pace", "sc> 77",
+                             "device /dev/pts/N", "--answer-by <slot|number>"})
         EXPECT_TRUE(help.contains(text)) << text;
 }
 

@@ -55,11 +55,17 @@ public:
     QByteArray readAll() override;
 
     // The records the scale holds, by number, as their wire bytes: record n stands in slot n,
-    // so the upload of n answers with it. Records the scale takes in a download appear here too.
-    // A change here (or to `display`) reaches the scale at the start of its next exchange.
+    // so the upload of n answers with it whichever way the scale answers. Records the scale
+    // takes in a download appear here too. A change here (or to `display`) reaches the scale
+    // at the start of its next exchange.
     std::map<quint16, QByteArray> plus;    // PLU number -> 72 bytes
     std::map<quint16, QByteArray> ingreds; // message number -> 400 bytes
     DisplayReading display;
+
+    // How the scale answers an upload request for n: with the record in its n-th slot (the
+    // default), or with the record numbered n wherever it stands (a downloaded record, a
+    // number above 200) and the empty reply when it holds no record numbered n.
+    void answerUploads(sim::UploadAnswers answers) { protocol_.setUploadAnswers(answers); }
 
     void inject(const Fault& fault);
     // A fault as the simulator's --fault gives it (sim::parseFault).

@@ -231,8 +231,9 @@ void ScaleProtocol::onNumber() {
         return;
     }
     case ExchangeKind::PluUpload: {
-        const bool held = n >= 1 && n <= kMaxNumber && tables_.plu[size_t(n)].pluNo != 0;
-        const PluRecord record = held ? tables_.plu[size_t(n)] : PluRecord{};
+        const int slot = answeringSlot(tables_.plu, n);
+        const bool held = slot != 0;
+        const PluRecord record = held ? tables_.plu[size_t(slot)] : PluRecord{};
         // A record the scale does not hold is answered with another number in the echo.
         const int echo = held ? n : (n == 0 ? 1 : 0);
         if (!held)
@@ -241,8 +242,9 @@ void ScaleProtocol::onNumber() {
         break;
     }
     case ExchangeKind::IngredUpload: {
-        const bool held = n >= 1 && n <= kMaxNumber && tables_.ingred[size_t(n)].messageNo != 0;
-        const IngredRecord record = held ? tables_.ingred[size_t(n)] : IngredRecord{};
+        const int slot = answeringSlot(tables_.ingred, n);
+        const bool held = slot != 0;
+        const IngredRecord record = held ? tables_.ingred[size_t(slot)] : IngredRecord{};
         if (!held)
             note(QStringLiteral("message %1 not held: message number 0").arg(n));
         send(answer(Step::Number, one(kGoAhead), one(0x01)));
@@ -254,6 +256,17 @@ void ScaleProtocol::onNumber() {
     }
     closeExchange(true);
     state_ = State::Idle;
+}
+
+template <class Table> int ScaleProtocol::answeringSlot(const Table& table, int n) const {
+    if (n <= 0)
+        return 0;
+    if (answers_ == UploadAnswers::BySlot)
+        return n <= kMaxNumber && numberOf(table[size_t(n)]) != 0 ? n : 0;
+    for (int slot = 1; slot <= kMaxRecords; ++slot)
+        if (numberOf(table[size_t(slot)]) == n)
+            return slot;
+    return 0;
 }
 
 void ScaleProtocol::sendUploadReply(int echo, const QByteArray& record, int gapMs) {

@@ -25,6 +25,11 @@ struct Burst {
 
 enum class ExchangeKind { Unknown, PluDownload, IngredDownload, PluUpload, IngredUpload, Display };
 
+// What an upload request for n answers with: the record in the scale's n-th slot, or the record
+// whose PLU number (an ingredient: message number) is n, wherever it stands. Either way a
+// request the scale holds nothing for gets the empty reply.
+enum class UploadAnswers { BySlot, ByNumber };
+
 // The scale's side of the line as a machine fed with the PC's bytes. It answers into a list of
 // bursts and a log, and never touches a device or a clock, so it runs the same behind the
 // simulator's pseudo-terminal as behind the tests' in-process port on virtual time.
@@ -41,6 +46,9 @@ public:
 
     // Later faults are tried after the earlier ones.
     void addFault(Fault fault) { faults_.push_back(std::move(fault)); }
+
+    void setUploadAnswers(UploadAnswers answers) { answers_ = answers; }
+    UploadAnswers uploadAnswers() const { return answers_; }
 
     void feed(const QByteArray& bytes);
     void feed(char byte);
@@ -80,6 +88,8 @@ private:
     void onNumber();
     void onRecord();
     void resync();
+    // The slot an upload request for n answers with; 0 when the scale holds nothing for it.
+    template <class Table> int answeringSlot(const Table& table, int n) const;
 
     // One answer on its way out: its bytes in pieces, each after a pause of its own.
     using Pieces = std::vector<Burst>;
@@ -101,6 +111,7 @@ private:
     ScaleTables& tables_;
     std::vector<Fault> faults_;
     int gapMs_;
+    UploadAnswers answers_ = UploadAnswers::BySlot;
 
     State state_ = State::Idle;
     QByteArray got_;

@@ -9,8 +9,8 @@ namespace tarn::sim {
 
 // The simulated scale's own tables: 200 PLU slots, 200 ingredient-message slots and the three
 // values of its display. A slot whose record number is 0 is empty. A received record replaces
-// the one with the same number, or else takes the first empty slot; an upload request for slot
-// i answers with the record in slot i.
+// the one with the same number, or else takes the first empty slot. Which record an upload
+// request answers with is the protocol's choice (UploadAnswers).
 struct ScaleTables {
     PluTable plu{};
     IngredTable ingred{};

@@ -66,8 +66,10 @@ const char* kDescription =
     "downloaded record replaces the one with the same number, or else takes the first empty\n"
     "slot; a record numbered 0 is acknowledged and not kept; a record that cannot be kept (every\n"
     "slot in use, or a value above the table's signed range) is answered with 00 instead of 10.\n"
-    "An upload request for i answers with slot i; an empty or out-of-range slot is answered with\n"
-    "another number in the echo (PLU: 0, or 1 for a request of 0) or with message number 0.\n"
+    "An upload request for i answers with slot i, or with --answer-by number with the record\n"
+    "whose PLU number (ingredient: message number) is i, wherever it stands; a request the\n"
+    "scale holds nothing for is answered with another number in the echo (PLU: 0, or 1 for a\n"
+    "request of 0) or with message number 0.\n"
     "After a wrong or missing echo, or when the record is all zero bytes, the scale takes the\n"
     "record's bytes as the PC's filler, keeps nothing and answers nothing.\n"
     "A sync byte A5 where a command or a number's first byte is due starts a new exchange; a\n"
@@ -152,12 +154,17 @@ int main(int argc, char** argv) {
         QStringLiteral("Listen on 127.0.0.1:PORT as a network serial server would, instead of a "
                        "pseudo-terminal (0: a free port)."),
         QStringLiteral("PORT"));
+    const QCommandLineOption answerOpt(
+        QStringLiteral("answer-by"),
+        QStringLiteral("How an upload request for i is answered: \"slot\", with the record in slot "
+                       "i (the default), or \"number\", with the record numbered i."),
+        QStringLiteral("slot|number"));
     const QCommandLineOption logOpt(
         QStringLiteral("log"), QStringLiteral("Append the byte log to FILE (\"-\" for stderr)."),
         QStringLiteral("FILE"));
     parser.addOptions({linkOpt, pluOpt, ingredOpt, emptyOpt, savePluOpt, saveIngredOpt, weightOpt,
                        unitOpt, totalOpt, faultOpt, paceOpt, noPaceOpt, gapOpt, idleOpt, tcpOpt,
-                       logOpt});
+                       answerOpt, logOpt});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         die(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
@@ -199,6 +206,14 @@ int main(int argc, char** argv) {
     };
     const int gapMs = millis(gapOpt, 50);
     const int idleMs = millis(idleOpt, 1500);
+    UploadAnswers answers = UploadAnswers::BySlot;
+    if (parser.isSet(answerOpt)) {
+        const QString how = parser.value(answerOpt);
+        if (how == QLatin1String("number"))
+            answers = UploadAnswers::ByNumber;
+        else if (how != QLatin1String("slot"))
+            die(QStringLiteral("--answer-by must be \"slot\" or \"number\""));
+    }
     if (parser.isSet(paceOpt) && parser.isSet(noPaceOpt))
         die(QStringLiteral("--pace and --no-pace exclude each other"));
     const bool pace = !parser.isSet(noPaceOpt);
@@ -251,6 +266,7 @@ int main(int argc, char** argv) {
     };
 
     ScaleProtocol protocol(tables, faults, gapMs);
+    protocol.setUploadAnswers(answers);
     std::function<void(const QStringList&)> writeLog;
     if (logFile.isOpen()) {
         writeLog = [&logFile](const QStringList& lines) {
