@@ -14,7 +14,6 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QStandardPaths>
-#include <QSysInfo>
 #include <QThread>
 #include <QUrl>
 #include <QUrlQuery>
@@ -235,14 +234,8 @@ QDateTime fromMs(const QVariant& v) {
     return QDateTime::fromMSecsSinceEpoch(v.toLongLong(), Qt::UTC);
 }
 
-// This PC's name in the store: the settings' `pc`, or the host name.
-QString pcOf(const Settings& settings) {
-    const QString pc = settings.value(QStringLiteral("pc"));
-    return pc.isEmpty() ? QSysInfo::machineHostName() : pc;
-}
-
 QString thisPc() {
-    return pcOf(Settings::load());
+    return Settings::load().pc();
 }
 
 QString answersWord(ScaleAnswers a) {
@@ -265,9 +258,7 @@ const char* const kWords[] = {"ok",     "nothing", "differs",   "stopped",
 
 QString storeKey(const QString& identity) {
     const Settings settings = Settings::load();
-    const QString shop = settings.value(QStringLiteral("shop"));
-    QString place =
-        identity.startsWith(QLatin1String("tcp:")) && !shop.isEmpty() ? shop : pcOf(settings);
+    QString place = identity.startsWith(QLatin1String("tcp:")) ? settings.shop() : settings.pc();
     place.replace(QLatin1Char('@'), QLatin1Char('-'));
     return identity + QLatin1Char('@') + place;
 }

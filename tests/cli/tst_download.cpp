@@ -3,6 +3,9 @@
 
 #include "CliRun.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
 namespace tarn::testing {
 namespace {
 
@@ -178,6 +181,36 @@ TEST_F(Download, everyPortRunsAtOnceASilentScaleDelaysNoOtherAndCtrlCStopsThemAl
     for (const Scale* s : {&pty, &net, &silentPty, &silentNet})
         counted += linesOfPort(s->device()).size();
     EXPECT_EQ(counted + gone.size(), r.out.size()) << shown(r.out);
+}
+
+// A job killed while its store was locked leaves its mark on the PC before its first byte: the
+// next Changed download does not take the store's old word, reads the scale's table and puts
+// the killed job's records right.
+TEST_F(Download, aKilledJobLeavesTheScaleDoubtedUntilItsTableIsRead) {
+    const QStringList env{"TARNLINK_STORE=" + dir.filePath("store.sqlite"),
+                          "TARNLINK_NOTES_DIR=" + dir.filePath("notes")};
+    const QString today = dir.filePath("today.PLU");
+    ASSERT_TRUE(writeBytes(today, QByteArray(kPluFile).replace(",1500,", ",1650,")));
+    Scale scale({"--empty"});
+    ASSERT_EQ(runCli({"--port", scale.device(), "download", "plu", plu}, 60000, env).exitCode, 0);
+    {
+        QSqlDatabase lock = QSqlDatabase::addDatabase("QSQLITE", "another program");
+        lock.setDatabaseName(dir.filePath("store.sqlite"));
+        ASSERT_TRUE(lock.open() && QSqlQuery(lock).exec("BEGIN IMMEDIATE"));
+        Cli cli;
+        cli.start({"--port", scale.device(), "download", "plu", today, "--changed"}, env);
+        ASSERT_TRUE(cli.waitForLines({" THE END "}).contains(" THE END "));
+        ::kill(pid_t(cli.pid()), SIGKILL); // as its writes wait for the lock
+        cli.finish();
+        lock.close();
+    }
+    QSqlDatabase::removeDatabase("another program");
+    const CliResult r =
+        runCli({"--port", scale.device(), "download", "plu", plu, "--changed"}, 60000, env);
+    EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.out.filter("The store cannot vouch for this scale: ").size(), 1) << shown(r.out);
+    EXPECT_TRUE(r.out.contains("plu#1 is transfered")) << shown(r.out);
+    EXPECT_EQ(runCli({"--port", scale.device(), "compare", "plu", plu}, 60000, env).exitCode, 0);
 }
 
 } // namespace

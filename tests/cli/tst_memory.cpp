@@ -39,6 +39,7 @@ struct ScaleState {
     std::vector<std::pair<quint16, QByteArray>> received; // by the last run
     std::vector<FakeScale::Fault> faults;                 // for the next run
     QString openFailure;                                  // for the next run's open
+    bool byNumber = false; // answers an upload request for n with the record numbered n
 };
 
 class KeptScale : public FakeScale {
@@ -49,6 +50,8 @@ public:
         for (const Fault& f : state.faults)
             inject(f);
         state.faults.clear();
+        if (state.byNumber)
+            answerUploads(sim::UploadAnswers::ByNumber);
         if (!state.openFailure.isEmpty())
             failOpens(1, state.openFailure);
         state.openFailure.clear();
@@ -689,6 +692,38 @@ TEST_F(Memory, eachPcsDeviceIsItsOwnScaleAndTheShopsServerIsShared) {
         places.insert(k.scale + " " + k.place);
     EXPECT_EQ(places, (std::set<QString>{"/dev/ttyS0 deli", "/dev/ttyS0 office",
                                          "tcp:10.0.0.20:4001 north"}));
+}
+
+// A scale that answers an upload request by PLU number has nothing in "slot 1" of a shop whose
+// PLUs are 12, 17 and 3: the check learns what kind it is, takes no doubt from that, and finds
+// a price keyed in at the scale by asking for its number.
+TEST_F(Memory, theCheckLearnsAScaleThatAnswersByNumber) {
+    ScaleState scale;
+    scale.byNumber = true;
+    QFile file(prices);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("12,\"APPLE\",\"\",150,3,0,2001,1,5\r\n17,\"PEAR\",\"\",349,3,0,2002,1,5\r\n"
+               "3,\"PLUM\",\"\",990,3,0,2003,1,5\r\n");
+    file.close();
+    const auto changed = [&] {
+        return run({"--port", "/dev/ttyS6", "download", "plu", prices, "--changed"},
+                   scales({&scale}));
+    };
+    ASSERT_EQ(changed(), 0);
+    ASSERT_EQ(changed(), 0);
+    EXPECT_FALSE(out.contains(kReading)) << out.join('\n').toStdString();
+    EXPECT_TRUE(out.contains("Nothing to send: 3 records read back agree with what Tarnlink sent; "
+                             "whole table last read never"))
+        << out.join('\n').toStdString();
+
+    PluRecord keyed = decodePluReply(QByteArray(4, '\0') + scale.plus[17] + '\x10').record;
+    keyed.unitPrice = 299;
+    scale.plus[17] = encodePluRecord(keyed).bytes;
+    ASSERT_EQ(changed(), 0);
+    EXPECT_TRUE(out.contains("Checking what the scale holds: its record 17 is not as Tarnlink "
+                             "sent it"));
+    EXPECT_EQ(numbersOf(scale), std::vector<quint16>{17});
+    EXPECT_EQ(priceOf(scale, 17), 349);
 }
 
 } // namespace
