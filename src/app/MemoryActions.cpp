@@ -234,7 +234,8 @@ void MemoryActions::listKnownScales() {
                 if (!e.ended.isValid())
                     how = QStringLiteral("running, or cut off");
                 list->addTopLevelItem(new QTreeWidgetItem(
-                    {k.scale, k.names.join(QStringLiteral(", ")),
+                    {k.place.isEmpty() ? k.scale : k.scale + QStringLiteral(" at ") + k.place,
+                     k.names.join(QStringLiteral(", ")),
                      k.user.isEmpty() ? k.pc : k.user + QLatin1Char('@') + k.pc,
                      QString::fromLatin1(sideOf(e.table).name) + QLatin1Char(' ') +
                          directionName(e.direction) + QLatin1Char(' ') + e.extent,
