@@ -36,7 +36,11 @@ void CompareDialog::show(const QString& title, TableKind kind,
         QString scale = d.scale;
         if (onOneSideOnly(d, kind)) {
             pc = d.pc.isEmpty() ? QStringLiteral("(none)") : QStringLiteral("(this record)");
-            scale = d.scale.isEmpty() ? QStringLiteral("(none)") : QStringLiteral("(this record)");
+            // What the scale's own record shows, that the PC has nothing for.
+            const QString shown = scaleRecordText(d);
+            scale = d.scale.isEmpty() ? QStringLiteral("(none)")
+                    : shown.isEmpty() ? QStringLiteral("(this record)")
+                                      : shown;
         }
         const QString cells[] = {QString::number(d.number), d.field, pc, scale};
         setListRow(*list_, row, cells);

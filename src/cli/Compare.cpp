@@ -13,10 +13,13 @@ QStringList differenceLines(TableKind kind, const std::vector<FieldDifference>& 
     int last = -1;
     for (const FieldDifference& d : differences) {
         QString part;
-        if (onOneSideOnly(d, kind))
-            part = d.scale.isEmpty() ? QStringLiteral("not on the scale")
-                                     : QStringLiteral("only on the scale");
-        else
+        if (onOneSideOnly(d, kind) && d.scale.isEmpty())
+            part = QStringLiteral("not on the scale");
+        else if (onOneSideOnly(d, kind)) {
+            part = QStringLiteral("only on the scale");
+            if (const QString shown = scaleRecordText(d); !shown.isEmpty())
+                part += QStringLiteral(": ") + shown;
+        } else
             part = d.field + QStringLiteral(" PC ") + d.pc + QStringLiteral(", scale ") + d.scale;
         if (d.number == last)
             lines.last() += QStringLiteral("; ") + part;
@@ -28,9 +31,9 @@ QStringList differenceLines(TableKind kind, const std::vector<FieldDifference>& 
 }
 
 QStringList differenceFields() {
-    return {QStringLiteral("port"), QStringLiteral("table"), QStringLiteral("number"),
-            QStringLiteral("what"), QStringLiteral("field"), QStringLiteral("pc"),
-            QStringLiteral("scale")};
+    return {QStringLiteral("port"),  QStringLiteral("table"), QStringLiteral("number"),
+            QStringLiteral("what"),  QStringLiteral("field"), QStringLiteral("pc"),
+            QStringLiteral("scale"), QStringLiteral("name"),  QStringLiteral("price")};
 }
 
 void addDifferenceRows(Rows& rows, const QString& port, TableKind kind,
@@ -50,7 +53,13 @@ void addDifferenceRows(Rows& rows, const QString& port, TableKind kind,
         const QString what = !onOneSideOnly(d, kind) ? QStringLiteral("differs")
                              : d.scale.isEmpty()     ? QStringLiteral("pc-only")
                                                      : QStringLiteral("scale-only");
-        rows.add(lines.value(line), {port, table, d.number, what, d.field, d.pc, d.scale});
+        // A record only the scale holds: its name and price (an ingredient: its first line).
+        const bool scaleOnly = what == QLatin1String("scale-only");
+        const QVariant name = scaleOnly ? QVariant(d.scaleName) : QVariant();
+        const QVariant price =
+            scaleOnly && !d.scalePrice.isEmpty() ? QVariant(d.scalePrice.toLongLong()) : QVariant();
+        rows.add(lines.value(line),
+                 {port, table, d.number, what, d.field, d.pc, d.scale, name, price});
     }
 }
 

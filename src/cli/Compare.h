@@ -26,11 +26,12 @@ private:
 };
 
 // One line per record: "PLU 12: U/Price PC 1500, scale 1400; Item name1 PC APPLE, scale
-// APPEL", "PLU 40: not on the scale", "PLU 41: only on the scale".
+// APPEL", "PLU 40: not on the scale", "PLU 41: only on the scale: PEARS, U/Price 349".
 QStringList differenceLines(TableKind kind, const std::vector<FieldDifference>& differences);
 
 // The differences as rows for --format: port, table, number, what ("differs", "pc-only" or
-// "scale-only"), field, pc, scale; one a field, each in its record's text line.
+// "scale-only"), field, pc, scale, and a scale-only record's name and price (null otherwise);
+// one a field, each in its record's text line.
 void addDifferenceRows(Rows& rows, const QString& port, TableKind kind,
                        const std::vector<FieldDifference>& differences);
 // The fields of those rows.

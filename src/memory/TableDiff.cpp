@@ -6,7 +6,10 @@
 #include "TextGrid.h"
 #include "Workspace.h"
 
+#include <QStringList>
+
 #include <algorithm>
+#include <tuple>
 #include <type_traits>
 
 namespace tarn {
@@ -54,6 +57,14 @@ template <class R> std::vector<FieldText> fieldTexts(const R& record) {
     return out;
 }
 
+// What a record shows the operator: its name and price, or its first line.
+std::pair<QString, QString> shownAs(const PluRecord& r) {
+    return {r.name1.trimmed(), QString::number(r.unitPrice)};
+}
+std::pair<QString, QString> shownAs(const IngredRecord& r) {
+    return {r.lines[0].trimmed(), QString()};
+}
+
 // The records of slots 1 to `count` by the number they carry, whatever it is (a scale's table
 // may hold PLU 500 as well as PLU 5); a later slot of the same number wins. An upload asks for
 // the scale's slots: slot i of the scale may hold any number. An empty slot's 0 is no record.
@@ -86,7 +97,9 @@ std::vector<FieldDifference> compareOf(const std::array<R, kTableSlots>& pcTable
             out.push_back({p->first, caption(1), QString::number(p->first), QString()});
             ++p;
         } else if (p == pc.end() || s->first < p->first) {
-            out.push_back({s->first, caption(1), QString(), QString::number(s->first)});
+            FieldDifference d{s->first, caption(1), QString(), QString::number(s->first)};
+            std::tie(d.scaleName, d.scalePrice) = shownAs(*s->second);
+            out.push_back(std::move(d));
             ++s;
         } else {
             const std::vector<FieldText> a = fieldTexts(*p->second);
@@ -149,6 +162,15 @@ std::vector<FieldDifference> compareTables(const IngredTable& pc, int pcCount,
 
 bool onOneSideOnly(const FieldDifference& d, TableKind kind) {
     return d.field == columnCaption(kind, 1) && (d.pc.isEmpty() || d.scale.isEmpty());
+}
+
+QString scaleRecordText(const FieldDifference& d) {
+    QStringList parts;
+    if (!d.scaleName.isEmpty())
+        parts << d.scaleName;
+    if (!d.scalePrice.isEmpty())
+        parts << columnCaption(TableKind::Plu, 4) + QLatin1Char(' ') + d.scalePrice; // "U/Price"
+    return parts.join(QStringLiteral(", "));
 }
 
 int recordsIn(const std::vector<FieldDifference>& differences) {

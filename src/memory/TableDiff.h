@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace tarn {
@@ -37,10 +38,19 @@ std::vector<int> changedSlots(const std::vector<WireRecord>& records,
 
 // One field of one record that the PC and the scale hold differently.
 struct FieldDifference {
+    FieldDifference() = default;
+    FieldDifference(int number, QString field, QString pc, QString scale)
+        : number(number), field(std::move(field)), pc(std::move(pc)), scale(std::move(scale)) {}
+
     int number = 0; // the record's number
     QString field;  // the grid caption: "U/Price", "Item name1", "Message3"
     QString pc;     // the PC's text; empty when the PC has no record of that number
     QString scale;  // the scale's text; empty when the scale sent none
+    // A record only the scale holds: what it shows, without padding (PLU: its "Item name1"
+    // and "U/Price"; ingredient: its "Message1", no price), so that the operator knows it
+    // without reading the table. Empty for every other difference.
+    QString scaleName;
+    QString scalePrice;
     bool operator==(const FieldDifference&) const = default;
 };
 
@@ -61,6 +71,10 @@ std::vector<FieldDifference> compareTables(const IngredTable& pc, int pcCount,
 // Whether the difference is a record on one side only (in its number's field, the other side
 // empty), rather than a field the two records hold differently.
 bool onOneSideOnly(const FieldDifference& difference, TableKind kind);
+
+// A record only the scale holds as one text: "APPLE, U/Price 1500", "SUGAR"; empty when the
+// difference is not such a record, or the record shows nothing.
+QString scaleRecordText(const FieldDifference& difference);
 
 // How many records the differences concern (their distinct numbers).
 int recordsIn(const std::vector<FieldDifference>& differences);

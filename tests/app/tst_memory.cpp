@@ -2,6 +2,7 @@
 // The window and the store of what each scale holds, against the in-process scale on virtual
 // time: the count beside "Changed" follows the table, the port and the store; Compare lists
 // nothing when the scale holds the table.
+#include "RecordCodec.h"
 #include "SafetyQuestions.h"
 #include "TableFile.h"
 #include "WindowTest.h"
@@ -94,6 +95,22 @@ private slots:
                  QStringLiteral("The scale holds this table"));
         QCOMPARE(int(w->workspace().plu.count), 3);
         QCOMPARE(c().txtFilePath->text(), dir.filePath("prices.PLU"));
+    }
+
+    // A record only the scale holds is listed with its name and price.
+    void compareShowsWhatARecordOnlyOnTheScaleIs() {
+        loadPrices(349);
+        c().optDownAllPLU->setChecked(true);
+        QVERIFY(click("cmdPLUDownload"));
+        scale->plus[4] = encodePluRecord({4, 0, "FIGS", "", 120, 0, 0, 0, 0}).bytes;
+        QVERIFY(click("cmdPLUCompare"));
+        const auto* list = w->findChild<QTableWidget*>(QStringLiteral("lstDifferences"));
+        QVERIFY(list);
+        QCOMPARE(list->rowCount(), 1);
+        QStringList row;
+        for (int col = 0; col < 4; ++col)
+            row << list->item(0, col)->text();
+        QCOMPARE(row, (QStringList{"4", "PLU No", "(none)", "FIGS, U/Price 120"}));
     }
 
     // A grid ahead of its saved table: the count says what goes once it is saved, and Compare

@@ -253,10 +253,13 @@ TEST_F(Memory, csvAndJsonHoldWhatTheTextSays) {
     keyed.unitPrice = 299;
     scale.plus[2] = encodePluRecord(keyed).bytes;
     scale.plus.erase(3);
+    // PLU 250, which the table does not have, goes to the slot left free.
+    scale.plus[250] = encodePluRecord({250, 0, "FIGS", "", 120, 0, 0, 0, 0}).bytes;
     ASSERT_EQ(run({"--port", "/dev/ttyS1", "compare", "plu", prices}, scales({&scale})), 3);
-    EXPECT_EQ(out.mid(out.size() - 3),
+    EXPECT_EQ(out.mid(out.size() - 4),
               (QStringList{"PLU 2: U/Price PC 349, scale 299", "PLU 3: not on the scale",
-                           "The scale holds 2 record(s) differently"}));
+                           "PLU 250: only on the scale: FIGS, U/Price 120",
+                           "The scale holds 3 record(s) differently"}));
 
     ASSERT_EQ(run({"--port", "/dev/ttyS1", "compare", "plu", prices, "--format", "json"},
                   scales({&scale})),
@@ -264,22 +267,28 @@ TEST_F(Memory, csvAndJsonHoldWhatTheTextSays) {
     QJsonParseError error{};
     const QJsonArray differences = QJsonDocument::fromJson(rawOut.toUtf8(), &error).array();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << rawOut.toStdString();
-    ASSERT_EQ(differences.size(), 2) << rawOut.toStdString();
+    ASSERT_EQ(differences.size(), 3) << rawOut.toStdString();
     EXPECT_EQ(differences[0].toObject(), (QJsonObject{{"port", "/dev/ttyS1"},
                                                       {"table", "PLU"},
                                                       {"number", 2},
                                                       {"what", "differs"},
                                                       {"field", "U/Price"},
                                                       {"pc", "349"},
-                                                      {"scale", "299"}}));
+                                                      {"scale", "299"},
+                                                      {"name", QJsonValue::Null},
+                                                      {"price", QJsonValue::Null}}));
     EXPECT_EQ(differences[1]["number"].toInt(), 3);
     EXPECT_EQ(differences[1]["what"].toString(), "pc-only");
+    EXPECT_EQ(differences[2]["what"].toString(), "scale-only");
+    EXPECT_EQ(differences[2]["name"].toString(), "FIGS");
+    EXPECT_EQ(differences[2]["price"].toInt(), 120);
     ASSERT_EQ(run({"--port", "/dev/ttyS1", "compare", "plu", prices, "--format", "csv"},
                   scales({&scale})),
               3);
-    ASSERT_EQ(out.size(), 3);
-    EXPECT_EQ(out[0], "port,table,number,what,field,pc,scale");
-    EXPECT_EQ(out[1], "/dev/ttyS1,PLU,2,differs,U/Price,349,299");
+    ASSERT_EQ(out.size(), 4);
+    EXPECT_EQ(out[0], "port,table,number,what,field,pc,scale,name,price");
+    EXPECT_EQ(out[1], "/dev/ttyS1,PLU,2,differs,U/Price,349,299,,");
+    EXPECT_EQ(out[3], "/dev/ttyS1,PLU,250,scale-only,PLU No,,250,FIGS,120");
 
     // Each port's outcome; one that another program holds is worth a retry (status 4).
     ScaleState held;

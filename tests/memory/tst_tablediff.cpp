@@ -22,6 +22,15 @@ PluRecord plu(int number, const QString& name, qint32 price) {
 }
 
 // Slots 1 to 4 hold PLU 7, 3, 12, 5; held is what the scale holds after a full download.
+// A record only the scale holds, with what it shows.
+FieldDifference onlyOnTheScale(int number, const QString& field, const QString& name,
+                               const QString& price) {
+    FieldDifference d{number, field, "", QString::number(number)};
+    d.scaleName = name;
+    d.scalePrice = price;
+    return d;
+}
+
 TEST(ChangedExtent, sendsWhatTheScaleDoesNotHoldAsItStands) {
     PluTable table{};
     table[1] = plu(7, "APPLES", 299);
@@ -67,8 +76,8 @@ TEST(Compare, pluTablesDifferRecordByRecordAndFieldByField) {
         {1, "Item name1", pluNameOnWire("ITEM 1"), QStringLiteral("ITEM 1").leftJustified(28)},
         {2, "Item name1", "ITEM 2", "ITEM 2X"},
         {2, "U/Price", "200", "250"},
-        {4, "PLU No", "", "4"},
-        {5, "PLU No", "", "5"},
+        onlyOnTheScale(4, "PLU No", "ITEM 4", "400"),
+        onlyOnTheScale(5, "PLU No", "EXTRA", "1"),
         {9, "PLU No", "9", ""},
     };
     EXPECT_EQ(compareTables(pc, 4, scale, 5), expected);
@@ -82,9 +91,9 @@ TEST(Compare, everySlotCountsWhateverNumberItHolds) {
     scale[1] = plu(7, "APPLES", 299);
     scale[2] = plu(500, "MELON", 999);
     scale[2].name1 = pluNameOnWire("MELON");
-    EXPECT_EQ(
-        compareTables(pc, 1, scale, 2),
-        (std::vector<FieldDifference>{{7, "PLU No", "", "7"}, {500, "U/Price", "450", "999"}}));
+    EXPECT_EQ(compareTables(pc, 1, scale, 2),
+              (std::vector<FieldDifference>{onlyOnTheScale(7, "PLU No", "APPLES", "299"),
+                                            {500, "U/Price", "450", "999"}}));
 }
 
 TEST(Compare, ingredientTablesDifferLineByLine) {
@@ -96,13 +105,14 @@ TEST(Compare, ingredientTablesDifferLineByLine) {
     // The scale keeps message 5 in its first slot and message 1 in its second: matched by the
     // numbers they carry, not by the slot asked for.
     scale[1].messageNo = 5;
+    scale[1].lines[0] = ingredLineOnWire("SUGAR");
     scale[2].messageNo = 1;
     for (int i = 0; i < kIngredLines; ++i)
         scale[2].lines[size_t(i)] = ingredLineOnWire(pc[1].lines[size_t(i)]);
     scale[2].lines[7] = ingredLineOnWire("MAY CONTAIN PEANUTS");
     const std::vector<FieldDifference> expected{
         {1, "Message8", "MAY CONTAIN NUTS", "MAY CONTAIN PEANUTS"},
-        {5, "Message No", "", "5"},
+        onlyOnTheScale(5, "Message No", "SUGAR", ""),
     };
     EXPECT_EQ(compareTables(pc, 1, scale, 2), expected);
 }

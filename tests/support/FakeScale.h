@@ -54,10 +54,12 @@ public:
     qint64 bytesWaiting() const override { return inbound_.size(); }
     QByteArray readAll() override;
 
-    // The records the scale holds, by number, as their wire bytes: record n stands in slot n,
-    // so the upload of n answers with it whichever way the scale answers. Records the scale
-    // takes in a download appear here too. A change here (or to `display`) reaches the scale
-    // at the start of its next exchange.
+    // The records the scale holds, by number, as their wire bytes: record n stands in slot n
+    // (above 200: the first free slot), so the upload of n answers with it whichever way the
+    // scale answers. Records the scale takes in a download appear here too, though the scale
+    // keeps them where it put them (the slot holding their number, else the first free one)
+    // until this map is changed. A change here (or to `display`) reaches the scale at the
+    // start of its next exchange, which lays every record out as above again.
     std::map<quint16, QByteArray> plus;    // PLU number -> 72 bytes
     std::map<quint16, QByteArray> ingreds; // message number -> 400 bytes
     DisplayReading display;
