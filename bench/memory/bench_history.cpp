@@ -5,7 +5,7 @@
 //
 //   bench_history [jobs] [records per job]     (defaults: 100000, 100)
 
-#include "ScaleMemory.h"
+#include "Store.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -24,7 +24,7 @@ namespace {
 // Fills the store's tables in bulk: jobs to four scales, a minute apart, each with its records.
 bool fill(const QString& path, int jobs, int records) {
     {
-        tarn::ScaleMemory made(path); // the layout, as the program makes it
+        tarn::Store made(path); // the layout, as the program makes it
         if (!made.isOpen())
             return false;
     }
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
                                        {"newest 50 of one scale", oneScale},
                                        {"newest 50 with PLU 12", plu12}}) {
         timer.restart();
-        tarn::ScaleMemory store(path);
+        tarn::Store store(path);
         const size_t shown = store.history(filter).size();
         std::printf("in the program, %s: %zu rows in %.3f s (goal at most 0.2)\n", what, shown,
                     double(timer.nsecsElapsed()) / 1e9);

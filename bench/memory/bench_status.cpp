@@ -6,7 +6,7 @@
 //   bench_status [scales] [store]     (defaults: 256, a SQLite file; a postgresql:// URL names
 //                                      an empty database on a server)
 
-#include "ScaleMemory.h"
+#include "Store.h"
 
 #include "RecordCodec.h"
 #include "TableDiff.h"
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     if (!load(ws, TableKind::Plu, file).ok())
         return 1;
     const std::vector<WireRecord> records = wireRecords(ws.plu.records, ws.plu.count);
-    ScaleMemory store(path);
+    Store store(path);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (int s = 0; s < count; ++s) {
         const QString scale = QStringLiteral("tcp:10.0.%1.%2:4001").arg(s / 200).arg(s % 200 + 1);

@@ -10,7 +10,7 @@
 #include "PortActions.h"
 #include "PortIdentity.h"
 #include "SafetyQuestions.h"
-#include "ScaleMemory.h"
+#include "Store.h"
 #include "ScaleNotes.h"
 #include "TableFile.h"
 #include "TransferActions.h"
@@ -35,13 +35,13 @@ public:
     // Runs `look` with the store (opened again if it failed), then `answer` with its result and
     // the store's problem, if any, on `back`'s thread.
     template <class T>
-    void ask(QObject* back, std::function<T(ScaleMemory&)> look,
+    void ask(QObject* back, std::function<T(Store&)> look,
              std::function<void(const T&, const QString&)> answer) {
         QMetaObject::invokeMethod(
             this,
             [this, back, look = std::move(look), answer = std::move(answer)] {
                 if (!memory_)
-                    memory_ = std::make_unique<ScaleMemory>();
+                    memory_ = std::make_unique<Store>();
                 memory_->retry();
                 T result = look(*memory_);
                 const QString problem = memory_->takeProblem();
@@ -56,7 +56,7 @@ public:
     void drop() { memory_.reset(); }
 
 private:
-    std::unique_ptr<ScaleMemory> memory_;
+    std::unique_ptr<Store> memory_;
 };
 
 MemoryActions::MemoryActions(MainWindow& window)
@@ -183,7 +183,7 @@ void MemoryActions::refresh() {
         };
         reader_->ask<Count>(
             this,
-            [name, kind, records = std::move(*records)](ScaleMemory& m) {
+            [name, kind, records = std::move(*records)](Store& m) {
                 if (name.isEmpty())
                     return Count{int(changedSlots(records, {}).size()), {}, {}};
                 const StoreWord word = storeWord(m, portIdentity(name), kind);
@@ -213,7 +213,7 @@ void MemoryActions::listKnownScales() {
     const int asked = asked_;
     reader_->ask<std::vector<KnownScale>>(
         this,
-        [](ScaleMemory& m) {
+        [](Store& m) {
             // Jobs this PC ran while the store could not be written reach it as soon as it can.
             deliverUnrecorded(m);
             return m.scales();
@@ -276,7 +276,7 @@ void MemoryActions::showHistory() {
         dialog = new HistoryDialog(&window_);
     reader_->ask<std::vector<TransferEntry>>(
         this,
-        [](ScaleMemory& m) {
+        [](Store& m) {
             HistoryFilter filter;
             filter.limit = 1000;
             return m.history(filter);

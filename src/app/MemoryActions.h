@@ -14,7 +14,7 @@ class QTimer;
 namespace tarn {
 
 class MainWindow;
-class ScaleMemory;
+class Store;
 class TransferActions;
 
 // What the window does with the store of what each scale holds: the number beside each

@@ -13,7 +13,7 @@
 #include "Scales.h"
 #include "SheetExchange.h"
 #include "SheetFile.h"
-#include "Store.h"
+#include "StoreCommand.h"
 #include "TableFile.h"
 #include "Upload.h"
 

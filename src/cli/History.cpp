@@ -119,7 +119,7 @@ std::optional<UsageError> History::parse(const QStringList& ports, const QString
 }
 
 int History::run(Session& session) {
-    ScaleMemory store;
+    Store store;
     deliverUnrecorded(store); // jobs this PC could not record, first
     const std::vector<TransferEntry> entries = store.history(filter_);
     if (const QString problem = store.takeProblem(); !problem.isEmpty()) {

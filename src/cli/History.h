@@ -2,7 +2,7 @@
 #pragma once
 
 #include "Command.h"
-#include "ScaleMemory.h"
+#include "Store.h"
 
 namespace tarn::cli {
 

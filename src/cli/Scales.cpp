@@ -69,7 +69,7 @@ std::optional<UsageError> Scales::parse(const QStringList& ports, const QStringL
 }
 
 int Scales::run(Session& session) {
-    ScaleMemory store;
+    Store store;
     deliverUnrecorded(store); // jobs this PC could not record, first
     const std::vector<KnownScale> known = store.scales();
     if (const QString problem = store.takeProblem(); !problem.isEmpty()) {
@@ -99,7 +99,7 @@ int Status::run(Session& session) {
     Workspace& ws = session.workspace();
     if (!loadTable(ws, kind_, file_))
         return kFailed;
-    ScaleMemory store;
+    Store store;
     deliverUnrecorded(store); // jobs this PC could not record, first
     // The scales asked about, or every one the store knows, by the store's key.
     std::vector<std::pair<QString, QString>> scales; // key, name shown

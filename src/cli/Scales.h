@@ -3,7 +3,7 @@
 
 #include "Command.h"
 #include "Rows.h"
-#include "ScaleMemory.h"
+#include "Store.h"
 
 namespace tarn::cli {
 

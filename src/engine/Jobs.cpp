@@ -5,7 +5,7 @@
 #include "PortIdentity.h"
 #include "RecordCodec.h"
 #include "ScaleLink.h"
-#include "ScaleMemory.h"
+#include "Store.h"
 #include "ScaleNotes.h"
 #include "StoreWriter.h"
 
@@ -89,7 +89,7 @@ TransferResult runUpload(ScaleLink& link, const UploadOptions& options, Transfer
         std::vector<int> gone;
         const QString scale = link.port().identity();
         const auto held = writer.read<std::map<int, HeldRecord>>(
-            [scale](ScaleMemory& m) { return m.heldRecords(scale, RecordTraits<R>::kind); });
+            [scale](Store& m) { return m.heldRecords(scale, RecordTraits<R>::kind); });
         for (const auto& record : held)
             if (!read.count(record.first))
                 gone.push_back(record.first);
@@ -327,7 +327,7 @@ JobStart jobStartOf(const Job& job, const QString& name) {
 }
 
 void recordNotRun(const Job& job, const QString& name, JobEnd end, const QString& text) {
-    ScaleMemory store;
+    Store store;
     qint64 id = 0;
     JobFinish finish{end, text, 0, std::nullopt, QDateTime::currentDateTimeUtc()};
     store.transaction(
@@ -392,8 +392,8 @@ StoreWriter::Verdict recordJob(StoreWriter& writer, const JobStart& start, const
 
 // The store, as a job sees it before it begins.
 struct StoreSelf {
-    QString id;   // ScaleMemory::storeId()
-    QString path; // ScaleMemory::path()
+    QString id;   // Store::storeId()
+    QString path; // Store::path()
     QString seen; // the mark it keeps of the scale's note on this PC
 };
 
@@ -415,7 +415,7 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
     start.scale = storeKey(identity);
     store.begin(start);
     const StoreSelf self =
-        store.read<StoreSelf>([key = start.scale, table = start.table](ScaleMemory& m) {
+        store.read<StoreSelf>([key = start.scale, table = start.table](Store& m) {
             return StoreSelf{m.storeId(), m.path(), m.noteSeen(key, table)};
         });
 
@@ -433,7 +433,7 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
     StoreWord word;
     if (const auto* d = std::get_if<DownloadJob>(&job);
         d && d->options.extent == DownloadExtent::Changed)
-        word = store.read<StoreWord>([identity, table = start.table](ScaleMemory& m) {
+        word = store.read<StoreWord>([identity, table = start.table](Store& m) {
             return storeWord(m, identity, table);
         });
     if (sends) {

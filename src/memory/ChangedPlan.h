@@ -52,8 +52,8 @@ struct ChangedStep {
     // taken.
     QStringList said;
     std::vector<int> toSend; // Send: the table's slots to send, in slot order
-    QString nothing;        // Send: what "Nothing to send" rests on, the whole text
-    int extra = 0;          // Send: records the scale holds that the table does not have
+    QString nothing;         // Send: what "Nothing to send" rests on, the whole text
+    int extra = 0;           // Send: records the scale holds that the table does not have
     ScaleAnswers answers = ScaleAnswers::Unknown; // as learned so far
 };
 

@@ -150,11 +150,11 @@ std::optional<QString> doubtOf(const ScaleState& state, const std::optional<Scal
     return QStringLiteral("the store does not hold its last job (put back from a copy?)");
 }
 
-StoreWord storeWord(const ScaleMemory& store, const QString& scale, TableKind table) {
+StoreWord storeWord(const Store& store, const QString& scale, TableKind table) {
     return storeWordByKey(store, storeKey(scale), table);
 }
 
-StoreWord storeWordByKey(const ScaleMemory& store, const QString& key, TableKind table) {
+StoreWord storeWordByKey(const Store& store, const QString& key, TableKind table) {
     StoreWord word;
     const QString scale = splitStoreKey(key).first;
     const ScaleState state = store.state(key, table);
@@ -222,7 +222,7 @@ std::vector<std::pair<JobStart, JobFinish>> unrecordedJobs(const QString& storeP
     return out;
 }
 
-int deliverUnrecorded(ScaleMemory& store) {
+int deliverUnrecorded(Store& store) {
     const QString path = unrecordedFile(store.path());
     if (!QFile::exists(path) || !store.isOpen())
         return 0;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ScaleMemory.h"
+#include "Store.h"
 
 #include <QString>
 
@@ -16,7 +16,7 @@ namespace tarn {
 // the last one, whether that job is still under way (a job that was killed, or a PC that lost
 // power, leaves it so) and whether its store recorded it.
 //
-// A store keeps the mark of the note it last knew to be its own word (ScaleMemory::noteSeen):
+// A store keeps the mark of the note it last knew to be its own word (Store::noteSeen):
 // a job it recorded, or a read of the scale's whole table. Any other job in between (another
 // store's, one this store could not record, one cut off) leaves the note ahead of the store's
 // mark, and the store's word is then not taken until the table is read again. Nothing else
@@ -31,7 +31,7 @@ namespace tarn {
 struct ScaleNote {
     QString name;            // made once, when the note was first written
     qint64 sent = 0;         // jobs that sent records to the scale
-    QString store;           // ScaleMemory::storeId() of the store that sent the last one
+    QString store;           // Store::storeId() of the store that sent the last one
     QString storePath;       // ... and where that store is (its id may not have been readable)
     bool underway = false;   // that job has not ended
     bool recorded = false;   // that job's store kept every record of it
@@ -71,18 +71,18 @@ struct StoreWord {
 };
 // `scale`: the scale's identity on this PC (portIdentity()); the store keeps it under
 // storeKey(scale).
-StoreWord storeWord(const ScaleMemory& store, const QString& scale, TableKind table);
+StoreWord storeWord(const Store& store, const QString& scale, TableKind table);
 // The same by the key the store keeps the scale under: a scale of another PC or shop has no
 // note on this PC, and the store's own marks alone speak for it.
-StoreWord storeWordByKey(const ScaleMemory& store, const QString& key, TableKind table);
+StoreWord storeWordByKey(const Store& store, const QString& key, TableKind table);
 
 // Jobs that ran while their store could not be written, kept on the PC until the store takes
 // them (the window tries while it runs, every tarnlink-cli command that opens the store first).
-// `storePath`: ScaleMemory::path() of the store they belong to.
+// `storePath`: Store::path() of the store they belong to.
 bool keepUnrecorded(const QString& storePath, const JobStart& start, const JobFinish& finish);
 std::vector<std::pair<JobStart, JobFinish>> unrecordedJobs(const QString& storePath);
 // Hands the jobs waiting to `store`, in the order they ran, each in the history as unrecorded
 // with its scale marked unconfirmed; those it took are no longer kept. The number taken.
-int deliverUnrecorded(ScaleMemory& store);
+int deliverUnrecorded(Store& store);
 
 } // namespace tarn

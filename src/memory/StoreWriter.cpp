@@ -6,7 +6,7 @@
 namespace tarn {
 
 StoreWriter::StoreWriter(const QString& path)
-    : path_(path.isEmpty() ? ScaleMemory::defaultPath() : path), thread_([this] { loop(); }) {}
+    : path_(path.isEmpty() ? Store::defaultPath() : path), thread_([this] { loop(); }) {}
 
 StoreWriter::~StoreWriter() {
     {
@@ -29,13 +29,15 @@ void StoreWriter::begin(const JobStart& start) {
     scale_ = start.scale;
     table_ = start.table;
     // In a transaction of its own, before the job's writes.
-    post(Op{[](ScaleMemory& m, qint64&) {
-                if (m.retry())
+    post(Op{[](Store& m, qint64&) {
+                if (m.retry()) {
                     deliverUnrecorded(m);
+                    m.prune(QDateTime::currentDateTimeUtc());
+                }
                 return true;
             },
             true});
-    post(Op{[start](ScaleMemory& m, qint64& job) {
+    post(Op{[start](Store& m, qint64& job) {
                 // Anything of an earlier job that could not be written is gone by now.
                 job = 0;
                 return m.insertJob(start, &job);
@@ -44,60 +46,42 @@ void StoreWriter::begin(const JobStart& start) {
 }
 
 void StoreWriter::forget(const std::vector<int>& numbers) {
-    post(Op{[s = scale_, t = table_, numbers](ScaleMemory& m, qint64&) {
-                return m.forget(s, t, numbers);
-            },
-            false});
+    post(
+        Op{[s = scale_, t = table_, numbers](Store& m, qint64&) { return m.forget(s, t, numbers); },
+           false});
 }
 
 void StoreWriter::hold(int slot, int number, const QByteArray& bytes, const QDateTime& at,
                        bool read) {
-    post(Op{[s = scale_, t = table_, slot, number, bytes, at, read](ScaleMemory& m, qint64& job) {
+    post(Op{[s = scale_, t = table_, slot, number, bytes, at, read](Store& m, qint64& job) {
                 return m.hold(s, t, job, slot, number, bytes, at, read);
             },
             false});
 }
 
-void StoreWriter::confirm(const std::vector<int>& numbers, const QDateTime& at) {
-    post(Op{[s = scale_, t = table_, numbers, at](ScaleMemory& m, qint64&) {
-                return m.confirm(s, t, numbers, at);
-            },
-            false});
-}
-
-void StoreWriter::keepOnly(const std::set<int>& numbers) {
-    post(Op{[s = scale_, t = table_, numbers](ScaleMemory& m, qint64&) {
-                return m.keepOnly(s, t, numbers);
-            },
-            false});
-}
-
 void StoreWriter::markUnconfirmed(const QString& why) {
-    post(Op{[s = scale_, t = table_, why](ScaleMemory& m, qint64&) {
-                return m.markUnconfirmed(s, t, why);
-            },
-            false});
-}
-
-void StoreWriter::markChecked(const QDateTime& at) {
     post(Op{
-        [s = scale_, t = table_, at](ScaleMemory& m, qint64&) { return m.markChecked(s, t, at); },
+        [s = scale_, t = table_, why](Store& m, qint64&) { return m.markUnconfirmed(s, t, why); },
         false});
 }
 
+void StoreWriter::markChecked(const QDateTime& at) {
+    post(Op{[s = scale_, t = table_, at](Store& m, qint64&) { return m.markChecked(s, t, at); },
+            false});
+}
+
 void StoreWriter::markRead(const QDateTime& at) {
-    post(Op{[s = scale_, t = table_, at](ScaleMemory& m, qint64&) { return m.markRead(s, t, at); },
+    post(Op{[s = scale_, t = table_, at](Store& m, qint64&) { return m.markRead(s, t, at); },
             false});
 }
 
 void StoreWriter::markSeen(const QString& note) {
-    post(Op{
-        [s = scale_, t = table_, note](ScaleMemory& m, qint64&) { return m.markSeen(s, t, note); },
-        false});
+    post(Op{[s = scale_, t = table_, note](Store& m, qint64&) { return m.markSeen(s, t, note); },
+            false});
 }
 
 void StoreWriter::setAnswers(ScaleAnswers answers) {
-    post(Op{[s = scale_, t = table_, answers](ScaleMemory& m, qint64&) {
+    post(Op{[s = scale_, t = table_, answers](Store& m, qint64&) {
                 return m.setAnswers(s, t, answers);
             },
             false});
@@ -105,7 +89,7 @@ void StoreWriter::setAnswers(ScaleAnswers answers) {
 
 StoreWriter::Verdict StoreWriter::finish(const JobFinish& f) {
     std::unique_lock<std::mutex> hold(lock_);
-    queue_.push_back(Op{[f](ScaleMemory& m, qint64& job) { return m.finishJob(job, f); }, false});
+    queue_.push_back(Op{[f](Store& m, qint64& job) { return m.finishJob(job, f); }, false});
     finishing_ = true;
     finished_ = false;
     wake_.notify_all();
@@ -113,7 +97,7 @@ StoreWriter::Verdict StoreWriter::finish(const JobFinish& f) {
     return verdict_;
 }
 
-bool StoreWriter::writeGroup(ScaleMemory& store, std::chrono::milliseconds busy) {
+bool StoreWriter::writeGroup(Store& store, std::chrono::milliseconds busy) {
     if (group_.empty())
         return true;
     const qint64 before = job_;
@@ -137,7 +121,7 @@ bool StoreWriter::writeGroup(ScaleMemory& store, std::chrono::milliseconds busy)
 }
 
 void StoreWriter::loop() {
-    ScaleMemory store(path_);
+    Store store(path_);
     if (const QString why = store.takeProblem(); !why.isEmpty())
         problem_ = why;
     std::unique_lock<std::mutex> hold(lock_);

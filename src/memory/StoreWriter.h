@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ScaleMemory.h"
+#include "Store.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -25,7 +25,7 @@ namespace tarn {
 // begin() when it failed before.
 class StoreWriter {
 public:
-    // The store at `path` (ScaleMemory::defaultPath() when empty), opened on the writer's
+    // The store at `path` (Store::defaultPath() when empty), opened on the writer's
     // thread when first needed.
     explicit StoreWriter(const QString& path = QString());
     ~StoreWriter(); // the writes still waiting are tried once more
@@ -38,10 +38,10 @@ public:
 
     // Runs `look` on the writer's thread with its store and returns its answer, after the
     // writes handed over before it (waits).
-    template <class T> T read(std::function<T(ScaleMemory&)> look) {
+    template <class T> T read(std::function<T(Store&)> look) {
         auto answer = std::make_shared<std::promise<T>>();
         std::future<T> future = answer->get_future();
-        post(Op{[look = std::move(look), answer](ScaleMemory& m, qint64&) {
+        post(Op{[look = std::move(look), answer](Store& m, qint64&) {
                     answer->set_value(look(m));
                     return true;
                 },
@@ -50,14 +50,14 @@ public:
     }
 
     // A job starts: its row in the history, after the jobs this PC ran while the store could
-    // not be written (deliverUnrecorded()). Opens the store again if it is not open.
+    // not be written (deliverUnrecorded()) and, once a day, the jobs too old to keep
+    // (Store::prune()), each in transactions of their own. Opens the store again if it is not
+    // open.
     void begin(const JobStart& start);
-    // The job's writes, on the scale and table of begin(); ScaleMemory's of the same names.
+    // The job's writes, on the scale and table of begin(); Store's of the same names.
     void forget(const std::vector<int>& numbers);
     void hold(int slot, int number, const QByteArray& bytes, const QDateTime& at,
               bool read = false);
-    void confirm(const std::vector<int>& numbers, const QDateTime& at);
-    void keepOnly(const std::set<int>& numbers);
     void markUnconfirmed(const QString& why);
     void markChecked(const QDateTime& at);
     void markRead(const QDateTime& at);
@@ -76,13 +76,13 @@ public:
 
 private:
     struct Op {
-        std::function<bool(ScaleMemory&, qint64& job)> run;
+        std::function<bool(Store&, qint64& job)> run;
         bool read = false;
     };
     void post(Op op);
     void loop();
     // Writes the group waiting; true when it is written (or nothing waits).
-    bool writeGroup(ScaleMemory& store, std::chrono::milliseconds busy);
+    bool writeGroup(Store& store, std::chrono::milliseconds busy);
 
     QString path_;
     QString scale_;

@@ -10,7 +10,8 @@
 #include "FakeScale.h"
 #include "Interrupt.h"
 #include "RecordCodec.h"
-#include "ScaleMemory.h"
+#include "Store.h"
+#include "StoreJobs.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -443,7 +444,7 @@ TEST_F(Memory, scalesAndStatusTellFromTheStoreAloneWhichScaleIsBehind) {
 TEST_F(Memory, historyShowsTheNewestFiftyAndTheBackupCopiesThemAll) {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     {
-        ScaleMemory seed(store());
+        Store seed(store());
         for (int day = 60; day > 0; --day) {
             qint64 id = 0;
             ASSERT_TRUE(seed.transaction(
@@ -472,7 +473,7 @@ TEST_F(Memory, historyShowsTheNewestFiftyAndTheBackupCopiesThemAll) {
     const QString copy = dir.filePath("copy.sqlite");
     ASSERT_EQ(run({"store", "backup", copy}), 0);
     EXPECT_EQ(out, QStringList{"The store is copied to " + copy});
-    EXPECT_EQ(ScaleMemory(copy).history().size(), 60u);
+    EXPECT_EQ(Store(copy).history().size(), 60u);
     EXPECT_EQ(run({"store", "backup", copy}), 1);
     EXPECT_TRUE(out.isEmpty());
     EXPECT_EQ(err.trimmed(),
@@ -563,7 +564,7 @@ TEST_F(Memory, everyJobIsOneHistoryRow) {
     EXPECT_EQ(download({"--changed"}), 0);
     EXPECT_EQ(download({"--one", "999"}), cli::kFailed);
     QStringList words;
-    for (const TransferEntry& e : ScaleMemory(store()).history())
+    for (const TransferEntry& e : Store(store()).history())
         words.prepend(e.outcome);
     EXPECT_EQ(words, (QStringList{"ok", "nothing", "refused"}));
 }
@@ -574,11 +575,10 @@ TEST_F(Memory, everyJobIsOneHistoryRow) {
 TEST_F(Memory, aStoppedDownloadKeepsExactlyWhatWasAcknowledged) {
     const QByteArray old(kPluRecordBytes, 'o');
     {
-        ScaleMemory seed(store());
-        const TransferKey k =
-            seed.beginTransfer("/dev/ttyS3", TableKind::Plu, TransferDirection::Download, "ALL");
+        WriterJob seed(store(), "/dev/ttyS3", TableKind::Plu, TransferDirection::Download, "ALL");
         for (int n = 1; n <= 5; ++n)
-            seed.recordHeld(k, n, n, old);
+            seed.hold(n, n, old);
+        ASSERT_TRUE(seed.end(" THE END ").recorded);
     }
     const DownloadJob job = pluDownload(5);
 
@@ -609,7 +609,7 @@ TEST_F(Memory, aStoppedDownloadKeepsExactlyWhatWasAcknowledged) {
     ASSERT_TRUE(outcome && outcome->stopped);
     ASSERT_GE(acknowledged.size(), 2u);
     ASSERT_LE(acknowledged.size(), 3u);
-    std::map<int, QByteArray> held = ScaleMemory(store()).held("/dev/ttyS3", TableKind::Plu);
+    std::map<int, QByteArray> held = heldOn(Store(store()), "/dev/ttyS3", TableKind::Plu);
     // Record 4 may have begun (its sync byte) when the stop came: forgotten or as it was.
     if (held.count(4)) {
         EXPECT_EQ(held[4], old);
@@ -619,7 +619,7 @@ TEST_F(Memory, aStoppedDownloadKeepsExactlyWhatWasAcknowledged) {
     expected[5] = old;
     EXPECT_EQ(held, expected);
     // One row for the job, saying how far it came.
-    const TransferEntry last = ScaleMemory(store()).history().front();
+    const TransferEntry last = Store(store()).history().front();
     EXPECT_EQ(last.outcome, "stopped");
     EXPECT_EQ(last.howEnded,
               QStringLiteral("Stopped after plu#%1").arg(acknowledged.rbegin()->first));
@@ -663,7 +663,7 @@ TEST_F(Memory, whatAJobReadsDecidesItWhenTheStoreCannotKeepIt) {
               cli::kDiffer);
     EXPECT_TRUE(out.last().contains(",unconfirmed,")) << out.last().toStdString();
     QStringList words;
-    for (const TransferEntry& e : ScaleMemory(store()).history())
+    for (const TransferEntry& e : Store(store()).history())
         words.prepend(e.outcome);
     EXPECT_EQ(words, (QStringList{"ok", "unrecorded", "unrecorded"}));
     ASSERT_EQ(changed(), 0); // reads, and trusts the store again
@@ -697,7 +697,7 @@ TEST_F(Memory, eachPcsDeviceIsItsOwnScaleAndTheShopsServerIsShared) {
     ASSERT_EQ(onPc("office", tcp, server), 0);
     EXPECT_EQ(sent(), QStringList{kNothing}) << out.join('\n').toStdString();
     std::set<QString> places;
-    for (const KnownScale& k : ScaleMemory(store()).scales())
+    for (const KnownScale& k : Store(store()).scales())
         places.insert(k.scale + " " + k.place);
     EXPECT_EQ(places, (std::set<QString>{"/dev/ttyS0 deli", "/dev/ttyS0 office",
                                          "tcp:10.0.0.20:4001 north"}));

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Backends.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -18,17 +17,11 @@ TestServer testServer(QString* skip, QString* failure, const QString& named) {
     TestServer out;
     QFile file(named.isEmpty() ? qEnvironmentVariable("TARNLINK_TEST_PG") : named);
     if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        const bool installed =
-            !QDir(QStringLiteral("/usr/lib/postgresql"))
-                 .entryList({QStringLiteral("*")}, QDir::Dirs | QDir::NoDotAndDotDot)
-                 .isEmpty();
-        if (installed)
-            *failure = QStringLiteral("PostgreSQL is installed but the tests' server did not "
-                                      "start (run through ctest: the fixture pg-start.sh)");
-        else
-            *skip = QStringLiteral("no PostgreSQL server programs (initdb, pg_ctl) installed: "
-                                   "the store on a server is not tested; tools/install-deps "
-                                   "installs them");
+        // The store on a server is part of what ./test proves: its absence is a failure.
+        *failure = QStringLiteral("the tests' PostgreSQL server did not start (run through "
+                                  "ctest: the fixture pg-start.sh; tools/install-deps installs "
+                                  "the server programs)");
+        Q_UNUSED(skip);
         return out;
     }
     const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));

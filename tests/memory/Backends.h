@@ -20,9 +20,9 @@ struct TestServer {
     QString data; // its folder
     QString bin;  // its programs
 };
-// The tests' server (or the one whose URL is in `file`); empty url with `skip` set when no server
-// programs are installed (the tests skip), with `failure` set when they are but the server did not
-// start (the tests fail).
+// The tests' server (or the one whose URL is in `file`); empty url with `failure` set when it
+// did not start (the tests fail: the store on a server is part of what they prove). `skip` is
+// left empty.
 TestServer testServer(QString* skip, QString* failure, const QString& file = {});
 // A new, empty database on the server at `url`; the URL naming it, or empty (and *why) when it
 // could not be made.
@@ -32,7 +32,7 @@ QString newDatabase(const QString& url, QString* why);
 // unchanged later; empty when it could not be written.
 QByteArray writeBrokenStore(const QString& path);
 
-// One store of a test's own on a back end: path() is what ScaleMemory opens.
+// One store of a test's own on a back end: path() is what Store opens.
 class StoreSite {
 public:
     explicit StoreSite(Backend b);

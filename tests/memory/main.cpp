@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The memory tests, and the process they kill or run side by side:
 //   memory_tests --child PATH PORT COUNT|loop
-// writes COUNT records (or until killed) through the store as a download would; write w is
-// record number w % 200 + 1 with bytes telling it apart, one byte to stdout after each commit.
+// writes COUNT records (or until killed) through the store's writer as a download does; write w
+// is record number w % 200 + 1 with bytes telling it apart, one byte to stdout after each (once
+// it is in the store, when it loops until killed).
 #include "ChildWrites.h"
-#include "ScaleMemory.h"
+#include "Store.h"
+#include "StoreJobs.h"
 
 #include <QCoreApplication>
 
@@ -17,16 +19,17 @@ namespace {
 int childWrites(char** argv) {
     using namespace tarn;
     const bool loop = std::strcmp(argv[4], "loop") == 0;
-    ScaleMemory store(QString::fromLocal8Bit(argv[2]));
-    const TransferKey key = store.beginTransfer(QString::fromLocal8Bit(argv[3]), TableKind::Plu,
-                                                TransferDirection::Download, "ALL");
+    tarn::testing::WriterJob job(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                                 TableKind::Plu, TransferDirection::Download, "ALL");
     for (long w = 0; loop || w < std::atol(argv[4]); ++w) {
-        store.recordHeld(key, recordNumber(w), recordNumber(w), recordBytes(w));
+        job.hold(recordNumber(w), recordNumber(w), recordBytes(w));
+        // Killed: every write reported is in the store; racing: the writer groups them.
+        if (loop)
+            job.sync();
         if (write(STDOUT_FILENO, "r", 1) != 1)
             return 1;
     }
-    store.endTransfer(key, " THE END ");
-    return store.takeProblem().isEmpty() ? 0 : 1;
+    return job.end(" THE END ").recorded ? 0 : 1;
 }
 } // namespace
 

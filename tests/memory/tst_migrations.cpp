@@ -2,8 +2,11 @@
 // Stores made by earlier Tarnlinks open, brought up to date step by step; a newer one, a
 // broken one, a read-only one and a full disk each say what is the matter and what to do.
 #include "Backends.h"
-#include "ScaleMemory.h"
+#include "Store.h"
+#include "StoreJobs.h"
+#include "StoreLayout.h"
 #include "StoreWriter.h"
+#include "Version.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -14,6 +17,8 @@
 #include <gtest/gtest.h>
 
 using namespace tarn;
+using tarn::testing::heldOn;
+using tarn::testing::WriterJob;
 
 namespace {
 
@@ -58,7 +63,7 @@ TEST(Migrations, aFirstStoreKeepsItsHistoryButVouchesForNoScale) {
         QTemporaryDir dir;
         const QString path = dir.filePath("scales.sqlite");
         onFile(path, empty ? QStringList{} : kVersion1);
-        ScaleMemory store(path);
+        Store store(path);
         ASSERT_TRUE(store.isOpen()) << store.takeProblem().toStdString();
         if (empty) {
             EXPECT_TRUE(store.history().empty());
@@ -76,32 +81,42 @@ TEST(Migrations, aFirstStoreKeepsItsHistoryButVouchesForNoScale) {
         EXPECT_TRUE(state.unconfirmed);
         EXPECT_EQ(state.why, "kept by an older Tarnlink");
         // And it is written as this Tarnlink writes.
-        EXPECT_TRUE(
-            store.transaction([&] { return store.markChecked(scale, TableKind::Plu, {}); },
-                              std::chrono::milliseconds(100)));
+        EXPECT_TRUE(store.transaction([&] { return store.markChecked(scale, TableKind::Plu, {}); },
+                                      std::chrono::milliseconds(100)));
         EXPECT_FALSE(store.state(scale, TableKind::Plu).unconfirmed);
     }
 }
 
-TEST(Migrations, aNewerStoreIsRefusedAndLeftAsItIs) {
+// A store a newer Tarnlink brought to a layout that only adds is used by this one, so the PCs of
+// a chain need not all be upgraded at once; one this Tarnlink cannot use is refused, naming
+// the Tarnlink it needs, and left as it is.
+TEST(Migrations, aNewerStoreIsUsedWhileItSaysSoAndRefusedWhenNot) {
     QTemporaryDir dir;
     const QString path = dir.filePath("scales.sqlite");
-    onFile(path, kVersion1 + QStringList{"PRAGMA user_version=7"});
-    ScaleMemory store(path);
+    ASSERT_TRUE(Store(path).isOpen());
+    const int newer = StoreLayout::kVersion + 1;
+    onFile(path, {QString("PRAGMA user_version=%1").arg(newer),
+                  QString("UPDATE meta SET value = '%1' WHERE name = 'compatible'")
+                      .arg(StoreLayout::kVersion),
+                  "UPDATE meta SET value = '0.9.0+3.gabc1234' WHERE name = 'written by'"});
+    EXPECT_TRUE(Store(path).isOpen());
+    onFile(path, {QString("UPDATE meta SET value = '%1' WHERE name = 'compatible'").arg(newer)});
+    Store store(path);
     EXPECT_FALSE(store.isOpen());
-    EXPECT_EQ(store.takeProblem(),
-              QString("ERROR! cannot keep what the scales hold in %1: it was made by a newer "
-                      "Tarnlink (store version 7; this one reads up to 4) - use that Tarnlink, or "
-                      "move it aside: rename %1 to %1.newer, and this one starts a new store")
-                  .arg(path));
-    onFile(path, {"SELECT count(*) FROM held WHERE port = '/dev/ttyUSB0'"});
+    EXPECT_TRUE(store.takeProblem().endsWith(
+        QString("it was made by a newer Tarnlink 0.9.0 (store version %1; this one, %2, reads up "
+                "to %3) - upgrade this PC: the store needs Tarnlink 0.9.0 or later")
+            .arg(newer)
+            .arg(programVersion())
+            .arg(StoreLayout::kVersion)));
+    onFile(path, {QString("PRAGMA user_version=%1").arg(newer)}); // still there, untouched
 }
 
 TEST(Problems, aBrokenStoreSaysToMoveItAsideAndIsTriedAgain) {
     QTemporaryDir dir;
     const QString path = dir.filePath("scales.sqlite");
     ASSERT_FALSE(writeBrokenStore(path).isEmpty());
-    ScaleMemory store(path);
+    Store store(path);
     EXPECT_FALSE(store.isOpen());
     EXPECT_EQ(store.takeProblem(),
               QString("ERROR! cannot keep what the scales hold in %1: file is not a database - "
@@ -117,18 +132,15 @@ TEST(Problems, aReadOnlyStoreAnswersButCannotBeWritten) {
     QTemporaryDir dir;
     const QString path = dir.filePath("scales.sqlite");
     {
-        ScaleMemory store(path);
-        const TransferKey k =
-            store.beginTransfer("/dev/ttyS3", TableKind::Plu, TransferDirection::Download, "ALL");
-        store.recordHeld(k, 1, 1, "a");
+        WriterJob job(path, "/dev/ttyS3", TableKind::Plu, TransferDirection::Download, "ALL");
+        job.hold(1, 1, "a");
+        ASSERT_TRUE(job.end(" THE END ").recorded);
     }
-    ScaleMemory::setLimitsForTests({0, true});
-    ScaleMemory store(path);
-    ScaleMemory::setLimitsForTests({});
+    Store store(path, Store::Access::ReadOnly);
     ASSERT_TRUE(store.isOpen()) << store.takeProblem().toStdString();
     EXPECT_EQ(store.history().size(), 1u);
-    EXPECT_EQ(store.held("/dev/ttyS3", TableKind::Plu).size(), 1u);
-    EXPECT_FALSE(store.transaction([&] { return store.forget("/dev/ttyS3", TableKind::Plu, {1}); },
+    EXPECT_EQ(heldOn(store, "/dev/ttyS3", TableKind::Plu).size(), 1u);
+    EXPECT_FALSE(store.transaction([&] { return store.markChecked("x", TableKind::Plu, {}); },
                                    std::chrono::milliseconds(100)));
     EXPECT_EQ(store.takeProblem(),
               QString("ERROR! cannot keep what the scales hold in %1: attempt to write a readonly "
@@ -150,7 +162,7 @@ TEST(Writer, aJobWhoseStoreCannotBeWrittenIsNotRecordedAndSaysWhy) {
             writer.hold(n, n, QByteArray(72, char(n)), QDateTime::currentDateTimeUtc());
         }
     };
-    ScaleMemory::setLimitsForTests({1, false});
+    Store::limitGrowth(1);
     {
         StoreWriter full(path);
         job(full);
@@ -159,7 +171,7 @@ TEST(Writer, aJobWhoseStoreCannotBeWrittenIsNotRecordedAndSaysWhy) {
         EXPECT_TRUE(v.problem.endsWith(": database or disk is full - free some space on its disk"))
             << v.problem.toStdString();
     }
-    ScaleMemory::setLimitsForTests({});
+    Store::limitGrowth(0);
 
     // Another program's write lock, held until the second job.
     QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "holder");
@@ -175,7 +187,7 @@ TEST(Writer, aJobWhoseStoreCannotBeWrittenIsNotRecordedAndSaysWhy) {
         << v.problem.toStdString();
 
     job(writer);
-    EXPECT_TRUE(writer.read<bool>([](ScaleMemory& m) { return m.history().empty(); }));
+    EXPECT_TRUE(writer.read<bool>([](Store& m) { return m.history().empty(); }));
     ASSERT_TRUE(lock.exec("ROLLBACK"));
     v = writer.finish({JobEnd::Ok, " THE END ", 200, {}, {}});
     EXPECT_TRUE(v.recorded) << v.problem.toStdString();
@@ -183,14 +195,13 @@ TEST(Writer, aJobWhoseStoreCannotBeWrittenIsNotRecordedAndSaysWhy) {
     holder = QSqlDatabase();
     QSqlDatabase::removeDatabase("holder");
 
-    ScaleMemory store(path);
+    Store store(path);
     EXPECT_EQ(store.heldRecords("/dev/ttyS3", TableKind::Plu).size(), 200u);
     const std::vector<TransferEntry> jobs = store.history();
     ASSERT_EQ(jobs.size(), 1u);
     EXPECT_EQ(jobs[0].id, v.job);
     EXPECT_EQ(jobs[0].outcome, "ok");
     EXPECT_EQ(jobs[0].records, 200);
-    EXPECT_TRUE(store.recorded(v.job));
 }
 
 } // namespace

@@ -2,7 +2,10 @@
 // The store on a PostgreSQL server: its layout made and brought up to date there, a login
 // refused, and a server that stops in the middle of a transfer and comes back.
 #include "Backends.h"
-#include "ScaleMemory.h"
+#include "Store.h"
+#include "StoreJobs.h"
+#include "StoreLayout.h"
+#include "Version.h"
 
 #include <QProcess>
 #include <QSqlDatabase>
@@ -15,6 +18,8 @@
 #include <unistd.h>
 
 using namespace tarn;
+using tarn::testing::heldOn;
+using tarn::testing::WriterJob;
 
 namespace {
 
@@ -44,8 +49,8 @@ void onServer(const QString& url, const QStringList& statements) {
 }
 
 // A database that a first Tarnlink's layout (version 1) was put into comes up to date, its
-// history kept and its scales doubted; a newer one is refused.
-TEST(Server, bringsAnOlderLayoutUpToDateAndRefusesANewerOne) {
+// history kept and its scales doubted; a newer one is used only when it says this Tarnlink may.
+TEST(Server, bringsAnOlderLayoutUpToDateAndUsesANewerOneOnlyWhenItMay) {
     NEED_SERVER(server);
     QString why;
     const QString url = newDatabase(server.url, &why);
@@ -71,7 +76,7 @@ TEST(Server, bringsAnOlderLayoutUpToDateAndRefusesANewerOne) {
                   });
     {
         ::testing::internal::CaptureStderr();
-        ScaleMemory store(url);
+        Store store(url);
         // The server's notices (its layout's tables are there already) are not the operator's.
         EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
         ASSERT_TRUE(store.isOpen()) << store.takeProblem().toStdString();
@@ -79,17 +84,25 @@ TEST(Server, bringsAnOlderLayoutUpToDateAndRefusesANewerOne) {
         ASSERT_EQ(history.size(), 1u);
         EXPECT_EQ(history[0].records, 1);
         EXPECT_EQ(history[0].name, "/dev/ttyUSB0");
-        EXPECT_TRUE(store.state("/dev/ttyUSB0", TableKind::Plu).unconfirmed);
+        EXPECT_TRUE(store.state("/dev/ttyUSB0@", TableKind::Plu).unconfirmed);
         // A job after it gets the next number.
-        EXPECT_EQ(
-            store.beginTransfer("/dev/ttyS9", TableKind::Plu, TransferDirection::Download, "ALL")
-                .id,
-            2);
+        WriterJob next(url, "/dev/ttyS9", TableKind::Plu, TransferDirection::Download, "ALL");
+        EXPECT_EQ(next.end(" THE END ").job, 2);
     }
-    onServer(url, {"UPDATE store_version SET version = 7"});
-    ScaleMemory newer(url);
-    EXPECT_FALSE(newer.isOpen());
-    EXPECT_TRUE(newer.takeProblem().contains("made by a newer Tarnlink (store version 7"));
+    // A newer layout that only adds is used; one that needs a newer Tarnlink is refused.
+    const int newer = StoreLayout::kVersion + 1;
+    onServer(url, {QString("UPDATE store_version SET version = %1").arg(newer),
+                   QString("UPDATE meta SET value = '%1' WHERE name = 'compatible'")
+                       .arg(StoreLayout::kVersion)});
+    EXPECT_TRUE(Store(url).isOpen());
+    onServer(url, {QString("UPDATE meta SET value = '%1' WHERE name = 'compatible'").arg(newer)});
+    Store refused(url);
+    EXPECT_FALSE(refused.isOpen());
+    EXPECT_TRUE(refused.takeProblem().contains(
+        QString("(store version %1; this one, %2, reads up to %3) - upgrade this PC")
+            .arg(newer)
+            .arg(programVersion())
+            .arg(StoreLayout::kVersion)));
 }
 
 // A login the server refuses is said with the server's reason, never with a password.
@@ -98,7 +111,7 @@ TEST(Server, aRefusedLoginIsSaidWithTheServersReason) {
     QUrl url(server.url);
     url.setUserName("nobody");
     url.setPassword("s3cret");
-    ScaleMemory store(url.toString());
+    Store store(url.toString());
     EXPECT_FALSE(store.isOpen());
     const QString problem = store.takeProblem();
     url.setPassword({});
@@ -109,8 +122,8 @@ TEST(Server, aRefusedLoginIsSaidWithTheServersReason) {
     EXPECT_FALSE(problem.contains("s3cret"));
 }
 
-// The server stops between two records: the record after says so and is not claimed; when
-// the server is back, the next record is written again without a new store.
+// The server stops between two records: what the writer could not write is written when the
+// server is back, without a new store; a job it never reaches is not recorded and says why.
 TEST(Server, aServerStoppedMidTransferIsSaidAndWrittenAgainWhenBack) {
     NEED_SERVER(shared);
     // A server of this test's own, as the others use the shared one meanwhile.
@@ -130,22 +143,26 @@ TEST(Server, aServerStoppedMidTransferIsSaidAndWrittenAgainWhenBack) {
         return QProcess::execute(getuid() == 0 ? "runuser" : all.takeFirst(), all);
     };
 
-    ScaleMemory store(own.url);
-    ASSERT_TRUE(store.isOpen()) << store.takeProblem().toStdString();
-    const TransferKey key =
-        store.beginTransfer("/dev/ttyS3", TableKind::Plu, TransferDirection::Download, "ALL");
-    store.recordHeld(key, 1, 1, "one");
+    WriterJob job(own.url, "/dev/ttyS3", TableKind::Plu, TransferDirection::Download, "ALL");
+    job.hold(1, 1, "one");
+    job.sync();
     ASSERT_EQ(pgCtl({"-m", "fast", "stop"}), 0);
-    store.recordHeld(key, 2, 2, "two");
-    const QString problem = store.takeProblem();
-    EXPECT_TRUE(problem.startsWith("ERROR! cannot keep what the scales hold in " + own.url + ": "))
-        << problem.toStdString();
+    job.hold(2, 2, "two");
+    job.sync(); // cannot be written: kept for the next try
     ASSERT_EQ(pgCtl({"start"}), 0);
-    EXPECT_TRUE(store.retry()); // as the writer does before each group of writes
-    store.recordHeld(key, 3, 3, "three");
-    EXPECT_TRUE(store.takeProblem().isEmpty());
-    const std::map<int, QByteArray> held = store.held("/dev/ttyS3", TableKind::Plu);
-    EXPECT_EQ(held, (std::map<int, QByteArray>{{1, "one"}, {3, "three"}}));
+    job.hold(3, 3, "three");
+    EXPECT_TRUE(job.end(" THE END ").recorded);
+    EXPECT_EQ(heldOn(Store(own.url), "/dev/ttyS3", TableKind::Plu),
+              (std::map<int, QByteArray>{{1, "one"}, {2, "two"}, {3, "three"}}));
+    // Down until the job ends: the job is not recorded, and says why.
+    ASSERT_EQ(pgCtl({"-m", "fast", "stop"}), 0);
+    WriterJob lost(own.url, "/dev/ttyS3", TableKind::Plu, TransferDirection::Download, "ALL");
+    const StoreWriter::Verdict v = lost.end(" THE END ");
+    EXPECT_FALSE(v.recorded);
+    EXPECT_TRUE(
+        v.problem.startsWith("ERROR! cannot keep what the scales hold in " + own.url + ": "))
+        << v.problem.toStdString();
+    ASSERT_EQ(pgCtl({"start"}), 0);
     QProcess::execute(script + "/pg-stop.sh", {file});
 }
 

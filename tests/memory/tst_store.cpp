@@ -3,8 +3,9 @@
 // by writers at once; and the history of transfers with its filters.
 #include "Backends.h"
 #include "ChildWrites.h"
-#include "ScaleMemory.h"
 #include "ScaleNotes.h"
+#include "Store.h"
+#include "StoreJobs.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,8 @@
 #include <unistd.h>
 
 using namespace tarn;
+using tarn::testing::heldOn;
+using tarn::testing::WriterJob;
 
 namespace {
 
@@ -28,7 +31,7 @@ QByteArray bytesOf(char c) {
 }
 
 // The store's tests, each on a file and on a server's database.
-class Store : public testing::TestWithParam<Backend> {
+class Stores : public ::testing::TestWithParam<Backend> {
 protected:
     void SetUp() override {
         if (!site.skip.isEmpty())
@@ -37,33 +40,33 @@ protected:
     }
     StoreSite site{GetParam()};
 };
-INSTANTIATE_TEST_SUITE_P(On, Store, testing::Values(Backend::Sqlite, Backend::Postgres),
+INSTANTIATE_TEST_SUITE_P(On, Stores, ::testing::Values(Backend::Sqlite, Backend::Postgres),
                          [](const auto& info) { return backendName(info.param); });
 
-TEST_P(Store, holdsOnlyWhatWasAcknowledgedUnderTheNormalisedPortName) {
+TEST_P(Stores, holdsOnlyWhatWasAcknowledgedUnderTheNormalisedPortName) {
     const QString path = site.path();
     {
-        ScaleMemory store(path);
+        Store store(path);
         ASSERT_TRUE(store.isOpen()) << store.takeProblem().toStdString();
-        const TransferKey first =
-            store.beginTransfer("Com1", TableKind::Plu, TransferDirection::Download, "ALL");
+        WriterJob first(path, "Com1", TableKind::Plu, TransferDirection::Download, "ALL");
         for (int n = 1; n <= 3; ++n)
-            store.recordHeld(first, n, n, bytesOf('a'));
+            first.hold(n, n, bytesOf('a'));
+        EXPECT_TRUE(first.end(" THE END ").recorded);
         // Numbers 2 and 3 go out again; only 2 is acknowledged before the line fails.
-        const TransferKey second =
-            store.beginTransfer("COM1", TableKind::Plu, TransferDirection::Download, "2-3");
-        store.forgetHeld(second, {2, 3});
-        store.recordHeld(second, 2, 2, bytesOf('b'));
-        const TransferKey other = store.beginTransfer("tcp:Shop-Scale:4001", TableKind::Plu,
-                                                      TransferDirection::Upload, "ALL");
-        store.recordHeld(other, 1, 1, bytesOf('t'));
-        EXPECT_TRUE(store.takeProblem().isEmpty());
+        WriterJob second(path, "COM1", TableKind::Plu, TransferDirection::Download, "2-3");
+        second.forget({2, 3});
+        second.hold(2, 2, bytesOf('b'));
+        EXPECT_TRUE(second.end("ERROR! port is not open", JobEnd::Failed).recorded);
+        WriterJob other(path, "tcp:Shop-Scale:4001", TableKind::Plu, TransferDirection::Upload,
+                        "ALL");
+        other.hold(1, 1, bytesOf('t'));
+        EXPECT_TRUE(other.end("PLU is not exist").recorded);
     }
-    ScaleMemory store(path); // a later run
-    EXPECT_EQ(store.held("com1", TableKind::Plu),
+    Store store(path); // a later run
+    EXPECT_EQ(heldOn(store, "com1", TableKind::Plu),
               (std::map<int, QByteArray>{{1, bytesOf('a')}, {2, bytesOf('b')}}));
-    EXPECT_TRUE(store.held("com1", TableKind::Ingred).empty());
-    EXPECT_EQ(store.held("TCP:shop-scale:4001", TableKind::Plu),
+    EXPECT_TRUE(heldOn(store, "com1", TableKind::Ingred).empty());
+    EXPECT_EQ(heldOn(store, "TCP:shop-scale:4001", TableKind::Plu),
               (std::map<int, QByteArray>{{1, bytesOf('t')}}));
 }
 
@@ -73,15 +76,14 @@ TEST(StoreFile, thatCannotBeOpenedSaysSoOnceAndDoesNothing) {
     const QByteArray junk = writeBrokenStore(path);
     ASSERT_FALSE(junk.isEmpty());
 
-    ScaleMemory store(path);
+    Store store(path);
     EXPECT_FALSE(store.isOpen());
     const QString problem = store.takeProblem();
     EXPECT_TRUE(problem.startsWith("ERROR! ") && problem.contains(path)) << problem.toStdString();
-    const TransferKey key =
-        store.beginTransfer("Com1", TableKind::Plu, TransferDirection::Download, "ALL");
-    store.recordHeld(key, 1, 1, bytesOf('a'));
-    store.endTransfer(key, " THE END ");
-    EXPECT_TRUE(store.held("Com1", TableKind::Plu).empty());
+    WriterJob job(path, "Com1", TableKind::Plu, TransferDirection::Download, "ALL");
+    job.hold(1, 1, bytesOf('a'));
+    EXPECT_FALSE(job.end(" THE END ").recorded);
+    EXPECT_TRUE(heldOn(store, "Com1", TableKind::Plu).empty());
     EXPECT_TRUE(store.history().empty());
     EXPECT_TRUE(store.takeProblem().isEmpty());
     QFile file(path);
@@ -98,8 +100,8 @@ std::vector<qint64> idsOf(const std::vector<TransferEntry>& list) {
 
 // Every byte of a record and every character of a name come back as they went in: on a server
 // the values are written into the statements by the driver's own quoting.
-TEST_P(Store, keepsEveryByteAndCharacterAsWritten) {
-    ScaleMemory store(site.path());
+TEST_P(Stores, keepsEveryByteAndCharacterAsWritten) {
+    Store store(site.path());
     ASSERT_TRUE(store.isOpen()) << store.takeProblem().toStdString();
     QByteArray bytes;
     for (int b = 0; b < 256; ++b)
@@ -122,59 +124,58 @@ TEST_P(Store, keepsEveryByteAndCharacterAsWritten) {
     EXPECT_EQ(history[0].extent, "One ?");
 }
 
-TEST_P(Store, historyListsNewestFirstByPortAndByNumber) {
-    ScaleMemory store(site.path());
-    const TransferKey a =
-        store.beginTransfer("/dev/ttyUSB0", TableKind::Plu, TransferDirection::Download, "ALL");
-    store.recordHeld(a, 1, 11, bytesOf('a'));
-    store.recordHeld(a, 2, 12, bytesOf('a'));
-    store.endTransfer(a, " THE END ");
-    const TransferKey b =
-        store.beginTransfer("tcp:scale2:4001", TableKind::Plu, TransferDirection::Upload, "ALL");
-    store.recordHeld(b, 12, 12, bytesOf('b'));
-    store.endTransfer(b, "PLU is not exist");
-    const TransferKey c =
-        store.beginTransfer("/dev/ttyUSB0", TableKind::Ingred, TransferDirection::Download, "5");
-    store.recordHeld(c, 5, 12, QByteArray(kIngredRecordBytes, 'c')); // c never ends: killed
+TEST_P(Stores, historyListsNewestFirstByPortAndByNumber) {
+    const QString path = site.path();
+    Store store(path);
+    WriterJob first(path, "/dev/ttyUSB0", TableKind::Plu, TransferDirection::Download, "ALL");
+    first.hold(1, 11, bytesOf('a'));
+    first.hold(2, 12, bytesOf('a'));
+    const qint64 a = first.end(" THE END ").job;
+    WriterJob second(path, "tcp:scale2:4001", TableKind::Plu, TransferDirection::Upload, "ALL");
+    second.hold(12, 12, bytesOf('b'));
+    const qint64 b = second.end("PLU is not exist").job;
+    WriterJob killed(path, "/dev/ttyUSB0", TableKind::Ingred, TransferDirection::Download, "5");
+    killed.hold(5, 12, QByteArray(kIngredRecordBytes, 'c'));
+    killed.sync(); // it never ends
+    const qint64 c = store.history().front().id;
 
     const std::vector<TransferEntry> all = store.history();
-    ASSERT_EQ(idsOf(all), (std::vector<qint64>{c.id, b.id, a.id}));
+    ASSERT_EQ(idsOf(all), (std::vector<qint64>{c, b, a}));
     EXPECT_FALSE(all[0].ended.isValid());
     EXPECT_EQ(all[1].howEnded, "PLU is not exist");
     EXPECT_EQ(all[1].direction, TransferDirection::Upload);
 
     HistoryFilter byPort;
     byPort.port = "/dev/ttyUSB0";
-    EXPECT_EQ(idsOf(store.history(byPort)), (std::vector<qint64>{c.id, a.id}));
+    EXPECT_EQ(idsOf(store.history(byPort)), (std::vector<qint64>{c, a}));
     // PLU 12 went out in a and came back in b; message 12 is the other table's.
     HistoryFilter plu12;
     plu12.plu = 12;
     const std::vector<TransferEntry> found = store.history(plu12);
-    ASSERT_EQ(idsOf(found), (std::vector<qint64>{b.id, a.id}));
+    ASSERT_EQ(idsOf(found), (std::vector<qint64>{b, a}));
     EXPECT_EQ(found[1].records, 2);
     ASSERT_EQ(found[1].acknowledged.size(), 1u);
     EXPECT_EQ(found[1].acknowledged[0].slot, 2);
     plu12.port = "tcp:scale2:4001";
-    EXPECT_EQ(idsOf(store.history(plu12)), (std::vector<qint64>{b.id}));
+    EXPECT_EQ(idsOf(store.history(plu12)), (std::vector<qint64>{b}));
 }
 
 // Every scale the store knows once, with the names it was used under and its last job.
-TEST_P(Store, listsEachKnownScaleWithItsLastJob) {
-    ScaleMemory store(site.path());
-    const TransferKey a = store.beginTransfer("tcp:localhost:4001", TableKind::Plu,
-                                              TransferDirection::Download, "ALL");
-    store.endTransfer(a, " THE END ");
-    const TransferKey b = store.beginTransfer("tcp:127.0.0.1:4001", TableKind::Ingred,
-                                              TransferDirection::Upload, "ALL");
-    const TransferKey c =
-        store.beginTransfer("/dev/ttyS7", TableKind::Plu, TransferDirection::Compare, "Compare");
-    ASSERT_TRUE(a.id && b.id && c.id) << store.takeProblem().toStdString();
+TEST_P(Stores, listsEachKnownScaleWithItsLastJob) {
+    const QString path = site.path();
+    WriterJob a(path, "tcp:localhost:4001", TableKind::Plu, TransferDirection::Download, "ALL");
+    ASSERT_TRUE(a.end(" THE END ").recorded);
+    WriterJob b(path, "tcp:127.0.0.1:4001", TableKind::Ingred, TransferDirection::Upload, "ALL");
+    ASSERT_TRUE(b.end("PLU is not exist").recorded);
+    WriterJob c(path, "/dev/ttyS7", TableKind::Plu, TransferDirection::Compare, "Compare");
+    c.sync();
+    Store store(path);
     const std::vector<KnownScale> known = store.scales();
     ASSERT_EQ(known.size(), 2u);
-    const auto [device, pc] = splitStoreKey(c.port);
+    const auto [device, pc] = splitStoreKey(c.scale());
     const KnownScale& tcp = known[0].scale == device ? known[1] : known[0];
     // A device is its PC's, a network serial server its shop's (the PC's name unless set).
-    EXPECT_EQ(tcp.scale + "@" + tcp.place, a.port);
+    EXPECT_EQ(tcp.scale + "@" + tcp.place, a.scale());
     EXPECT_EQ(tcp.place, pc);
     EXPECT_EQ(tcp.names, (QStringList{"tcp:127.0.0.1:4001", "tcp:localhost:4001"}));
     EXPECT_EQ(tcp.last.table, TableKind::Ingred);
@@ -218,7 +219,7 @@ std::map<int, QByteArray> heldAfter(long writes) {
     return out;
 }
 
-TEST_P(Store, aKilledTransferKeepsExactlyTheRecordsAcknowledged) {
+TEST_P(Stores, aKilledTransferKeepsExactlyTheRecordsAcknowledged) {
     std::mt19937 random(20261207u);
     for (int round = 0; round < 20; ++round) {
         StoreSite own(GetParam());
@@ -240,16 +241,16 @@ TEST_P(Store, aKilledTransferKeepsExactlyTheRecordsAcknowledged) {
 
         // Every record reported is there, and what is there is one whole prefix of the
         // writes: no record half written, none without its history entry.
-        ScaleMemory store(path);
+        Store store(path);
         const std::vector<TransferEntry> history = store.history();
         ASSERT_EQ(history.size(), 1u) << store.takeProblem().toStdString();
         EXPECT_GE(history[0].records, seen);
-        EXPECT_EQ(store.held("Com2", TableKind::Plu), heldAfter(history[0].records));
+        EXPECT_EQ(heldOn(store, "Com2", TableKind::Plu), heldAfter(history[0].records));
     }
 }
 
 // Two PCs on two scales, and two racing on one: every record whole, the later one kept.
-TEST_P(Store, twoWritersAtOnceBothKeepEveryRecord) {
+TEST_P(Stores, twoWritersAtOnceBothKeepEveryRecord) {
     const QString path = site.path();
     int readA = -1;
     int readB = -1;
@@ -264,11 +265,11 @@ TEST_P(Store, twoWritersAtOnceBothKeepEveryRecord) {
     close(readA);
     close(readB);
 
-    ScaleMemory store(path);
-    EXPECT_EQ(store.held("/dev/ttyUSB0", TableKind::Plu), heldAfter(400));
+    Store store(path);
+    EXPECT_EQ(heldOn(store, "/dev/ttyUSB0", TableKind::Plu), heldAfter(400));
     // On the scale both sent to, each number holds one of the two programs' last writes of it
     // whole: the racer's last ones were writes 0-299, the other's 0-399.
-    const std::map<int, QByteArray> raced = store.held("/dev/ttyUSB1", TableKind::Plu);
+    const std::map<int, QByteArray> raced = heldOn(store, "/dev/ttyUSB1", TableKind::Plu);
     ASSERT_EQ(raced.size(), 200u);
     for (const auto& [number, bytes] : raced)
         EXPECT_TRUE(bytes == recordBytes(number + 199) ||
@@ -288,10 +289,10 @@ JobStart jobAt(const QDateTime& started) {
     return {"/dev/ttyS4", "ttyS4", TableKind::Plu, TransferDirection::Download, "ALL", started};
 }
 
-// Jobs more than 400 days old go as new ones come, their records with them; the list shows the
+// Jobs more than 400 days old go once a day, their records with them; the list shows the
 // newest first, from a moment on, as many as asked.
-TEST_P(Store, keepsFourHundredDaysOfHistoryNewestFirst) {
-    ScaleMemory store(site.path());
+TEST_P(Stores, keepsFourHundredDaysOfHistoryNewestFirst) {
+    Store store(site.path());
     const QDateTime now = QDateTime::currentDateTimeUtc();
     std::vector<qint64> ids;
     for (int daysAgo : {402, 399, 3, 2, 1}) {
@@ -306,6 +307,15 @@ TEST_P(Store, keepsFourHundredDaysOfHistoryNewestFirst) {
             std::chrono::milliseconds(100)));
         ids.push_back(id);
     }
+    // Dropped once a day, off any job's writes; the next program that day drops nothing.
+    EXPECT_EQ(store.prune(now), 1);
+    ids.push_back(0);
+    ASSERT_TRUE(
+        store.transaction([&] { return store.insertJob(jobAt(now.addDays(-500)), &ids[5]); },
+                          std::chrono::milliseconds(100)));
+    EXPECT_EQ(Store(site.path()).prune(now.addSecs(3600)), 0);
+    EXPECT_EQ(store.history().size(), 5u);
+    EXPECT_EQ(store.prune(now.addDays(1)), 1);
     EXPECT_EQ(idsOf(store.history()), (std::vector<qint64>{ids[4], ids[3], ids[2], ids[1]}));
     HistoryFilter recent;
     recent.since = now.addDays(-2).addSecs(-60);
@@ -319,8 +329,8 @@ TEST_P(Store, keepsFourHundredDaysOfHistoryNewestFirst) {
 
 // A record keeps the scale's slot it was read from while downloads replace it; once forgotten,
 // its slot is not known until it is read again.
-TEST_P(Store, aRecordKeepsTheSlotItWasReadFrom) {
-    ScaleMemory store(site.path());
+TEST_P(Stores, aRecordKeepsTheSlotItWasReadFrom) {
+    Store store(site.path());
     const auto slotOf500 = [&] {
         return store.heldRecords("/dev/ttyS6", TableKind::Plu)[500].slot;
     };
@@ -340,15 +350,17 @@ TEST_P(Store, aRecordKeepsTheSlotItWasReadFrom) {
 // in the write-ahead log too; a file there already is not written over.
 TEST(Backup, aCopyHoldsEveryRecordTheStoreHolds) {
     QTemporaryDir dir;
-    ScaleMemory store(dir.filePath("scales.sqlite"));
-    const TransferKey k =
-        store.beginTransfer("/dev/ttyS5", TableKind::Plu, TransferDirection::Download, "ALL");
+    Store store(dir.filePath("scales.sqlite"));
+    WriterJob job(dir.filePath("scales.sqlite"), "/dev/ttyS5", TableKind::Plu,
+                  TransferDirection::Download, "ALL");
     for (int n = 1; n <= 200; ++n)
-        store.recordHeld(k, n, n, bytesOf(char('A' + n % 26)));
+        job.hold(n, n, bytesOf(char('A' + n % 26)));
+    job.sync(); // as a job still running
     const QString copy = dir.filePath("copy.sqlite");
     EXPECT_EQ(store.backup(copy), std::nullopt);
-    EXPECT_EQ(ScaleMemory(copy).held("/dev/ttyS5", TableKind::Plu),
-              store.held("/dev/ttyS5", TableKind::Plu));
+    EXPECT_EQ(heldOn(Store(copy), "/dev/ttyS5", TableKind::Plu).size(), 200u);
+    EXPECT_EQ(heldOn(Store(copy), "/dev/ttyS5", TableKind::Plu),
+              heldOn(store, "/dev/ttyS5", TableKind::Plu));
     EXPECT_EQ(store.backup(copy).value_or(QString()), copy + " exists; name a new file");
 }
 
@@ -362,17 +374,17 @@ TEST(StoreFile, isChosenByTheEnvironmentThenTheSettingsFile) {
     qunsetenv("TARNLINK_SETTINGS");
     qputenv("XDG_CONFIG_HOME", dir.filePath("config").toLocal8Bit());
     qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit());
-    EXPECT_EQ(ScaleMemory::defaultPath(), dir.filePath("data/tarnlink/scales.sqlite"));
+    EXPECT_EQ(Store::defaultPath(), dir.filePath("data/tarnlink/scales.sqlite"));
     ASSERT_TRUE(QDir().mkpath(dir.filePath("config/Tarnlink")));
     QFile conf(dir.filePath("config/Tarnlink/tarnlink.conf"));
     ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
     conf.write("# the shop's store\nport = deli\nstore = " + dir.filePath("shop.sqlite").toUtf8() +
                "  # beside the tills\n");
     conf.close();
-    EXPECT_EQ(ScaleMemory().path(), dir.filePath("shop.sqlite"));
+    EXPECT_EQ(Store().path(), dir.filePath("shop.sqlite"));
     EXPECT_TRUE(QFile::exists(dir.filePath("shop.sqlite")));
     qputenv("TARNLINK_STORE", "/elsewhere.sqlite");
-    EXPECT_EQ(ScaleMemory::defaultPath(), "/elsewhere.sqlite");
+    EXPECT_EQ(Store::defaultPath(), "/elsewhere.sqlite");
     qputenv("TARNLINK_STORE", env);
     if (!settings.isEmpty())
         qputenv("TARNLINK_SETTINGS", settings);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Store.h"
+#include "StoreCommand.h"
 #include "ScaleNotes.h"
 
-#include "ScaleMemory.h"
+#include "Store.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -27,7 +27,7 @@ std::optional<UsageError> StoreCommand::parse(const QStringList& ports, const QS
 }
 
 int StoreCommand::run(Session& session) {
-    ScaleMemory store;
+    Store store;
     deliverUnrecorded(store); // jobs this PC could not record, first
     if (const auto why = store.backup(file_)) {
         session.console().error(why->startsWith(QLatin1String("ERROR! "))
