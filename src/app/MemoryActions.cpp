@@ -10,13 +10,15 @@
 #include "PortActions.h"
 #include "PortIdentity.h"
 #include "SafetyQuestions.h"
-#include "Store.h"
 #include "ScaleNotes.h"
+#include "Store.h"
+#include "StoreWriter.h"
 #include "TableFile.h"
 #include "TransferActions.h"
 #include "Transfers.h"
 
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,37 +28,61 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <map>
+#include <mutex>
+
 namespace tarn {
 
 // The window's connection to the store, on a thread of its own: each question runs there in
-// turn, and its answer comes back to the window's thread.
+// turn, and its answer comes back to the window's thread. At most one question of each kind
+// waits: a newer one takes the place of the one not yet asked, so a store that does not answer
+// (a server gone) gathers no backlog, and Exit waits for none.
 class MemoryActions::StoreReader : public QObject {
 public:
     // Runs `look` with the store (opened again if it failed), then `answer` with its result and
     // the store's problem, if any, on `back`'s thread.
     template <class T>
-    void ask(QObject* back, std::function<T(Store&)> look,
+    void ask(const QString& kind, QObject* back, std::function<T(Store&)> look,
              std::function<void(const T&, const QString&)> answer) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, back, look = std::move(look), answer = std::move(answer)] {
-                if (!memory_)
-                    memory_ = std::make_unique<Store>();
-                memory_->retry();
-                T result = look(*memory_);
-                const QString problem = memory_->takeProblem();
-                QMetaObject::invokeMethod(
-                    back,
-                    [answer, result = std::move(result), problem] { answer(result, problem); },
-                    Qt::QueuedConnection);
-            },
-            Qt::QueuedConnection);
+        std::function<void()> question = [this, back, look = std::move(look),
+                                          answer = std::move(answer)] {
+            if (!memory_)
+                memory_ = std::make_unique<Store>();
+            memory_->retry();
+            T result = look(*memory_);
+            const QString problem = memory_->takeProblem();
+            QMetaObject::invokeMethod(
+                back, [answer, result = std::move(result), problem] { answer(result, problem); },
+                Qt::QueuedConnection);
+        };
+        bool waiting = false;
+        {
+            const std::lock_guard<std::mutex> hold(lock_);
+            waiting = waiting_.count(kind) > 0;
+            waiting_[kind] = std::move(question);
+        }
+        if (!waiting)
+            QMetaObject::invokeMethod(
+                this, [this, kind] { run(kind); }, Qt::QueuedConnection);
     }
     // Ends the store's connection on its own thread.
     void drop() { memory_.reset(); }
 
 private:
+    void run(const QString& kind) {
+        std::function<void()> question;
+        {
+            const std::lock_guard<std::mutex> hold(lock_);
+            question = std::move(waiting_[kind]);
+            waiting_.erase(kind);
+        }
+        if (question)
+            question();
+    }
+
     std::unique_ptr<Store> memory_;
+    std::mutex lock_;
+    std::map<QString, std::function<void()>> waiting_; // by kind, the newest of each
 };
 
 MemoryActions::MemoryActions(MainWindow& window)
@@ -92,10 +118,16 @@ MemoryActions::MemoryActions(MainWindow& window)
 
 MemoryActions::~MemoryActions() {
     QMetaObject::invokeMethod(
-        reader_, [r = reader_] { r->drop(); }, Qt::BlockingQueuedConnection);
+        reader_, [r = reader_] { r->drop(); }, Qt::QueuedConnection);
     thread_->quit();
-    thread_->wait();
-    delete reader_;
+    // A question to a store that does not answer (a server gone) is not waited for: the thread
+    // is left to end on its own, and the program ends without it.
+    if (thread_->wait(QDeadlineTimer(StoreWriter::kEndWait.count()))) {
+        delete reader_;
+        return;
+    }
+    thread_->setParent(nullptr);
+    StoreWriter::leftToEnd();
 }
 
 void MemoryActions::showProblem(const QString& text) {
@@ -182,7 +214,7 @@ void MemoryActions::refresh() {
             QDateTime checked;
         };
         reader_->ask<Count>(
-            this,
+            QStringLiteral("count ") + QString::number(int(kind)), this,
             [name, kind, records = std::move(*records)](Store& m) {
                 if (name.isEmpty())
                     return Count{int(changedSlots(records, {}).size()), {}, {}};
@@ -212,7 +244,7 @@ void MemoryActions::refresh() {
 void MemoryActions::listKnownScales() {
     const int asked = asked_;
     reader_->ask<std::vector<KnownScale>>(
-        this,
+        QStringLiteral("scales"), this,
         [](Store& m) {
             // Jobs this PC ran while the store could not be written reach it as soon as it can.
             deliverUnrecorded(m);
@@ -275,7 +307,7 @@ void MemoryActions::showHistory() {
     if (!dialog)
         dialog = new HistoryDialog(&window_);
     reader_->ask<std::vector<TransferEntry>>(
-        this,
+        QStringLiteral("history"), this,
         [](Store& m) {
             HistoryFilter filter;
             filter.limit = 1000;

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 
 #include "PortActions.h"
+#include "StoreWriter.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -52,20 +53,25 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarnlink.png")));
     options.process(app);
 
-    tarn::MainWindow window;
-    // What the window remembers between runs, in the platform's usual place
-    // (~/.config/Tarnlink/Tarnlink.ini on Linux); "--port" still chooses for this run.
-    window.setMemory(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                 QStringLiteral("Tarnlink"),
-                                                 QStringLiteral("Tarnlink")));
-    if (options.isSet(port))
-        window.portActions().choosePort(options.value(port));
-    // Exit ends the event loop: the window goes, and with it the engine, which stops what runs
-    // on the line and closes the port on its own thread.
-    // Ctrl-C in the terminal, kill, or the session ending: the same way out as Exit.
-    tarn::Interrupt interrupt;
-    QObject::connect(&interrupt, &tarn::Interrupt::arrived, &window,
-                     &tarn::MainWindow::exitProgram);
-    window.show();
-    return QApplication::exec();
+    int status = 0;
+    {
+        tarn::MainWindow window;
+        // What the window remembers between runs, in the platform's usual place
+        // (~/.config/Tarnlink/Tarnlink.ini on Linux); "--port" still chooses for this run.
+        window.setMemory(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                     QStringLiteral("Tarnlink"),
+                                                     QStringLiteral("Tarnlink")));
+        if (options.isSet(port))
+            window.portActions().choosePort(options.value(port));
+        // Exit ends the event loop: the window goes, and with it the engine, which stops what runs
+        // on the line and closes the port on its own thread.
+        // Ctrl-C in the terminal, kill, or the session ending: the same way out as Exit.
+        tarn::Interrupt interrupt;
+        QObject::connect(&interrupt, &tarn::Interrupt::arrived, &window,
+                         &tarn::MainWindow::exitProgram);
+        window.show();
+        status = QApplication::exec();
+    }
+    // A store that does not answer (a server gone) is not waited for at the end.
+    return tarn::endProgram(status);
 }

@@ -4,6 +4,7 @@
 #include "Command.h"
 #include "CommandLine.h"
 #include "Interrupt.h"
+#include "StoreWriter.h"
 #include "Version.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,13 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("tarnlink-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(tarn::programVersion()));
 
-    tarn::Interrupt interrupt;
-    tarn::cli::Console console(stdout, stderr);
-    return tarn::cli::runCommandLine(QCoreApplication::arguments().mid(1), console, &interrupt);
+    int status = 0;
+    {
+        tarn::Interrupt interrupt;
+        tarn::cli::Console console(stdout, stderr);
+        status =
+            tarn::cli::runCommandLine(QCoreApplication::arguments().mid(1), console, &interrupt);
+    }
+    // A store that does not answer (a server gone) is not waited for at the end.
+    return tarn::endProgram(status);
 }

@@ -56,8 +56,12 @@ public:
     void stop() {
         const std::lock_guard lock(mutex_);
         stoppedUpTo_ = made_;
-        if (running_ != 0)
+        if (running_ != 0) {
             link_->stop();
+            // A stopped job does not wait for its store either.
+            if (store_)
+                store_->interrupt();
+        }
     }
     // Drops what waits, stops what runs, and ends the thread once it has ended.
     void quit() {
@@ -65,8 +69,11 @@ public:
             const std::lock_guard lock(mutex_);
             quitting_ = true;
             queue_.clear();
-            if (running_ != 0)
+            if (running_ != 0) {
                 link_->stop();
+                if (store_)
+                    store_->interrupt();
+            }
             wakeUp_.raise();
         }
         wait();
@@ -96,6 +103,7 @@ public:
 
     // The store's writer, with a thread of its own, made when the first table job comes.
     StoreWriter& store() {
+        const std::lock_guard lock(mutex_); // stop() reaches it from the engine's thread
         if (!store_)
             store_ = std::make_unique<StoreWriter>();
         return *store_;
@@ -133,7 +141,12 @@ protected:
         }
         link_->close();
         link_.reset();
-        store_.reset();
+        std::unique_ptr<StoreWriter> store;
+        {
+            const std::lock_guard lock(mutex_);
+            store = std::move(store_);
+        }
+        store.reset(); // waits a little for a store that does not answer, not longer
         const std::lock_guard lock(mutex_);
     }
 

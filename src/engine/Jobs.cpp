@@ -5,8 +5,8 @@
 #include "PortIdentity.h"
 #include "RecordCodec.h"
 #include "ScaleLink.h"
-#include "Store.h"
 #include "ScaleNotes.h"
+#include "Store.h"
 #include "StoreWriter.h"
 
 #include <QUuid>
@@ -390,6 +390,13 @@ StoreWriter::Verdict recordJob(StoreWriter& writer, const JobStart& start, const
     return v;
 }
 
+// The store's word when the store does not answer in time.
+StoreWord silentStore() {
+    StoreWord word;
+    word.doubt = QStringLiteral("the store did not answer in time");
+    return word;
+}
+
 // The store, as a job sees it before it begins.
 struct StoreSelf {
     QString id;   // Store::storeId()
@@ -414,10 +421,12 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
     JobStart start = jobStartOf(job, link.port().name());
     start.scale = storeKey(identity);
     store.begin(start);
-    const StoreSelf self =
-        store.read<StoreSelf>([key = start.scale, table = start.table](Store& m) {
+    // A store that does not answer in time has no mark of the note: its word waits for a read.
+    const StoreSelf self = store.read<StoreSelf>(
+        [key = start.scale, table = start.table](Store& m) {
             return StoreSelf{m.storeId(), m.path(), m.noteSeen(key, table)};
-        });
+        },
+        StoreSelf{QString(), Store::defaultPath(), QStringLiteral("-")});
 
     // The note on the PC: a job that sends says it is under way before its first byte, so that
     // a kill or a power cut leaves the scale doubted until its table is read again.
@@ -433,9 +442,9 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
     StoreWord word;
     if (const auto* d = std::get_if<DownloadJob>(&job);
         d && d->options.extent == DownloadExtent::Changed)
-        word = store.read<StoreWord>([identity, table = start.table](Store& m) {
-            return storeWord(m, identity, table);
-        });
+        word = store.read<StoreWord>(
+            [identity, table = start.table](Store& m) { return storeWord(m, identity, table); },
+            silentStore());
     if (sends) {
         ++note.sent;
         note.store = self.id;

@@ -63,9 +63,13 @@ bool Store::isServerStore(const QString& name) {
 }
 
 QString Store::displayName() const {
-    if (isServerStore(path_))
-        return QUrl(path_).toString(QUrl::RemovePassword);
-    return QDir::toNativeSeparators(path_);
+    return displayNameOf(path_);
+}
+
+QString Store::displayNameOf(const QString& path) {
+    if (isServerStore(path))
+        return QUrl(path).toString(QUrl::RemovePassword);
+    return QDir::toNativeSeparators(path);
 }
 
 void Store::fail() const {

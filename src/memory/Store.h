@@ -70,6 +70,7 @@ public:
     // The store's name as the operator may see it: the file, or the server's URL without a
     // password.
     QString displayName() const;
+    static QString displayNameOf(const QString& path);
     bool isOpen() const { return open_; }
     // Opens the store again when it is not open (a job starting, the window refreshing).
     bool retry();

@@ -4,12 +4,9 @@
 #include "Store.h"
 
 #include <chrono>
-#include <condition_variable>
-#include <deque>
 #include <functional>
-#include <future>
 #include <memory>
-#include <mutex>
+#include <optional>
 #include <thread>
 
 namespace tarn {
@@ -21,6 +18,12 @@ namespace tarn {
 // (another program holds the store's lock, the disk is full) is kept and tried again with
 // the next, with a short busy time-out each time, and once more when the job ends.
 //
+// Nothing waits on the store without end: a read and a job's end wait at most kAnswerWait (a
+// server that does not answer is a store that could not be written: its job is not recorded,
+// and a Changed download reads the scale instead of taking the store's word), interrupt()
+// (Stop) ends a read's wait at once, and once the store has not answered in a job its other
+// reads in that job do not wait for it again.
+//
 // One job at a time: begin(), the writes, finish(). The writer's store is opened again at each
 // begin() when it failed before.
 class StoreWriter {
@@ -28,25 +31,32 @@ public:
     // The store at `path` (Store::defaultPath() when empty), opened on the writer's
     // thread when first needed.
     explicit StoreWriter(const QString& path = QString());
-    ~StoreWriter(); // the writes still waiting are tried once more
+    // The writes still waiting are tried once more, for at most kEndWait; a writer whose store
+    // does not answer by then is left to end on its own (see abandoned()).
+    ~StoreWriter();
+    StoreWriter(const StoreWriter&) = delete;
+    StoreWriter& operator=(const StoreWriter&) = delete;
 
     // How long each try waits for another program's lock, during the job and at its end.
     static constexpr std::chrono::milliseconds kTryBusy{100};
     static constexpr std::chrono::milliseconds kLastBusy{500};
     // A group that failed is tried again this long after, or with the next write.
     static constexpr std::chrono::milliseconds kRetryAfter{250};
+    // How long a read or a job's end waits for the store's answer.
+    static constexpr std::chrono::milliseconds kAnswerWait{1500};
+    // How long the writer's end waits for its thread.
+    static constexpr std::chrono::milliseconds kEndWait{400};
 
     // Runs `look` on the writer's thread with its store and returns its answer, after the
-    // writes handed over before it (waits).
-    template <class T> T read(std::function<T(Store&)> look) {
-        auto answer = std::make_shared<std::promise<T>>();
-        std::future<T> future = answer->get_future();
-        post(Op{[look = std::move(look), answer](Store& m, qint64&) {
-                    answer->set_value(look(m));
-                    return true;
-                },
-                true});
-        return future.get();
+    // writes handed over before it; `otherwise` when the store did not answer in time or the
+    // wait was interrupted.
+    template <class T> T read(std::function<T(Store&)> look, T otherwise = T()) {
+        auto answer = std::make_shared<std::optional<T>>();
+        const bool came = ask([look = std::move(look), answer](Store& m) -> Setter {
+            auto value = std::make_shared<T>(look(m));
+            return [answer, value] { *answer = std::move(*value); };
+        });
+        return came && *answer ? std::move(**answer) : std::move(otherwise);
     }
 
     // A job starts: its row in the history, after the jobs this PC ran while the store could
@@ -70,38 +80,37 @@ public:
         qint64 job = 0;       // the job's number in the store; 0 when not recorded
         QString problem;      // why not: the store's "ERROR! ..." with what to do
     };
-    // The job ends: its row finished; waits until every write of the job is in the store, or
-    // the last try failed (then the writes not made are dropped).
+    // The job ends: its row finished; waits until every write of the job is in the store, the
+    // last try failed (then the writes not made are dropped), or the store did not answer in
+    // time.
     Verdict finish(const JobFinish& finish);
 
-private:
-    struct Op {
-        std::function<bool(Store&, qint64& job)> run;
-        bool read = false;
-    };
-    void post(Op op);
-    void loop();
-    // Writes the group waiting; true when it is written (or nothing waits).
-    bool writeGroup(Store& store, std::chrono::milliseconds busy);
+    // Ends the read that waits now, and those of the rest of the job, at once (from any
+    // thread): a stopped job does not wait for its store.
+    void interrupt();
 
-    QString path_;
+    // Whether a writer (or another thread on a store) of this program was left to end on its
+    // own, its store not answering: the program then ends without waiting for it (its jobs were
+    // kept on the PC).
+    static bool abandoned();
+    static void leftToEnd();
+
+private:
+    struct State;
+    using Setter = std::function<void()>;
+    // Runs `look` on the writer's thread after the writes before it, and the setter it returns
+    // under the writer's lock; false when that did not happen in time or was interrupted.
+    bool ask(std::function<Setter(Store&)> look);
+    void write(std::function<bool(Store&, qint64& job)> op);
+
+    std::shared_ptr<State> s_;
     QString scale_;
     TableKind table_ = TableKind::Plu;
-
-    std::mutex lock_;
-    std::condition_variable wake_;
-    std::condition_variable done_;
-    std::deque<Op> queue_;   // handed over, not yet taken by the thread
-    bool ending_ = false;    // the writer is being destroyed
-    bool finishing_ = false; // a job's finish() waits
-    bool finished_ = false;  // ... and has its answer
-    Verdict verdict_;        // the answer
-
-    // The thread's own.
-    std::vector<Op> group_; // writes taken, not yet written
-    qint64 job_ = 0;
-    QString problem_;
     std::thread thread_;
 };
+
+// The program's end with `status`: when a thread was left to end on its own, the program ends
+// here at once (its output flushed), without the destructors of what that thread still uses.
+int endProgram(int status);
 
 } // namespace tarn

@@ -7,12 +7,15 @@
 #include "ChildWrites.h"
 #include "Store.h"
 #include "StoreJobs.h"
+#include "StoreWriter.h"
 
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -31,12 +34,30 @@ int childWrites(char** argv) {
     }
     return job.end(" THE END ").recorded ? 0 : 1;
 }
+// memory_tests --silent-store URL: a job's reads and end against a server that never answers,
+// then the writer's end; prints what each gave and ends as the programs do.
+int silentStore(char** argv) {
+    using namespace tarn;
+    std::optional<StoreWriter> writer(std::in_place, QString::fromLocal8Bit(argv[2]));
+    writer->begin({"/dev/ttyS1@pc", "/dev/ttyS1", TableKind::Plu, TransferDirection::Download,
+                   "ALL", QDateTime::currentDateTimeUtc()});
+    std::printf("read %d\n", writer->read<int>([](Store&) { return 1; }, -1));
+    writer->hold(1, 1, "a", QDateTime::currentDateTimeUtc());
+    const StoreWriter::Verdict v = writer->finish({JobEnd::Ok, " THE END ", 1, {}, {}});
+    std::printf("recorded %d: %s\n", v.recorded, qPrintable(v.problem));
+    writer.reset();
+    std::printf("abandoned %d\n", StoreWriter::abandoned());
+    return endProgram(0);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc == 5 && std::strcmp(argv[1], "--child") == 0)
         return childWrites(argv);
+    if (argc == 3 && std::strcmp(argv[1], "--silent-store") == 0)
+        return silentStore(argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -7,9 +7,11 @@
 #include "StoreLayout.h"
 #include "Version.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -164,6 +166,26 @@ TEST(Server, aServerStoppedMidTransferIsSaidAndWrittenAgainWhenBack) {
         << v.problem.toStdString();
     ASSERT_EQ(pgCtl({"start"}), 0);
     QProcess::execute(script + "/pg-stop.sh", {file});
+}
+
+// A server that takes the connection and never answers (packets lost on the way): a job's read
+// gives up and takes the store's word as not given, its end is not recorded and says why, and
+// the program ends without waiting for the server.
+TEST(Server, aServerThatNeverAnswersHoldsNoJobAndNoExit) {
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    silent.pauseAccepting(); // connections wait in the backlog, unanswered
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--silent-store",
+                 QString("postgresql://shop@127.0.0.1:%1/tarnlink").arg(silent.serverPort())});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+    const QString out = QString::fromUtf8(child.readAllStandardOutput());
+    EXPECT_TRUE(out.startsWith("read -1\nrecorded 0: ERROR! cannot keep what the scales hold in "
+                               "postgresql://shop@127.0.0.1"))
+        << out.toStdString();
+    EXPECT_TRUE(out.contains("it did not answer in time\nabandoned 1\n")) << out.toStdString();
 }
 
 } // namespace
