@@ -38,7 +38,7 @@ public:
         link_->moveToThread(this);
         // Emitted on this thread, by the port's own wait or a reset.
         QObject::connect(link_.get(), &ScaleLink::portLost, [this](const QString& message) {
-            lost_ = {true, true};
+            lost_ = {message, message};
             say([e = engine_, message] {
                 e->open_ = false;
                 emit e->portLost(message);
@@ -98,8 +98,8 @@ public:
         return std::exchange(outbox_, {});
     }
 
-    // Whether the port was lost since the last job on the table asked (this thread's own).
-    bool takeLost(TableKind table) { return std::exchange(lost_[size_t(table)], false); }
+    // How the port was lost since the last job on the table asked; empty: it was not.
+    QString takeLost(TableKind table) { return std::exchange(lost_[size_t(table)], QString()); }
 
     // The store's writer, with a thread of its own, made when the first table job comes.
     StoreWriter& store() {
@@ -181,7 +181,7 @@ private:
     RequestId running_ = 0; // 0 between requests
     RequestId stoppedUpTo_ = 0;
     bool quitting_ = false;
-    std::array<bool, 2> lost_{}; // by TableKind; the worker thread's own
+    std::array<QString, 2> lost_{}; // how the port was lost, by TableKind; this thread's own
 };
 
 namespace {

@@ -19,9 +19,9 @@ using RequestId = quint64;
 // own, so a store slow to lock never holds the line): a downloaded record from the moment the
 // scale acknowledges it, an uploaded one when it comes; a record about to go on the line is
 // forgotten first. Every table job is one row of the history. A "Changed" download's slots are
-// found there as the job starts. A job the store could not record still runs to its end, says
-// so on its own line, leaves the scale unconfirmed in the note beside the port locks, and
-// its outcome is `unrecorded`.
+// decided from the store's word and what the job reads from the scale (planChanged()). A job
+// the store could not record still runs to its end, says so on its own line, leaves the scale
+// doubted in its note on the PC, and its outcome is `unrecorded`.
 //
 // The owner (the window, a port of the command line) asks for things by calling it and hears
 // of them through queued signals; it never waits on the line. The worker takes the requests

@@ -408,7 +408,7 @@ struct StoreSelf {
 
 JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
                   const std::function<StoreWriter&()>& writer,
-                  const std::function<bool(TableKind)>& takeLost) {
+                  const std::function<QString(TableKind)>& takeLost) {
     JobOutcome o = outcomeOf(job);
     if (std::holds_alternative<DisplayJob>(job)) {
         o.display = updateDisplay(link);
@@ -458,8 +458,15 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
     // A port lost since the last job may have come back on another scale, or on one that
     // was switched off and lost its table: the store's word waits for the table to be read.
     const auto doubtIfLost = [&] {
-        if (takeLost(start.table))
-            store.markUnconfirmed(QStringLiteral("the port was lost since its last job"));
+        const QString lost = takeLost(start.table);
+        if (lost.isEmpty())
+            return;
+        // A network serial server that refused to connect again did not lose the line in the
+        // middle of a record; the scale's table is read again all the same.
+        store.markUnconfirmed(lost.contains(QLatin1String("refused"), Qt::CaseInsensitive)
+                                  ? QStringLiteral("its serial server refused a connection since "
+                                                   "its last job")
+                                  : QStringLiteral("the port was lost since its last job"));
     };
     doubtIfLost();
     std::visit(

@@ -85,10 +85,11 @@ QString stoppedText(const JobOutcome& o);
 
 // What a job does on the line and in the store, on the engine's worker thread: its transfer,
 // the check and the read of a Changed download, its writes through the store's `writer`, its
-// history row. `takeLost` says whether the port was lost since the last job on a table.
+// history row. `takeLost` says how the port was lost since the last job on a table (empty: it
+// was not).
 JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
                   const std::function<StoreWriter&()>& writer,
-                  const std::function<bool(TableKind)>& takeLost);
+                  const std::function<QString(TableKind)>& takeLost);
 // A job that a stop ended before it began: nothing was sent or read.
 JobOutcome stoppedBeforeItBegan(const Job& job, const ScaleLink& link);
 
