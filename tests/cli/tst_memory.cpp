@@ -670,6 +670,27 @@ TEST_F(Memory, whatAJobReadsDecidesItWhenTheStoreCannotKeepIt) {
     EXPECT_EQ(run({"status", "plu", prices, "--port", "/dev/ttyS5"}), 0);
 }
 
+// The disk fills during a download: the job is not recorded, and the next Changed download,
+// the disk free again, reads the scale rather than take the store's word for what it missed.
+TEST_F(Memory, aDiskThatFillsDuringAJobLeavesTheScaleToBeRead) {
+    ScaleState scale;
+    writePrices(349);
+    const auto changed = [&] {
+        return run({"--port", "/dev/ttyS7", "download", "plu", prices, "--changed"},
+                   scales({&scale}));
+    };
+    ASSERT_EQ(changed(), 0);
+    writePrices(399);
+    Store::limitGrowth(1);
+    EXPECT_EQ(changed(), cli::kUnrecorded);
+    Store::limitGrowth(0);
+    EXPECT_TRUE(err.contains("database or disk is full")) << err.toStdString();
+    writePrices(349);
+    ASSERT_EQ(changed(), 0);
+    EXPECT_TRUE(out.contains(kReading)) << out.join('\n').toStdString();
+    EXPECT_EQ(priceOf(scale, 2), 349);
+}
+
 // One store shared by two PCs: /dev/ttyS0 of the deli's PC and of the office's are two scales;
 // the network serial server both PCs of the shop name is one.
 TEST_F(Memory, eachPcsDeviceIsItsOwnScaleAndTheShopsServerIsShared) {

@@ -162,6 +162,7 @@ TEST(Writer, aJobWhoseStoreCannotBeWrittenIsNotRecordedAndSaysWhy) {
             writer.hold(n, n, QByteArray(72, char(n)), QDateTime::currentDateTimeUtc());
         }
     };
+    ASSERT_TRUE(Store(path).isOpen()); // made, then its disk fills
     Store::limitGrowth(1);
     {
         StoreWriter full(path);
