@@ -11,10 +11,9 @@ namespace tarn::cli {
 
 namespace {
 
-const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-
+// A moment, as RowTable's moments hold it.
 QString timeText(const QDateTime& at) {
-    return at.isValid() ? at.toLocalTime().toString(kTimeFormat) : QString();
+    return at.isValid() ? at.toUTC().toString(Qt::ISODate) : QString();
 }
 
 } // namespace
@@ -33,6 +32,7 @@ RowTable scaleRows(const std::vector<KnownScale>& scales) {
                                                 : e.outcome,
                             timeText(e.ended), e.howEnded.trimmed(), timeText(k.checked)});
     }
+    out.moments = {QStringLiteral("ended"), QStringLiteral("confirmed")};
     return out;
 }
 
@@ -44,6 +44,8 @@ RowTable statusRows(const std::vector<ScaleStatus>& statuses) {
                             : s.unconfirmed ? QStringLiteral("unconfirmed")
                                             : QStringLiteral("no"),
                             QString::number(s.differ), timeText(s.checked)});
+    out.numbers = {QStringLiteral("differ")};
+    out.moments = {QStringLiteral("confirmed")};
     return out;
 }
 
