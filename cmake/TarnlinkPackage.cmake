@@ -11,6 +11,21 @@ install(FILES data/tarnlink-48.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hi
         RENAME tarnlink.png)
 install(FILES data/tarnlink.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
+# What software centres show of Tarnlink (AppStream): its description and screenshot, and this
+# build as its release, dated by its newest commit (or the day of the build without git).
+set(TARNLINK_RELEASE_DATE "")
+if(TARNLINK_GIT_DIR)
+    execute_process(COMMAND ${GIT_EXECUTABLE} -C ${TARNLINK_GIT_DIR} log -1 --format=%cs
+                    OUTPUT_VARIABLE TARNLINK_RELEASE_DATE OUTPUT_STRIP_TRAILING_WHITESPACE
+                    ERROR_QUIET)
+endif()
+if(NOT TARNLINK_RELEASE_DATE MATCHES "^[0-9]+-[0-9]+-[0-9]+$")
+    string(TIMESTAMP TARNLINK_RELEASE_DATE "%Y-%m-%d" UTC)
+endif()
+set(TARNLINK_METAINFO ${PROJECT_BINARY_DIR}/org.example.tarnlink.metainfo.xml)
+configure_file(data/tarnlink.metainfo.xml.in ${TARNLINK_METAINFO} @ONLY)
+install(FILES ${TARNLINK_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
 # Manual pages, compressed as Debian wants them (gzip -9n: no name, no time stamp).
 find_program(TARNLINK_GZIP gzip REQUIRED)
 set(man_outputs)
@@ -69,6 +84,25 @@ foreach(package tarnlink tarnlink-scale)
     install(FILES data/debian/copyright ${changelog}.gz
             DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${package} COMPONENT ${component})
 endforeach()
+# A stripped program loses the compilers' comment sections too, as Debian's own packages do.
+find_program(TARNLINK_OBJCOPY objcopy)
+if(TARNLINK_OBJCOPY)
+    foreach(entry tarnlink:tarnlink tarnlink:tarnlink-cli scale:tarnlink-scale)
+        string(REPLACE ":" ";" entry ${entry})
+        list(GET entry 0 component)
+        list(GET entry 1 program)
+        install(CODE "
+            set(file \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\")
+            if(CMAKE_INSTALL_DO_STRIP AND EXISTS \"\${file}\")
+                execute_process(COMMAND \"${TARNLINK_OBJCOPY}\" --remove-section=.comment
+                                        --remove-section=.note \"\${file}\")
+            endif()" COMPONENT ${component})
+    endforeach()
+endif()
+
+# What lintian reports wrongly of the package, each with its reason.
+install(FILES data/debian/tarnlink.lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME tarnlink COMPONENT tarnlink)
 
 # The Debian packages, one a component.
 set(CPACK_GENERATOR DEB)

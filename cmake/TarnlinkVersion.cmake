@@ -1,9 +1,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program's version, from git: the last release tag v* and the commits since it
-# ("0.4.0+12.gabc1234"; "0.4.0" on the tag itself). A tree without its git history or its tags
-# (a tarball, a shallow clone) builds as the project's version plus "+unknown", and a packager
-# may give the version outright with -DTARNLINK_VERSION=... . Sets TARNLINK_VERSION_STRING,
-# and TARNLINK_GIT_DIR when the version came from git.
+# ("0.4.0+12.gabc1234"; "0.4.0" on the tag itself). Without a release tag, the project's version
+# and the commits of the whole history ("0.4.0+356.gabc1234"), so that every commit still builds
+# a newer version than the one before. A tree without its git history (a tarball, a shallow
+# clone) builds as the project's version plus "+unknown", and a packager may give the version
+# outright with -DTARNLINK_VERSION=... . Sets TARNLINK_VERSION_STRING, and TARNLINK_GIT_DIR when
+# the version came from git.
 set(TARNLINK_VERSION "" CACHE STRING
     "Version to build instead of the one git describes (empty: ask git)")
 
@@ -38,6 +40,15 @@ else()
                     "${CMAKE_MATCH_1}+${CMAKE_MATCH_2}.g${CMAKE_MATCH_3}")
             elseif(described MATCHES "^v([0-9][0-9A-Za-z.~]*)$")
                 set(TARNLINK_VERSION_STRING "${CMAKE_MATCH_1}")
+            else()
+                # A shallow clone's count is not the history's: it could go backwards.
+                tarnlink_git(shallow rev-parse --is-shallow-repository)
+                tarnlink_git(count rev-list --count HEAD)
+                tarnlink_git(hash rev-parse --short HEAD)
+                if(shallow STREQUAL "false" AND count MATCHES "^[0-9]+$"
+                   AND hash MATCHES "^[0-9a-f]+$")
+                    set(TARNLINK_VERSION_STRING "${PROJECT_VERSION}+${count}.g${hash}")
+                endif()
             endif()
             # A commit, a checkout or a new tag configures the build again, so that the
             # version follows them.

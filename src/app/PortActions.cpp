@@ -120,6 +120,16 @@ void PortActions::choosePort(const QString& name) {
     }
 }
 
+void PortActions::choosePortForThisRun(const QString& name) {
+    choosePort(name);
+    thisRunPort_ = chosenPort();
+}
+
+QString PortActions::portToRemember() const {
+    const QString port = chosenPort();
+    return port == thisRunPort_ ? QString() : port;
+}
+
 void PortActions::openPort() {
     if (open_ || opening_) {
         setOpenState(true);

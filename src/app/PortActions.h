@@ -33,6 +33,12 @@ public:
     void choosePort(const QString& name);
     // The port chosen for the next "Open": "Com1", "Com2" or the name under "Other".
     QString chosenPort() const;
+    // Chooses the port for this run alone (the window's --port): it is not remembered for the
+    // next start unless the operator chooses another.
+    void choosePortForThisRun(const QString& name);
+    // The port the window remembers for the next start: the chosen one, or none while that is
+    // still the one chosen for this run alone.
+    QString portToRemember() const;
 
     // cmdPortOpen click / cmdPortClose click. The port opens on the engine's thread; the
     // status line says how it went once it has.
@@ -57,6 +63,7 @@ private:
     RequestId opening_ = 0; // the open asked for and not yet answered, or 0
     RequestId closing_ = 0; // the same for the close
     bool open_ = false;     // opened, and not closed or lost since
+    QString thisRunPort_;   // chosenPort() as choosePortForThisRun left it
 };
 
 } // namespace tarn

@@ -63,7 +63,8 @@ void restoreWindow(MainWindow& window, QSettings& settings) {
 void rememberWindow(MainWindow& window, QSettings& settings) {
     const Controls& c = window.controls();
     // "Com1" and "Com2" are read back in any case, as the command line's "--port" takes them.
-    const QString port = window.portActions().chosenPort();
+    // A port given for one run leaves the one remembered before as it was.
+    const QString port = window.portActions().portToRemember();
     if (!port.isEmpty())
         settings.setValue(kPort, port);
     settings.setValue(kSize, window.size());

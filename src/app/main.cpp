@@ -37,8 +37,8 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption port(
         QStringLiteral("port"),
         QStringLiteral("Choose this port on the \"Port\" tab: COM1, COM2, a device path, "
-                       "tcp:HOST:PORT or a scale's name from the settings file (\"Other\"). It "
-                       "opens when \"Open\" is pressed."),
+                       "tcp:HOST:PORT or a scale's name from the settings file (\"Other\"), for "
+                       "this run: it is not remembered. It opens when \"Open\" is pressed."),
         QStringLiteral("name"));
     options.addOption(port);
     QCoreApplication::setApplicationName(QStringLiteral("Tarnlink"));
@@ -57,12 +57,12 @@ int main(int argc, char* argv[]) {
     {
         tarn::MainWindow window;
         // What the window remembers between runs, in the platform's usual place
-        // (~/.config/Tarnlink/Tarnlink.ini on Linux); "--port" still chooses for this run.
+        // (~/.config/Tarnlink/Tarnlink.ini on Linux); "--port" chooses for this run alone.
         window.setMemory(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                                      QStringLiteral("Tarnlink"),
                                                      QStringLiteral("Tarnlink")));
         if (options.isSet(port))
-            window.portActions().choosePort(options.value(port));
+            window.portActions().choosePortForThisRun(options.value(port));
         // Exit ends the event loop: the window goes, and with it the engine, which stops what runs
         // on the line and closes the port on its own thread.
         // Ctrl-C in the terminal, kill, or the session ending: the same way out as Exit.

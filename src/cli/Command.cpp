@@ -8,9 +8,10 @@
 #include "History.h"
 #include "Interrupt.h"
 #include "Merge.h"
+#include "PortIdentity.h"
 #include "PortName.h"
-#include "Settings.h"
 #include "Scales.h"
+#include "Settings.h"
 #include "SheetExchange.h"
 #include "SheetFile.h"
 #include "StoreCommand.h"
@@ -89,6 +90,18 @@ std::optional<UsageError> Command::checkPorts(const QStringList& given) {
         if (names.contains(parsed->name))
             return UsageError{QStringLiteral("--port ") + port + QStringLiteral(" is given twice")};
         names << parsed->name;
+    }
+    // Two names of one device (a link and the device, a scale's name and its port, a server by
+    // its name and its address) would make the command's second open find the port held by
+    // the command itself: refused before any port is opened.
+    QStringList identities;
+    for (const QString& name : names) {
+        const QString identity = portIdentity(name);
+        if (const qsizetype first = identities.indexOf(identity); first >= 0)
+            return UsageError{QStringLiteral("--port ") + given[first] +
+                              QStringLiteral(" and --port ") + given[identities.size()] +
+                              QStringLiteral(" are one port: ") + identity};
+        identities << identity;
     }
     return std::nullopt;
 }

@@ -43,7 +43,9 @@ const OptionHelp kOptions[] = {
                        "                merge: the list's prices have up to N decimals, 0 to 3\n"
                        "                (default 2)\n"},
     {"format", "  --format F    text (the default), csv or json: compare's differences,\n"
-               "                history's transfers, download's outcome on each port\n"},
+               "                history's transfers, download's outcome on each port,\n"
+               "                the scales the store knows, status's rows; times in ISO 8601\n"
+               "                with their offset\n"},
     {"quiet", "  --quiet       only results and errors: no status texts, progress or warnings\n"},
     {"help", "  --help        this text (after a command: that command's)\n"},
     {"", "  --version     the program's version\n"},
@@ -51,10 +53,13 @@ const OptionHelp kOptions[] = {
 
 QString optionsHelp(const QStringList& names) {
     QString text;
-    for (const OptionHelp& option : kOptions)
-        if (names.contains(QLatin1String(option.name)))
-            text += QString::fromLatin1(option.text);
-    return text.arg(kMaxPorts);
+    for (const OptionHelp& option : kOptions) {
+        if (!names.contains(QLatin1String(option.name)))
+            continue;
+        const QString entry = QString::fromLatin1(option.text);
+        text += qstrcmp(option.name, "port") == 0 ? entry.arg(kMaxPorts) : entry;
+    }
+    return text;
 }
 
 QString usageLines() {
@@ -122,8 +127,9 @@ QString helpText() {
             "from the settings file %1.\n"
             "Exit status: 0 the job ended normally, 1 it was refused or failed, 2 the command\n"
             "line was not understood, 3 compare or --verify found the scale holding records\n"
-            "differently, 4 a port was in use by another program, 5 sent but not recorded in\n"
-            "the store, 130 or 143 ended by Ctrl-C or SIGTERM.\n")
+            "differently (status: a scale not holding the table), 4 a port was in use by\n"
+            "another program, 5 sent but not recorded in the store, 130, 143 or 129 ended by\n"
+            "Ctrl-C, SIGTERM or SIGHUP.\n")
             .arg(Settings::files().last());
     return text;
 }

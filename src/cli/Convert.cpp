@@ -1,9 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Convert.h"
 
+#include "SheetExchange.h"
+#include "SheetFile.h"
+
 #include <QCommandLineParser>
 
 namespace tarn::cli {
+
+namespace {
+// Whether a .csv's first row is the table's own header: each text in it the header of its
+// column (as an export writes it, or trimmed, in any case), column A's there, nothing beyond
+// the table's columns. A till's price list ("PLU;Price") is not, and would otherwise load its
+// prices into the wrong fields.
+bool hasTableHeader(TableKind kind, const QString& path) {
+    const ReadOutcome read = readCsv(path, 1, kFieldColumns + 1);
+    if (!read.sheet || read.sheet->rows.isEmpty())
+        return true; // what cannot be read is the load's to report
+    const auto& row = read.sheet->rows.front();
+    const auto& headers = sheetSideOf(kind).headers;
+    for (int c = 0; c < row.size(); ++c) {
+        const QString text = row[c].text.simplified();
+        if (c == 0 && text.isEmpty())
+            return false;
+        if (text.isEmpty())
+            continue;
+        if (c >= kFieldColumns || text.compare(QString::fromLatin1(headers[size_t(c)]).simplified(),
+                                               Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    return true;
+}
+} // namespace
 
 QString Convert::summary() const {
     return QStringLiteral("Load the table from IN and save it to OUT.");
@@ -27,6 +55,15 @@ std::optional<UsageError> Convert::parse(const QStringList& ports, const QString
 
 int Convert::run(Session& session) {
     Workspace& ws = session.workspace();
+    if (formatOf(kind_, in_) == FileFormat::Workbook && sheetKindOf(in_) == SheetKind::Csv &&
+        !hasTableHeader(kind_, in_)) {
+        session.console().remark(
+            in_ + QStringLiteral(": its first row is not the header of ") +
+            (kind_ == TableKind::Plu ? QStringLiteral("a PLU table")
+                                     : QStringLiteral("an ingredient table")) +
+            QStringLiteral(": this looks like a price list: use tarnlink-cli merge"));
+        return kFailed;
+    }
     if (!loadTable(ws, kind_, in_, &session.console()) ||
         !saveTable(ws, kind_, out_, session.today()))
         return kFailed;

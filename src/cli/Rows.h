@@ -17,6 +17,11 @@ class Console;
 struct RowTable {
     QStringList columns; // the names, lower case with '_' (as json's keys and csv's header)
     std::vector<QStringList> rows;
+    // Columns of whole numbers (numbers in json), and of moments: ISO 8601 in UTC
+    // ("2026-12-07T15:03:53Z") as csv and json give them, local time in the text form; an
+    // empty moment is null in json.
+    QStringList numbers{};
+    QStringList moments{};
 };
 
 // text: a header and aligned columns; csv and json as every command's --format prints them.

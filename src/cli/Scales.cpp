@@ -13,10 +13,9 @@ namespace tarn::cli {
 
 namespace {
 
-const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
-
+// A moment, as RowTable's moments hold it.
 QString timeText(const QDateTime& at) {
-    return at.isValid() ? at.toLocalTime().toString(kTimeFormat) : QString();
+    return at.isValid() ? at.toUTC().toString(Qt::ISODate) : QString();
 }
 
 } // namespace
@@ -35,6 +34,7 @@ RowTable scaleRows(const std::vector<KnownScale>& scales) {
                                                 : e.outcome,
                             timeText(e.ended), e.howEnded.trimmed(), timeText(k.checked)});
     }
+    out.moments = {QStringLiteral("ended"), QStringLiteral("confirmed")};
     return out;
 }
 
@@ -48,6 +48,8 @@ RowTable statusRows(const std::vector<ScaleStatus>& statuses) {
                                             : QStringLiteral("no"),
                             QString::number(s.differ), QString::number(s.extra),
                             timeText(s.checked), s.why});
+    out.numbers = {QStringLiteral("differ"), QStringLiteral("also_holds")};
+    out.moments = {QStringLiteral("confirmed")};
     return out;
 }
 

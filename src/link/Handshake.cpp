@@ -46,6 +46,7 @@ ExchangeDescription pluDownload() {
     d.syncRecovery = {Order::PauseThenReset, 5};
     d.commandErrorText = QStringLiteral("Download command error");
     d.numberErrorText = QStringLiteral("PLU # is not same");
+    d.numberRecovery = {Order::ResetThenPause, 5};
     d.closingRecovery = {Order::ResetThenPause, 5};
     d.restartLimitText = restartsText("plu#");
     return d;
@@ -205,9 +206,16 @@ Handshake::Result Handshake::download(int index, quint16 number, const QByteArra
             continue;
         }
         link_.txInt(number);
-        if (link_.rxInt() != number) {
-            if (!link_.isOpen())
-                return link_.stopped() ? stopped() : portGone();
+        const auto echo = link_.rxInt();
+        if (!echo) {
+            // No echo at all is no number, not even 0: the scale may not have heard ours.
+            if (auto end =
+                    countedFailure(d_.numberErrorText, d_.numberRecovery, HandshakeStep::Number))
+                return *end;
+            restarts = 0;
+            continue;
+        }
+        if (*echo != number) {
             // The scale now waits for a record: give it one of zeros, then start again.
             if (!link_.stopped())
                 sink_.status(d_.numberErrorText);

@@ -60,7 +60,8 @@ struct ExchangeDescription {
     Recovery syncRecovery;
     QString commandErrorText;
     Recovery commandRecovery;
-    // Downloads: the echo differs (not counted, zero filler, restart at once).
+    // Downloads: the echo differs (not counted, zero filler, restart at once), or none came
+    // (counted, numberRecovery).
     // Ingredient upload: the go-ahead is missing or not 0x00 (counted, numberRecovery).
     QString numberErrorText;
     Recovery numberRecovery;

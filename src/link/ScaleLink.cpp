@@ -197,14 +197,18 @@ void ScaleLink::drain(Clock::Time quiet, int limitSeconds) {
     }
 }
 
-quint8 ScaleLink::rxByte() {
+std::optional<quint8> ScaleLink::rxByte() {
     const auto bytes = receive(1, kRxByteLimit);
-    return bytes ? quint8((*bytes)[0]) : 0;
+    if (!bytes)
+        return std::nullopt;
+    return quint8((*bytes)[0]);
 }
 
-quint16 ScaleLink::rxInt() {
+std::optional<quint16> ScaleLink::rxInt() {
     const auto bytes = receive(2, kRxIntLimit);
-    return bytes ? quint16(quint8((*bytes)[0]) << 8 | quint8((*bytes)[1])) : 0;
+    if (!bytes)
+        return std::nullopt;
+    return quint16(quint8((*bytes)[0]) << 8 | quint8((*bytes)[1]));
 }
 
 std::optional<DisplayReading> ScaleLink::rxFip() {

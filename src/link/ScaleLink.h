@@ -87,10 +87,11 @@ public:
     void txByte(quint8 byte);
     void txInt(quint16 value);
     void txBytes(const QByteArray& bytes);
-    // One byte; 0 on time-out (the same as a received zero byte).
-    quint8 rxByte();
-    // Two bytes as a number; 0 on time-out.
-    quint16 rxInt();
+    // One byte; nullopt on time-out. A time-out is never a value: a scale that says nothing
+    // has not answered 0.
+    std::optional<quint8> rxByte();
+    // Two bytes as a number; nullopt on time-out.
+    std::optional<quint16> rxInt();
     // The 12-byte display record, in one piece (kAnswerGap, see `gap` below); nullopt on
     // time-out, and when another byte follows within kRecordGap: a record of the wrong length,
     // or one whose first byte was left over from an earlier answer. That byte stays waiting.

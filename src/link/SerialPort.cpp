@@ -18,6 +18,14 @@
 
 namespace tarn {
 
+namespace {
+// Why bytes could not go out: the system's reason, when it gave one.
+QString writeFailureText(const QString& systemReason) {
+    return systemReason.isEmpty() ? QStringLiteral("the line cannot be written any more")
+                                  : systemReason;
+}
+} // namespace
+
 SerialPort::SerialPort(QObject* parent) : Port(parent), port_(new QSerialPort(this)) {
     connect(port_, &QSerialPort::readyRead, this, &Port::readyRead);
     connect(port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
@@ -31,6 +39,8 @@ SerialPort::SerialPort(QObject* parent) : Port(parent), port_(new QSerialPort(th
             reason = port_->errorString();
         else if (error == QSerialPort::ReadError)
             reason = QStringLiteral("the line cannot be read any more");
+        else if (error == QSerialPort::WriteError)
+            reason = writeFailureText(port_->errorString());
         else
             return;
         port_->close();
@@ -173,10 +183,16 @@ bool SerialPort::isOpen() const {
 void SerialPort::write(const QByteArray& bytes) {
     if (!port_->isOpen())
         return;
-    port_->write(bytes);
     // Hand the bytes to the system now rather than at the next turn of the event loop, so a
-    // port reset right after a write cannot hold them back.
-    port_->flush();
+    // port reset right after a write cannot hold them back. Bytes that cannot go out are a
+    // lost line, not bytes sent (the port's own error, if it gave one, has said so already).
+    const bool written = port_->write(bytes) == bytes.size() &&
+                         (port_->flush() || port_->error() == QSerialPort::NoError);
+    if (!written && port_->isOpen()) {
+        const QString reason = writeFailureText(port_->errorString());
+        port_->close();
+        emit failed(reason);
+    }
 }
 
 qint64 SerialPort::bytesWaiting() const {

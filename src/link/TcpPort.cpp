@@ -5,20 +5,24 @@
 #include "PortName.h"
 #include "SerialPort.h"
 
-#include <QHostInfo>
+#include <QHostAddress>
 #include <QLockFile>
 #include <QNetworkProxy>
 #include <QTcpSocket>
+#include <QUrl>
 
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <memory>
-#include <thread>
 
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tarn {
@@ -50,35 +54,79 @@ int waitFor(int fd, short events, Steady::time_point end, StopFlag* stop) {
     }
 }
 
-// A host name looked up on a thread of its own, so that a stop need not wait for the name
-// servers: the answer, should it come after a stop, is dropped with the thread.
-struct Lookup {
-    StopFlag done;
-    QHostInfo info;
-};
-
+// A host name looked up by the system's resolver in a process of its own (getent, as any
+// program on this system would look it up): a stop or the time limit ends the look-up itself,
+// so that none outlives the open that asked for it, nor the program.
 std::optional<QList<QHostAddress>> addressesOf(const QString& host, Steady::time_point end,
                                                StopFlag* stop, QString& why) {
     QHostAddress literal;
     if (literal.setAddress(host))
         return QList<QHostAddress>{literal};
-    auto lookup = std::make_shared<Lookup>();
-    std::thread([lookup, host] {
-        lookup->info = QHostInfo::fromName(host);
-        lookup->done.raise();
-    }).detach();
-    const int seen = waitFor(lookup->done.descriptor(), POLLIN, end, stop);
+    QByteArray name = QUrl::toAce(host);
+    if (name.isEmpty())
+        name = host.toUtf8();
+    int out[2];
+    if (::pipe2(out, O_CLOEXEC) != 0) {
+        why = QString::fromLocal8Bit(std::strerror(errno));
+        return std::nullopt;
+    }
+    posix_spawn_file_actions_t actions;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    ::posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    ::posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    char program[] = "getent";
+    char database[] = "ahosts";
+    char endOfOptions[] = "--";
+    char* argv[] = {program, database, endOfOptions, name.data(), nullptr};
+    pid_t pid = 0;
+    const int spawned = ::posix_spawnp(&pid, program, &actions, nullptr, argv, environ);
+    ::posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    if (spawned != 0) {
+        ::close(out[0]);
+        why = QStringLiteral("cannot look the name up: ") +
+              QString::fromLocal8Bit(std::strerror(spawned));
+        return std::nullopt;
+    }
+    QByteArray answer;
+    int seen = 0;
+    for (;;) {
+        seen = waitFor(out[0], POLLIN, end, stop);
+        if (seen <= 0) {
+            ::kill(pid, SIGKILL);
+            break;
+        }
+        char buffer[4096];
+        const ssize_t n = ::read(out[0], buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        answer.append(buffer, n);
+    }
+    ::close(out[0]);
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
     if (seen < 0)
         return std::nullopt;
     if (seen == 0) {
         why = QStringLiteral("no connection within %1 s").arg(TcpPort::kConnectMs / 1000);
         return std::nullopt;
     }
-    if (lookup->info.error() != QHostInfo::NoError || lookup->info.addresses().isEmpty()) {
+    // One line an address and kind of socket: "127.0.0.1  STREAM localhost".
+    QList<QHostAddress> addresses;
+    for (const QByteArray& line : answer.split('\n')) {
+        const QHostAddress address(QString::fromLatin1(line.simplified().split(' ').value(0)));
+        if (!address.isNull() && !addresses.contains(address))
+            addresses << address;
+    }
+    if (addresses.isEmpty()) {
         why = QStringLiteral("Host not found");
         return std::nullopt;
     }
-    return lookup->info.addresses();
+    return addresses;
 }
 
 // A socket connecting to `address`, not waiting: its descriptor, or -1 with errno set.
@@ -238,9 +286,14 @@ void TcpPort::unlock() {
 void TcpPort::write(const QByteArray& bytes) {
     if (!open_)
         return;
-    socket_->write(bytes);
     // To the system now, so a port reset right after the write cannot hold the bytes back.
+    // Bytes that cannot go out are a lost connection, not bytes sent.
+    const bool written = socket_->write(bytes) == bytes.size();
     socket_->flush();
+    if (!written || socket_->state() != QAbstractSocket::ConnectedState)
+        dropped(socket_->errorString().isEmpty()
+                    ? QStringLiteral("the connection cannot be written any more")
+                    : socket_->errorString());
 }
 
 qint64 TcpPort::bytesWaiting() const {

@@ -318,6 +318,27 @@ private slots:
         QVERIFY(next.width() <= room.width() && next.height() <= room.height());
     }
 
+    // --port chooses for one run: the port remembered before is there at the next start, and
+    // with none remembered nothing is written, so the settings file's "port =" still applies.
+    void aPortGivenForOneRunIsNotRemembered() {
+        const QString file = path("one-run.conf");
+        QVERIFY(click("cmdPortClose"));
+        w->setMemory(std::make_unique<QSettings>(file, QSettings::IniFormat));
+        w->portActions().choosePortForThisRun("backroom");
+        QCOMPARE(c().cboComPort->currentText(), QString("backroom"));
+        w->exitProgram();
+        cleanup();
+        QVERIFY(!QSettings(file, QSettings::IniFormat).contains("port"));
+
+        QSettings(file, QSettings::IniFormat).setValue("port", "/dev/ttyUSB7");
+        MainWindow next;
+        next.setMemory(std::make_unique<QSettings>(file, QSettings::IniFormat));
+        next.portActions().choosePortForThisRun("COM2");
+        next.exitProgram();
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value("port").toString(),
+                 QString("/dev/ttyUSB7"));
+    }
+
     // Com2 chosen is Com2 at the next start.
     void theSecondComPortIsKeptBetweenRuns() {
         const QString file = path("tarnlink.conf");

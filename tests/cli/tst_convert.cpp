@@ -99,6 +99,23 @@ TEST(Convert, recordsPastTheTwoHundredthAreNamedInAWarning) {
     EXPECT_EQ(r.out.value(r.out.size() - 2), QStringLiteral(" Data is End "));
 }
 
+// A till's price list is no table: its prices would land in the wrong fields. Refused,
+// pointing at merge, with nothing written.
+TEST(Convert, aCsvWithoutTheTablesHeaderIsRefusedAsAPriceList) {
+    QTemporaryDir dir;
+    const QString till = dir.filePath("till-export.csv");
+    const QString out = dir.filePath("prices.PLU");
+    ASSERT_TRUE(writeBytes(till, "PLU;Price\r\n1;3,19\r\n"));
+    const CliResult r = runCli({"convert", "plu", till, out});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.toStdString(),
+              ("tarnlink-cli: " + till +
+               ": its first row is not the header of a PLU table: this looks like a price list: "
+               "use tarnlink-cli merge\n")
+                  .toStdString());
+    EXPECT_FALSE(QFile::exists(out));
+}
+
 TEST(Convert, fileToFileOfTheSameKindIsALoadAndASave) {
     QTemporaryDir dir;
     const QString in = dir.filePath("a.PLU");

@@ -94,6 +94,24 @@ TEST_F(InProcess, thePortGivenTwiceIsAUsageError) {
     EXPECT_EQ(portsMade, 0);
 }
 
+// Two names of one device in one command: refused before any port opens, naming both and the
+// device, rather than one of them found "in use" by the command itself.
+TEST_F(InProcess, twoNamesOfOnePortAreAUsageError) {
+    const QString link = dir.filePath("scale");
+    ASSERT_TRUE(QFile::link("/dev/null", link));
+    EXPECT_EQ(run({"--port", link, "--port", "/dev/null", "download", "plu", "a.PLU"}), 2);
+    EXPECT_TRUE(err().startsWith("tarnlink-cli: --port " + link +
+                                 " and --port /dev/null are one port: /dev/null\n"))
+        << err().toStdString();
+    EXPECT_EQ(run({"--port", "tcp:localhost:4001", "--port", "tcp:127.0.0.1:4001", "download",
+                   "plu", "a.PLU"}),
+              2);
+    EXPECT_TRUE(err().contains("--port tcp:localhost:4001 and --port tcp:127.0.0.1:4001 are one "
+                               "port: tcp:127.0.0.1:4001"))
+        << err().toStdString();
+    EXPECT_EQ(portsMade, 0);
+}
+
 // An upload learns before the line is used that it could not keep what it reads.
 TEST_F(InProcess, anUploadThatCouldNotBeKeptIsRefusedBeforeAnyPortOpens) {
     const QString nowhere = dir.filePath("gone/backup.PLU");

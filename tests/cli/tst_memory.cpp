@@ -420,10 +420,26 @@ TEST_F(Memory, scalesAndStatusTellFromTheStoreAloneWhichScaleIsBehind) {
               0);
     EXPECT_EQ(run({"status", "plu", prices, "--format", "csv"}), 3);
     // Behind by one record; when it last confirmed the store's word (its acknowledgements).
+    const QString iso = "\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ";
     EXPECT_EQ(
-        out.filter(QRegularExpression("^/dev/ttyS1,[^,]+,/dev/ttyS1,no,1,0,\\d{4}-\\d\\d-\\d\\d "))
-            .size(),
+        out.filter(QRegularExpression("^/dev/ttyS1,[^,]+,/dev/ttyS1,no,1,0," + iso + ",$")).size(),
         1)
+        << out.join('|').toStdString();
+    // In json too every number is a number and every moment ISO 8601 with its offset; the text
+    // form gives local time.
+    EXPECT_EQ(run({"status", "plu", prices, "--format", "json"}), 3);
+    QJsonObject behind;
+    for (const QJsonValue& row : QJsonDocument::fromJson(out.join('\n').toUtf8()).array())
+        if (row.toObject()["scale"] == QJsonValue("/dev/ttyS1"))
+            behind = row.toObject();
+    EXPECT_EQ(behind["differ"], QJsonValue(1));
+    EXPECT_TRUE(
+        QRegularExpression("^" + iso + "$").match(behind["confirmed"].toString()).hasMatch())
+        << behind["confirmed"].toString().toStdString();
+    EXPECT_EQ(run({"status", "plu", prices}), 3);
+    EXPECT_EQ(out.filter(QRegularExpression(" 1 +0 +\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d *$"))
+                  .size(),
+              1)
         << out.join('|').toStdString();
     EXPECT_EQ(run({"status", "plu", prices, "--port", "/dev/ttyS2"}), 0);
     EXPECT_EQ(run({"status", "plu", prices, "--port", "/dev/ttyS9"}), 3); // never sent to
@@ -433,6 +449,9 @@ TEST_F(Memory, scalesAndStatusTellFromTheStoreAloneWhichScaleIsBehind) {
     ASSERT_EQ(known.size(), 2);
     EXPECT_EQ(known[1].toObject()["last_job"].toString(), "PLU download Changed");
     EXPECT_EQ(known[1].toObject()["how_ended"].toString(), "THE END");
+    EXPECT_TRUE(QRegularExpression("^" + iso + "$")
+                    .match(known[1].toObject()["ended"].toString())
+                    .hasMatch());
 
     ASSERT_EQ(run({"scales"}), 0);
     EXPECT_TRUE(out.value(0).contains(QRegularExpression("^SCALE +PLACE +NAMES +PC")))

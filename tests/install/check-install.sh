@@ -100,6 +100,21 @@ desktop="$prefix/share/applications/tarnlink.desktop"
 if [ -e "$desktop" ]; then
     grep -qx 'Exec=tarnlink' "$desktop" || { echo "desktop entry does not start tarnlink"; fail=1; }
     grep -qx 'Icon=tarnlink' "$desktop" || { echo "desktop entry has no tarnlink icon"; fail=1; }
+    said=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$said" ] ||
+        { echo "desktop-file-validate: $said"; fail=1; }
+fi
+# What software centres list: valid to AppStream's pedantic rules, this build as its release.
+metainfo="$prefix/share/metainfo/org.example.tarnlink.metainfo.xml"
+need share/metainfo/org.example.tarnlink.metainfo.xml
+if [ -e "$metainfo" ]; then
+    said=$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1) ||
+        { echo "appstreamcli: $said"; fail=1; }
+    if grep -q 'pedantic\|warning' <<<"$said"; then
+        echo "appstreamcli: $said"
+        fail=1
+    fi
+    grep -q "<release version=\"$("$prefix/bin/tarnlink-cli" --version | cut -d' ' -f2)\"" \
+        "$metainfo" || { echo "the metainfo's release is not this build's"; fail=1; }
 fi
 # The installed command-line programs run and explain themselves.
 cli_help=$("$prefix/bin/tarnlink-cli" --help) || { echo "tarnlink-cli --help failed"; fail=1; }

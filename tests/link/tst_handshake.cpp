@@ -192,6 +192,28 @@ TEST_F(HandshakeTest, aWrongEchoSendsAZeroRecordAndRestartsAtOnceUncounted) {
     EXPECT_EQ(scale->received[0].second, record);
 }
 
+// A silent scale echoes no number, not even the 0 of an empty slot: a counted failure with
+// the port reset and the pause, and no record (nor filler) sent on that attempt.
+TEST_F(HandshakeTest, noEchoIsACountedFailureWhateverTheNumber) {
+    scale->latency = {};
+    scale->byteTime = {};
+    scale->inject({FakeScale::Step::Number, FakeScale::Action::Silent});
+    Handshake h(*link, status, exchanges::pluDownload());
+    const QByteArray record = pluRecord(0, "");
+    EXPECT_EQ(h.download(4, 0, record, nullptr).outcome, Outcome::Done);
+    EXPECT_EQ(status.texts, texts({"PLU # is not same", "Retry #1"}));
+    EXPECT_EQ(scale->fromPc(), hex("A5"
+                                   "02"
+                                   "0000"
+                                   "A5"
+                                   "02"
+                                   "0000") +
+                                   record);
+    // The echo waits 2 s, then the reset and a pause of 5 s.
+    EXPECT_EQ(syncTimes(), (std::vector<double>{0, 7}));
+    EXPECT_EQ(h.retries(), 0); // set back after the record
+}
+
 TEST_F(HandshakeTest, anIngredientDownloadFillsWith400Zeros) {
     scale->inject({FakeScale::Step::Number, FakeScale::Action::Wrong});
     Handshake h(*link, status, exchanges::ingredDownload());

@@ -281,7 +281,7 @@ TEST(SerialPortLoss, aLineThatGoesAwayClosesThePortAndSaysSo) {
     QString lost;
     QObject::connect(&link, &ScaleLink::portLost, [&](const QString& m) { lost = m; });
     ::close(master); // the far end hangs up
-    EXPECT_EQ(link.rxByte(), 0);
+    EXPECT_EQ(link.rxByte(), std::nullopt);
     EXPECT_FALSE(link.isOpen());
     EXPECT_TRUE(lost.startsWith(QStringLiteral("ERROR! lost port /dev/pts/")))
         << lost.toStdString();

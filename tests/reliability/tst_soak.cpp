@@ -127,6 +127,9 @@ struct Texts {
             QLatin1String(kind == Kind::PluUp ? "ERROR! PLU row " : "ERROR! INGRED row ") +
             QString::number(i) + QLatin1String(": "));
     }
+    // A download's number step: a wrong echo is an uncounted restart, no echo at all a counted
+    // failure with the same text.
+    bool numberFailure(const QString& t) const { return isDownload(kind) && uncounted(t); }
     bool uncounted(const QString& t) const {
         if (kind == Kind::PluDown)
             return t == QLatin1String("PLU # is not same");
@@ -186,7 +189,7 @@ Walk walkStatus(const Texts& texts, const std::vector<QString>& shown, int first
         const int i = first + w.done;
         if (const auto m = retryText.match(t); m.hasMatch()) {
             const int n = m.captured(1).toInt();
-            if (k == 0 || !texts.counted(shown[k - 1], i))
+            if (k == 0 || !(texts.counted(shown[k - 1], i) || texts.numberFailure(shown[k - 1])))
                 fault(k, "a retry not directly after a counted failure");
             if (n != w.counter + 1)
                 fault(k, "retry number is not the counter plus one (" + std::to_string(w.counter) +
@@ -196,7 +199,9 @@ Walk walkStatus(const Texts& texts, const std::vector<QString>& shown, int first
             w.counter = n;
             ++w.retries;
             restarts = 0;
-        } else if (texts.counted(t, i)) {
+        } else if (texts.counted(t, i) || (texts.numberFailure(t) &&
+                                           (lastText ? outcome == TransferOutcome::Abandoned
+                                                     : retryText.match(shown[k + 1]).hasMatch()))) {
             if (lastText) {
                 if (outcome != TransferOutcome::Abandoned || w.counter != limit)
                     fault(k, "a counted failure ends the transfer before the limit");

@@ -210,6 +210,14 @@ TEST(Binary, refusesABadFaultWithAMessage) {
     EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
 }
 
+TEST(Binary, refusesAnUnknownOptionAsAUsageError) {
+    QProcess p;
+    p.start(QStringLiteral(SCALE_BINARY), {"--bogus"});
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_TRUE(p.readAllStandardError().contains("bogus"));
+}
+
 TEST(Binary, helpDescribesFaultsAndTheLog) {
     QProcess p;
     p.start(QStringLiteral(SCALE_BINARY), {"--help"});

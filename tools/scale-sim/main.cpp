@@ -165,7 +165,13 @@ int main(int argc, char** argv) {
     parser.addOptions({linkOpt, pluOpt, ingredOpt, emptyOpt, savePluOpt, saveIngredOpt, weightOpt,
                        unitOpt, totalOpt, faultOpt, paceOpt, noPaceOpt, gapOpt, idleOpt, tcpOpt,
                        answerOpt, logOpt});
-    parser.process(app);
+    // Not process(): it ends a bad option with status 1, and a usage error here is 2.
+    if (!parser.parse(QCoreApplication::arguments()))
+        die(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
     if (!parser.positionalArguments().isEmpty())
         die(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
 
