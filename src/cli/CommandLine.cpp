@@ -41,7 +41,7 @@ const OptionHelp kOptions[] = {
             "                ...) and the list's column that fills it, by header text or letter\n"},
     {"price-decimals", "  --price-decimals N\n"
                        "                merge: the list's prices have up to N decimals, 0 to 3\n"
-                       "                (default 2)\n"},
+                       "                (default the settings file's \"price decimals\", 2)\n"},
     {"format", "  --format F    text (the default), csv or json: compare's differences,\n"
                "                history's transfers, download's outcome on each port\n"},
     {"quiet", "  --quiet       only results and errors: no status texts, progress or warnings\n"},
