@@ -7,10 +7,11 @@
 #include "Download.h"
 #include "History.h"
 #include "Interrupt.h"
+#include "Labels.h"
 #include "Merge.h"
 #include "PortName.h"
-#include "Settings.h"
 #include "Scales.h"
+#include "Settings.h"
 #include "SheetExchange.h"
 #include "SheetFile.h"
 #include "Store.h"
@@ -173,6 +174,20 @@ std::optional<UsageError> Command::parseTableOperands(QCommandLineParser& parser
     return std::nullopt;
 }
 
+QStringList Command::joinRange(const QStringList& words) {
+    QStringList out;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (words[i] == QLatin1String("--"))
+            return out + words.mid(i);
+        out << words[i];
+        if (words[i] == QLatin1String("--range") && i + 2 < words.size()) {
+            out << words[i + 1] + kRangeJoin + words[i + 2];
+            i += 2;
+        }
+    }
+    return out;
+}
+
 std::optional<UsageError> TableCommand::parseTableAndFile(QCommandLineParser& parser,
                                                           const QStringList& words) {
     parser.addOption({QStringLiteral("port"), QString(), QStringLiteral("PORT")});
@@ -198,6 +213,7 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     all.push_back(std::make_unique<Display>());
     all.push_back(std::make_unique<Convert>());
     all.push_back(std::make_unique<Merge>());
+    all.push_back(std::make_unique<Labels>());
     return all;
 }
 

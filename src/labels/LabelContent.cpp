@@ -131,19 +131,26 @@ Label labelOf(const PluRecord& r, int slot, const LabelStyle& style) {
 }
 
 std::vector<Label> labelsOf(const PluTable& table, int count, const LabelStyle& style) {
-    std::vector<int> slots;
+    std::vector<int> chosen;
     for (int slot = 1; slot <= count && slot < kTableSlots; ++slot)
-        slots.push_back(slot);
-    return labelsOf(table, slots, style);
+        chosen.push_back(slot);
+    return labelsOf(table, chosen, style);
 }
 
-std::vector<Label> labelsOf(const PluTable& table, const std::vector<int>& slots,
+std::vector<Label> labelsOf(const PluTable& table, const std::vector<int>& chosen,
                             const LabelStyle& style) {
     std::vector<Label> labels;
-    for (int slot : slots)
+    for (int slot : chosen)
         if (slot >= 1 && slot < kTableSlots)
             labels.push_back(labelOf(table[size_t(slot)], slot, style));
     return labels;
+}
+
+std::vector<std::pair<int, QString>> contentsOf(const std::vector<Label>& labels) {
+    std::vector<std::pair<int, QString>> contents;
+    for (const Label& l : labels)
+        contents.emplace_back(l.plu, l.content());
+    return contents;
 }
 
 } // namespace tarn

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 namespace tarn {
@@ -74,7 +75,10 @@ struct Label {
 Label labelOf(const PluRecord& record, int slot, const LabelStyle& style);
 // The labels of slots 1 to `count`, or of the slots given (in that order).
 std::vector<Label> labelsOf(const PluTable& table, int count, const LabelStyle& style);
-std::vector<Label> labelsOf(const PluTable& table, const std::vector<int>& slots,
+std::vector<Label> labelsOf(const PluTable& table, const std::vector<int>& chosen,
                             const LabelStyle& style);
+
+// Each label's PLU number and content(), as the store keeps what was printed.
+std::vector<std::pair<int, QString>> contentsOf(const std::vector<Label>& labels);
 
 } // namespace tarn

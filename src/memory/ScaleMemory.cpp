@@ -200,8 +200,14 @@ const std::vector<std::vector<const char*>> kSteps = {
         " (SELECT pc FROM last_pc l WHERE l.scale = transfers.scale)",
         "DROP TABLE last_pc",
     },
+    // 4 -> 5: the shelf labels last printed from each table file in each shop (PrintedLabels).
+    {
+        "CREATE TABLE printed_labels (tbl_file TEXT NOT NULL, shop TEXT NOT NULL,"
+        " number INTEGER NOT NULL, content TEXT NOT NULL, printed %INT64% NOT NULL,"
+        " PRIMARY KEY (tbl_file, shop, number))%NOROWID%",
+    },
 };
-static_assert(ScaleMemory::kVersion == 4, "one step for each version");
+static_assert(ScaleMemory::kVersion == 5, "one step for each version");
 
 std::mutex limitsLock;
 ScaleMemory::Limits limits;

@@ -183,7 +183,7 @@ public:
     static QString defaultPath();
     // The version of the store's layout this Tarnlink writes; older files are brought up to it
     // step by step as they open, newer ones are refused.
-    static constexpr int kVersion = 4;
+    static constexpr int kVersion = 5;
     // Jobs older than this are dropped from the history as new ones come.
     static constexpr int kKeepDays = 400;
 
@@ -275,6 +275,12 @@ public:
         bool readOnly = false;
     };
     static void setLimitsForTests(Limits limits);
+
+    // A statement on this store's connection, for the store's other parts (PrintedLabels);
+    // nullopt when it failed (the reason kept for a transaction()).
+    std::optional<QSqlQuery> query(const QString& sql, const QVariantList& values = {}) const {
+        return run(sql, values);
+    }
 
 private:
     void openAt(const QString& path);
