@@ -13,7 +13,7 @@ const QSizeF kA4(210, 297);
 
 // The labels centred on the page, with the gaps between them.
 LabelLayout centred(QString name, QSizeF page, QSizeF label, int columns, int rows,
-                    QSizeF gap = {}) {
+                    QSizeF gap = QSizeF(0, 0)) {
     LabelLayout l{std::move(name), page, label, columns, rows, {}, gap};
     l.margin = QPointF((page.width() - columns * label.width() - (columns - 1) * gap.width()) / 2,
                        (page.height() - rows * label.height() - (rows - 1) * gap.height()) / 2);
@@ -81,21 +81,30 @@ std::optional<QString> layoutProblem(const LabelLayout& l) {
     if (l.label.width() <= 0 || l.label.height() <= 0)
         return QStringLiteral("a label is wider and higher than 0 mm");
     const double eps = 0.05; // a tenth of a millimetre, rounded
-    const double across =
-        l.margin.x() + l.columns * l.label.width() + (l.columns - 1) * l.gap.width();
-    if (l.margin.x() < -eps || across > l.page.width() + eps)
-        return QStringLiteral("%1 column(s) of %2 mm with gaps of %3 mm from a margin of %4 mm "
-                              "need %5 mm, the page is %6 mm wide")
-            .arg(l.columns)
-            .arg(mm(l.label.width()), mm(l.gap.width()), mm(l.margin.x()), mm(across),
-                 mm(l.page.width()));
-    const double down = l.margin.y() + l.rows * l.label.height() + (l.rows - 1) * l.gap.height();
-    if (l.margin.y() < -eps || down > l.page.height() + eps)
-        return QStringLiteral("%1 row(s) of %2 mm with gaps of %3 mm from a margin of %4 mm "
-                              "need %5 mm, the page is %6 mm high")
-            .arg(l.rows)
-            .arg(mm(l.label.height()), mm(l.gap.height()), mm(l.margin.y()), mm(down),
-                 mm(l.page.height()));
+    // Across, then down: the labels and their gaps, then where the margin puts them.
+    const struct {
+        int count;
+        double size, gap, margin, page;
+        const char *what, *extent;
+    } sides[] = {{l.columns, l.label.width(), l.gap.width(), l.margin.x(), l.page.width(),
+                  "column(s)", "wide"},
+                 {l.rows, l.label.height(), l.gap.height(), l.margin.y(), l.page.height(), "row(s)",
+                  "high"}};
+    for (const auto& side : sides) {
+        const double labels = side.count * side.size + (side.count - 1) * side.gap;
+        const QString need = QStringLiteral("%1 %2 of %3 mm with gaps of %4 mm")
+                                 .arg(side.count)
+                                 .arg(QLatin1String(side.what), mm(side.size), mm(side.gap));
+        const QString page =
+            QStringLiteral("the page is %1 mm %2").arg(mm(side.page), QLatin1String(side.extent));
+        if (labels > side.page + eps)
+            return need + QStringLiteral(" need %1 mm, ").arg(mm(labels)) + page;
+        if (side.margin < -eps || side.margin + labels > side.page + eps)
+            return need +
+                   QStringLiteral(" from a margin of %1 mm need %2 mm, ")
+                       .arg(mm(side.margin), mm(side.margin + labels)) +
+                   page;
+    }
     return std::nullopt;
 }
 

@@ -19,13 +19,13 @@ class Settings;
 // the margin before the first column and above the first row, and the gaps between labels.
 // A label printer's roll is a page the size of one label.
 struct LabelLayout {
-    QString name; // "3x8", "2x7", "4x10", "roll", or "settings" for the [labels] section
-    QSizeF page;  // width x height
-    QSizeF label; // width x height
+    QString name;       // "3x8", "2x7", "4x10", "roll", or "settings" for the [labels] section
+    QSizeF page{0, 0};  // width x height
+    QSizeF label{0, 0}; // width x height
     int columns = 1;
     int rows = 1;
-    QPointF margin; // left, top
-    QSizeF gap;     // across, down
+    QPointF margin;   // left, top
+    QSizeF gap{0, 0}; // across, down
 
     int perPage() const { return columns * rows; }
     // Where label `index` (0 the first on a page, across then down) sits on its page.
