@@ -91,7 +91,7 @@ TEST(Migrations, aNewerStoreIsRefusedAndLeftAsItIs) {
     EXPECT_FALSE(store.isOpen());
     EXPECT_EQ(store.takeProblem(),
               QString("ERROR! cannot keep what the scales hold in %1: it was made by a newer "
-                      "Tarnlink (store version 7; this one reads up to 4) - use that Tarnlink, or "
+                      "Tarnlink (store version 7; this one reads up to 5) - use that Tarnlink, or "
                       "move it aside: rename %1 to %1.newer, and this one starts a new store")
                   .arg(path));
     onFile(path, {"SELECT count(*) FROM held WHERE port = '/dev/ttyUSB0'"});
