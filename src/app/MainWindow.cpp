@@ -10,6 +10,7 @@
 #include "GridEditor.h"
 #include "GridUndo.h"
 #include "GridView.h"
+#include "LabelActions.h"
 #include "MemoryActions.h"
 #include "PortActions.h"
 #include "PriceListActions.h"
@@ -207,6 +208,7 @@ MainWindow::MainWindow(QWidget* parent)
     new TransferActions(*this); // the transfer buttons and the display read
     new DownloadPreview(*this); // what the download's number boxes select
     new MemoryActions(*this);   // what the scales hold: Changed, Compare, Verify, History
+    new LabelActions(*this);    // PLU > Print labels..., Print price list...
     bindTableKeys();
     new ScreenFit(*this); // the dialogs fit the screen as they open
     resize(980, 640);

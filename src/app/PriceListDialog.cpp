@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PriceListDialog.h"
 
+#include "Settings.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -107,7 +109,8 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
     decimals_ = new QSpinBox(this);
     decimals_->setObjectName(QStringLiteral("spnPriceDecimals"));
     decimals_->setRange(0, kMaxPriceDecimals);
-    decimals_->setValue(remembered ? remembered->priceDecimals : 2);
+    // A list never seen before takes the shop's price decimals (the labels' too).
+    decimals_->setValue(remembered ? remembered->priceDecimals : Settings::load().priceDecimals());
     if (priceColumnOf(kind) > 0) {
         form->addWidget(new QLabel(QStringLiteral("Price decimals"), this), kPerColumn - 1, 2);
         form->addWidget(decimals_, kPerColumn - 1, 3);

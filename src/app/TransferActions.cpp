@@ -75,6 +75,10 @@ void TransferActions::attach(Engine* engine) {
     connect(engine, &Engine::status, &window_.workspace(), &Workspace::status);
     connect(engine, &Engine::progress, this, &TransferActions::showProgress);
     connect(engine, &Engine::finished, this, &TransferActions::ended);
+    connect(engine, &Engine::acknowledged, this, [this](const RecordAck& ack) {
+        if (changedPlu_ && ack.download && ack.kind == TableKind::Plu)
+            sent_ << ack.slot;
+    });
 }
 
 void TransferActions::cmdPLUDownload() {
@@ -146,6 +150,10 @@ void TransferActions::ended(const JobOutcome& o, RequestId id) {
         return;
     job_ = 0;
     hold(false);
+    if (changedPlu_ && !sent_.isEmpty())
+        emit changedPluSent(sent_);
+    changedPlu_ = false;
+    sent_.clear();
     Workspace& ws = window_.workspace();
     if (o.what == JobOutcome::What::Upload && o.result.outcome != TransferOutcome::Refused) {
         // The records received so far, whatever the end.
@@ -172,7 +180,11 @@ void TransferActions::download(TableKind kind) {
         return;
     DownloadJob job = downloadJob(kind, window_.workspace(), downloadOptions(c_, kind));
     job.verify = c_.chkVerify->isChecked();
+    if (running())
+        return;
+    const bool changedPlu = kind == TableKind::Plu && c_.optDownChangedPLU->isChecked();
     start(std::move(job));
+    changedPlu_ = changedPlu;
 }
 
 void TransferActions::upload(TableKind kind) {

@@ -43,6 +43,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+signals:
+    // A Changed download of the PLU table ended having sent these slots (in the order sent).
+    void changedPluSent(const QList<int>& sent);
+
 private:
     void download(TableKind kind);
     void upload(TableKind kind);
@@ -55,7 +59,9 @@ private:
     const Controls& c_;
     QProgressBar* progress_;
     QPushButton* stop_;
-    RequestId job_ = 0; // the job on the line, or 0
+    RequestId job_ = 0;       // the job on the line, or 0
+    bool changedPlu_ = false; // that job is a Changed download of the PLU table
+    QList<int> sent_;         // ... and the slots the scale acknowledged so far
     bool stopAsked_ = false;
     QPointer<QWidget> focusBefore_; // where the focus was when the job started
 };

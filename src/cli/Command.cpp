@@ -7,6 +7,7 @@
 #include "Download.h"
 #include "History.h"
 #include "Interrupt.h"
+#include "Labels.h"
 #include "Merge.h"
 #include "PortIdentity.h"
 #include "PortName.h"
@@ -186,6 +187,20 @@ std::optional<UsageError> Command::parseTableOperands(QCommandLineParser& parser
     return std::nullopt;
 }
 
+QStringList Command::joinRange(const QStringList& words) {
+    QStringList out;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (words[i] == QLatin1String("--"))
+            return out + words.mid(i);
+        out << words[i];
+        if (words[i] == QLatin1String("--range") && i + 2 < words.size()) {
+            out << words[i + 1] + kRangeJoin + words[i + 2];
+            i += 2;
+        }
+    }
+    return out;
+}
+
 std::optional<UsageError> TableCommand::parseTableAndFile(QCommandLineParser& parser,
                                                           const QStringList& words) {
     parser.addOption({QStringLiteral("port"), QString(), QStringLiteral("PORT")});
@@ -211,6 +226,7 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     all.push_back(std::make_unique<Display>());
     all.push_back(std::make_unique<Convert>());
     all.push_back(std::make_unique<Merge>());
+    all.push_back(std::make_unique<Labels>());
     return all;
 }
 

@@ -133,6 +133,10 @@ protected:
     std::optional<UsageError> parseTableOperands(QCommandLineParser& parser,
                                                  const QStringList& words, const QStringList& files,
                                                  TableKind& kind, QStringList& paths);
+    // "--range S E": the parser takes one value an option, so the two words go as one, joined
+    // by kRangeJoin.
+    static constexpr QChar kRangeJoin = QLatin1Char('\n');
+    static QStringList joinRange(const QStringList& words);
 
 private:
     bool quiet_ = false;

@@ -28,8 +28,18 @@ const OptionHelp kOptions[] = {
     {"one", "  --one N       the record in slot N (download) or the number N (upload)\n"},
     {"range", "  --range S E   slots S to E (download)\n"},
     {"all", "  --all         every record (the default)\n"},
+    {"output", "  -o OUT.pdf    labels: the PDF file to write\n"},
+    {"printer", "  --printer NAME\n"
+                "                labels: the system's printer to print on\n"},
+    {"layout", "  --layout L    labels: the sheet, 3x8, 2x7, 4x10, roll or settings\n"
+               "                (the settings file's [labels])\n"},
+    {"skip", "  --skip N      labels: leave the first N labels of the first sheet empty\n"},
+    {"list", "  --list        labels: the price list instead, one row a record\n"},
     {"changed", "  --changed     download: only the records the scale on each port does not\n"
-                "                hold as they stand, by what Tarnlink sent it or read from it\n"},
+                "                hold as they stand, by what Tarnlink sent it or read from it;\n"
+                "                labels: only the labels that print otherwise than when last\n"
+                "                printed from FILE, or with --port what a Changed download\n"
+                "                would send to that scale\n"},
     {"verify", "  --verify      download: read the table back after it and list the records\n"
                "                the scale holds differently\n"},
     {"plu", "  --plu N, --ingred N\n"
@@ -41,7 +51,7 @@ const OptionHelp kOptions[] = {
             "                ...) and the list's column that fills it, by header text or letter\n"},
     {"price-decimals", "  --price-decimals N\n"
                        "                merge: the list's prices have up to N decimals, 0 to 3\n"
-                       "                (default 2)\n"},
+                       "                (default the settings file's \"price decimals\", 2)\n"},
     {"format", "  --format F    text (the default), csv or json: compare's differences,\n"
                "                history's transfers, download's outcome on each port,\n"
                "                the scales the store knows, status's rows; times in ISO 8601\n"

@@ -12,22 +12,6 @@ namespace tarn::cli {
 
 namespace {
 
-// "--range S E": the parser takes one value an option, so the two go as one.
-constexpr QChar kRangeJoin = QLatin1Char('\n');
-QStringList joinRange(const QStringList& words) {
-    QStringList out;
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        if (words[i] == QLatin1String("--"))
-            return out + words.mid(i);
-        out << words[i];
-        if (words[i] == QLatin1String("--range") && i + 2 < words.size()) {
-            out << words[i + 1] + kRangeJoin + words[i + 2];
-            i += 2;
-        }
-    }
-    return out;
-}
-
 // One line on stderr for each text that the scale will keep only part of; the job goes on.
 void warnOfCutTexts(Session& session, TableKind kind, const DownloadOptions& options) {
     for (const CutText& cut : cutTexts(session.workspace(), kind, options))

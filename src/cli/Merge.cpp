@@ -2,6 +2,7 @@
 #include "Merge.h"
 
 #include "PriceList.h"
+#include "Settings.h"
 #include "SheetFile.h"
 
 #include <QCommandLineParser>
@@ -40,6 +41,7 @@ std::optional<UsageError> Merge::parse(const QStringList& ports, const QStringLi
         return UsageError{QStringLiteral("merge needs --map, e.g. --map \"PLU No=Article,"
                                          "U/Price=Price\"")};
     map_ = parser.value(map);
+    priceDecimals_ = Settings::load().priceDecimals();
     if (parser.isSet(decimals)) {
         if (kind_ != TableKind::Plu)
             return UsageError{QStringLiteral("--price-decimals is for the plu table")};

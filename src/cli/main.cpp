@@ -8,11 +8,23 @@
 #include "Version.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <csignal>
+#include <cstring>
+#include <memory>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Labels are drawn with fonts, which take a GUI application; a run from a script or a
+    // timer has no display, and needs none for a PDF or a printer.
+    bool labels = false;
+    for (int i = 1; i < argc; ++i)
+        labels = labels || std::strcmp(argv[i], "labels") == 0;
+    if (labels && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        labels ? std::make_unique<QGuiApplication>(argc, argv)
+               : std::make_unique<QCoreApplication>(argc, argv);
     // A reader of stdout that has gone away must not end a transfer half-way: the write fails
     // instead, and the job ends with status 1 once the scale has been left in order.
     std::signal(SIGPIPE, SIG_IGN);

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Settings.h"
 
+#include "Numbers.h"
 #include "PortName.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QSysInfo>
+
+#include <algorithm>
 
 namespace tarn {
 
@@ -86,11 +89,27 @@ void Settings::readFile(const QString& path) {
         const QString key = line.left(equals).trimmed();
         const QString value = line.mid(equals + 1).trimmed();
         if (section.isEmpty()) {
+            if (key == QLatin1String("price decimals")) {
+                bool ok = false;
+                const int decimals = value.toInt(&ok);
+                if (!ok || decimals < 0 || decimals > kMaxPriceDecimals) {
+                    fault(where +
+                          QStringLiteral("price decimals is 0 to %1, not ").arg(kMaxPriceDecimals) +
+                          value);
+                    continue;
+                }
+            }
             set(settings_, key, value);
             continue;
         }
-        if (section != QLatin1String("scales"))
-            continue; // a later version's
+        if (section != QLatin1String("scales")) {
+            auto found = std::find_if(sections_.begin(), sections_.end(),
+                                      [&](const auto& s) { return s.first == section; });
+            if (found == sections_.end())
+                found = sections_.insert(sections_.end(), {section, {}});
+            set(found->second, key, value);
+            continue;
+        }
         const auto named = parsePortName(key);
         if (!scaleName.match(key).hasMatch() || (named && named->kind != PortName::Kind::Device)) {
             fault(where + QLatin1Char('"') + key +
@@ -125,6 +144,18 @@ QString Settings::value(const QString& key) const {
     for (const auto& [k, v] : settings_)
         if (k == key)
             return v;
+    return {};
+}
+
+int Settings::priceDecimals() const {
+    const QString given = value(QStringLiteral("price decimals"));
+    return given.isEmpty() ? 2 : given.toInt();
+}
+
+std::vector<std::pair<QString, QString>> Settings::section(const QString& name) const {
+    for (const auto& [section, lines] : sections_)
+        if (section == name.toLower())
+            return lines;
     return {};
 }
 

@@ -18,11 +18,20 @@ namespace tarn {
 //   store = postgresql://tarnlink@db.shop.lan:5432/tarnlink
 //   pc = deli-pc
 //   shop = high-street
+//   # how the shop's prices and labels look
+//   price decimals = 2
+//   currency = €
+//   price unit = kg
+//   barcode = instore
+//   shop digit = 4
 //   [scales]
 //   deli = /dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0
 //   backroom = tcp:10.0.0.20:4001
+//   [labels]
+//   layout = 3x8
 //
-// Lines outside a section are settings (port, store, pc, shop); the lines of
+// Lines outside a section are settings (port, store, pc, shop, the prices' and labels'); the
+// lines of [labels] describe the label sheet (read by the labels' own code); the lines of
 // [scales] give scales names, each standing for a port as --port and the "Other" box take them
 // (COM1, COM2, a device path, tcp:HOST:PORT). A name is letters, digits, "-", "_" and "."
 // (not COM1 or COM2). "#" or ";" begins a comment line, and " #" a comment at a line's end.
@@ -52,6 +61,13 @@ public:
     // The shop's name in the store ("shop ="), whose network serial servers a tcp: scale is
     // one of, so that the PCs of one shop that name the same shop share them: pc() when not set.
     QString shop() const;
+    // The prices' decimals ("price decimals =", 0 to 3): 2 when not set. The price list
+    // dialog's and the labels' alike.
+    int priceDecimals() const;
+    // The lines of a section other than [scales] ("labels"), in the order the files give them,
+    // a later line of the same key winning.
+    std::vector<std::pair<QString, QString>> section(const QString& name) const;
+
     // The first line that could not be taken, as "FILE line N: what is wrong with it"; empty
     // when there is none. The other lines still count.
     QString problem() const { return problem_; }
@@ -63,6 +79,7 @@ private:
 
     std::vector<std::pair<QString, QString>> settings_;
     std::vector<std::pair<QString, QString>> scales_;
+    std::vector<std::pair<QString, std::vector<std::pair<QString, QString>>>> sections_;
     QString problem_;
 };
 

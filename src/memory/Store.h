@@ -132,6 +132,12 @@ public:
     // at `path`; the reason when it could not be made.
     std::optional<QString> backup(const QString& path);
 
+    // A statement on this store's connection, for the store's other parts (PrintedLabels);
+    // nullopt when it failed (the reason kept for a transaction()).
+    std::optional<QSqlQuery> query(const QString& sql, const QVariantList& values = {}) const {
+        return run(sql, values);
+    }
+
     // Every store opened after this may grow by at most `pages` pages of 4 KiB (0: no limit),
     // as on a disk about to be full.
     static void limitGrowth(int pages);

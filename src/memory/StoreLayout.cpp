@@ -89,9 +89,17 @@ const std::vector<Step> kSteps = {
          " (SELECT pc FROM last_pc l WHERE l.scale = transfers.scale)",
          "DROP TABLE last_pc",
      }},
+    // 4 -> 5: the shelf labels last printed from each table file in each shop (PrintedLabels).
+    // It only adds: a Tarnlink of layout 4 goes on using the store.
+    {4,
+     {
+         "CREATE TABLE printed_labels (tbl_file TEXT NOT NULL, shop TEXT NOT NULL,"
+         " number INTEGER NOT NULL, content TEXT NOT NULL, printed %INT64% NOT NULL,"
+         " PRIMARY KEY (tbl_file, shop, number))%NOROWID%",
+     }},
 };
 
-static_assert(StoreLayout::kVersion == 4, "one step for each version");
+static_assert(StoreLayout::kVersion == 5, "one step for each version");
 
 bool setMeta(StoreConnection& db, const char* name, const QString& value) {
     return bool(db.run(QStringLiteral("INSERT INTO meta (name, value) VALUES (?, ?)"

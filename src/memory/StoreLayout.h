@@ -13,7 +13,7 @@ namespace tarn {
 // keeps older programs working, so a chain's PCs need not all be upgraded on one day.
 struct StoreLayout {
     // The layout this Tarnlink writes.
-    static constexpr int kVersion = 4;
+    static constexpr int kVersion = 5;
 
     // Brings the store's layout up to kVersion, or finds a newer layout this Tarnlink can
     // still use. The failure, in the operator's words, when it cannot: a newer layout that

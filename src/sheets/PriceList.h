@@ -2,6 +2,7 @@
 #pragma once
 
 #include "GridBlock.h"
+#include "Numbers.h"
 #include "Workbook.h"
 #include "Workspace.h"
 
@@ -23,8 +24,6 @@ namespace tarn {
 // Columns A to Z of at most 1,000 sheet rows are read; a longer list is refused.
 inline constexpr int kPriceListColumns = 26;
 inline constexpr int kPriceListRows = 1000;
-// Price decimals: 0 to 3, 2 for most currencies.
-inline constexpr int kMaxPriceDecimals = 3;
 
 // The list's first worksheet, read by its extension as the spreadsheet import reads (.txt as
 // .csv). The error is a status text ("ERROR! till.csv: ...").

@@ -6,6 +6,9 @@
 
 namespace tarn {
 
+// Price decimals: 0 to 3, 2 for most currencies (the settings' "price decimals").
+inline constexpr int kMaxPriceDecimals = 3;
+
 enum class IntWidth { Int16, Int32 };
 
 struct NumberResult {

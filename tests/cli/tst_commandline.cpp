@@ -12,8 +12,8 @@ TEST(CommandLine, helpListsEveryCommandOnStdoutAndEndsWell) {
     const CliResult r = runCli({"--help"});
     ASSERT_TRUE(r.finished);
     EXPECT_EQ(r.exitCode, 0);
-    ASSERT_GE(r.out.size(), 11);
-    EXPECT_EQ(r.out.mid(0, 11).join('\n').toStdString(),
+    ASSERT_GE(r.out.size(), 12);
+    EXPECT_EQ(r.out.mid(0, 12).join('\n').toStdString(),
               "Usage: tarnlink-cli [--port PORT]... download plu|ingred FILE [--one N | --range S "
               "E | --all | --changed] [--verify] [--format F]\n"
               "       tarnlink-cli [--port PORT] upload plu|ingred FILE [--one N | --all]\n"
@@ -27,6 +27,8 @@ TEST(CommandLine, helpListsEveryCommandOnStdoutAndEndsWell) {
               "       tarnlink-cli convert plu|ingred IN OUT\n"
               "       tarnlink-cli merge plu|ingred TABLE IN OUT --map FIELD=COLUMN,... "
               "[--price-decimals N]\n"
+              "       tarnlink-cli [--port PORT] labels plu FILE (-o OUT.pdf | --printer NAME) "
+              "[--one N | --range S E | --all | --changed] [--layout L] [--skip N] [--list]\n"
               "       tarnlink-cli --help | --version");
     EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
 }
