@@ -192,12 +192,15 @@ private slots:
         QCOMPARE(top[0]->text().remove('&'), QStringLiteral("PLU"));
         QCOMPARE(top[1]->text().remove('&'), QStringLiteral("INGRED"));
         QCOMPARE(top[2]->text().remove('&'), QStringLiteral("About"));
-        // The PLU menu in order: New, Open, Save, separator, Exit.
+        // The PLU menu in order: New, Open, Save, Print labels, Print price list, separator,
+        // Exit.
         const QList<QAction*> plu = top[0]->menu()->actions();
-        QCOMPARE(plu.size(), 5);
+        QCOMPARE(plu.size(), 7);
         QCOMPARE(plu[1]->objectName(), QStringLiteral("mnuO"));
-        QCOMPARE(plu[3]->objectName(), QStringLiteral("mnuSep3"));
-        QCOMPARE(plu[4]->objectName(), QStringLiteral("mnuFileExit"));
+        QCOMPARE(plu[3]->objectName(), QStringLiteral("mnuPrintLabels"));
+        QCOMPARE(plu[4]->objectName(), QStringLiteral("mnuPrintPriceList"));
+        QCOMPARE(plu[5]->objectName(), QStringLiteral("mnuSep3"));
+        QCOMPARE(plu[6]->objectName(), QStringLiteral("mnuFileExit"));
     }
 
     void newAfterGrowthAndEditsRestoresTheTable() {

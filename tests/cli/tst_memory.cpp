@@ -693,18 +693,28 @@ TEST_F(Memory, whatAJobReadsDecidesItWhenTheStoreCannotKeepIt) {
 // the disk free again, reads the scale rather than take the store's word for what it missed.
 TEST_F(Memory, aDiskThatFillsDuringAJobLeavesTheScaleToBeRead) {
     ScaleState scale;
-    writePrices(349);
+    // 200 records, all at `price`: more than the disk has room for.
+    const auto writeAll = [&](int price) {
+        QFile file(prices);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        for (int n = 1; n <= 200; ++n)
+            file.write(QStringLiteral("%1,\"ITEM %1\",\"\",%2,0,0,%1,0,0\r\n")
+                           .arg(n)
+                           .arg(price)
+                           .toLatin1());
+    };
     const auto changed = [&] {
         return run({"--port", "/dev/ttyS7", "download", "plu", prices, "--changed"},
                    scales({&scale}));
     };
+    writeAll(349);
     ASSERT_EQ(changed(), 0);
-    writePrices(399);
+    writeAll(399);
     Store::limitGrowth(1);
     EXPECT_EQ(changed(), cli::kUnrecorded);
     Store::limitGrowth(0);
     EXPECT_TRUE(err.contains("database or disk is full")) << err.toStdString();
-    writePrices(349);
+    writeAll(349);
     ASSERT_EQ(changed(), 0);
     EXPECT_TRUE(out.contains(kReading)) << out.join('\n').toStdString();
     EXPECT_EQ(priceOf(scale, 2), 349);
