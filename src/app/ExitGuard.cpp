@@ -4,6 +4,7 @@
 #include "GridUndo.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tarn {
 
@@ -13,19 +14,25 @@ SaveQuestion::Answer DialogSaveQuestion::ask(const QStringList& tables) {
             ? QStringLiteral("The %1 table has changes that are not saved.").arg(tables.front())
             : QStringLiteral("The %1 tables have changes that are not saved.")
                   .arg(tables.join(QStringLiteral(" and ")));
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"), text,
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"), text, QMessageBox::NoButton,
+                    parent_);
     box.setInformativeText(question_);
-    box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-    case QMessageBox::Save:
+    // No letter of the keys that open it (Alt+D and Alt+U of the uploads, N, O, P, E, I and X of
+    // the menus' entries), and none twice; Enter saves.
+    QPushButton* save = box.addButton(QStringLiteral("&Save"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Disc&ard"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
+    save->setObjectName(QStringLiteral("cmdSave"));
+    discard->setObjectName(QStringLiteral("cmdDiscard"));
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
         return Answer::Save;
-    case QMessageBox::Discard:
+    if (box.clickedButton() == discard)
         return Answer::Discard;
-    default:
-        return Answer::Cancel;
-    }
+    return Answer::Cancel;
 }
 
 SaveQuestion::Answer ScriptedSaveQuestion::ask(const QStringList& tables) {

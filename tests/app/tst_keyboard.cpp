@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The operator's day by keyboard alone, on the real window and its real questions: a key pressed
+// twice, the window closed while a table goes, tabs and dialogs reached by their keys. The scale
+// is the in-process one on virtual time and keeps what it is sent.
+#include "GridUndo.h"
+#include "WindowTest.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace tarn;
+using namespace tarn::testing;
+
+namespace {
+// The unit price's four bytes in a PLU record on the line.
+quint32 priceOf(const QByteArray& record) {
+    return quint32(quint8(record[60])) << 24 | quint32(quint8(record[61])) << 16 |
+           quint32(quint8(record[62])) << 8 | quint8(record[63]);
+}
+} // namespace
+
+class TestKeyboard : public WindowTest {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    void openPlu(const QByteArray& bytes) {
+        QVERIFY(writeBytes(path("shop.PLU"), bytes));
+        chooser->answer(path("shop.PLU"));
+        trigger("mnuFileOpen");
+        QCOMPARE(w->workspace().filePath(), path("shop.PLU"));
+    }
+    // Alt and a letter, where the operator presses it: the widget with the focus.
+    static void alt(Qt::Key letter) { key(letter, Qt::AltModifier); }
+
+private slots:
+    void init() {
+        makeWindow();
+        useChooser();
+        useScale();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QVERIFY(click("cmdPortOpen"));
+        QVERIFY(w->engine().isOpen());
+    }
+    void cleanup() { dropWindow(); }
+
+    // Alt+D pressed again in the question it opened answers nothing; Enter sends what the grid
+    // shows, saved first.
+    void aKeyPressedTwiceNeverSendsTheOldTable() {
+        openPlu(kApplePluLine);
+        typeInto(c().grdPLU, 1, 4, "349");
+        c().SSTab->setCurrentIndex(3);
+        c().optDownAllPLU->setChecked(true);
+        c().cmdPLUDownload->setFocus();
+        QStringList buttons;
+        bool stillAsking = false;
+        whenAsked([&](QWidget* box) {
+            for (const QAbstractButton* b : box->findChildren<QAbstractButton*>())
+                buttons << b->text();
+            QTest::keyClick(box, Qt::Key_D, Qt::AltModifier);
+            QTest::keyClick(box, Qt::Key_D);
+            QTest::qWait(300); // a button's key clicks it a moment later
+            stillAsking = box->isVisible();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        alt(Qt::Key_D);
+        QTRY_VERIFY(answered);
+        QVERIFY(settle(*w));
+
+        QVERIFY2(stillAsking, qPrintable(buttons.join(" | ")));
+        QVERIFY(buttons.filter("&D", Qt::CaseInsensitive).isEmpty());
+        QCOMPARE(scale->received.size(), size_t(1));
+        QCOMPARE(priceOf(scale->received.back().second), 349u);
+        QVERIFY(readBytes(path("shop.PLU")).contains(",349,"));
+        QCOMPARE(status(), QString(" THE END "));
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
