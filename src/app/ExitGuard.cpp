@@ -44,6 +44,28 @@ SaveQuestion::Answer ScriptedSaveQuestion::ask(const QStringList& tables) {
     return a;
 }
 
+bool DialogStopQuestion::askStop(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"), text, QMessageBox::NoButton,
+                    parent_);
+    QPushButton* stop = box.addButton(QStringLiteral("&Stop and exit"), QMessageBox::AcceptRole);
+    QPushButton* goOn = box.addButton(QStringLiteral("&Go on"), QMessageBox::RejectRole);
+    stop->setObjectName(QStringLiteral("cmdStopAndExit"));
+    goOn->setObjectName(QStringLiteral("cmdGoOn"));
+    box.setDefaultButton(goOn);
+    box.setEscapeButton(goOn);
+    box.exec();
+    return box.clickedButton() == stop;
+}
+
+bool ScriptedStopQuestion::askStop(const QString& text) {
+    asked << text;
+    if (answers_.empty())
+        return false;
+    const bool a = answers_.front();
+    answers_.pop_front();
+    return a;
+}
+
 bool mayExit(SaveQuestion& question, const std::vector<ExitTable>& tables) {
     QStringList changed;
     for (const ExitTable& t : tables) {

@@ -50,6 +50,37 @@ private:
     std::deque<Answer> answers_;
 };
 
+// Whether to stop the exchange on the line and end the program: Exit (either menu, or closing
+// the window) asks it while one runs.
+class StopQuestion {
+public:
+    virtual ~StopQuestion() = default;
+    // `text` says what runs and how far it came ("A download is running (35 of 200 sent). Stop
+    // it and exit?"); true for "Stop and exit".
+    virtual bool askStop(const QString& text) = 0;
+};
+
+// The real one: a message box with "Stop and exit" and "Go on", which Enter and Escape answer.
+class DialogStopQuestion : public StopQuestion {
+public:
+    explicit DialogStopQuestion(QWidget* parent) : parent_(parent) {}
+    bool askStop(const QString& text) override;
+
+private:
+    QWidget* parent_;
+};
+
+// For tests: answers prepared in advance ("Go on" once they run out), and what was asked.
+class ScriptedStopQuestion : public StopQuestion {
+public:
+    void answer(bool stop) { answers_.push_back(stop); }
+    bool askStop(const QString& text) override;
+    QStringList asked;
+
+private:
+    std::deque<bool> answers_;
+};
+
 // One table as Exit sees it.
 struct ExitTable {
     QString name;

@@ -43,6 +43,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace tarn {
 
 namespace {
@@ -163,7 +165,8 @@ MainWindow::MainWindow(QWidget* parent)
       exitHandler_([] { QCoreApplication::exit(0); }),
       exitQuestion_(std::make_unique<DialogSaveQuestion>(this)),
       replaceQuestion_(std::make_unique<DialogReplaceQuestion>(this)),
-      downloadQuestion_(std::make_unique<DialogDownloadQuestion>(this)) {
+      downloadQuestion_(std::make_unique<DialogDownloadQuestion>(this)),
+      stopQuestion_(std::make_unique<DialogStopQuestion>(this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tarnlink"));
 
@@ -204,7 +207,11 @@ MainWindow::MainWindow(QWidget* parent)
     new PriceListActions(*this); // "Price list..." under both Open menus
     formLoad();
     portActions_ = new PortActions(c_, workspace_, this);
-    new TransferActions(*this); // the transfer buttons and the display read
+    transfers_ = new TransferActions(*this); // the transfer buttons and the display read
+    connect(transfers_, &TransferActions::jobEnded, this, [this] {
+        if (std::exchange(exitWhenStopped_, false))
+            exitAfterAsking();
+    });
     new DownloadPreview(*this); // what the download's number boxes select
     new MemoryActions(*this);   // what the scales hold: Changed, Compare, Verify, History
     bindTableKeys();
@@ -232,6 +239,10 @@ void MainWindow::setReplaceQuestion(std::unique_ptr<SaveQuestion> question) {
 
 void MainWindow::setDownloadQuestion(std::unique_ptr<DownloadQuestion> question) {
     downloadQuestion_ = std::move(question);
+}
+
+void MainWindow::setStopQuestion(std::unique_ptr<StopQuestion> question) {
+    stopQuestion_ = std::move(question);
 }
 
 ExitTable MainWindow::exitTable(TableKind kind) {
@@ -609,6 +620,19 @@ void MainWindow::formLoad() {
 }
 
 bool MainWindow::exitAfterAsking() {
+    if (exitWhenStopped_)
+        return false; // already stopping, to exit
+    if (transfers_->running()) {
+        if (!stopQuestion_->askStop(transfers_->runningText()))
+            return false;
+        // The job is stopped as Stop stops it, and recorded so; Exit goes on when it has ended
+        // (unless it ended while the question was open).
+        if (transfers_->running()) {
+            exitWhenStopped_ = true;
+            transfers_->cmdStop();
+            return false;
+        }
+    }
     if (!mayExit(*exitQuestion_, {exitTable(TableKind::Plu), exitTable(TableKind::Ingred)}))
         return false;
     exitProgram();

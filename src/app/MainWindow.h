@@ -29,6 +29,7 @@ class GridEditor;
 class GridUndo;
 class GridView;
 class PortActions;
+class TransferActions;
 class Engine;
 
 // frmMain: the program's one working window. It owns the workspace (both tables, the file
@@ -52,6 +53,8 @@ public:
     void setReplaceQuestion(std::unique_ptr<SaveQuestion> question);
     void setDownloadQuestion(std::unique_ptr<DownloadQuestion> question);
     DownloadQuestion& downloadQuestion() { return *downloadQuestion_; }
+    // What Exit asks while an exchange runs; tests answer in advance.
+    void setStopQuestion(std::unique_ptr<StopQuestion> question);
 
     // Before something replaces a table's grid (New, Open, an upload): with changes not saved
     // in it, the operator is asked Exit's question for that table. False when the grid must
@@ -114,8 +117,9 @@ private:
     QWidget* buildUploadTab();
     void buildStatusBar();
     void formLoad();
-    // Exit from a menu or the close control: with unsaved edits the operator is asked first.
-    // False when the program stays open.
+    // Exit from a menu or the close control: while an exchange runs the operator is asked
+    // whether to stop it (Exit goes on once it has ended, as after Stop), then, with unsaved
+    // edits, whether to save them. False when the program stays open for now.
     bool exitAfterAsking();
     void showAbout();
     // Ctrl+N, Ctrl+O and Ctrl+S act on the table whose tab is current (PLU unless the INGRED
@@ -134,6 +138,8 @@ private:
     std::unique_ptr<SaveQuestion> exitQuestion_;
     std::unique_ptr<SaveQuestion> replaceQuestion_;
     std::unique_ptr<DownloadQuestion> downloadQuestion_;
+    std::unique_ptr<StopQuestion> stopQuestion_;
+    bool exitWhenStopped_ = false; // Exit waits for the exchange it stopped to end
     std::unique_ptr<QSettings> memory_;
     struct GridParts {
         GridEditor* editor = nullptr;
@@ -143,6 +149,7 @@ private:
     FileActions* fileActions_ = nullptr;
     AboutDialog* about_ = nullptr;
     PortActions* portActions_ = nullptr;
+    TransferActions* transfers_ = nullptr;
 };
 
 } // namespace tarn

@@ -113,10 +113,45 @@ void TransferActions::start(Job job) {
     stopAsked_ = false;
     progress_->hide();
     hold(true);
+    what_ = std::holds_alternative<DownloadJob>(job)  ? JobOutcome::What::Download
+            : std::holds_alternative<UploadJob>(job)  ? JobOutcome::What::Upload
+            : std::holds_alternative<CompareJob>(job) ? JobOutcome::What::Compare
+                                                      : JobOutcome::What::Display;
+    done_ = total_ = 0;
     job_ = window_.portActions().engine().run(std::move(job));
 }
 
+QString TransferActions::runningText() const {
+    QString what;
+    QString done;
+    switch (what_) {
+    case JobOutcome::What::Download:
+        what = QStringLiteral("A download");
+        done = QStringLiteral("sent");
+        break;
+    case JobOutcome::What::Upload:
+        what = QStringLiteral("An upload");
+        done = QStringLiteral("received");
+        break;
+    case JobOutcome::What::Compare:
+        what = QStringLiteral("A compare");
+        done = QStringLiteral("read");
+        break;
+    case JobOutcome::What::Display:
+        return QStringLiteral("A read of the scale's display is running. Stop it and exit?");
+    }
+    if (total_ <= 0)
+        return what + QStringLiteral(" is running. Stop it and exit?");
+    return QStringLiteral("%1 is running (%2 of %3 %4). Stop it and exit?")
+        .arg(what)
+        .arg(done_)
+        .arg(total_)
+        .arg(done);
+}
+
 void TransferActions::showProgress(int done, int total) {
+    done_ = done;
+    total_ = total;
     progress_->setRange(0, std::max(total, 1));
     progress_->setValue(total > 0 ? done : 1);
     progress_->setTextVisible(total > 0);
@@ -161,10 +196,11 @@ void TransferActions::ended(const JobOutcome& o, RequestId id) {
     stopAsked_ = false;
     if (!stoppedHere) {
         progress_->hide();
-        return;
+    } else {
+        // The operator's Stop: say where it stopped, and leave the bar at the records done.
+        ws.status(stoppedText(o));
     }
-    // The operator's Stop: say where it stopped, and leave the bar at the records done.
-    ws.status(stoppedText(o));
+    emit jobEnded();
 }
 
 void TransferActions::download(TableKind kind) {

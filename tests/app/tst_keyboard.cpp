@@ -3,10 +3,12 @@
 // twice, the window closed while a table goes, tabs and dialogs reached by their keys. The scale
 // is the in-process one on virtual time and keeps what it is sent.
 #include "GridUndo.h"
+#include "ScaleMemory.h"
 #include "WindowTest.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -77,6 +79,54 @@ private slots:
         QCOMPARE(priceOf(scale->received.back().second), 349u);
         QVERIFY(readBytes(path("shop.PLU")).contains(",349,"));
         QCOMPARE(status(), QString(" THE END "));
+    }
+
+    // Closing the window while a download runs asks first: "Go on" leaves it running; "Stop
+    // and exit" stops it as Stop does, recorded so, and the program ends once it has ended.
+    void closingTheWindowInTheMiddleOfADownloadAsksFirst() {
+        ScriptedStopQuestion& asked = *stopping;
+        Workspace& ws = w->workspace();
+        for (int i = 1; i <= kMaxRecords; ++i)
+            ws.plu.records[size_t(i)].pluNo = qint16(i);
+        ws.plu.count = kMaxRecords;
+        ws.setFilePath(path("shop.PLU"));
+        c().optDownAllPLU->setChecked(true);
+        // The scale falls silent after record 35; the line is held at the next sync.
+        LineGate gate;
+        clock->onWait = [&, silent = false, held = false]() mutable {
+            if (!silent && scale->received.size() == 35) {
+                silent = true;
+                scale->silent();
+            } else if (silent && !held && scale->fromPc().endsWith('\xA5')) {
+                held = true;
+                gate.hold();
+            }
+        };
+        c().cmdPLUDownload->click();
+        QVERIFY(gate.reached());
+        const auto* bar = w->findChild<QProgressBar*>(QStringLiteral("prgTransfer"));
+        QTRY_COMPARE(bar->text(), QStringLiteral("35 / 200"));
+
+        QVERIFY(!w->close()); // no answer: "Go on"
+        QCOMPARE(asked.asked,
+                 QStringList{"A download is running (35 of 200 sent). Stop it and exit?"});
+        QVERIFY(jobRunning(*w));
+        asked.answer(true);
+        trigger("mnuFileExit");
+        QVERIFY(!exited); // not before the job has ended
+        gate.release();
+        QVERIFY(settle(*w));
+        clock->onWait = nullptr;
+
+        QTRY_VERIFY(exited);
+        QCOMPARE(exits, 1);
+        QCOMPARE(asked.asked.size(), 2);
+        QCOMPARE(status(), QStringLiteral("Stopped after plu#35"));
+        QCOMPARE(scale->received.size(), size_t(35));
+        const std::vector<TransferEntry> jobs = ScaleMemory().history({});
+        QVERIFY(!jobs.empty());
+        QCOMPARE(jobs.front().outcome, jobEndWord(JobEnd::Stopped));
+        QCOMPARE(jobs.front().records, 35);
     }
 };
 

@@ -40,6 +40,8 @@ protected:
     ScriptedFileChooser* chooser = nullptr;
     ScriptedSaveQuestion* question = nullptr;
     ScriptedSaveQuestion* replace = nullptr;
+    // What Exit asks while an exchange runs: scripted in every window ("Go on" unless told).
+    ScriptedStopQuestion* stopping = nullptr;
 
     // A window whose Exit is counted in `exits` (and noted in `exited`) and ends nothing.
     // Tests of the menus alone may leave it hidden.
@@ -51,6 +53,9 @@ protected:
             exited = true;
             ++exits;
         });
+        auto stop = std::make_unique<ScriptedStopQuestion>();
+        stopping = stop.get();
+        w->setStopQuestion(std::move(stop));
         if (shown)
             w->show();
     }
@@ -62,6 +67,7 @@ protected:
         chooser = nullptr;
         question = nullptr;
         replace = nullptr;
+        stopping = nullptr;
     }
     // The window's ports from now on: the in-process scale on virtual time.
     void useScale() {
