@@ -200,7 +200,8 @@ MainWindow::MainWindow(QWidget* parent)
     buildStatusBar();
 
     connect(&workspace_, &Workspace::statusChanged, this, &MainWindow::showStatus);
-    connect(&workspace_, &Workspace::filePathChanged, c_.txtFilePath, &QLineEdit::setText);
+    connect(&workspace_, &Workspace::filePathChanged, this, &MainWindow::takeSource);
+    connect(c_.SSTab, &QTabWidget::currentChanged, this, &MainWindow::showSource);
 
     fileActions_ = new FileActions(*this);
     new SheetActions(*this);     // the workbook entries of both menus
@@ -260,12 +261,43 @@ void MainWindow::commitOpenEdit(TableKind kind) {
     grids_[size_t(kind)].editor->commit();
 }
 
+void MainWindow::showGrid(TableKind kind) {
+    GridView* grid = kind == TableKind::Plu ? c_.grdPLU : c_.grdINGRED;
+    c_.SSTab->setCurrentWidget(grid->parentWidget());
+    grid->setFocus(Qt::OtherFocusReason);
+}
+
 bool MainWindow::saveToOwnFile(TableKind kind) {
     return fileActions_->saveToOwnFile(kind);
 }
 
 QString MainWindow::tableFile(TableKind kind) const {
     return fileActions_->fileOf(kind);
+}
+
+bool MainWindow::hasSource(TableKind kind) const {
+    return sources_[size_t(kind)] != QLatin1String(Workspace::kNoFile);
+}
+
+MainWindow::SourceOf::SourceOf(MainWindow& window, TableKind kind)
+    : window_(window), before_(window.sourceFor_) {
+    window.sourceFor_ = kind;
+}
+
+MainWindow::SourceOf::~SourceOf() {
+    window_.sourceFor_ = before_;
+}
+
+void MainWindow::takeSource(const QString& path) {
+    if (sourceFor_)
+        sources_[size_t(*sourceFor_)] = path;
+    else
+        sources_.fill(path);
+    showSource();
+}
+
+void MainWindow::showSource() {
+    c_.txtFilePath->setText(sourceOf(keyTable()));
 }
 
 void MainWindow::setMemory(std::unique_ptr<QSettings> settings) {
@@ -354,8 +386,10 @@ void MainWindow::buildMenus() {
     QMenu* plu = named(menuBar()->addMenu(QStringLiteral("&PLU")), "mnuFile");
     c.mnuFileNew = addEntry(plu, "&New", "mnuFileNew");
     connect(c.mnuFileNew, &QAction::triggered, this, [this] {
-        if (mayReplace(TableKind::Plu))
-            showReport(workspace_.clear(TableKind::Plu));
+        if (!mayReplace(TableKind::Plu))
+            return;
+        const SourceOf source(*this, TableKind::Plu);
+        showReport(workspace_.clear(TableKind::Plu));
     });
     QMenu* open = named(plu->addMenu(QStringLiteral("&Open")), "mnuO");
     c.mnuO = named(open->menuAction(), "mnuO");
@@ -374,8 +408,10 @@ void MainWindow::buildMenus() {
     QMenu* ingred = named(menuBar()->addMenu(QStringLiteral("&INGRED")), "mnuFile1");
     c.mnuFileNew1 = addEntry(ingred, "&New", "mnuFileNew1");
     connect(c.mnuFileNew1, &QAction::triggered, this, [this] {
-        if (mayReplace(TableKind::Ingred))
-            showReport(workspace_.clear(TableKind::Ingred));
+        if (!mayReplace(TableKind::Ingred))
+            return;
+        const SourceOf source(*this, TableKind::Ingred);
+        showReport(workspace_.clear(TableKind::Ingred));
     });
     QMenu* open1 = named(ingred->addMenu(QStringLiteral("&Open")), "mnuO1");
     c.mnuO1 = named(open1->menuAction(), "mnuO1");

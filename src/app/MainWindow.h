@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QSettings;
@@ -62,11 +63,35 @@ public:
     bool mayReplace(TableKind kind);
     // Writes an open edit of the table's grid into its cell.
     void commitOpenEdit(TableKind kind);
+    // Shows the table's tab with the focus in its grid, where typing fills the current cell
+    // (after a load, and when the operator shows the tab by keyboard).
+    void showGrid(TableKind kind);
     // Saves the table (an open edit included) into its own file, through the save dialog when
     // it has none.
     bool saveToOwnFile(TableKind kind);
     // The file the table came from or was last saved to; empty when none.
     QString tableFile(TableKind kind) const;
+
+    // The file behind each table on its own: the one it was loaded from, saved to or imported
+    // from; "?" after New or an upload of it. A download refuses only when its own table has
+    // none; the Source box shows the INGRED table's on the "INGRED" tab, the PLU table's on the
+    // others.
+    QString sourceOf(TableKind kind) const { return sources_[size_t(kind)]; }
+    bool hasSource(TableKind kind) const;
+    // While one lives, a change of the workspace's file is the source of `kind`'s table alone
+    // (a load, a save, an import, New or an upload of that table); any other change of it (the
+    // start-up) is the source of both.
+    class SourceOf {
+    public:
+        SourceOf(MainWindow& window, TableKind kind);
+        ~SourceOf();
+        SourceOf(const SourceOf&) = delete;
+        SourceOf& operator=(const SourceOf&) = delete;
+
+    private:
+        MainWindow& window_;
+        std::optional<TableKind> before_;
+    };
 
     // Where the window keeps what it remembers between runs (the chosen port, the dialogs'
     // folders, its size, the grids' column widths): read now, written at Exit.
@@ -129,6 +154,8 @@ private:
     ExitTable exitTable(TableKind kind);
     // At start the window never exceeds the screen's available area.
     void fitScreen();
+    void takeSource(const QString& path);
+    void showSource();
 
     Workspace workspace_;
     std::unique_ptr<FileChooser> chooser_;
@@ -146,6 +173,8 @@ private:
         GridUndo* undo = nullptr;
     };
     std::array<GridParts, 2> grids_; // by TableKind
+    std::array<QString, 2> sources_; // by TableKind
+    std::optional<TableKind> sourceFor_;
     FileActions* fileActions_ = nullptr;
     AboutDialog* about_ = nullptr;
     PortActions* portActions_ = nullptr;

@@ -120,7 +120,7 @@ bool askBeforeDownload(MainWindow& window, TableKind kind) {
     if (!askUnsaved(window, kind, DownloadQuestion::Before::Download))
         return false;
     const Workspace& ws = window.workspace();
-    if (!ws.hasFile())
+    if (!window.hasSource(kind))
         return true; // the download refuses on its own
     DownloadOptions options = downloadOptions(window.controls(), kind);
     // The store says which records a Changed download sends; any of them may be cut.

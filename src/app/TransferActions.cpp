@@ -183,7 +183,8 @@ void TransferActions::ended(const JobOutcome& o, RequestId id) {
     hold(false);
     Workspace& ws = window_.workspace();
     if (o.what == JobOutcome::What::Upload && o.result.outcome != TransferOutcome::Refused) {
-        // The records received so far, whatever the end.
+        // The records received so far, whatever the end; the other table keeps its file.
+        const MainWindow::SourceOf source(window_, o.kind);
         ws.setFilePath(QString::fromLatin1(Workspace::kNoFile));
         showUpload(ws, o.received);
     }
@@ -207,6 +208,7 @@ void TransferActions::download(TableKind kind) {
     if (!askBeforeDownload(window_, kind))
         return;
     DownloadJob job = downloadJob(kind, window_.workspace(), downloadOptions(c_, kind));
+    job.hasFile = window_.hasSource(kind); // the table's own file, not the other's
     job.verify = c_.chkVerify->isChecked();
     start(std::move(job));
 }

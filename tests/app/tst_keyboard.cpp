@@ -128,6 +128,43 @@ private slots:
         QCOMPARE(jobs.front().outcome, jobEndWord(JobEnd::Stopped));
         QCOMPARE(jobs.front().records, 35);
     }
+
+    // Each table has its own file: New or an upload of one leaves the other's download as it
+    // was, and the Source box shows the file of the table whose tab is shown.
+    void eachTableHasItsOwnSource() {
+        QVERIFY(writeBytes(path("shop.INGRED"), kSugarIngredLine));
+        chooser->answer(path("shop.INGRED"));
+        trigger("mnuFileOpen1");
+        openPlu(kApplePluLine);
+        c().optDownAllPLU->setChecked(true);
+        c().optDownAllINGRED->setChecked(true);
+
+        trigger("mnuFileNew");
+        QVERIFY(click("cmdINGREDDownload"));
+        QCOMPARE(status(), QString(" THE END "));
+        QCOMPARE(scale->received.size(), size_t(1));
+        QVERIFY(click("cmdPLUDownload"));
+        QCOMPARE(status(), QString("ERROR! select plu files"));
+        const std::pair<int, QString> shown[] = {
+            {0, "?"}, {2, "?"}, {3, "?"}, {5, path("shop.INGRED")}};
+        for (const auto& [tab, file] : shown) {
+            c().SSTab->setCurrentIndex(tab);
+            QCOMPARE(source(), file);
+        }
+
+        // The other way round, after an upload of the INGRED table.
+        openPlu(kApplePluLine);
+        c().optUpAllING->setChecked(true);
+        QVERIFY(click("cmdINGUpload"));
+        QVERIFY(click("cmdINGREDDownload"));
+        QCOMPARE(status(), QString("ERROR! select ingred files"));
+        QVERIFY(click("cmdPLUDownload"));
+        QCOMPARE(status(), QString(" THE END "));
+        QCOMPARE(scale->received.size(), size_t(2));
+        QCOMPARE(source(), path("shop.PLU"));
+        c().SSTab->setCurrentIndex(5);
+        QCOMPARE(source(), QString("?"));
+    }
 };
 
 QTEST_MAIN(TestKeyboard)
