@@ -356,6 +356,10 @@ void MainWindow::showStatus(const QString& text) {
     c_.panel1->setText(text);
 }
 
+void MainWindow::addToStatusLine(QWidget* widget) {
+    statusEnd_->addWidget(widget);
+}
+
 bool MainWindow::showReport(const Report& report) {
     for (const QString& text : report.texts)
         workspace_.status(text);
@@ -625,12 +629,24 @@ QWidget* MainWindow::buildUploadTab() {
 
 void MainWindow::buildStatusBar() {
     auto* bar = named(new QStatusBar(this), "StatusBar");
-    QLabel* panel1 = c_.panel1 = named(new QLabel(bar), "Panel1");
-    auto* date = named(new QLabel(bar), "Panel2");
-    auto* time = named(new QLabel(bar), "Panel3");
-    bar->addWidget(panel1, 1);
-    bar->addPermanentWidget(date);
-    bar->addPermanentWidget(time);
+    // The status line, and under it a line of advice after a transfer failed on the way.
+    auto* body = new QWidget(bar);
+    auto* lines = new QGridLayout(body);
+    lines->setContentsMargins(0, 0, 0, 0);
+    QLabel* panel1 = c_.panel1 = named(new QLabel(body), "Panel1");
+    auto* date = named(new QLabel(body), "Panel2");
+    auto* time = named(new QLabel(body), "Panel3");
+    lines->addWidget(panel1, 0, 0);
+    lines->addWidget(date, 0, 1);
+    lines->addWidget(time, 0, 2);
+    statusEnd_ = new QHBoxLayout;
+    lines->addLayout(statusEnd_, 0, 3);
+    lines->setColumnStretch(0, 1);
+    c_.lblTransferAdvice = named(new QLabel(body), "lblTransferAdvice");
+    c_.lblTransferAdvice->setWordWrap(true);
+    c_.lblTransferAdvice->hide();
+    lines->addWidget(c_.lblTransferAdvice, 1, 0, 1, 4);
+    bar->addWidget(body, 1);
     setStatusBar(bar);
     auto tick = [date, time] {
         const QDateTime now = QDateTime::currentDateTime();

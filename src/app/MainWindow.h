@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 
+class QHBoxLayout;
 class QLabel;
 class QSettings;
 class QLineEdit;
@@ -111,6 +112,8 @@ public:
     void exitProgram();
 
     void showStatus(const QString& text);
+    // Puts a widget at the right end of the status line (the progress bar, Stop).
+    void addToStatusLine(QWidget* widget);
     // What a load, a save, an import, an export or New came to, shown in one place: each text
     // on the status line in turn, then the warnings of a completed one in a notice. Returns
     // whether it completed.
@@ -179,6 +182,7 @@ private:
     AboutDialog* about_ = nullptr;
     PortActions* portActions_ = nullptr;
     TransferActions* transfers_ = nullptr;
+    QHBoxLayout* statusEnd_ = nullptr; // the status line's right end
 };
 
 } // namespace tarn

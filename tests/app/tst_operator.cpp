@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The operator's day by keyboard alone, on the real window and its real questions: a key pressed
-// twice, the window closed while a table goes, tabs and dialogs reached by their keys. The scale
-// is the in-process one on virtual time and keeps what it is sent.
+// The operator's day, keyboard first, on the real window and its real questions: a key pressed
+// twice, the window closed while a table goes, the worst moments of a transfer, tabs and dialogs
+// reached by their keys. The scale is the in-process one on virtual time and keeps what it is
+// sent.
 #include "GridUndo.h"
 #include "ScaleMemory.h"
 #include "WindowTest.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -24,7 +26,7 @@ quint32 priceOf(const QByteArray& record) {
 }
 } // namespace
 
-class TestKeyboard : public WindowTest {
+class TestOperator : public WindowTest {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -165,7 +167,63 @@ private slots:
         c().SSTab->setCurrentIndex(5);
         QCOMPARE(source(), QString("?"));
     }
+
+    // A scale that stops answering, or a port lost, in the middle of a download: the status
+    // texts as they were, the bar at the records done, and under it what happened and what to do.
+    void aTransferThatFailsOnTheWaySaysWhatToDo() {
+        Workspace& ws = w->workspace();
+        for (int i = 1; i <= kMaxRecords; ++i)
+            ws.plu.records[size_t(i)].pluNo = qint16(i);
+        ws.plu.count = kMaxRecords;
+        ws.setFilePath(path("shop.PLU"));
+        c().optDownAllPLU->setChecked(true);
+        const auto* bar = w->findChild<QProgressBar*>(QStringLiteral("prgTransfer"));
+        const QLabel* advice = c().lblTransferAdvice;
+
+        clock->onWait = [&, silent = false]() mutable {
+            if (!silent && scale->received.size() == 44) {
+                silent = true;
+                scale->silent();
+            }
+        };
+        QVERIFY(click("cmdPLUDownload"));
+        QCOMPARE(status(), QStringLiteral("Sync error PLU No : 45"));
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->text(), QStringLiteral("44 / 200"));
+        QVERIFY(advice->isVisible());
+        QCOMPARE(advice->text(), QStringLiteral("The scale stopped answering after 44 of 200 "
+                                                "records. Check that it is on and cabled, then "
+                                                "send Changed: it sends the rest."));
+
+        cleanup(); // a fresh window and scale
+        init();
+        Workspace& again = w->workspace();
+        for (int i = 1; i <= kMaxRecords; ++i)
+            again.plu.records[size_t(i)].pluNo = qint16(i);
+        again.plu.count = kMaxRecords;
+        again.setFilePath(path("shop.PLU"));
+        c().optDownAllPLU->setChecked(true);
+        bar = w->findChild<QProgressBar*>(QStringLiteral("prgTransfer"));
+        advice = c().lblTransferAdvice;
+        clock->onWait = [&, lost = false]() mutable {
+            if (!lost && scale->received.size() == 58) { // 57 acknowledged
+                lost = true;
+                scale->fail(QStringLiteral("Input/output error"));
+            }
+        };
+        QVERIFY(click("cmdPLUDownload"));
+        QCOMPARE(status(), QStringLiteral("ERROR! port is not open"));
+        QCOMPARE(bar->text(), QStringLiteral("57 / 200"));
+        QCOMPARE(advice->text(), QStringLiteral("The port was lost after 57 of 200 records "
+                                                "(adapter pulled out?). Open it again, then send "
+                                                "Changed."));
+        QVERIFY(advice->isVisible());
+        // The next transfer starts with a clean line.
+        QVERIFY(click("cmdPortOpen"));
+        QVERIFY(click("cmdPLUDownload"));
+        QVERIFY(!advice->isVisible());
+    }
 };
 
-QTEST_MAIN(TestKeyboard)
-#include "tst_keyboard.moc"
+QTEST_MAIN(TestOperator)
+#include "tst_operator.moc"
