@@ -8,12 +8,15 @@
 
 namespace tarn {
 
-SaveQuestion::Answer DialogSaveQuestion::ask(const QStringList& tables) {
-    const QString text =
+SaveQuestion::Answer DialogSaveQuestion::ask(const QStringList& tables,
+                                             const QStringList& remarks) {
+    QString text =
         tables.size() == 1
             ? QStringLiteral("The %1 table has changes that are not saved.").arg(tables.front())
             : QStringLiteral("The %1 tables have changes that are not saved.")
                   .arg(tables.join(QStringLiteral(" and ")));
+    for (const QString& remark : remarks)
+        text += QLatin1Char('\n') + remark;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"), text, QMessageBox::NoButton,
                     parent_);
     box.setInformativeText(question_);
@@ -35,8 +38,10 @@ SaveQuestion::Answer DialogSaveQuestion::ask(const QStringList& tables) {
     return Answer::Cancel;
 }
 
-SaveQuestion::Answer ScriptedSaveQuestion::ask(const QStringList& tables) {
+SaveQuestion::Answer ScriptedSaveQuestion::ask(const QStringList& tables,
+                                               const QStringList& remarks) {
     asked.push_back(tables);
+    remarked.push_back(remarks);
     if (answers_.empty())
         return Answer::Cancel;
     const Answer a = answers_.front();
@@ -68,14 +73,21 @@ bool ScriptedStopQuestion::askStop(const QString& text) {
 
 bool mayExit(SaveQuestion& question, const std::vector<ExitTable>& tables) {
     QStringList changed;
+    QStringList remarks;
+    std::vector<const ExitTable*> toSave;
     for (const ExitTable& t : tables) {
         t.commitOpenEdit();
-        if (t.undo->isChanged())
-            changed << t.name;
+        const QString behind = t.fileBehind ? t.fileBehind() : QString();
+        if (!t.undo->isChanged() && behind.isEmpty())
+            continue;
+        changed << t.name;
+        if (!behind.isEmpty())
+            remarks << t.name + QStringLiteral(": ") + behind;
+        toSave.push_back(&t);
     }
     if (changed.isEmpty())
         return true;
-    switch (question.ask(changed)) {
+    switch (question.ask(changed, remarks)) {
     case SaveQuestion::Answer::Cancel:
         return false;
     case SaveQuestion::Answer::Discard:
@@ -83,8 +95,8 @@ bool mayExit(SaveQuestion& question, const std::vector<ExitTable>& tables) {
     case SaveQuestion::Answer::Save:
         break;
     }
-    for (const ExitTable& t : tables)
-        if (t.undo->isChanged() && !t.save())
+    for (const ExitTable* t : toSave)
+        if (!t->save())
             return false;
     return true;
 }

@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -246,15 +247,33 @@ void MainWindow::setStopQuestion(std::unique_ptr<StopQuestion> question) {
     stopQuestion_ = std::move(question);
 }
 
-ExitTable MainWindow::exitTable(TableKind kind) {
+ExitTable MainWindow::exitTable(TableKind kind, bool fileBehind) {
     const GridParts& parts = grids_[size_t(kind)];
-    return {QString::fromLatin1(sideOf(kind).name), parts.undo,
-            [editor = parts.editor] { editor->commit(); },
-            [this, kind] { return fileActions_->saveToOwnFile(kind); }};
+    ExitTable table{QString::fromLatin1(sideOf(kind).name),
+                    parts.undo,
+                    [editor = parts.editor] { editor->commit(); },
+                    [this, kind] { return fileActions_->saveToOwnFile(kind); },
+                    {}};
+    if (fileBehind)
+        table.fileBehind = [this, kind, undo = parts.undo]() -> QString {
+            const QString exported = exports_[size_t(kind)];
+            if (exported.isEmpty() || !undo->isAheadOfRecords())
+                return {};
+            const QString own = fileActions_->ownFile(kind);
+            return QStringLiteral("exported to %1; %2")
+                .arg(QFileInfo(exported).fileName(),
+                     own.isEmpty() ? QStringLiteral("no %1 file holds it").arg(sideOf(kind).name)
+                                   : QStringLiteral("%1 is older").arg(QFileInfo(own).fileName()));
+        };
+    return table;
+}
+
+void MainWindow::noteExport(TableKind kind, const QString& path) {
+    exports_[size_t(kind)] = path;
 }
 
 bool MainWindow::mayReplace(TableKind kind) {
-    return mayExit(*replaceQuestion_, {exitTable(kind)});
+    return mayExit(*replaceQuestion_, {exitTable(kind, false)});
 }
 
 void MainWindow::commitOpenEdit(TableKind kind) {
@@ -528,6 +547,8 @@ QWidget* MainWindow::buildGridTab(TableKind kind, GridView*& view, const char* g
     edit->hide();
     GridParts& parts = grids_[size_t(kind)];
     parts.undo = new GridUndo(grid, this);
+    connect(parts.undo, &GridUndo::replaced, this,
+            [this, kind] { exports_[size_t(kind)].clear(); });
     parts.editor =
         new GridEditor(*view, *edit, workspace_, QString::fromLatin1(rowOverMessage), this);
     parts.editor->setCellWriter([undo = parts.undo](int row, int col, const QString& text) {
@@ -685,7 +706,8 @@ bool MainWindow::exitAfterAsking() {
             return false;
         }
     }
-    if (!mayExit(*exitQuestion_, {exitTable(TableKind::Plu), exitTable(TableKind::Ingred)}))
+    if (!mayExit(*exitQuestion_,
+                 {exitTable(TableKind::Plu, true), exitTable(TableKind::Ingred, true)}))
         return false;
     exitProgram();
     return true;

@@ -73,6 +73,10 @@ public:
     // The file the table came from or was last saved to; empty when none.
     QString tableFile(TableKind kind) const;
 
+    // A workbook export of the table's grid: Exit asks about it while the table's file is
+    // behind the grid.
+    void noteExport(TableKind kind, const QString& path);
+
     // The file behind each table on its own: the one it was loaded from, saved to or imported
     // from; "?" after New or an upload of it. A download refuses only when its own table has
     // none; the Source box shows the INGRED table's on the "INGRED" tab, the PLU table's on the
@@ -154,7 +158,8 @@ private:
     // tab is): New and Open as their entries do, Save into the table's own file.
     void bindTableKeys();
     TableKind keyTable() const;
-    ExitTable exitTable(TableKind kind);
+    // `fileBehind`: Exit asks about a table whose file is behind a grid exported to a workbook.
+    ExitTable exitTable(TableKind kind, bool fileBehind);
     // At start the window never exceeds the screen's available area.
     void fitScreen();
     void takeSource(const QString& path);
@@ -177,6 +182,7 @@ private:
     };
     std::array<GridParts, 2> grids_; // by TableKind
     std::array<QString, 2> sources_; // by TableKind
+    std::array<QString, 2> exports_; // by TableKind: the last workbook export since a load
     std::optional<TableKind> sourceFor_;
     FileActions* fileActions_ = nullptr;
     AboutDialog* about_ = nullptr;

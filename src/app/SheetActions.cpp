@@ -43,8 +43,10 @@ template <class R> void SheetActions::exportTable() {
                                                      window_.tableFile(RecordTraits<R>::kind));
     if (!path)
         return;
-    if (window_.showReport(exportWorkbook<R>(window_.workspace(), *path, today_())))
+    if (window_.showReport(exportWorkbook<R>(window_.workspace(), *path, today_()))) {
         window_.gridUndo(RecordTraits<R>::kind).markSaved();
+        window_.noteExport(RecordTraits<R>::kind, *path);
+    }
 }
 
 template void SheetActions::importTable<PluRecord>();

@@ -223,6 +223,28 @@ private slots:
         QVERIFY(click("cmdPLUDownload"));
         QVERIFY(!advice->isVisible());
     }
+
+    // After a workbook export Exit still asks while the table's file is older than the grid,
+    // naming the export; "Save" brings the file up to date.
+    void anExportIsNoSaveOfTheTableFile() {
+        useExitQuestion();
+        openPlu(kApplePluLine);
+        typeInto(c().grdPLU, 1, 4, "349");
+        chooser->answer(path("shop.xlsx"), 2); // "Excel Workbook"
+        trigger("mnuXls");
+        QVERIFY(QFile::exists(path("shop.xlsx")));
+        QVERIFY(!w->gridUndo(TableKind::Plu).isChanged());
+
+        trigger("mnuFileExit"); // no answer: Cancel
+        QVERIFY(!exited);
+        QCOMPARE(question->asked, std::vector<QStringList>{{"PLU"}});
+        QCOMPARE(question->remarked,
+                 std::vector<QStringList>{{"PLU: exported to shop.xlsx; shop.PLU is older"}});
+        question->answer(SaveQuestion::Answer::Save);
+        trigger("mnuFileExit");
+        QVERIFY(exited);
+        QVERIFY(readBytes(path("shop.PLU")).contains(",349,"));
+    }
 };
 
 QTEST_MAIN(TestOperator)
