@@ -107,6 +107,9 @@ struct Controls {
     // Below the tabs.
     QLineEdit* txtFilePath = nullptr;
     QLabel* panel1 = nullptr; // the status line
+    // The line under it and the progress bar: what a transfer that failed on the way did, and
+    // what to do next.
+    QLabel* lblTransferAdvice = nullptr;
 
     // The menu entries that replace, change or write out a table (New, Open, Save and the
     // workbook entries of both menus): none of them may run while an exchange is on the line.

@@ -4,32 +4,44 @@
 #include "GridUndo.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tarn {
 
-SaveQuestion::Answer DialogSaveQuestion::ask(const QStringList& tables) {
-    const QString text =
+SaveQuestion::Answer DialogSaveQuestion::ask(const QStringList& tables,
+                                             const QStringList& remarks) {
+    QString text =
         tables.size() == 1
             ? QStringLiteral("The %1 table has changes that are not saved.").arg(tables.front())
             : QStringLiteral("The %1 tables have changes that are not saved.")
                   .arg(tables.join(QStringLiteral(" and ")));
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"), text,
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    for (const QString& remark : remarks)
+        text += QLatin1Char('\n') + remark;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"), text, QMessageBox::NoButton,
+                    parent_);
     box.setInformativeText(question_);
-    box.setDefaultButton(QMessageBox::Save);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-    case QMessageBox::Save:
+    // No letter of the keys that open it (Alt+D and Alt+U of the uploads, N, O, P, E, I and X of
+    // the menus' entries), and none twice; Enter saves.
+    QPushButton* save = box.addButton(QStringLiteral("&Save"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("Disc&ard"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
+    save->setObjectName(QStringLiteral("cmdSave"));
+    discard->setObjectName(QStringLiteral("cmdDiscard"));
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
         return Answer::Save;
-    case QMessageBox::Discard:
+    if (box.clickedButton() == discard)
         return Answer::Discard;
-    default:
-        return Answer::Cancel;
-    }
+    return Answer::Cancel;
 }
 
-SaveQuestion::Answer ScriptedSaveQuestion::ask(const QStringList& tables) {
+SaveQuestion::Answer ScriptedSaveQuestion::ask(const QStringList& tables,
+                                               const QStringList& remarks) {
     asked.push_back(tables);
+    remarked.push_back(remarks);
     if (answers_.empty())
         return Answer::Cancel;
     const Answer a = answers_.front();
@@ -37,16 +49,45 @@ SaveQuestion::Answer ScriptedSaveQuestion::ask(const QStringList& tables) {
     return a;
 }
 
+bool DialogStopQuestion::askStop(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"), text, QMessageBox::NoButton,
+                    parent_);
+    QPushButton* stop = box.addButton(QStringLiteral("&Stop and exit"), QMessageBox::AcceptRole);
+    QPushButton* goOn = box.addButton(QStringLiteral("&Go on"), QMessageBox::RejectRole);
+    stop->setObjectName(QStringLiteral("cmdStopAndExit"));
+    goOn->setObjectName(QStringLiteral("cmdGoOn"));
+    box.setDefaultButton(goOn);
+    box.setEscapeButton(goOn);
+    box.exec();
+    return box.clickedButton() == stop;
+}
+
+bool ScriptedStopQuestion::askStop(const QString& text) {
+    asked << text;
+    if (answers_.empty())
+        return false;
+    const bool a = answers_.front();
+    answers_.pop_front();
+    return a;
+}
+
 bool mayExit(SaveQuestion& question, const std::vector<ExitTable>& tables) {
     QStringList changed;
+    QStringList remarks;
+    std::vector<const ExitTable*> toSave;
     for (const ExitTable& t : tables) {
         t.commitOpenEdit();
-        if (t.undo->isChanged())
-            changed << t.name;
+        const QString behind = t.fileBehind ? t.fileBehind() : QString();
+        if (!t.undo->isChanged() && behind.isEmpty())
+            continue;
+        changed << t.name;
+        if (!behind.isEmpty())
+            remarks << t.name + QStringLiteral(": ") + behind;
+        toSave.push_back(&t);
     }
     if (changed.isEmpty())
         return true;
-    switch (question.ask(changed)) {
+    switch (question.ask(changed, remarks)) {
     case SaveQuestion::Answer::Cancel:
         return false;
     case SaveQuestion::Answer::Discard:
@@ -54,8 +95,8 @@ bool mayExit(SaveQuestion& question, const std::vector<ExitTable>& tables) {
     case SaveQuestion::Answer::Save:
         break;
     }
-    for (const ExitTable& t : tables)
-        if (t.undo->isChanged() && !t.save())
+    for (const ExitTable* t : toSave)
+        if (!t->save())
             return false;
     return true;
 }

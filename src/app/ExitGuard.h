@@ -21,8 +21,10 @@ class SaveQuestion {
 public:
     enum class Answer { Save, Discard, Cancel };
     virtual ~SaveQuestion() = default;
-    // `tables` names the changed tables ("PLU", "INGRED").
-    virtual Answer ask(const QStringList& tables) = 0;
+    // `tables` names the changed tables ("PLU", "INGRED"); `remarks` says of those whose grid
+    // went to a workbook only that their file is older ("exported to shop.xlsx; shop.PLU is
+    // older").
+    virtual Answer ask(const QStringList& tables, const QStringList& remarks) = 0;
 };
 
 // The real one: a message box with "Save", "Discard" and "Cancel".
@@ -32,7 +34,7 @@ public:
     explicit DialogSaveQuestion(
         QWidget* parent, QString question = QStringLiteral("Save them before Tarnlink ends?"))
         : parent_(parent), question_(std::move(question)) {}
-    Answer ask(const QStringList& tables) override;
+    Answer ask(const QStringList& tables, const QStringList& remarks) override;
 
 private:
     QWidget* parent_;
@@ -43,11 +45,43 @@ private:
 class ScriptedSaveQuestion : public SaveQuestion {
 public:
     void answer(Answer a) { answers_.push_back(a); }
-    Answer ask(const QStringList& tables) override;
+    Answer ask(const QStringList& tables, const QStringList& remarks) override;
     std::vector<QStringList> asked;
+    std::vector<QStringList> remarked; // the remarks of each question
 
 private:
     std::deque<Answer> answers_;
+};
+
+// Whether to stop the exchange on the line and end the program: Exit (either menu, or closing
+// the window) asks it while one runs.
+class StopQuestion {
+public:
+    virtual ~StopQuestion() = default;
+    // `text` says what runs and how far it came ("A download is running (35 of 200 sent). Stop
+    // it and exit?"); true for "Stop and exit".
+    virtual bool askStop(const QString& text) = 0;
+};
+
+// The real one: a message box with "Stop and exit" and "Go on", which Enter and Escape answer.
+class DialogStopQuestion : public StopQuestion {
+public:
+    explicit DialogStopQuestion(QWidget* parent) : parent_(parent) {}
+    bool askStop(const QString& text) override;
+
+private:
+    QWidget* parent_;
+};
+
+// For tests: answers prepared in advance ("Go on" once they run out), and what was asked.
+class ScriptedStopQuestion : public StopQuestion {
+public:
+    void answer(bool stop) { answers_.push_back(stop); }
+    bool askStop(const QString& text) override;
+    QStringList asked;
+
+private:
+    std::deque<bool> answers_;
 };
 
 // One table as Exit sees it.
@@ -56,11 +90,14 @@ struct ExitTable {
     GridUndo* undo;
     std::function<void()> commitOpenEdit;
     std::function<bool()> save; // the table's file save; false when cancelled or failed
+    // Exit's own: why the table's file is behind a grid that has no changes left unsaved (it
+    // went to a workbook only); empty when it is not. Null: such a grid is not asked about.
+    std::function<QString()> fileBehind;
 };
 
 // Whether the program may end now. Open edits are written first; with a table changed since it
-// was last loaded or saved the operator is asked once, and "Save" saves each changed table,
-// stopping at the first that is not saved.
+// was last loaded or saved, or whose file is behind its grid, the operator is asked once, and
+// "Save" saves each such table, stopping at the first that is not saved.
 bool mayExit(SaveQuestion& question, const std::vector<ExitTable>& tables);
 
 } // namespace tarn

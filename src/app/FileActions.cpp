@@ -33,9 +33,11 @@ void FileActions::open(TableKind kind) {
     const std::optional<QString> path = window_.fileChooser().openPath(filterOf(kind));
     if (!path)
         return; // a cancelled dialog changes nothing
+    const MainWindow::SourceOf source(window_, kind);
     if (window_.showReport(load(window_.workspace(), kind, *path))) {
         window_.gridUndo(kind).startAfresh();
         files_[size_t(kind)] = window_.workspace().filePath();
+        window_.showGrid(kind);
     }
 }
 
@@ -43,6 +45,7 @@ Report FileActions::save(TableKind kind) {
     // What the box over a cell holds is what the operator sees: it is saved too.
     window_.commitOpenEdit(kind);
     // The grid is checked before the dialog is shown; the save asks for the path only then.
+    const MainWindow::SourceOf source(window_, kind);
     return saved(kind, tarn::save(window_.workspace(), kind, [&] {
                      return window_.fileChooser().savePath(filterOf(kind), fileOf(kind));
                  }));
@@ -52,8 +55,7 @@ QString FileActions::fileOf(TableKind kind) const {
     const QString own = files_[size_t(kind)];
     if (!own.isEmpty())
         return own;
-    const Workspace& ws = window_.workspace();
-    return ws.hasFile() ? ws.filePath() : QString();
+    return window_.hasSource(kind) ? window_.sourceOf(kind) : QString();
 }
 
 bool FileActions::saveToOwnFile(TableKind kind) {
@@ -61,6 +63,7 @@ bool FileActions::saveToOwnFile(TableKind kind) {
     if (file.isEmpty())
         return save(kind).ok();
     window_.commitOpenEdit(kind);
+    const MainWindow::SourceOf source(window_, kind);
     return saved(kind, tarn::save(window_.workspace(), kind, file)).ok();
 }
 

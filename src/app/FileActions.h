@@ -28,6 +28,8 @@ public:
     // The file the table was last loaded from or saved to, or else the workspace's source;
     // empty when there is none. The save dialogs propose its name.
     QString fileOf(TableKind kind) const;
+    // The table file the table was last loaded from or saved to; empty when none.
+    QString ownFile(TableKind kind) const { return files_[size_t(kind)]; }
 
 private:
     Report saved(TableKind kind, const Report& outcome);

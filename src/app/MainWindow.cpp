@@ -25,6 +25,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -43,6 +44,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace tarn {
 
@@ -164,7 +167,8 @@ MainWindow::MainWindow(QWidget* parent)
       exitHandler_([] { QCoreApplication::exit(0); }),
       exitQuestion_(std::make_unique<DialogSaveQuestion>(this)),
       replaceQuestion_(std::make_unique<DialogReplaceQuestion>(this)),
-      downloadQuestion_(std::make_unique<DialogDownloadQuestion>(this)) {
+      downloadQuestion_(std::make_unique<DialogDownloadQuestion>(this)),
+      stopQuestion_(std::make_unique<DialogStopQuestion>(this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tarnlink"));
 
@@ -198,14 +202,19 @@ MainWindow::MainWindow(QWidget* parent)
     buildStatusBar();
 
     connect(&workspace_, &Workspace::statusChanged, this, &MainWindow::showStatus);
-    connect(&workspace_, &Workspace::filePathChanged, c_.txtFilePath, &QLineEdit::setText);
+    connect(&workspace_, &Workspace::filePathChanged, this, &MainWindow::takeSource);
+    connect(c_.SSTab, &QTabWidget::currentChanged, this, &MainWindow::showSource);
 
     fileActions_ = new FileActions(*this);
     new SheetActions(*this);     // the workbook entries of both menus
     new PriceListActions(*this); // "Price list..." under both Open menus
     formLoad();
     portActions_ = new PortActions(c_, workspace_, this);
-    new TransferActions(*this); // the transfer buttons and the display read
+    transfers_ = new TransferActions(*this); // the transfer buttons and the display read
+    connect(transfers_, &TransferActions::jobEnded, this, [this] {
+        if (std::exchange(exitWhenStopped_, false))
+            exitAfterAsking();
+    });
     new DownloadPreview(*this); // what the download's number boxes select
     new MemoryActions(*this);   // what the scales hold: Changed, Compare, Verify, History
     new LabelActions(*this);    // PLU > Print labels..., Print price list...
@@ -236,19 +245,47 @@ void MainWindow::setDownloadQuestion(std::unique_ptr<DownloadQuestion> question)
     downloadQuestion_ = std::move(question);
 }
 
-ExitTable MainWindow::exitTable(TableKind kind) {
+void MainWindow::setStopQuestion(std::unique_ptr<StopQuestion> question) {
+    stopQuestion_ = std::move(question);
+}
+
+ExitTable MainWindow::exitTable(TableKind kind, bool fileBehind) {
     const GridParts& parts = grids_[size_t(kind)];
-    return {QString::fromLatin1(sideOf(kind).name), parts.undo,
-            [editor = parts.editor] { editor->commit(); },
-            [this, kind] { return fileActions_->saveToOwnFile(kind); }};
+    ExitTable table{QString::fromLatin1(sideOf(kind).name),
+                    parts.undo,
+                    [editor = parts.editor] { editor->commit(); },
+                    [this, kind] { return fileActions_->saveToOwnFile(kind); },
+                    {}};
+    if (fileBehind)
+        table.fileBehind = [this, kind, undo = parts.undo]() -> QString {
+            const QString exported = exports_[size_t(kind)];
+            if (exported.isEmpty() || !undo->isAheadOfRecords())
+                return {};
+            const QString own = fileActions_->ownFile(kind);
+            return QStringLiteral("exported to %1; %2")
+                .arg(QFileInfo(exported).fileName(),
+                     own.isEmpty() ? QStringLiteral("no %1 file holds it").arg(sideOf(kind).name)
+                                   : QStringLiteral("%1 is older").arg(QFileInfo(own).fileName()));
+        };
+    return table;
+}
+
+void MainWindow::noteExport(TableKind kind, const QString& path) {
+    exports_[size_t(kind)] = path;
 }
 
 bool MainWindow::mayReplace(TableKind kind) {
-    return mayExit(*replaceQuestion_, {exitTable(kind)});
+    return mayExit(*replaceQuestion_, {exitTable(kind, false)});
 }
 
 void MainWindow::commitOpenEdit(TableKind kind) {
     grids_[size_t(kind)].editor->commit();
+}
+
+void MainWindow::showGrid(TableKind kind) {
+    GridView* grid = kind == TableKind::Plu ? c_.grdPLU : c_.grdINGRED;
+    c_.SSTab->setCurrentWidget(grid->parentWidget());
+    grid->setFocus(Qt::OtherFocusReason);
 }
 
 bool MainWindow::saveToOwnFile(TableKind kind) {
@@ -257,6 +294,31 @@ bool MainWindow::saveToOwnFile(TableKind kind) {
 
 QString MainWindow::tableFile(TableKind kind) const {
     return fileActions_->fileOf(kind);
+}
+
+bool MainWindow::hasSource(TableKind kind) const {
+    return sources_[size_t(kind)] != QLatin1String(Workspace::kNoFile);
+}
+
+MainWindow::SourceOf::SourceOf(MainWindow& window, TableKind kind)
+    : window_(window), before_(window.sourceFor_) {
+    window.sourceFor_ = kind;
+}
+
+MainWindow::SourceOf::~SourceOf() {
+    window_.sourceFor_ = before_;
+}
+
+void MainWindow::takeSource(const QString& path) {
+    if (sourceFor_)
+        sources_[size_t(*sourceFor_)] = path;
+    else
+        sources_.fill(path);
+    showSource();
+}
+
+void MainWindow::showSource() {
+    c_.txtFilePath->setText(sourceOf(keyTable()));
 }
 
 void MainWindow::setMemory(std::unique_ptr<QSettings> settings) {
@@ -315,6 +377,10 @@ void MainWindow::showStatus(const QString& text) {
     c_.panel1->setText(text);
 }
 
+void MainWindow::addToStatusLine(QWidget* widget) {
+    statusEnd_->addWidget(widget);
+}
+
 bool MainWindow::showReport(const Report& report) {
     for (const QString& text : report.texts)
         workspace_.status(text);
@@ -345,8 +411,10 @@ void MainWindow::buildMenus() {
     QMenu* plu = named(menuBar()->addMenu(QStringLiteral("&PLU")), "mnuFile");
     c.mnuFileNew = addEntry(plu, "&New", "mnuFileNew");
     connect(c.mnuFileNew, &QAction::triggered, this, [this] {
-        if (mayReplace(TableKind::Plu))
-            showReport(workspace_.clear(TableKind::Plu));
+        if (!mayReplace(TableKind::Plu))
+            return;
+        const SourceOf source(*this, TableKind::Plu);
+        showReport(workspace_.clear(TableKind::Plu));
     });
     QMenu* open = named(plu->addMenu(QStringLiteral("&Open")), "mnuO");
     c.mnuO = named(open->menuAction(), "mnuO");
@@ -365,8 +433,10 @@ void MainWindow::buildMenus() {
     QMenu* ingred = named(menuBar()->addMenu(QStringLiteral("&INGRED")), "mnuFile1");
     c.mnuFileNew1 = addEntry(ingred, "&New", "mnuFileNew1");
     connect(c.mnuFileNew1, &QAction::triggered, this, [this] {
-        if (mayReplace(TableKind::Ingred))
-            showReport(workspace_.clear(TableKind::Ingred));
+        if (!mayReplace(TableKind::Ingred))
+            return;
+        const SourceOf source(*this, TableKind::Ingred);
+        showReport(workspace_.clear(TableKind::Ingred));
     });
     QMenu* open1 = named(ingred->addMenu(QStringLiteral("&Open")), "mnuO1");
     c.mnuO1 = named(open1->menuAction(), "mnuO1");
@@ -479,6 +549,8 @@ QWidget* MainWindow::buildGridTab(TableKind kind, GridView*& view, const char* g
     edit->hide();
     GridParts& parts = grids_[size_t(kind)];
     parts.undo = new GridUndo(grid, this);
+    connect(parts.undo, &GridUndo::replaced, this,
+            [this, kind] { exports_[size_t(kind)].clear(); });
     parts.editor =
         new GridEditor(*view, *edit, workspace_, QString::fromLatin1(rowOverMessage), this);
     parts.editor->setCellWriter([undo = parts.undo](int row, int col, const QString& text) {
@@ -580,12 +652,24 @@ QWidget* MainWindow::buildUploadTab() {
 
 void MainWindow::buildStatusBar() {
     auto* bar = named(new QStatusBar(this), "StatusBar");
-    QLabel* panel1 = c_.panel1 = named(new QLabel(bar), "Panel1");
-    auto* date = named(new QLabel(bar), "Panel2");
-    auto* time = named(new QLabel(bar), "Panel3");
-    bar->addWidget(panel1, 1);
-    bar->addPermanentWidget(date);
-    bar->addPermanentWidget(time);
+    // The status line, and under it a line of advice after a transfer failed on the way.
+    auto* body = new QWidget(bar);
+    auto* lines = new QGridLayout(body);
+    lines->setContentsMargins(0, 0, 0, 0);
+    QLabel* panel1 = c_.panel1 = named(new QLabel(body), "Panel1");
+    auto* date = named(new QLabel(body), "Panel2");
+    auto* time = named(new QLabel(body), "Panel3");
+    lines->addWidget(panel1, 0, 0);
+    lines->addWidget(date, 0, 1);
+    lines->addWidget(time, 0, 2);
+    statusEnd_ = new QHBoxLayout;
+    lines->addLayout(statusEnd_, 0, 3);
+    lines->setColumnStretch(0, 1);
+    c_.lblTransferAdvice = named(new QLabel(body), "lblTransferAdvice");
+    c_.lblTransferAdvice->setWordWrap(true);
+    c_.lblTransferAdvice->hide();
+    lines->addWidget(c_.lblTransferAdvice, 1, 0, 1, 4);
+    bar->addWidget(body, 1);
     setStatusBar(bar);
     auto tick = [date, time] {
         const QDateTime now = QDateTime::currentDateTime();
@@ -611,7 +695,21 @@ void MainWindow::formLoad() {
 }
 
 bool MainWindow::exitAfterAsking() {
-    if (!mayExit(*exitQuestion_, {exitTable(TableKind::Plu), exitTable(TableKind::Ingred)}))
+    if (exitWhenStopped_)
+        return false; // already stopping, to exit
+    if (transfers_->running()) {
+        if (!stopQuestion_->askStop(transfers_->runningText()))
+            return false;
+        // The job is stopped as Stop stops it, and recorded so; Exit goes on when it has ended
+        // (unless it ended while the question was open).
+        if (transfers_->running()) {
+            exitWhenStopped_ = true;
+            transfers_->cmdStop();
+            return false;
+        }
+    }
+    if (!mayExit(*exitQuestion_,
+                 {exitTable(TableKind::Plu, true), exitTable(TableKind::Ingred, true)}))
         return false;
     exitProgram();
     return true;

@@ -33,6 +33,9 @@ QString cutQuestionText(const std::vector<CutText>& cuts) {
 
 } // namespace
 
+// The keys that open this question (Alt+D, Alt+W, Alt+M, Alt+R, Enter or Space on the button)
+// never answer it when pressed again: no button takes their letters, and the default sends what
+// the grid shows.
 DownloadQuestion::Unsaved DialogDownloadQuestion::askUnsaved(const QString& table, Before before) {
     const bool download = before == Before::Download;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"),
@@ -45,10 +48,13 @@ DownloadQuestion::Unsaved DialogDownloadQuestion::askUnsaved(const QString& tabl
     QPushButton* save = box.addButton(download ? QStringLiteral("&Save and download")
                                                : QStringLiteral("&Save and compare"),
                                       QMessageBox::AcceptRole);
-    QPushButton* saved = box.addButton(download ? QStringLiteral("&Download the saved table")
-                                                : QStringLiteral("&Compare the saved table"),
+    QPushButton* saved = box.addButton(download ? QStringLiteral("Download the saved &table")
+                                                : QStringLiteral("Compare the saved &table"),
                                        QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    QPushButton* cancel = box.addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
+    save->setObjectName(QStringLiteral("cmdSaveAndSend"));
+    saved->setObjectName(QStringLiteral("cmdSendSaved"));
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
@@ -114,7 +120,7 @@ bool askBeforeDownload(MainWindow& window, TableKind kind) {
     if (!askUnsaved(window, kind, DownloadQuestion::Before::Download))
         return false;
     const Workspace& ws = window.workspace();
-    if (!ws.hasFile())
+    if (!window.hasSource(kind))
         return true; // the download refuses on its own
     DownloadOptions options = downloadOptions(window.controls(), kind);
     // The store says which records a Changed download sends; any of them may be cut.

@@ -29,8 +29,11 @@ template <class R> void SheetActions::importTable() {
     const auto path = window_.fileChooser().openPath(QString::fromLatin1(kWorkbookOpenFilter));
     if (!path)
         return;
-    if (window_.showReport(importWorkbook<R>(window_.workspace(), *path)))
+    const MainWindow::SourceOf source(window_, RecordTraits<R>::kind);
+    if (window_.showReport(importWorkbook<R>(window_.workspace(), *path))) {
         window_.gridUndo(RecordTraits<R>::kind).startAfresh();
+        window_.showGrid(RecordTraits<R>::kind);
+    }
 }
 
 template <class R> void SheetActions::exportTable() {
@@ -40,8 +43,10 @@ template <class R> void SheetActions::exportTable() {
                                                      window_.tableFile(RecordTraits<R>::kind));
     if (!path)
         return;
-    if (window_.showReport(exportWorkbook<R>(window_.workspace(), *path, today_())))
+    if (window_.showReport(exportWorkbook<R>(window_.workspace(), *path, today_()))) {
         window_.gridUndo(RecordTraits<R>::kind).markSaved();
+        window_.noteExport(RecordTraits<R>::kind, *path);
+    }
 }
 
 template void SheetActions::importTable<PluRecord>();

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -39,6 +40,37 @@ DownloadOptions downloadOptions(const Controls& c, TableKind kind) {
     return o;
 }
 
+namespace {
+
+// What a table transfer that failed on the way did, and what the operator does next; empty for
+// any other end.
+QString adviceAfter(const JobOutcome& o) {
+    if (o.what == JobOutcome::What::Display)
+        return {};
+    const QString then = o.what == JobOutcome::What::Upload    ? QStringLiteral("upload again")
+                         : o.what == JobOutcome::What::Compare ? QStringLiteral("compare again")
+                                                               : QStringLiteral("send Changed");
+    switch (o.result.outcome) {
+    case TransferOutcome::Abandoned:
+        return QStringLiteral("The scale stopped answering after %1 of %2 records. Check that it "
+                              "is on and cabled, then %3%4.")
+            .arg(o.result.records)
+            .arg(o.result.total)
+            .arg(then, o.what == JobOutcome::What::Download ? QStringLiteral(": it sends the rest")
+                                                            : QString());
+    case TransferOutcome::PortLost:
+        return QStringLiteral("The port was lost after %1 of %2 records (adapter pulled out?). "
+                              "Open it again, then %3.")
+            .arg(o.result.records)
+            .arg(o.result.total)
+            .arg(then);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
 TransferActions::TransferActions(MainWindow& window)
     : QObject(&window), window_(window), c_(window.controls()),
       progress_(new QProgressBar(window.statusBar())),
@@ -46,11 +78,11 @@ TransferActions::TransferActions(MainWindow& window)
     progress_->setObjectName(QStringLiteral("prgTransfer"));
     progress_->setMaximumWidth(160);
     progress_->setFormat(QStringLiteral("%v / %m"));
-    window.statusBar()->addPermanentWidget(progress_);
+    window.addToStatusLine(progress_);
     progress_->hide();
     stop_->setObjectName(QStringLiteral("cmdStop"));
     stop_->setFocusPolicy(Qt::NoFocus);
-    window.statusBar()->addPermanentWidget(stop_);
+    window.addToStatusLine(stop_);
     stop_->hide();
     connect(stop_, &QPushButton::clicked, this, &TransferActions::cmdStop);
 
@@ -116,11 +148,47 @@ void TransferActions::start(Job job) {
         return;
     stopAsked_ = false;
     progress_->hide();
+    c_.lblTransferAdvice->hide();
     hold(true);
+    what_ = std::holds_alternative<DownloadJob>(job)  ? JobOutcome::What::Download
+            : std::holds_alternative<UploadJob>(job)  ? JobOutcome::What::Upload
+            : std::holds_alternative<CompareJob>(job) ? JobOutcome::What::Compare
+                                                      : JobOutcome::What::Display;
+    done_ = total_ = 0;
     job_ = window_.portActions().engine().run(std::move(job));
 }
 
+QString TransferActions::runningText() const {
+    QString what;
+    QString done;
+    switch (what_) {
+    case JobOutcome::What::Download:
+        what = QStringLiteral("A download");
+        done = QStringLiteral("sent");
+        break;
+    case JobOutcome::What::Upload:
+        what = QStringLiteral("An upload");
+        done = QStringLiteral("received");
+        break;
+    case JobOutcome::What::Compare:
+        what = QStringLiteral("A compare");
+        done = QStringLiteral("read");
+        break;
+    case JobOutcome::What::Display:
+        return QStringLiteral("A read of the scale's display is running. Stop it and exit?");
+    }
+    if (total_ <= 0)
+        return what + QStringLiteral(" is running. Stop it and exit?");
+    return QStringLiteral("%1 is running (%2 of %3 %4). Stop it and exit?")
+        .arg(what)
+        .arg(done_)
+        .arg(total_)
+        .arg(done);
+}
+
 void TransferActions::showProgress(int done, int total) {
+    done_ = done;
+    total_ = total;
     progress_->setRange(0, std::max(total, 1));
     progress_->setValue(total > 0 ? done : 1);
     progress_->setTextVisible(total > 0);
@@ -156,7 +224,8 @@ void TransferActions::ended(const JobOutcome& o, RequestId id) {
     sent_.clear();
     Workspace& ws = window_.workspace();
     if (o.what == JobOutcome::What::Upload && o.result.outcome != TransferOutcome::Refused) {
-        // The records received so far, whatever the end.
+        // The records received so far, whatever the end; the other table keeps its file.
+        const MainWindow::SourceOf source(window_, o.kind);
         ws.setFilePath(QString::fromLatin1(Workspace::kNoFile));
         showUpload(ws, o.received);
     }
@@ -167,18 +236,26 @@ void TransferActions::ended(const JobOutcome& o, RequestId id) {
     }
     const bool stoppedHere = stopAsked_ && o.stopped;
     stopAsked_ = false;
-    if (!stoppedHere) {
+    const QString advice = adviceAfter(o);
+    if (stoppedHere) {
+        // The operator's Stop: say where it stopped, and leave the bar at the records done.
+        ws.status(stoppedText(o));
+    } else if (!advice.isEmpty()) {
+        // A transfer that failed on the way: the bar stays at the records done, and the line
+        // under it says what happened and what to do.
+        c_.lblTransferAdvice->setText(advice);
+        c_.lblTransferAdvice->show();
+    } else {
         progress_->hide();
-        return;
     }
-    // The operator's Stop: say where it stopped, and leave the bar at the records done.
-    ws.status(stoppedText(o));
+    emit jobEnded();
 }
 
 void TransferActions::download(TableKind kind) {
     if (!askBeforeDownload(window_, kind))
         return;
     DownloadJob job = downloadJob(kind, window_.workspace(), downloadOptions(c_, kind));
+    job.hasFile = window_.hasSource(kind); // the table's own file, not the other's
     job.verify = c_.chkVerify->isChecked();
     if (running())
         return;

@@ -39,6 +39,13 @@ public:
     bool running() const { return job_ != 0; }
     // Runs a job on the port with the window held as for a table transfer (Compare).
     void start(Job job);
+    // What runs and how far it came, as Exit asks whether to stop it: "A download is running
+    // (35 of 200 sent). Stop it and exit?"
+    QString runningText() const;
+
+signals:
+    // A job has ended and its outcome is shown.
+    void jobEnded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,7 +66,10 @@ private:
     const Controls& c_;
     QProgressBar* progress_;
     QPushButton* stop_;
-    RequestId job_ = 0;       // the job on the line, or 0
+    RequestId job_ = 0;                                  // the job on the line, or 0
+    JobOutcome::What what_ = JobOutcome::What::Download; // the job's kind while one runs
+    int done_ = 0;
+    int total_ = 0;           // of the job's progress; 0 before the first report
     bool changedPlu_ = false; // that job is a Changed download of the PLU table
     QList<int> sent_;         // ... and the slots the scale acknowledged so far
     bool stopAsked_ = false;

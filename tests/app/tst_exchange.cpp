@@ -217,18 +217,18 @@ private slots:
                 waitedOn.release();
             }
         };
-        struct Question : SaveQuestion {
+        struct Question : StopQuestion {
             QSemaphore* waitedOn;
             bool lineRanOn = false;
-            Answer ask(const QStringList&) override {
+            bool askStop(const QString&) override {
                 lineRanOn = waitedOn->tryAcquire(1, 10000);
-                return Answer::Cancel;
+                return false; // "Go on"
             }
         };
         auto question = std::make_unique<Question>();
         question->waitedOn = &waitedOn;
         Question& asked = *question;
-        w->setExitQuestion(std::move(question));
+        w->setStopQuestion(std::move(question));
         auto download = std::make_unique<ScriptedDownloadQuestion>();
         download->answer(DownloadQuestion::Unsaved::DownloadSaved); // the grid has an edit
         w->setDownloadQuestion(std::move(download));

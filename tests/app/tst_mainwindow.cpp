@@ -224,6 +224,9 @@ private slots:
         QCOMPARE(ws.ingred.grid.rows(), 201);
         QCOMPARE(ws.ingred.grid.text(2, 2), QString());
         QCOMPARE(status(), QStringLiteral("Message Count is 0"));
+        // The PLU table keeps its file; the INGRED tab shows the INGRED table's.
+        QCOMPARE(child<QLineEdit>("txtFilePath")->text(), QStringLiteral("/tmp/prices.PLU"));
+        child<QTabWidget>("SSTab")->setCurrentIndex(5);
         QCOMPARE(child<QLineEdit>("txtFilePath")->text(), QStringLiteral("?"));
     }
 

@@ -244,8 +244,9 @@ private slots:
         checkState(false);
     }
 
-    // Exit while a transfer waits for a silent scale: the transfer ends at once on the engine's
-    // thread, and Exit itself runs on the window's own event loop, not inside a wait of the line.
+    // Exit while a transfer waits for a silent scale, its stop confirmed: the transfer ends at
+    // once on the engine's thread, and Exit itself runs on the window's own event loop, not
+    // inside a wait of the line.
     void exitEndsAWaitOfTheLink() {
         useNamedPort();
         QVERIFY(click("cmdPortOpen"));
@@ -259,10 +260,11 @@ private slots:
         const int level = QThread::currentThread()->loopLevel();
         get<QPushButton>("cmdPLUDownload")->click();
         QVERIFY(jobRunning(*w));
+        stopping->answer(true);
         trigger("mnuFileExit");
-        QCOMPARE(levelAtExit, level);
         // Without the stop the silent scale would hold the download for 37 s.
         QVERIFY(settle(*w, 20000));
+        QCOMPARE(levelAtExit, level);
         QVERIFY(!w->engine().isOpen());
     }
 };

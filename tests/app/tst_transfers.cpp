@@ -323,8 +323,8 @@ private slots:
         duringStatus.clear();
     }
 
-    // Exit in the middle of a transfer ends it at once: the waits return, the tab comes back.
-    // Unsaved edits in a grid are still asked about first.
+    // Exit in the middle of a transfer, its stop confirmed, ends it at once: the waits return,
+    // the tab comes back. Unsaved edits in a grid are still asked about, once it has ended.
     void exitDuringATransferEndsIt() {
         startScale({QStringLiteral("--no-pace"), QStringLiteral("--fault"),
                     QStringLiteral("silent:times=all")});
@@ -335,11 +335,14 @@ private slots:
         Workspace& ws = w->workspace();
         ws.setFilePath(dir.filePath(QStringLiteral("t.PLU")));
         get<QRadioButton>("optDownAllPLU")->setChecked(true);
+        stopping->answer(true);
         QTimer::singleShot(3000, this, [this] { get<QAction>("mnuFileExit")->trigger(); });
         QVERIFY(click("cmdPLUDownload"));
         QVERIFY(exited);
+        QCOMPARE(stopping->asked,
+                 QStringList{"A download is running (0 of 1 sent). Stop it and exit?"});
         QCOMPARE(question->asked, (std::vector<QStringList>{{QStringLiteral("INGRED")}}));
-        QCOMPARE(status(), QStringLiteral("Retry #1"));
+        QCOMPARE(status(), QStringLiteral("Stopped before the first record"));
         QVERIFY(get<QTabWidget>("SSTab")->isEnabled());
         duringStatus.clear();
     }

@@ -18,10 +18,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace tarn::testing {
@@ -37,6 +40,8 @@ protected:
     ScriptedFileChooser* chooser = nullptr;
     ScriptedSaveQuestion* question = nullptr;
     ScriptedSaveQuestion* replace = nullptr;
+    // What Exit asks while an exchange runs: scripted in every window ("Go on" unless told).
+    ScriptedStopQuestion* stopping = nullptr;
 
     // A window whose Exit is counted in `exits` (and noted in `exited`) and ends nothing.
     // Tests of the menus alone may leave it hidden.
@@ -48,6 +53,9 @@ protected:
             exited = true;
             ++exits;
         });
+        auto stop = std::make_unique<ScriptedStopQuestion>();
+        stopping = stop.get();
+        w->setStopQuestion(std::move(stop));
         if (shown)
             w->show();
     }
@@ -59,6 +67,7 @@ protected:
         chooser = nullptr;
         question = nullptr;
         replace = nullptr;
+        stopping = nullptr;
     }
     // The window's ports from now on: the in-process scale on virtual time.
     void useScale() {
@@ -126,8 +135,35 @@ protected:
         key(Qt::Key_Return);
     }
 
+    // The next modal dialog the window opens (a question, the price list) is handed to `act`
+    // while the window waits in it; one that `act` left open is closed. `answered` says
+    // whether it came and went. (A button's key clicks it a moment later, in the event loop.)
+    void whenAsked(std::function<void(QWidget*)> act) {
+        answered = false;
+        auto* poll = new QTimer(this);
+        poll->setInterval(10);
+        connect(poll, &QTimer::timeout, this,
+                [this, poll, act = std::move(act), tries = 0]() mutable {
+                    QWidget* dialog = QApplication::activeModalWidget();
+                    if (!dialog && ++tries < 500)
+                        return;
+                    poll->stop();
+                    poll->deleteLater();
+                    if (!dialog)
+                        return;
+                    QPointer<QWidget> open(dialog);
+                    (void)QTest::qWaitForWindowActive(dialog);
+                    act(dialog);
+                    answered = !open || !open->isVisible();
+                    if (open && open->isVisible())
+                        open->close();
+                });
+        poll->start();
+    }
+
     bool exited = false;
     int exits = 0;
+    bool answered = false;
 };
 
 } // namespace tarn::testing
