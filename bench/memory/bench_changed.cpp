@@ -59,19 +59,7 @@ double download(const std::vector<std::unique_ptr<SimulatedScale>>& scales, cons
     args << QStringLiteral("download") << QStringLiteral("plu") << file;
     if (changed)
         args << QStringLiteral("--changed");
-    QProcess cli;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("TARNLINK_STORE"), store);
-    // The notes on the PC of this run's stores alone: a pseudo-terminal's name comes again.
-    env.insert(QStringLiteral("TARNLINK_NOTES_DIR"), store + QStringLiteral(".notes"));
-    cli.setProcessEnvironment(env);
-    cli.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer timer;
-    timer.start();
-    cli.start(QStringLiteral(CLI_BINARY), args);
-    cli.waitForFinished(-1);
-    const double wall = double(timer.nsecsElapsed()) / 1e9;
-    return cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == expected ? wall : -1;
+    return timedCli(args, store, store + QStringLiteral(".notes"), expected);
 }
 
 // The full table to `count` scales, five prices changed, then --changed; true when every scale

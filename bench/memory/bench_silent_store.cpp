@@ -37,15 +37,7 @@ double download(const SimulatedScale& scale, const QString& file, bool changed,
                      QStringLiteral("plu"), file};
     if (changed)
         args << QStringLiteral("--changed");
-    QProcess cli;
-    cli.setProcessEnvironment(withStore(store));
-    cli.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer timer;
-    timer.start();
-    cli.start(QStringLiteral(CLI_BINARY), args);
-    cli.waitForFinished(-1);
-    const double wall = double(timer.nsecsElapsed()) / 1e9;
-    return cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == expected ? wall : -1;
+    return timedCli(args, store, notes, expected);
 }
 
 // SIGTERM once the scale has taken `after` records: the seconds until tarnlink-cli has ended.

@@ -5,9 +5,11 @@
 // 9600 baud) and the PLU table file sent to it.
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QList>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -61,4 +63,23 @@ inline bool writePluTable(const QString& path, int records, const std::function<
                     .arg(100000 + i)
                     .toLatin1());
     return true;
+}
+
+// tarnlink-cli `args` with the store at `store` and the notes on the PC in `notes` (the run's
+// own: a pseudo-terminal's name comes again in the next run); the wall time in seconds, or -1
+// when it ended with another status than `expected`.
+inline double timedCli(const QStringList& args, const QString& store, const QString& notes,
+                       int expected) {
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TARNLINK_STORE"), store);
+    env.insert(QStringLiteral("TARNLINK_NOTES_DIR"), notes);
+    cli.setProcessEnvironment(env);
+    cli.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    cli.start(QStringLiteral(CLI_BINARY), args);
+    cli.waitForFinished(-1);
+    const double wall = double(timer.nsecsElapsed()) / 1e9;
+    return cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == expected ? wall : -1;
 }
