@@ -39,12 +39,13 @@ bool fill(const QString& path, int jobs, int records) {
             QStringLiteral(
                 "WITH RECURSIVE j(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM j WHERE n < %1)"
                 " INSERT INTO transfers (id, scale, name, tbl, direction, extent, started, ended,"
-                " how_ended, outcome, records) SELECT n, '/dev/ttyUSB' || (n % 4), 'ttyUSB' ||"
-                " (n % 4), 'plu', 'download', 'Changed', %2 + n * 60000, %2 + n * 60000 + 20000,"
-                " ' THE END ', 'ok', %3 FROM j")
+                " how_ended, outcome, records) SELECT n, '/dev/ttyUSB' || (n % 4) || '@' || '%4',"
+                " 'ttyUSB' || (n % 4), 'plu', 'download', 'Changed', %2 + n * 60000,"
+                " %2 + n * 60000 + 20000, ' THE END ', 'ok', %3 FROM j")
                 .arg(jobs)
                 .arg(start)
-                .arg(records),
+                .arg(records)
+                .arg(tarn::splitStoreKey(tarn::storeKey(QStringLiteral("/dev/ttyUSB0"))).second),
             QStringLiteral(
                 "WITH RECURSIVE r(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM r WHERE n < %1)"
                 " INSERT INTO records (transfer, slot, number, at) SELECT n / %2 + 1,"
@@ -97,15 +98,28 @@ int main(int argc, char** argv) {
                     double(timer.nsecsElapsed()) / 1e9);
     }
 
-    QProcess cli;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("TARNLINK_STORE"), path);
-    cli.setProcessEnvironment(env);
-    timer.restart();
-    cli.start(QStringLiteral(CLI_BINARY), {QStringLiteral("history")});
-    cli.waitForFinished(-1);
-    const int lines = int(cli.readAllStandardOutput().count('\n'));
-    std::printf("tarnlink-cli history: %d lines in %.3f s, exit %d (goal at most 0.2)\n", lines,
-                double(timer.nsecsElapsed()) / 1e9, cli.exitCode());
-    return cli.exitCode();
+    int failed = 0;
+    for (const auto& [args, goal] :
+         {std::pair{QStringList{QStringLiteral("history")}, 0.2},
+          {QStringList{QStringLiteral("history"), QStringLiteral("--plu"), QStringLiteral("12"),
+                       QStringLiteral("--limit"), QStringLiteral("0"), QStringLiteral("--format"),
+                       QStringLiteral("json")},
+           2.0}}) {
+        QProcess cli;
+        cli.setProcessEnvironment(env);
+        timer.restart();
+        cli.start(QStringLiteral(CLI_BINARY), args);
+        qint64 bytes = 0;
+        while (cli.waitForReadyRead(-1))
+            bytes += cli.readAllStandardOutput().size();
+        cli.waitForFinished(-1);
+        bytes += cli.readAllStandardOutput().size();
+        std::printf("tarnlink-cli %s: %lld bytes in %.3f s, exit %d (goal at most %.1f)\n",
+                    qPrintable(args.join(QLatin1Char(' '))), bytes,
+                    double(timer.nsecsElapsed()) / 1e9, cli.exitCode(), goal);
+        failed = failed ? failed : cli.exitCode();
+    }
+    return failed;
 }

@@ -37,6 +37,24 @@ void Console::write(std::FILE* to, const QByteArray& bytes) {
     }
 }
 
+void Console::row(const QString& text) {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    clearRows();
+    const QByteArray bytes = text.toUtf8() + '\n';
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out_) != size_t(bytes.size()) &&
+        !outFailed_) {
+        outErrno_ = errno;
+        outFailed_ = true;
+    }
+    drawRows();
+}
+
+void Console::flush() {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    write(out_, {});
+}
+
 void Console::line(const QString& text) {
     const std::lock_guard<std::mutex> lock(mutex_);
     clearRows();

@@ -33,6 +33,10 @@ public:
 
     // A result: one line on stdout, written at once (a batch log follows the job as it runs).
     void line(const QString& text);
+    // Lines a command finds, many at once (history, compare): flushed when a status line
+    // comes, or by flush().
+    void row(const QString& text);
+    void flush();
     // A status text as the window's status line would show it, after `prefix` ("PORT deli: "):
     // an error text as a line on stderr, any other as a line on stdout unless status texts are
     // not shown.

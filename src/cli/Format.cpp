@@ -3,10 +3,6 @@
 
 #include "Console.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonValue>
-
 namespace tarn::cli {
 
 namespace {
@@ -23,17 +19,45 @@ QString csvField(const QVariant& value) {
     return text;
 }
 
+// A JSON string: quoted, with the quote, the backslash and control characters escaped.
+QString jsonString(const QString& text) {
+    QString out;
+    out.reserve(text.size() + 2);
+    out += QLatin1Char('"');
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '"':
+            out += QStringLiteral("\\\"");
+            break;
+        case '\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            out += QStringLiteral("\\n");
+            break;
+        case '\r':
+            out += QStringLiteral("\\r");
+            break;
+        case '\t':
+            out += QStringLiteral("\\t");
+            break;
+        default:
+            if (c.unicode() < 0x20)
+                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    out += QLatin1Char('"');
+    return out;
+}
+
 QString jsonValue(const QVariant& value) {
-    QJsonValue json;
     if (!value.isValid() || value.isNull())
-        json = QJsonValue::Null;
-    else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong)
-        json = value.toLongLong();
-    else
-        json = value.toString();
-    // The value alone, as it stands inside an array.
-    const QByteArray text = QJsonDocument(QJsonArray{json}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(text.mid(1, text.size() - 2));
+        return QStringLiteral("null");
+    if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong)
+        return QString::number(value.toLongLong());
+    return jsonString(value.toString());
 }
 
 } // namespace
@@ -76,15 +100,15 @@ void Rows::add(const QString& text, const QVariantList& values) {
         const QVariant value = values.value(i);
         parts << (format_ == Format::Csv
                       ? csvField(value)
-                      : jsonValue(fields_[i]) + QLatin1Char(':') + jsonValue(value));
+                      : jsonString(fields_[i]) + QLatin1Char(':') + jsonValue(value));
     }
     if (format_ == Format::Csv) {
-        console_.line(parts.join(QLatin1Char(',')));
+        console_.row(parts.join(QLatin1Char(',')));
         return;
     }
     // Each object on a line of its own; the comma goes before every one but the first.
-    console_.line((first_ ? QStringLiteral(" {") : QStringLiteral(",{")) +
-                  parts.join(QLatin1Char(',')) + QLatin1Char('}'));
+    console_.row((first_ ? QStringLiteral(" {") : QStringLiteral(",{")) +
+                 parts.join(QLatin1Char(',')) + QLatin1Char('}'));
     first_ = false;
 }
 
@@ -95,6 +119,7 @@ void Rows::finish() {
     start();
     if (format_ == Format::Json)
         console_.line(QStringLiteral("]"));
+    console_.flush();
 }
 
 } // namespace tarn::cli

@@ -121,11 +121,6 @@ std::optional<UsageError> History::parse(const QStringList& ports, const QString
 int History::run(Session& session) {
     Store store;
     deliverUnrecorded(store); // jobs this PC could not record, first
-    const std::vector<TransferEntry> entries = store.history(filter_);
-    if (const QString problem = store.takeProblem(); !problem.isEmpty()) {
-        session.console().remark(problem);
-        return kFailed;
-    }
     const bool ofRecord = filter_.plu || filter_.ingred;
     QStringList fields{
         QStringLiteral("started"),   QStringLiteral("ended"),  QStringLiteral("outcome"),
@@ -136,7 +131,8 @@ int History::run(Session& session) {
     if (ofRecord)
         fields << QStringLiteral("number") << QStringLiteral("slot") << QStringLiteral("at");
     Rows rows(session.console(), format(), fields);
-    for (const TransferEntry& e : entries) {
+    // Each job as the store reads it: a long history is printed as it comes.
+    const auto show = [&](const TransferEntry& e) {
         const QString table = QString::fromLatin1(sideOf(e.table).name);
         const QVariantList transfer{utc(e.started),
                                     utc(e.ended),
@@ -153,10 +149,10 @@ int History::run(Session& session) {
         if (format() == Format::Text) {
             session.console().line(historyLine(e));
             if (!ofRecord)
-                continue;
+                return;
         } else if (!ofRecord) {
             rows.add({}, transfer);
-            continue;
+            return;
         }
         // The record's own moments in that transfer.
         for (const RecordEntry& r : e.acknowledged)
@@ -164,6 +160,10 @@ int History::run(Session& session) {
                          QStringLiteral(" (slot ") + QString::number(r.slot) +
                          QStringLiteral(") at ") + r.at.toLocalTime().toString(kTimeFormat),
                      transfer + QVariantList{r.number, r.slot, utc(r.at)});
+    };
+    if (!store.history(filter_, show)) {
+        session.console().remark(store.takeProblem());
+        return kFailed;
     }
     return kDone;
 }

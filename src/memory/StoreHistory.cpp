@@ -7,6 +7,7 @@
 #include "StoreConnection.h"
 #include "StoreRows.h"
 
+#include <algorithm>
 #include <map>
 
 namespace tarn {
@@ -57,7 +58,9 @@ bool Store::history(const HistoryFilter& filter,
         sql += QStringLiteral(" AND t.started >= ?");
         values << filter.since.toMSecsSinceEpoch();
     }
-    sql += number ? QStringLiteral(" ORDER BY t.id DESC, r.id")
+    // Newest first by the records' own index (number, transfer): no sort of every job the
+    // number was in; a job's moments come newest first too and are turned round below.
+    sql += number ? QStringLiteral(" ORDER BY r.transfer DESC, r.id DESC")
                   : QStringLiteral(" ORDER BY t.id DESC");
     if (filter.limit > 0 && !number)
         sql += QStringLiteral(" LIMIT %1").arg(filter.limit);
@@ -67,6 +70,10 @@ bool Store::history(const HistoryFilter& filter,
         return false;
     }
     std::optional<TransferEntry> job; // the job whose records are being read
+    const auto hand = [&] {
+        std::reverse(job->acknowledged.begin(), job->acknowledged.end());
+        row(*job);
+    };
     int jobs = 0;
     while (q->next()) {
         const qint64 id = q->value(0).toLongLong();
@@ -76,7 +83,7 @@ bool Store::history(const HistoryFilter& filter,
             continue;
         }
         if (job)
-            row(*job);
+            hand();
         if (filter.limit > 0 && jobs == filter.limit) {
             job.reset();
             break;
@@ -88,7 +95,7 @@ bool Store::history(const HistoryFilter& filter,
                 RecordEntry{q->value(12).toInt(), q->value(13).toInt(), fromMs(q->value(14))});
     }
     if (job)
-        row(*job);
+        hand();
     return true;
 }
 

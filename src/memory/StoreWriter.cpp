@@ -100,9 +100,9 @@ struct StoreWriter::State {
             Setter answer;
             if (read) {
                 if (!written && !group.empty()) {
-                    // A read waits no longer than a job's end would: the writes before it that
-                    // cannot be made are not in the store.
-                    written = writeGroup(store, kLastBusy);
+                    // One more short try: the writes before a read that cannot be made (another
+                    // program holds the lock) are not in the store, and the read says so.
+                    written = writeGroup(store, kTryBusy);
                 }
                 answer = read->read(store);
             }
@@ -267,8 +267,9 @@ StoreWriter::Verdict StoreWriter::finish(const JobFinish& f) {
     s_->finishing = true;
     s_->finished = false;
     s_->wake.notify_all();
-    // A store that has not answered in this job, or a stopped job's, is given a last short try.
-    const auto wait = s_->silent || s_->interrupted ? kLastBusy : kAnswerWait;
+    // A store that has not answered in this job is not waited for again; a stopped job's store
+    // is given a last short try.
+    const auto wait = s_->silent ? kTryBusy : s_->interrupted ? kLastBusy : kAnswerWait;
     if (s_->answered.wait_for(hold, wait, [this] { return s_->finished; }))
         return s_->verdict;
     s_->silent = true;
