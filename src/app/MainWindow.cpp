@@ -231,8 +231,7 @@ MainWindow::MainWindow(QWidget* parent)
     bindTableKeys();
     new TabKeys(*this);   // Ctrl+Tab, Ctrl+PgDn and the tabs' mnemonics
     new ScreenFit(*this); // the dialogs fit the screen as they open
-    resize(980, 640);
-    fitScreen();
+    resize(comfortableSize());
 }
 
 // The grids show the workspace's tables, so they go while the workspace is still there.
@@ -342,6 +341,12 @@ void MainWindow::setMemory(std::unique_ptr<QSettings> settings) {
 void MainWindow::remember() {
     if (memory_)
         rememberWindow(*this, *memory_);
+}
+
+QSize MainWindow::comfortableSize() const {
+    const QSize size(980, 640);
+    const QScreen* shown = screen();
+    return shown ? size.boundedTo(ScreenFit::room(shown->availableGeometry())) : size;
 }
 
 void MainWindow::fitScreen() {
@@ -668,6 +673,7 @@ void MainWindow::buildStatusBar() {
     auto* lines = new QGridLayout(body);
     lines->setContentsMargins(0, 0, 0, 0);
     QLabel* panel1 = c_.panel1 = named(new QLabel(body), "Panel1");
+    panel1->setWordWrap(true); // a long text takes a second line, never widens the window
     auto* date = named(new QLabel(body), "Panel2");
     auto* time = named(new QLabel(body), "Panel3");
     lines->addWidget(panel1, 0, 0);
