@@ -38,17 +38,6 @@ SaveQuestion::Answer DialogSaveQuestion::ask(const QStringList& tables,
     return Answer::Cancel;
 }
 
-SaveQuestion::Answer ScriptedSaveQuestion::ask(const QStringList& tables,
-                                               const QStringList& remarks) {
-    asked.push_back(tables);
-    remarked.push_back(remarks);
-    if (answers_.empty())
-        return Answer::Cancel;
-    const Answer a = answers_.front();
-    answers_.pop_front();
-    return a;
-}
-
 bool DialogStopQuestion::askStop(const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"), text, QMessageBox::NoButton,
                     parent_);
@@ -60,15 +49,6 @@ bool DialogStopQuestion::askStop(const QString& text) {
     box.setEscapeButton(goOn);
     box.exec();
     return box.clickedButton() == stop;
-}
-
-bool ScriptedStopQuestion::askStop(const QString& text) {
-    asked << text;
-    if (answers_.empty())
-        return false;
-    const bool a = answers_.front();
-    answers_.pop_front();
-    return a;
 }
 
 bool mayExit(SaveQuestion& question, const std::vector<ExitTable>& tables) {

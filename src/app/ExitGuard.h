@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <deque>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -41,18 +40,6 @@ private:
     QString question_;
 };
 
-// For tests: answers prepared in advance (Cancel once they run out), and what was asked.
-class ScriptedSaveQuestion : public SaveQuestion {
-public:
-    void answer(Answer a) { answers_.push_back(a); }
-    Answer ask(const QStringList& tables, const QStringList& remarks) override;
-    std::vector<QStringList> asked;
-    std::vector<QStringList> remarked; // the remarks of each question
-
-private:
-    std::deque<Answer> answers_;
-};
-
 // Whether to stop the exchange on the line and end the program: Exit (either menu, or closing
 // the window) asks it while one runs.
 class StopQuestion {
@@ -71,17 +58,6 @@ public:
 
 private:
     QWidget* parent_;
-};
-
-// For tests: answers prepared in advance ("Go on" once they run out), and what was asked.
-class ScriptedStopQuestion : public StopQuestion {
-public:
-    void answer(bool stop) { answers_.push_back(stop); }
-    bool askStop(const QString& text) override;
-    QStringList asked;
-
-private:
-    std::deque<bool> answers_;
 };
 
 // One table as Exit sees it.

@@ -184,35 +184,4 @@ bool DialogFileChooser::mayReplace(const QString& path) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<QString> ScriptedFileChooser::openPath(const QString& filter) {
-    filtersAsked << filter;
-    if (answers_.empty())
-        return std::nullopt;
-    std::optional<QString> a = std::move(answers_.front().first);
-    answers_.pop_front();
-    return a;
-}
-
-std::optional<FileChooser::Chosen> ScriptedFileChooser::chooseSave(const QString& filter,
-                                                                   const QString& proposedName) {
-    filtersAsked << filter;
-    proposed << QFileInfo(proposedName).fileName();
-    if (answers_.empty())
-        return std::nullopt;
-    auto [path, index] = std::move(answers_.front());
-    answers_.pop_front();
-    if (!path)
-        return std::nullopt;
-    return Chosen{*path, index};
-}
-
-bool ScriptedFileChooser::mayReplace(const QString& path) {
-    replaceAsked << QFileInfo(path).fileName();
-    if (replaceAnswers_.empty())
-        return true;
-    const bool a = replaceAnswers_.front();
-    replaceAnswers_.pop_front();
-    return a;
-}
-
 } // namespace tarn

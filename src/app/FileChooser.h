@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <deque>
 #include <optional>
 
 class QSettings;
@@ -71,30 +70,6 @@ private:
     QWidget* parent_;
     QSettings* memory_ = nullptr;
     QMap<QString, QString> folders_;
-};
-
-// For tests: answers from a queue prepared in advance (std::nullopt is a cancel) and keeps the
-// filters it was asked with and the names the save dialogs proposed. "already exists" is
-// answered from its own queue, and with "Yes" once that runs out.
-class ScriptedFileChooser : public FileChooser {
-public:
-    // `filter`: the index of the filter the operator chose in a save dialog.
-    void answer(std::optional<QString> path, int filter = 0) {
-        answers_.push_back({std::move(path), filter});
-    }
-    void answerReplace(bool replace) { replaceAnswers_.push_back(replace); }
-    std::optional<QString> openPath(const QString& filter) override;
-    QStringList filtersAsked;
-    QStringList proposed;     // the names proposed, without their folder
-    QStringList replaceAsked; // the names "already exists" was asked about, without their folder
-
-protected:
-    std::optional<Chosen> chooseSave(const QString& filter, const QString& proposedName) override;
-    bool mayReplace(const QString& path) override;
-
-private:
-    std::deque<std::pair<std::optional<QString>, int>> answers_;
-    std::deque<bool> replaceAnswers_;
 };
 
 } // namespace tarn

@@ -27,7 +27,7 @@ FindBar::FindBar(GridView& view, const char* textName, QWidget* parent)
     layout->addWidget(next);
     layout->addWidget(note_);
     auto* shut = new QToolButton(this);
-    shut->setText(QStringLiteral("C&lose"));
+    shut->setText(QStringLiteral("&Close"));
     connect(shut, &QToolButton::clicked, this, &FindBar::close);
     layout->addWidget(shut);
     connect(text_, &QLineEdit::textChanged, note_, &QLabel::clear);

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QStringList>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -11,7 +12,7 @@
 namespace tarn {
 
 // The body of a dialog that lists rows to read (Compare, History): the list under its column
-// headers, taking the room that is left, and a Close button below it.
+// headers, taking the room that is left, and a Close button (Alt+C) below it.
 inline void addReadOnlyList(QDialog& dialog, QVBoxLayout& layout, QTableWidget& list,
                             const QStringList& headers) {
     list.setColumnCount(int(headers.size()));
@@ -22,6 +23,7 @@ inline void addReadOnlyList(QDialog& dialog, QVBoxLayout& layout, QTableWidget& 
     list.horizontalHeader()->setStretchLastSection(true);
     layout.addWidget(&list, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Close"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout.addWidget(buttons);
 }

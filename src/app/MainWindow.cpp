@@ -16,6 +16,7 @@
 #include "PriceListActions.h"
 #include "ScreenFit.h"
 #include "SheetActions.h"
+#include "TabKeys.h"
 #include "TransferActions.h"
 #include "WindowMemory.h"
 
@@ -68,12 +69,13 @@ QLineEdit* numberBox(QWidget* parent, const char* name, const char* initial) {
     return box;
 }
 
-// The text beside a download's number boxes saying what they select.
+// The text under a download's number boxes saying what they select: whole, wrapped on a line
+// of its own, so that a long record name never widens the window nor is cut.
 QLabel* previewLabel(QWidget* parent, const char* name) {
     auto* label = named(new QLabel(parent), name);
     label->setTextFormat(Qt::PlainText);
-    // A long record name never widens the window.
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    label->setWordWrap(true);
+    label->setProperty("ownLine", true);
     return label;
 }
 
@@ -105,8 +107,9 @@ private:
 };
 
 // One line of a selection frame: the option button, then its label or caption (with its
-// mnemonic marked by "&"), then any number boxes. The frame makes the option button and puts
-// it into `button`.
+// mnemonic marked by "&", or none: the arrow keys reach it from the frame's other options),
+// then any number boxes; a preview label goes on the line below. The frame makes the option
+// button and puts it into `button`.
 struct OptionRow {
     QRadioButton** button;
     const char* option;
@@ -146,14 +149,21 @@ QGroupBox* selectionFrame(const char* title, bool captionsOnButtons,
             continue;
         }
         int c = 2;
+        QWidget* below = nullptr;
         for (QWidget* box : row.boxes) {
-            if (box) { // a gap keeps the preview texts of a frame in one column
+            if (box && box->property("ownLine").toBool()) {
+                below = box;
+            } else if (box) {
                 box->setParent(frame);
                 grid->addWidget(box, r, c);
             }
             ++c;
         }
         ++r;
+        if (below) { // under the caption and the boxes
+            below->setParent(frame);
+            grid->addWidget(below, r++, 1, 1, 5);
+        }
     }
     grid->setColumnStretch(5, 1);
     grid->setColumnStretch(10, 0);
@@ -177,16 +187,16 @@ MainWindow::MainWindow(QWidget* parent)
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     QTabWidget* tabs = c_.SSTab = named(new QTabWidget(central), "SSTab");
-    tabs->addTab(buildPortTab(), QStringLiteral("Port"));
-    tabs->addTab(buildDisplayTab(), QStringLiteral("Display"));
+    tabs->addTab(buildPortTab(), QStringLiteral("Por&t"));
+    tabs->addTab(buildDisplayTab(), QStringLiteral("Displa&y"));
     tabs->addTab(buildGridTab(TableKind::Plu, c_.grdPLU, "grdPLU", c_.txtEditGrid, "txtEditGrid",
                               " Error ! PLU No is over ", "txtFind"),
-                 QStringLiteral("PLU"));
-    tabs->addTab(buildDownloadTab(), QStringLiteral("Download"));
-    tabs->addTab(buildUploadTab(), QStringLiteral("Upload"));
+                 QStringLiteral("P&LU"));
+    tabs->addTab(buildDownloadTab(), QStringLiteral("D&ownload"));
+    tabs->addTab(buildUploadTab(), QStringLiteral("Uplo&ad"));
     tabs->addTab(buildGridTab(TableKind::Ingred, c_.grdINGRED, "grdINGRED", c_.txtEditGrid1,
                               "txtEditGrid1", " Error ! Message No is over ", "txtFind1"),
-                 QStringLiteral("INGRED"));
+                 QStringLiteral("IN&GRED"));
     tabs->setCurrentIndex(0);
     layout->addWidget(tabs, 1);
 
@@ -219,9 +229,9 @@ MainWindow::MainWindow(QWidget* parent)
     new MemoryActions(*this);   // what the scales hold: Changed, Compare, Verify, History
     new LabelActions(*this);    // PLU > Print labels..., Print price list...
     bindTableKeys();
+    new TabKeys(*this);   // Ctrl+Tab, Ctrl+PgDn and the tabs' mnemonics
     new ScreenFit(*this); // the dialogs fit the screen as they open
-    resize(980, 640);
-    fitScreen();
+    resize(comfortableSize());
 }
 
 // The grids show the workspace's tables, so they go while the workspace is still there.
@@ -331,6 +341,12 @@ void MainWindow::setMemory(std::unique_ptr<QSettings> settings) {
 void MainWindow::remember() {
     if (memory_)
         rememberWindow(*this, *memory_);
+}
+
+QSize MainWindow::comfortableSize() const {
+    const QSize size(980, 640);
+    const QScreen* shown = screen();
+    return shown ? size.boundedTo(ScreenFit::room(shown->availableGeometry())) : size;
 }
 
 void MainWindow::fitScreen() {
@@ -467,7 +483,7 @@ QWidget* MainWindow::buildPortTab() {
     c.optCom2 = named(new QRadioButton(QStringLiteral("Com&2"), frame), "optCom2");
     options->addWidget(c.optCom2);
     auto* other = new QHBoxLayout;
-    c.optComOther = named(new QRadioButton(QStringLiteral("&Other"), frame), "optComOther");
+    c.optComOther = named(new QRadioButton(QStringLiteral("Othe&r"), frame), "optComOther");
     other->addWidget(c.optComOther);
     c.cboComPort = named(new QComboBox(frame), "cboComPort");
     c.cboComPort->setEditable(true);
@@ -572,16 +588,16 @@ QWidget* MainWindow::buildDownloadTab() {
         selectionFrame("PLU Download Option", false,
                        {{&c.optDownOnePLU,
                          "optDownOnePLU",
-                         "&One PLU",
-                         {c.txtDownOnePluNo = numberBox(page, "txtDownOnePluNo", "1"), nullptr,
-                          nullptr, c.lblDownOnePLU = previewLabel(page, "lblDownOnePLU")}},
+                         "On&e PLU",
+                         {c.txtDownOnePluNo = numberBox(page, "txtDownOnePluNo", "1"),
+                          c.lblDownOnePLU = previewLabel(page, "lblDownOnePLU")}},
                         {&c.optDownMultiplePLU,
                          "optDownMultiplePLU",
                          "&Multiple PLU",
                          {c.txtDownStartPluNo = numberBox(page, "txtDownStartPluNo", "1"), to1,
                           c.txtDownEndPluNo = numberBox(page, "txtDownEndPluNo", "2"),
                           c.lblDownMultiplePLU = previewLabel(page, "lblDownMultiplePLU")}},
-                        {&c.optDownAllPLU, "optDownAllPLU", "&ALL PLU", {}},
+                        {&c.optDownAllPLU, "optDownAllPLU", "ALL PLU", {}},
                         {&c.optDownChangedPLU,
                          "optDownChangedPLU",
                          "&Changed",
@@ -592,15 +608,15 @@ QWidget* MainWindow::buildDownloadTab() {
                        {{&c.optDownOneINGRED,
                          "optDownOneINGRED",
                          "O&ne INGRED",
-                         {c.txtDownOneIngNo = numberBox(page, "txtDownOneIngNo", "1"), nullptr,
-                          nullptr, c.lblDownOneINGRED = previewLabel(page, "lblDownOneINGRED")}},
+                         {c.txtDownOneIngNo = numberBox(page, "txtDownOneIngNo", "1"),
+                          c.lblDownOneINGRED = previewLabel(page, "lblDownOneINGRED")}},
                         {&c.optDownMultipleINGRED,
                          "optDownMultipleINGRED",
                          "M&ultiple INGRED",
                          {c.txtDownStartIngNo = numberBox(page, "txtDownStartIngNo", "1"), to2,
                           c.txtDownEndIngNo = numberBox(page, "txtDownEndIngNo", "2"),
                           c.lblDownMultipleINGRED = previewLabel(page, "lblDownMultipleINGRED")}},
-                        {&c.optDownAllINGRED, "optDownAllINGRED", "A&LL INGRED", {}},
+                        {&c.optDownAllINGRED, "optDownAllINGRED", "ALL ING&RED", {}},
                         {&c.optDownChangedINGRED,
                          "optDownChangedINGRED",
                          "C&hanged",
@@ -626,16 +642,16 @@ QWidget* MainWindow::buildUploadTab() {
     layout->addWidget(selectionFrame("PLU Upload Option", false,
                                      {{&c.optUpOnePLU,
                                        "optUpOnePLU",
-                                       "&One PLU",
+                                       "On&e PLU",
                                        {c.txtUpOnePluNo = numberBox(page, "txtUpOnePluNo", "1")}},
-                                      {&c.optUpAllPLU, "optUpAllPLU", "&All PLU", {}}}),
+                                      {&c.optUpAllPLU, "optUpAllPLU", "All PLU", {}}}),
                       0, 0);
     layout->addWidget(selectionFrame("INGRED Upload Option", true,
                                      {{&c.optUpOneING,
                                        "optUpOneING",
                                        "O&ne INGRED",
                                        {c.txtUpOneIngNo = numberBox(page, "txtUpOneIngNo", "1")}},
-                                      {&c.optUpAllING, "optUpAllING", "A&ll INGRED", {}}}),
+                                      {&c.optUpAllING, "optUpAllING", "All INGRED", {}}}),
                       0, 1);
     c.cmdPLUUpload = button(page, "cmdPLUUpload", "PLU &Upload");
     layout->addWidget(c.cmdPLUUpload, 1, 0);
@@ -657,6 +673,7 @@ void MainWindow::buildStatusBar() {
     auto* lines = new QGridLayout(body);
     lines->setContentsMargins(0, 0, 0, 0);
     QLabel* panel1 = c_.panel1 = named(new QLabel(body), "Panel1");
+    panel1->setWordWrap(true); // a long text takes a second line, never widens the window
     auto* date = named(new QLabel(body), "Panel2");
     auto* time = named(new QLabel(body), "Panel3");
     lines->addWidget(panel1, 0, 0);

@@ -103,6 +103,8 @@ public:
     void setMemory(std::unique_ptr<QSettings> settings);
     // That place, or null when the window remembers nothing (tests).
     QSettings* memory() const { return memory_.get(); }
+    // The size the window opens with: room for its work, within the screen's available area.
+    QSize comfortableSize() const;
     // Writes what the window remembers; Exit does this itself.
     void remember();
 

@@ -44,7 +44,30 @@ QTableWidget* newTable(QWidget* parent, const char* name, const QStringList& hea
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->setVisible(false);
     table->horizontalHeader()->setStretchLastSection(true);
+    table->setTabKeyNavigation(false); // one stop of Tab, as any other control
     return table;
+}
+
+// A caption with a mnemonic no other control of the dialog has: a field's digit ("Message&1"),
+// else the first letter of one of its words, else any free letter. `taken` keeps the letters.
+QString withMnemonic(const QString& caption, QString& taken) {
+    QList<qsizetype> candidates;
+    if (!caption.isEmpty() && caption.back().isDigit())
+        candidates << caption.size() - 1;
+    for (qsizetype i = 0; i < caption.size(); ++i)
+        if (caption[i].isLetter() && (i == 0 || !caption[i - 1].isLetter()))
+            candidates << i;
+    for (qsizetype i = 0; i < caption.size(); ++i)
+        if (caption[i].isLetterOrNumber())
+            candidates << i;
+    for (const qsizetype at : candidates) {
+        const QChar letter = caption[at].toLower();
+        if (!taken.contains(letter)) {
+            taken += letter;
+            return QString(caption).insert(at, QLatin1Char('&'));
+        }
+    }
+    return caption;
 }
 
 } // namespace
@@ -78,6 +101,7 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
     const bool headers = hasHeaderRow(list_, ColumnMap());
     const QStringList firstRow = headers ? firstRowTexts(list_) : QStringList();
     constexpr int kPerColumn = 5;
+    QString taken = QStringLiteral("ac"); // Apply, Cancel
     for (int f = 1; f <= kFieldColumns; ++f) {
         auto* box = new QComboBox(this);
         box->setObjectName(QStringLiteral("cboField%1").arg(f));
@@ -99,10 +123,11 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
         fields_[size_t(f - 1)] = box;
         const int at = (f - 1) % kPerColumn;
         const int side = (f - 1) / kPerColumn * 2;
-        form->addWidget(
-            new QLabel(fieldNameOf(kind, f) + (f == 1 ? QStringLiteral(" (key)") : QString()),
-                       this),
-            at, side);
+        auto* label = new QLabel(withMnemonic(fieldNameOf(kind, f), taken) +
+                                     (f == 1 ? QStringLiteral(" (key)") : QString()),
+                                 this);
+        label->setBuddy(box);
+        form->addWidget(label, at, side);
         form->addWidget(box, at, side + 1);
         connect(box, &QComboBox::currentIndexChanged, this, &PriceListDialog::update);
     }
@@ -112,7 +137,9 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
     // A list never seen before takes the shop's price decimals (the labels' too).
     decimals_->setValue(remembered ? remembered->priceDecimals : Settings::load().priceDecimals());
     if (priceColumnOf(kind) > 0) {
-        form->addWidget(new QLabel(QStringLiteral("Price decimals"), this), kPerColumn - 1, 2);
+        auto* label = new QLabel(withMnemonic(QStringLiteral("Price decimals"), taken), this);
+        label->setBuddy(decimals_);
+        form->addWidget(label, kPerColumn - 1, 2);
         form->addWidget(decimals_, kPerColumn - 1, 3);
     } else
         decimals_->hide();
@@ -131,6 +158,7 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
     layout->addWidget(summary_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
     apply_ = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
     apply_->setObjectName(QStringLiteral("cmdPriceListApply"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -139,6 +167,9 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
 
     update();
     resize(820, 640);
+    // The keyboard starts on the first field; Tab goes through the fields, the previews and
+    // the buttons.
+    fields_[0]->setFocus(Qt::OtherFocusReason);
 }
 
 ColumnMap PriceListDialog::columnMap() const {

@@ -73,25 +73,6 @@ bool DialogDownloadQuestion::askCuts(const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-DownloadQuestion::Unsaved ScriptedDownloadQuestion::askUnsaved(const QString& table,
-                                                               Before before) {
-    askedUnsaved << (before == Before::Download ? table : table + QStringLiteral(" Compare"));
-    if (unsaved_.empty())
-        return Unsaved::Cancel;
-    const Unsaved a = unsaved_.front();
-    unsaved_.pop_front();
-    return a;
-}
-
-bool ScriptedDownloadQuestion::askCuts(const QString& text) {
-    askedCuts << text;
-    if (cuts_.empty())
-        return false;
-    const bool a = cuts_.front();
-    cuts_.pop_front();
-    return a;
-}
-
 namespace {
 
 // With the grid ahead of the records, asks whether to save first; false to go no further.

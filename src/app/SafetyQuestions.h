@@ -6,7 +6,6 @@
 
 #include <QString>
 
-#include <deque>
 #include <vector>
 
 class QWidget;
@@ -39,22 +38,6 @@ public:
 
 private:
     QWidget* parent_;
-};
-
-// For tests: answers prepared in advance (Cancel and "no" once they run out), and what was
-// asked.
-class ScriptedDownloadQuestion : public DownloadQuestion {
-public:
-    void answer(Unsaved a) { unsaved_.push_back(a); }
-    void answerCuts(bool send) { cuts_.push_back(send); }
-    Unsaved askUnsaved(const QString& table, Before before) override;
-    bool askCuts(const QString& text) override;
-    QStringList askedUnsaved; // "PLU" before a download, "PLU Compare" before a compare
-    QStringList askedCuts;
-
-private:
-    std::deque<Unsaved> unsaved_;
-    std::deque<bool> cuts_;
 };
 
 // The question Exit asks, asked before a table's grid is replaced (New, Open, an upload).

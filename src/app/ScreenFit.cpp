@@ -12,10 +12,14 @@ ScreenFit::ScreenFit(QWidget& window) : QObject(&window), window_(window) {
     qApp->installEventFilter(this);
 }
 
-void ScreenFit::fitInto(QWidget& widget, const QRect& area) {
+QSize ScreenFit::room(const QRect& area) {
     // The frame is not known before the window is shown; leave room for a usual one.
     const QSize frame(16, 40);
-    const QSize most = (area.size() - frame).expandedTo(QSize(200, 150));
+    return (area.size() - frame).expandedTo(QSize(200, 150));
+}
+
+void ScreenFit::fitInto(QWidget& widget, const QRect& area) {
+    const QSize most = room(area);
     if (widget.width() > most.width() || widget.height() > most.height())
         widget.resize(widget.size().boundedTo(most));
 }

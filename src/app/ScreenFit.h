@@ -17,7 +17,9 @@ class ScreenFit : public QObject {
 public:
     explicit ScreenFit(QWidget& window);
 
-    // Makes `widget` no larger than `area` with room for the frame the window system adds.
+    // The most a window may be within `area`, with room for the frame the window system adds.
+    static QSize room(const QRect& area);
+    // Makes `widget` no larger than room(area).
     static void fitInto(QWidget& widget, const QRect& area);
 
 protected:

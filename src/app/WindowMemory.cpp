@@ -6,8 +6,10 @@
 #include "GridView.h"
 #include "MainWindow.h"
 #include "PortActions.h"
+#include "ScreenFit.h"
 #include "Settings.h"
 
+#include <QScreen>
 #include <QSettings>
 
 namespace tarn {
@@ -51,9 +53,16 @@ void restoreWindow(MainWindow& window, QSettings& settings) {
         port = Settings::load().value(QStringLiteral("port"));
     if (!port.isEmpty())
         window.portActions().choosePort(port);
+    // A size kept at another scale factor or on another screen is used only when it leaves
+    // room for the window's work and fits this screen; else the window opens comfortable.
     const QSize size = settings.value(kSize).toSize();
-    if (size.isValid())
-        window.resize(size);
+    const QSize comfortable = window.comfortableSize();
+    const QSize most =
+        window.screen() ? ScreenFit::room(window.screen()->availableGeometry()) : size;
+    const bool fits = size.isValid() && size.width() >= comfortable.width() &&
+                      size.height() >= comfortable.height() && size.width() <= most.width() &&
+                      size.height() <= most.height();
+    window.resize(fits ? size : comfortable);
     c.grdPLU->setOperatorWidths(toWidths(settings.value(widthsKey("grdPLU")).toList()));
     c.grdINGRED->setOperatorWidths(toWidths(settings.value(widthsKey("grdINGRED")).toList()));
     if (auto* dialogs = dynamic_cast<DialogFileChooser*>(&window.fileChooser()))

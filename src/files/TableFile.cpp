@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <type_traits>
 
@@ -134,6 +135,18 @@ QString textRefusal(const QString& name, const QString& field) {
     return {};
 }
 
+// A price typed with a decimal comma or point, "19,90" or "2.99": the same in cents, as it is to
+// be typed ("1990"); empty for any other text.
+QString centsOf(const QString& text) {
+    static const QRegularExpression price(QStringLiteral("^\\s*(\\d+)[.,](\\d{1,2})\\s*$"));
+    const QRegularExpressionMatch m = price.match(text);
+    if (!m.hasMatch())
+        return {};
+    const NumberResult cents = parseNumber(
+        m.captured(1) + m.captured(2).leftJustified(2, QLatin1Char('0')), IntWidth::Int32);
+    return cents.ok() ? QString::number(cents.value) : QString();
+}
+
 template <class R> QString cellRefusalOf(int col, const QString& text) {
     QString why;
     R record{};
@@ -146,7 +159,13 @@ template <class R> QString cellRefusalOf(int col, const QString& text) {
             why = textRefusal(name, text);
         } else if (!text.isEmpty()) {
             const NumberResult n = parseNumber(text, widthOf<V>());
-            if (!n.ok())
+            QString cents;
+            if constexpr (std::is_same_v<R, PluRecord>)
+                if (static_cast<const void*>(&value) == &record.unitPrice && !n.ok())
+                    cents = centsOf(text);
+            if (!cents.isEmpty())
+                why = name + QStringLiteral(" is a whole number (cents): type ") + cents;
+            else if (!n.ok())
                 why = name + QLatin1Char(' ') + n.reason();
         }
     });

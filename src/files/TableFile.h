@@ -71,8 +71,9 @@ GridCopy<R> copyFromGrid(const TextGrid& grid, const CopyOptions& options = Copy
 template <class R> void applyGridCopy(Table<R>& table, const GridCopy<R>& copy);
 
 // Why a save refuses the text of grid column `col` (1..9) of a table, in the words of its
-// message after the row: "U/Price 2.99 is not a whole number", "Item name1 contains a double
-// quote"; empty when the save takes it (an empty number cell reads as 0).
+// message after the row: "Tare 0.5 is not a whole number", "U/Price is a whole number (cents):
+// type 1990" for a price typed "19,90" or "19.9", "Item name1 contains a double quote"; empty
+// when the save takes it (an empty number cell reads as 0).
 QString cellRefusal(TableKind kind, int col, const QString& text);
 
 // (d) Table install, the load's steps: the grid's header format is set again, the count and

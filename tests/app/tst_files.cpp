@@ -101,7 +101,7 @@ private slots:
         chooser->answer(path("never.PLU"));
         click("mnuFileSave");
         QVERIFY(chooser->filtersAsked.isEmpty());
-        QCOMPARE(status(), QString("ERROR! row 2: U/Price is not a number"));
+        QCOMPARE(status(), QString("ERROR! row 2: U/Price is a whole number (cents): type 150"));
         QVERIFY(!QFile::exists(path("never.PLU")));
         QCOMPARE(source(), QString("?"));
     }

@@ -39,7 +39,7 @@ private slots:
         QCOMPARE(tabs->count(), 6);
         const QStringList captions{"Port", "Display", "PLU", "Download", "Upload", "INGRED"};
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(tabs->tabText(i), captions[i]);
+            QCOMPARE(tabs->tabText(i).remove('&'), captions[i]);
         QCOMPARE(tabs->currentIndex(), 0);
         QVERIFY(tabs->isEnabled());
 
@@ -89,25 +89,35 @@ private slots:
         QVERIFY(!bar->findChild<QLabel*>(QStringLiteral("Panel3"))->text().isEmpty());
     }
 
-    // A click on the caption beside a bare option button selects the option; every option has
-    // a mnemonic of its own on its page.
+    // A click on the caption beside a bare option button selects the option. Every option has
+    // a mnemonic, or is reached with the arrow keys from another option of its frame; no
+    // mnemonic is there twice among what is shown at once (the menu bar, the tabs, the page).
     void optionCaptionsAndMnemonicsSelectTheirOptions() {
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w));
         auto* tabs = child<QTabWidget>("SSTab");
         const QList<QLabel*> labels = w->findChildren<QLabel*>();
+        QStringList shownAlways;
+        for (const QAction* entry : w->menuBar()->actions())
+            shownAlways << QKeySequence::mnemonic(entry->text()).toString();
+        for (int t = 0; t < tabs->count(); ++t)
+            shownAlways << QKeySequence::mnemonic(tabs->tabText(t)).toString();
         for (int page = 0; page < tabs->count(); ++page) {
-            QSet<QChar> letters;
+            QStringList keys = shownAlways;
             for (QRadioButton* option : tabs->widget(page)->findChildren<QRadioButton*>()) {
                 QString caption = option->text();
                 for (QLabel* label : labels)
                     if (label->buddy() == option)
                         caption = label->text();
-                const qsizetype at = caption.indexOf(QLatin1Char('&'));
-                QVERIFY2(at >= 0 && at + 1 < caption.size(), qPrintable(option->objectName()));
-                const QChar letter = caption[at + 1].toLower();
-                QVERIFY2(!letters.contains(letter), qPrintable(option->objectName()));
-                letters.insert(letter);
+                const QString key = QKeySequence::mnemonic(caption).toString();
+                if (key.isEmpty()) {
+                    const auto frame = option->parentWidget()->findChildren<QRadioButton*>();
+                    QVERIFY2(qobject_cast<QGroupBox*>(option->parentWidget()) && frame.size() > 1,
+                             qPrintable(option->objectName()));
+                    continue;
+                }
+                QVERIFY2(!keys.contains(key), qPrintable(option->objectName()));
+                keys << key;
             }
         }
 
@@ -124,13 +134,23 @@ private slots:
         QTest::keyClick(w, Qt::Key_U, Qt::AltModifier);
         QTRY_VERIFY(child<QRadioButton>("optDownMultipleINGRED")->isChecked()); // animated click
         QVERIFY(!child<QRadioButton>("optDownOneINGRED")->isChecked());
+        // Alt+E picks One PLU; Down twice from there picks ALL PLU, which has no letter.
+        QTest::keyClick(w, Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(child<QRadioButton>("optDownOnePLU")->isChecked());
+        key(Qt::Key_Down);
+        key(Qt::Key_Down);
+        QVERIFY(all->isChecked());
 
         tabs->setCurrentIndex(4); // "Upload": the same letters choose this page's options
-        QTest::keyClick(w, Qt::Key_A, Qt::AltModifier);
-        QTRY_VERIFY(child<QRadioButton>("optUpAllPLU")->isChecked());
+        QTest::keyClick(w, Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(child<QRadioButton>("optUpOnePLU")->isChecked());
+        key(Qt::Key_Down);
+        QVERIFY(child<QRadioButton>("optUpAllPLU")->isChecked());
         QVERIFY(all->isChecked());
-        QTest::keyClick(w, Qt::Key_L, Qt::AltModifier);
-        QTRY_VERIFY(child<QRadioButton>("optUpAllING")->isChecked());
+        QTest::keyClick(w, Qt::Key_N, Qt::AltModifier);
+        QTRY_VERIFY(child<QRadioButton>("optUpOneING")->hasFocus());
+        key(Qt::Key_Down);
+        QVERIFY(child<QRadioButton>("optUpAllING")->isChecked());
     }
 
     void gridsShowNumberedRowsAndHeaders() {
@@ -230,8 +250,9 @@ private slots:
         QCOMPARE(child<QLineEdit>("txtFilePath")->text(), QStringLiteral("?"));
     }
 
-    // Every menu entry and button has a mnemonic, none twice in one menu or on one tab (where
-    // the menu bar's are taken too).
+    // Every menu entry, tab and button has a mnemonic, none twice in one menu or on one page
+    // (where the menu bar's and the tabs' are taken too). An option may go without one: the
+    // arrow keys reach it in its frame (see above).
     void everyEntryAndButtonHasAMnemonicOfItsOwn() {
         const auto texts = [](const QList<QAction*>& actions) {
             QStringList out;
@@ -240,20 +261,28 @@ private slots:
                     out << a->text();
             return out;
         };
-        QList<QStringList> groups = {texts(w->menuBar()->actions()),
+        const QTabWidget* tabs = child<QTabWidget>("SSTab");
+        QStringList bar = texts(w->menuBar()->actions());
+        for (int t = 0; t < tabs->count(); ++t)
+            bar << tabs->tabText(t);
+        QList<QStringList> groups = {bar,
                                      texts(child<GridView>("grdPLU")->actions()),
                                      {child<QPushButton>("cmdStop")->text()}};
         for (const QMenu* menu : w->menuBar()->findChildren<QMenu*>())
             groups << texts(menu->actions());
-        const QTabWidget* tabs = child<QTabWidget>("SSTab");
+        const auto unmarkedOption = [](const QString& caption) {
+            return QKeySequence::mnemonic(caption).isEmpty() &&
+                   (caption == "ALL PLU" || caption == "All PLU" || caption == "All INGRED");
+        };
         for (int t = 0; t < tabs->count(); ++t) {
-            QStringList tab = groups.front();
+            QStringList tab = bar;
             for (const QAbstractButton* b : tabs->widget(t)->findChildren<QAbstractButton*>())
                 tab << b->text(); // a bare option button: its caption is the label below
             for (const QLabel* label : tabs->widget(t)->findChildren<QLabel*>())
                 if (label->buddy())
                     tab << label->text();
             tab.removeAll(QString());
+            tab.removeIf(unmarkedOption);
             groups << tab;
         }
         for (const QStringList& group : groups) {

@@ -8,6 +8,7 @@
 #include "WindowTest.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -222,6 +223,50 @@ private slots:
         QVERIFY(click("cmdPortOpen"));
         QVERIFY(click("cmdPLUDownload"));
         QVERIFY(!advice->isVisible());
+    }
+
+    // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgDn and Ctrl+PgUp switch tabs from anywhere, a grid
+    // included, round past the ends; a table's tab shown by keyboard (those keys, or its
+    // mnemonic) has the focus in its grid, where typing fills the current cell.
+    void tabsAreSwitchedByKeyboardFromAnywhere() {
+        openPlu(kApplePluLine);
+        QTabWidget* tabs = c().SSTab;
+        QCOMPARE(tabs->currentIndex(), 2);
+        QVERIFY(c().grdPLU->hasFocus()); // a load puts the focus in the loaded grid
+        c().grdPLU->grid().setCurrent(1, 4);
+        key(Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 3);
+        QVERIFY(tabs->currentWidget()->isAncestorOf(QApplication::focusWidget()));
+        key(Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(tabs->currentIndex(), 2);
+        QVERIFY(c().grdPLU->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), "319");
+        key(Qt::Key_Return);
+        QCOMPARE(w->workspace().plu.grid.text(1, 4), QStringLiteral("319"));
+
+        key(Qt::Key_PageDown, Qt::ControlModifier);
+        key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(tabs->currentIndex(), 2);
+        tabs->setCurrentIndex(0);
+        key(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier); // round to the last
+        QCOMPARE(tabs->currentIndex(), 5);
+        QVERIFY(c().grdINGRED->hasFocus());
+        alt(Qt::Key_L); // "P&LU"
+        QCOMPARE(tabs->currentIndex(), 2);
+        QVERIFY(c().grdPLU->hasFocus());
+        alt(Qt::Key_O); // "D&ownload"
+        QCOMPARE(tabs->currentIndex(), 3);
+    }
+
+    // History's list is left with its Close button's key.
+    void historyClosesByItsKey() {
+        QVERIFY(click("cmdHistory"));
+        QDialog* history = nullptr; // shown once the store has answered
+        QTRY_VERIFY((history = w->findChild<QDialog*>(QStringLiteral("dlgHistory"))) &&
+                    history->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(history));
+        alt(Qt::Key_C);
+        QTRY_VERIFY(!history->isVisible());
     }
 
     // After a workbook export Exit still asks while the table's file is older than the grid,

@@ -32,6 +32,7 @@ private slots:
     }
     void cleanup() { dropWindow(); }
     void applyIsOneUndoableStepAndTheMappingIsRemembered();
+    void theDialogIsWorkedByKeyboardAlone();
 
 private:
     QTemporaryDir dir;
@@ -114,6 +115,49 @@ void TestPriceList::applyIsOneUndoableStepAndTheMappingIsRemembered() {
     dialog->reject();
     QCOMPARE(grid.text(1, 4), QStringLiteral("250"));
     QVERIFY(!undo.isChanged());
+}
+
+// The focus starts on the first field; each field's label has a mnemonic of its own that
+// focuses its drop-down; Tab goes through the controls, each preview one stop, to Apply.
+void TestPriceList::theDialogIsWorkedByKeyboardAlone() {
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    TextGrid& grid = w->workspace().plu.grid;
+    grid.setText(1, 1, QStringLiteral("101"));
+    grid.setText(1, 4, QStringLiteral("250"));
+    const QString list = dir.filePath(QStringLiteral("cost.csv"));
+    QVERIFY(writeBytes(list, "PLU No;Cost\r\n101;2,99\r\n"));
+    chooser->answer(list);
+    trigger("mnuPriceList");
+    auto* dialog = w->findChild<PriceListDialog*>(QStringLiteral("dlgPriceList"));
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cboField1"));
+
+    QStringList keys;
+    for (const QPushButton* b : dialog->findChildren<QPushButton*>())
+        keys << QKeySequence::mnemonic(b->text()).toString();
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
+        if (label->buddy())
+            keys << QKeySequence::mnemonic(label->text()).toString();
+    const int fields = int(dialog->findChildren<QComboBox*>().size()) + 1; // and the decimals
+    QCOMPARE(keys.size(), fields + 2);
+    QVERIFY2(!keys.contains(QString()) && keys.removeDuplicates() == 0, qPrintable(keys.join(' ')));
+
+    key(Qt::Key_U, Qt::AltModifier); // "&U/Price"
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cboField4"));
+    key(Qt::Key_End);
+    QCOMPARE(qobject_cast<QComboBox*>(QApplication::focusWidget())->currentText(),
+             QStringLiteral("B: Cost"));
+    QStringList stops;
+    while (stops.size() < 20 && QApplication::focusWidget()->objectName() != "cmdPriceListApply") {
+        key(Qt::Key_Tab);
+        stops << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(stops.count(QStringLiteral("grdPriceListPreview")), 1);
+    QCOMPARE(stops.back(), QStringLiteral("cmdPriceListApply"));
+    key(Qt::Key_Space);
+    QTRY_COMPARE(grid.text(1, 4), QStringLiteral("299"));
 }
 
 QTEST_MAIN(TestPriceList)

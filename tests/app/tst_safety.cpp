@@ -157,10 +157,13 @@ private slots:
         QVERIFY(!model->data(model->index(0, 1), Qt::BackgroundRole).isValid());
         QVERIFY(c().grdPLU->toolTipFor(2, 2).contains("\"EE RANGE CHICKEN BREAST 500G\""));
 
-        // What the "One" box selects is said beside it.
+        // What the "One" box selects is said under it, whole, wrapped on a line of its own.
+        c().SSTab->setCurrentIndex(3);
         c().txtDownOnePluNo->setText("2");
-        QCOMPARE(w->findChild<QLabel*>("lblDownOnePLU")->text(),
-                 QString("row 2: PLU 13 ORGANIC FREE RANGE CHICKEN BREAST 500G"));
+        const QLabel* said = w->findChild<QLabel*>("lblDownOnePLU");
+        QCOMPARE(said->text(), QString("row 2: PLU 13 ORGANIC FREE RANGE CHICKEN BREAST 500G"));
+        QTRY_VERIFY(said->isVisible() && said->height() >= said->heightForWidth(said->width()));
+        QVERIFY(said->y() >= c().txtDownOnePluNo->geometry().bottom());
         c().txtDownOnePluNo->setText("1");
         QCOMPARE(w->findChild<QLabel*>("lblDownOnePLU")->text(), QString("row 1: PLU 12 APPLE"));
 
@@ -250,7 +253,11 @@ private slots:
         typeInto(c().grdPLU, 1, 4, "2.99");
         const QModelIndex price = c().grdPLU->model()->index(0, 3);
         QCOMPARE(price.data(Qt::BackgroundRole).value<QColor>(), GridModel::refusedTint());
-        QCOMPARE(c().grdPLU->toolTipFor(1, 4), QString("U/Price 2.99 is not a whole number"));
+        QCOMPARE(c().grdPLU->toolTipFor(1, 4),
+                 QString("U/Price is a whole number (cents): type 299"));
+        typeInto(c().grdPLU, 2, 4, "19,90");
+        QCOMPARE(c().grdPLU->toolTipFor(2, 4),
+                 QString("U/Price is a whole number (cents): type 1990"));
     }
 
     // A key bound to an action of the window acts, also when the action has nothing to do,

@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window and its dialogs on a small laptop's screen, 1024 x 600: each opens within the
-// screen's available area, with its buttons on the screen.
+// The window and its dialogs on a small laptop's screen, 1024 x 600, at the scale factor the
+// test is run with (QT_SCALE_FACTOR: 1, 1.5 and 2): each opens within the screen's available
+// area; what does not fit scrolls, the status line, Source and the buttons stay on the screen.
+// A remembered size is used only when it is comfortable and fits.
+#include "AboutDialog.h"
+#include "CompareDialog.h"
+#include "HistoryDialog.h"
 #include "PriceListDialog.h"
 #include "WindowTest.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QFileDialog>
 #include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,22 +24,64 @@ using namespace tarn::testing;
 class TestSmallScreen : public WindowTest {
     Q_OBJECT
 
+    QTemporaryDir dir;
+
+    // The screen's room in the window's own pixels.
+    static QRect room() {
+        const qreal factor = QGuiApplication::primaryScreen()->devicePixelRatio();
+        return {0, 0, qRound(1024 / factor), qRound(600 / factor)};
+    }
+    // Wholly on the screen and not scrolled out of sight, nor cut by its window.
+    static bool inSight(const QWidget* widget) {
+        return widget->isVisible() &&
+               room().contains(QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size())) &&
+               widget->visibleRegion() == QRegion(widget->rect());
+    }
     static void fitsWithItsButtons(const QWidget* dialog) {
-        const QRect room(0, 0, 1024, 600);
-        QCOMPARE(dialog->screen()->availableGeometry(), room);
-        QVERIFY(room.contains(dialog->frameGeometry()));
+        QCOMPARE(dialog->screen()->availableGeometry(), room());
+        QVERIFY2(room().contains(dialog->frameGeometry()), qPrintable(dialog->objectName()));
         for (const QAbstractButton* b : dialog->findChildren<QAbstractButton*>())
-            QVERIFY2(room.contains(QRect(b->mapToGlobal(QPoint(0, 0)), b->size())),
-                     qPrintable(b->text()));
+            if (qobject_cast<const QPushButton*>(b) && b->isVisibleTo(dialog))
+                QVERIFY2(inSight(b), qPrintable(b->text()));
+    }
+    // The modal dialog that `open` opens fits, with its buttons in sight.
+    void fitsWhenAsked(const std::function<void()>& open) {
+        bool seen = false;
+        whenAsked([&](QWidget* dialog) {
+            fitsWithItsButtons(dialog);
+            seen = true;
+        });
+        open(); // returns once the dialog has been looked at and closed
+        QVERIFY(seen);
     }
 
 private slots:
-    void theWindowAndItsDialogsFitTheScreen() {
-        makeWindow();
-        useChooser();
+    void init() { makeWindow(); }
+    void cleanup() { dropWindow(); }
+
+    void theWindowFitsWithItsStatusLineSourceAndButtons() {
         QVERIFY(QTest::qWaitForWindowExposed(w));
-        fitsWithItsButtons(w);
-        QTemporaryDir dir;
+        QCOMPARE(w->screen()->availableGeometry(), room());
+        QVERIFY(room().contains(w->frameGeometry()));
+        for (int t = 0; t < c().SSTab->count(); ++t) {
+            c().SSTab->setCurrentIndex(t);
+            QTest::qWait(0); // laid out
+            QVERIFY(inSight(w->statusBar()));
+            QVERIFY(inSight(c().panel1));
+            QVERIFY(inSight(get<QLineEdit>("txtFilePath")));
+            for (QAbstractButton* b : c().SSTab->currentWidget()->findChildren<QAbstractButton*>())
+                if (qobject_cast<QPushButton*>(b) || qobject_cast<QCheckBox*>(b))
+                    QVERIFY2(inSight(b), qPrintable(b->text()));
+        }
+        // A long status text wraps rather than widen the window.
+        w->workspace().status(QString(300, QLatin1Char('x')).replace(20, 1, " "));
+        QTest::qWait(0);
+        QVERIFY(room().contains(w->frameGeometry()));
+    }
+
+    void everyDialogFits() {
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        useChooser();
         QVERIFY(writeBytes(dir.filePath("till.csv"), "PLU No;Price\r\n101;2,99\r\n"));
         chooser->answer(dir.filePath("till.csv"));
         trigger("mnuPriceList"); // 820 x 640 where there is room
@@ -38,7 +89,65 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(prices));
         fitsWithItsButtons(prices);
         prices->reject();
-        dropWindow();
+
+        auto* history = new HistoryDialog(w);
+        history->show({});
+        QVERIFY(QTest::qWaitForWindowExposed(history));
+        fitsWithItsButtons(history);
+        history->close();
+        auto* compare = new CompareDialog(w);
+        compare->show(QStringLiteral("PLU Compare"), TableKind::Plu, {});
+        QVERIFY(QTest::qWaitForWindowExposed(compare));
+        fitsWithItsButtons(compare);
+        compare->close();
+        auto* about = new AboutDialog(w);
+        about->show();
+        QVERIFY(QTest::qWaitForWindowExposed(about));
+        fitsWithItsButtons(about);
+        about->close();
+
+        // The questions, as the window asks them.
+        const QStringList both{"PLU", "INGRED"};
+        const QStringList remarks{"PLU: exported to a-long-name-for-a-shop.xlsx; "
+                                  "a-long-name-for-a-shop.PLU is older"};
+        fitsWhenAsked([&] { DialogSaveQuestion(w).ask(both, remarks); });
+        fitsWhenAsked([&] { DialogReplaceQuestion(w).ask({"PLU"}, {}); });
+        fitsWhenAsked([&] {
+            DialogStopQuestion(w).askStop("A download is running (35 of 200 sent). Stop it and "
+                                          "exit?");
+        });
+        DialogDownloadQuestion download(w);
+        fitsWhenAsked([&] { download.askUnsaved("PLU", DownloadQuestion::Before::Download); });
+        fitsWhenAsked([&] {
+            download.askCuts("3 texts are longer than the scale keeps; it will keep:\nrow 2, "
+                             "Item name1: \"EE RANGE CHICKEN BREAST 500G\"\nSend anyway?");
+        });
+        // The file dialogs.
+        DialogFileChooser files(w);
+        fitsWhenAsked([&] { files.openPath("PLU File|*.plu;*.PLU|All files|*.*"); });
+        fitsWhenAsked([&] { files.savePath("PLU File|*.plu;*.PLU", dir.filePath("shop.PLU")); });
+    }
+
+    // A size remembered at another scale factor, too small for the window's work or larger
+    // than the screen, is not used; one that is comfortable and fits is.
+    void aRememberedSizeIsUsedOnlyWhenItIsComfortableAndFits() {
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QSize comfortable = w->size();
+        const QString file = dir.filePath("memory.ini");
+        const auto openedWith = [&](const QSize& remembered) {
+            {
+                QSettings settings(file, QSettings::IniFormat);
+                settings.setValue("window/size", remembered);
+            }
+            w->setMemory(std::make_unique<QSettings>(file, QSettings::IniFormat));
+            return w->size();
+        };
+        QCOMPARE(openedWith(QSize(300, 200)), comfortable);
+        QCOMPARE(openedWith(room().size() * 3), comfortable);
+        // Wider by what the screen has left (at 1x; at 2x the window takes the screen).
+        const QSize wider =
+            (comfortable + QSize(10, 0)).boundedTo(w->screen()->availableSize() - QSize(16, 40));
+        QCOMPARE(openedWith(wider), wider);
     }
 };
 

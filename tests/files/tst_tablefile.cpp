@@ -218,7 +218,10 @@ TEST_F(GridCopyTest, aCellThatWillNotConvertIsNamedByRowAndColumn) {
     EXPECT_EQ(c.problem->message(), QStringLiteral("ERROR! row 2: U/Price is not a number"));
     fillRow(g, 2, {"2", "A", "B", "2.99"});
     EXPECT_EQ(copyFromGrid<PluRecord>(g).problem->message(),
-              QStringLiteral("ERROR! row 2: U/Price 2.99 is not a whole number"));
+              QStringLiteral("ERROR! row 2: U/Price is a whole number (cents): type 299"));
+    fillRow(g, 2, {"2", "A", "B", "10", "0.5"});
+    EXPECT_EQ(copyFromGrid<PluRecord>(g).problem->message(),
+              QStringLiteral("ERROR! row 2: Valid Date 0.5 is not a whole number"));
     EXPECT_TRUE(c.records.empty());
 
     fillRow(g, 2, {"2", "A", "B", "10", "32768"});

@@ -7,11 +7,10 @@
 
 #include "Controls.h"
 #include "EngineWait.h"
-#include "ExitGuard.h"
 #include "FakeScale.h"
-#include "FileChooser.h"
 #include "GridView.h"
 #include "MainWindow.h"
+#include "ScriptedDialogs.h"
 #include "TestTexts.h"
 
 #include <QAction>
