@@ -162,24 +162,11 @@ private slots:
     // Stop (or Escape) while the scale is silent: the download ends at once where it was, the
     // port stays open, and the window says where it stopped.
     void stopEndsATransferWhereItIs() {
-        Workspace& ws = w->workspace();
-        for (int i = 1; i <= kMaxRecords; ++i)
-            ws.plu.records[size_t(i)].pluNo = qint16(i);
-        ws.plu.count = kMaxRecords;
-        ws.setFilePath(QStringLiteral("/shop/prices.PLU"));
-        c().optDownAllPLU->setChecked(true);
+        fullPluTable(QStringLiteral("/shop/prices.PLU"));
         LineGate gate;
         // The scale falls silent after record 37; the line is held once the PC has taken
         // that record's closing byte and sent the next sync.
-        clock->onWait = [&, silent = false, held = false]() mutable {
-            if (!silent && scale->received.size() == 37) {
-                silent = true;
-                scale->silent();
-            } else if (silent && !held && scale->fromPc().endsWith('\xA5')) {
-                held = true;
-                gate.hold();
-            }
-        };
+        silentAfter(37, gate);
         c().cmdPLUDownload->click();
         QVERIFY(gate.reached());
         QVERIFY(stopButton()->isVisible());

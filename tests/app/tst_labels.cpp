@@ -23,16 +23,6 @@ class TestLabels : public WindowTest {
 
     QTemporaryDir dir;
 
-    void loadPrices(int price2) {
-        const QString path = dir.filePath("prices.PLU");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("1,\"APPLE\",\"RED\",1500,3,0,2001,1,5\r\n");
-        file.write(QStringLiteral("2,\"PEAR\",\"\",%1,3,0,2002,1,5\r\n").arg(price2).toLatin1());
-        file.write("3,\"PLUM\",\"\",990,3,0,2003,1,5\r\n");
-        file.close();
-        QVERIFY(w->showReport(load(w->workspace(), TableKind::Plu, path)));
-    }
     // The labels the window prints, as pdftotext reads them from the page it would print.
     QString printedFrom(const char* offerOrEntry) {
         const QString pdf = dir.filePath("printed.pdf");
@@ -70,14 +60,14 @@ private slots:
     void cleanup() { dropWindow(); }
 
     void aChangedDownloadOffersTheLabelsOfTheRecordsItSent() {
-        loadPrices(349);
+        loadPrices(dir.path(), 349);
         c().optDownChangedPLU->setChecked(true);
         QVERIFY(click("cmdPLUDownload"));
         auto* offer = get<QPushButton>("cmdPrintSentLabels");
         QVERIFY(offer->isVisible());
         QCOMPARE(offer->text(), QStringLiteral("Print labels for the 3 records just sent"));
 
-        loadPrices(399);
+        loadPrices(dir.path(), 399);
         QVERIFY(click("cmdPLUDownload"));
         QCOMPARE(offer->text(), QStringLiteral("Print labels for the 1 records just sent"));
         const QString text = printedFrom("cmdPrintSentLabels");

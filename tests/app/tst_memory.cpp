@@ -25,17 +25,6 @@ class TestMemory : public WindowTest {
 
     QTemporaryDir dir;
 
-    // The price file of PLU 1 to 3, PLU 2 at `price2`, loaded as PLU > Open does.
-    void loadPrices(int price2) {
-        const QString path = dir.filePath("prices.PLU");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("1,\"APPLE\",\"RED\",1500,3,0,2001,1,5\r\n");
-        file.write(QStringLiteral("2,\"PEAR\",\"\",%1,3,0,2002,1,5\r\n").arg(price2).toLatin1());
-        file.write("3,\"PLUM\",\"\",990,3,0,2003,1,5\r\n");
-        file.close();
-        QVERIFY(w->showReport(load(w->workspace(), TableKind::Plu, path)));
-    }
     bool countIs(const QString& text) {
         return QTest::qWaitFor([&] { return c().lblDownChangedPLU->text() == text; }, 5000);
     }
@@ -53,7 +42,7 @@ private slots:
     void cleanup() { dropWindow(); }
 
     void theChangedCountFollowsTableAndStore() {
-        loadPrices(349);
+        loadPrices(dir.path(), 349);
         QVERIFY2(countIs("3 to send"), qPrintable(c().lblDownChangedPLU->text()));
         c().optDownChangedPLU->setChecked(true);
         QVERIFY(click("cmdPLUDownload"));
@@ -72,7 +61,7 @@ private slots:
         QVERIFY2(!QTest::qWaitFor([&] { return w->width() > 1024; }, 300),
                  "the long count wraps rather than widening the window");
 
-        loadPrices(399);
+        loadPrices(dir.path(), 399);
         QVERIFY2(countIs("1 to send"), qPrintable(c().lblDownChangedPLU->text()));
         // Another port's scale has been sent nothing.
         QVERIFY(click("cmdPortClose"));
@@ -84,7 +73,7 @@ private slots:
 
     // After a download, Compare finds the scale holding the table; the table on screen stays.
     void compareListsNoDifferenceAfterADownload() {
-        loadPrices(349);
+        loadPrices(dir.path(), 349);
         c().optDownAllPLU->setChecked(true);
         QVERIFY(click("cmdPLUDownload"));
         QVERIFY(click("cmdPLUCompare"));
@@ -99,7 +88,7 @@ private slots:
 
     // A record only the scale holds is listed with its name and price.
     void compareShowsWhatARecordOnlyOnTheScaleIs() {
-        loadPrices(349);
+        loadPrices(dir.path(), 349);
         c().optDownAllPLU->setChecked(true);
         QVERIFY(click("cmdPLUDownload"));
         scale->plus[4] = encodePluRecord({4, 0, "FIGS", "", 120, 0, 0, 0, 0}).bytes;
@@ -120,7 +109,7 @@ private slots:
         auto questions = std::make_unique<ScriptedDownloadQuestion>();
         ScriptedDownloadQuestion* asked = questions.get();
         w->setDownloadQuestion(std::move(questions));
-        loadPrices(349);
+        loadPrices(dir.path(), 349);
         chooser->answer(dir.filePath("prices.PLU"));
         trigger("mnuFileOpen"); // the table's own file, for "Save and compare"
         c().optDownAllPLU->setChecked(true);
@@ -137,7 +126,7 @@ private slots:
     }
     // The Port tab lists the scale sent to with its last job, from the store.
     void thePortTabListsTheKnownScalesWithTheirLastJob() {
-        loadPrices(349);
+        loadPrices(dir.path(), 349);
         c().optDownAllPLU->setChecked(true);
         QVERIFY(click("cmdPLUDownload"));
         QCOMPARE(status(), QStringLiteral(" THE END "));

@@ -88,23 +88,10 @@ private slots:
     // and exit" stops it as Stop does, recorded so, and the program ends once it has ended.
     void closingTheWindowInTheMiddleOfADownloadAsksFirst() {
         ScriptedStopQuestion& asked = *stopping;
-        Workspace& ws = w->workspace();
-        for (int i = 1; i <= kMaxRecords; ++i)
-            ws.plu.records[size_t(i)].pluNo = qint16(i);
-        ws.plu.count = kMaxRecords;
-        ws.setFilePath(path("shop.PLU"));
-        c().optDownAllPLU->setChecked(true);
+        fullPluTable(path("shop.PLU"));
         // The scale falls silent after record 35; the line is held at the next sync.
         LineGate gate;
-        clock->onWait = [&, silent = false, held = false]() mutable {
-            if (!silent && scale->received.size() == 35) {
-                silent = true;
-                scale->silent();
-            } else if (silent && !held && scale->fromPc().endsWith('\xA5')) {
-                held = true;
-                gate.hold();
-            }
-        };
+        silentAfter(35, gate);
         c().cmdPLUDownload->click();
         QVERIFY(gate.reached());
         const auto* bar = w->findChild<QProgressBar*>(QStringLiteral("prgTransfer"));
@@ -172,12 +159,7 @@ private slots:
     // A scale that stops answering, or a port lost, in the middle of a download: the status
     // texts as they were, the bar at the records done, and under it what happened and what to do.
     void aTransferThatFailsOnTheWaySaysWhatToDo() {
-        Workspace& ws = w->workspace();
-        for (int i = 1; i <= kMaxRecords; ++i)
-            ws.plu.records[size_t(i)].pluNo = qint16(i);
-        ws.plu.count = kMaxRecords;
-        ws.setFilePath(path("shop.PLU"));
-        c().optDownAllPLU->setChecked(true);
+        fullPluTable(path("shop.PLU"));
         const auto* bar = w->findChild<QProgressBar*>(QStringLiteral("prgTransfer"));
         const QLabel* advice = c().lblTransferAdvice;
 

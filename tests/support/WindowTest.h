@@ -9,8 +9,10 @@
 #include "EngineWait.h"
 #include "FakeScale.h"
 #include "GridView.h"
+#include "LineGate.h"
 #include "MainWindow.h"
 #include "ScriptedDialogs.h"
+#include "TableFile.h"
 #include "TestTexts.h"
 
 #include <QAction>
@@ -19,6 +21,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -132,6 +135,39 @@ protected:
         focusGridAt(view, row, col);
         QTest::keyClicks(QApplication::focusWidget(), text);
         key(Qt::Key_Return);
+    }
+
+    // The price file of PLU 1 to 3, PLU 2 at `price2`, written in `folder` and loaded as
+    // PLU > Open does.
+    void loadPrices(const QString& folder, int price2) {
+        const QString file = folder + QStringLiteral("/prices.PLU");
+        QVERIFY(writeBytes(
+            file, "1,\"APPLE\",\"RED\",1500,3,0,2001,1,5\r\n" +
+                      QStringLiteral("2,\"PEAR\",\"\",%1,3,0,2002,1,5\r\n").arg(price2).toLatin1() +
+                      "3,\"PLUM\",\"\",990,3,0,2003,1,5\r\n"));
+        QVERIFY(w->showReport(load(w->workspace(), TableKind::Plu, file)));
+    }
+    // A full PLU table (PLU 1 to 200) behind `file`, ALL PLU chosen on the Download tab.
+    void fullPluTable(const QString& file) {
+        Workspace& ws = w->workspace();
+        for (int i = 1; i <= kMaxRecords; ++i)
+            ws.plu.records[size_t(i)].pluNo = qint16(i);
+        ws.plu.count = kMaxRecords;
+        ws.setFilePath(file);
+        c().optDownAllPLU->setChecked(true);
+    }
+    // The scale falls silent once it has taken `records` records; `gate` holds the line at the
+    // PC's next sync byte, while the window is looked at.
+    void silentAfter(size_t records, LineGate& gate) {
+        clock->onWait = [this, records, &gate, silent = false, held = false]() mutable {
+            if (!silent && scale->received.size() == records) {
+                silent = true;
+                scale->silent();
+            } else if (silent && !held && scale->fromPc().endsWith('\xA5')) {
+                held = true;
+                gate.hold();
+            }
+        };
     }
 
     // The next modal dialog the window opens (a question, the price list) is handed to `act`
