@@ -13,8 +13,7 @@ QString labelFileKey(const QString& path) {
     return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
 }
 
-std::map<int, QString> printedLabels(const Store& store, const QString& file,
-                                     const QString& shop) {
+std::map<int, QString> printedLabels(const Store& store, const QString& file, const QString& shop) {
     std::map<int, QString> printed;
     auto q = store.query(QStringLiteral("SELECT number, content FROM printed_labels"
                                         " WHERE tbl_file = ? AND shop = ?"),

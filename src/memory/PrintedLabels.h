@@ -20,8 +20,7 @@ namespace tarn {
 QString labelFileKey(const QString& path);
 
 // What was last printed from the file in the shop: PLU number -> the label's text.
-std::map<int, QString> printedLabels(const Store& store, const QString& file,
-                                     const QString& shop);
+std::map<int, QString> printedLabels(const Store& store, const QString& file, const QString& shop);
 // The labels (PLU number, text) were printed at `at` (UTC); false when the store could not
 // keep them (its problem kept for takeProblem()).
 bool rememberPrinted(Store& store, const QString& file, const QString& shop,

@@ -13,19 +13,7 @@
 #include <QUuid>
 #include <QVariant>
 
-#include <atomic>
-
 namespace tarn {
-
-namespace {
-
-std::atomic<int> growth{0};
-
-} // namespace
-
-void Store::limitGrowth(int pages) {
-    growth = pages;
-}
 
 Store::Store() : Store(defaultPath()) {}
 
@@ -96,7 +84,7 @@ bool Store::retry() {
         db_->close();
         return false;
     };
-    if (auto f = db_->open(access_ == Access::ReadOnly, growth))
+    if (auto f = db_->open(access_ == Access::ReadOnly))
         return failed(*f);
     if (auto f = StoreLayout::open(*db_))
         return failed(*f);

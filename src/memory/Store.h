@@ -138,10 +138,6 @@ public:
         return run(sql, values);
     }
 
-    // Every store opened after this may grow by at most `pages` pages of 4 KiB (0: no limit),
-    // as on a disk about to be full.
-    static void limitGrowth(int pages);
-
 private:
     void fail() const;
     std::optional<QSqlQuery> run(const QString& sql, const QVariantList& values = {}) const;

@@ -77,7 +77,6 @@ const Dialect kPostgres{"QPSQL",
                         "SELECT pg_advisory_xact_lock(2911207)",
                         "CREATE TABLE IF NOT EXISTS store_version (version INTEGER NOT NULL)"};
 
-
 } // namespace
 
 QString Dialect::operator()(const char* text) const {
@@ -119,11 +118,10 @@ void StoreConnection::close() {
     name_.clear();
 }
 
-std::optional<StoreFailure> StoreConnection::open(bool readOnly, int extraPages) {
+std::optional<StoreFailure> StoreConnection::open(bool readOnly) {
     close();
     static std::atomic<quint64> made{0};
     name_ = QStringLiteral("tarnlink-store-") + QString::number(++made);
-    extraPages_ = extraPages;
     busy_ = std::chrono::milliseconds(-1);
     const Dialect& sql = this->sql();
     if (!QSqlDatabase::isDriverAvailable(QLatin1String(sql.driver)))
@@ -185,14 +183,6 @@ std::optional<StoreFailure> StoreConnection::open(bool readOnly, int extraPages)
     // last ones, which a Compare or the check before a Changed download puts right.
     if (!server_ && !run(QStringLiteral("PRAGMA synchronous=NORMAL")))
         return failure_;
-    if (!server_ && extraPages_ > 0) {
-        auto count = run(QStringLiteral("PRAGMA page_count"));
-        if (count && count->next()) {
-            const qint64 pages = count->value(0).toLongLong() + extraPages_;
-            count.reset();
-            run(QStringLiteral("PRAGMA max_page_count=%1").arg(pages));
-        }
-    }
     return std::nullopt;
 }
 
@@ -244,7 +234,7 @@ bool StoreConnection::transaction(const std::function<bool()>& steps,
         // The server went away and may be back: a new connection, once.
         reconnecting_ = true;
         close();
-        const bool reopened = !open(readOnly_, extraPages_);
+        const bool reopened = !open(readOnly_);
         reconnecting_ = false;
         if (!reopened)
             return false;

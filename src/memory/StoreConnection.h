@@ -53,9 +53,8 @@ public:
     static bool isServer(const QString& name);
 
     // Opens the database (not its layout); the failure when it cannot. `readOnly`: a file is
-    // only read (also when it may not be written); `extraPages`: a file may grow by at most
-    // this many pages of 4 KiB (0: no limit).
-    std::optional<StoreFailure> open(bool readOnly = false, int extraPages = 0);
+    // only read (also when it may not be written).
+    std::optional<StoreFailure> open(bool readOnly = false);
     void close();
     bool isOpen() const;
     bool isServer() const { return server_; }
@@ -78,7 +77,6 @@ private:
     QString name_; // the Qt SQL connection's, unique to this object
     bool server_ = false;
     bool readOnly_ = false;
-    int extraPages_ = 0;
     bool reconnecting_ = false;
     std::chrono::milliseconds busy_{-1}; // the connection's wait for another writer; -1: not set
     mutable StoreFailure failure_;

@@ -2,6 +2,7 @@
 // Stores made by earlier Tarnlinks open, brought up to date step by step; a newer one, a
 // broken one, a read-only one and a full disk each say what is the matter and what to do.
 #include "Backends.h"
+#include "FullDisk.h"
 #include "Store.h"
 #include "StoreJobs.h"
 #include "StoreLayout.h"
@@ -9,6 +10,7 @@
 #include "Version.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -17,6 +19,7 @@
 #include <gtest/gtest.h>
 
 using namespace tarn;
+using tarn::testing::FullDisk;
 using tarn::testing::heldOn;
 using tarn::testing::WriterJob;
 
@@ -163,16 +166,16 @@ TEST(Writer, aJobWhoseStoreCannotBeWrittenIsNotRecordedAndSaysWhy) {
         }
     };
     ASSERT_TRUE(Store(path).isOpen()); // made, then its disk fills
-    Store::limitGrowth(1);
     {
         StoreWriter full(path);
+        const FullDisk disk(QFileInfo(path).size() + 4096);
         job(full);
         const StoreWriter::Verdict v = full.finish({JobEnd::Ok, " THE END ", 200, {}, {}});
         EXPECT_FALSE(v.recorded);
-        EXPECT_TRUE(v.problem.endsWith(": database or disk is full - free some space on its disk"))
+        // The write the disk refused, as SQLite says it.
+        EXPECT_TRUE(v.problem.endsWith(": disk I/O error - check its disk: full, or gone?"))
             << v.problem.toStdString();
     }
-    Store::limitGrowth(0);
 
     // Another program's write lock, held until the second job.
     QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "holder");
