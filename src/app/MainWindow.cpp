@@ -528,6 +528,7 @@ QWidget* MainWindow::buildPortTab() {
                                        QStringLiteral("Confirmed")});
     knownLayout->addWidget(c.lstKnownScales);
     parts->addWidget(known, 1);
+    // The port's buttons at the page's foot, in sight however small the window.
     layout->addWidget(scrolled(contents), 1);
     layout->addLayout(buttons);
     return page;
