@@ -5,8 +5,8 @@
 #include "LabelPrint.h"
 #include "MainWindow.h"
 #include "PrintedLabels.h"
-#include "Store.h"
 #include "Settings.h"
+#include "Store.h"
 #include "TransferActions.h"
 
 #include <QAction>
@@ -203,6 +203,7 @@ void LabelActions::printLabels(const QList<int>& sent) {
     form->addRow(problem);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Ca&ncel"));
     QPushButton* preview =
         buttons->addButton(QStringLiteral("&Preview..."), QDialogButtonBox::AcceptRole);
     preview->setObjectName(QStringLiteral("cmdLabelsPreview"));

@@ -39,6 +39,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -77,6 +78,16 @@ QLabel* previewLabel(QWidget* parent, const char* name) {
     label->setWordWrap(true);
     label->setProperty("ownLine", true);
     return label;
+}
+
+// A part of a tab that scrolls when the window is smaller than it: the rows of buttons and the
+// status line stay outside, in sight.
+QScrollArea* scrolled(QWidget* contents) {
+    auto* area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(contents);
+    return area;
 }
 
 QPushButton* button(QWidget* parent, const char* name, const char* caption) {
@@ -475,7 +486,7 @@ void MainWindow::buildMenus() {
 QWidget* MainWindow::buildPortTab() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    auto* frame = new QGroupBox(QStringLiteral("Port No"), page);
+    auto* frame = new QGroupBox(QStringLiteral("Port No"));
     auto* options = new QVBoxLayout(frame);
     Controls& c = c_;
     c.optCom1 = named(new QRadioButton(QStringLiteral("Com&1"), frame), "optCom1");
@@ -490,7 +501,10 @@ QWidget* MainWindow::buildPortTab() {
     c.cboComPort->setMinimumContentsLength(20);
     other->addWidget(c.cboComPort, 1);
     options->addLayout(other);
-    layout->addWidget(frame);
+    auto* contents = new QWidget;
+    auto* parts = new QVBoxLayout(contents);
+    parts->setContentsMargins(0, 0, 0, 0);
+    parts->addWidget(frame);
     auto* buttons = new QHBoxLayout;
     c.cmdPortOpen = button(page, "cmdPortOpen", "Op&en");
     buttons->addWidget(c.cmdPortOpen);
@@ -502,9 +516,8 @@ QWidget* MainWindow::buildPortTab() {
     c.cmdHistory = button(page, "cmdHistory", "&History");
     buttons->addWidget(c.cmdHistory);
     buttons->addStretch(1);
-    layout->addLayout(buttons);
     // Which scale is behind, at a glance: the store's word on each, read-only.
-    auto* known = new QGroupBox(QStringLiteral("Known scales"), page);
+    auto* known = new QGroupBox(QStringLiteral("Known scales"));
     auto* knownLayout = new QVBoxLayout(known);
     c.lstKnownScales = named(new QTreeWidget(known), "lstKnownScales");
     c.lstKnownScales->setRootIsDecorated(false);
@@ -514,14 +527,17 @@ QWidget* MainWindow::buildPortTab() {
                                        QStringLiteral("Ended"), QStringLiteral("How it ended"),
                                        QStringLiteral("Confirmed")});
     knownLayout->addWidget(c.lstKnownScales);
-    layout->addWidget(known, 1);
+    parts->addWidget(known, 1);
+    // The port's buttons at the page's foot, in sight however small the window.
+    layout->addWidget(scrolled(contents), 1);
+    layout->addLayout(buttons);
     return page;
 }
 
 QWidget* MainWindow::buildDisplayTab() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    auto* frame = new QGroupBox(QStringLiteral("Window"), page);
+    auto* frame = new QGroupBox(QStringLiteral("Window"));
     auto* form = new QFormLayout(frame);
     QFont labelFont = font();
     labelFont.setPointSizeF(13.5);
@@ -541,7 +557,7 @@ QWidget* MainWindow::buildDisplayTab() {
         box->setReadOnly(true); // what the scale shows, never typed
         form->addRow(label, box);
     }
-    layout->addWidget(frame);
+    layout->addWidget(scrolled(frame));
     auto* buttons = new QHBoxLayout;
     c_.cmdVFDUpdate = button(page, "cmdVFDUpdate", "&Update");
     buttons->addWidget(c_.cmdVFDUpdate);
@@ -581,10 +597,13 @@ QWidget* MainWindow::buildGridTab(TableKind kind, GridView*& view, const char* g
 QWidget* MainWindow::buildDownloadTab() {
     Controls& c = c_;
     auto* page = new QWidget;
-    auto* layout = new QGridLayout(page);
+    auto* layout = new QVBoxLayout(page);
+    auto* choices = new QWidget;
+    auto* frames = new QHBoxLayout(choices);
+    frames->setContentsMargins(0, 0, 0, 0);
     QWidget* to1 = new QLabel(QStringLiteral("To"));
     QWidget* to2 = new QLabel(QStringLiteral("To"));
-    layout->addWidget(
+    frames->addWidget(
         selectionFrame("PLU Download Option", false,
                        {{&c.optDownOnePLU,
                          "optDownOnePLU",
@@ -601,9 +620,8 @@ QWidget* MainWindow::buildDownloadTab() {
                         {&c.optDownChangedPLU,
                          "optDownChangedPLU",
                          "&Changed",
-                         {c.lblDownChangedPLU = countLabel(page, "lblDownChangedPLU")}}}),
-        0, 0);
-    layout->addWidget(
+                         {c.lblDownChangedPLU = countLabel(page, "lblDownChangedPLU")}}}));
+    frames->addWidget(
         selectionFrame("INGRED Download Option", false,
                        {{&c.optDownOneINGRED,
                          "optDownOneINGRED",
@@ -620,49 +638,57 @@ QWidget* MainWindow::buildDownloadTab() {
                         {&c.optDownChangedINGRED,
                          "optDownChangedINGRED",
                          "C&hanged",
-                         {c.lblDownChangedINGRED = countLabel(page, "lblDownChangedINGRED")}}}),
-        0, 1);
+                         {c.lblDownChangedINGRED = countLabel(page, "lblDownChangedINGRED")}}}));
+    layout->addWidget(scrolled(choices));
+    auto* buttons = new QHBoxLayout;
     c.cmdPLUDownload = button(page, "cmdPLUDownload", " PLU &Download");
-    layout->addWidget(c.cmdPLUDownload, 1, 0);
+    buttons->addWidget(c.cmdPLUDownload);
     c.cmdINGREDDownload = button(page, "cmdINGREDDownload", "INGRED Do&wnload");
-    layout->addWidget(c.cmdINGREDDownload, 1, 1);
+    buttons->addWidget(c.cmdINGREDDownload);
     c.chkVerify = named(new QCheckBox(QStringLiteral("&Verify"), page), "chkVerify");
     c.chkVerify->setToolTip(
         QStringLiteral("After the download, read the table back and list any record the scale "
                        "holds differently"));
-    layout->addWidget(c.chkVerify, 1, 2);
-    layout->setRowStretch(2, 1);
+    buttons->addWidget(c.chkVerify);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
     return page;
 }
 
 QWidget* MainWindow::buildUploadTab() {
     Controls& c = c_;
     auto* page = new QWidget;
-    auto* layout = new QGridLayout(page);
-    layout->addWidget(selectionFrame("PLU Upload Option", false,
+    auto* layout = new QVBoxLayout(page);
+    auto* choices = new QWidget;
+    auto* frames = new QHBoxLayout(choices);
+    frames->setContentsMargins(0, 0, 0, 0);
+    frames->addWidget(selectionFrame("PLU Upload Option", false,
                                      {{&c.optUpOnePLU,
                                        "optUpOnePLU",
                                        "On&e PLU",
                                        {c.txtUpOnePluNo = numberBox(page, "txtUpOnePluNo", "1")}},
-                                      {&c.optUpAllPLU, "optUpAllPLU", "All PLU", {}}}),
-                      0, 0);
-    layout->addWidget(selectionFrame("INGRED Upload Option", true,
+                                      {&c.optUpAllPLU, "optUpAllPLU", "All PLU", {}}}));
+    frames->addWidget(selectionFrame("INGRED Upload Option", true,
                                      {{&c.optUpOneING,
                                        "optUpOneING",
                                        "O&ne INGRED",
                                        {c.txtUpOneIngNo = numberBox(page, "txtUpOneIngNo", "1")}},
-                                      {&c.optUpAllING, "optUpAllING", "All INGRED", {}}}),
-                      0, 1);
+                                      {&c.optUpAllING, "optUpAllING", "All INGRED", {}}}));
+    layout->addWidget(scrolled(choices));
+    auto* buttons = new QHBoxLayout;
     c.cmdPLUUpload = button(page, "cmdPLUUpload", "PLU &Upload");
-    layout->addWidget(c.cmdPLUUpload, 1, 0);
+    buttons->addWidget(c.cmdPLUUpload);
     c.cmdINGUpload = button(page, "cmdINGUpload", "INGRED Uploa&d");
-    layout->addWidget(c.cmdINGUpload, 1, 1);
+    buttons->addWidget(c.cmdINGUpload);
     // Reads the scale's table beside the one on screen, which stays as it is.
     c.cmdPLUCompare = button(page, "cmdPLUCompare", "PLU Co&mpare");
-    layout->addWidget(c.cmdPLUCompare, 2, 0);
+    buttons->addWidget(c.cmdPLUCompare);
     c.cmdINGCompare = button(page, "cmdINGCompare", "INGRED Compa&re");
-    layout->addWidget(c.cmdINGCompare, 2, 1);
-    layout->setRowStretch(3, 1);
+    buttons->addWidget(c.cmdINGCompare);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
     return page;
 }
 
@@ -673,7 +699,9 @@ void MainWindow::buildStatusBar() {
     auto* lines = new QGridLayout(body);
     lines->setContentsMargins(0, 0, 0, 0);
     QLabel* panel1 = c_.panel1 = named(new QLabel(body), "Panel1");
-    panel1->setWordWrap(true); // a long text takes a second line, never widens the window
+    // A long text takes a second line, never widens the window: not even a long word (a path).
+    panel1->setWordWrap(true);
+    panel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* date = named(new QLabel(body), "Panel2");
     auto* time = named(new QLabel(body), "Panel3");
     lines->addWidget(panel1, 0, 0);
@@ -684,6 +712,7 @@ void MainWindow::buildStatusBar() {
     lines->setColumnStretch(0, 1);
     c_.lblTransferAdvice = named(new QLabel(body), "lblTransferAdvice");
     c_.lblTransferAdvice->setWordWrap(true);
+    c_.lblTransferAdvice->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     c_.lblTransferAdvice->hide();
     lines->addWidget(c_.lblTransferAdvice, 1, 0, 1, 4);
     bar->addWidget(body, 1);

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -78,7 +79,10 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
     : QDialog(parent), kind_(kind), list_(std::move(list)), grid_(grid) {
     setObjectName(QStringLiteral("dlgPriceList"));
     setWindowTitle(QStringLiteral("Price list"));
-    auto* layout = new QVBoxLayout(this);
+    // What is chosen scrolls on a small screen; the buttons stay under it, in sight.
+    auto* body = new QWidget;
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
 
     // The list's first rows, as the till wrote them.
     const int columns = usedColumns(list_);
@@ -156,6 +160,12 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
     summary_->setObjectName(QStringLiteral("lblPriceListSummary"));
     summary_->setWordWrap(true);
     layout->addWidget(summary_);
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(body);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(scroll, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
@@ -163,7 +173,7 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
     apply_->setObjectName(QStringLiteral("cmdPriceListApply"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    outer->addWidget(buttons);
 
     update();
     resize(820, 640);

@@ -10,8 +10,8 @@ namespace tarn {
 
 // The window and every dialog it opens (the price list, Compare, History, the questions, the
 // file dialogs) fit the screen's available area when they open, so that their buttons are on
-// the screen: a dialog larger than the room is made smaller as it is shown, and then placed
-// over the window within the room.
+// the screen: a dialog larger than the room is made smaller as it is shown, and placed over the
+// window with its frame within the screen's available area.
 class ScreenFit : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +26,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void place(QWidget& dialog, const QRect& area) const;
+
     QWidget& window_;
 };
 

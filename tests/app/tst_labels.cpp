@@ -7,10 +7,13 @@
 #include "TableFile.h"
 #include "WindowTest.h"
 
+#include <QAbstractButton>
 #include <QDialog>
+#include <QKeySequence>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -77,6 +80,27 @@ private slots:
 
         // The menu's entry prints every record by default.
         QCOMPARE(printedFrom("mnuPrintLabels").count("PLU "), 3);
+    }
+
+    // Every option and button of the dialog has a mnemonic, none twice.
+    void everyChoiceOfTheLabelsDialogHasAMnemonicOfItsOwn() {
+        loadPrices(349);
+        QStringList keys;
+        QStringList captions;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = w->findChild<QDialog*>(QStringLiteral("dlgLabels"));
+            if (!dialog)
+                return;
+            for (const QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
+                captions << b->text();
+                keys << QKeySequence::mnemonic(b->text()).toString();
+            }
+            dialog->reject();
+        });
+        trigger("mnuPrintLabels");
+        QVERIFY(captions.contains(QStringLiteral("Ca&ncel")));
+        QVERIFY2(!keys.contains(QString()), qPrintable(captions.join(", ")));
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
     }
 };
 
