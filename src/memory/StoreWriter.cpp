@@ -98,14 +98,10 @@ struct StoreWriter::State {
             hold.unlock();
             bool written = writeGroup(store, last ? kLastBusy : kTryBusy);
             Setter answer;
-            if (read) {
-                if (!written && !group.empty()) {
-                    // One more short try: the writes before a read that cannot be made (another
-                    // program holds the lock) are not in the store, and the read says so.
-                    written = writeGroup(store, kTryBusy);
-                }
+            // The writes before a read that could not be made just now (another program holds
+            // the lock) are not in the store when it answers.
+            if (read)
                 answer = read->read(store);
-            }
             hold.lock();
             if (read) {
                 if (answer)

@@ -39,13 +39,13 @@ public:
 
     // How long each try waits for another program's lock, during the job and at its end.
     static constexpr std::chrono::milliseconds kTryBusy{100};
-    static constexpr std::chrono::milliseconds kLastBusy{500};
+    static constexpr std::chrono::milliseconds kLastBusy{300};
     // A group that failed is tried again this long after, or with the next write.
     static constexpr std::chrono::milliseconds kRetryAfter{250};
     // How long a read or a job's end waits for the store's answer.
-    static constexpr std::chrono::milliseconds kAnswerWait{1500};
+    static constexpr std::chrono::milliseconds kAnswerWait{800};
     // How long the writer's end waits for its thread.
-    static constexpr std::chrono::milliseconds kEndWait{400};
+    static constexpr std::chrono::milliseconds kEndWait{250};
 
     // Runs `look` on the writer's thread with its store and returns its answer, after the
     // writes handed over before it; `otherwise` when the store did not answer in time or the
