@@ -84,7 +84,7 @@ private slots:
 
     // Every option and button of the dialog has a mnemonic, none twice.
     void everyChoiceOfTheLabelsDialogHasAMnemonicOfItsOwn() {
-        loadPrices(349);
+        loadPrices(dir.path(), 349);
         QStringList keys;
         QStringList captions;
         QTimer::singleShot(0, this, [&] {
