@@ -170,7 +170,7 @@ int endProgram(int status) {
 
 void StoreWriter::write(std::function<bool(Store&, qint64& job)> op) {
     {
-        std::lock_guard<std::mutex> hold(s_->lock);
+        const std::lock_guard<std::mutex> guard(s_->lock);
         s_->queue.push_back({std::move(op), {}, {}});
     }
     s_->wake.notify_all();
@@ -189,7 +189,7 @@ bool StoreWriter::ask(std::function<Setter(Store&)> look) {
 }
 
 void StoreWriter::interrupt() {
-    std::lock_guard<std::mutex> hold(s_->lock);
+    const std::lock_guard<std::mutex> guard(s_->lock);
     s_->interrupted = true;
     s_->answered.notify_all();
 }
@@ -198,14 +198,14 @@ void StoreWriter::begin(const JobStart& start) {
     scale_ = start.scale;
     table_ = start.table;
     {
-        std::lock_guard<std::mutex> hold(s_->lock);
+        const std::lock_guard<std::mutex> guard(s_->lock);
         s_->interrupted = false;
         s_->silent = false;
     }
     // In a transaction of its own, before the job's writes; not waited for.
     auto unused = std::make_shared<bool>(false);
     {
-        std::lock_guard<std::mutex> hold(s_->lock);
+        const std::lock_guard<std::mutex> guard(s_->lock);
         s_->queue.push_back({{},
                              [](Store& m) -> Setter {
                                  if (m.retry()) {

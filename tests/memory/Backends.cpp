@@ -7,7 +7,30 @@
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <cerrno>
+#include <vector>
+
+#include <sys/wait.h>
 #include <unistd.h>
+
+int runProgram(const QString& program, const QStringList& args) {
+    std::vector<QByteArray> words{QFile::encodeName(program)};
+    for (const QString& a : args)
+        words.push_back(a.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& w : words)
+        argv.push_back(w.data());
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    while (pid > 0 && waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return pid > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 std::string backendName(Backend b) {
     return b == Backend::Sqlite ? "SQLite" : "PostgreSQL";

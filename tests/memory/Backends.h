@@ -24,6 +24,10 @@ struct TestServer {
 // did not start (the tests fail: the store on a server is part of what they prove). `skip` is
 // left empty.
 TestServer testServer(QString* skip, QString* failure, const QString& file = {});
+// Runs `program` with `args` to its end; its exit status, or -1. A plain fork and exec, which
+// ThreadSanitizer follows (a Qt process's own way of starting leaves it seeing races that
+// are not there).
+int runProgram(const QString& program, const QStringList& args);
 // A new, empty database on the server at `url`; the URL naming it, or empty (and *why) when it
 // could not be made.
 QString newDatabase(const QString& url, QString* why);

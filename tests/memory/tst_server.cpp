@@ -132,7 +132,7 @@ TEST(Server, aServerStoppedMidTransferIsSaidAndWrittenAgainWhenBack) {
     const QString script = QStringLiteral(TARNLINK_TEST_PG_SCRIPTS);
     QTemporaryDir dir;
     const QString file = dir.filePath("own.url");
-    ASSERT_EQ(QProcess::execute(script + "/pg-start.sh", {file}), 0);
+    ASSERT_EQ(runProgram(script + "/pg-start.sh", {file}), 0);
     QString skip, failure;
     const TestServer own = testServer(&skip, &failure, file);
     ASSERT_FALSE(own.url.isEmpty());
@@ -142,9 +142,10 @@ TEST(Server, aServerStoppedMidTransferIsSaidAndWrittenAgainWhenBack) {
         all << args;
         if (getuid() == 0)
             all = QStringList{"-u", "postgres", "--"} + all;
-        return QProcess::execute(getuid() == 0 ? "runuser" : all.takeFirst(), all);
+        return runProgram(getuid() == 0 ? "runuser" : all.takeFirst(), all);
     };
 
+    ASSERT_TRUE(Store(own.url).isOpen()); // the server is up, its layout made
     WriterJob job(own.url, "/dev/ttyS3", TableKind::Plu, TransferDirection::Download, "ALL");
     job.hold(1, 1, "one");
     job.sync();
@@ -165,7 +166,7 @@ TEST(Server, aServerStoppedMidTransferIsSaidAndWrittenAgainWhenBack) {
         v.problem.startsWith("ERROR! cannot keep what the scales hold in " + own.url + ": "))
         << v.problem.toStdString();
     ASSERT_EQ(pgCtl({"start"}), 0);
-    QProcess::execute(script + "/pg-stop.sh", {file});
+    runProgram(script + "/pg-stop.sh", {file});
 }
 
 // A server that takes the connection and never answers (packets lost on the way): a job's read
