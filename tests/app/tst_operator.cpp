@@ -46,10 +46,7 @@ private slots:
     void init() {
         makeWindow();
         useChooser();
-        useScale();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        QVERIFY(click("cmdPortOpen"));
-        QVERIFY(w->engine().isOpen());
+        openOnScale();
     }
     void cleanup() { dropWindow(); }
 

@@ -62,10 +62,7 @@ private slots:
         download = questions.get();
         w->setDownloadQuestion(std::move(questions));
         useReplaceQuestion();
-        useScale();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        QVERIFY(click("cmdPortOpen"));
-        QVERIFY(w->engine().isOpen());
+        openOnScale();
     }
     void cleanup() { dropWindow(); }
 

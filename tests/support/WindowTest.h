@@ -147,6 +147,13 @@ protected:
                       "3,\"PLUM\",\"\",990,3,0,2003,1,5\r\n"));
         QVERIFY(w->showReport(load(w->workspace(), TableKind::Plu, file)));
     }
+    // The shown window's port opened on the in-process scale, as the operator opens it.
+    void openOnScale() {
+        useScale();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QVERIFY(click("cmdPortOpen"));
+        QVERIFY(w->engine().isOpen());
+    }
     // A full PLU table (PLU 1 to 200) behind `file`, ALL PLU chosen on the Download tab.
     void fullPluTable(const QString& file) {
         Workspace& ws = w->workspace();
