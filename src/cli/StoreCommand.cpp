@@ -27,8 +27,12 @@ std::optional<UsageError> StoreCommand::parse(const QStringList& ports, const QS
 }
 
 int StoreCommand::run(Session& session) {
-    Store store;
-    deliverUnrecorded(store); // jobs this PC could not record, first
+    {
+        Store writable; // brought up to date, with the jobs this PC could not record, first
+        deliverUnrecorded(writable);
+    }
+    // The copy is made through a connection that cannot change what it copies.
+    Store store(Store::defaultPath(), Store::Access::ReadOnly);
     if (const auto why = store.backup(file_)) {
         session.console().error(why->startsWith(QLatin1String("ERROR! "))
                                     ? *why
