@@ -4,6 +4,7 @@
 #include "FileChooser.h"
 #include "LabelPrint.h"
 #include "MainWindow.h"
+#include "MemoryActions.h"
 #include "PrintedLabels.h"
 #include "Settings.h"
 #include "Store.h"
@@ -26,7 +27,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QThread>
 #include <QVBoxLayout>
 
 namespace tarn {
@@ -83,27 +83,17 @@ LabelActions::LabelActions(MainWindow& window)
 }
 
 void LabelActions::withStore(
-    std::function<std::map<int, QString>(Store&)> work,
+    const QString& kind, std::function<std::map<int, QString>(Store&)> work,
     std::function<void(const std::map<int, QString>&, const QString&)> done) {
+    // The window's own connection to the store, on its thread: nothing waits for it at Exit.
     QPointer<LabelActions> self(this);
-    QThread* thread = QThread::create([self, work = std::move(work), done = std::move(done)] {
-        std::map<int, QString> result;
-        QString problem;
-        {
-            Store store;
-            result = work(store);
-            problem = store.takeProblem();
-        }
-        QMetaObject::invokeMethod(
-            qApp,
-            [self, done, result, problem] {
-                if (self)
-                    done(result, problem);
-            },
-            Qt::QueuedConnection);
-    });
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start();
+    window_.findChild<MemoryActions*>()->askStore(
+        kind, std::move(work),
+        [self, done = std::move(done)](const std::map<int, QString>& result,
+                                       const QString& problem) {
+            if (self)
+                done(result, problem);
+        });
 }
 
 bool LabelActions::showPreview(const std::function<void(QPagedPaintDevice&)>& paint) {
@@ -122,7 +112,9 @@ void LabelActions::remember(const std::vector<Label>& labels) {
     if (!window_.workspace().hasFile())
         return;
     const QString shop = Settings::load().shop();
+    // Each print is remembered: no later one takes its place.
     withStore(
+        QStringLiteral("labels printed %1").arg(++printed_),
         [file, shop, contents = contentsOf(labels)](Store& store) {
             rememberPrinted(store, file, shop, contents);
             return std::map<int, QString>{};
@@ -288,17 +280,19 @@ void LabelActions::printLabels(const QList<int>& sent) {
     // The labels that print otherwise than when last printed from this file in this shop.
     const QString file = ws.filePath();
     const QString shopName = shop.settings.shop();
-    withStore([file, shopName](Store& store) { return printedLabels(store, file, shopName); },
-              [this, go, labels](const std::map<int, QString>& printed, const QString& problem) {
-                  if (!problem.isEmpty()) {
-                      window_.showReport(Report().fail(problem));
-                      return;
-                  }
-                  std::vector<Label> differ;
-                  for (size_t i : changedLabels(contentsOf(labels), printed))
-                      differ.push_back(labels[i]);
-                  go(std::move(differ));
-              });
+    withStore(
+        QStringLiteral("labels last printed"),
+        [file, shopName](Store& store) { return printedLabels(store, file, shopName); },
+        [this, go, labels](const std::map<int, QString>& printed, const QString& problem) {
+            if (!problem.isEmpty()) {
+                window_.showReport(Report().fail(problem));
+                return;
+            }
+            std::vector<Label> differ;
+            for (size_t i : changedLabels(contentsOf(labels), printed))
+                differ.push_back(labels[i]);
+            go(std::move(differ));
+        });
 }
 
 void LabelActions::printPriceList() {

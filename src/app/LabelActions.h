@@ -35,15 +35,15 @@ public:
     void printLabels(const QList<int>& sent = {});
     void printPriceList();
 
-    // For tests: instead of the preview's dialog, `preview` gets the pages' painter and says
-    // whether they were printed.
-    void setPreviewForTests(std::function<bool(const std::function<void(QPagedPaintDevice&)>&)> f) {
+    // Where the pages are shown before they print: Qt's preview dialog unless another is given
+    // (`f` gets the pages' painter and says whether they were printed).
+    void setPreview(std::function<bool(const std::function<void(QPagedPaintDevice&)>&)> f) {
         preview_ = std::move(f);
     }
 
 private:
-    // Runs `work` with the store on a thread of its own, then `done` on the window's.
-    void withStore(std::function<std::map<int, QString>(class Store&)> work,
+    // Runs `work` with the window's store off its thread, then `done` on it (MemoryActions).
+    void withStore(const QString& kind, std::function<std::map<int, QString>(class Store&)> work,
                    std::function<void(const std::map<int, QString>&, const QString&)> done);
     bool showPreview(const std::function<void(QPagedPaintDevice&)>& paint);
     void remember(const std::vector<Label>& labels);
@@ -51,6 +51,7 @@ private:
     MainWindow& window_;
     QPushButton* offer_;
     QList<int> sent_;
+    int printed_ = 0; // prints remembered so far
     std::function<bool(const std::function<void(QPagedPaintDevice&)>&)> preview_;
 };
 

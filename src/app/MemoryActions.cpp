@@ -130,6 +130,12 @@ MemoryActions::~MemoryActions() {
     StoreWriter::leftToEnd();
 }
 
+void MemoryActions::askStore(
+    const QString& kind, std::function<std::map<int, QString>(Store&)> look,
+    std::function<void(const std::map<int, QString>&, const QString&)> answer) {
+    reader_->ask<std::map<int, QString>>(kind, this, std::move(look), std::move(answer));
+}
+
 void MemoryActions::showProblem(const QString& text) {
     // Each new problem once: the same text again is the same problem still there.
     if (text.isEmpty() || text == lastProblem_)

@@ -5,6 +5,9 @@
 
 #include <QObject>
 
+#include <functional>
+#include <map>
+
 #include <memory>
 #include <optional>
 
@@ -34,6 +37,12 @@ public:
     ~MemoryActions() override;
 
     class StoreReader;
+
+    // Runs `look` with the window's store on its thread, then `answer` with its result and the
+    // store's problem on the window's. A newer question of the same `kind` takes the place of
+    // one not yet asked.
+    void askStore(const QString& kind, std::function<std::map<int, QString>(Store&)> look,
+                  std::function<void(const std::map<int, QString>&, const QString&)> answer);
 
 private:
     void attach(Engine* engine);

@@ -31,7 +31,7 @@ class TestLabels : public WindowTest {
         const QString pdf = dir.filePath("printed.pdf");
         QFile::remove(pdf);
         auto* labels = w->findChild<LabelActions*>();
-        labels->setPreviewForTests([&](const std::function<void(QPagedPaintDevice&)>& paint) {
+        labels->setPreview([&](const std::function<void(QPagedPaintDevice&)>& paint) {
             return !writePdf(pdf, "Labels", paint);
         });
         QTimer::singleShot(0, this, [this] {
