@@ -126,6 +126,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_TARNLINK_PACKAGE_NAME tarnlink)
 # Qt loads its SQL drivers as plug-ins at run time, out of sight of dpkg-shlibdeps.
 set(CPACK_DEBIAN_TARNLINK_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-psql")
+# Tarnlink's own texts are inside its programs; Qt's, for its file and print dialogs, are here.
+set(CPACK_DEBIAN_TARNLINK_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 # /var/lib/tarnlink, the notes every user of the serial ports shares (group dialout).
 set(CPACK_DEBIAN_TARNLINK_PACKAGE_CONTROL_EXTRA
     "${PROJECT_SOURCE_DIR}/data/debian/postinst;${PROJECT_SOURCE_DIR}/data/debian/postrm")

@@ -4,6 +4,7 @@
 #include "Command.h"
 #include "CommandLine.h"
 #include "Interrupt.h"
+#include "Language.h"
 #include "StoreWriter.h"
 #include "Version.h"
 
@@ -13,6 +14,25 @@
 #include <csignal>
 #include <cstring>
 #include <memory>
+
+namespace {
+
+// Whether the output is for a program: --format csv or json. It is the same in every language,
+// its messages included.
+bool machineOutput(int argc, char* argv[]) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        const char* format = nullptr;
+        if (std::strcmp(argv[i], "--format") == 0 && i + 1 < argc)
+            format = argv[i + 1];
+        else if (std::strncmp(argv[i], "--format=", 9) == 0)
+            format = argv[i] + 9;
+        if (format && std::strcmp(format, "text") != 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     // Labels are drawn with fonts, which take a GUI application; a run from a script or a
@@ -30,6 +50,8 @@ int main(int argc, char* argv[]) {
     std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication::setApplicationName(QStringLiteral("tarnlink-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(tarn::programVersion()));
+    if (!machineOutput(argc, argv))
+        tarn::installLanguage(*app, tarn::desktopLanguage());
 
     int status = 0;
     {

@@ -2,19 +2,27 @@
 // The window and its dialogs on a small laptop's screen, 1024 x 600, at the scale factor the
 // test is run with (QT_SCALE_FACTOR: 1, 1.5 and 2): each opens within the screen's available
 // area; what does not fit scrolls, the status line, Source and the buttons stay on the screen.
-// A remembered size is used only when it is comfortable and fits.
+// A remembered size is used only when it is comfortable and fits. Run in the testing language
+// (TARNLINK_TEST_TRANSLATION: every text longer and marked), every text the window and its
+// dialogs show must be marked, so none was left out of the translation, and shown whole.
 #include "AboutDialog.h"
 #include "CompareDialog.h"
 #include "HistoryDialog.h"
 #include "PriceListDialog.h"
 #include "WindowTest.h"
 
+#include "Language.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -37,12 +45,73 @@ class TestSmallScreen : public WindowTest {
                room().contains(QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size())) &&
                widget->visibleRegion() == QRegion(widget->rect());
     }
+    static bool testingLanguage() { return qEnvironmentVariableIsSet("TARNLINK_TEST_TRANSLATION"); }
+    // A text of ours, translated: the testing language marks it "[...~]". Texts without a
+    // letter (numbers, "..."), the program's name, and Qt's own buttons, which Qt translates,
+    // are not ours.
+    static bool marked(const QString& text) {
+        static const QRegularExpression word(QStringLiteral("[A-Za-z]{2}"));
+        return !text.contains(word) || text == QLatin1String("Tarnlink") ||
+               (text.contains(u'[') && text.contains(QLatin1String("~]")));
+    }
+    static bool qtsOwn(const QAbstractButton* b) {
+        const auto* box = qobject_cast<const QDialogButtonBox*>(b->parentWidget());
+        return box &&
+               box->standardButton(const_cast<QAbstractButton*>(b)) != QDialogButtonBox::NoButton;
+    }
+    // Every text in sight is marked, and none is cut short.
+    static void textsMarkedAndWhole(const QWidget* root) {
+        if (!testingLanguage())
+            return;
+        QStringList unmarked, cut;
+        const auto look = [&](const QString& text, const QWidget* where, bool whole) {
+            if (!marked(text))
+                unmarked << where->metaObject()->className() + QStringLiteral(" ") +
+                                where->objectName() + QStringLiteral(": ") + text;
+            else if (!whole)
+                cut << where->objectName() + QStringLiteral(": ") + text;
+        };
+        look(root->windowTitle(), root, true);
+        for (const QWidget* x : root->findChildren<QWidget*>()) {
+            if (!x->isVisibleTo(root) || qobject_cast<const QFileDialog*>(x->window()) != nullptr)
+                continue;
+            if (!x->toolTip().isEmpty())
+                look(x->toolTip(), x, true);
+            if (const auto* label = qobject_cast<const QLabel*>(x);
+                label && !label->text().isEmpty())
+                look(label->text(), x,
+                     label->wordWrap() || label->width() >= label->minimumSizeHint().width());
+            else if (const auto* b = qobject_cast<const QAbstractButton*>(x);
+                     b && !b->text().isEmpty() && !qtsOwn(b))
+                look(b->text(), x, b->width() >= b->sizeHint().width());
+            else if (const auto* g = qobject_cast<const QGroupBox*>(x); g && !g->title().isEmpty())
+                look(g->title(), x, g->width() >= g->minimumSizeHint().width());
+            else if (const auto* tabs = qobject_cast<const QTabBar*>(x))
+                for (int t = 0; t < tabs->count(); ++t)
+                    look(tabs->tabText(t), x,
+                         tabs->rect().contains(tabs->tabRect(t)) &&
+                             tabs->tabRect(t).width() >
+                                 tabs->fontMetrics().horizontalAdvance(
+                                     QString(tabs->tabText(t)).remove(u'&')));
+            else if (const auto* menus = qobject_cast<const QMenuBar*>(x))
+                for (const QAction* menu : menus->actions()) {
+                    look(menu->text(), x, true);
+                    if (menu->menu())
+                        for (const QAction* a : menu->menu()->actions())
+                            if (!a->isSeparator())
+                                look(a->text(), x, true);
+                }
+        }
+        QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(u'\n')));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    }
     static void fitsWithItsButtons(const QWidget* dialog) {
         QCOMPARE(dialog->screen()->availableGeometry(), room());
         QVERIFY2(room().contains(dialog->frameGeometry()), qPrintable(dialog->objectName()));
         for (const QAbstractButton* b : dialog->findChildren<QAbstractButton*>())
             if (qobject_cast<const QPushButton*>(b) && b->isVisibleTo(dialog))
                 QVERIFY2(inSight(b), qPrintable(b->text()));
+        textsMarkedAndWhole(dialog);
     }
     // The modal dialog that `open` opens fits, with its buttons in sight.
     void fitsWhenAsked(const std::function<void()>& open) {
@@ -72,6 +141,7 @@ private slots:
             for (QAbstractButton* b : c().SSTab->currentWidget()->findChildren<QAbstractButton*>())
                 if (qobject_cast<QPushButton*>(b) || qobject_cast<QCheckBox*>(b))
                     QVERIFY2(inSight(b), qPrintable(b->text()));
+            textsMarkedAndWhole(w);
         }
         // A long status text wraps rather than widen the window.
         w->workspace().status(QString(300, QLatin1Char('x')).replace(20, 1, " "));
@@ -159,6 +229,9 @@ int main(int argc, char* argv[]) {
         return 1;
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
     QApplication app(argc, argv);
+    if (const QString language = qEnvironmentVariable("TARNLINK_TEST_TRANSLATION");
+        !language.isEmpty() && !tarn::installTranslationFile(app, language))
+        return 1;
     TestSmallScreen test;
     return QTest::qExec(&test, argc, argv);
 }
