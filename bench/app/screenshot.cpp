@@ -4,6 +4,7 @@
 //   screenshot TABLE.PLU -         keeps showing it, for a screen grabber (under xvfb-run:
 //                                  import -window root docs/window.png)
 // Copy the table into a neutral folder first: "Source" shows its path.
+#include "Language.h"
 #include "MainWindow.h"
 #include "TableFile.h"
 
@@ -15,6 +16,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    tarn::installLanguage(app, tarn::desktopLanguage()); // LANG=de_DE.UTF-8: the German one
     if (argc != 3) {
         std::fprintf(stderr, "usage: screenshot TABLE.PLU OUT.png|-\n");
         return 2;

@@ -5,6 +5,7 @@
 // QT_QPA_PLATFORM=offscreen.
 #include "Controls.h"
 #include "GridView.h"
+#include "Language.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -31,6 +32,9 @@ int main(int argc, char* argv[]) {
     QElapsedTimer clock;
     clock.start();
     QApplication app(argc, argv);
+    // In the desktop's language, as the program starts: LANG=C against LANG=de_DE.UTF-8 gives
+    // what a translation costs.
+    tarn::installLanguage(app, tarn::desktopLanguage());
     const qint64 appMs = clock.elapsed();
     tarn::MainWindow window;
     const qint64 builtMs = clock.elapsed();
