@@ -38,7 +38,9 @@ public:
         link_->moveToThread(this);
         // Emitted on this thread, by the port's own wait or a reset.
         QObject::connect(link_.get(), &ScaleLink::portLost, [this](const QString& message) {
-            lost_ = {message, message};
+            const PortLoss loss =
+                link_->port().refusedConnection() ? PortLoss::Refused : PortLoss::Lost;
+            lost_ = {loss, loss};
             say([e = engine_, message] {
                 e->open_ = false;
                 emit e->portLost(message);
@@ -99,7 +101,9 @@ public:
     }
 
     // How the port was lost since the last job on the table asked; empty: it was not.
-    QString takeLost(TableKind table) { return std::exchange(lost_[size_t(table)], QString()); }
+    PortLoss takeLost(TableKind table) {
+        return std::exchange(lost_[size_t(table)], PortLoss::None);
+    }
 
     // The store's writer, with a thread of its own, made when the first table job comes.
     StoreWriter& store() {
@@ -181,7 +185,8 @@ private:
     RequestId running_ = 0; // 0 between requests
     RequestId stoppedUpTo_ = 0;
     bool quitting_ = false;
-    std::array<QString, 2> lost_{}; // how the port was lost, by TableKind; this thread's own
+    // How the port was lost, by TableKind; this thread's own.
+    std::array<PortLoss, 2> lost_{PortLoss::None, PortLoss::None};
 };
 
 namespace {

@@ -9,6 +9,7 @@
 #include "Store.h"
 #include "StoreWriter.h"
 
+#include <QCoreApplication>
 #include <QUuid>
 
 #include <optional>
@@ -18,6 +19,10 @@
 namespace tarn {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Jobs)
+};
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
@@ -210,9 +215,8 @@ bool changedExtent(ScaleLink& link, const TableRecords<R>& table, const StoreWor
             return true;
         case ChangedStep::Do::ReadBack:
             if (!std::exchange(announced, true))
-                sink.status(QStringLiteral("Checking what the scale holds: reading back %1 "
-                                           "record(s)")
-                                .arg(std::max<size_t>(step.ask.size(), size_t(facts.checks))));
+                sink.status(Text::tr("Checking what the scale holds: reading back %n record(s)",
+                                     nullptr, std::max(int(step.ask.size()), facts.checks)));
             for (const int asked : step.ask) {
                 const auto answer = readOne<R>(link, asked, step.byNumber, sink, writer, failed);
                 if (!answer) {
@@ -251,11 +255,11 @@ void runDownload(ScaleLink& link, const DownloadJob& d, const TableRecords<R>& t
             sink.status(extra);
     if (d.verify && o.result.outcome == TransferOutcome::Finished && !link.stopped()) {
         compare<R>(link, table, sink, writer, o);
-        if (o.differences)
-            sink.status(o.differences->empty()
-                            ? QStringLiteral("Verify: the scale holds this table")
-                            : QStringLiteral("Verify: the scale holds %1 record(s) differently")
-                                  .arg(recordsIn(*o.differences)));
+        if (o.differences && o.differences->empty())
+            sink.status(Text::tr("Verify: the scale holds this table"));
+        else if (o.differences)
+            sink.status(Text::tr("Verify: the scale holds %n record(s) differently", nullptr,
+                                 int(recordsIn(*o.differences))));
     }
 }
 
@@ -293,14 +297,19 @@ JobOutcome stoppedBeforeItBegan(const Job& job, const ScaleLink& link) {
 
 QString stoppedText(const JobOutcome& o) {
     if (o.what == JobOutcome::What::Display)
-        return QStringLiteral("Stopped");
+        //: The display read was stopped
+        return Text::tr("Stopped");
     if (o.result.lastRecord == 0)
-        return QStringLiteral("Stopped before the first record");
-    const bool plu = o.kind == TableKind::Plu;
-    const QString record = plu                                    ? QStringLiteral("plu#")
-                           : o.what == JobOutcome::What::Download ? QStringLiteral("Message#")
-                                                                  : QStringLiteral("INGRED#");
-    return QStringLiteral("Stopped after ") + record + QString::number(o.result.lastRecord);
+        return Text::tr("Stopped before the first record");
+    const int last = o.result.lastRecord;
+    if (o.kind == TableKind::Plu)
+        //: %1: the slot or number of the last PLU record that went through
+        return Text::tr("Stopped after plu#%1").arg(last);
+    if (o.what == JobOutcome::What::Download)
+        //: %1: the slot of the last ingredient record the scale took
+        return Text::tr("Stopped after Message#%1").arg(last);
+    //: %1: the number of the last ingredient record the scale gave
+    return Text::tr("Stopped after INGRED#%1").arg(last);
 }
 
 JobStart jobStartOf(const Job& job, const QString& name) {
@@ -383,10 +392,10 @@ StoreWriter::Verdict recordJob(StoreWriter& writer, const JobStart& start, const
     o.storeProblem = v.problem;
     // The store's own problem, with what to do about it, comes as storeProblem().
     const bool sent = o.what == JobOutcome::What::Download && o.result.records > 0;
-    sink.status((sent ? QStringLiteral("ERROR! sent, not recorded: ")
-                      : QStringLiteral("ERROR! not recorded: ")) +
-                QStringLiteral("the store could not keep this job, so the next Changed download "
-                               "reads the scale's table first"));
+    sink.status(sent ? Text::tr("ERROR! sent, not recorded: the store could not keep this job, "
+                                "so the next Changed download reads the scale's table first")
+                     : Text::tr("ERROR! not recorded: the store could not keep this job, so the "
+                                "next Changed download reads the scale's table first"));
     return v;
 }
 
@@ -408,7 +417,7 @@ struct StoreSelf {
 
 JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
                   const std::function<StoreWriter&()>& writer,
-                  const std::function<QString(TableKind)>& takeLost) {
+                  const std::function<PortLoss(TableKind)>& takeLost) {
     JobOutcome o = outcomeOf(job);
     if (std::holds_alternative<DisplayJob>(job)) {
         o.display = updateDisplay(link);
@@ -458,12 +467,12 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
     // A port lost since the last job may have come back on another scale, or on one that
     // was switched off and lost its table: the store's word waits for the table to be read.
     const auto doubtIfLost = [&] {
-        const QString lost = takeLost(start.table);
-        if (lost.isEmpty())
+        const PortLoss lost = takeLost(start.table);
+        if (lost == PortLoss::None)
             return;
         // A network serial server that refused to connect again did not lose the line in the
         // middle of a record; the scale's table is read again all the same.
-        store.markUnconfirmed(lost.contains(QLatin1String("refused"), Qt::CaseInsensitive)
+        store.markUnconfirmed(lost == PortLoss::Refused
                                   ? QStringLiteral("its serial server refused a connection since "
                                                    "its last job")
                                   : QStringLiteral("the port was lost since its last job"));

@@ -83,13 +83,19 @@ struct JobOutcome {
 // first record", the display read's "Stopped".
 QString stoppedText(const JobOutcome& o);
 
+// How the port was lost since the last job on a table.
+enum class PortLoss {
+    None,
+    Lost,    // the port failed, or a reset could not reopen it
+    Refused, // a network serial server refused to connect again (Port::refusedConnection())
+};
+
 // What a job does on the line and in the store, on the engine's worker thread: its transfer,
 // the check and the read of a Changed download, its writes through the store's `writer`, its
-// history row. `takeLost` says how the port was lost since the last job on a table (empty: it
-// was not).
+// history row. `takeLost` says how the port was lost since the last job on a table.
 JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
                   const std::function<StoreWriter&()>& writer,
-                  const std::function<QString(TableKind)>& takeLost);
+                  const std::function<PortLoss(TableKind)>& takeLost);
 // A job that a stop ended before it began: nothing was sent or read.
 JobOutcome stoppedBeforeItBegan(const Job& job, const ScaleLink& link);
 

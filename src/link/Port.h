@@ -47,6 +47,8 @@ public:
     // serial line, where bytes follow one another; a network serial server passes them on in
     // blocks (ser2net: 64 bytes, some 67 ms apart at 9600 baud).
     virtual std::chrono::milliseconds paceGap() const { return std::chrono::milliseconds(0); }
+    // Whether the port's last connect failed because a network serial server refused it.
+    virtual bool refusedConnection() const { return false; }
 
     // Blocks until bytes from the line are waiting, the port fails, `limit` has passed or `stop`
     // is raised; it may return earlier. A port with no line of its own only sleeps.

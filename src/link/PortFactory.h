@@ -42,6 +42,7 @@ public:
     QByteArray readAll() override;
     bool clearBuffers() override;
     std::chrono::milliseconds paceGap() const override;
+    bool refusedConnection() const override { return inner_ && inner_->refusedConnection(); }
     void waitForBytes(std::chrono::milliseconds limit, StopFlag& stop) override;
 
 private:

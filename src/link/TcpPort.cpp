@@ -195,6 +195,7 @@ QString TcpPort::identity() const {
 // The connect is made on a socket of our own, waited for with the stop flag beside it, and
 // handed to the QTcpSocket once it stands: nothing here needs an event loop.
 std::optional<QString> TcpPort::connectNow() {
+    refused_ = false;
     socket_->abort();
     const auto address = networkAddressOf(name_);
     if (!address)
@@ -215,6 +216,7 @@ std::optional<QString> TcpPort::connectNow() {
     for (const QHostAddress& to : *addresses) {
         const int fd = startConnect(to, address->port);
         if (fd < 0) {
+            refused_ = errno == ECONNREFUSED;
             why = QString::fromLocal8Bit(std::strerror(errno));
             continue;
         }
@@ -232,12 +234,15 @@ std::optional<QString> TcpPort::connectNow() {
                 socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
                 return std::nullopt;
             }
+            refused_ = false;
             why = socket_->errorString();
         } else if (seen > 0) {
+            refused_ = error == ECONNREFUSED;
             why = QString::fromLocal8Bit(std::strerror(error));
         }
         ::close(fd);
         if (seen <= 0) {
+            refused_ = false;
             unlock();
             return seen < 0 ? stopped : timedOut;
         }

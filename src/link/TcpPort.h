@@ -44,6 +44,7 @@ public:
 
     // ser2net's blocks come some 67 ms apart at 9600 baud; other servers hold bytes longer.
     std::chrono::milliseconds paceGap() const override { return std::chrono::milliseconds(150); }
+    bool refusedConnection() const override { return refused_; }
 
 private:
     // Connects to the server named by name_ within kConnectMs; a raised stop flag ends it.
@@ -59,6 +60,7 @@ private:
     std::unique_ptr<QLockFile> lock_;
     bool open_ = false;
     bool connecting_ = false;
+    bool refused_ = false; // the last connect failed as the server refused it
 };
 
 } // namespace tarn

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChangedPlan.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <set>
 
@@ -8,7 +10,9 @@ namespace tarn {
 
 namespace {
 
-const QString kChecking = QStringLiteral("Checking what the scale holds: ");
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ChangedPlan)
+};
 
 std::set<int> numbersIn(const std::vector<WireRecord>& table) {
     std::set<int> out;
@@ -38,8 +42,7 @@ ChangedStep readWhole(const ChangedFacts& f, ScaleAnswers answers, QStringList s
     step.what = ChangedStep::Do::ReadWhole;
     step.answers = answers;
     step.said = std::move(said);
-    step.said << QStringLiteral(
-        "The scale does not hold what Tarnlink last sent it: reading its table");
+    step.said << Text::tr("The scale does not hold what Tarnlink last sent it: reading its table");
     if (answers == ScaleAnswers::ByNumber) {
         std::set<int> numbers = numbersIn(f.table);
         for (const auto& entry : f.word.held)
@@ -73,17 +76,17 @@ ScaleAnswers learned(ScaleAnswers known, const std::vector<ReadAnswer>& answers)
 
 ChangedStep planChanged(const ChangedFacts& f, const QDateTime& now) {
     if (f.whole) {
-        ChangedStep step = send(f, *f.whole,
-                                QStringLiteral("Nothing to send: the scale's table, "
-                                               "read now, holds this table"));
+        ChangedStep step =
+            send(f, *f.whole,
+                 Text::tr("Nothing to send: the scale's table, read now, holds this table"));
         step.answers = f.word.answers;
         return step;
     }
     const ScaleAnswers answers = learned(f.word.answers, f.readBack);
     if (f.word.doubt)
+        //: %1: why the store's word is doubted, in the store's words
         return readWhole(
-            f, answers,
-            {QStringLiteral("The store cannot vouch for this scale: ") + *f.word.doubt});
+            f, answers, {Text::tr("The store cannot vouch for this scale: %1").arg(*f.word.doubt)});
 
     const std::map<int, QByteArray> held = f.word.heldBytes();
     ChangedStep sending = send(f, held, QString());
@@ -98,7 +101,7 @@ ChangedStep planChanged(const ChangedFacts& f, const QDateTime& now) {
         if (!sent.count(r.number) && held.count(r.number))
             skipped.insert(r.number);
     if (skipped.empty()) {
-        sending.nothing = QStringLiteral("Nothing to send: the scale holds this table");
+        sending.nothing = Text::tr("Nothing to send: the scale holds this table");
         return sending;
     }
 
@@ -113,20 +116,21 @@ ChangedStep planChanged(const ChangedFacts& f, const QDateTime& now) {
             const auto h = held.find(*a.number);
             if (h != held.end() && h->second != a.bytes)
                 return readWhole(f, answers,
-                                 {kChecking + QStringLiteral("its record %1 is not as Tarnlink "
-                                                             "sent it")
-                                                  .arg(*a.number)});
+                                 {Text::tr("Checking what the scale holds: its record %1 is not "
+                                           "as Tarnlink sent it")
+                                      .arg(*a.number)});
             if (a.byNumber && *a.number != a.asked)
                 return readWhole(f, answers,
-                                 {kChecking + QStringLiteral("asked for record %1, it sent "
-                                                             "record %2")
-                                                  .arg(a.asked)
-                                                  .arg(*a.number)});
+                                 {Text::tr("Checking what the scale holds: asked for record %1, "
+                                           "it sent record %2")
+                                      .arg(a.asked)
+                                      .arg(*a.number)});
             if (h != held.end())
                 agreed.insert(*a.number);
         } else if (a.byNumber && answers == ScaleAnswers::ByNumber) {
-            return readWhole(f, answers,
-                             {kChecking + QStringLiteral("its record %1 is missing").arg(a.asked)});
+            return readWhole(
+                f, answers,
+                {Text::tr("Checking what the scale holds: its record %1 is missing").arg(a.asked)});
         } else if (!a.byNumber && (!emptySlot || a.asked < *emptySlot)) {
             emptySlot = a.asked;
         }
@@ -145,8 +149,9 @@ ChangedStep planChanged(const ChangedFacts& f, const QDateTime& now) {
                     return probe;
                 }
         }
-        return readWhole(f, answers,
-                         {kChecking + QStringLiteral("its slot %1 is empty").arg(*emptySlot)});
+        return readWhole(
+            f, answers,
+            {Text::tr("Checking what the scale holds: its slot %1 is empty").arg(*emptySlot)});
     }
 
     // More to read back: the least recently seen of the records skipped first.
@@ -192,18 +197,27 @@ ChangedStep planChanged(const ChangedFacts& f, const QDateTime& now) {
     if (!more.ask.empty())
         return more;
     if (agreed.empty()) {
-        sending.nothing = QStringLiteral("Nothing to send: the scale holds this table");
+        sending.nothing = Text::tr("Nothing to send: the scale holds this table");
         return sending;
     }
-    sending.nothing =
-        (agreed.size() == 1
-             ? QStringLiteral("Nothing to send: 1 record read back agrees with what Tarnlink sent; "
-                              "whole table last read %2")
-             : QStringLiteral("Nothing to send: %1 records read back agree with what Tarnlink "
-                              "sent; whole table last read %2"))
-            .arg(agreed.size())
-            .arg(f.word.readWhole.isValid() ? whenText(f.word.readWhole, now)
-                                            : QStringLiteral("never"));
+    QString lastRead;
+    if (f.word.readWhole.isValid())
+        lastRead = whenText(f.word.readWhole, now);
+    else
+        //: When the scale's whole table was last read: never
+        lastRead = Text::tr("never");
+    const int agreeing = int(agreed.size());
+    if (agreeing == 1)
+        //: %1: when the whole table was last read ("today 14:02", "never")
+        sending.nothing = Text::tr("Nothing to send: 1 record read back agrees with what Tarnlink "
+                                   "sent; whole table last read %1")
+                              .arg(lastRead);
+    else
+        //: %1: when the whole table was last read ("today 14:02", "never")
+        sending.nothing = Text::tr("Nothing to send: %n records read back agree with what "
+                                   "Tarnlink sent; whole table last read %1",
+                                   nullptr, agreeing)
+                              .arg(lastRead);
     return sending;
 }
 
@@ -211,27 +225,33 @@ QString whenText(const QDateTime& at, const QDateTime& now) {
     const QDateTime local = at.toLocalTime();
     const qint64 daysAgo = local.date().daysTo(now.toLocalTime().date());
     const QString time = local.toString(QStringLiteral("HH:mm"));
-    return daysAgo == 0   ? QStringLiteral("today ") + time
-           : daysAgo == 1 ? QStringLiteral("yesterday ") + time
-                          : local.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    if (daysAgo == 0)
+        //: %1: a time of day, "14:02"
+        return Text::tr("today %1").arg(time);
+    if (daysAgo == 1)
+        //: %1: a time of day, "09:10"
+        return Text::tr("yesterday %1").arg(time);
+    return local.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
 }
 
 QString heldWhenCheckedText(const QDateTime& checked, const QDateTime& now) {
     if (!checked.isValid())
-        return QStringLiteral("Nothing to send: the scale holds this table");
-    return QStringLiteral("Nothing to send: the scale held this table when last checked (%1)")
+        return Text::tr("Nothing to send: the scale holds this table");
+    //: %1: when it was last checked ("today 14:02", "yesterday 09:10", "2026-12-03 14:02")
+    return Text::tr("Nothing to send: the scale held this table when last checked (%1)")
         .arg(whenText(checked, now));
 }
 
 QString extraRecordsText(int extra, bool nothingSent) {
     if (extra <= 0)
         return {};
-    const QString tail =
-        QStringLiteral("the scale also holds %1 records this table does not have (Compare lists "
-                       "them)")
-            .arg(extra);
-    return nothingSent ? QStringLiteral("Nothing to send; ") + tail
-                       : QStringLiteral("Sent; ") + tail;
+    if (nothingSent)
+        return Text::tr("Nothing to send; the scale also holds %n records this table does not have "
+                        "(Compare lists them)",
+                        nullptr, extra);
+    return Text::tr("Sent; the scale also holds %n records this table does not have (Compare lists "
+                    "them)",
+                    nullptr, extra);
 }
 
 } // namespace tarn

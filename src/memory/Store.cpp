@@ -6,6 +6,7 @@
 #include "StoreLayout.h"
 #include "StoreRows.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -14,6 +15,12 @@
 #include <QVariant>
 
 namespace tarn {
+
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Store)
+};
+} // namespace
 
 Store::Store() : Store(defaultPath()) {}
 
@@ -220,10 +227,12 @@ std::optional<QString> Store::backup(const QString& path) {
     if (!open_)
         return takeProblem();
     if (db_->isServer())
-        return QStringLiteral("the server keeps this store: back it up there (pg_dump %1)")
+        //: %1: the store's database on its server
+        return Text::tr("the server keeps this store: back it up there (pg_dump %1)")
             .arg(QUrl(path_).path().mid(1));
     if (QFileInfo::exists(path))
-        return QStringLiteral("%1 exists; name a new file").arg(QDir::toNativeSeparators(path));
+        //: %1: the file the backup copy was to be
+        return Text::tr("%1 exists; name a new file").arg(QDir::toNativeSeparators(path));
     // One read transaction: the copy holds every job committed when it began, those still in
     // the write-ahead log included, and nothing half-written.
     if (!run(QStringLiteral("VACUUM INTO ?"), {QFileInfo(path).absoluteFilePath()}))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StoreConnection.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -19,6 +20,10 @@
 namespace tarn {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StoreConnection)
+};
 
 // The writers of one store file in this program (the ports' writers, the window's reader as it
 // brings a file up to date) take turns here before they ask SQLite for its write lock. SQLite's
@@ -125,17 +130,16 @@ std::optional<StoreFailure> StoreConnection::open(bool readOnly) {
     busy_ = std::chrono::milliseconds(-1);
     const Dialect& sql = this->sql();
     if (!QSqlDatabase::isDriverAvailable(QLatin1String(sql.driver)))
-        return failure_ = {server_ ? QStringLiteral("Qt's PostgreSQL driver is not installed "
-                                                    "(libqt6sql6-psql)")
-                                   : QStringLiteral("Qt's SQLite driver is not installed "
-                                                    "(libqt6sql6-sqlite)"),
+        return failure_ = {server_ ? Text::tr("Qt's PostgreSQL driver is not installed "
+                                              "(libqt6sql6-psql)")
+                                   : Text::tr("Qt's SQLite driver is not installed "
+                                              "(libqt6sql6-sqlite)"),
                            0};
     if (server_) {
         readOnly_ = false;
         const QUrl url(path_);
         if (!url.isValid() || url.host().isEmpty() || url.path().size() < 2) {
-            return failure_ = {QStringLiteral("name it as postgresql://USER@HOST[:PORT]/DATABASE"),
-                               0};
+            return failure_ = {Text::tr("name it as postgresql://USER@HOST[:PORT]/DATABASE"), 0};
         }
         QSqlDatabase db = QSqlDatabase::addDatabase(QLatin1String(sql.driver), name_);
         db.setHostName(url.host());
@@ -161,10 +165,10 @@ std::optional<StoreFailure> StoreConnection::open(bool readOnly) {
     } else {
         const QFileInfo file(path_);
         if (file.isDir()) {
-            return failure_ = {QStringLiteral("it is a folder"), kSqliteCantOpen};
+            return failure_ = {Text::tr("it is a folder"), kSqliteCantOpen};
         }
         if (!file.exists() && !QDir().mkpath(file.absolutePath())) {
-            return failure_ = {QStringLiteral("its folder cannot be made"), kSqliteCantOpen};
+            return failure_ = {Text::tr("its folder cannot be made"), kSqliteCantOpen};
         }
         // A store that may only be read still answers the history and the Changed counts.
         readOnly_ = readOnly || (file.exists() && !file.isWritable());
@@ -210,18 +214,20 @@ std::optional<QSqlQuery> StoreConnection::run(const QString& sql,
 bool StoreConnection::transaction(const std::function<bool()>& steps,
                                   std::chrono::milliseconds busy) {
     if (!isOpen()) {
-        failure_ = {QStringLiteral("it is not open"), 0};
+        failure_ = {Text::tr("it is not open"), 0};
         return false;
     }
     if (readOnly_) {
-        failure_ = {QStringLiteral("attempt to write a readonly database"), kSqliteReadOnly};
+        //: As SQLite says it of a store that may only be read
+        failure_ = {Text::tr("attempt to write a readonly database"), kSqliteReadOnly};
         return false;
     }
     std::unique_lock<std::timed_mutex> turn;
     if (!server_) {
         turn = std::unique_lock(turnToWrite(path_), std::defer_lock);
         if (!turn.try_lock_for(busy)) {
-            failure_ = {QStringLiteral("database is locked"), kSqliteBusy};
+            //: As SQLite says it of a store that another program is writing
+            failure_ = {Text::tr("database is locked"), kSqliteBusy};
             return false;
         }
     }

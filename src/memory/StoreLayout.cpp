@@ -3,6 +3,7 @@
 
 #include "Version.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 #include <QVariant>
@@ -12,6 +13,10 @@
 namespace tarn {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StoreLayout)
+};
 
 struct Step {
     int compatible; // the oldest layout whose Tarnlink can use the store after this step
@@ -125,7 +130,7 @@ std::optional<StoreFailure> migrate(StoreConnection& db, int from) {
         if (mode && mode->next()) {
             if (mode->value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0)
                 break;
-            return StoreFailure{QStringLiteral("it cannot use write-ahead logging"), 0};
+            return StoreFailure{Text::tr("it cannot use write-ahead logging"), 0};
         }
         if (db.failure().code == kSqliteBusy && waited.elapsed() < StoreConnection::kBusy.count()) {
             QThread::msleep(10);
@@ -187,21 +192,28 @@ std::optional<StoreFailure> StoreLayout::open(StoreConnection& db) {
         if (compatible > 0 && compatible <= kVersion)
             return std::nullopt;
         const QString newer = meta(db, "written by").section(QLatin1Char('+'), 0, 0);
+        const QString ours = QString::fromLatin1(programVersion());
+        if (newer.isEmpty())
+            //: %1: the store's version; %2: this Tarnlink's version; %3: the store version it
+            //: reads up to
+            return StoreFailure{Text::tr("it was made by a newer Tarnlink (store version %1; this "
+                                         "one, %2, reads up to %3) - upgrade this PC: the store "
+                                         "needs Tarnlink that reads store version %1")
+                                    .arg(QString::number(found), ours, QString::number(kVersion)),
+                                0};
+        //: %1: the Tarnlink version that made the store; %2: the store's version; %3: this
+        //: Tarnlink's version; %4: the store version it reads up to
         return StoreFailure{
-            QStringLiteral("it was made by a newer Tarnlink%1 (store version %2; this one, %3, "
-                           "reads up to %4) - upgrade this PC: the store needs Tarnlink %5")
-                .arg(newer.isEmpty() ? QString() : QLatin1Char(' ') + newer)
-                .arg(found)
-                .arg(QString::fromLatin1(programVersion()))
-                .arg(kVersion)
-                .arg(newer.isEmpty() ? QStringLiteral("that reads store version %1").arg(found)
-                                     : newer + QStringLiteral(" or later")),
+            Text::tr("it was made by a newer Tarnlink %1 (store version %2; this "
+                     "one, %3, reads up to %4) - upgrade this PC: the store needs "
+                     "Tarnlink %1 or later")
+                .arg(newer, QString::number(found), ours, QString::number(kVersion)),
             0};
     }
     if (found == kVersion)
         return std::nullopt;
     if (db.isReadOnly())
-        return StoreFailure{QStringLiteral("it is read-only, and an older Tarnlink made it"),
+        return StoreFailure{Text::tr("it is read-only, and an older Tarnlink made it"),
                             kSqliteReadOnly};
     return migrate(db, found);
 }

@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StoreProblems.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 
 namespace tarn {
+
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StoreProblems)
+};
+} // namespace
 
 StoreFailure failureOf(const QSqlError& e, bool server) {
     // What the database said, without Qt's own words around it.
@@ -16,37 +23,39 @@ QString storeProblemText(const QString& store, const StoreFailure& failure) {
     switch (failure.code) {
     case kSqliteBusy:
     case kSqliteLocked:
-        advice = QStringLiteral("another program is writing it; Tarnlink writes again at the "
-                                "next job");
+        advice = Text::tr("another program is writing it; Tarnlink writes again at the "
+                          "next job");
         break;
     case kSqliteReadOnly:
-        advice = QStringLiteral("make it and its folder writable, or name another file in "
-                                "TARNLINK_STORE");
+        advice = Text::tr("make it and its folder writable, or name another file in "
+                          "TARNLINK_STORE");
         break;
     case kSqliteFull:
-        advice = QStringLiteral("free some space on its disk");
+        advice = Text::tr("free some space on its disk");
         break;
     case kSqliteIoError:
-        advice = QStringLiteral("check its disk: full, or gone?");
+        advice = Text::tr("check its disk: full, or gone?");
         break;
     case kSqliteCorrupt:
     case kSqliteNotADatabase:
-        advice = QStringLiteral("move it aside: rename %1 to %1.broken, and Tarnlink starts a "
-                                "new store")
+        advice = Text::tr("move it aside: rename %1 to %1.broken, and Tarnlink starts a "
+                          "new store")
                      .arg(store);
         break;
     case kSqliteCantOpen:
-        advice = QStringLiteral("it must be a file in a folder you may write; or name another "
-                                "file in TARNLINK_STORE");
+        advice = Text::tr("it must be a file in a folder you may write; or name another "
+                          "file in TARNLINK_STORE");
         break;
     default:
         break;
     }
-    QString text = QStringLiteral("ERROR! cannot keep what the scales hold in ") + store +
-                   QStringLiteral(": ") + failure.reason;
-    if (!advice.isEmpty())
-        text += QStringLiteral(" - ") + advice;
-    return text;
+    //: %1: the store's file or server; %2: the database's own words on what went wrong
+    if (advice.isEmpty())
+        return Text::tr("ERROR! cannot keep what the scales hold in %1: %2")
+            .arg(store, failure.reason);
+    //: %1: the store's file or server; %2: the database's own words; %3: what to do about it
+    return Text::tr("ERROR! cannot keep what the scales hold in %1: %2 - %3")
+        .arg(store, failure.reason, advice);
 }
 
 } // namespace tarn

@@ -4,6 +4,8 @@
 #include "ScaleNotes.h"
 #include "StoreProblems.h"
 
+#include <QCoreApplication>
+
 #include <atomic>
 #include <condition_variable>
 #include <cstdio>
@@ -14,6 +16,10 @@
 namespace tarn {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(StoreWriter)
+};
 
 std::atomic<bool> anyAbandoned{false};
 
@@ -271,7 +277,7 @@ StoreWriter::Verdict StoreWriter::finish(const JobFinish& f) {
     s_->silent = true;
     return {false, 0,
             storeProblemText(Store::displayNameOf(s_->path),
-                             {QStringLiteral("it did not answer in time"), 0})};
+                             {Text::tr("it did not answer in time"), 0})};
 }
 
 } // namespace tarn

@@ -4,21 +4,27 @@
 #include "Numbers.h"
 #include "ScaleText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace tarn {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DownloadPlan)
+};
+
 // A record in a few words: "PLU 100 APPLES", "Message 7 SUGAR".
 QString recordWords(const PluRecord& r) {
-    return (QStringLiteral("PLU ") + QString::number(r.pluNo) + QLatin1Char(' ') +
-            r.name1.simplified())
-        .trimmed();
+    //: A PLU record in a few words: its number and its first name line
+    return Text::tr("PLU %1 %2").arg(QString::number(r.pluNo), r.name1.simplified()).trimmed();
 }
 QString recordWords(const IngredRecord& r) {
-    return (QStringLiteral("Message ") + QString::number(r.messageNo) + QLatin1Char(' ') +
-            r.lines[0].simplified())
+    //: An ingredient record in a few words: its message number and its first line
+    return Text::tr("Message %1 %2")
+        .arg(QString::number(r.messageNo), r.lines[0].simplified())
         .trimmed();
 }
 
@@ -39,22 +45,31 @@ template <class R> std::vector<CutText> cutsOf(const Table<R>& t, const std::vec
 
 template <class R> QString previewOf(const Table<R>& t, const DownloadOptions& options) {
     if (t.count <= 0)
-        return QStringLiteral("no saved records");
+        return Text::tr("no saved records");
     const bool one = options.extent == DownloadExtent::One;
     const std::optional<int> first = downloadRowNumber(one ? options.one : options.start);
     const std::optional<int> last = one ? first : downloadRowNumber(options.end);
     if (!first || !last)
-        return QStringLiteral("not a row number");
-    const QString rows = one ? QStringLiteral("row ") + QString::number(*first)
-                             : QStringLiteral("rows %1 to %2").arg(*first).arg(*last);
+        return Text::tr("not a row number");
+    QString rows;
+    if (one)
+        //: The row a download's "One" choice selects, as the start of the text beside its box
+        rows = Text::tr("row %1").arg(*first);
+    else
+        //: The rows a download's "Multiple" choice selects
+        rows = Text::tr("rows %1 to %2").arg(*first).arg(*last);
     if (*first > t.count || *last > t.count)
-        return rows + QStringLiteral(": past the last record (%1)").arg(t.count);
+        //: %1: "row 5" or "rows 5 to 9"; %2: the number of records in the table
+        return Text::tr("%1: past the last record (%2)").arg(rows, QString::number(t.count));
     if (*first > *last)
-        return rows + QStringLiteral(": nothing");
+        //: %1: "rows 5 to 3"; the download sends no record
+        return Text::tr("%1: nothing").arg(rows);
     QString words = recordWords(t.records[size_t(*first)]);
     if (*last > *first)
-        words += QStringLiteral(" to ") + recordWords(t.records[size_t(*last)]);
-    return rows + QStringLiteral(": ") + words;
+        //: The first and the last record selected: "PLU 12 APPLE to PLU 14 PEAR"
+        words = Text::tr("%1 to %2").arg(words, recordWords(t.records[size_t(*last)]));
+    //: %1: "row 5" or "rows 5 to 9"; %2: the records they hold in a few words
+    return Text::tr("%1: %2").arg(rows, words);
 }
 
 } // namespace

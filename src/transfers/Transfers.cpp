@@ -6,29 +6,38 @@
 #include "RecordCodec.h"
 #include "ScaleLink.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace tarn {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Transfers)
+};
+
 // What the PLU and the ingredient transfers differ in, apart from the record type.
 template <class R> struct Side;
 
 template <> struct Side<PluRecord> {
-    static constexpr const char* kNoFile = "ERROR! select plu files";
-    static constexpr const char* kRangeNotValid = "PLU Range is not valid";
-    static constexpr const char* kSent = "plu#";     // + i + " is transfered"
-    static constexpr const char* kReceived = "plu#"; // + i + " is received"
-    static constexpr const char* kRow = "PLU row ";  // in refusals: the grid row at fault
-    static constexpr const char* kNumberBox = "ERROR! PLU number must be 1 to 200";
+    static QString noFile() { return Text::tr("ERROR! select plu files"); }
+    static QString rangeNotValid() { return Text::tr("PLU Range is not valid"); }
+    static QString sent(int slot) { return Text::tr("plu#%1 is transfered").arg(slot); }
+    static QString received(int number) { return Text::tr("plu#%1 is received").arg(number); }
+    // A refusal: the grid row at fault and what is wrong with it.
+    static QString rowRefused(int row, const QString& problem) {
+        return Text::tr("ERROR! PLU row %1: %2").arg(QString::number(row), problem);
+    }
+    static QString numberBox() { return Text::tr("ERROR! PLU number must be 1 to 200"); }
     static constexpr bool kEndAfterLast = false; // no "END" after number 200
     static ExchangeDescription download() { return exchanges::pluDownload(); }
     static ExchangeDescription upload() { return exchanges::pluUpload(); }
     static EncodedRecord encode(const PluRecord& r) { return encodePluRecord(r); }
 
     // Upload: whether the reply marks the scale's end, the reply's values if they fit.
-    static QString endText() { return QStringLiteral("PLU is not exist"); }
+    static QString endText() { return Text::tr("PLU is not exist"); }
     static bool endsData(const QByteArray& reply, int requested) {
         return decodePluReply(reply).echo != requested;
     }
@@ -42,18 +51,21 @@ template <> struct Side<PluRecord> {
 };
 
 template <> struct Side<IngredRecord> {
-    static constexpr const char* kNoFile = "ERROR! select ingred files";
-    static constexpr const char* kRangeNotValid = "INGRED Range is not valid";
-    static constexpr const char* kSent = "Message#";
-    static constexpr const char* kReceived = "INGRED#";
-    static constexpr const char* kRow = "INGRED row ";
-    static constexpr const char* kNumberBox = "ERROR! INGRED number must be 1 to 200";
+    static QString noFile() { return Text::tr("ERROR! select ingred files"); }
+    static QString rangeNotValid() { return Text::tr("INGRED Range is not valid"); }
+    static QString sent(int slot) { return Text::tr("Message#%1 is transfered").arg(slot); }
+    static QString received(int number) { return Text::tr("INGRED#%1 is received").arg(number); }
+    static QString rowRefused(int row, const QString& problem) {
+        return Text::tr("ERROR! INGRED row %1: %2").arg(QString::number(row), problem);
+    }
+    static QString numberBox() { return Text::tr("ERROR! INGRED number must be 1 to 200"); }
     static constexpr bool kEndAfterLast = true;
     static ExchangeDescription download() { return exchanges::ingredDownload(); }
     static ExchangeDescription upload() { return exchanges::ingredUpload(); }
     static EncodedRecord encode(const IngredRecord& r) { return encodeIngredRecord(r); }
 
-    static QString endText() { return QStringLiteral("END"); }
+    //: The status line's word when an ingredient upload reached the scale's last message
+    static QString endText() { return Text::tr("END"); }
     // The message number in the first two bytes: 0 or above 200 is the end (the reply may
     // still be coming in, or be only those two bytes).
     static bool endsData(const QByteArray& reply, int) {
@@ -119,16 +131,17 @@ private:
 };
 
 template <class R> QString refusalText(int slot, const FieldProblem& problem) {
-    return QStringLiteral("ERROR! ") + QString::fromLatin1(Side<R>::kRow) + QString::number(slot) +
-           QStringLiteral(": ") + problem.text();
+    return Side<R>::rowRefused(slot, problem.text());
 }
 
 } // namespace
 
 QString sentRecordName(TableKind kind, int slot) {
-    return QString::fromLatin1(kind == TableKind::Plu ? Side<PluRecord>::kSent
-                                                      : Side<IngredRecord>::kSent) +
-           QString::number(slot);
+    if (kind == TableKind::Plu)
+        //: A downloaded PLU record by its slot, as the status line names it
+        return Text::tr("plu#%1").arg(slot);
+    //: A downloaded ingredient record by its slot, as the status line names it
+    return Text::tr("Message#%1").arg(slot);
 }
 
 std::optional<int> downloadRowNumber(const QString& text) {
@@ -174,7 +187,7 @@ std::optional<std::pair<Refusal, QString>>
 downloadRefusal(const TableRecords<R>& table, bool hasFile, const DownloadOptions& options) {
     using S = Side<R>;
     if (!hasFile)
-        return std::pair{Refusal::NoFile, QString::fromLatin1(S::kNoFile)};
+        return std::pair{Refusal::NoFile, S::noFile()};
     // Changed: a record that cannot go on the line is always among its slots; it is refused
     // whichever slots the scale is found to hold.
     DownloadOptions checked = options;
@@ -182,7 +195,7 @@ downloadRefusal(const TableRecords<R>& table, bool hasFile, const DownloadOption
         checked.extent = DownloadExtent::All;
     const auto chosen = downloadSlots(table.count, checked);
     if (!chosen)
-        return std::pair{Refusal::Extent, QString::fromLatin1(S::kRangeNotValid)};
+        return std::pair{Refusal::Extent, S::rangeNotValid()};
     // Every record of the extent must go on the line as it stands, before the first byte.
     for (const int i : *chosen)
         if (const auto e = S::encode(table.records[size_t(i)]); !e.ok())
@@ -196,7 +209,7 @@ std::optional<std::pair<Refusal, QString>> uploadRefusal(const UploadOptions& op
         return std::nullopt;
     const auto n = downloadRowNumber(options.number);
     if (!n || *n > kMaxRecords)
-        return std::pair{Refusal::NumberBox, QString::fromLatin1(Side<R>::kNumberBox)};
+        return std::pair{Refusal::NumberBox, Side<R>::numberBox()};
     return std::nullopt;
 }
 
@@ -231,8 +244,7 @@ TransferResult download(const TableRecords<R>& table, bool hasFile, ScaleLink& l
             ++sent;
             lastSlot = i;
             sink.acknowledged({RecordTraits<R>::kind, true, i, number, encoded.bytes});
-            status.status(sentRecordName(RecordTraits<R>::kind, i) +
-                          QStringLiteral(" is transfered"));
+            status.status(S::sent(i));
         });
         if (result.outcome != Handshake::Outcome::Done) {
             TransferResult r = status.end(outcomeOf(result.outcome), sent);
@@ -289,8 +301,7 @@ TransferResult upload(ScaleLink& link, const UploadOptions& options, TransferSin
                 result.lastRecord = i;
                 sink.acknowledged(
                     {RecordTraits<R>::kind, false, i, numberOf(into.records[size_t(i)]), reply});
-                status.status(QString::fromLatin1(S::kReceived) + QString::number(i) +
-                              QStringLiteral(" is received"));
+                status.status(S::received(i));
             },
             [i](const QByteArray& reply) -> std::optional<QString> {
                 if (const auto p = S::problem(reply))

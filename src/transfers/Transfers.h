@@ -5,6 +5,7 @@
 #include "Records.h"
 #include "Workspace.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 
@@ -40,7 +41,8 @@ struct DownloadOptions {
     QString end = QStringLiteral("2");
     std::vector<int> changed = {}; // the slots of a Changed download
     // What a Changed download that finds nothing to send says, and what it rests on.
-    QString nothing = QStringLiteral("Nothing to send: the scale holds this table");
+    QString nothing =
+        QCoreApplication::translate("ChangedPlan", "Nothing to send: the scale holds this table");
 };
 
 // Which numbers an upload asks the scale for: one number (its box's text as typed, 1 to 200),
