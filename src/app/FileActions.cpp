@@ -10,9 +10,12 @@
 namespace tarn {
 
 namespace {
+// The dialog translates the descriptions (FileChooser).
 QString filterOf(TableKind kind) {
-    return kind == TableKind::Plu ? QStringLiteral("PLU file|*.plu;*.PLU")
-                                  : QStringLiteral("INGRED file|*.ingred;*.INGRED");
+    return kind == TableKind::Plu
+               ? QStringLiteral(QT_TRANSLATE_NOOP("FileChooser", "PLU file") "|*.plu;*.PLU")
+               : QStringLiteral(
+                     QT_TRANSLATE_NOOP("FileChooser", "INGRED file") "|*.ingred;*.INGRED");
 }
 } // namespace
 

@@ -94,7 +94,9 @@ QStringList DialogFileChooser::qtFilters(const QString& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1].trimmed();
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        out << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), patterns);
+        const QByteArray description = parts[i].trimmed().toUtf8();
+        out << QStringLiteral("%1 (%2)").arg(
+            QCoreApplication::translate("FileChooser", description.constData()), patterns);
     }
     return out;
 }
@@ -178,7 +180,7 @@ std::optional<FileChooser::Chosen> DialogFileChooser::chooseSave(const QString& 
 
 bool DialogFileChooser::mayReplace(const QString& path) {
     return QMessageBox::question(parent_, QStringLiteral("Tarnlink"),
-                                 QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                 FileChooser::tr("%1 already exists.\nDo you want to replace it?")
                                      .arg(QFileInfo(path).fileName()),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;

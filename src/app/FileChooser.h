@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -13,8 +14,13 @@ class QWidget;
 namespace tarn {
 
 // Where the window asks for a path to open or save. Filters are written as the operator-facing
-// list "Description|*.a;*.b|Other|*.*". An empty answer means the operator cancelled.
+// list "Description|*.a;*.b|Other|*.*", in English: the dialog shows each description
+// translated (context "FileChooser", where the callers mark them with QT_TRANSLATE_NOOP), and
+// the folder a dialog was last left in is kept under the English one. An empty answer means the
+// operator cancelled.
 class FileChooser {
+    Q_DECLARE_TR_FUNCTIONS(FileChooser)
+
 public:
     virtual ~FileChooser() = default;
     virtual std::optional<QString> openPath(const QString& filter) = 0;
@@ -52,7 +58,8 @@ public:
     explicit DialogFileChooser(QWidget* parent) : parent_(parent) {}
     std::optional<QString> openPath(const QString& filter) override;
 
-    // "PLU file|*.plu;*.PLU" -> "PLU file (*.plu *.PLU)", one Qt filter per pair.
+    // "PLU file|*.plu;*.PLU" -> "PLU file (*.plu *.PLU)", one Qt filter per pair, each
+    // description translated.
     static QStringList qtFilters(const QString& filter);
 
     // Where each dialog's last folder is kept between runs; without it, for this run only.

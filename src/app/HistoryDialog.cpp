@@ -10,14 +10,32 @@ namespace tarn {
 
 HistoryDialog::HistoryDialog(QWidget* parent) : QDialog(parent), list_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("dlgHistory"));
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(tr("History"));
     auto* layout = new QVBoxLayout(this);
     list_->setObjectName(QStringLiteral("lstHistory"));
     addReadOnlyList(*this, *layout, *list_,
-                    {QStringLiteral("Started"), QStringLiteral("Ended"), QStringLiteral("Outcome"),
-                     QStringLiteral("Port"), QStringLiteral("Scale"), QStringLiteral("Table"),
-                     QStringLiteral("Kind"), QStringLiteral("What"), QStringLiteral("Records"),
-                     QStringLiteral("Differ"), QStringLiteral("How it ended")});
+                    {//: column: when the transfer started
+                     tr("Started"),
+                     //: column: when the transfer ended
+                     tr("Ended"),
+                     //: column: ok, failed, ... as the store keeps it
+                     tr("Outcome"),
+                     //: column: the port's name
+                     tr("Port"),
+                     //: column: the scale's identity
+                     tr("Scale"),
+                     //: column: PLU or INGRED
+                     tr("Table"),
+                     //: column: download, upload or compare
+                     tr("Kind"),
+                     //: column: which records (ALL, 1-5, Changed)
+                     tr("What"),
+                     //: column: the number of records
+                     tr("Records"),
+                     //: column: the number of records that differed
+                     tr("Differ"),
+                     //: column: the status text the transfer ended with
+                     tr("How it ended")});
     resize(1000, 440);
 }
 
@@ -28,7 +46,7 @@ void HistoryDialog::show(const std::vector<TransferEntry>& entries) {
         const TransferEntry& e = entries[size_t(row)];
         const QString cells[] = {e.started.toLocalTime().toString(format),
                                  e.ended.isValid() ? e.ended.toLocalTime().toString(format)
-                                                   : QStringLiteral("(never ended)"),
+                                                   : tr("(never ended)"),
                                  e.outcome,
                                  e.name,
                                  e.scale,

@@ -56,14 +56,15 @@ LabelActions::LabelActions(MainWindow& window)
     // Before Exit in the PLU menu.
     QMenu* plu = window.findChild<QMenu*>(QStringLiteral("mnuFile"));
     QAction* exitSeparator = window.findChild<QAction*>(QStringLiteral("mnuSep3"));
-    const auto entry = [&](const char* text, const char* name, const std::function<void()>& run) {
-        auto* action = new QAction(QString::fromUtf8(text), plu);
+    const auto entry = [&](const QString& text, const char* name,
+                           const std::function<void()>& run) {
+        auto* action = new QAction(text, plu);
         action->setObjectName(QString::fromLatin1(name));
         plu->insertAction(exitSeparator, action);
         connect(action, &QAction::triggered, this, run);
     };
-    entry("Print &labels...", "mnuPrintLabels", [this] { printLabels(); });
-    entry("Print p&rice list...", "mnuPrintPriceList", [this] { printPriceList(); });
+    entry(tr("Print &labels..."), "mnuPrintLabels", [this] { printLabels(); });
+    entry(tr("Print p&rice list..."), "mnuPrintPriceList", [this] { printPriceList(); });
 
     offer_->setObjectName(QStringLiteral("cmdPrintSentLabels"));
     offer_->setFocusPolicy(Qt::NoFocus);
@@ -77,7 +78,7 @@ LabelActions::LabelActions(MainWindow& window)
         connect(transfers, &TransferActions::changedPluSent, this, [this](const QList<int>& sent) {
             sent_ = sent;
             offer_->setText(
-                QStringLiteral("Print labels for the %1 records just sent").arg(sent.size()));
+                tr("Print labels for the %n records just sent", nullptr, int(sent.size())));
             offer_->show();
         });
 }
@@ -136,15 +137,17 @@ void LabelActions::printLabels(const QList<int>& sent) {
 
     QDialog dialog(&window_);
     dialog.setObjectName(QStringLiteral("dlgLabels"));
-    dialog.setWindowTitle(QStringLiteral("Print labels"));
+    dialog.setWindowTitle(tr("Print labels"));
     auto* form = new QFormLayout;
     auto* which = new QButtonGroup(&dialog);
-    auto* all = new QRadioButton(QStringLiteral("&All %1 records").arg(count), &dialog);
-    auto* one = new QRadioButton(QStringLiteral("&One"), &dialog);
-    auto* range = new QRadioButton(QStringLiteral("&Range"), &dialog);
-    auto* changed = new QRadioButton(QStringLiteral("&Changed since last printed"), &dialog);
+    auto* all = new QRadioButton(tr("&All %n records", nullptr, count), &dialog);
+    //: a label for one record, its slot chosen beside
+    auto* one = new QRadioButton(tr("&One"), &dialog);
+    //: the labels of the slots from ... to ...
+    auto* range = new QRadioButton(tr("&Range"), &dialog);
+    auto* changed = new QRadioButton(tr("&Changed since last printed"), &dialog);
     auto* justSent =
-        new QRadioButton(QStringLiteral("The %1 records just &sent").arg(sent.size()), &dialog);
+        new QRadioButton(tr("The %n records just &sent", nullptr, int(sent.size())), &dialog);
     const QList<QRadioButton*> choices{all, one, range, changed, justSent};
     const char* const names[] = {"optLabelsAll", "optLabelsOne", "optLabelsRange",
                                  "optLabelsChanged", "optLabelsSent"};
@@ -170,7 +173,8 @@ void LabelActions::printLabels(const QList<int>& sent) {
     auto* rangeRow = new QHBoxLayout;
     rangeRow->addWidget(range);
     rangeRow->addWidget(first);
-    rangeRow->addWidget(new QLabel(QStringLiteral("to"), &dialog));
+    //: between the first and the last slot of a range
+    rangeRow->addWidget(new QLabel(tr("to"), &dialog));
     rangeRow->addWidget(last);
     form->addRow(rangeRow);
     form->addRow(changed);
@@ -186,20 +190,21 @@ void LabelActions::printLabels(const QList<int>& sent) {
         layout->addItem(QStringLiteral("settings"));
         layout->setCurrentIndex(layout->count() - 1);
     }
-    form->addRow(QStringLiteral("Sheet"), layout);
+    //: the kind of label sheet (its layout) printed on
+    form->addRow(tr("Sheet"), layout);
     auto* skip = new QSpinBox(&dialog);
     skip->setObjectName(QStringLiteral("spnLabelsSkip"));
-    form->addRow(QStringLiteral("Labels already used on the first sheet"), skip);
+    form->addRow(tr("Labels already used on the first sheet"), skip);
     auto* problem = new QLabel(&dialog);
     problem->setObjectName(QStringLiteral("lblLabelsProblem"));
     form->addRow(problem);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Ca&ncel"));
-    QPushButton* preview =
-        buttons->addButton(QStringLiteral("&Preview..."), QDialogButtonBox::AcceptRole);
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Ca&ncel"));
+    QPushButton* preview = buttons->addButton(tr("&Preview..."), QDialogButtonBox::AcceptRole);
     preview->setObjectName(QStringLiteral("cmdLabelsPreview"));
-    QPushButton* pdf = buttons->addButton(QStringLiteral("P&DF..."), QDialogButtonBox::AcceptRole);
+    //: writes the labels to a PDF file
+    QPushButton* pdf = buttons->addButton(tr("P&DF..."), QDialogButtonBox::AcceptRole);
     pdf->setObjectName(QStringLiteral("cmdLabelsPdf"));
     auto* box = new QVBoxLayout(&dialog);
     box->addLayout(form);
@@ -243,7 +248,7 @@ void LabelActions::printLabels(const QList<int>& sent) {
     const bool toPdf = pressed == pdf;
     const auto go = [this, base, toPdf](std::vector<Label> labels) {
         if (labels.empty()) {
-            window_.showReport(Report::saying(QStringLiteral("No labels to print")));
+            window_.showReport(Report::saying(tr("No labels to print")));
             return;
         }
         QStringList warnings;
@@ -255,16 +260,17 @@ void LabelActions::printLabels(const QList<int>& sent) {
         const auto paint = [run](QPagedPaintDevice& d) { paintLabels(d, run); };
         bool printed = false;
         if (toPdf) {
-            const auto path = window_.fileChooser().savePath(QStringLiteral("PDF File|*.pdf"));
+            // The dialog translates the description (FileChooser).
+            const auto path = window_.fileChooser().savePath(
+                QStringLiteral(QT_TRANSLATE_NOOP("FileChooser", "PDF File") "|*.pdf"));
             if (!path)
                 return;
             const auto failure = writePdf(*path, QStringLiteral("Labels"), paint);
             printed = !failure;
-            window_.showReport(
-                failure
-                    ? Report().fail(QStringLiteral("ERROR! ") + *failure)
-                    : Report::saying(
-                          QStringLiteral("Labels: %1 written to ").arg(run.labels.size()) + *path));
+            window_.showReport(failure ? Report().fail(QStringLiteral("ERROR! ") + *failure)
+                                       : Report::saying(tr("Labels: %n written to %1", nullptr,
+                                                           int(run.labels.size()))
+                                                            .arg(*path)));
         } else {
             printed = showPreview(paint);
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -23,7 +24,9 @@ inline void addReadOnlyList(QDialog& dialog, QVBoxLayout& layout, QTableWidget& 
     list.horizontalHeader()->setStretchLastSection(true);
     layout.addWidget(&list, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Close"));
+    //: the button that closes a list (Compare, History)
+    buttons->button(QDialogButtonBox::Close)
+        ->setText(QCoreApplication::translate("ListDialog", "&Close"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout.addWidget(buttons);
 }

@@ -206,8 +206,12 @@ void MemoryActions::refresh() {
         const bool ahead = window_.gridUndo(kind).isAheadOfRecords();
         std::optional<std::vector<WireRecord>> records =
             kind == TableKind::Plu ? recordsToSend(ws.plu, ahead) : recordsToSend(ws.ingred, ahead);
-        const QString form =
-            ahead ? QStringLiteral("%1 to send once saved") : QStringLiteral("%1 to send");
+        //: beside Changed: the number of records a Changed download would send, or ?
+        QString form = tr("%1 to send");
+        if (ahead)
+            //: beside Changed: the number of records a Changed download would send once the
+            //: grid is saved, or ?
+            form = tr("%1 to send once saved");
         if (!records) { // the save would refuse the grid
             label->setText(form.arg(QStringLiteral("?")));
             continue;
@@ -234,10 +238,14 @@ void MemoryActions::refresh() {
                     return;
                 label->setToolTip(QString());
                 if (count.doubt) {
-                    label->setText(form.arg(QStringLiteral("?")) +
-                                   QStringLiteral(": its table is read first"));
-                    label->setToolTip(QStringLiteral("The store cannot vouch for this scale: ") +
-                                      *count.doubt);
+                    //: beside Changed: the download reads the scale's table before it sends
+                    const QString saved = tr("? to send: its table is read first");
+                    //: beside Changed, for a grid not yet saved: the download reads the
+                    //: scale's table before it sends
+                    const QString unsaved = tr("? to send once saved: its table is read first");
+                    label->setText(ahead ? unsaved : saved);
+                    label->setToolTip(
+                        tr("The store cannot vouch for this scale: %1").arg(*count.doubt));
                 } else if (count.records == 0 && !ahead && count.checked.isValid()) {
                     label->setText(heldWhenCheckedText(count.checked));
                 } else {
@@ -270,10 +278,13 @@ void MemoryActions::listKnownScales() {
                 const TransferEntry& e = k.last;
                 QString how = e.outcome.isEmpty() ? e.howEnded.trimmed() : e.outcome;
                 if (!e.ended.isValid())
-                    how = QStringLiteral("running, or cut off");
+                    //: a scale's last job that never ended: still running, or cut off
+                    how = tr("running, or cut off");
+                //: a scale (%1) and where it stands (%2)
+                const QString scale =
+                    k.place.isEmpty() ? k.scale : tr("%1 at %2").arg(k.scale, k.place);
                 list->addTopLevelItem(new QTreeWidgetItem(
-                    {k.place.isEmpty() ? k.scale : k.scale + QStringLiteral(" at ") + k.place,
-                     k.names.join(QStringLiteral(", ")),
+                    {scale, k.names.join(QStringLiteral(", ")),
                      k.user.isEmpty() ? k.pc : k.user + QLatin1Char('@') + k.pc,
                      QString::fromLatin1(sideOf(e.table).name) + QLatin1Char(' ') +
                          directionName(e.direction) + QLatin1Char(' ') + e.extent,
@@ -304,8 +315,12 @@ void MemoryActions::ended(const JobOutcome& o) {
     auto* dialog = window_.findChild<CompareDialog*>();
     if (!dialog)
         dialog = new CompareDialog(&window_);
-    dialog->show(table + (verify ? QStringLiteral(" Verify") : QStringLiteral(" Compare")), o.kind,
-                 *o.differences);
+    //: the title of the list of differences a Compare found: "PLU Compare", "INGRED Compare"
+    QString title = tr("%1 Compare").arg(table);
+    if (verify)
+        //: the title of the list of differences a download's Verify found: "PLU Verify"
+        title = tr("%1 Verify").arg(table);
+    dialog->show(title, o.kind, *o.differences);
 }
 
 void MemoryActions::showHistory() {

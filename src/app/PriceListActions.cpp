@@ -14,10 +14,24 @@
 namespace tarn {
 
 namespace {
-// The dialogs offer the four kinds and .txt, which is read as .csv.
-constexpr const char* kFilter =
-    "Price lists|*.xls;*.xlsx;*.ods;*.csv;*.txt|Excel File|*.xls|Excel Workbook|*.xlsx|"
-    "OpenDocument Spreadsheet|*.ods|CSV File|*.csv;*.txt|ALL File|*.*";
+// The dialogs offer the four kinds and .txt, which is read as .csv: each kind's description (the
+// dialog translates it, FileChooser) and patterns.
+constexpr const char* kKinds[][2] = {
+    {QT_TRANSLATE_NOOP("FileChooser", "Price lists"), "*.xls;*.xlsx;*.ods;*.csv;*.txt"},
+    {QT_TRANSLATE_NOOP("FileChooser", "Excel File"), "*.xls"},
+    {QT_TRANSLATE_NOOP("FileChooser", "Excel Workbook"), "*.xlsx"},
+    {QT_TRANSLATE_NOOP("FileChooser", "OpenDocument Spreadsheet"), "*.ods"},
+    {QT_TRANSLATE_NOOP("FileChooser", "CSV File"), "*.csv;*.txt"},
+    //: a filter of the file dialogs: files of any kind
+    {QT_TRANSLATE_NOOP("FileChooser", "ALL File"), "*.*"}};
+
+// "Price lists|*.xls;...|Excel File|*.xls|...", as the file chooser takes it.
+QString filter() {
+    QStringList parts;
+    for (const auto& [description, patterns] : kKinds)
+        parts << QString::fromLatin1(description) << QString::fromLatin1(patterns);
+    return parts.join(QLatin1Char('|'));
+}
 
 // Where the mappings are kept: the window's own memory, or, when it keeps none, the program's
 // settings in the platform's usual place (QSettings needs an organization name; without one it
@@ -38,7 +52,7 @@ PriceListActions::PriceListActions(MainWindow& window) : QObject(&window), windo
     const Controls& c = window.controls();
     // Each entry joins its table's Open menu, so it waits with Open while an exchange runs.
     const auto entry = [this](QAction* open, const char* name, TableKind kind) {
-        QAction* action = open->menu()->addAction(QStringLiteral("Price &list..."));
+        QAction* action = open->menu()->addAction(tr("Price &list..."));
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, [this, kind] { openList(kind); });
     };
@@ -48,7 +62,7 @@ PriceListActions::PriceListActions(MainWindow& window) : QObject(&window), windo
 
 void PriceListActions::openList(TableKind kind) {
     window_.commitOpenEdit(kind); // the preview holds the list against the grid as it shows
-    const auto path = window_.fileChooser().openPath(QString::fromLatin1(kFilter));
+    const auto path = window_.fileChooser().openPath(filter());
     if (!path)
         return;
     ReadOutcome read = readPriceList(*path);
@@ -66,7 +80,8 @@ void PriceListActions::openList(TableKind kind) {
         const MergePlan& plan = dialog->plan();
         if (!plan.ok())
             return;
-        window_.gridUndo(kind).write(QStringLiteral("Price list"), plan.writes, plan.rows);
+        //: the step Undo takes back ("Undo Price list")
+        window_.gridUndo(kind).write(tr("Price list"), plan.writes, plan.rows);
         rememberMapping(*programSettings(window_), kind, dialog->list(), dialog->columnMap(),
                         dialog->priceDecimals());
         window_.showReport(Report::saying(plan.summary(kind)));

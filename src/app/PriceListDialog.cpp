@@ -78,7 +78,7 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
                                  QWidget* parent)
     : QDialog(parent), kind_(kind), list_(std::move(list)), grid_(grid) {
     setObjectName(QStringLiteral("dlgPriceList"));
-    setWindowTitle(QStringLiteral("Price list"));
+    setWindowTitle(tr("Price list"));
     // What is chosen scrolls on a small screen; the buttons stay under it, in sight.
     auto* body = new QWidget;
     auto* layout = new QVBoxLayout(body);
@@ -105,11 +105,17 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
     const bool headers = hasHeaderRow(list_, ColumnMap());
     const QStringList firstRow = headers ? firstRowTexts(list_) : QStringList();
     constexpr int kPerColumn = 5;
-    QString taken = QStringLiteral("ac"); // Apply, Cancel
+    const QString applyText = tr("&Apply");
+    const QString cancelText = tr("&Cancel");
+    QString taken; // the buttons' letters first
+    for (const QString& text : {applyText, cancelText})
+        if (const qsizetype at = text.indexOf(QLatin1Char('&')); at >= 0 && at + 1 < text.size())
+            taken += text[at + 1].toLower();
     for (int f = 1; f <= kFieldColumns; ++f) {
         auto* box = new QComboBox(this);
         box->setObjectName(QStringLiteral("cboField%1").arg(f));
-        box->addItem(QStringLiteral("(not used)"), -1);
+        //: a field that no column of the list fills
+        box->addItem(tr("(not used)"), -1);
         for (int c = 0; c < columns; ++c) {
             const QString head = firstRow.value(c);
             box->addItem(head.isEmpty() ? columnLetter(c)
@@ -127,9 +133,12 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
         fields_[size_t(f - 1)] = box;
         const int at = (f - 1) % kPerColumn;
         const int side = (f - 1) / kPerColumn * 2;
-        auto* label = new QLabel(withMnemonic(fieldNameOf(kind, f), taken) +
-                                     (f == 1 ? QStringLiteral(" (key)") : QString()),
-                                 this);
+        // The field names are the files' own words, not translated.
+        QString caption = withMnemonic(fieldNameOf(kind, f), taken);
+        if (f == 1)
+            //: %1: the key field's name, as the files name it ("PLU No")
+            caption = tr("%1 (key)").arg(caption);
+        auto* label = new QLabel(caption, this);
         label->setBuddy(box);
         form->addWidget(label, at, side);
         form->addWidget(box, at, side + 1);
@@ -141,7 +150,7 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
     // A list never seen before takes the shop's price decimals (the labels' too).
     decimals_->setValue(remembered ? remembered->priceDecimals : Settings::load().priceDecimals());
     if (priceColumnOf(kind) > 0) {
-        auto* label = new QLabel(withMnemonic(QStringLiteral("Price decimals"), taken), this);
+        auto* label = new QLabel(withMnemonic(tr("Price decimals"), taken), this);
         label->setBuddy(decimals_);
         form->addWidget(label, kPerColumn - 1, 2);
         form->addWidget(decimals_, kPerColumn - 1, 3);
@@ -153,8 +162,14 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
     layout->addLayout(form);
 
     preview_ = newTable(this, "grdPriceListPreview",
-                        {QStringLiteral("Record"), QStringLiteral("Field"), QStringLiteral("Old"),
-                         QStringLiteral("New")});
+                        {//: column: the grid's row and the record's key
+                         tr("Record"),
+                         //: column: the field that changes
+                         tr("Field"),
+                         //: column: the field's text before
+                         tr("Old"),
+                         //: column: the field's text after
+                         tr("New")});
     layout->addWidget(preview_, 2);
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("lblPriceListSummary"));
@@ -168,8 +183,8 @@ PriceListDialog::PriceListDialog(TableKind kind, ReadSheet list, const TextGrid&
     outer->addWidget(scroll, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
-    apply_ = buttons->addButton(QStringLiteral("&Apply"), QDialogButtonBox::AcceptRole);
+    buttons->button(QDialogButtonBox::Cancel)->setText(cancelText);
+    apply_ = buttons->addButton(applyText, QDialogButtonBox::AcceptRole);
     apply_->setObjectName(QStringLiteral("cmdPriceListApply"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -198,8 +213,8 @@ void PriceListDialog::update() {
     preview_->setRowCount(0);
     if (map.columns[0] < 0) {
         plan_ = MergePlan{};
-        summary_->setText(QStringLiteral("Choose the list's column for %1: it is the key.")
-                              .arg(fieldNameOf(kind_, 1)));
+        summary_->setText(
+            tr("Choose the list's column for %1: it is the key.").arg(fieldNameOf(kind_, 1)));
         apply_->setEnabled(false);
         return;
     }
@@ -207,10 +222,12 @@ void PriceListDialog::update() {
     preview_->setRowCount(int(plan_.changes.size()));
     for (int i = 0; i < plan_.changes.size(); ++i) {
         const FieldChange& c = plan_.changes[i];
-        const QString record =
-            QStringLiteral("row %1: %2 %3%4")
-                .arg(c.row)
-                .arg(fieldNameOf(kind_, 1), c.key, c.added ? QStringLiteral(" (new)") : QString());
+        //: a record: its grid row (%1), its key field's name (%2) and value (%3)
+        QString form = tr("row %1: %2 %3");
+        if (c.added)
+            //: a record the list adds: its grid row (%1), its key field's name (%2) and value (%3)
+            form = tr("row %1: %2 %3 (new)");
+        const QString record = form.arg(c.row).arg(fieldNameOf(kind_, 1), c.key);
         const QStringList texts = {record, fieldNameOf(kind_, c.col), c.before, c.after};
         for (int k = 0; k < texts.size(); ++k)
             preview_->setItem(i, k, new QTableWidgetItem(texts[k]));

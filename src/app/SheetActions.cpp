@@ -7,6 +7,7 @@
 #include "SheetExchange.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace tarn {
 
@@ -20,12 +21,23 @@ SheetActions::SheetActions(MainWindow& window)
     connect(c.mnuLxls2, &QAction::triggered, this, &SheetActions::exportTable<IngredRecord>);
 }
 
+namespace {
+// A status text of the workbook exchange, translated in its own context.
+QString exchangeText(const char* text) {
+    return QCoreApplication::translate("SheetExchange", text);
+}
+// The workbook dialogs' filter (SheetExchange) has the price list's descriptions
+// (PriceListActions) and this one; the dialog translates them.
+[[maybe_unused]] constexpr const char* kAllSpreadsheets =
+    QT_TRANSLATE_NOOP("FileChooser", "All spreadsheets");
+} // namespace
+
 template <class R> void SheetActions::importTable() {
     if (!window_.mayReplace(RecordTraits<R>::kind))
         return;
     // Shown while the operator picks the workbook.
     window_.showReport(
-        Report::saying(QString::fromLatin1(sheetSideOf(RecordTraits<R>::kind).importStarts)));
+        Report::saying(exchangeText(sheetSideOf(RecordTraits<R>::kind).importStarts)));
     const auto path = window_.fileChooser().openPath(QString::fromLatin1(kWorkbookOpenFilter));
     if (!path)
         return;
@@ -38,7 +50,7 @@ template <class R> void SheetActions::importTable() {
 
 template <class R> void SheetActions::exportTable() {
     window_.commitOpenEdit(RecordTraits<R>::kind); // the box's text is exported too
-    window_.showReport(Report::saying(QString::fromLatin1(kWorkbookExportStarts)));
+    window_.showReport(Report::saying(exchangeText(kWorkbookExportStarts)));
     const auto path = window_.fileChooser().savePath(QString::fromLatin1(kWorkbookSaveFilter),
                                                      window_.tableFile(RecordTraits<R>::kind));
     if (!path)
