@@ -6,6 +6,7 @@
 #include "SafeFile.h"
 #include "ScaleText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -16,13 +17,13 @@ namespace tarn {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TableFile)
+};
+
 // A table file holds at most 200 lines of a few hundred characters; anything far larger is
 // not a table file and is refused before it is read into memory.
 constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
-
-// A file save reports the ingredient count under its own name; the PLU save and both loads
-// use the table's count text.
-constexpr const char* kIngredSaveCountText = "INGRED Count is ";
 
 // The column whose empty cell a save fills with "0" in the grid.
 template <class R> constexpr int kMessageNoColumn = 0;
@@ -65,8 +66,8 @@ public:
         while (pos_ < text_.size() && isBlank(text_[pos_]))
             ++pos_;
         if (pos_ >= text_.size()) {
-            problem =
-                FileProblem{recordLine_, 0, 0, QStringLiteral("the file ends before %1").arg(name)};
+            //: %1 is a field's name
+            problem = FileProblem{recordLine_, 0, 0, Text::tr("the file ends before %1").arg(name)};
             return std::nullopt;
         }
         Field field{{}, line_};
@@ -76,8 +77,8 @@ public:
             while (end < text_.size() && text_[end] != QLatin1Char('"') && !isLineEnd(text_[end]))
                 ++end;
             if (end >= text_.size() || text_[end] != QLatin1Char('"')) {
-                problem = FileProblem{line_, 0, 0,
-                                      QStringLiteral("%1 has no closing double quote").arg(name)};
+                problem =
+                    FileProblem{line_, 0, 0, Text::tr("%1 has no closing double quote").arg(name)};
                 return std::nullopt;
             }
             field.text = text_.mid(start, end - start);
@@ -126,11 +127,11 @@ Report failed(const QString& text) {
 // Empty when it can.
 QString textRefusal(const QString& name, const QString& field) {
     if (field.contains(u'"'))
-        return name + QStringLiteral(" contains a double quote");
+        return Text::tr("%1 contains a double quote").arg(name);
     if (field.contains(u'\r') || field.contains(u'\n'))
-        return name + QStringLiteral(" contains a line break");
+        return Text::tr("%1 contains a line break").arg(name);
     if (!toCp1252(field))
-        return QStringLiteral("%1 contains \"%2\", which the file cannot hold")
+        return Text::tr("%1 contains \"%2\", which the file cannot hold")
             .arg(name, firstUnencodable(field));
     return {};
 }
@@ -164,7 +165,7 @@ template <class R> QString cellRefusalOf(int col, const QString& text) {
                 if (static_cast<const void*>(&value) == &record.unitPrice && !n.ok())
                     cents = centsOf(text);
             if (!cents.isEmpty())
-                why = name + QStringLiteral(" is a whole number (cents): type ") + cents;
+                why = Text::tr("%1 is a whole number (cents): type %2").arg(name, cents);
             else if (!n.ok())
                 why = name + QLatin1Char(' ') + n.reason();
         }
@@ -175,12 +176,12 @@ template <class R> QString cellRefusalOf(int col, const QString& text) {
 template <class R> Report loadTable(Workspace& ws, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failed(QStringLiteral("ERROR! cannot open %1 (%2)").arg(path, file.errorString()));
+        return failed(Text::tr("ERROR! cannot open %1 (%2)").arg(path, file.errorString()));
     if (file.size() > kMaxFileBytes)
-        return failed(QStringLiteral("ERROR! %1 is too large for a table file").arg(path));
+        return failed(Text::tr("ERROR! %1 is too large for a table file").arg(path));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return failed(QStringLiteral("ERROR! cannot read %1 (%2)").arg(path, file.errorString()));
+        return failed(Text::tr("ERROR! cannot read %1 (%2)").arg(path, file.errorString()));
     file.close();
 
     const ParsedFile<R> parsed = parseTableFile<R>(bytes);
@@ -190,8 +191,7 @@ template <class R> Report loadTable(Workspace& ws, const QString& path) {
     Table<R>& table = ws.table<R>();
     installRecords<R>(table, parsed.records);
     ws.setFilePath(QFileInfo(path).absoluteFilePath());
-    return Report::saying(QString::fromLatin1(table.side().countText) +
-                          QString::number(table.count));
+    return Report::saying(countStatus(table.side(), table.count));
 }
 
 template <class R> Report saveTable(Workspace& ws, const PathChooser& choosePath) {
@@ -208,22 +208,25 @@ template <class R> Report saveTable(Workspace& ws, const PathChooser& choosePath
         return {Report::Result::Cancelled, {}, {}};
 
     if (const QString why = writeWholeFile(*path, written.bytes); !why.isEmpty())
-        return failed(QStringLiteral("ERROR! cannot save %1 (%2)").arg(*path, why));
+        return failed(Text::tr("ERROR! cannot save %1 (%2)").arg(*path, why));
 
     applyGridCopy<R>(table, copy);
     ws.setFilePath(QFileInfo(*path).absoluteFilePath());
-    const char* countText =
-        table.kind == TableKind::Plu ? table.side().countText : kIngredSaveCountText;
-    return Report::saying(QString::fromLatin1(countText) + QString::number(table.count));
+    // A file save reports the ingredient count under its own name; the PLU save and both loads
+    // use the table's count text.
+    if (table.kind == TableKind::Plu)
+        return Report::saying(countStatus(table.side(), table.count));
+    const QString count = Text::tr("INGRED Count is %1").arg(table.count);
+    return Report::saying(count);
 }
 
 } // namespace
 
 QString FileProblem::message() const {
     if (line > 0)
-        return QStringLiteral("ERROR! line %1: %2").arg(line).arg(what);
+        return Text::tr("ERROR! line %1: %2").arg(line).arg(what);
     if (row > 0)
-        return QStringLiteral("ERROR! row %1: %2").arg(row).arg(what);
+        return Text::tr("ERROR! row %1: %2").arg(row).arg(what);
     return QStringLiteral("ERROR! ") + what;
 }
 
@@ -234,7 +237,7 @@ template <class R> ParsedFile<R> parseTableFile(const QByteArray& bytes) {
     while (reader.nextRecord()) {
         if (out.records.size() == size_t(kMaxRecords)) {
             out.problem = FileProblem{reader.recordLine(), 0, 0,
-                                      QStringLiteral("more than %1 records").arg(kMaxRecords)};
+                                      Text::tr("more than %1 records").arg(kMaxRecords)};
             break;
         }
         R record{};
@@ -298,7 +301,7 @@ template <class R> WrittenFile writeTableFile(std::span<const R> records) {
     if (std::optional<QByteArray> bytes = toCp1252(text))
         out.bytes = std::move(*bytes);
     else // not expected: every field was checked above
-        out.problem = FileProblem{0, 0, 0, QStringLiteral("the table cannot be written")};
+        out.problem = FileProblem{0, 0, 0, Text::tr("the table cannot be written")};
     return out;
 }
 

@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Barcode.h"
 
+#include <QCoreApplication>
+
 #include <zint.h>
 
 #include <memory>
 
 namespace tarn {
+
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Barcode)
+};
+} // namespace
 
 BarcodeBars encodeBarcode(const BarcodeChoice& choice) {
     BarcodeBars out;
@@ -14,7 +22,7 @@ BarcodeBars encodeBarcode(const BarcodeChoice& choice) {
     const std::unique_ptr<zint_symbol, decltype(&ZBarcode_Delete)> symbol(ZBarcode_Create(),
                                                                           &ZBarcode_Delete);
     if (!symbol) {
-        out.error = QStringLiteral("the barcode library is out of memory");
+        out.error = Text::tr("the barcode library is out of memory");
         return out;
     }
     // EAN digits carry their check digit, which the library checks again.

@@ -4,7 +4,15 @@
 #include "ScaleText.h"
 #include "Settings.h"
 
+#include <QCoreApplication>
+
 namespace tarn {
+
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LabelContent)
+};
+} // namespace
 
 StyleResult labelStyleOf(const Settings& settings) {
     StyleResult r;
@@ -20,21 +28,24 @@ StyleResult labelStyleOf(const Settings& settings) {
     if (unit == QLatin1String("each"))
         s.unit = PriceUnit::Each;
     else if (!unit.isEmpty() && unit != QLatin1String("kg"))
-        fault(QStringLiteral("price unit is kg or each, not ") + unit);
+        //: "price unit" is a setting's name, "kg" and "each" its values: they stay as they are
+        fault(Text::tr("price unit is kg or each, not %1").arg(unit));
     const QString barcode = settings.value(QStringLiteral("barcode")).toLower();
     if (barcode == QLatin1String("ean8"))
         s.barcode = BarcodeKind::Ean8;
     else if (barcode == QLatin1String("instore"))
         s.barcode = BarcodeKind::InStore;
     else if (!barcode.isEmpty() && barcode != QLatin1String("code128"))
-        fault(QStringLiteral("barcode is code128, ean8 or instore, not ") + barcode);
+        //: "barcode" is a setting's name, "code128", "ean8" and "instore" its values
+        fault(Text::tr("barcode is code128, ean8 or instore, not %1").arg(barcode));
     const QString digit = settings.value(QStringLiteral("shop digit"));
     if (!digit.isEmpty()) {
         bool ok = false;
         s.shopDigit = digit.toInt(&ok);
         if (!ok || digit.size() != 1 || s.shopDigit < 0) {
             s.shopDigit = 0;
-            fault(QStringLiteral("shop digit is one digit, 0 to 9, not ") + digit);
+            //: "shop digit" is a setting's name
+            fault(Text::tr("shop digit is one digit, 0 to 9, not %1").arg(digit));
         }
     }
     return r;
@@ -55,9 +66,10 @@ BarcodeChoice barcodeFor(qint32 itemCode, int plu, const LabelStyle& style) {
     if (itemCode == 0)
         return c;
     const QString code = QString::number(itemCode);
-    const QString who = QStringLiteral("PLU %1: item code ").arg(plu) + code;
+    const QString number = QString::number(plu);
     if (itemCode < 0) {
-        c.warning = who + QStringLiteral(" is not a number of up to 10 digits: no barcode");
+        c.warning = Text::tr("PLU %1: item code %2 is not a number of up to 10 digits: no barcode")
+                        .arg(number, code);
         return c;
     }
     c.digits = code;
@@ -68,10 +80,13 @@ BarcodeChoice barcodeFor(qint32 itemCode, int plu, const LabelStyle& style) {
         } else if (code.size() == 8 && eanCheckDigit(code.left(7)) == code[7].digitValue()) {
             c.kind = BarcodeKind::Ean8;
         } else {
-            c.warning = who + (code.size() == 8
-                                   ? QStringLiteral(" does not end in its EAN-8 check digit: "
-                                                    "Code 128 instead")
-                                   : QStringLiteral(" is not 7 or 8 digits: Code 128 instead"));
+            c.warning = code.size() == 8
+                            ? Text::tr("PLU %1: item code %2 does not end in its EAN-8 check "
+                                       "digit: Code 128 instead")
+                                  .arg(number, code)
+                            : Text::tr("PLU %1: item code %2 is not 7 or 8 digits: Code 128 "
+                                       "instead")
+                                  .arg(number, code);
         }
     } else if (style.barcode == BarcodeKind::InStore) {
         c.kind = BarcodeKind::InStore;
@@ -121,10 +136,16 @@ Label labelOf(const PluRecord& r, int slot, const LabelStyle& style) {
     l.name1 = keptOnScale(TextField::PluName, r.name1).trimmed();
     l.name2 = keptOnScale(TextField::PluName, r.name2).trimmed();
     l.price = moneyText(r.unitPrice, style);
-    l.unit = style.unit == PriceUnit::Kg ? QStringLiteral("per kg") : QStringLiteral("each");
+    if (style.unit == PriceUnit::Kg)
+        //: printed on a label after the price
+        l.unit = Text::tr("per kg");
+    else
+        //: printed on a label after the price
+        l.unit = Text::tr("each");
+    l.validDate = r.validDate;
     if (r.validDate > 0)
-        l.useWithin = r.validDate == 1 ? QStringLiteral("use within 1 day")
-                                       : QStringLiteral("use within %1 days").arg(r.validDate);
+        l.useWithin = r.validDate == 1 ? Text::tr("use within 1 day")
+                                       : Text::tr("use within %n days", nullptr, int(r.validDate));
     l.itemCode = r.itemCode;
     l.barcode = barcodeFor(r.itemCode, r.pluNo, style);
     return l;

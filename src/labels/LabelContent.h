@@ -66,6 +66,7 @@ struct Label {
     QString price;     // "€2.99"
     QString unit;      // "per kg", "each"
     QString useWithin; // "use within 5 days"; empty when the valid date is 0
+    int validDate = 0; // the days of useWithin, for the price list's column
     qint32 itemCode = 0;
     BarcodeChoice barcode;
     // What the label prints, as one text: two labels that print the same have the same.

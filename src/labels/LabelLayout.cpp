@@ -3,11 +3,18 @@
 
 #include "Settings.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace tarn {
 
 namespace {
+
+// The problems of a label sheet. The settings' names and words (layout, page, A4, ...) stay as
+// they are in any language.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LabelLayout)
+};
 
 const QSizeF kA4(210, 297);
 
@@ -77,33 +84,36 @@ QStringList labelLayoutNames() {
 
 std::optional<QString> layoutProblem(const LabelLayout& l) {
     if (l.columns < 1 || l.rows < 1)
-        return QStringLiteral("a sheet has at least 1 column and 1 row");
+        return Text::tr("a sheet has at least 1 column and 1 row");
     if (l.label.width() <= 0 || l.label.height() <= 0)
-        return QStringLiteral("a label is wider and higher than 0 mm");
+        return Text::tr("a label is wider and higher than 0 mm");
     const double eps = 0.05; // a tenth of a millimetre, rounded
     // Across, then down: the labels and their gaps, then where the margin puts them.
     const struct {
         int count;
         double size, gap, margin, page;
-        const char *what, *extent;
-    } sides[] = {{l.columns, l.label.width(), l.gap.width(), l.margin.x(), l.page.width(),
-                  "column(s)", "wide"},
-                 {l.rows, l.label.height(), l.gap.height(), l.margin.y(), l.page.height(), "row(s)",
-                  "high"}};
+        bool across;
+    } sides[] = {{l.columns, l.label.width(), l.gap.width(), l.margin.x(), l.page.width(), true},
+                 {l.rows, l.label.height(), l.gap.height(), l.margin.y(), l.page.height(), false}};
     for (const auto& side : sides) {
         const double labels = side.count * side.size + (side.count - 1) * side.gap;
-        const QString need = QStringLiteral("%1 %2 of %3 mm with gaps of %4 mm")
-                                 .arg(side.count)
-                                 .arg(QLatin1String(side.what), mm(side.size), mm(side.gap));
-        const QString page =
-            QStringLiteral("the page is %1 mm %2").arg(mm(side.page), QLatin1String(side.extent));
         if (labels > side.page + eps)
-            return need + QStringLiteral(" need %1 mm, ").arg(mm(labels)) + page;
+            return (side.across ? Text::tr("%n column(s) of %1 mm with gaps of %2 mm need %3 mm, "
+                                           "the page is %4 mm wide",
+                                           nullptr, side.count)
+                                : Text::tr("%n row(s) of %1 mm with gaps of %2 mm need %3 mm, the "
+                                           "page is %4 mm high",
+                                           nullptr, side.count))
+                .arg(mm(side.size), mm(side.gap), mm(labels), mm(side.page));
         if (side.margin < -eps || side.margin + labels > side.page + eps)
-            return need +
-                   QStringLiteral(" from a margin of %1 mm need %2 mm, ")
-                       .arg(mm(side.margin), mm(side.margin + labels)) +
-                   page;
+            return (side.across ? Text::tr("%n column(s) of %1 mm with gaps of %2 mm from a margin "
+                                           "of %3 mm need %4 mm, the page is %5 mm wide",
+                                           nullptr, side.count)
+                                : Text::tr("%n row(s) of %1 mm with gaps of %2 mm from a margin of "
+                                           "%3 mm need %4 mm, the page is %5 mm high",
+                                           nullptr, side.count))
+                .arg(mm(side.size), mm(side.gap), mm(side.margin), mm(side.margin + labels),
+                     mm(side.page));
     }
     return std::nullopt;
 }
@@ -125,8 +135,10 @@ LayoutResult layoutFromSection(const std::vector<std::pair<QString, QString>>& s
         for (const char* key : kKeys)
             known = known || k.compare(QLatin1String(key), Qt::CaseInsensitive) == 0;
         if (!known)
-            return refused(k + QStringLiteral(" is not a setting of a label sheet (layout, page, "
-                                              "label, columns, rows, margins, gaps)"));
+            //: the names in brackets are the settings' names: they stay as they are
+            return refused(Text::tr("%1 is not a setting of a label sheet (layout, page, label, "
+                                    "columns, rows, margins, gaps)")
+                               .arg(k));
     }
     LabelLayout l;
     if (const auto name = valueOf("layout")) {
@@ -134,8 +146,9 @@ LayoutResult layoutFromSection(const std::vector<std::pair<QString, QString>>& s
             if (known.name == name->trimmed().toLower())
                 l = known;
         if (l.name.isEmpty())
-            return refused(QStringLiteral("layout: ") + *name + QStringLiteral(" is none of ") +
-                           labelLayoutNames().join(QStringLiteral(", ")));
+            //: "layout" is a setting's name; %2 lists the sheets' names
+            return refused(Text::tr("layout: %1 is none of %2")
+                               .arg(*name, labelLayoutNames().join(QStringLiteral(", "))));
     } else {
         l = labelLayouts().front();
     }
@@ -153,14 +166,15 @@ LayoutResult layoutFromSection(const std::vector<std::pair<QString, QString>>& s
         else if (const auto size = sizeOf(p))
             l.page = *size;
         else
-            return refused(QStringLiteral("page: ") + *page +
-                           QStringLiteral(" is not A4, A5, Letter or WIDTHxHEIGHT in mm"));
+            //: "page", "A4", "A5" and "Letter" are the settings' words
+            return refused(
+                Text::tr("page: %1 is not A4, A5, Letter or WIDTHxHEIGHT in mm").arg(*page));
     }
     if (const auto label = valueOf("label")) {
         const auto size = sizeOf(*label);
         if (!size)
-            return refused(QStringLiteral("label: ") + *label +
-                           QStringLiteral(" is not WIDTHxHEIGHT in mm"));
+            //: "label" is a setting's name
+            return refused(Text::tr("label: %1 is not WIDTHxHEIGHT in mm").arg(*label));
         l.label = *size;
     }
     for (auto [key, into] : {std::pair("columns", &l.columns), std::pair("rows", &l.rows)}) {
@@ -168,28 +182,30 @@ LayoutResult layoutFromSection(const std::vector<std::pair<QString, QString>>& s
             bool ok = false;
             *into = given->toInt(&ok);
             if (!ok || *into < 1 || *into > 50)
-                return refused(QString::fromLatin1(key) + QStringLiteral(": ") + *given +
-                               QStringLiteral(" is not a number from 1 to 50"));
+                //: %1 is a setting's name (columns, rows), %2 its value
+                return refused(Text::tr("%1: %2 is not a number from 1 to 50")
+                                   .arg(QString::fromLatin1(key), *given));
         }
     }
     if (const auto gaps = valueOf("gaps")) {
         const auto two = twoOf(*gaps);
         if (!two)
-            return refused(QStringLiteral("gaps: ") + *gaps +
-                           QStringLiteral(" is not ACROSS DOWN in mm"));
+            //: "gaps" is a setting's name
+            return refused(Text::tr("gaps: %1 is not ACROSS DOWN in mm").arg(*gaps));
         l.gap = QSizeF(two->first, two->second);
     }
     if (const auto margins = valueOf("margins")) {
         const auto two = twoOf(*margins);
         if (!two)
-            return refused(QStringLiteral("margins: ") + *margins +
-                           QStringLiteral(" is not LEFT TOP in mm"));
+            //: "margins" is a setting's name
+            return refused(Text::tr("margins: %1 is not LEFT TOP in mm").arg(*margins));
         l.margin = QPointF(two->first, two->second);
     } else {
         l = centred(l.name, l.page, l.label, l.columns, l.rows, l.gap);
     }
     if (const auto why = layoutProblem(l))
-        return refused(QStringLiteral("does not fit: ") + *why);
+        //: %1 says what does not fit
+        return refused(Text::tr("does not fit: %1").arg(*why));
     return {l, {}};
 }
 
@@ -199,9 +215,9 @@ LayoutResult layoutNamed(const QString& name, const Settings& settings) {
     for (const LabelLayout& l : labelLayouts())
         if (l.name == name.toLower())
             return {l, {}};
-    return {std::nullopt, name + QStringLiteral(" is not a label sheet: ") +
-                              labelLayoutNames().join(QStringLiteral(", ")) +
-                              QStringLiteral(" or settings")};
+    //: %2 lists the sheets' names; "settings" is a name too, and stays as it is
+    return {std::nullopt, Text::tr("%1 is not a label sheet: %2 or settings")
+                              .arg(name, labelLayoutNames().join(QStringLiteral(", ")))};
 }
 
 } // namespace tarn

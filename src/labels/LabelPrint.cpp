@@ -3,6 +3,7 @@
 
 #include "Barcode.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -17,6 +18,19 @@
 namespace tarn {
 
 namespace {
+
+// The texts printed for the shop's customers, and the problems of a print.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LabelPrint)
+};
+
+// The price list's "Use within" of a label: "5 days", empty for none.
+QString daysText(int days) {
+    if (days <= 0)
+        return {};
+    //: the price list's column "Use within"
+    return days == 1 ? Text::tr("1 day") : Text::tr("%n days", nullptr, days);
+}
 
 // Millimetres on a device: its dots per millimetre, and rectangles in millimetres as dots.
 struct Scale {
@@ -92,7 +106,8 @@ void drawLabel(QPainter& p, const QRectF& r, const Label& l, double dotsPerMm) {
     fitText(p, QRectF(in.left(), y + area * 0.55, left, area * 0.22), l.unit, 10, 5, false);
     fitText(p, QRectF(in.left(), y + area * 0.77, left, area * 0.23), l.useWithin, 8, 5, false);
     const QRectF right(in.left() + left + pad / 2, y, w - left - pad / 2, area);
-    const QString plu = QStringLiteral("PLU %1").arg(l.plu);
+    //: printed on a label; %1 is the PLU's number
+    const QString plu = Text::tr("PLU %1").arg(l.plu);
     if (l.barcode.digits.isEmpty()) {
         fitText(p, QRectF(right.left(), right.top(), right.width(), area * 0.5), plu, 22, 7, true,
                 Qt::AlignRight);
@@ -169,11 +184,13 @@ void paintPriceList(QPagedPaintDevice& device, const PriceListRun& run) {
         double part;
         Qt::Alignment align;
     };
-    const Column columns[] = {
-        {"PLU", 0.08, Qt::AlignRight},      {"Item name1", 0.24, Qt::AlignLeft},
-        {"Item name2", 0.2, Qt::AlignLeft}, {"Price", 0.13, Qt::AlignRight},
-        {"Unit", 0.08, Qt::AlignLeft},      {"Item code", 0.13, Qt::AlignRight},
-        {"Use within", 0.14, Qt::AlignLeft}};
+    const Column columns[] = {{QT_TRANSLATE_NOOP("LabelPrint", "PLU"), 0.08, Qt::AlignRight},
+                              {QT_TRANSLATE_NOOP("LabelPrint", "Item name1"), 0.24, Qt::AlignLeft},
+                              {QT_TRANSLATE_NOOP("LabelPrint", "Item name2"), 0.2, Qt::AlignLeft},
+                              {QT_TRANSLATE_NOOP("LabelPrint", "Price"), 0.13, Qt::AlignRight},
+                              {QT_TRANSLATE_NOOP("LabelPrint", "Unit"), 0.08, Qt::AlignLeft},
+                              {QT_TRANSLATE_NOOP("LabelPrint", "Item code"), 0.13, Qt::AlignRight},
+                              {QT_TRANSLATE_NOOP("LabelPrint", "Use within"), 0.14, Qt::AlignLeft}};
     const int perPage = listRowsPerPage();
     const int pages = run.pages();
     for (int page = 0; page < pages; ++page) {
@@ -184,12 +201,13 @@ void paintPriceList(QPagedPaintDevice& device, const PriceListRun& run) {
         fitText(p, s.rect(x0 + width * 0.6, y, width * 0.4, 9), run.date.toString(Qt::ISODate), 12,
                 7, false, Qt::AlignRight);
         y += 10;
-        fitText(p, s.rect(x0, y, width, 6), QStringLiteral("Price list"), 11, 7, false);
+        //: the heading of the printed price list
+        fitText(p, s.rect(x0, y, width, 6), Text::tr("Price list"), 11, 7, false);
         y += 6;
         double x = x0;
         for (const Column& c : columns) {
-            fitText(p, s.rect(x + 1, y, width * c.part - 2, kListRow),
-                    QString::fromLatin1(c.caption), 9, 6, true, c.align);
+            fitText(p, s.rect(x + 1, y, width * c.part - 2, kListRow), Text::tr(c.caption), 9, 6,
+                    true, c.align);
             x += width * c.part;
         }
         y += kListRow;
@@ -197,14 +215,13 @@ void paintPriceList(QPagedPaintDevice& device, const PriceListRun& run) {
         const size_t first = size_t(page) * size_t(perPage);
         for (size_t i = first; i < std::min(run.rows.size(), first + size_t(perPage)); ++i) {
             const Label& l = run.rows[i];
-            const QString texts[] = {
-                QString::number(l.plu),
-                l.name1,
-                l.name2,
-                l.price,
-                l.unit,
-                l.itemCode ? QString::number(l.itemCode) : QString(),
-                l.useWithin.isEmpty() ? QString() : l.useWithin.section(QLatin1Char(' '), 2)};
+            const QString texts[] = {QString::number(l.plu),
+                                     l.name1,
+                                     l.name2,
+                                     l.price,
+                                     l.unit,
+                                     l.itemCode ? QString::number(l.itemCode) : QString(),
+                                     daysText(l.validDate)};
             x = x0;
             for (size_t c = 0; c < std::size(columns); ++c) {
                 fitText(p, s.rect(x + 1, y, width * columns[c].part - 2, kListRow), texts[c], 9, 6,
@@ -214,8 +231,7 @@ void paintPriceList(QPagedPaintDevice& device, const PriceListRun& run) {
             y += kListRow;
         }
         fitText(p, s.rect(x0, kListPage.height() - kListMargin - 6, width, 6),
-                QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages), 8, 6, false,
-                Qt::AlignHCenter);
+                Text::tr("Page %1 of %2").arg(page + 1).arg(pages), 8, 6, false, Qt::AlignHCenter);
     }
 }
 
@@ -241,16 +257,16 @@ std::optional<QString> printOn(const QString& name, const QString& title,
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (info.isNull()) {
         const QStringList there = QPrinterInfo::availablePrinterNames();
-        return QStringLiteral("there is no printer ") + name +
-               (there.isEmpty() ? QStringLiteral(" (this PC has none)")
-                                : QStringLiteral(" (this PC has ") +
-                                      there.join(QStringLiteral(", ")) + QLatin1Char(')'));
+        return there.isEmpty() ? Text::tr("there is no printer %1 (this PC has none)").arg(name)
+                               //: %2 lists the printers this PC has
+                               : Text::tr("there is no printer %1 (this PC has %2)")
+                                     .arg(name, there.join(QStringLiteral(", ")));
     }
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(title);
     paint(printer);
     if (printer.printerState() == QPrinter::Error)
-        return QStringLiteral("the printer ") + name + QStringLiteral(" failed");
+        return Text::tr("the printer %1 failed").arg(name);
     return std::nullopt;
 }
 

@@ -3,9 +3,15 @@
 
 #include "RecordCodec.h"
 
+#include <QCoreApplication>
+
 namespace tarn {
 
 namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Handshake)
+};
+
 constexpr quint8 kSync = 0xA5;
 constexpr quint8 kSyncAnswer = 0x77;
 constexpr quint8 kCommandAccepted = 0x01;
@@ -18,20 +24,16 @@ ExchangeDescription common(ExchangeDescription::Direction direction, quint8 comm
     ExchangeDescription d;
     d.direction = direction;
     d.command = command;
-    d.retryText = QStringLiteral("Retry #");
-    d.closingErrorText = QStringLiteral("SyncOK error");
+    //: followed by the number of the retry
+    d.retryText = Text::tr("Retry #");
+    d.closingErrorText = Text::tr("SyncOK error");
     d.commandRecovery = {Order::ResetThenPause, 5};
     return d;
 }
 
-std::function<QString(int)> prefixed(const char* text) {
-    return [text](int index) { return QString::fromLatin1(text) + QString::number(index); };
-}
-
-std::function<QString(int)> restartsText(const char* record) {
-    return [record](int index) {
-        return QStringLiteral("ERROR! ") + QString::fromLatin1(record) + QString::number(index) +
-               QStringLiteral(": no valid answer after 10 restarts");
+std::function<QString(int)> pluRestartsText() {
+    return [](int index) {
+        return Text::tr("ERROR! plu#%1: no valid answer after 10 restarts").arg(index);
     };
 }
 } // namespace
@@ -42,13 +44,13 @@ ExchangeDescription pluDownload() {
     ExchangeDescription d = common(ExchangeDescription::Direction::Download, 0x02);
     d.recordBytes = kPluRecordBytes;
     d.retryLimit = 5;
-    d.syncErrorText = prefixed("Sync error PLU No : ");
+    d.syncErrorText = [](int index) { return Text::tr("Sync error PLU No : %1").arg(index); };
     d.syncRecovery = {Order::PauseThenReset, 5};
-    d.commandErrorText = QStringLiteral("Download command error");
-    d.numberErrorText = QStringLiteral("PLU # is not same");
+    d.commandErrorText = Text::tr("Download command error");
+    d.numberErrorText = Text::tr("PLU # is not same");
     d.numberRecovery = {Order::ResetThenPause, 5};
     d.closingRecovery = {Order::ResetThenPause, 5};
-    d.restartLimitText = restartsText("plu#");
+    d.restartLimitText = pluRestartsText();
     return d;
 }
 
@@ -56,9 +58,11 @@ ExchangeDescription ingredDownload() {
     ExchangeDescription d = pluDownload();
     d.command = 0x00;
     d.recordBytes = kIngredRecordBytes;
-    d.syncErrorText = prefixed("Sync error Message No : ");
-    d.numberErrorText = QStringLiteral("Message # is not same");
-    d.restartLimitText = restartsText("Message#");
+    d.syncErrorText = [](int index) { return Text::tr("Sync error Message No : %1").arg(index); };
+    d.numberErrorText = Text::tr("Message # is not same");
+    d.restartLimitText = [](int index) {
+        return Text::tr("ERROR! Message#%1: no valid answer after 10 restarts").arg(index);
+    };
     return d;
 }
 
@@ -69,12 +73,12 @@ ExchangeDescription pluUpload() {
     d.replyLimitSeconds = 4;
     d.retryLimit = 4;
     d.counterReset = ExchangeDescription::CounterReset::Never;
-    d.syncErrorText = [](int) { return QStringLiteral("Sync error"); };
+    d.syncErrorText = [](int) { return Text::tr("Sync error"); };
     d.syncRecovery = {Order::PauseThenReset, 2};
-    d.commandErrorText = QStringLiteral("Upload command error");
-    d.replyTimeoutText = QStringLiteral("Receive PLU time out");
+    d.commandErrorText = Text::tr("Upload command error");
+    d.replyTimeoutText = Text::tr("Receive PLU time out");
     d.replyRecovery = {Order::ResetThenPause, 0};
-    d.restartLimitText = restartsText("plu#");
+    d.restartLimitText = pluRestartsText();
     return d;
 }
 
@@ -84,12 +88,14 @@ ExchangeDescription ingredUpload() {
     d.numberStep = ExchangeDescription::NumberStep::GoAhead;
     d.recordBytes = kIngredReplyBytes;
     d.counterReset = ExchangeDescription::CounterReset::AfterEachRecord;
-    d.numberErrorText = QStringLiteral("Upload command error");
+    d.numberErrorText = Text::tr("Upload command error");
     d.numberRecovery = {Order::ResetThenPause, 5};
     // The reply takes about 0.42 s at 9600 baud; it is waited for like the PLU reply, rather
     // than read at once, which would take a record that is still coming in.
-    d.replyTimeoutText = QStringLiteral("Receive INGRED time out");
-    d.restartLimitText = restartsText("INGRED#");
+    d.replyTimeoutText = Text::tr("Receive INGRED time out");
+    d.restartLimitText = [](int index) {
+        return Text::tr("ERROR! INGRED#%1: no valid answer after 10 restarts").arg(index);
+    };
     return d;
 }
 

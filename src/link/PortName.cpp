@@ -1,7 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PortName.h"
 
+#include <QCoreApplication>
+
 namespace tarn {
+
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PortName)
+};
+} // namespace
 
 bool isNetworkName(const QString& name) {
     return name.startsWith(QLatin1String("tcp:"), Qt::CaseInsensitive);
@@ -30,25 +38,25 @@ std::optional<NetworkAddress> networkAddressOf(const QString& name) {
 }
 
 std::optional<PortName> parsePortName(const QString& text, QString* why) {
-    auto refuse = [why](const char* reason) -> std::optional<PortName> {
+    auto refuse = [why](const QString& reason) -> std::optional<PortName> {
         if (why)
-            *why = QString::fromLatin1(reason);
+            *why = reason;
         return std::nullopt;
     };
     const QString name = text.trimmed();
     if (name.isEmpty())
-        return refuse("no port name");
+        return refuse(Text::tr("no port name"));
     if (name.compare(QLatin1String("COM1"), Qt::CaseInsensitive) == 0)
         return PortName{PortName::Kind::Com1, QStringLiteral("Com1")};
     if (name.compare(QLatin1String("COM2"), Qt::CaseInsensitive) == 0)
         return PortName{PortName::Kind::Com2, QStringLiteral("Com2")};
     if (isNetworkName(name)) {
         if (!networkAddressOf(name))
-            return refuse("not a network serial server's name (tcp:HOST:PORT)");
+            return refuse(Text::tr("not a network serial server's name (tcp:HOST:PORT)"));
         return PortName{PortName::Kind::Network, name};
     }
     if (name.size() > kMaxDevicePath)
-        return refuse("the name is too long for a device");
+        return refuse(Text::tr("the name is too long for a device"));
     return PortName{PortName::Kind::Device, name};
 }
 

@@ -3,11 +3,17 @@
 
 #include "Cp1252.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 namespace tarn {
 
 namespace {
+
+// A field's problem is said after the field's name ("Tare is negative").
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RecordCodec)
+};
 
 // Grid captions of the fields, for problem reports.
 const char* const kMessageCaptions[kIngredLines] = {"Message1", "Message2", "Message3", "Message4",
@@ -18,7 +24,7 @@ class Writer {
 public:
     void number(const char* field, qint64 value, int bytes) {
         if (value < 0) {
-            refuse(field, QStringLiteral("is negative"));
+            refuse(field, negativeText());
             return;
         }
         for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8)
@@ -27,15 +33,16 @@ public:
     void text(const char* field, const QString& wireText) {
         const std::optional<QByteArray> bytes = toCp1252(wireText);
         if (!bytes) {
-            refuse(field, QStringLiteral("has no single-byte code for '") +
-                              firstUnencodable(wireText) + QLatin1Char('\''));
+            //: after a field's name; %1 is the character
+            refuse(field,
+                   Text::tr("has no single-byte code for '%1'").arg(firstUnencodable(wireText)));
             return;
         }
         out.append(*bytes);
     }
     void check(const char* field, qint64 value) {
         if (value < 0)
-            refuse(field, QStringLiteral("is negative"));
+            refuse(field, negativeText());
     }
     EncodedRecord result() const {
         if (problem)
@@ -46,6 +53,10 @@ public:
     QByteArray out;
 
 private:
+    static QString negativeText() {
+        //: after a field's name
+        return Text::tr("is negative");
+    }
     void refuse(const char* field, const QString& reason) {
         if (!problem)
             problem = FieldProblem{QString::fromLatin1(field), reason};
@@ -68,8 +79,8 @@ public:
         const quint32 v = raw(at, int(sizeof(T)));
         if (v > quint32(std::numeric_limits<T>::max())) {
             problems.push_back(
-                FieldProblem{QString::fromLatin1(field),
-                             QStringLiteral("is out of range: ") + QString::number(v)});
+                //: after a field's name; %1 is the number read
+                FieldProblem{QString::fromLatin1(field), Text::tr("is out of range: %1").arg(v)});
             target = 0;
             return;
         }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScaleLink.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace tarn {
@@ -15,19 +17,35 @@ quint32 bigEndian32(const QByteArray& b, int at) {
 } // namespace
 
 QString cannotOpenText(const QString& portName, const QString& reason) {
-    return QStringLiteral("ERROR! cannot open ") + portName + QStringLiteral(": ") + reason;
+    //: %1 is the port, %2 why it cannot be opened
+    return ScaleLink::tr("ERROR! cannot open %1: %2").arg(portName, reason);
 }
 
 namespace {
-const QString kHeldByAnotherProgram = QStringLiteral("in use by another program");
+constexpr const char* kHeldByAnotherProgram =
+    QT_TRANSLATE_NOOP("tarn::ScaleLink", "in use by another program (process %1)");
+
+// Whether `failure` holds `text` with a process number for its %1.
+bool holdsHeldText(const QString& failure, const QString& text) {
+    const qsizetype at = text.indexOf(QLatin1String("%1"));
+    if (at < 0)
+        return false;
+    const QRegularExpression held(QRegularExpression::escape(text.left(at)) +
+                                  QStringLiteral("\\d+") +
+                                  QRegularExpression::escape(text.mid(at + 2)));
+    return held.match(failure).hasMatch();
+}
 } // namespace
 
 QString heldByAnotherProgramText(qint64 process) {
-    return kHeldByAnotherProgram + QStringLiteral(" (process %1)").arg(process);
+    return ScaleLink::tr(kHeldByAnotherProgram).arg(process);
 }
 
+// The reason is made in this program, by heldByAnotherProgramText(): in English, or in the
+// language this run shows its texts in.
 bool heldByAnotherProgram(const QString& failure) {
-    return failure.contains(kHeldByAnotherProgram + QStringLiteral(" (process "));
+    return holdsHeldText(failure, QString::fromLatin1(kHeldByAnotherProgram)) ||
+           holdsHeldText(failure, ScaleLink::tr(kHeldByAnotherProgram));
 }
 
 ScaleLink::ScaleLink(std::unique_ptr<Port> port, std::unique_ptr<Clock> clock, QObject* parent)
@@ -35,8 +53,8 @@ ScaleLink::ScaleLink(std::unique_ptr<Port> port, std::unique_ptr<Clock> clock, Q
     port_->stopWith(stop_);
     connect(port_.get(), &Port::readyRead, this, [this] { lastHeard_ = clock_->now(); });
     connect(port_.get(), &Port::failed, this, [this](const QString& reason) {
-        lostMessage_ = QStringLiteral("ERROR! lost port ") + port_->systemName() +
-                       QStringLiteral(": ") + reason;
+        //: %1 is the port, %2 why it was lost
+        lostMessage_ = tr("ERROR! lost port %1: %2").arg(port_->systemName(), reason);
         emit portLost(lostMessage_);
     });
 }
@@ -59,7 +77,7 @@ void ScaleLink::close() {
 }
 
 QString portNotOpenText() {
-    return QStringLiteral("ERROR! port is not open");
+    return ScaleLink::tr("ERROR! port is not open");
 }
 
 std::optional<QString> ScaleLink::reset() {

@@ -21,7 +21,7 @@ namespace tarn {
 namespace {
 // Why bytes could not go out: the system's reason, when it gave one.
 QString writeFailureText(const QString& systemReason) {
-    return systemReason.isEmpty() ? QStringLiteral("the line cannot be written any more")
+    return systemReason.isEmpty() ? SerialPort::tr("the line cannot be written any more")
                                   : systemReason;
 }
 } // namespace
@@ -38,7 +38,7 @@ SerialPort::SerialPort(QObject* parent) : Port(parent), port_(new QSerialPort(th
         if (error == QSerialPort::ResourceError)
             reason = port_->errorString();
         else if (error == QSerialPort::ReadError)
-            reason = QStringLiteral("the line cannot be read any more");
+            reason = tr("the line cannot be read any more");
         else if (error == QSerialPort::WriteError)
             reason = writeFailureText(port_->errorString());
         else
@@ -79,9 +79,9 @@ QString SerialPort::openFailureReason(bool permissionDenied, const QString& syst
 #ifdef Q_OS_LINUX
     // Serial devices belong to the group "dialout"; a user outside it may not open them.
     if (permissionDenied)
-        return systemReason +
-               QStringLiteral(" - join the dialout group (sudo adduser $USER dialout), then log in "
-                              "again");
+        //: %1 is the system's reason; "dialout" and the command stay as they are
+        return tr("%1 - join the dialout group (sudo adduser $USER dialout), then log in again")
+            .arg(systemReason);
 #else
     Q_UNUSED(permissionDenied);
 #endif
@@ -124,11 +124,11 @@ std::optional<QString> SerialPort::lockHolderReason(const QString& path) {
         (::kill(pid_t(pid), 0) == 0 || errno == EPERM))
         return heldByAnotherProgramText(pid);
 #endif
-    return QStringLiteral("a stale lock file %1 blocks it - remove it").arg(path);
+    return tr("a stale lock file %1 blocks it - remove it").arg(path);
 }
 
 QString SerialPort::notASerialPortText() {
-    return QStringLiteral("not a serial port");
+    return tr("not a serial port");
 }
 
 std::optional<QString> SerialPort::open(const QString& name) {
@@ -234,7 +234,7 @@ void SerialPort::waitForBytes(std::chrono::milliseconds limit, StopFlag& stop) {
     if (port_->isOpen() && port_->bytesAvailable() == before &&
         (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL))) {
         port_->close();
-        emit failed(QStringLiteral("the line cannot be read any more"));
+        emit failed(tr("the line cannot be read any more"));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "Numbers.h"
 #include "PortName.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -16,6 +17,12 @@ namespace tarn {
 namespace {
 
 const char* const kEnvironment = "TARNLINK_SETTINGS";
+
+// The problems of a settings file. Its keys and values are the file's own words and stay as
+// they are in any language.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Settings)
+};
 
 // A comment at the end of a line: "#" or ";" after a blank.
 QString withoutComment(const QString& line) {
@@ -59,12 +66,13 @@ void Settings::readFile(const QString& path) {
     QFile file(path);
     if (!file.exists())
         return;
-    auto fault = [&](const QString& what) {
+    auto fault = [&](const QString& text) {
         if (problem_.isEmpty())
-            problem_ = path + what;
+            problem_ = text;
     };
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        fault(QStringLiteral(": cannot be read: ") + file.errorString());
+        //: %1 is the settings file, %2 the system's reason
+        fault(Text::tr("%1: cannot be read: %2").arg(path, file.errorString()));
         return;
     }
     static const QRegularExpression scaleName(QStringLiteral("^[A-Za-z0-9][A-Za-z0-9_.-]*$"));
@@ -73,7 +81,7 @@ void Settings::readFile(const QString& path) {
     while (!file.atEnd()) {
         const QString raw = QString::fromUtf8(file.readLine()).trimmed();
         ++number;
-        const QString where = QStringLiteral(" line %1: ").arg(number);
+        const QString where = QString::number(number);
         if (raw.isEmpty() || raw.startsWith(QLatin1Char('#')) || raw.startsWith(QLatin1Char(';')))
             continue;
         const QString line = withoutComment(raw);
@@ -83,7 +91,8 @@ void Settings::readFile(const QString& path) {
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals <= 0) {
-            fault(where + QStringLiteral("not NAME = VALUE"));
+            //: %1 is the settings file, %2 the line's number
+            fault(Text::tr("%1 line %2: not NAME = VALUE").arg(path, where));
             continue;
         }
         const QString key = line.left(equals).trimmed();
@@ -93,9 +102,9 @@ void Settings::readFile(const QString& path) {
                 bool ok = false;
                 const int decimals = value.toInt(&ok);
                 if (!ok || decimals < 0 || decimals > kMaxPriceDecimals) {
-                    fault(where +
-                          QStringLiteral("price decimals is 0 to %1, not ").arg(kMaxPriceDecimals) +
-                          value);
+                    //: "price decimals" is the setting's name in the file
+                    fault(Text::tr("%1 line %2: price decimals is 0 to %3, not %4")
+                              .arg(path, where, QString::number(kMaxPriceDecimals), value));
                     continue;
                 }
             }
@@ -112,14 +121,15 @@ void Settings::readFile(const QString& path) {
         }
         const auto named = parsePortName(key);
         if (!scaleName.match(key).hasMatch() || (named && named->kind != PortName::Kind::Device)) {
-            fault(where + QLatin1Char('"') + key +
-                  QStringLiteral("\" is not a scale's name (letters, digits, -, _ and ., not "
-                                 "COM1 or COM2)"));
+            fault(Text::tr("%1 line %2: \"%3\" is not a scale's name (letters, digits, -, _ and "
+                           "., not COM1 or COM2)")
+                      .arg(path, where, key));
             continue;
         }
         QString why;
         if (!parsePortName(value, &why)) {
-            fault(where + key + QStringLiteral(": ") + why);
+            //: %3 is the scale's name, %4 why its port's name cannot be taken
+            fault(Text::tr("%1 line %2: %3: %4").arg(path, where, key, why));
             continue;
         }
         set(scales_, key, value);

@@ -85,8 +85,9 @@ std::optional<QList<QHostAddress>> addressesOf(const QString& host, Steady::time
     ::close(out[1]);
     if (spawned != 0) {
         ::close(out[0]);
-        why = QStringLiteral("cannot look the name up: ") +
-              QString::fromLocal8Bit(std::strerror(spawned));
+        //: %1 is the system's reason
+        why = TcpPort::tr("cannot look the name up: %1")
+                  .arg(QString::fromLocal8Bit(std::strerror(spawned)));
         return std::nullopt;
     }
     QByteArray answer;
@@ -112,7 +113,7 @@ std::optional<QList<QHostAddress>> addressesOf(const QString& host, Steady::time
     if (seen < 0)
         return std::nullopt;
     if (seen == 0) {
-        why = QStringLiteral("no connection within %1 s").arg(TcpPort::kConnectMs / 1000);
+        why = TcpPort::tr("no connection within %1 s").arg(TcpPort::kConnectMs / 1000);
         return std::nullopt;
     }
     // One line an address and kind of socket: "127.0.0.1  STREAM localhost".
@@ -123,7 +124,7 @@ std::optional<QList<QHostAddress>> addressesOf(const QString& host, Steady::time
             addresses << address;
     }
     if (addresses.isEmpty()) {
-        why = QStringLiteral("Host not found");
+        why = TcpPort::tr("Host not found");
         return std::nullopt;
     }
     return addresses;
@@ -171,7 +172,7 @@ TcpPort::TcpPort(QObject* parent) : Port(parent), socket_(new QTcpSocket(this)) 
                     dropped(socket_->errorString());
             });
     connect(socket_, &QAbstractSocket::disconnected, this,
-            [this] { dropped(QStringLiteral("the server closed the connection")); });
+            [this] { dropped(tr("the server closed the connection")); });
 }
 
 TcpPort::~TcpPort() {
@@ -199,10 +200,10 @@ std::optional<QString> TcpPort::connectNow() {
     socket_->abort();
     const auto address = networkAddressOf(name_);
     if (!address)
-        return QStringLiteral("not a network serial server's name (tcp:HOST:PORT)");
+        return tr("not a network serial server's name (tcp:HOST:PORT)");
     const auto end = Steady::now() + std::chrono::milliseconds(kConnectMs);
-    const QString timedOut = QStringLiteral("no connection within %1 s").arg(kConnectMs / 1000);
-    const QString stopped = QStringLiteral("the connect was stopped");
+    const QString timedOut = tr("no connection within %1 s").arg(kConnectMs / 1000);
+    const QString stopped = tr("the connect was stopped");
     QString why;
     const auto addresses = addressesOf(address->host, end, stopFlag(), why);
     if (!addresses)
@@ -212,7 +213,7 @@ std::optional<QString> TcpPort::connectNow() {
     identity_ = networkIdentityOf(preferredAddress(*addresses), address->port);
     if (auto held = lock())
         return held;
-    why = QStringLiteral("the connection was not made");
+    why = tr("the connection was not made");
     for (const QHostAddress& to : *addresses) {
         const int fd = startConnect(to, address->port);
         if (fd < 0) {
@@ -296,9 +297,8 @@ void TcpPort::write(const QByteArray& bytes) {
     const bool written = socket_->write(bytes) == bytes.size();
     socket_->flush();
     if (!written || socket_->state() != QAbstractSocket::ConnectedState)
-        dropped(socket_->errorString().isEmpty()
-                    ? QStringLiteral("the connection cannot be written any more")
-                    : socket_->errorString());
+        dropped(socket_->errorString().isEmpty() ? tr("the connection cannot be written any more")
+                                                 : socket_->errorString());
 }
 
 qint64 TcpPort::bytesWaiting() const {

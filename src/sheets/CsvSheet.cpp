@@ -8,6 +8,7 @@
 #include "SheetFile.h"
 #include "SheetParts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -19,6 +20,10 @@ namespace tarn {
 using namespace parts;
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CsvSheet)
+};
 
 const QByteArray kBom("\xEF\xBB\xBF");
 
@@ -33,9 +38,9 @@ template <class Units> int lineAt(const Units& units, qsizetype at) {
 }
 
 QString notEncoded(const char* encoding, int line) {
-    return QStringLiteral("line %1: a byte that is not %2, although the file starts as %2")
-        .arg(line)
-        .arg(QLatin1String(encoding));
+    //: %2 is the encoding, UTF-8 or UTF-16
+    return Text::tr("line %1: a byte that is not %2, although the file starts as %2")
+        .arg(QString::number(line), QLatin1String(encoding));
 }
 
 // UTF-16 after its byte-order mark, big- or little-endian: every unit, surrogates in pairs.
@@ -180,7 +185,7 @@ ReadOutcome readCsv(const QString& path, int maxRows, int cols) {
     }
     if (inQuotes)
         return {std::nullopt,
-                QStringLiteral("line %1: a quoted field has no closing quote").arg(quoteLine)};
+                Text::tr("line %1: a quoted field has no closing quote").arg(quoteLine)};
     if (!cells.beyondEnded(row) && (col > 0 || !field.isEmpty() || quotedField))
         endField(); // the last record without a line break
     return {cells.take(QFileInfo(path).completeBaseName()), {}};

@@ -6,6 +6,7 @@
 #include "SheetFile.h"
 #include "SheetParts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,6 +17,10 @@ namespace tarn {
 using namespace parts;
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(OdsReader)
+};
 
 const QString kContent = QStringLiteral("content.xml");
 const QLatin1String kOfficeNs("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
@@ -35,7 +40,7 @@ qint64 repeatOf(const QXmlStreamAttributes& a, QLatin1String name) {
 }
 
 QString tooDeep() {
-    return QStringLiteral("elements nest deeper than %1 levels").arg(kMaxNesting);
+    return Text::tr("elements nest deeper than %1 levels").arg(kMaxNesting);
 }
 
 // The text of a cell's paragraphs, one line each; white space runs count as one space, as in
@@ -133,14 +138,15 @@ public:
             if (!file->open(QIODevice::ReadOnly))
                 return {std::nullopt, file->errorString()};
             if (file->size() > kMaxPartBytes)
-                return {std::nullopt, QStringLiteral("the file is larger than %1 MB")
-                                          .arg(kMaxPartBytes / (1024 * 1024))};
+                return {
+                    std::nullopt,
+                    Text::tr("the file is larger than %1 MB").arg(kMaxPartBytes / (1024 * 1024))};
             device = std::move(file);
             part = QFileInfo(path_).fileName();
         } else {
             zip_ = std::make_unique<ZipPackage>(path_);
             if (!zip_->isOpen() || !zip_->has(kContent))
-                return {std::nullopt, QStringLiteral("not an .ods spreadsheet")};
+                return {std::nullopt, Text::tr("not an .ods spreadsheet")};
             device = zip_->open(kContent, &why_);
             if (!device)
                 return {std::nullopt, why_};
@@ -152,7 +158,7 @@ public:
         if (xml.hasError())
             why_ = xmlFailure(part, xml);
         else if (why_.isEmpty())
-            why_ = QStringLiteral("the spreadsheet holds no table");
+            why_ = Text::tr("the spreadsheet holds no table");
         return {std::nullopt, why_};
     }
 
@@ -238,7 +244,7 @@ private:
     }
 
     bool badCount() {
-        why_ = QStringLiteral("a repeat count of row %1 is not a number").arg(row_ + 1);
+        why_ = Text::tr("a repeat count of row %1 is not a number").arg(row_ + 1);
         return false;
     }
 
@@ -251,7 +257,7 @@ private:
         if (calcType == QLatin1String("error"))
             return {K::Error, {}};
         if (type.isEmpty() && a.hasAttribute(kTableNs, QLatin1String("formula")))
-            return {K::Refused, kUncomputedFormula};
+            return {K::Refused, uncomputedFormulaText()};
         if (type == QLatin1String("float") || type == QLatin1String("percentage") ||
             type == QLatin1String("currency")) {
             bool ok = false;

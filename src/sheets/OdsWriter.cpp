@@ -7,6 +7,7 @@
 #include "SheetFile.h"
 #include "SheetParts.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamWriter>
 
 namespace tarn {
@@ -14,6 +15,10 @@ namespace tarn {
 using namespace parts;
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(OdsWriter)
+};
 
 const QString kOffice = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
 const QString kStyle = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:style:1.0");
@@ -222,7 +227,7 @@ QString writeOds(const QString& path, const WriteSheet& sheet) {
                {QStringLiteral("settings.xml"), settings(sheet)},
                {QStringLiteral("META-INF/manifest.xml"), manifest()}});
     if (!zip)
-        return QStringLiteral("cannot build the spreadsheet");
+        return Text::tr("cannot build the spreadsheet");
     return writeWholeFile(path, *zip);
 }
 

@@ -6,6 +6,7 @@
 #include "SheetFile.h"
 #include "SheetParts.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QHash>
 #include <QSettings>
@@ -17,6 +18,10 @@
 namespace tarn {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PriceList)
+};
 
 const QString kError = QStringLiteral("ERROR! ");
 
@@ -72,8 +77,9 @@ ReadOutcome readPriceList(const QString& path) {
          std::any_of(sheetRows[kPriceListRows].begin(), sheetRows[kPriceListRows].end(),
                      [](const SheetCell& c) { return c.kind != SheetCell::Kind::Empty; }));
     if (longer)
-        return {std::nullopt, kError + parts::fileNameOf(path) +
-                                  QStringLiteral(": more than %1 rows").arg(kPriceListRows)};
+        //: %1 is the file's name
+        return {std::nullopt, Text::tr("ERROR! %1: more than %2 rows")
+                                  .arg(parts::fileNameOf(path), QString::number(kPriceListRows))};
     if (sheetRows.size() > kPriceListRows)
         sheetRows.resize(kPriceListRows);
     return read;
@@ -113,15 +119,20 @@ PriceResult parsePrice(const QString& text, int decimals) {
         isPrice = places > 0;
     }
     if (!isPrice || i != t.size())
-        return {std::nullopt, t + QStringLiteral(" is not a price")};
+        //: after a field's name; %1 is the text read
+        return {std::nullopt, Text::tr("%1 is not a price").arg(t)};
     if (places > decimals)
-        return {std::nullopt, decimals == 0
-                                  ? t + QStringLiteral(" is not a whole number")
-                                  : t + QStringLiteral(" has more than %1 decimals").arg(decimals)};
+        return {std::nullopt,
+                decimals == 0
+                    //: after a field's name; %1 is the text read
+                    ? Text::tr("%1 is not a whole number").arg(t)
+                    //: after a field's name; %1 is the text read, %2 how many decimals a price has
+                    : Text::tr("%1 has more than %2 decimals").arg(t, QString::number(decimals))};
     for (int k = places; k < decimals; ++k)
         value = std::min(value * 10, cap);
     if (value > std::numeric_limits<qint32>::max())
-        return {std::nullopt, QStringLiteral("is out of range")};
+        //: after a field's name
+        return {std::nullopt, Text::tr("is out of range")};
     return {qint32(value), {}};
 }
 
@@ -159,7 +170,7 @@ MapParse parseColumnMap(TableKind kind, const QString& text, const ReadSheet& li
     for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const qsizetype eq = part.indexOf(QLatin1Char('='));
         if (eq < 0) {
-            out.error = QStringLiteral("\"%1\" is not FIELD=COLUMN").arg(part.trimmed());
+            out.error = Text::tr("\"%1\" is not FIELD=COLUMN").arg(part.trimmed());
             return out;
         }
         const QString field = part.left(eq).trimmed();
@@ -172,13 +183,14 @@ MapParse parseColumnMap(TableKind kind, const QString& text, const ReadSheet& li
             QStringList names;
             for (int c = 1; c <= kFieldColumns; ++c)
                 names.append(fieldNameOf(kind, c));
-            out.error = QStringLiteral("%1 is not a field of the %2 table (%3)")
+            //: %1 is the name given, %2 the table (PLU, INGRED), %3 its fields' names
+            out.error = Text::tr("%1 is not a field of the %2 table (%3)")
                             .arg(field, QString::fromLatin1(sideOf(kind).name),
                                  names.join(QStringLiteral(", ")));
             return out;
         }
         if (out.map.columns[size_t(col - 1)] >= 0) {
-            out.error = fieldNameOf(kind, col) + QStringLiteral(" is mapped twice");
+            out.error = Text::tr("%1 is mapped twice").arg(fieldNameOf(kind, col));
             return out;
         }
         // A header text first, then a column letter.
@@ -190,15 +202,15 @@ MapParse parseColumnMap(TableKind kind, const QString& text, const ReadSheet& li
             column[0].toUpper() <= QLatin1Char('Z'))
             listColumn = column[0].toUpper().unicode() - u'A';
         if (listColumn < 0) {
-            out.error = QStringLiteral("the list has no column \"%1\" (a header text of its first "
-                                       "row, or a letter A to Z)")
+            out.error = Text::tr("the list has no column \"%1\" (a header text of its first row, "
+                                 "or a letter A to Z)")
                             .arg(column);
             return out;
         }
         out.map.columns[size_t(col - 1)] = listColumn;
     }
     if (out.map.columns[0] < 0)
-        out.error = fieldNameOf(kind, 1) + QStringLiteral(" must be mapped: it is the key");
+        out.error = Text::tr("%1 must be mapped: it is the key").arg(fieldNameOf(kind, 1));
     return out;
 }
 
@@ -225,10 +237,13 @@ QString MergePlan::summary(TableKind kind) const {
         if (changedFields[size_t(c - 1)] > 0)
             fields.append(fieldNameOf(kind, c) + QLatin1Char(' ') +
                           QString::number(changedFields[size_t(c - 1)]));
-    QString text = QStringLiteral("Price list: %1 changed").arg(changed);
-    if (!fields.isEmpty())
-        text += QStringLiteral(" (") + fields.join(QStringLiteral(", ")) + QLatin1Char(')');
-    return text + QStringLiteral(", %1 new, %2 unchanged").arg(added).arg(unchanged);
+    if (fields.isEmpty())
+        return Text::tr("Price list: %1 changed, %2 new, %3 unchanged")
+            .arg(QString::number(changed), QString::number(added), QString::number(unchanged));
+    //: %2 lists the fields changed, each with its count: "U/Price 3, Tare 1"
+    return Text::tr("Price list: %1 changed (%2), %3 new, %4 unchanged")
+        .arg(QString::number(changed), fields.join(QStringLiteral(", ")), QString::number(added),
+             QString::number(unchanged));
 }
 
 MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
@@ -237,8 +252,7 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
     plan.rows = grid.rows();
     const int keyColumn = map.columns[0];
     if (keyColumn < 0) {
-        plan.error =
-            kError + fieldNameOf(kind, 1) + QStringLiteral(" must be mapped: it is the key");
+        plan.error = Text::tr("ERROR! %1 must be mapped: it is the key").arg(fieldNameOf(kind, 1));
         return plan;
     }
 
@@ -302,17 +316,17 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
         if (!any)
             continue;
         if (!values[0]) {
-            plan.error = parts::cellPlace(sheetRow, keyColumn) + fieldNameOf(kind, 1) +
-                         QStringLiteral(" is empty");
+            plan.error = parts::cellPlace(sheetRow, keyColumn) +
+                         Text::tr("%1 is empty").arg(fieldNameOf(kind, 1));
             break;
         }
         const qint32 key = values[0]->toInt();
         if (const auto seen = sheetRowOfKey.constFind(key); seen != sheetRowOfKey.cend()) {
-            plan.error = parts::cellPlace(sheetRow, keyColumn) +
-                         QStringLiteral("%1 %2 is also in sheet row %3")
-                             .arg(fieldNameOf(kind, 1))
-                             .arg(key)
-                             .arg(*seen);
+            plan.error =
+                parts::cellPlace(sheetRow, keyColumn) +
+                //: %1 is the key's field name, %2 the key
+                Text::tr("%1 %2 is also in sheet row %3")
+                    .arg(fieldNameOf(kind, 1), QString::number(key), QString::number(*seen));
             break;
         }
         sheetRowOfKey.insert(key, sheetRow);
@@ -320,11 +334,10 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
         const QVector<int> matches = rowsOfKey.value(key);
         if (matches.size() > 1) {
             plan.error = parts::cellPlace(sheetRow, keyColumn) +
-                         QStringLiteral("%1 %2 is in rows %3 and %4 of the table")
-                             .arg(fieldNameOf(kind, 1))
-                             .arg(key)
-                             .arg(matches[0])
-                             .arg(matches[1]);
+                         //: %1 is the key's field name, %2 the key
+                         Text::tr("%1 %2 is in rows %3 and %4 of the table")
+                             .arg(fieldNameOf(kind, 1), QString::number(key),
+                                  QString::number(matches[0]), QString::number(matches[1]));
             break;
         }
         if (matches.size() == 1) {
@@ -355,9 +368,9 @@ MergePlan planMerge(const TextGrid& grid, TableKind kind, const ReadSheet& list,
         }
         if (nextFree >= freeRows.size()) {
             plan.error = parts::cellPlace(sheetRow, keyColumn) +
-                         QStringLiteral("%1 %2 is new and the table has no free row")
-                             .arg(fieldNameOf(kind, 1))
-                             .arg(key);
+                         //: %1 is the key's field name, %2 the key
+                         Text::tr("%1 %2 is new and the table has no free row")
+                             .arg(fieldNameOf(kind, 1), QString::number(key));
             break;
         }
         const int row = freeRows[nextFree++];

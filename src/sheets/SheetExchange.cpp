@@ -6,20 +6,27 @@
 #include "SheetFile.h"
 #include "SheetParts.h"
 
+#include <QCoreApplication>
+
 #include <type_traits>
 
 namespace tarn {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SheetExchange)
+};
+
 constexpr SheetSide kPluSheet{TableKind::Plu,
                               "PLU ",
                               {"PLU No", "           Item Name1           ",
                                "           Item Name2           ", "U/Price", "Valid Date", "Tare",
                                "Item Code", "G Code", "Message No"},
-                              "Excel File Ingred Data  ",
-                              " Data Format Changing ....  ",
-                              "PLU Number is ",
+                              QT_TRANSLATE_NOOP("SheetExchange", "Excel File Ingred Data  "),
+                              //: %1 is the text in column A of the row being read
+                              QT_TRANSLATE_NOOP("SheetExchange", " Data Format Changing ....  %1"),
+                              QT_TRANSLATE_NOOP("SheetExchange", "PLU Number is %1"),
                               28,
                               ""};
 
@@ -30,19 +37,14 @@ constexpr SheetSide kIngredSheet{
      "           Message3            ", "           Message4            ",
      "           Message5            ", "           Message6            ",
      "           Message7            ", "           Message8            "},
-    "Excel File INGRED Data  ",
-    "  Data Format Changing....  ",
-    "Ingredient Number is ",
+    QT_TRANSLATE_NOOP("SheetExchange", "Excel File INGRED Data  "),
+    //: %1 is the text in column A of the row being read
+    QT_TRANSLATE_NOOP("SheetExchange", "  Data Format Changing....  %1"),
+    QT_TRANSLATE_NOOP("SheetExchange", "Ingredient Number is %1"),
     50,
     " "};
 
-const QString kOpening = QStringLiteral(" Open Excel File ");
-const QString kInitializing = QStringLiteral(" Initializing ");
 const QString kRowStatusTail = QStringLiteral("      ");
-const QString kImportEnd = QStringLiteral(" Data is End ");
-const QString kSaving = QStringLiteral(" Excel File Save ");
-const QString kRowSaved = QStringLiteral(" Data Changing ....  ");
-const QString kSaveEnd = QStringLiteral(" Save End");
 const QString kError = QStringLiteral("ERROR! ");
 const QString kEmptyNumber = QStringLiteral("0");
 
@@ -84,15 +86,15 @@ QStringList importWarnings(const ReadSheet& sheet, int count) {
     QStringList out;
     const bool a1Empty = sheet.rows.isEmpty() || parts::holdsNothing(sheet.rows[0][0]);
     if (a1Empty)
-        out << QStringLiteral("Nothing was imported: cell A1 is empty, and the records end at "
-                              "the first row whose column A is empty.");
+        out << Text::tr("Nothing was imported: cell A1 is empty, and the records end at the first "
+                        "row whose column A is empty.");
+    else if (count == kMaxRecords && sheet.rowsBeyond == 1)
+        out << Text::tr("1 row past the %1th was left out: a table holds at most %1 records.")
+                   .arg(kMaxRecords);
     else if (count == kMaxRecords && sheet.rowsBeyond > 0)
-        out << QStringLiteral("%1 %2 past the %3th %4 left out: a table holds at most %3 "
-                              "records.")
-                   .arg(sheet.rowsBeyond)
-                   .arg(sheet.rowsBeyond == 1 ? QStringLiteral("row") : QStringLiteral("rows"))
-                   .arg(kMaxRecords)
-                   .arg(sheet.rowsBeyond == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+        out << Text::tr("%n rows past the %1th were left out: a table holds at most %1 records.",
+                        nullptr, int(sheet.rowsBeyond))
+                   .arg(kMaxRecords);
     return out;
 }
 
@@ -105,7 +107,7 @@ constexpr char kSpreadsheetFilter[] =
     "OpenDocument Spreadsheet|*.ods;*.fods|CSV File|*.csv;*.txt|ALL File|*.*";
 const char* const kWorkbookOpenFilter = kSpreadsheetFilter;
 const char* const kWorkbookSaveFilter = kSpreadsheetFilter;
-const char* const kWorkbookExportStarts = " Input File Name ";
+const char* const kWorkbookExportStarts = QT_TRANSLATE_NOOP("SheetExchange", " Input File Name ");
 
 const SheetSide& sheetSideOf(TableKind kind) {
     return kind == TableKind::Plu ? kPluSheet : kIngredSheet;
@@ -121,11 +123,11 @@ template <class R> Report importWorkbook(Workspace& ws, const QString& path) {
     const SheetSide& side = sheetSideOf(table.kind);
 
     Report report;
-    report.say(kOpening);
+    report.say(Text::tr(" Open Excel File "));
     const ReadOutcome read = readSheetFile(path, kSheetRecordRows, kFieldColumns);
     if (!read.sheet)
         return report.fail(kError + parts::fileNameOf(path) + QStringLiteral(": ") + read.error);
-    report.say(kInitializing);
+    report.say(Text::tr(" Initializing "));
 
     // Grid rows 0 (captions) to gridRows - 1, columns 1 to 9, built aside.
     const QVector<QVector<SheetCell>>& sheet = read.sheet->rows;
@@ -149,7 +151,7 @@ template <class R> Report importWorkbook(Workspace& ws, const QString& path) {
             row.append(fault.isEmpty() ? cell.text : QString());
         }
         texts.append(row);
-        report.say(QString::fromLatin1(side.rowStatus) + row[0] + kRowStatusTail);
+        report.say(Text::tr(side.rowStatus).arg(row[0]) + kRowStatusTail);
         const bool empty = row[0].isEmpty();
         if (r >= 2 && !empty)
             count = r - 1;
@@ -158,7 +160,7 @@ template <class R> Report importWorkbook(Workspace& ws, const QString& path) {
         else if (r == kSheetRecordRows)
             gridRows = kSheetRecordRows + 1;
     }
-    report.say(QString::fromLatin1(side.countStatus) + QString::number(count));
+    report.say(Text::tr(side.countStatus).arg(count));
 
     auto records = table.records;
     for (int j = 1; j <= kMaxRecords; ++j)
@@ -188,7 +190,7 @@ template <class R> Report importWorkbook(Workspace& ws, const QString& path) {
     table.records = records;
     table.count = qint16(count);
     ws.setFilePath(path);
-    report.say(kImportEnd);
+    report.say(Text::tr(" Data is End "));
     report.warnings = importWarnings(*read.sheet, count);
     return report;
 }
@@ -199,7 +201,7 @@ Report exportWorkbook(const Workspace& ws, const QString& path, const QDate& dat
     const SheetSide& side = sheetSideOf(table.kind);
 
     Report report;
-    report.say(kSaving);
+    report.say(Text::tr(" Excel File Save "));
     WriteSheet sheet;
     sheet.name = sheetNameFor(table.kind, date);
     QStringList headers;
@@ -215,7 +217,8 @@ Report exportWorkbook(const Workspace& ws, const QString& path, const QDate& dat
         for (int c = 1; c <= kFieldColumns; ++c)
             row.append(table.grid.text(i, c));
         sheet.rows.append(row);
-        report.say(kRowSaved + number);
+        //: followed by the record's number
+        report.say(Text::tr(" Data Changing ....  ") + number);
     }
     sheet.columnWidths = fittedWidths(sheet.rows, kFieldColumns);
     sheet.activeRow = 1; // A2
@@ -223,9 +226,9 @@ Report exportWorkbook(const Workspace& ws, const QString& path, const QDate& dat
 
     const QString why = writeSheetFile(path, sheet);
     if (!why.isEmpty())
-        return report.fail(kError + QStringLiteral("cannot save ") + parts::fileNameOf(path) +
-                           QStringLiteral(": ") + why);
-    report.say(kSaveEnd);
+        //: %1 is the file's name, %2 why it cannot be saved
+        return report.fail(Text::tr("ERROR! cannot save %1: %2").arg(parts::fileNameOf(path), why));
+    report.say(Text::tr(" Save End"));
     return report;
 }
 

@@ -18,18 +18,19 @@ struct SheetSide {
     TableKind kind;
     const char* sheetPrefix;                        // "PLU " / "INGRED ", followed by dd.mm.yy
     std::array<const char*, kFieldColumns> headers; // row 1, columns A to I
-    const char* importStarts;                       // before the open dialog
-    const char* rowStatus;                          // while rows are copied, followed by column A
-    const char* countStatus;                        // followed by the number of records read
-    int textLimit;                                  // characters of a text field kept in the record
-    const char* emptyTextFill;                      // what an empty text field becomes in the grid
+    // The status texts, translated where they are shown (context "SheetExchange").
+    const char* importStarts;  // before the open dialog
+    const char* rowStatus;     // while rows are copied, %1 is column A
+    const char* countStatus;   // %1 is the number of records read
+    int textLimit;             // characters of a text field kept in the record
+    const char* emptyTextFill; // what an empty text field becomes in the grid
 };
 
 const SheetSide& sheetSideOf(TableKind kind);
 
 // The open and save dialogs' filters (.xls, .xlsx, .ods, .fods, .csv and .txt), and the status
 // before the save dialog. The kind of file read or written follows the name's extension
-// (SheetFile.h).
+// (SheetFile.h). The status is translated where it is shown (context "SheetExchange").
 extern const char* const kWorkbookOpenFilter;
 extern const char* const kWorkbookSaveFilter;
 extern const char* const kWorkbookExportStarts;

@@ -10,6 +10,7 @@
 #include <gsf/gsf-output-memory.h>
 #include <gsf/gsf-utils.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -20,6 +21,10 @@
 namespace tarn::parts {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SheetParts)
+};
 
 void initGsf() {
     static std::once_flag once;
@@ -60,17 +65,22 @@ bool isControl(QChar c) {
 
 } // namespace
 
-const QString kUncomputedFormula = QStringLiteral(
-    "the formula has no stored result - open and save the file in a spreadsheet program");
-const QString kDtdRefused = QStringLiteral("a DTD is not allowed");
+QString uncomputedFormulaText() {
+    return Text::tr(
+        "the formula has no stored result - open and save the file in a spreadsheet program");
+}
+
+QString dtdRefusedText() {
+    return Text::tr("a DTD is not allowed");
+}
 
 QString cellTextProblem(QStringView text) {
     if (text.size() > kMaxCellChars)
-        return QStringLiteral("the text is longer than the %1 characters a cell holds")
+        return Text::tr("the text is longer than the %1 characters a cell holds")
             .arg(kMaxCellChars);
     const auto bad = std::find_if(text.begin(), text.end(), isControl);
     if (bad != text.end())
-        return QStringLiteral("the text holds the control character U+%1")
+        return Text::tr("the text holds the control character U+%1")
             .arg(QString::number(bad->unicode(), 16).toUpper().rightJustified(4, u'0'));
     return {};
 }
@@ -88,7 +98,9 @@ QString unwritableCell(const WriteSheet& sheet) {
     for (qsizetype r = 0; r < sheet.rows.size(); ++r)
         for (qsizetype c = 0; c < sheet.rows[r].size(); ++c)
             if (const QString why = cellTextProblem(sheet.rows[r][c]); !why.isEmpty())
-                return QStringLiteral("row %1, column %2: ").arg(r + 1).arg(columnLetters(c)) + why;
+                //: %1 is the row, %2 the column's letters, %3 why the cell cannot be written
+                return Text::tr("row %1, column %2: %3")
+                    .arg(QString::number(r + 1), columnLetters(c), why);
     return {};
 }
 
@@ -104,12 +116,14 @@ QString columnLetters(qint64 col) {
 }
 
 QString cellPlace(int sheetRow, qint64 col) {
-    return QStringLiteral("ERROR! sheet row %1, column %2: ").arg(sheetRow).arg(columnLetters(col));
+    //: the start of an error text; what is wrong with the cell follows
+    return Text::tr("ERROR! sheet row %1, column %2: ")
+        .arg(QString::number(sheetRow), columnLetters(col));
 }
 
 QString cellFault(const SheetCell& cell) {
     if (cell.kind == SheetCell::Kind::Error)
-        return QStringLiteral("the cell holds an error value");
+        return Text::tr("the cell holds an error value");
     if (cell.kind == SheetCell::Kind::Refused) // never computed, too long, a control character
         return cell.text;
     return {};
@@ -216,19 +230,18 @@ bool ZipPackage::has(const QString& name) const {
 std::unique_ptr<QIODevice> ZipPackage::open(const QString& name, QString* why) const {
     GsfInput* child = childOf(zip_, name);
     if (!child) {
-        *why = QStringLiteral("the part %1 is missing").arg(name);
+        *why = Text::tr("the part %1 is missing").arg(name);
         return nullptr;
     }
     if (GSF_IS_INFILE(child) && gsf_infile_num_children(GSF_INFILE(child)) >= 0) {
         g_object_unref(child);
-        *why = QStringLiteral("the part %1 is missing").arg(name);
+        *why = Text::tr("the part %1 is missing").arg(name);
         return nullptr;
     }
     if (gsf_input_size(child) > kMaxPartBytes) {
         g_object_unref(child);
-        *why = QStringLiteral("the part %1 expands to more than %2 MB")
-                   .arg(name)
-                   .arg(kMaxPartBytes / (1024 * 1024));
+        *why = Text::tr("the part %1 expands to more than %2 MB")
+                   .arg(name, QString::number(kMaxPartBytes / (1024 * 1024)));
         return nullptr;
     }
     return std::make_unique<PartDevice>(child);
@@ -236,16 +249,12 @@ std::unique_ptr<QIODevice> ZipPackage::open(const QString& name, QString* why) c
 
 QString xmlFailure(const QString& part, const QXmlStreamReader& xml) {
     if (xml.error() == QXmlStreamReader::CustomError)
-        return QStringLiteral("the part %1, line %2: %3")
-            .arg(part)
-            .arg(xml.lineNumber())
-            .arg(xml.errorString());
+        return Text::tr("the part %1, line %2: %3")
+            .arg(part, QString::number(xml.lineNumber()), xml.errorString());
     if (xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
-        return QStringLiteral("the part %1 is damaged or cut short").arg(part);
-    return QStringLiteral("the part %1 is not well-formed XML (line %2: %3)")
-        .arg(part)
-        .arg(xml.lineNumber())
-        .arg(xml.errorString());
+        return Text::tr("the part %1 is damaged or cut short").arg(part);
+    return Text::tr("the part %1 is not well-formed XML (line %2: %3)")
+        .arg(part, QString::number(xml.lineNumber()), xml.errorString());
 }
 
 bool nextChild(QXmlStreamReader& xml) {
@@ -257,7 +266,7 @@ bool nextChild(QXmlStreamReader& xml) {
         case QXmlStreamReader::EndElement:
             return false;
         case QXmlStreamReader::DTD:
-            xml.raiseError(kDtdRefused);
+            xml.raiseError(dtdRefusedText());
             return false;
         default:
             break;

@@ -28,7 +28,7 @@ constexpr int kMaxCellChars = 32767;
 // (a text in a few styled spans, rows in a few outline groups).
 constexpr int kMaxNesting = 100;
 // What a formula cell whose result was never computed and stored says.
-extern const QString kUncomputedFormula;
+QString uncomputedFormulaText();
 
 // Why a cell's text cannot go into, or come out of, a spreadsheet cell: longer than a cell
 // holds, or holding a control character other than tab, line feed and carriage return (which
@@ -111,7 +111,7 @@ QString xmlFailure(const QString& part, const QXmlStreamReader& xml);
 // the XML fails (xml.hasError() then). A DTD is refused, which no part of these files carries.
 bool nextChild(QXmlStreamReader& xml);
 // The reason text of a refused DTD, which xmlFailure puts in its own words.
-extern const QString kDtdRefused;
+QString dtdRefusedText();
 
 // The bytes of a written file's parts, zipped: `stored` names the parts kept uncompressed.
 // Nothing when the zip cannot be built.

@@ -4,6 +4,7 @@
 #include "Workbook.h"
 #include "WorkbookStream.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QHash>
@@ -26,14 +27,19 @@ namespace tarn {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(WorkbookReader)
+};
+
 using parts::builtinFormat;
 using parts::dateCell;
 using parts::formatText;
 using parts::numberText;
 using parts::Shown;
 
-const QString kNotAWorkbook = QStringLiteral("not a workbook it can read");
-const QString kPassword = QStringLiteral("the workbook is protected by a password");
+QString notAWorkbookText() {
+    return Text::tr("not a workbook it can read");
+}
 
 // Record identifiers, the same in BIFF5/7 and BIFF8.
 enum : quint16 {
@@ -553,7 +559,7 @@ private:
         switch (quint8(d[6])) {
         case 0:
             // A text that its STRING record brings; a formula without one was never computed.
-            cells_.put(row, col, {K::Refused, parts::kUncomputedFormula});
+            cells_.put(row, col, {K::Refused, parts::uncomputedFormulaText()});
             pending_ = {row, col};
             break;
         case 1:
@@ -645,10 +651,10 @@ ReadOutcome readWorkbookStream(const QByteArray& stream, int maxRows, int cols) 
     Globals g;
     switch (readGlobals(stream, g)) {
     case Verdict::Password:
-        out.error = kPassword;
+        out.error = Text::tr("the workbook is protected by a password");
         return out;
     case Verdict::Malformed:
-        out.error = kNotAWorkbook;
+        out.error = notAWorkbookText();
         return out;
     case Verdict::Read:
         break;
@@ -657,20 +663,20 @@ ReadOutcome readWorkbookStream(const QByteArray& stream, int maxRows, int cols) 
         SheetReader(stream, g, std::clamp(maxRows, 0, kSheetRowLimit), std::clamp(cols, 0, 256))
             .read();
     if (!out.sheet)
-        out.error = kNotAWorkbook;
+        out.error = notAWorkbookText();
     return out;
 }
 
 ReadOutcome readWorkbook(const QString& path, int maxRows, int cols) {
     if (!QFile::exists(path)) {
         ReadOutcome out;
-        out.error = QStringLiteral("cannot open ") + path;
+        out.error = Text::tr("cannot open %1").arg(path);
         return out;
     }
     const std::optional<QByteArray> stream = workbookStreamOf(path);
     if (!stream) {
         ReadOutcome out;
-        out.error = kNotAWorkbook;
+        out.error = notAWorkbookText();
         return out;
     }
     return readWorkbookStream(*stream, maxRows, cols);

@@ -5,6 +5,7 @@
 #include "CompoundFile.h"
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <gsf/gsf-infile.h>
@@ -20,6 +21,10 @@
 namespace tarn {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(WorkbookWriter)
+};
 
 // BIFF8 record identifiers.
 enum : quint16 {
@@ -355,11 +360,11 @@ void worksheet(Biff& b, const WriteSheet& s, const SharedStrings& strings, int c
 
 QString checkSheet(const WriteSheet& s, int cols) {
     if (s.name.isEmpty() || s.name.size() > kMaxSheetName)
-        return QStringLiteral("sheet name must have 1 to 31 characters");
+        return Text::tr("sheet name must have 1 to 31 characters");
     if (s.rows.size() > kMaxRows || cols > kMaxCols)
-        return QStringLiteral("too many rows or columns for a workbook");
+        return Text::tr("too many rows or columns for a workbook");
     if (s.activeRow < 0 || s.activeRow >= kMaxRows || s.activeCol < 0 || s.activeCol >= kMaxCols)
-        return QStringLiteral("active cell outside the sheet");
+        return Text::tr("active cell outside the sheet");
     return parts::unwritableCell(s);
 }
 
@@ -437,7 +442,7 @@ QString writeWorkbook(const QString& path, const WriteSheet& sheet) {
 
     const std::optional<QByteArray> file = compoundFile(workbookStream(sheet, cols), "Workbook");
     if (!file)
-        return QStringLiteral("cannot build the workbook");
+        return Text::tr("cannot build the workbook");
 
     return writeWholeFile(path, *file);
 }

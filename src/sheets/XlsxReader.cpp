@@ -7,6 +7,7 @@
 #include "SheetFile.h"
 #include "SheetParts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -22,9 +23,13 @@ using namespace parts;
 
 namespace {
 
-const QString kNotXlsx = QStringLiteral("not an .xlsx workbook");
-const QString kPreRelease = QStringLiteral(
-    "the workbook is in the 2006 pre-release .xlsx format, which is not a format it reads");
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(XlsxReader)
+};
+
+QString notXlsxText() {
+    return Text::tr("not an .xlsx workbook");
+}
 
 // The namespaces of Excel 2007's pre-release versions, whose parts differ from the standard's.
 bool isPreRelease(QStringView ns) {
@@ -102,7 +107,7 @@ public:
 
     ReadOutcome read() {
         if (!zip_.isOpen())
-            return fail(kNotXlsx);
+            return fail(notXlsxText());
         QString workbook = QStringLiteral("xl/workbook.xml");
         if (zip_.has(QStringLiteral("_rels/.rels"))) {
             const auto rels = relationships(QString());
@@ -113,7 +118,7 @@ public:
                     workbook = r.part;
         }
         if (!zip_.has(workbook))
-            return fail(kNotXlsx);
+            return fail(notXlsxText());
         const auto rels = relationships(workbook);
         if (!rels)
             return fail(why_);
@@ -186,7 +191,8 @@ private:
         std::optional<SheetEntry> found;
         if (nextChild(xml)) {
             if (isPreRelease(xml.namespaceUri())) {
-                why_ = kPreRelease;
+                why_ = Text::tr("the workbook is in the 2006 pre-release .xlsx format, which is "
+                                "not a format it reads");
                 return std::nullopt;
             }
             while (!found && nextChild(xml)) {
@@ -217,12 +223,12 @@ private:
         if (xmlFailed(workbook, xml))
             return std::nullopt;
         if (!found)
-            why_ = QStringLiteral("the workbook holds no worksheet");
+            why_ = Text::tr("the workbook holds no worksheet");
         return found;
     }
 
     bool badCell(const QString& ref) {
-        why_ = QStringLiteral("the worksheet holds a cell it cannot place (%1)").arg(ref);
+        why_ = Text::tr("the worksheet holds a cell it cannot place (%1)").arg(ref);
         return false;
     }
 
@@ -253,7 +259,8 @@ private:
                     bool ok = false;
                     const qint64 n = r.toLongLong(&ok);
                     if (!ok || n < 1 || n > kMaxSheetRows || n - 1 <= row)
-                        return badCell(QStringLiteral("row ") + r.toString());
+                        //: a row of a worksheet, as the worksheet numbers it
+                        return badCell(Text::tr("row %1").arg(r.toString()));
                     row = n - 1;
                 }
                 if (row >= maxRows_ && cells_.beyondEnded(row)) {
@@ -334,7 +341,7 @@ private:
             const bool uncomputed =
                 formula && (!hasValue || (!textResult && value.trimmed().isEmpty()));
             if (uncomputed)
-                cells_.set(row, col, {K::Refused, kUncomputedFormula});
+                cells_.set(row, col, {K::Refused, uncomputedFormulaText()});
             if (!hasValue || uncomputed)
                 continue;
             if (beyond) {
@@ -347,7 +354,7 @@ private:
                 bool ok = false;
                 const qint64 index = value.trimmed().toLongLong(&ok);
                 if (!ok || index < 0) {
-                    why_ = QStringLiteral("cell %1 names no shared text").arg(cellName(row, col));
+                    why_ = Text::tr("cell %1 names no shared text").arg(cellName(row, col));
                     return false;
                 }
                 pending_.append({int(row), int(col), index});
@@ -471,10 +478,9 @@ private:
         }
         for (const PendingText& p : pending_) {
             if (p.index >= count) {
-                why_ = QStringLiteral("cell %1 names shared text %2, but there are only %3")
-                           .arg(cellName(p.row, p.col))
-                           .arg(p.index)
-                           .arg(count);
+                why_ = Text::tr("cell %1 names shared text %2, but there are only %3")
+                           .arg(cellName(p.row, p.col), QString::number(p.index),
+                                QString::number(count));
                 return false;
             }
             cells_.set(p.row, p.col, {SheetCell::Kind::Text, wanted[p.index]});

@@ -5,6 +5,7 @@
 #include "SheetFile.h"
 #include "SheetParts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -15,6 +16,10 @@
 namespace tarn {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(XlsxWriter)
+};
 
 // Excel reads "_x0041_" in a text as the character it codes, "A": the underscore of every such
 // run is itself coded ("_x005F_"), so that the text reads back as it was written.
@@ -32,14 +37,15 @@ QString writeXlsx(const QString& path, const WriteSheet& sheet) {
         return why;
     QTemporaryFile scratch(QDir::temp().filePath(QStringLiteral("tarnlink-XXXXXX.xlsx")));
     if (!scratch.open())
-        return QStringLiteral("no room for a scratch file: ") + scratch.errorString();
+        //: %1 is the system's reason
+        return Text::tr("no room for a scratch file: %1").arg(scratch.errorString());
     scratch.close();
     const QByteArray scratchName = QFile::encodeName(scratch.fileName());
 
     lxw_workbook_options options{};
     lxw_workbook* book = workbook_new_opt(scratchName.constData(), &options);
     if (!book)
-        return QStringLiteral("cannot start the workbook");
+        return Text::tr("cannot start the workbook");
     lxw_worksheet* ws = workbook_add_worksheet(book, sheet.name.toUtf8().constData());
     lxw_error error = ws ? LXW_NO_ERROR : LXW_ERROR_SHEETNAME_ALREADY_USED;
     for (int r = 0; error == LXW_NO_ERROR && r < int(sheet.rows.size()); ++r) {

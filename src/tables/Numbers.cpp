@@ -1,20 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Numbers.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace tarn {
+
+namespace {
+// The reasons follow the field's name: "Tare is not a number".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(NumberResult)
+};
+} // namespace
 
 QString NumberResult::reason() const {
     switch (error) {
     case Error::None:
         return {};
     case Error::NotANumber:
-        return QStringLiteral("is not a number");
+        //: after a field's name
+        return Text::tr("is not a number");
     case Error::NotWhole:
-        return text + QStringLiteral(" is not a whole number");
+        //: after a field's name; %1 is the text read
+        return Text::tr("%1 is not a whole number").arg(text);
     case Error::OutOfRange:
-        return QStringLiteral("is out of range");
+        //: after a field's name
+        return Text::tr("is out of range");
     }
     return {};
 }

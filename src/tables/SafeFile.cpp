@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace tarn {
+
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SafeFile)
+};
+} // namespace
 
 QString writeWholeFile(const QString& path, const QByteArray& bytes) {
     // Unbuffered, so that a disk that takes only part of the bytes shows in the count written:
@@ -13,7 +20,7 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes) {
         return file.errorString();
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
-        return QStringLiteral("the disk took only part of the file");
+        return Text::tr("the disk took only part of the file");
     }
     if (!file.commit())
         return file.errorString();

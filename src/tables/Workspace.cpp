@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Workspace.h"
 
+#include <QCoreApplication>
+
 namespace tarn {
 
 namespace {
@@ -8,18 +10,22 @@ constexpr TableSide kPluSide{
     TableKind::Plu,
     "^No |<PLU No |^Item name1          |^Item name2          |^U/Price      |^Valid Date |^Tare "
     "     |^Item code      |^G code |^Message No",
-    "PLU Count is ", "PLU"};
+    QT_TRANSLATE_NOOP("Workspace", "PLU Count is %1"), "PLU"};
 constexpr TableSide kIngredSide{
     TableKind::Ingred,
     "^No |<Message No |^Message1      |^Message2      |^Message3      |^Message4      |^Message5   "
     "   |^Message6      |^Message7      |^Message8      ",
-    "Message Count is ", "INGRED"};
+    QT_TRANSLATE_NOOP("Workspace", "Message Count is %1"), "INGRED"};
 constexpr int kGridRows = kTableSlots; // header row and rows 1 to 200
 constexpr int kGridCols = 1 + kFieldColumns;
 } // namespace
 
 const TableSide& sideOf(TableKind kind) {
     return kind == TableKind::Plu ? kPluSide : kIngredSide;
+}
+
+QString countStatus(const TableSide& side, int count) {
+    return QCoreApplication::translate("Workspace", side.countText).arg(count);
 }
 
 Workspace::Workspace(QObject* parent) : QObject(parent) {}
@@ -56,7 +62,7 @@ template <class R> Report Workspace::newTable(Table<R>& t) {
     t.count = 0;
     t.grid.setFormat(QString::fromLatin1(t.side().formatString));
     setFilePath(QString::fromLatin1(kNoFile));
-    return Report::saying(QString::fromLatin1(t.side().countText) + QString::number(t.count));
+    return Report::saying(countStatus(t.side(), t.count));
 }
 
 Report Workspace::startUp() {
@@ -64,9 +70,9 @@ Report Workspace::startUp() {
     setUp(plu);
     setUp(ingred);
     plu.count = 0;
-    report.say(QString::fromLatin1(plu.side().countText) + QString::number(plu.count));
+    report.say(countStatus(plu.side(), plu.count));
     ingred.count = 0;
-    report.say(QString::fromLatin1(ingred.side().countText) + QString::number(ingred.count));
+    report.say(countStatus(ingred.side(), ingred.count));
     setFilePath(QString::fromLatin1(kNoFile));
     return report;
 }

@@ -16,11 +16,13 @@ enum class TableKind { Plu, Ingred };
 struct TableSide {
     TableKind kind;
     const char* formatString; // the grid's header, alignments and widths
-    const char* countText;    // "PLU Count is " / "Message Count is "
+    const char* countText;    // "PLU Count is %1" / "Message Count is %1", see countStatus()
     const char* name;         // "PLU" / "INGRED", for messages
 };
 
 const TableSide& sideOf(TableKind kind);
+// The side's count for the status line: "PLU Count is 5".
+QString countStatus(const TableSide& side, int count);
 
 template <class R> struct RecordTraits;
 template <> struct RecordTraits<PluRecord> { static constexpr TableKind kind = TableKind::Plu; };
