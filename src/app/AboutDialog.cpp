@@ -10,22 +10,22 @@
 namespace tarn {
 
 QString AboutDialog::aboutText() {
-    return QStringLiteral(
-               "Tarnlink downloads and uploads PLU and ingredient data for price-computing, "
-               "label-printing retail scales.\n"
-               "Version %1\n"
-               "Contact: your scale dealer or the Tarnlink developers, tarnlink@example.org")
+    //: %1: the program's version
+    return tr("Tarnlink downloads and uploads PLU and ingredient data for price-computing, "
+              "label-printing retail scales.\n"
+              "Version %1\n"
+              "Contact: your scale dealer or the Tarnlink developers, tarnlink@example.org")
         .arg(QString::fromLatin1(programVersion()));
 }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setWindowModality(Qt::ApplicationModal);
     auto* text = new QPlainTextEdit(aboutText(), this);
     text->setObjectName(QStringLiteral("Text1"));
     text->setReadOnly(true);
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);

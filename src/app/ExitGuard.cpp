@@ -3,28 +3,42 @@
 
 #include "GridUndo.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace tarn {
 
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ExitGuard)
+};
+} // namespace
+
 SaveQuestion::Answer DialogSaveQuestion::ask(const QStringList& tables,
                                              const QStringList& remarks) {
-    QString text =
-        tables.size() == 1
-            ? QStringLiteral("The %1 table has changes that are not saved.").arg(tables.front())
-            : QStringLiteral("The %1 tables have changes that are not saved.")
-                  .arg(tables.join(QStringLiteral(" and ")));
+    QString text;
+    if (tables.size() == 1)
+        //: %1: the changed table's name, PLU or INGRED
+        text = Text::tr("The %1 table has changes that are not saved.").arg(tables.front());
+    else
+        //: %1 and %2: the changed tables' names, PLU and INGRED
+        text = Text::tr("The %1 and %2 tables have changes that are not saved.")
+                   .arg(tables.mid(0, tables.size() - 1).join(QStringLiteral(" and ")),
+                        tables.value(tables.size() - 1));
     for (const QString& remark : remarks)
         text += QLatin1Char('\n') + remark;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"), text, QMessageBox::NoButton,
                     parent_);
-    box.setInformativeText(question_);
+    box.setInformativeText(question_.isEmpty() ? Text::tr("Save them before Tarnlink ends?")
+                                               : question_);
     // No letter of the keys that open it (Alt+D and Alt+U of the uploads, N, O, P, E, I and X of
     // the menus' entries), and none twice; Enter saves.
-    QPushButton* save = box.addButton(QStringLiteral("&Save"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("Disc&ard"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
+    //: Saves the changed tables
+    QPushButton* save = box.addButton(Text::tr("&Save"), QMessageBox::AcceptRole);
+    //: Drops the changes
+    QPushButton* discard = box.addButton(Text::tr("Disc&ard"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(Text::tr("&Cancel"), QMessageBox::RejectRole);
     save->setObjectName(QStringLiteral("cmdSave"));
     discard->setObjectName(QStringLiteral("cmdDiscard"));
     cancel->setObjectName(QStringLiteral("cmdCancel"));
@@ -41,8 +55,9 @@ SaveQuestion::Answer DialogSaveQuestion::ask(const QStringList& tables,
 bool DialogStopQuestion::askStop(const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"), text, QMessageBox::NoButton,
                     parent_);
-    QPushButton* stop = box.addButton(QStringLiteral("&Stop and exit"), QMessageBox::AcceptRole);
-    QPushButton* goOn = box.addButton(QStringLiteral("&Go on"), QMessageBox::RejectRole);
+    QPushButton* stop = box.addButton(Text::tr("&Stop and exit"), QMessageBox::AcceptRole);
+    //: Lets the exchange go on and the program stay open
+    QPushButton* goOn = box.addButton(Text::tr("&Go on"), QMessageBox::RejectRole);
     stop->setObjectName(QStringLiteral("cmdStopAndExit"));
     goOn->setObjectName(QStringLiteral("cmdGoOn"));
     box.setDefaultButton(goOn);
@@ -62,7 +77,8 @@ bool mayExit(SaveQuestion& question, const std::vector<ExitTable>& tables) {
             continue;
         changed << t.name;
         if (!behind.isEmpty())
-            remarks << t.name + QStringLiteral(": ") + behind;
+            //: A table's name (PLU or INGRED) and why its file is behind its grid
+            remarks << Text::tr("%1: %2").arg(t.name, behind);
         toSave.push_back(&t);
     }
     if (changed.isEmpty())

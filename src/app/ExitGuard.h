@@ -29,9 +29,9 @@ public:
 // The real one: a message box with "Save", "Discard" and "Cancel".
 class DialogSaveQuestion : public SaveQuestion {
 public:
-    // `question`: what the operator is asked under the tables' names.
-    explicit DialogSaveQuestion(
-        QWidget* parent, QString question = QStringLiteral("Save them before Tarnlink ends?"))
+    // `question`: what the operator is asked under the tables' names; empty: whether to save
+    // them before the program ends.
+    explicit DialogSaveQuestion(QWidget* parent, QString question = {})
         : parent_(parent), question_(std::move(question)) {}
     Answer ask(const QStringList& tables, const QStringList& remarks) override;
 

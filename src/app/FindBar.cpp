@@ -16,18 +16,20 @@ FindBar::FindBar(GridView& view, const char* textName, QWidget* parent)
     : QWidget(parent), view_(view), text_(new QLineEdit(this)), note_(new QLabel(this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Find"), this));
+    layout->addWidget(new QLabel(tr("Find"), this));
     text_->setObjectName(QString::fromLatin1(textName));
     text_->setClearButtonEnabled(true);
     text_->installEventFilter(this);
     layout->addWidget(text_, 1);
     auto* next = new QToolButton(this);
-    next->setText(QStringLiteral("&Next"));
+    //: Finds the next cell that holds the text
+    next->setText(tr("&Next"));
     connect(next, &QToolButton::clicked, this, &FindBar::findNext);
     layout->addWidget(next);
     layout->addWidget(note_);
     auto* shut = new QToolButton(this);
-    shut->setText(QStringLiteral("&Close"));
+    //: Closes the find bar
+    shut->setText(tr("&Close"));
     connect(shut, &QToolButton::clicked, this, &FindBar::close);
     layout->addWidget(shut);
     connect(text_, &QLineEdit::textChanged, note_, &QLabel::clear);
@@ -52,7 +54,7 @@ void FindBar::close() {
 bool FindBar::findNext() {
     TextGrid& grid = view_.grid();
     const auto found = tarn::findNext(grid, text_->text(), grid.row(), grid.col());
-    note_->setText(found || text_->text().isEmpty() ? QString() : QStringLiteral("Not found"));
+    note_->setText(found || text_->text().isEmpty() ? QString() : tr("Not found"));
     if (!found)
         return false;
     grid.setCurrent(found->first, found->second);

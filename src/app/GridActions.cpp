@@ -28,23 +28,26 @@ GridActions::GridActions(GridView& view, GridUndo& undo, Workspace& workspace,
         view_.addAction(action);
         return action;
     };
-    entry(undo_.stack().createUndoAction(this, QStringLiteral("&Undo")), {QKeySequence::Undo});
-    entry(undo_.stack().createRedoAction(this, QStringLiteral("&Redo")),
+    //: Followed by the step's name: "Undo Paste"
+    entry(undo_.stack().createUndoAction(this, tr("&Undo")), {QKeySequence::Undo});
+    //: Followed by the step's name: "Redo Paste"
+    entry(undo_.stack().createRedoAction(this, tr("&Redo")),
           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     auto* separator = new QAction(this);
     separator->setSeparator(true);
     view_.addAction(separator);
-    connect(entry(new QAction(QStringLiteral("&Copy"), this), {QKeySequence::Copy}),
-            &QAction::triggered, this, &GridActions::copy);
-    connect(entry(new QAction(QStringLiteral("&Paste"), this), {QKeySequence::Paste}),
-            &QAction::triggered, this, &GridActions::paste);
-    connect(entry(new QAction(QStringLiteral("C&lear"), this), {QKeySequence::Delete}),
-            &QAction::triggered, this, &GridActions::clearSelection);
+    connect(entry(new QAction(tr("&Copy"), this), {QKeySequence::Copy}), &QAction::triggered, this,
+            &GridActions::copy);
+    connect(entry(new QAction(tr("&Paste"), this), {QKeySequence::Paste}), &QAction::triggered,
+            this, &GridActions::paste);
+    //: Empties the selected cells
+    connect(entry(new QAction(tr("C&lear"), this), {QKeySequence::Delete}), &QAction::triggered,
+            this, &GridActions::clearSelection);
 
     // Find and find-next also work from the find bar and the overlay box on the same page.
-    auto* find = new QAction(QStringLiteral("&Find..."), this);
+    auto* find = new QAction(tr("&Find..."), this);
     find->setShortcut(QKeySequence::Find);
-    auto* next = new QAction(QStringLiteral("Find &next"), this);
+    auto* next = new QAction(tr("Find &next"), this);
     next->setShortcut(QKeySequence(Qt::Key_F3));
     for (QAction* a : {find, next}) {
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -87,12 +90,14 @@ void GridActions::paste() {
         workspace_.status(row201Message_);
         return;
     }
-    undo_.write(QStringLiteral("Paste"), plan.writes, plan.rows);
+    //: The undo step of a paste, shown as "Undo Paste"
+    undo_.write(tr("Paste"), plan.writes, plan.rows);
 }
 
 void GridActions::clearSelection() {
     const TextGrid& grid = view_.grid();
-    undo_.write(QStringLiteral("Clear"), planClear(grid, selectedRange()), grid.rows());
+    //: The undo step of emptying the selected cells, shown as "Undo Clear"
+    undo_.write(tr("Clear"), planClear(grid, selectedRange()), grid.rows());
 }
 
 } // namespace tarn

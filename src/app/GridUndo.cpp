@@ -77,7 +77,8 @@ void GridUndo::startAfresh() {
 }
 
 void GridUndo::writeCell(int row, int col, const QString& text) {
-    write(QStringLiteral("Typing"), {{row, col, text}}, grid_.rows());
+    //: The undo step of a typed cell, shown as "Undo Typing"
+    write(tr("Typing"), {{row, col, text}}, grid_.rows());
 }
 
 void GridUndo::write(const QString& name, const QVector<CellWrite>& writes, int rows) {

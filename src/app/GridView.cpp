@@ -85,7 +85,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
             return {};
         if (role == Qt::BackgroundRole)
             return cutTint();
-        return QStringLiteral("Longer than the scale keeps; it keeps \"%1\"").arg(*kept);
+        //: A cell's tool tip: %1 is what the scale keeps of its text
+        return tr("Longer than the scale keeps; it keeps \"%1\"").arg(*kept);
     }
     return {};
 }

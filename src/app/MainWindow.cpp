@@ -58,8 +58,8 @@ template <class W> W* named(W* w, const char* name) {
     return w;
 }
 
-QAction* addEntry(QMenu* menu, const char* caption, const char* name) {
-    return named(menu->addAction(QString::fromLatin1(caption)), name);
+QAction* addEntry(QMenu* menu, const QString& caption, const char* name) {
+    return named(menu->addAction(caption), name);
 }
 
 QLineEdit* numberBox(QWidget* parent, const char* name, const char* initial) {
@@ -90,8 +90,8 @@ QScrollArea* scrolled(QWidget* contents) {
     return area;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-    return named(new QPushButton(QString::fromLatin1(caption), parent), name);
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    return named(new QPushButton(caption, parent), name);
 }
 
 // The caption beside a bare option button: a click on it selects the option, as does its
@@ -124,7 +124,7 @@ private:
 struct OptionRow {
     QRadioButton** button;
     const char* option;
-    const char* label;
+    QString label;
     std::vector<QWidget*> boxes;
 };
 
@@ -136,21 +136,19 @@ QLabel* countLabel(QWidget* page, const char* name) {
     return label;
 }
 
-QGroupBox* selectionFrame(const char* title, bool captionsOnButtons,
+QGroupBox* selectionFrame(const QString& title, bool captionsOnButtons,
                           const std::vector<OptionRow>& rows) {
-    auto* frame = new QGroupBox(QString::fromLatin1(title));
+    auto* frame = new QGroupBox(title);
     auto* grid = new QGridLayout(frame);
     int r = 0;
     for (const OptionRow& row : rows) {
         if (captionsOnButtons) {
-            *row.button =
-                named(new QRadioButton(QString::fromLatin1(row.label), frame), row.option);
+            *row.button = named(new QRadioButton(row.label, frame), row.option);
             grid->addWidget(*row.button, r, 0, 1, 2);
         } else {
             *row.button = named(new QRadioButton(frame), row.option);
             grid->addWidget(*row.button, r, 0);
-            grid->addWidget(new OptionCaption(QString::fromLatin1(row.label), *row.button, frame),
-                            r, 1);
+            grid->addWidget(new OptionCaption(row.label, *row.button, frame), r, 1);
         }
         if (row.boxes.size() == 1 && qobject_cast<QLabel*>(row.boxes.front())) {
             // A text alone (the Changed count) takes the whole row, wrapped to fit it.
@@ -198,21 +196,28 @@ MainWindow::MainWindow(QWidget* parent)
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     QTabWidget* tabs = c_.SSTab = named(new QTabWidget(central), "SSTab");
-    tabs->addTab(buildPortTab(), QStringLiteral("Por&t"));
-    tabs->addTab(buildDisplayTab(), QStringLiteral("Displa&y"));
+    tabs->addTab(buildPortTab(), tr("Por&t"));
+    tabs->addTab(buildDisplayTab(), tr("Displa&y"));
+    //: A status line text: Enter or a paste would go past the table's last row. Keep the
+    //: spaces at both ends and the start "Error !".
+    const QString pluOver = tr(" Error ! PLU No is over ");
+    //: The same for the INGRED table, whose records are messages.
+    const QString ingredOver = tr(" Error ! Message No is over ");
+    //: The tab of the PLU table's grid
     tabs->addTab(buildGridTab(TableKind::Plu, c_.grdPLU, "grdPLU", c_.txtEditGrid, "txtEditGrid",
-                              " Error ! PLU No is over ", "txtFind"),
-                 QStringLiteral("P&LU"));
-    tabs->addTab(buildDownloadTab(), QStringLiteral("D&ownload"));
-    tabs->addTab(buildUploadTab(), QStringLiteral("Uplo&ad"));
+                              pluOver, "txtFind"),
+                 tr("P&LU"));
+    tabs->addTab(buildDownloadTab(), tr("D&ownload"));
+    tabs->addTab(buildUploadTab(), tr("Uplo&ad"));
+    //: The tab of the INGRED table's grid
     tabs->addTab(buildGridTab(TableKind::Ingred, c_.grdINGRED, "grdINGRED", c_.txtEditGrid1,
-                              "txtEditGrid1", " Error ! Message No is over ", "txtFind1"),
-                 QStringLiteral("IN&GRED"));
+                              "txtEditGrid1", ingredOver, "txtFind1"),
+                 tr("IN&GRED"));
     tabs->setCurrentIndex(0);
     layout->addWidget(tabs, 1);
 
     auto* source = new QHBoxLayout;
-    source->addWidget(new QLabel(QStringLiteral("Source"), central));
+    source->addWidget(new QLabel(tr("Source"), central));
     // Where the tables came from: shown, never typed (nothing reads a typed path).
     c_.txtFilePath = named(new QLineEdit(central), "txtFilePath");
     c_.txtFilePath->setReadOnly(true);
@@ -283,10 +288,14 @@ ExitTable MainWindow::exitTable(TableKind kind, bool fileBehind) {
             if (exported.isEmpty() || !undo->isAheadOfRecords())
                 return {};
             const QString own = fileActions_->ownFile(kind);
-            return QStringLiteral("exported to %1; %2")
-                .arg(QFileInfo(exported).fileName(),
-                     own.isEmpty() ? QStringLiteral("no %1 file holds it").arg(sideOf(kind).name)
-                                   : QStringLiteral("%1 is older").arg(QFileInfo(own).fileName()));
+            const QString workbook = QFileInfo(exported).fileName();
+            if (own.isEmpty())
+                //: Why Exit asks about a table with nothing unsaved: its grid went to a
+                //: workbook (%1) and no file of the table's own (%2: PLU or INGRED) holds it.
+                return tr("exported to %1; no %2 file holds it")
+                    .arg(workbook, QString::fromLatin1(sideOf(kind).name));
+            //: The same when the table's own file (%2) is older than the workbook (%1).
+            return tr("exported to %1; %2 is older").arg(workbook, QFileInfo(own).fileName());
         };
     return table;
 }
@@ -435,66 +444,77 @@ void MainWindow::setPortFactory(const PortFactory& factory) {
 
 void MainWindow::buildMenus() {
     Controls& c = c_;
-    QMenu* plu = named(menuBar()->addMenu(QStringLiteral("&PLU")), "mnuFile");
-    c.mnuFileNew = addEntry(plu, "&New", "mnuFileNew");
+    //: The PLU table's menu
+    QMenu* plu = named(menuBar()->addMenu(tr("&PLU")), "mnuFile");
+    //: Menu entry: empties the table
+    c.mnuFileNew = addEntry(plu, tr("&New"), "mnuFileNew");
     connect(c.mnuFileNew, &QAction::triggered, this, [this] {
         if (!mayReplace(TableKind::Plu))
             return;
         const SourceOf source(*this, TableKind::Plu);
         showReport(workspace_.clear(TableKind::Plu));
     });
-    QMenu* open = named(plu->addMenu(QStringLiteral("&Open")), "mnuO");
+    //: The menu of the files to open the table from
+    QMenu* open = named(plu->addMenu(tr("&Open")), "mnuO");
     c.mnuO = named(open->menuAction(), "mnuO");
-    c.mnuFileOpen = addEntry(open, "&PLU File( *.PLU)", "mnuFileOpen");
+    c.mnuFileOpen = addEntry(open, tr("&PLU File( *.PLU)"), "mnuFileOpen");
     named(open->addSeparator(), "mnuSep1");
-    c.mnuLxls = addEntry(open, "&Excel File( *.XLS)", "mnuLxls");
-    QMenu* save = named(plu->addMenu(QStringLiteral("&Save")), "mnuS");
+    c.mnuLxls = addEntry(open, tr("&Excel File( *.XLS)"), "mnuLxls");
+    //: The menu of the files to save the table into
+    QMenu* save = named(plu->addMenu(tr("&Save")), "mnuS");
     c.mnuS = named(save->menuAction(), "mnuS");
-    c.mnuFileSave = addEntry(save, "&PLU File ( *.PLU)", "mnuFileSave");
+    c.mnuFileSave = addEntry(save, tr("&PLU File ( *.PLU)"), "mnuFileSave");
     named(save->addSeparator(), "mnuSep2");
-    c.mnuXls = addEntry(save, "&Excel File( *.XLS)", "mnuXls");
+    c.mnuXls = addEntry(save, tr("&Excel File( *.XLS)"), "mnuXls");
     named(plu->addSeparator(), "mnuSep3");
-    c.mnuFileExit = addEntry(plu, "E&xit", "mnuFileExit");
+    c.mnuFileExit = addEntry(plu, tr("E&xit"), "mnuFileExit");
     connect(c.mnuFileExit, &QAction::triggered, this, &MainWindow::exitAfterAsking);
 
-    QMenu* ingred = named(menuBar()->addMenu(QStringLiteral("&INGRED")), "mnuFile1");
-    c.mnuFileNew1 = addEntry(ingred, "&New", "mnuFileNew1");
+    //: The INGRED table's menu
+    QMenu* ingred = named(menuBar()->addMenu(tr("&INGRED")), "mnuFile1");
+    //: Menu entry: empties the table
+    c.mnuFileNew1 = addEntry(ingred, tr("&New"), "mnuFileNew1");
     connect(c.mnuFileNew1, &QAction::triggered, this, [this] {
         if (!mayReplace(TableKind::Ingred))
             return;
         const SourceOf source(*this, TableKind::Ingred);
         showReport(workspace_.clear(TableKind::Ingred));
     });
-    QMenu* open1 = named(ingred->addMenu(QStringLiteral("&Open")), "mnuO1");
+    //: The menu of the files to open the table from
+    QMenu* open1 = named(ingred->addMenu(tr("&Open")), "mnuO1");
     c.mnuO1 = named(open1->menuAction(), "mnuO1");
-    c.mnuFileOpen1 = addEntry(open1, "&INGRED File( *.INGRED)", "mnuFileOpen1");
+    c.mnuFileOpen1 = addEntry(open1, tr("&INGRED File( *.INGRED)"), "mnuFileOpen1");
     named(open1->addSeparator(), "mnuSep4");
-    c.mnuLxls1 = addEntry(open1, "&Excel File( *.XLS)", "mnuLxls1");
-    QMenu* save1 = named(ingred->addMenu(QStringLiteral("&Save")), "mnuFi");
+    c.mnuLxls1 = addEntry(open1, tr("&Excel File( *.XLS)"), "mnuLxls1");
+    //: The menu of the files to save the table into
+    QMenu* save1 = named(ingred->addMenu(tr("&Save")), "mnuFi");
     c.mnuFi = named(save1->menuAction(), "mnuFi");
-    c.mnuFileSave1 = addEntry(save1, "&INGRED File( *.INGRED)", "mnuFileSave1");
+    c.mnuFileSave1 = addEntry(save1, tr("&INGRED File( *.INGRED)"), "mnuFileSave1");
     named(save1->addSeparator(), "mnuSep5");
-    c.mnuLxls2 = addEntry(save1, "&Excel File( *.XLS)", "mnuLxls2");
+    c.mnuLxls2 = addEntry(save1, tr("&Excel File( *.XLS)"), "mnuLxls2");
     named(ingred->addSeparator(), "mnuSep6");
-    c.mnuFileExit1 = addEntry(ingred, "E&xit", "mnuFileExit1");
+    c.mnuFileExit1 = addEntry(ingred, tr("E&xit"), "mnuFileExit1");
     connect(c.mnuFileExit1, &QAction::triggered, this, &MainWindow::exitAfterAsking);
 
-    c.mnuAbout = named(menuBar()->addAction(QStringLiteral("A&bout")), "mnuAbout");
+    c.mnuAbout = named(menuBar()->addAction(tr("A&bout")), "mnuAbout");
     connect(c.mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 QWidget* MainWindow::buildPortTab() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    auto* frame = new QGroupBox(QStringLiteral("Port No"));
+    auto* frame = new QGroupBox(tr("Port No"));
     auto* options = new QVBoxLayout(frame);
     Controls& c = c_;
-    c.optCom1 = named(new QRadioButton(QStringLiteral("Com&1"), frame), "optCom1");
+    //: The serial port COM1
+    c.optCom1 = named(new QRadioButton(tr("Com&1"), frame), "optCom1");
     options->addWidget(c.optCom1);
-    c.optCom2 = named(new QRadioButton(QStringLiteral("Com&2"), frame), "optCom2");
+    //: The serial port COM2
+    c.optCom2 = named(new QRadioButton(tr("Com&2"), frame), "optCom2");
     options->addWidget(c.optCom2);
     auto* other = new QHBoxLayout;
-    c.optComOther = named(new QRadioButton(QStringLiteral("Othe&r"), frame), "optComOther");
+    //: Another port, named in the box beside it
+    c.optComOther = named(new QRadioButton(tr("Othe&r"), frame), "optComOther");
     other->addWidget(c.optComOther);
     c.cboComPort = named(new QComboBox(frame), "cboComPort");
     c.cboComPort->setEditable(true);
@@ -506,26 +526,37 @@ QWidget* MainWindow::buildPortTab() {
     parts->setContentsMargins(0, 0, 0, 0);
     parts->addWidget(frame);
     auto* buttons = new QHBoxLayout;
-    c.cmdPortOpen = button(page, "cmdPortOpen", "Op&en");
+    //: Opens the port
+    c.cmdPortOpen = button(page, "cmdPortOpen", tr("Op&en"));
     buttons->addWidget(c.cmdPortOpen);
-    c.cmdPortClose = button(page, "cmdPortClose", "&Close");
+    //: Closes the port
+    c.cmdPortClose = button(page, "cmdPortClose", tr("&Close"));
     // Enter in the box of the "Other" port presses "Open".
     connect(c.cboComPort->lineEdit(), &QLineEdit::returnPressed, c.cmdPortOpen,
             &QPushButton::click);
     buttons->addWidget(c.cmdPortClose);
-    c.cmdHistory = button(page, "cmdHistory", "&History");
+    c.cmdHistory = button(page, "cmdHistory", tr("&History"));
     buttons->addWidget(c.cmdHistory);
     buttons->addStretch(1);
     // Which scale is behind, at a glance: the store's word on each, read-only.
-    auto* known = new QGroupBox(QStringLiteral("Known scales"));
+    auto* known = new QGroupBox(tr("Known scales"));
     auto* knownLayout = new QVBoxLayout(known);
     c.lstKnownScales = named(new QTreeWidget(known), "lstKnownScales");
     c.lstKnownScales->setRootIsDecorated(false);
     c.lstKnownScales->setSelectionMode(QAbstractItemView::NoSelection);
-    c.lstKnownScales->setHeaderLabels({QStringLiteral("Scale"), QStringLiteral("Names"),
-                                       QStringLiteral("PC"), QStringLiteral("Last job"),
-                                       QStringLiteral("Ended"), QStringLiteral("How it ended"),
-                                       QStringLiteral("Confirmed")});
+    c.lstKnownScales->setHeaderLabels({
+        tr("Scale"),
+        //: The port names the scale was used under
+        tr("Names"),
+        //: The computer that ran the scale's last job
+        tr("PC"),
+        tr("Last job"),
+        //: When the last job ended
+        tr("Ended"),
+        tr("How it ended"),
+        //: When the scale last confirmed what the store says it holds
+        tr("Confirmed"),
+    });
     knownLayout->addWidget(c.lstKnownScales);
     parts->addWidget(known, 1);
     // The port's buttons at the page's foot, in sight however small the window.
@@ -537,19 +568,21 @@ QWidget* MainWindow::buildPortTab() {
 QWidget* MainWindow::buildDisplayTab() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    auto* frame = new QGroupBox(QStringLiteral("Window"));
+    auto* frame = new QGroupBox(tr("Window"));
     auto* form = new QFormLayout(frame);
     QFont labelFont = font();
     labelFont.setPointSizeF(13.5);
     QFont readoutFont = font();
     readoutFont.setPointSize(18);
     readoutFont.setBold(true);
-    const std::tuple<const char*, const char*, QLineEdit**> rows[] = {
-        {"Weight", "txtWeight", &c_.txtWeight},
-        {"Unit", "txtUnitPrice", &c_.txtUnitPrice},
-        {"Price", "txtTotalPrice", &c_.txtTotalPrice}};
+    const std::tuple<QString, const char*, QLineEdit**> rows[] = {
+        {tr("Weight"), "txtWeight", &c_.txtWeight},
+        //: The unit price the scale shows
+        {tr("Unit"), "txtUnitPrice", &c_.txtUnitPrice},
+        //: The total price the scale shows
+        {tr("Price"), "txtTotalPrice", &c_.txtTotalPrice}};
     for (const auto& [caption, name, slot] : rows) {
-        auto* label = new QLabel(QString::fromLatin1(caption), frame);
+        auto* label = new QLabel(caption, frame);
         label->setFont(labelFont);
         auto* box = *slot = named(new QLineEdit(QStringLiteral("0"), frame), name);
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -559,7 +592,8 @@ QWidget* MainWindow::buildDisplayTab() {
     }
     layout->addWidget(scrolled(frame));
     auto* buttons = new QHBoxLayout;
-    c_.cmdVFDUpdate = button(page, "cmdVFDUpdate", "&Update");
+    //: Reads the scale's display again
+    c_.cmdVFDUpdate = button(page, "cmdVFDUpdate", tr("&Update"));
     buttons->addWidget(c_.cmdVFDUpdate);
     buttons->addStretch(1);
     layout->addLayout(buttons);
@@ -569,7 +603,7 @@ QWidget* MainWindow::buildDisplayTab() {
 
 QWidget* MainWindow::buildGridTab(TableKind kind, GridView*& view, const char* gridName,
                                   QLineEdit*& edit, const char* editName,
-                                  const char* rowOverMessage, const char* findName) {
+                                  const QString& rowOverMessage, const char* findName) {
     TextGrid& grid = kind == TableKind::Plu ? workspace_.plu.grid : workspace_.ingred.grid;
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
@@ -583,13 +617,11 @@ QWidget* MainWindow::buildGridTab(TableKind kind, GridView*& view, const char* g
     parts.undo = new GridUndo(grid, this);
     connect(parts.undo, &GridUndo::replaced, this,
             [this, kind] { exports_[size_t(kind)].clear(); });
-    parts.editor =
-        new GridEditor(*view, *edit, workspace_, QString::fromLatin1(rowOverMessage), this);
+    parts.editor = new GridEditor(*view, *edit, workspace_, rowOverMessage, this);
     parts.editor->setCellWriter([undo = parts.undo](int row, int col, const QString& text) {
         undo->writeCell(row, col, text);
     });
-    auto* actions = new GridActions(*view, *parts.undo, workspace_,
-                                    QString::fromLatin1(rowOverMessage), findName, this);
+    auto* actions = new GridActions(*view, *parts.undo, workspace_, rowOverMessage, findName, this);
     layout->insertWidget(0, &actions->findBar());
     return page;
 }
@@ -601,54 +633,57 @@ QWidget* MainWindow::buildDownloadTab() {
     auto* choices = new QWidget;
     auto* frames = new QHBoxLayout(choices);
     frames->setContentsMargins(0, 0, 0, 0);
-    QWidget* to1 = new QLabel(QStringLiteral("To"));
-    QWidget* to2 = new QLabel(QStringLiteral("To"));
+    //: Between the first and the last number of a range
+    QWidget* to1 = new QLabel(tr("To"));
+    //: Between the first and the last number of a range
+    QWidget* to2 = new QLabel(tr("To"));
     frames->addWidget(
-        selectionFrame("PLU Download Option", false,
+        selectionFrame(tr("PLU Download Option"), false,
                        {{&c.optDownOnePLU,
                          "optDownOnePLU",
-                         "On&e PLU",
+                         tr("On&e PLU"),
                          {c.txtDownOnePluNo = numberBox(page, "txtDownOnePluNo", "1"),
                           c.lblDownOnePLU = previewLabel(page, "lblDownOnePLU")}},
                         {&c.optDownMultiplePLU,
                          "optDownMultiplePLU",
-                         "&Multiple PLU",
+                         tr("&Multiple PLU"),
                          {c.txtDownStartPluNo = numberBox(page, "txtDownStartPluNo", "1"), to1,
                           c.txtDownEndPluNo = numberBox(page, "txtDownEndPluNo", "2"),
                           c.lblDownMultiplePLU = previewLabel(page, "lblDownMultiplePLU")}},
-                        {&c.optDownAllPLU, "optDownAllPLU", "ALL PLU", {}},
+                        {&c.optDownAllPLU, "optDownAllPLU", tr("ALL PLU"), {}},
                         {&c.optDownChangedPLU,
                          "optDownChangedPLU",
-                         "&Changed",
+                         //: Sends the records the scale does not hold as they stand
+                         tr("&Changed"),
                          {c.lblDownChangedPLU = countLabel(page, "lblDownChangedPLU")}}}));
     frames->addWidget(
-        selectionFrame("INGRED Download Option", false,
+        selectionFrame(tr("INGRED Download Option"), false,
                        {{&c.optDownOneINGRED,
                          "optDownOneINGRED",
-                         "O&ne INGRED",
+                         tr("O&ne INGRED"),
                          {c.txtDownOneIngNo = numberBox(page, "txtDownOneIngNo", "1"),
                           c.lblDownOneINGRED = previewLabel(page, "lblDownOneINGRED")}},
                         {&c.optDownMultipleINGRED,
                          "optDownMultipleINGRED",
-                         "M&ultiple INGRED",
+                         tr("M&ultiple INGRED"),
                          {c.txtDownStartIngNo = numberBox(page, "txtDownStartIngNo", "1"), to2,
                           c.txtDownEndIngNo = numberBox(page, "txtDownEndIngNo", "2"),
                           c.lblDownMultipleINGRED = previewLabel(page, "lblDownMultipleINGRED")}},
-                        {&c.optDownAllINGRED, "optDownAllINGRED", "ALL ING&RED", {}},
+                        {&c.optDownAllINGRED, "optDownAllINGRED", tr("ALL ING&RED"), {}},
                         {&c.optDownChangedINGRED,
                          "optDownChangedINGRED",
-                         "C&hanged",
+                         //: Sends the records the scale does not hold as they stand
+                         tr("C&hanged"),
                          {c.lblDownChangedINGRED = countLabel(page, "lblDownChangedINGRED")}}}));
     layout->addWidget(scrolled(choices));
     auto* buttons = new QHBoxLayout;
-    c.cmdPLUDownload = button(page, "cmdPLUDownload", " PLU &Download");
+    c.cmdPLUDownload = button(page, "cmdPLUDownload", tr(" PLU &Download"));
     buttons->addWidget(c.cmdPLUDownload);
-    c.cmdINGREDDownload = button(page, "cmdINGREDDownload", "INGRED Do&wnload");
+    c.cmdINGREDDownload = button(page, "cmdINGREDDownload", tr("INGRED Do&wnload"));
     buttons->addWidget(c.cmdINGREDDownload);
-    c.chkVerify = named(new QCheckBox(QStringLiteral("&Verify"), page), "chkVerify");
-    c.chkVerify->setToolTip(
-        QStringLiteral("After the download, read the table back and list any record the scale "
-                       "holds differently"));
+    c.chkVerify = named(new QCheckBox(tr("&Verify"), page), "chkVerify");
+    c.chkVerify->setToolTip(tr("After the download, read the table back and list any record "
+                               "the scale holds differently"));
     buttons->addWidget(c.chkVerify);
     buttons->addStretch(1);
     layout->addLayout(buttons);
@@ -663,28 +698,28 @@ QWidget* MainWindow::buildUploadTab() {
     auto* choices = new QWidget;
     auto* frames = new QHBoxLayout(choices);
     frames->setContentsMargins(0, 0, 0, 0);
-    frames->addWidget(selectionFrame("PLU Upload Option", false,
+    frames->addWidget(selectionFrame(tr("PLU Upload Option"), false,
                                      {{&c.optUpOnePLU,
                                        "optUpOnePLU",
-                                       "On&e PLU",
+                                       tr("On&e PLU"),
                                        {c.txtUpOnePluNo = numberBox(page, "txtUpOnePluNo", "1")}},
-                                      {&c.optUpAllPLU, "optUpAllPLU", "All PLU", {}}}));
-    frames->addWidget(selectionFrame("INGRED Upload Option", true,
+                                      {&c.optUpAllPLU, "optUpAllPLU", tr("All PLU"), {}}}));
+    frames->addWidget(selectionFrame(tr("INGRED Upload Option"), true,
                                      {{&c.optUpOneING,
                                        "optUpOneING",
-                                       "O&ne INGRED",
+                                       tr("O&ne INGRED"),
                                        {c.txtUpOneIngNo = numberBox(page, "txtUpOneIngNo", "1")}},
-                                      {&c.optUpAllING, "optUpAllING", "All INGRED", {}}}));
+                                      {&c.optUpAllING, "optUpAllING", tr("All INGRED"), {}}}));
     layout->addWidget(scrolled(choices));
     auto* buttons = new QHBoxLayout;
-    c.cmdPLUUpload = button(page, "cmdPLUUpload", "PLU &Upload");
+    c.cmdPLUUpload = button(page, "cmdPLUUpload", tr("PLU &Upload"));
     buttons->addWidget(c.cmdPLUUpload);
-    c.cmdINGUpload = button(page, "cmdINGUpload", "INGRED Uploa&d");
+    c.cmdINGUpload = button(page, "cmdINGUpload", tr("INGRED Uploa&d"));
     buttons->addWidget(c.cmdINGUpload);
     // Reads the scale's table beside the one on screen, which stays as it is.
-    c.cmdPLUCompare = button(page, "cmdPLUCompare", "PLU Co&mpare");
+    c.cmdPLUCompare = button(page, "cmdPLUCompare", tr("PLU Co&mpare"));
     buttons->addWidget(c.cmdPLUCompare);
-    c.cmdINGCompare = button(page, "cmdINGCompare", "INGRED Compa&re");
+    c.cmdINGCompare = button(page, "cmdINGCompare", tr("INGRED Compa&re"));
     buttons->addWidget(c.cmdINGCompare);
     buttons->addStretch(1);
     layout->addLayout(buttons);

@@ -146,7 +146,8 @@ private:
     QWidget* buildDisplayTab();
     // A grid's page: the grid, its overlay box and the editing of its cells.
     QWidget* buildGridTab(TableKind kind, GridView*& view, const char* gridName, QLineEdit*& edit,
-                          const char* editName, const char* rowOverMessage, const char* findName);
+                          const char* editName, const QString& rowOverMessage,
+                          const char* findName);
     QWidget* buildDownloadTab();
     QWidget* buildUploadTab();
     void buildStatusBar();

@@ -68,11 +68,12 @@ void PortActions::makeEngine(PortParts parts) {
                 open_ = true;
                 setOpenState(true);
                 if (name == QLatin1String("Com1"))
-                    workspace_.status(QStringLiteral("open port1"));
+                    workspace_.status(tr("open port1"));
                 else if (name == QLatin1String("Com2"))
-                    workspace_.status(QStringLiteral("open port2"));
+                    workspace_.status(tr("open port2"));
                 else
-                    workspace_.status(QStringLiteral("open port") + name);
+                    //: The port (%1, a device or a scale's name) is open; no space before it
+                    workspace_.status(tr("open port%1").arg(name));
             });
     connect(e, &Engine::closed, this, [this](bool, RequestId id) {
         if (id == closing_)
@@ -133,14 +134,15 @@ QString PortActions::portToRemember() const {
 void PortActions::openPort() {
     if (open_ || opening_) {
         setOpenState(true);
-        workspace_.status(QStringLiteral("Port is already opened"));
+        workspace_.status(tr("Port is already opened"));
         return;
     }
     const QString name = chosenPort();
     QString why;
     const auto parsed = parsePortName(name, &why);
     if (!parsed) {
-        workspace_.status(cannotOpenText(name.isEmpty() ? QStringLiteral("Other") : name, why));
+        //: The "Other" port's option, named when its box is empty
+        workspace_.status(cannotOpenText(name.isEmpty() ? tr("Other") : name, why));
         setOpenState(false);
         return;
     }
@@ -152,14 +154,14 @@ void PortActions::openPort() {
 void PortActions::closePort() {
     setOpenState(false);
     if (!open_ && !opening_) {
-        workspace_.status(QStringLiteral("Port is not opened"));
+        workspace_.status(tr("Port is not opened"));
         return;
     }
     engine_->stop();
     closing_ = engine_->close();
     opening_ = 0;
     open_ = false;
-    workspace_.status(QStringLiteral("close port"));
+    workspace_.status(tr("close port"));
 }
 
 void PortActions::stop() {

@@ -7,6 +7,7 @@
 #include "MainWindow.h"
 #include "TransferActions.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -14,21 +15,28 @@ namespace tarn {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SafetyQuestions)
+};
+
 constexpr int kCutsListed = 3;
 
 // "3 texts are longer than the scale keeps; it will keep:" and the first few, by grid row.
 QString cutQuestionText(const std::vector<CutText>& cuts) {
-    QString text = cuts.size() == 1
-                       ? QStringLiteral("1 text is longer than the scale keeps; it will keep:")
-                       : QStringLiteral("%1 texts are longer than the scale keeps; it will keep:")
-                             .arg(cuts.size());
-    for (size_t i = 0; i < cuts.size() && i < size_t(kCutsListed); ++i)
-        text += QStringLiteral("\nrow %1, %2: \"%3\"")
-                    .arg(cuts[i].slot)
-                    .arg(cuts[i].field, cuts[i].kept);
-    if (cuts.size() > size_t(kCutsListed))
-        text += QStringLiteral("\n... and %1 more").arg(cuts.size() - size_t(kCutsListed));
-    return text + QStringLiteral("\nSend anyway?");
+    const int count = int(cuts.size());
+    QString text =
+        count == 1
+            ? Text::tr("1 text is longer than the scale keeps; it will keep:")
+            : Text::tr("%n texts are longer than the scale keeps; it will keep:", nullptr, count);
+    for (int i = 0; i < count && i < kCutsListed; ++i)
+        //: A text the scale cuts: its grid row (%1), its field's name (%2) and what is kept (%3)
+        text += QLatin1Char('\n') + Text::tr("row %1, %2: \"%3\"")
+                                        .arg(cuts[size_t(i)].slot)
+                                        .arg(cuts[size_t(i)].field, cuts[size_t(i)].kept);
+    if (count > kCutsListed)
+        //: The texts cut that are not listed
+        text += QLatin1Char('\n') + Text::tr("... and %n more", nullptr, count - kCutsListed);
+    return text + QLatin1Char('\n') + Text::tr("Send anyway?");
 }
 
 } // namespace
@@ -38,20 +46,21 @@ QString cutQuestionText(const std::vector<CutText>& cuts) {
 // the grid shows.
 DownloadQuestion::Unsaved DialogDownloadQuestion::askUnsaved(const QString& table, Before before) {
     const bool download = before == Before::Download;
+    //: %1: the table's name, PLU or INGRED
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"),
-                    QStringLiteral("The %1 grid has changes that are not saved.").arg(table),
+                    Text::tr("The %1 grid has changes that are not saved.").arg(table),
                     QMessageBox::NoButton, parent_);
     box.setInformativeText(
-        download ? QStringLiteral("A download sends the saved table, not what the grid shows.")
-                 : QStringLiteral("A compare holds the saved table against the scale's, not "
-                                  "what the grid shows."));
-    QPushButton* save = box.addButton(download ? QStringLiteral("&Save and download")
-                                               : QStringLiteral("&Save and compare"),
-                                      QMessageBox::AcceptRole);
-    QPushButton* saved = box.addButton(download ? QStringLiteral("Download the saved &table")
-                                                : QStringLiteral("Compare the saved &table"),
+        download ? Text::tr("A download sends the saved table, not what the grid shows.")
+                 : Text::tr("A compare holds the saved table against the scale's, not what the "
+                            "grid shows."));
+    QPushButton* save =
+        box.addButton(download ? Text::tr("&Save and download") : Text::tr("&Save and compare"),
+                      QMessageBox::AcceptRole);
+    QPushButton* saved = box.addButton(download ? Text::tr("Download the saved &table")
+                                                : Text::tr("Compare the saved &table"),
                                        QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
+    QPushButton* cancel = box.addButton(Text::tr("&Cancel"), QMessageBox::RejectRole);
     save->setObjectName(QStringLiteral("cmdSaveAndSend"));
     saved->setObjectName(QStringLiteral("cmdSendSaved"));
     cancel->setObjectName(QStringLiteral("cmdCancel"));
@@ -64,6 +73,9 @@ DownloadQuestion::Unsaved DialogDownloadQuestion::askUnsaved(const QString& tabl
         return Unsaved::DownloadSaved;
     return Unsaved::Cancel;
 }
+
+DialogReplaceQuestion::DialogReplaceQuestion(QWidget* parent)
+    : DialogSaveQuestion(parent, Text::tr("Save them before the grid is replaced?")) {}
 
 bool DialogDownloadQuestion::askCuts(const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Tarnlink"), text,

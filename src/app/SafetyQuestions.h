@@ -43,8 +43,7 @@ private:
 // The question Exit asks, asked before a table's grid is replaced (New, Open, an upload).
 class DialogReplaceQuestion : public DialogSaveQuestion {
 public:
-    explicit DialogReplaceQuestion(QWidget* parent)
-        : DialogSaveQuestion(parent, QStringLiteral("Save them before the grid is replaced?")) {}
+    explicit DialogReplaceQuestion(QWidget* parent);
 };
 
 // Before a download of the table from the window: the grid's changes not saved, then the

@@ -45,28 +45,52 @@ namespace {
 // What a table transfer that failed on the way did, and what the operator does next; empty for
 // any other end.
 QString adviceAfter(const JobOutcome& o) {
-    if (o.what == JobOutcome::What::Display)
-        return {};
-    const QString then = o.what == JobOutcome::What::Upload    ? QStringLiteral("upload again")
-                         : o.what == JobOutcome::What::Compare ? QStringLiteral("compare again")
-                                                               : QStringLiteral("send Changed");
+    using What = JobOutcome::What;
+    QString text;
     switch (o.result.outcome) {
     case TransferOutcome::Abandoned:
-        return QStringLiteral("The scale stopped answering after %1 of %2 records. Check that it "
-                              "is on and cabled, then %3%4.")
-            .arg(o.result.records)
-            .arg(o.result.total)
-            .arg(then, o.what == JobOutcome::What::Download ? QStringLiteral(": it sends the rest")
-                                                            : QString());
+        switch (o.what) {
+        case What::Download:
+            //: "Changed" is the download's option of that name
+            text = TransferActions::tr("The scale stopped answering after %1 of %2 records. "
+                                       "Check that it is on and cabled, then send Changed: it "
+                                       "sends the rest.");
+            break;
+        case What::Upload:
+            text = TransferActions::tr("The scale stopped answering after %1 of %2 records. "
+                                       "Check that it is on and cabled, then upload again.");
+            break;
+        case What::Compare:
+            text = TransferActions::tr("The scale stopped answering after %1 of %2 records. "
+                                       "Check that it is on and cabled, then compare again.");
+            break;
+        case What::Display:
+            return {};
+        }
+        break;
     case TransferOutcome::PortLost:
-        return QStringLiteral("The port was lost after %1 of %2 records (adapter pulled out?). "
-                              "Open it again, then %3.")
-            .arg(o.result.records)
-            .arg(o.result.total)
-            .arg(then);
+        switch (o.what) {
+        case What::Download:
+            //: "Changed" is the download's option of that name
+            text = TransferActions::tr("The port was lost after %1 of %2 records (adapter pulled "
+                                       "out?). Open it again, then send Changed.");
+            break;
+        case What::Upload:
+            text = TransferActions::tr("The port was lost after %1 of %2 records (adapter pulled "
+                                       "out?). Open it again, then upload again.");
+            break;
+        case What::Compare:
+            text = TransferActions::tr("The port was lost after %1 of %2 records (adapter pulled "
+                                       "out?). Open it again, then compare again.");
+            break;
+        case What::Display:
+            return {};
+        }
+        break;
     default:
         return {};
     }
+    return text.arg(o.result.records).arg(o.result.total);
 }
 
 } // namespace
@@ -74,7 +98,7 @@ QString adviceAfter(const JobOutcome& o) {
 TransferActions::TransferActions(MainWindow& window)
     : QObject(&window), window_(window), c_(window.controls()),
       progress_(new QProgressBar(window.statusBar())),
-      stop_(new QPushButton(QStringLiteral("&Stop"), window.statusBar())) {
+      stop_(new QPushButton(tr("&Stop"), window.statusBar())) {
     progress_->setObjectName(QStringLiteral("prgTransfer"));
     progress_->setMaximumWidth(160);
     progress_->setFormat(QStringLiteral("%v / %m"));
@@ -159,31 +183,28 @@ void TransferActions::start(Job job) {
 }
 
 QString TransferActions::runningText() const {
-    QString what;
-    QString done;
+    const bool counted = total_ > 0;
+    QString text;
     switch (what_) {
     case JobOutcome::What::Download:
-        what = QStringLiteral("A download");
-        done = QStringLiteral("sent");
+        //: Exit's question while a download runs; %1 of %2 records sent so far
+        text = counted ? tr("A download is running (%1 of %2 sent). Stop it and exit?")
+                       : tr("A download is running. Stop it and exit?");
         break;
     case JobOutcome::What::Upload:
-        what = QStringLiteral("An upload");
-        done = QStringLiteral("received");
+        //: Exit's question while an upload runs; %1 of %2 records received so far
+        text = counted ? tr("An upload is running (%1 of %2 received). Stop it and exit?")
+                       : tr("An upload is running. Stop it and exit?");
         break;
     case JobOutcome::What::Compare:
-        what = QStringLiteral("A compare");
-        done = QStringLiteral("read");
+        //: Exit's question while a compare runs; %1 of %2 records read so far
+        text = counted ? tr("A compare is running (%1 of %2 read). Stop it and exit?")
+                       : tr("A compare is running. Stop it and exit?");
         break;
     case JobOutcome::What::Display:
-        return QStringLiteral("A read of the scale's display is running. Stop it and exit?");
+        return tr("A read of the scale's display is running. Stop it and exit?");
     }
-    if (total_ <= 0)
-        return what + QStringLiteral(" is running. Stop it and exit?");
-    return QStringLiteral("%1 is running (%2 of %3 %4). Stop it and exit?")
-        .arg(what)
-        .arg(done_)
-        .arg(total_)
-        .arg(done);
+    return counted ? text.arg(done_).arg(total_) : text;
 }
 
 void TransferActions::showProgress(int done, int total) {

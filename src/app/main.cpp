@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QSettings>
 
@@ -15,6 +16,10 @@
 #include <memory>
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(WindowOptions)
+};
 
 // Whether the command line asks for --help or --version, which must answer on a terminal with
 // no display: the window's application needs one, and is made only after this.
@@ -26,31 +31,41 @@ bool asksForHelpOrVersion(int argc, char* argv[]) {
     return false;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    QCommandLineParser options;
+// The command line's options, described in the language of the translators installed by then;
+// returns --port.
+QCommandLineOption describeOptions(QCommandLineParser& options) {
     options.setApplicationDescription(
-        QStringLiteral("Keeps the PLU and ingredient tables of a label-printing retail scale."));
+        Text::tr("Keeps the PLU and ingredient tables of a label-printing retail scale."));
     options.addHelpOption();
     options.addVersionOption();
     const QCommandLineOption port(
         QStringLiteral("port"),
-        QStringLiteral("Choose this port on the \"Port\" tab: COM1, COM2, a device path, "
-                       "tcp:HOST:PORT or a scale's name from the settings file (\"Other\"), for "
-                       "this run: it is not remembered. It opens when \"Open\" is pressed."),
-        QStringLiteral("name"));
+        Text::tr("Choose this port on the \"Port\" tab: COM1, COM2, a device path, "
+                 "tcp:HOST:PORT or a scale's name from the settings file (\"Other\"), for this "
+                 "run: it is not remembered. It opens when \"Open\" is pressed."),
+        //: The value of --port in the help, as in --port <name>
+        Text::tr("name"));
     options.addOption(port);
+    return port;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Tarnlink"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(tarn::programVersion()));
     if (asksForHelpOrVersion(argc, argv)) {
         // Prints the help or the version and ends the program.
         QCoreApplication console(argc, argv);
+        QCommandLineParser options;
+        describeOptions(options);
         options.process(console);
     }
 
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarnlink.png")));
+    QCommandLineParser options;
+    const QCommandLineOption port = describeOptions(options);
     options.process(app);
 
     int status = 0;
