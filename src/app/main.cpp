@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Interrupt.h"
+#include "Language.h"
 #include "MainWindow.h"
 
 #include "PortActions.h"
@@ -64,6 +65,12 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarnlink.png")));
+    // The developers' testing language (every text marked) in place of the desktop's.
+    if (const QString testing = qEnvironmentVariable("TARNLINK_TEST_TRANSLATION");
+        testing.isEmpty())
+        tarn::installLanguage(app, tarn::desktopLanguage());
+    else
+        tarn::installTranslationFile(app, testing);
     QCommandLineParser options;
     const QCommandLineOption port = describeOptions(options);
     options.process(app);
