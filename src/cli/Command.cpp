@@ -28,19 +28,34 @@
 
 namespace tarn::cli {
 
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Command)
+};
+
+// One of QCommandLineParser's sentences about an option, in the language Qt speaks (its
+// translation, when one is installed), with the option's name captured.
+QRegularExpression parserSentence(const char* sentence) {
+    QString pattern =
+        QRegularExpression::escape(QCoreApplication::translate("QCommandLineParser", sentence));
+    pattern.replace(QRegularExpression::escape(QStringLiteral("%1")), QStringLiteral("(.*)"));
+    return QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$'));
+}
+} // namespace
+
 QString usageErrorText(const QCommandLineParser& parser) {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty())
-        return QStringLiteral("unknown option ") +
-               (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) +
-               unknown.first();
+        return Text::tr("unknown option %1")
+            .arg((unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) +
+                 unknown.first());
     // Qt's own words for an option given without its value.
-    static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'\\.$"));
-    if (const auto m = missing.match(parser.errorText()); m.hasMatch())
-        return m.captured(1) + QStringLiteral(" needs a value");
-    static const QRegularExpression given(QStringLiteral("^Unexpected value after '(.*)'\\.$"));
-    if (const auto m = given.match(parser.errorText()); m.hasMatch())
-        return m.captured(1) + QStringLiteral(" takes no value");
+    if (const auto m = parserSentence("Missing value after '%1'.").match(parser.errorText());
+        m.hasMatch())
+        return Text::tr("%1 needs a value").arg(m.captured(1));
+    if (const auto m = parserSentence("Unexpected value after '%1'.").match(parser.errorText());
+        m.hasMatch())
+        return Text::tr("%1 takes no value").arg(m.captured(1));
     return parser.errorText();
 }
 
@@ -87,9 +102,9 @@ std::optional<UsageError> Command::checkPorts(const QStringList& given) {
         QString why;
         const auto parsed = parsePortName(settings.portOf(port), &why);
         if (!parsed)
-            return UsageError{QStringLiteral("--port \"") + port + QStringLiteral("\": ") + why};
+            return UsageError{tr("--port \"%1\": %2").arg(port, why)};
         if (names.contains(parsed->name))
-            return UsageError{QStringLiteral("--port ") + port + QStringLiteral(" is given twice")};
+            return UsageError{tr("--port %1 is given twice").arg(port)};
         names << parsed->name;
     }
     // Two names of one device (a link and the device, a scale's name and its port, a server by
@@ -99,9 +114,8 @@ std::optional<UsageError> Command::checkPorts(const QStringList& given) {
     for (const QString& name : names) {
         const QString identity = portIdentity(name);
         if (const qsizetype first = identities.indexOf(identity); first >= 0)
-            return UsageError{QStringLiteral("--port ") + given[first] +
-                              QStringLiteral(" and --port ") + given[identities.size()] +
-                              QStringLiteral(" are one port: ") + identity};
+            return UsageError{tr("--port %1 and --port %2 are one port: %3")
+                                  .arg(given[first], given[identities.size()], identity)};
         identities << identity;
     }
     return std::nullopt;
@@ -122,10 +136,9 @@ std::optional<UsageError> Command::takePorts(const QStringList& given, int most,
         return UsageError{settings.problem()};
     const QString port = settings.value(QStringLiteral("port"));
     if (port.isEmpty())
-        return UsageError{name() +
-                          QStringLiteral(" needs a port: give --port PORT, or name the "
-                                         "scale to use in ") +
-                          Settings::files().last() + QStringLiteral(" (\"port = NAME\")")};
+        return UsageError{tr("%1 needs a port: give --port PORT, or name the scale to use in %2 "
+                             "(\"port = NAME\")")
+                              .arg(name(), Settings::files().last())};
     ports << port;
     return checkPorts(ports);
 }
@@ -151,7 +164,7 @@ std::optional<UsageError> Command::takeFormat(const QCommandLineParser& parser) 
     const QString given = parser.value(QStringLiteral("format"));
     const auto format = formatNamed(given);
     if (!format)
-        return UsageError{QStringLiteral("--format is text, csv or json, not ") + given};
+        return UsageError{tr("--format is text, csv or json, not %1").arg(given)};
     format_ = *format;
     return std::nullopt;
 }
@@ -172,16 +185,20 @@ std::optional<UsageError> Command::parseTableOperands(QCommandLineParser& parser
         return error;
     const QStringList operands = parser.positionalArguments();
     if (operands.size() != files.size() + 1) {
-        // "plu|ingred and FILE", "plu|ingred, IN and OUT"
-        const QStringList names = QStringList{QStringLiteral("plu|ingred")} + files;
-        return UsageError{name() + QStringLiteral(" needs ") +
-                          names.mid(0, names.size() - 1).join(QStringLiteral(", ")) +
-                          QStringLiteral(" and ") + names.last()};
+        // "plu|ingred and FILE", "plu|ingred, IN and OUT", "plu|ingred, TABLE, IN and OUT"
+        switch (files.size()) {
+        case 1:
+            return UsageError{tr("%1 needs plu|ingred and %2").arg(name(), files[0])};
+        case 2:
+            return UsageError{tr("%1 needs plu|ingred, %2 and %3").arg(name(), files[0], files[1])};
+        default:
+            return UsageError{tr("%1 needs plu|ingred, %2, %3 and %4")
+                                  .arg(name(), files.value(0), files.value(1), files.value(2))};
+        }
     }
     const auto table = kindOf(operands[0]);
     if (!table)
-        return UsageError{name() + QStringLiteral(": the table is plu or ingred, not ") +
-                          operands[0]};
+        return UsageError{tr("%1: the table is plu or ingred, not %2").arg(name(), operands[0])};
     kind = *table;
     paths = operands.mid(1);
     return std::nullopt;
@@ -239,8 +256,9 @@ std::optional<FileFormat> formatOf(TableKind kind, const QString& path, QString*
     if (hasSheetExtension(path))
         return FileFormat::Workbook;
     if (why)
-        *why = path + QStringLiteral(": ") + own + QStringLiteral(" tables are kept in .") + own +
-               QStringLiteral(" files and .XLS, .XLSX, .ODS, .FODS, .CSV or .TXT spreadsheets");
+        *why = Text::tr("%1: %2 tables are kept in .%2 files and .XLS, .XLSX, .ODS, .FODS, .CSV "
+                        "or .TXT spreadsheets")
+                   .arg(path, own);
     return std::nullopt;
 }
 
@@ -249,7 +267,7 @@ bool showReport(Workspace& ws, const Report& report, Console* console) {
         ws.status(text);
     if (console && report.ok())
         for (const QString& warning : report.warnings)
-            console->warning(QStringLiteral("warning: ") + warning);
+            console->warning(Text::tr("warning: %1").arg(warning));
     return report.ok();
 }
 

@@ -6,6 +6,7 @@
 #include "PortFactory.h"
 #include "Workspace.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -87,6 +88,8 @@ QString usageErrorText(const QCommandLineParser& parser);
 // One command of the program, as KeePassXC's command-line tool has them: a name, a line of
 // help, its own parsing of the words behind it, and its run.
 class Command {
+    Q_DECLARE_TR_FUNCTIONS(Command)
+
 public:
     virtual ~Command() = default;
 

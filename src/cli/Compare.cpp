@@ -14,13 +14,18 @@ QStringList differenceLines(TableKind kind, const std::vector<FieldDifference>& 
     for (const FieldDifference& d : differences) {
         QString part;
         if (onOneSideOnly(d, kind) && d.scale.isEmpty())
-            part = QStringLiteral("not on the scale");
+            part = Compare::tr("not on the scale");
         else if (onOneSideOnly(d, kind)) {
-            part = QStringLiteral("only on the scale");
-            if (const QString shown = scaleRecordText(d); !shown.isEmpty())
-                part += QStringLiteral(": ") + shown;
+            const QString shown = scaleRecordText(d);
+            if (shown.isEmpty())
+                part = Compare::tr("only on the scale");
+            else
+                //: %1: the record as the scale holds it, "PEARS, U/Price 349"
+                part = Compare::tr("only on the scale: %1").arg(shown);
         } else
-            part = d.field + QStringLiteral(" PC ") + d.pc + QStringLiteral(", scale ") + d.scale;
+            //: A field that differs: its name as in the files ("U/Price"), the PC's value, the
+            //: scale's value.
+            part = Compare::tr("%1 PC %2, scale %3").arg(d.field, d.pc, d.scale);
         if (d.number == last)
             lines.last() += QStringLiteral("; ") + part;
         else
@@ -64,7 +69,7 @@ void addDifferenceRows(Rows& rows, const QString& port, TableKind kind,
 }
 
 QString Compare::summary() const {
-    return QStringLiteral("Read the scale's table and list the records it holds unlike FILE.");
+    return tr("Read the scale's table and list the records it holds unlike FILE.");
 }
 
 std::optional<UsageError> Compare::parse(const QStringList& ports, const QStringList& words) {
@@ -76,7 +81,7 @@ std::optional<UsageError> Compare::parse(const QStringList& ports, const QString
         return error;
     QStringList port;
     if (auto error = takePorts(ports + parser.values(QStringLiteral("port")), 1,
-                               QStringLiteral("compare reads from one port"), port))
+                               tr("compare reads from one port"), port))
         return error;
     port_ = port.first();
     return std::nullopt;
@@ -99,11 +104,11 @@ int Compare::run(Session& session) {
     if (format() != Format::Text)
         return differences.empty() ? kDone : kDiffer;
     if (differences.empty()) {
-        session.console().line(QStringLiteral("The scale holds this table"));
+        session.console().line(tr("The scale holds this table"));
         return kDone;
     }
     session.console().line(
-        QStringLiteral("The scale holds %1 record(s) differently").arg(recordsIn(differences)));
+        tr("The scale holds %n record(s) differently", nullptr, recordsIn(differences)));
     return kDiffer;
 }
 

@@ -9,6 +9,8 @@ namespace tarn::cli {
 // compare: reads the scale's whole table into a table of its own and sets FILE's beside it,
 // one line per record the two hold differently.
 class Compare : public TableCommand {
+    Q_DECLARE_TR_FUNCTIONS(Compare)
+
 public:
     QString name() const override { return QStringLiteral("compare"); }
     QString synopsis() const override {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Console.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 #include <sys/ioctl.h>
@@ -9,6 +11,10 @@
 namespace tarn::cli {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Console)
+};
 
 bool onTerminal(std::FILE* file) {
     const int fd = ::fileno(file);
@@ -148,8 +154,7 @@ QByteArray Console::fitted(const QString& text) const {
 std::optional<QString> Console::outputFailure() const {
     if (!outFailed_)
         return std::nullopt;
-    return outErrno_ ? QString::fromLocal8Bit(std::strerror(outErrno_))
-                     : QStringLiteral("write error");
+    return outErrno_ ? QString::fromLocal8Bit(std::strerror(outErrno_)) : Text::tr("write error");
 }
 
 } // namespace tarn::cli

@@ -34,12 +34,12 @@ bool hasTableHeader(TableKind kind, const QString& path) {
 } // namespace
 
 QString Convert::summary() const {
-    return QStringLiteral("Load the table from IN and save it to OUT.");
+    return tr("Load the table from IN and save it to OUT.");
 }
 
 std::optional<UsageError> Convert::parse(const QStringList& ports, const QStringList& words) {
     if (!ports.isEmpty())
-        return UsageError{QStringLiteral("convert does not use a port")};
+        return UsageError{tr("convert does not use a port")};
     QCommandLineParser parser;
     QStringList paths;
     if (auto error = parseTableOperands(
@@ -58,10 +58,12 @@ int Convert::run(Session& session) {
     if (formatOf(kind_, in_) == FileFormat::Workbook && sheetKindOf(in_) == SheetKind::Csv &&
         !hasTableHeader(kind_, in_)) {
         session.console().remark(
-            in_ + QStringLiteral(": its first row is not the header of ") +
-            (kind_ == TableKind::Plu ? QStringLiteral("a PLU table")
-                                     : QStringLiteral("an ingredient table")) +
-            QStringLiteral(": this looks like a price list: use tarnlink-cli merge"));
+            (kind_ == TableKind::Plu
+                 ? tr("%1: its first row is not the header of a PLU table: this looks like a price "
+                      "list: use tarnlink-cli merge")
+                 : tr("%1: its first row is not the header of an ingredient table: this looks like "
+                      "a price list: use tarnlink-cli merge"))
+                .arg(in_));
         return kFailed;
     }
     if (!loadTable(ws, kind_, in_, &session.console()) ||

@@ -7,6 +7,8 @@ namespace tarn::cli {
 
 // convert plu|ingred IN OUT: the window's open of IN and save to OUT, table file or workbook.
 class Convert : public Command {
+    Q_DECLARE_TR_FUNCTIONS(Convert)
+
 public:
     QString name() const override { return QStringLiteral("convert"); }
     QString synopsis() const override { return QStringLiteral("convert plu|ingred IN OUT"); }

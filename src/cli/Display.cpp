@@ -8,7 +8,7 @@
 namespace tarn::cli {
 
 QString Display::summary() const {
-    return QStringLiteral("Read the scale's weight, unit price and total price once.");
+    return tr("Read the scale's weight, unit price and total price once.");
 }
 
 std::optional<UsageError> Display::parse(const QStringList& ports, const QStringList& words) {
@@ -18,11 +18,9 @@ std::optional<UsageError> Display::parse(const QStringList& ports, const QString
     if (auto error = parseWords(parser, words))
         return error;
     if (!parser.positionalArguments().isEmpty())
-        return UsageError{QStringLiteral("display takes no ") +
-                          parser.positionalArguments().first()};
+        return UsageError{tr("display takes no %1").arg(parser.positionalArguments().first())};
     QStringList all;
-    if (auto error = takePorts(ports + parser.values(port), 1,
-                               QStringLiteral("display reads one port"), all))
+    if (auto error = takePorts(ports + parser.values(port), 1, tr("display reads one port"), all))
         return error;
     port_ = all.first();
     return std::nullopt;
@@ -36,16 +34,19 @@ int Display::run(Session& session) {
     const std::optional<DisplayTexts>& texts = ends.front().outcome->display;
     if (!texts) {
         // The window leaves its read-outs as they were and says nothing.
-        session.console().remark(QStringLiteral("the scale did not answer on ") + port_);
+        session.console().remark(tr("the scale did not answer on %1").arg(port_));
         return kFailed;
     }
     Console& out = session.console();
-    out.line(QStringLiteral("Weight ") + texts->weight);
-    out.line(QStringLiteral("Unit ") + texts->unitPrice);
-    out.line(QStringLiteral("Price ") + texts->totalPrice);
+    //: %1: the scale's weight read-out as it shows it
+    out.line(tr("Weight %1").arg(texts->weight));
+    //: %1: the scale's unit price read-out as it shows it
+    out.line(tr("Unit %1").arg(texts->unitPrice));
+    //: %1: the scale's total price read-out as it shows it
+    out.line(tr("Price %1").arg(texts->totalPrice));
     if (!texts->recordCame) {
         // The window shows zeros; a batch job must not take them for a reading.
-        session.console().remark(QStringLiteral("the scale sent no display record on ") + port_);
+        session.console().remark(tr("the scale sent no display record on %1").arg(port_));
         return kFailed;
     }
     return kDone;

@@ -7,6 +7,8 @@ namespace tarn::cli {
 
 // display: the window's "Update" on the Display tab, its three read-outs as three lines.
 class Display : public Command {
+    Q_DECLARE_TR_FUNCTIONS(Display)
+
 public:
     QString name() const override { return QStringLiteral("display"); }
     QString synopsis() const override { return QStringLiteral("[--port PORT] display"); }

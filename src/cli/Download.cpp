@@ -16,14 +16,16 @@ namespace {
 void warnOfCutTexts(Session& session, TableKind kind, const DownloadOptions& options) {
     for (const CutText& cut : cutTexts(session.workspace(), kind, options))
         session.console().warning(
-            QStringLiteral("%1 %2 is longer than the scale keeps; it keeps \"%3\"")
+            //: %1: the record ("plu#2"), %2: its field as in the files ("Item name1"), %3: the
+            //: part of the text the scale keeps
+            Download::tr("%1 %2 is longer than the scale keeps; it keeps \"%3\"")
                 .arg(sentRecordName(kind, cut.slot), cut.field, cut.kept));
 }
 
 } // namespace
 
 QString Download::summary() const {
-    return QStringLiteral("Load FILE and send its records to the scale on every port at once.");
+    return tr("Load FILE and send its records to the scale on every port at once.");
 }
 
 std::optional<UsageError> Download::parse(const QStringList& ports, const QStringList& words) {
@@ -40,8 +42,7 @@ std::optional<UsageError> Download::parse(const QStringList& ports, const QStrin
     if (given.count(QStringLiteral("one")) + given.count(QStringLiteral("range")) +
             given.count(QStringLiteral("all")) + given.count(QStringLiteral("changed")) >
         1)
-        return UsageError{
-            QStringLiteral("download takes one of --one, --range, --all and --changed")};
+        return UsageError{tr("download takes one of --one, --range, --all and --changed")};
     verify_ = parser.isSet(verify);
     // The numbers go to the transfer as the window's number boxes would hold them: it checks
     // them, and refuses as the window does.
@@ -51,7 +52,7 @@ std::optional<UsageError> Download::parse(const QStringList& ports, const QStrin
     } else if (parser.isSet(range)) {
         const QStringList startEnd = parser.value(range).split(kRangeJoin);
         if (startEnd.size() != 2)
-            return UsageError{QStringLiteral("--range needs 2 values")};
+            return UsageError{tr("--range needs 2 values")};
         options_.extent = DownloadExtent::Range;
         options_.start = startEnd[0];
         options_.end = startEnd[1];
@@ -64,7 +65,7 @@ std::optional<UsageError> Download::parse(const QStringList& ports, const QStrin
     if (auto error = takeFormat(parser))
         return error;
     return takePorts(ports + parser.values(QStringLiteral("port")), kMaxPorts,
-                     QStringLiteral("download takes at most %1 ports").arg(kMaxPorts), ports_);
+                     tr("download takes at most %1 ports").arg(kMaxPorts), ports_);
 }
 
 namespace {
@@ -119,7 +120,8 @@ QVariantList portSummary(const QString& port, const PortEnd& end, bool verify) {
 int Download::run(Session& session) {
     // With several ports every line says its port (the file's own lines are printed for each),
     // and each port gets a last line saying how it ended, even one that was not tried (after a
-    // failed load or a refusal).
+    // failed load or a refusal). Scripts read those: "PORT name: " and the last lines, "THE END"
+    // or "not finished", are the same in every language.
     Console& console = session.console();
     const bool several = ports_.size() > 1;
     const auto prefix = [several](const QString& port) {

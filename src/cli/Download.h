@@ -9,6 +9,8 @@ namespace tarn::cli {
 // download: the window's open of FILE, then its " PLU Download" / "INGRED Download" to every
 // port at once.
 class Download : public TableCommand {
+    Q_DECLARE_TR_FUNCTIONS(Download)
+
 public:
     QString name() const override { return QStringLiteral("download"); }
     QString synopsis() const override {

@@ -45,10 +45,15 @@ QDateTime sinceOf(const QString& text) {
 } // namespace
 
 QString historyLine(const TransferEntry& e) {
-    QString line = e.started.toLocalTime().toString(kTimeFormat);
-    line += e.ended.isValid() ? QStringLiteral(" to ") +
-                                    e.ended.toLocalTime().toString(QStringLiteral("HH:mm:ss"))
-                              : QStringLiteral(" (never ended)");
+    // The outcome word, the port's name, the table, the direction and what was asked are the
+    // store's words, the same in every language.
+    const QString started = e.started.toLocalTime().toString(kTimeFormat);
+    //: A job's start (date and time) and end (time)
+    QString line =
+        e.ended.isValid()
+            ? History::tr("%1 to %2")
+                  .arg(started, e.ended.toLocalTime().toString(QStringLiteral("HH:mm:ss")))
+            : History::tr("%1 (never ended)").arg(started);
     if (!e.outcome.isEmpty())
         line += QLatin1Char(' ') + e.outcome;
     // The name it was run under, and the scale's identity where that says more.
@@ -57,16 +62,17 @@ QString historyLine(const TransferEntry& e) {
         line += QStringLiteral(" (") + e.scale + QLatin1Char(')');
     line += QLatin1Char(' ') + QString::fromLatin1(sideOf(e.table).name) + QLatin1Char(' ') +
             directionName(e.direction) + QLatin1Char(' ') + e.extent + QStringLiteral(": ") +
-            QString::number(e.records) + QStringLiteral(" record(s)");
+            History::tr("%n record(s)", nullptr, e.records);
     if (e.differences)
-        line += QStringLiteral(", %1 differ").arg(*e.differences);
+        //: Records a compare or verify found held differently
+        line += QStringLiteral(", ") + History::tr("%n differ", nullptr, *e.differences);
     if (e.ended.isValid())
         line += QStringLiteral(", ") + e.howEnded.trimmed();
     return line;
 }
 
 QString History::summary() const {
-    return QStringLiteral("List the jobs run on the scales, newest first.");
+    return tr("List the jobs run on the scales, newest first.");
 }
 
 std::optional<UsageError> History::parse(const QStringList& ports, const QStringList& words) {
@@ -82,15 +88,14 @@ std::optional<UsageError> History::parse(const QStringList& ports, const QString
     if (auto error = takeFormat(parser))
         return error;
     if (!parser.positionalArguments().isEmpty())
-        return UsageError{QStringLiteral("history takes no ") +
-                          parser.positionalArguments().first()};
+        return UsageError{tr("history takes no %1").arg(parser.positionalArguments().first())};
     const QStringList given = ports + parser.values(port);
     if (auto error = checkPorts(given))
         return error;
     if (given.size() > 1)
-        return UsageError{QStringLiteral("history takes one --port")};
+        return UsageError{tr("history takes one --port")};
     if (parser.isSet(plu) && parser.isSet(ingred))
-        return UsageError{QStringLiteral("history takes one of --plu and --ingred")};
+        return UsageError{tr("history takes one of --plu and --ingred")};
     // A scale's name from the settings stands for its port, as with every other command.
     filter_.port = given.isEmpty() ? QString() : Settings::load().portOf(given.value(0));
     for (const auto& [option, number, last] :
@@ -99,21 +104,21 @@ std::optional<UsageError> History::parse(const QStringList& ports, const QString
             continue;
         *number = recordNumber(parser.value(*option), last);
         if (!*number)
-            return UsageError{QStringLiteral("--") + option->names().first() +
-                              QStringLiteral(" takes a number from 1 to %1").arg(last)};
+            //: %1: the option's name ("plu"), %2: the highest number
+            return UsageError{tr("--%1 takes a number from 1 to %2")
+                                  .arg(option->names().first(), QString::number(last))};
     }
     if (parser.isSet(since)) {
         filter_.since = sinceOf(parser.value(since));
         if (!filter_.since.isValid())
-            return UsageError{QStringLiteral("--since takes a date: YYYY-MM-DD or "
-                                             "\"YYYY-MM-DD HH:MM\"")};
+            return UsageError{tr("--since takes a date: YYYY-MM-DD or \"YYYY-MM-DD HH:MM\"")};
     }
     filter_.limit = kShown;
     if (parser.isSet(limit)) {
         bool ok = false;
         filter_.limit = parser.value(limit).trimmed().toInt(&ok);
         if (!ok || filter_.limit < 0)
-            return UsageError{QStringLiteral("--limit takes a number: the newest N jobs (0: all)")};
+            return UsageError{tr("--limit takes a number: the newest N jobs (0: all)")};
     }
     return std::nullopt;
 }
@@ -156,9 +161,11 @@ int History::run(Session& session) {
         }
         // The record's own moments in that transfer.
         for (const RecordEntry& r : e.acknowledged)
-            rows.add(QStringLiteral("  ") + table + QLatin1Char(' ') + QString::number(r.number) +
-                         QStringLiteral(" (slot ") + QString::number(r.slot) +
-                         QStringLiteral(") at ") + r.at.toLocalTime().toString(kTimeFormat),
+            //: A record's moment in a job: table, number, slot, date and time
+            rows.add(QStringLiteral("  ") + tr("%1 %2 (slot %3) at %4")
+                                                .arg(table, QString::number(r.number),
+                                                     QString::number(r.slot),
+                                                     r.at.toLocalTime().toString(kTimeFormat)),
                      transfer + QVariantList{r.number, r.slot, utc(r.at)});
     };
     if (!store.history(filter_, show)) {

@@ -10,6 +10,8 @@ namespace tarn::cli {
 // --limit says otherwise; those started --since a moment); with a number, the jobs of that
 // record and when each took or gave it.
 class History : public Command {
+    Q_DECLARE_TR_FUNCTIONS(History)
+
 public:
     QString name() const override { return QStringLiteral("history"); }
     QString synopsis() const override {

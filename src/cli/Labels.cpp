@@ -13,7 +13,7 @@
 namespace tarn::cli {
 
 QString Labels::summary() const {
-    return QStringLiteral("Print shelf labels, or the price list, of FILE's PLU records.");
+    return tr("Print shelf labels, or the price list, of FILE's PLU records.");
 }
 
 std::optional<UsageError> Labels::parse(const QStringList& ports, const QStringList& words) {
@@ -32,20 +32,19 @@ std::optional<UsageError> Labels::parse(const QStringList& ports, const QStringL
     if (auto error = parseTableAndFile(parser, joinRange(words)))
         return error;
     if (kind_ != TableKind::Plu)
-        return UsageError{QStringLiteral("labels are printed from the plu table")};
+        return UsageError{tr("labels are printed from the plu table")};
     const QStringList given = parser.optionNames();
     if (given.count(QStringLiteral("one")) + given.count(QStringLiteral("range")) +
             given.count(QStringLiteral("all")) + given.count(QStringLiteral("changed")) >
         1)
-        return UsageError{
-            QStringLiteral("labels takes one of --one, --range, --all and --changed")};
+        return UsageError{tr("labels takes one of --one, --range, --all and --changed")};
     if (parser.isSet(output) == parser.isSet(printer))
-        return UsageError{QStringLiteral("labels needs one of -o OUT.pdf and --printer NAME")};
+        return UsageError{tr("labels needs one of -o OUT.pdf and --printer NAME")};
     output_ = parser.value(output);
     printer_ = parser.value(printer);
     if (parser.isSet(output) &&
         QFileInfo(output_).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
-        return UsageError{output_ + QStringLiteral(": labels are written to a .pdf file")};
+        return UsageError{tr("%1: labels are written to a .pdf file").arg(output_)};
     auto number = [](const QString& text) {
         bool ok = false;
         const int n = text.toInt(&ok);
@@ -55,9 +54,8 @@ std::optional<UsageError> Labels::parse(const QStringList& ports, const QStringL
         which_ = Which::One;
         first_ = last_ = number(parser.value(one));
         if (!first_)
-            return UsageError{
-                QStringLiteral("--one is a slot from 1 to %1, not ").arg(kMaxRecords) +
-                parser.value(one)};
+            return UsageError{tr("--one is a slot from 1 to %1, not %2")
+                                  .arg(QString::number(kMaxRecords), parser.value(one))};
     } else if (parser.isSet(range)) {
         const QStringList startEnd = parser.value(range).split(kRangeJoin);
         if (startEnd.size() != 2)
@@ -67,18 +65,18 @@ std::optional<UsageError> Labels::parse(const QStringList& ports, const QStringL
         last_ = number(startEnd[1]);
         if (!first_ || !last_ || first_ > last_)
             return UsageError{
-                QStringLiteral("--range is two slots S <= E from 1 to %1, not ").arg(kMaxRecords) +
-                startEnd.join(QLatin1Char(' '))};
+                tr("--range is two slots S <= E from 1 to %1, not %2")
+                    .arg(QString::number(kMaxRecords), startEnd.join(QLatin1Char(' ')))};
     } else if (parser.isSet(changed)) {
         which_ = Which::Changed;
     }
     const QStringList portsGiven = ports + parser.values(QStringLiteral("port"));
     if (!portsGiven.isEmpty()) {
         if (which_ != Which::Changed)
-            return UsageError{QStringLiteral("labels takes --port with --changed: the records a "
-                                             "Changed download would send to that scale")};
+            return UsageError{tr("labels takes --port with --changed: the records a Changed "
+                                 "download would send to that scale")};
         if (portsGiven.size() > 1)
-            return UsageError{QStringLiteral("labels --changed asks about one port")};
+            return UsageError{tr("labels --changed asks about one port")};
         if (auto error = checkPorts(portsGiven))
             return error;
         port_ = Settings::load().portOf(portsGiven.first());
@@ -106,11 +104,10 @@ std::optional<UsageError> Labels::parse(const QStringList& ports, const QStringL
         bool ok = false;
         skip_ = parser.value(skip).toInt(&ok);
         if (!ok || skip_ < 0 || skip_ >= layout_.perPage())
-            return UsageError{QStringLiteral("--skip is 0 to %1 on a %2 sheet of %3 labels, not ")
-                                  .arg(layout_.perPage() - 1)
-                                  .arg(layout_.name)
-                                  .arg(layout_.perPage()) +
-                              parser.value(skip)};
+            //: %2: the sheet's name ("3x8", "roll", "settings")
+            return UsageError{tr("--skip is 0 to %1 on a %2 sheet of %3 labels, not %4")
+                                  .arg(QString::number(layout_.perPage() - 1), layout_.name,
+                                       QString::number(layout_.perPage()), parser.value(skip))};
     }
     return std::nullopt;
 }
@@ -123,12 +120,11 @@ int Labels::run(Session& session) {
     const PluTable& table = ws.plu.records;
     const int count = ws.plu.count;
     std::vector<Label> labels;
-    QString nothing = QStringLiteral("No labels to print: the table is empty");
+    QString nothing = tr("No labels to print: the table is empty");
     if (which_ == Which::One || which_ == Which::Range) {
         if (last_ > count) {
-            session.refuse(QStringLiteral("ERROR! slot %1 is past the table's %2 record(s)")
-                               .arg(last_)
-                               .arg(count));
+            session.refuse(
+                tr("ERROR! slot %1 is past the table's %n record(s)", nullptr, count).arg(last_));
             return kFailed;
         }
         std::vector<int> chosen;
@@ -146,7 +142,7 @@ int Labels::run(Session& session) {
         const std::vector<Label> every = labelsOf(table, count, style_);
         for (size_t i : changedLabels(contentsOf(every), printed))
             labels.push_back(every[i]);
-        nothing = QStringLiteral("No labels to print: every label was printed as it stands");
+        nothing = tr("No labels to print: every label was printed as it stands");
     } else if (which_ == Which::Changed) {
         // The records a Changed download would send to that scale now.
         Store store;
@@ -161,15 +157,16 @@ int Labels::run(Session& session) {
         std::vector<int> chosen = step.toSend;
         if (step.what != ChangedStep::Do::Send) {
             chosen = changedSlots(facts.table, facts.word.heldBytes());
-            console.warning(QStringLiteral("the scale on %1 was not checked: these are the "
-                                           "records the store says it does not hold")
-                                .arg(port_) +
-                            (facts.word.doubt
-                                 ? QStringLiteral(" (") + *facts.word.doubt + QStringLiteral(")")
-                                 : QString()));
+            console.warning(facts.word.doubt
+                                ? tr("the scale on %1 was not checked: these are the records "
+                                     "the store says it does not hold (%2)")
+                                      .arg(port_, *facts.word.doubt)
+                                : tr("the scale on %1 was not checked: these are the records "
+                                     "the store says it does not hold")
+                                      .arg(port_));
         }
         labels = labelsOf(table, chosen, style_);
-        nothing = QStringLiteral("No labels to print: the scale holds every record as it stands");
+        nothing = tr("No labels to print: the scale holds every record as it stands");
     } else {
         labels = labelsOf(table, count, style_);
     }
@@ -181,7 +178,13 @@ int Labels::run(Session& session) {
         return kDone;
     }
 
-    const QString title = list_ ? QStringLiteral("Price list") : QStringLiteral("Labels");
+    QString title;
+    if (list_)
+        //: The title of the PDF file or the printer's job
+        title = tr("Price list");
+    else
+        //: The title of the PDF file or the printer's job
+        title = tr("Labels");
     std::function<void(QPagedPaintDevice&)> paint;
     int pages = 0;
     if (list_) {
@@ -199,20 +202,31 @@ int Labels::run(Session& session) {
         console.error(QStringLiteral("ERROR! ") + *failure);
         return kFailed;
     }
-    const QString where = printer_.isEmpty() ? QStringLiteral("written to ") + output_
-                                             : QStringLiteral("sent to printer ") + printer_;
-    console.line((list_ ? QStringLiteral("Price list: %1 record(s) on %2 page(s) ")
-                        : QStringLiteral("Labels: %1 on %2 page(s) "))
-                     .arg(labels.size())
-                     .arg(pages) +
-                 where);
+    const int printed = int(labels.size());
+    const QString pageCount = QString::number(pages);
+    QString done;
+    if (list_ && printer_.isEmpty())
+        done = tr("Price list: %n record(s) on %1 page(s) written to %2", nullptr, printed)
+                   .arg(pageCount, output_);
+    else if (list_)
+        done = tr("Price list: %n record(s) on %1 page(s) sent to printer %2", nullptr, printed)
+                   .arg(pageCount, printer_);
+    else if (printer_.isEmpty())
+        //: %n labels
+        done =
+            tr("Labels: %n on %1 page(s) written to %2", nullptr, printed).arg(pageCount, output_);
+    else
+        //: %n labels
+        done = tr("Labels: %n on %1 page(s) sent to printer %2", nullptr, printed)
+                   .arg(pageCount, printer_);
+    console.line(done);
     if (list_)
         return kDone;
     Store store;
     if (!rememberPrinted(store, file_, shop_, contentsOf(labels))) {
         console.remark(store.takeProblem());
-        console.remark(QStringLiteral("the store could not keep which labels were printed: a "
-                                      "later --changed prints them again"));
+        console.remark(tr("the store could not keep which labels were printed: a later --changed "
+                          "prints them again"));
         return kUnrecorded;
     }
     return kDone;

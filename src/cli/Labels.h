@@ -12,6 +12,8 @@ namespace tarn::cli {
 // content changed since they were last printed from FILE in this shop (--changed), or the
 // records a Changed download would send to the scale on --port now (--port P --changed).
 class Labels : public TableCommand {
+    Q_DECLARE_TR_FUNCTIONS(Labels)
+
 public:
     QString name() const override { return QStringLiteral("labels"); }
     QString synopsis() const override {

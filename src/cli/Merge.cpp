@@ -11,12 +11,12 @@
 namespace tarn::cli {
 
 QString Merge::summary() const {
-    return QStringLiteral("Merge a price list IN into TABLE and save the result to OUT.");
+    return tr("Merge a price list IN into TABLE and save the result to OUT.");
 }
 
 std::optional<UsageError> Merge::parse(const QStringList& ports, const QStringList& words) {
     if (!ports.isEmpty())
-        return UsageError{QStringLiteral("merge does not use a port")};
+        return UsageError{tr("merge does not use a port")};
     QCommandLineParser parser;
     const QCommandLineOption map(QStringLiteral("map"), QString(), QStringLiteral("MAP"));
     const QCommandLineOption decimals(QStringLiteral("price-decimals"), QString(),
@@ -35,22 +35,22 @@ std::optional<UsageError> Merge::parse(const QStringList& ports, const QStringLi
         return UsageError{why};
     if (!hasSheetExtension(in_) &&
         QFileInfo(in_).suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) != 0)
-        return UsageError{in_ + QStringLiteral(": a price list is an .XLS, .XLSX, .ODS, .CSV or "
-                                               ".TXT spreadsheet")};
+        return UsageError{
+            tr("%1: a price list is an .XLS, .XLSX, .ODS, .CSV or .TXT spreadsheet").arg(in_)};
     if (!parser.isSet(map))
-        return UsageError{QStringLiteral("merge needs --map, e.g. --map \"PLU No=Article,"
-                                         "U/Price=Price\"")};
+        //: "PLU No" and "U/Price" are the table's field names, as they are in every language;
+        //: "Article" and "Price" are a price list's column headers.
+        return UsageError{tr("merge needs --map, e.g. --map \"PLU No=Article,U/Price=Price\"")};
     map_ = parser.value(map);
     priceDecimals_ = Settings::load().priceDecimals();
     if (parser.isSet(decimals)) {
         if (kind_ != TableKind::Plu)
-            return UsageError{QStringLiteral("--price-decimals is for the plu table")};
+            return UsageError{tr("--price-decimals is for the plu table")};
         bool ok = false;
         priceDecimals_ = parser.value(decimals).toInt(&ok);
         if (!ok || priceDecimals_ < 0 || priceDecimals_ > kMaxPriceDecimals)
-            return UsageError{
-                QStringLiteral("--price-decimals is 0 to %1, not ").arg(kMaxPriceDecimals) +
-                parser.value(decimals)};
+            return UsageError{tr("--price-decimals is 0 to %1, not %2")
+                                  .arg(QString::number(kMaxPriceDecimals), parser.value(decimals))};
     }
     return std::nullopt;
 }

@@ -8,6 +8,8 @@ namespace tarn::cli {
 // merge plu|ingred TABLE IN OUT --map ...: a price list from the till merged into TABLE, the
 // result saved to OUT.
 class Merge : public Command {
+    Q_DECLARE_TR_FUNCTIONS(Merge)
+
 public:
     QString name() const override { return QStringLiteral("merge"); }
     QString synopsis() const override {

@@ -54,7 +54,7 @@ RowTable statusRows(const std::vector<ScaleStatus>& statuses) {
 }
 
 QString Scales::summary() const {
-    return QStringLiteral("List every scale the store knows, with its last job.");
+    return tr("List every scale the store knows, with its last job.");
 }
 
 std::optional<UsageError> Scales::parse(const QStringList& ports, const QStringList& words) {
@@ -63,10 +63,9 @@ std::optional<UsageError> Scales::parse(const QStringList& ports, const QStringL
     if (auto error = parseWords(parser, words))
         return error;
     if (!ports.isEmpty())
-        return UsageError{QStringLiteral("scales takes no --port: it lists every scale")};
+        return UsageError{tr("scales takes no --port: it lists every scale")};
     if (!parser.positionalArguments().isEmpty())
-        return UsageError{QStringLiteral("scales takes no ") +
-                          parser.positionalArguments().first()};
+        return UsageError{tr("scales takes no %1").arg(parser.positionalArguments().first())};
     return takeFormat(parser);
 }
 
@@ -83,7 +82,7 @@ int Scales::run(Session& session) {
 }
 
 QString Status::summary() const {
-    return QStringLiteral("Say whether each scale holds FILE's table, by the store's word.");
+    return tr("Say whether each scale holds FILE's table, by the store's word.");
 }
 
 std::optional<UsageError> Status::parse(const QStringList& ports, const QStringList& words) {
@@ -118,7 +117,7 @@ int Status::run(Session& session) {
         return kFailed;
     }
     if (scales.empty()) {
-        session.console().remark(QStringLiteral("the store knows no scale: name one with --port"));
+        session.console().remark(tr("the store knows no scale: name one with --port"));
         return kDiffer;
     }
     const std::vector<WireRecord> records = kind_ == TableKind::Plu

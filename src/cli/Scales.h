@@ -11,6 +11,8 @@ namespace tarn::cli {
 // the names it was used under, the PC and user of its last job, that job and its outcome, and
 // when it last confirmed the store's word.
 class Scales : public Command {
+    Q_DECLARE_TR_FUNCTIONS(Scales)
+
 public:
     QString name() const override { return QStringLiteral("scales"); }
     QStringList options() const override { return {QStringLiteral("format")}; }
@@ -26,6 +28,8 @@ private:
 // table by the store's word, and how many records a Changed download would send it. Exit 0
 // when every one holds it, 3 otherwise.
 class Status : public TableCommand {
+    Q_DECLARE_TR_FUNCTIONS(Scales)
+
 public:
     QString name() const override { return QStringLiteral("status"); }
     QStringList options() const override {

@@ -10,18 +10,18 @@
 namespace tarn::cli {
 
 QString StoreCommand::summary() const {
-    return QStringLiteral("Copy the store of what the scales hold to a new file, consistently.");
+    return tr("Copy the store of what the scales hold to a new file, consistently.");
 }
 
 std::optional<UsageError> StoreCommand::parse(const QStringList& ports, const QStringList& words) {
     if (!ports.isEmpty())
-        return UsageError{QStringLiteral("store takes no --port")};
+        return UsageError{tr("store takes no --port")};
     QCommandLineParser parser;
     if (auto error = parseWords(parser, words))
         return error;
     const QStringList operands = parser.positionalArguments();
     if (operands.value(0) != QLatin1String("backup") || operands.size() != 2)
-        return UsageError{QStringLiteral("store takes: backup FILE")};
+        return UsageError{tr("store takes: backup FILE")};
     file_ = operands[1];
     return std::nullopt;
 }
@@ -36,13 +36,11 @@ int StoreCommand::run(Session& session) {
     if (const auto why = store.backup(file_)) {
         session.console().error(why->startsWith(QLatin1String("ERROR! "))
                                     ? *why
-                                    : QStringLiteral("ERROR! cannot copy the store to ") +
-                                          QDir::toNativeSeparators(file_) + QStringLiteral(": ") +
-                                          *why);
+                                    : tr("ERROR! cannot copy the store to %1: %2")
+                                          .arg(QDir::toNativeSeparators(file_), *why));
         return kFailed;
     }
-    session.console().line(QStringLiteral("The store is copied to ") +
-                           QDir::toNativeSeparators(file_));
+    session.console().line(tr("The store is copied to %1").arg(QDir::toNativeSeparators(file_)));
     return kDone;
 }
 

@@ -9,6 +9,8 @@ namespace tarn::cli {
 // jobs running meanwhile included, in a new file. (The store's own file alone is not a copy:
 // its latest records may still be in the file beside it, "-wal".)
 class StoreCommand : public Command {
+    Q_DECLARE_TR_FUNCTIONS(StoreCommand)
+
 public:
     QString name() const override { return QStringLiteral("store"); }
     QString synopsis() const override { return QStringLiteral("store backup FILE"); }

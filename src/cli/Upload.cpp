@@ -9,7 +9,7 @@
 namespace tarn::cli {
 
 QString Upload::summary() const {
-    return QStringLiteral("Read records from the scale and save the table to FILE.");
+    return tr("Read records from the scale and save the table to FILE.");
 }
 
 std::optional<UsageError> Upload::parse(const QStringList& ports, const QStringList& words) {
@@ -23,7 +23,7 @@ std::optional<UsageError> Upload::parse(const QStringList& ports, const QStringL
     if (parser.optionNames().count(QStringLiteral("one")) +
             parser.optionNames().count(QStringLiteral("all")) >
         1)
-        return UsageError{QStringLiteral("upload takes one of --one and --all")};
+        return UsageError{tr("upload takes one of --one and --all")};
     if (parser.isSet(one)) {
         options_.extent = UploadExtent::One;
         options_.number = parser.value(one);
@@ -32,7 +32,7 @@ std::optional<UsageError> Upload::parse(const QStringList& ports, const QStringL
     }
     QStringList port;
     if (auto error = takePorts(ports + parser.values(QStringLiteral("port")), 1,
-                               QStringLiteral("upload reads from one port"), port))
+                               tr("upload reads from one port"), port))
         return error;
     port_ = port.first();
     return std::nullopt;
@@ -45,16 +45,15 @@ namespace {
 std::optional<QString> unwritable(const QString& path) {
     const QFileInfo file(path);
     if (file.isDir())
-        return QStringLiteral("it is a folder");
+        return Upload::tr("it is a folder");
     if (file.exists())
         return file.isWritable() ? std::nullopt
-                                 : std::optional<QString>(QStringLiteral("permission denied"));
+                                 : std::optional<QString>(Upload::tr("permission denied"));
     const QFileInfo folder(file.absolutePath());
     if (!folder.isDir())
-        return QStringLiteral("no folder ") + folder.filePath();
+        return Upload::tr("no folder %1").arg(folder.filePath());
     if (!folder.isWritable())
-        return QStringLiteral("the folder ") + folder.filePath() +
-               QStringLiteral(" cannot be written to");
+        return Upload::tr("the folder %1 cannot be written to").arg(folder.filePath());
     return std::nullopt;
 }
 
@@ -69,7 +68,7 @@ int Upload::run(Session& session) {
         return kFailed;
     }
     if (const auto why = unwritable(file_)) {
-        session.console().remark(file_ + QStringLiteral(" cannot be written: ") + *why);
+        session.console().remark(tr("%1 cannot be written: %2").arg(file_, *why));
         return kFailed;
     }
     const std::vector<PortEnd> ends = runOnEveryPort(
@@ -79,8 +78,7 @@ int Upload::run(Session& session) {
         return failedStatus(end); // not opened, or Ctrl-C came first
     if (!end.ended) {
         // A part of the table must not take the place of a whole one in FILE.
-        session.console().remark(file_ + QStringLiteral(" not written: the upload did not end "
-                                                        "normally"));
+        session.console().remark(tr("%1 not written: the upload did not end normally").arg(file_));
         return failedStatus(end);
     }
     ws.setFilePath(QString::fromLatin1(Workspace::kNoFile));

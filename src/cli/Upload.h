@@ -8,6 +8,8 @@ namespace tarn::cli {
 
 // upload: the window's "PLU Upload" / "INGRED Upload", then its save of the table to FILE.
 class Upload : public TableCommand {
+    Q_DECLARE_TR_FUNCTIONS(Upload)
+
 public:
     QString name() const override { return QStringLiteral("upload"); }
     QString synopsis() const override {
