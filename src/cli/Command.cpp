@@ -275,7 +275,7 @@ Report openTable(Workspace& ws, TableKind kind, const QString& path) {
     if (formatOf(kind, path) != FileFormat::Workbook)
         return load(ws, kind, path);
     Report report = importWorkbook(ws, kind, path);
-    report.texts.prepend(QString::fromLatin1(sheetSideOf(kind).importStarts));
+    report.texts.prepend(QCoreApplication::translate("SheetExchange", sheetSideOf(kind).importStarts));
     return report;
 }
 
@@ -283,7 +283,7 @@ Report writeTable(Workspace& ws, TableKind kind, const QString& path, const QDat
     if (formatOf(kind, path) != FileFormat::Workbook)
         return save(ws, kind, path);
     Report report = exportWorkbook(ws, kind, path, today);
-    report.texts.prepend(QString::fromLatin1(kWorkbookExportStarts));
+    report.texts.prepend(QCoreApplication::translate("SheetExchange", kWorkbookExportStarts));
     return report;
 }
 
