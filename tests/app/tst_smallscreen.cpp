@@ -8,6 +8,7 @@
 #include "AboutDialog.h"
 #include "CompareDialog.h"
 #include "HistoryDialog.h"
+#include "PriceList.h"
 #include "PriceListDialog.h"
 #include "WindowTest.h"
 
@@ -45,16 +46,31 @@ class TestSmallScreen : public WindowTest {
                room().contains(QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size())) &&
                widget->visibleRegion() == QRegion(widget->rect());
     }
+    static QString translate(const char* context, const char* text, int n = -1) {
+        return QCoreApplication::translate(context, text, nullptr, n);
+    }
     static bool testingLanguage() { return qEnvironmentVariableIsSet("TARNLINK_TEST_TRANSLATION"); }
     // A text of ours, translated: the testing language marks it "[...~]". Texts without a
-    // letter (numbers, "..."), the program's name, and Qt's own buttons, which Qt translates,
-    // are not ours.
+    // letter (numbers, "..."), the program's name and the table's field names (the words of
+    // its files, never translated) are not texts to translate.
     static bool marked(const QString& text) {
         static const QRegularExpression word(QStringLiteral("[A-Za-z]{2}"));
+        for (const TableKind kind : {TableKind::Plu, TableKind::Ingred})
+            for (int col = 1; col <= 9; ++col)
+                if (QString(text).remove(u'&').compare(fieldNameOf(kind, col),
+                                                       Qt::CaseInsensitive) == 0)
+                    return true;
+        if (text.contains(u'\n'))
+            return std::ranges::all_of(text.split(u'\n'), marked);
         return !text.contains(word) || text == QLatin1String("Tarnlink") ||
                (text.contains(u'[') && text.contains(QLatin1String("~]")));
     }
-    static bool qtsOwn(const QAbstractButton* b) {
+    // Qt's own dialogs and buttons, and the clock's date, which Qt puts in the desktop's words.
+    static bool qtsOwn(const QWidget* x) {
+        return qobject_cast<const QFileDialog*>(x->window()) != nullptr ||
+               x->objectName() == QLatin1String("Panel2");
+    }
+    static bool qtsOwnButton(const QAbstractButton* b) {
         const auto* box = qobject_cast<const QDialogButtonBox*>(b->parentWidget());
         return box &&
                box->standardButton(const_cast<QAbstractButton*>(b)) != QDialogButtonBox::NoButton;
@@ -71,9 +87,10 @@ class TestSmallScreen : public WindowTest {
             else if (!whole)
                 cut << where->objectName() + QStringLiteral(": ") + text;
         };
-        look(root->windowTitle(), root, true);
+        if (!qtsOwn(root))
+            look(root->windowTitle(), root, true);
         for (const QWidget* x : root->findChildren<QWidget*>()) {
-            if (!x->isVisibleTo(root) || qobject_cast<const QFileDialog*>(x->window()) != nullptr)
+            if (!x->isVisibleTo(root) || qtsOwn(x))
                 continue;
             if (!x->toolTip().isEmpty())
                 look(x->toolTip(), x, true);
@@ -82,7 +99,7 @@ class TestSmallScreen : public WindowTest {
                 look(label->text(), x,
                      label->wordWrap() || label->width() >= label->minimumSizeHint().width());
             else if (const auto* b = qobject_cast<const QAbstractButton*>(x);
-                     b && !b->text().isEmpty() && !qtsOwn(b))
+                     b && !b->text().isEmpty() && !qtsOwnButton(b))
                 look(b->text(), x, b->width() >= b->sizeHint().width());
             else if (const auto* g = qobject_cast<const QGroupBox*>(x); g && !g->title().isEmpty())
                 look(g->title(), x, g->width() >= g->minimumSizeHint().width());
@@ -166,7 +183,8 @@ private slots:
         fitsWithItsButtons(history);
         history->close();
         auto* compare = new CompareDialog(w);
-        compare->show(QStringLiteral("PLU Compare"), TableKind::Plu, {});
+        compare->show(translate("tarn::MemoryActions", "%1 Compare").arg("PLU"), TableKind::Plu,
+                      {});
         QVERIFY(QTest::qWaitForWindowExposed(compare));
         fitsWithItsButtons(compare);
         compare->close();
@@ -178,19 +196,28 @@ private slots:
 
         // The questions, as the window asks them.
         const QStringList both{"PLU", "INGRED"};
-        const QStringList remarks{"PLU: exported to a-long-name-for-a-shop.xlsx; "
-                                  "a-long-name-for-a-shop.PLU is older"};
+        const QStringList remarks{
+            "PLU: " + translate("tarn::MainWindow", "exported to %1; %2 is older")
+                          .arg("a-long-name-for-a-shop.xlsx", "a-long-name-for-a-shop.PLU")};
         fitsWhenAsked([&] { DialogSaveQuestion(w).ask(both, remarks); });
         fitsWhenAsked([&] { DialogReplaceQuestion(w).ask({"PLU"}, {}); });
         fitsWhenAsked([&] {
-            DialogStopQuestion(w).askStop("A download is running (35 of 200 sent). Stop it and "
-                                          "exit?");
+            DialogStopQuestion(w).askStop(
+                translate("tarn::TransferActions",
+                          "A download is running (%1 of %2 sent). Stop it and exit?")
+                    .arg(35)
+                    .arg(200));
         });
         DialogDownloadQuestion download(w);
         fitsWhenAsked([&] { download.askUnsaved("PLU", DownloadQuestion::Before::Download); });
         fitsWhenAsked([&] {
-            download.askCuts("3 texts are longer than the scale keeps; it will keep:\nrow 2, "
-                             "Item name1: \"EE RANGE CHICKEN BREAST 500G\"\nSend anyway?");
+            download.askCuts(
+                translate("SafetyQuestions",
+                          "%n texts are longer than the scale keeps; it will keep:", 3) +
+                u'\n' +
+                translate("SafetyQuestions", "row %1, %2: \"%3\"")
+                    .arg("2", "Item name1", "EE RANGE CHICKEN BREAST 500G") +
+                u'\n' + translate("SafetyQuestions", "Send anyway?"));
         });
         // The file dialogs.
         DialogFileChooser files(w);

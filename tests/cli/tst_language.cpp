@@ -47,7 +47,10 @@ TEST(Language, theDesktopsLanguageSpeaksAndCIsTheProgramsEnglish) {
 
 TEST(Language, outputForProgramsIsTheSameInEveryLanguage) {
     QTemporaryDir dir;
-    const QStringList status{"status", "--port", dir.filePath("ttyNONE"), "--format", "csv"};
+    const QString plu = dir.filePath("prices.PLU");
+    ASSERT_TRUE(writeBytes(plu, "12,\"APPLE\",\"RED\",1500,3,0,2001,1,5\r\n"));
+    const QStringList status{"--port", dir.filePath("ttyNONE"), "status", "plu", plu, "--format",
+                             "csv"};
     const CliResult c = runIn({"LANG=C"}, status);
     ASSERT_FALSE(c.out.isEmpty());
     for (const char* language : {"LANG=de_DE.UTF-8", "LANG=pl_PL.UTF-8"}) {
