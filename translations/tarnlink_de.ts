@@ -1765,6 +1765,53 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>StoreDoubt</name>
+    <message>
+        <source>the store did not answer in time</source>
+        <translation>der Speicher hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>its note on this PC could not be written</source>
+        <translation>ihre Notiz auf diesem PC konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>its serial server refused a connection since its last job</source>
+        <translation>ihr serieller Server hat seit ihrem letzten Auftrag eine Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>the port was lost since its last job</source>
+        <translation>der Anschluss ging seit ihrem letzten Auftrag verloren</translation>
+    </message>
+    <message>
+        <source>the store could not keep a job</source>
+        <translation>der Speicher konnte einen Auftrag nicht aufnehmen</translation>
+    </message>
+    <message>
+        <source>its note of Tarnlink&apos;s jobs on this PC is missing</source>
+        <translation>ihre Notiz der Tarnlink-Aufträge auf diesem PC fehlt</translation>
+    </message>
+    <message>
+        <source>its note of Tarnlink&apos;s jobs on this PC cannot be read</source>
+        <translation>ihre Notiz der Tarnlink-Aufträge auf diesem PC ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>a job on it was cut off (Tarnlink was killed or the PC lost power)</source>
+        <translation>ein Auftrag an ihr brach ab (Tarnlink wurde beendet oder der PC verlor den Strom)</translation>
+    </message>
+    <message>
+        <source>another store sent it records since</source>
+        <translation>ein anderer Speicher hat ihr seitdem Datensätze gesendet</translation>
+    </message>
+    <message>
+        <source>the store could not keep its last job</source>
+        <translation>der Speicher konnte ihren letzten Auftrag nicht aufnehmen</translation>
+    </message>
+    <message>
+        <source>the store does not hold its last job (put back from a copy?)</source>
+        <translation>der Speicher kennt ihren letzten Auftrag nicht (aus einer Kopie zurückgespielt?)</translation>
+    </message>
+</context>
+<context>
     <name>StoreLayout</name>
     <message>
         <source>it cannot use write-ahead logging</source>

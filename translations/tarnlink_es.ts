@@ -1765,6 +1765,53 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>StoreDoubt</name>
+    <message>
+        <source>the store did not answer in time</source>
+        <translation>el almacén no respondió a tiempo</translation>
+    </message>
+    <message>
+        <source>its note on this PC could not be written</source>
+        <translation>no se pudo escribir su nota en este PC</translation>
+    </message>
+    <message>
+        <source>its serial server refused a connection since its last job</source>
+        <translation>su servidor serie rechazó una conexión desde su último trabajo</translation>
+    </message>
+    <message>
+        <source>the port was lost since its last job</source>
+        <translation>el puerto se perdió desde su último trabajo</translation>
+    </message>
+    <message>
+        <source>the store could not keep a job</source>
+        <translation>el almacén no pudo guardar un trabajo</translation>
+    </message>
+    <message>
+        <source>its note of Tarnlink&apos;s jobs on this PC is missing</source>
+        <translation>falta su nota de los trabajos de Tarnlink en este PC</translation>
+    </message>
+    <message>
+        <source>its note of Tarnlink&apos;s jobs on this PC cannot be read</source>
+        <translation>no se puede leer su nota de los trabajos de Tarnlink en este PC</translation>
+    </message>
+    <message>
+        <source>a job on it was cut off (Tarnlink was killed or the PC lost power)</source>
+        <translation>un trabajo se cortó (Tarnlink se cerró a la fuerza o el PC perdió la corriente)</translation>
+    </message>
+    <message>
+        <source>another store sent it records since</source>
+        <translation>otro almacén le envió registros desde entonces</translation>
+    </message>
+    <message>
+        <source>the store could not keep its last job</source>
+        <translation>el almacén no pudo guardar su último trabajo</translation>
+    </message>
+    <message>
+        <source>the store does not hold its last job (put back from a copy?)</source>
+        <translation>el almacén no tiene su último trabajo (¿restaurado de una copia?)</translation>
+    </message>
+</context>
+<context>
     <name>StoreLayout</name>
     <message>
         <source>it cannot use write-ahead logging</source>

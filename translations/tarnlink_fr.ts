@@ -1769,6 +1769,53 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>StoreDoubt</name>
+    <message>
+        <source>the store did not answer in time</source>
+        <translation>la base n&apos;a pas répondu à temps</translation>
+    </message>
+    <message>
+        <source>its note on this PC could not be written</source>
+        <translation>sa note sur ce PC n&apos;a pas pu être écrite</translation>
+    </message>
+    <message>
+        <source>its serial server refused a connection since its last job</source>
+        <translation>son serveur série a refusé une connexion depuis sa dernière tâche</translation>
+    </message>
+    <message>
+        <source>the port was lost since its last job</source>
+        <translation>le port a été perdu depuis sa dernière tâche</translation>
+    </message>
+    <message>
+        <source>the store could not keep a job</source>
+        <translation>la base n&apos;a pas pu garder une tâche</translation>
+    </message>
+    <message>
+        <source>its note of Tarnlink&apos;s jobs on this PC is missing</source>
+        <translation>sa note des tâches de Tarnlink sur ce PC manque</translation>
+    </message>
+    <message>
+        <source>its note of Tarnlink&apos;s jobs on this PC cannot be read</source>
+        <translation>sa note des tâches de Tarnlink sur ce PC est illisible</translation>
+    </message>
+    <message>
+        <source>a job on it was cut off (Tarnlink was killed or the PC lost power)</source>
+        <translation>une tâche a été interrompue (Tarnlink arrêté de force ou PC privé de courant)</translation>
+    </message>
+    <message>
+        <source>another store sent it records since</source>
+        <translation>une autre base lui a envoyé des enregistrements depuis</translation>
+    </message>
+    <message>
+        <source>the store could not keep its last job</source>
+        <translation>la base n&apos;a pas pu garder sa dernière tâche</translation>
+    </message>
+    <message>
+        <source>the store does not hold its last job (put back from a copy?)</source>
+        <translation>la base n&apos;a pas sa dernière tâche (restaurée depuis une copie ?)</translation>
+    </message>
+</context>
+<context>
     <name>StoreLayout</name>
     <message>
         <source>it cannot use write-ahead logging</source>

@@ -1781,6 +1781,53 @@ Zastąpić ten plik?</translation>
     </message>
 </context>
 <context>
+    <name>StoreDoubt</name>
+    <message>
+        <source>the store did not answer in time</source>
+        <translation>baza nie odpowiedziała na czas</translation>
+    </message>
+    <message>
+        <source>its note on this PC could not be written</source>
+        <translation>nie udało się zapisać jej notatki na tym komputerze</translation>
+    </message>
+    <message>
+        <source>its serial server refused a connection since its last job</source>
+        <translation>jej serwer portu szeregowego odmówił połączenia od ostatniego zadania</translation>
+    </message>
+    <message>
+        <source>the port was lost since its last job</source>
+        <translation>port został utracony od ostatniego zadania</translation>
+    </message>
+    <message>
+        <source>the store could not keep a job</source>
+        <translation>baza nie mogła zapisać zadania</translation>
+    </message>
+    <message>
+        <source>its note of Tarnlink&apos;s jobs on this PC is missing</source>
+        <translation>brak jej notatki o zadaniach Tarnlink na tym komputerze</translation>
+    </message>
+    <message>
+        <source>its note of Tarnlink&apos;s jobs on this PC cannot be read</source>
+        <translation>nie można odczytać jej notatki o zadaniach Tarnlink na tym komputerze</translation>
+    </message>
+    <message>
+        <source>a job on it was cut off (Tarnlink was killed or the PC lost power)</source>
+        <translation>zadanie zostało przerwane (Tarnlink zamknięto siłą lub komputer stracił zasilanie)</translation>
+    </message>
+    <message>
+        <source>another store sent it records since</source>
+        <translation>inna baza wysłała do niej od tego czasu rekordy</translation>
+    </message>
+    <message>
+        <source>the store could not keep its last job</source>
+        <translation>baza nie mogła zapisać jej ostatniego zadania</translation>
+    </message>
+    <message>
+        <source>the store does not hold its last job (put back from a copy?)</source>
+        <translation>baza nie ma jej ostatniego zadania (przywrócona z kopii?)</translation>
+    </message>
+</context>
+<context>
     <name>StoreLayout</name>
     <message>
         <source>it cannot use write-ahead logging</source>

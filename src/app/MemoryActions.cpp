@@ -244,8 +244,8 @@ void MemoryActions::refresh() {
                     //: scale's table before it sends
                     const QString unsaved = tr("? to send once saved: its table is read first");
                     label->setText(ahead ? unsaved : saved);
-                    label->setToolTip(
-                        tr("The store cannot vouch for this scale: %1").arg(*count.doubt));
+                    label->setToolTip(tr("The store cannot vouch for this scale: %1")
+                                          .arg(doubtShown(*count.doubt)));
                 } else if (count.records == 0 && !ahead && count.checked.isValid()) {
                     label->setText(heldWhenCheckedText(count.checked));
                 } else {

@@ -135,7 +135,10 @@ int Status::run(Session& session) {
         std::tie(s.scale, s.place) = splitStoreKey(key);
         s.name = shown;
         s.unconfirmed = bool(facts.word.doubt);
-        s.why = facts.word.doubt.value_or(QString());
+        // The program's words for programs, the operator's for people.
+        s.why = facts.word.doubt
+                    ? format() == Format::Text ? doubtShown(*facts.word.doubt) : *facts.word.doubt
+                    : QString();
         s.checked = facts.word.checked;
         s.differ = int(changedSlots(records, facts.word.heldBytes()).size());
         s.extra = step.extra;

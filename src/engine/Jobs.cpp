@@ -402,7 +402,8 @@ StoreWriter::Verdict recordJob(StoreWriter& writer, const JobStart& start, const
 // The store's word when the store does not answer in time.
 StoreWord silentStore() {
     StoreWord word;
-    word.doubt = QStringLiteral("the store did not answer in time");
+    word.doubt =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("StoreDoubt", "the store did not answer in time"));
     return word;
 }
 
@@ -461,7 +462,8 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
         note.underway = true;
         note.recorded = false;
         if (!writeNote(identity, start.table, note))
-            store.markUnconfirmed(QStringLiteral("its note on this PC could not be written"));
+            store.markUnconfirmed(QString::fromUtf8(
+                QT_TRANSLATE_NOOP("StoreDoubt", "its note on this PC could not be written")));
     }
 
     // A port lost since the last job may have come back on another scale, or on one that
@@ -472,10 +474,13 @@ JobOutcome runJob(ScaleLink& link, const Job& job, TransferSink& sink,
             return;
         // A network serial server that refused to connect again did not lose the line in the
         // middle of a record; the scale's table is read again all the same.
-        store.markUnconfirmed(lost == PortLoss::Refused
-                                  ? QStringLiteral("its serial server refused a connection since "
-                                                   "its last job")
-                                  : QStringLiteral("the port was lost since its last job"));
+        store.markUnconfirmed(
+            lost == PortLoss::Refused
+                ? QString::fromUtf8(QT_TRANSLATE_NOOP(
+                      "StoreDoubt", "its serial server refused a connection since "
+                                    "its last job"))
+                : QString::fromUtf8(
+                      QT_TRANSLATE_NOOP("StoreDoubt", "the port was lost since its last job")));
     };
     doubtIfLost();
     std::visit(

@@ -86,7 +86,8 @@ ChangedStep planChanged(const ChangedFacts& f, const QDateTime& now) {
     if (f.word.doubt)
         //: %1: why the store's word is doubted, in the store's words
         return readWhole(
-            f, answers, {Text::tr("The store cannot vouch for this scale: %1").arg(*f.word.doubt)});
+            f, answers,
+            {Text::tr("The store cannot vouch for this scale: %1").arg(doubtShown(*f.word.doubt))});
 
     const std::map<int, QByteArray> held = f.word.heldBytes();
     ChangedStep sending = send(f, held, QString());

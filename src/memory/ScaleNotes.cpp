@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScaleNotes.h"
 
+#include <QCoreApplication>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -131,23 +133,35 @@ std::optional<QString> doubtOf(const ScaleState& state, const std::optional<Scal
                                const QString& seen, const QString& storeId,
                                const QString& storePath) {
     if (state.unconfirmed)
-        return state.why.isEmpty() ? QStringLiteral("the store could not keep a job") : state.why;
+        return state.why.isEmpty() ? QString::fromUtf8(QT_TRANSLATE_NOOP(
+                                         "StoreDoubt", "the store could not keep a job"))
+                                   : state.why;
     if (!note)
-        return seen.isEmpty() ? std::nullopt
-                              : std::optional<QString>(QStringLiteral(
-                                    "its note of Tarnlink's jobs on this PC is missing"));
+        return seen.isEmpty()
+                   ? std::nullopt
+                   : std::optional<QString>(QString::fromUtf8(QT_TRANSLATE_NOOP(
+                         "StoreDoubt", "its note of Tarnlink's jobs on this PC is missing")));
     if (note->unreadable)
-        return QStringLiteral("its note of Tarnlink's jobs on this PC cannot be read");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP(
+            "StoreDoubt", "its note of Tarnlink's jobs on this PC cannot be read"));
     if (note->underway)
-        return QStringLiteral("a job on it was cut off (Tarnlink was killed or the PC lost "
-                              "power)");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP(
+            "StoreDoubt", "a job on it was cut off (Tarnlink was killed or the PC lost "
+                          "power)"));
     if (note->mark() == seen)
         return std::nullopt;
     if (note->store != storeId && note->storePath != storePath)
-        return QStringLiteral("another store sent it records since");
+        return QString::fromUtf8(
+            QT_TRANSLATE_NOOP("StoreDoubt", "another store sent it records since"));
     if (!note->recorded)
-        return QStringLiteral("the store could not keep its last job");
-    return QStringLiteral("the store does not hold its last job (put back from a copy?)");
+        return QString::fromUtf8(
+            QT_TRANSLATE_NOOP("StoreDoubt", "the store could not keep its last job"));
+    return QString::fromUtf8(QT_TRANSLATE_NOOP(
+        "StoreDoubt", "the store does not hold its last job (put back from a copy?)"));
+}
+
+QString doubtShown(const QString& why) {
+    return QCoreApplication::translate("StoreDoubt", why.toUtf8().constData());
 }
 
 StoreWord storeWord(const Store& store, const QString& scale, TableKind table) {
@@ -235,7 +249,8 @@ int deliverUnrecorded(Store& store) {
                 f.end = JobEnd::Unrecorded;
                 if (!store.insertJob(start, &id) || !store.finishJob(id, f) ||
                     !store.markUnconfirmed(start.scale, start.table,
-                                           QStringLiteral("the store could not keep a job")))
+                                           QString::fromUtf8(QT_TRANSLATE_NOOP(
+                                               "StoreDoubt", "the store could not keep a job"))))
                     return false;
             }
             return true;

@@ -52,6 +52,9 @@ bool writeNote(const QString& scale, TableKind table, const ScaleNote& note);
 // Why the store's word on a scale's table must not be trusted without reading the table, in
 // the operator's words; nullopt when it may be (once a few records read back agree).
 // `seen`: the mark the store keeps of the note; `storeId`, `storePath`: the store's.
+// A doubt as the operator reads it, in the run's language; the store and the note keep it, and
+// the output for programs shows it, in the program's words.
+QString doubtShown(const QString& why);
 std::optional<QString> doubtOf(const ScaleState& state, const std::optional<ScaleNote>& note,
                                const QString& seen, const QString& storeId,
                                const QString& storePath);
