@@ -2,11 +2,12 @@
 // The command line speaks the desktop's language: the first of LANGUAGE's list on a desktop
 // that has a language, the program's English exactly for LANG=C or LC_ALL=C whatever LANGUAGE
 // says, and output for programs (--format) the same in every language. Polish counts in
-// three forms.
+// three forms; Qt's own texts (its dialogs' buttons) come in the same language.
 
 #include "CliRun.h"
 #include "Language.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTranslator>
 
@@ -58,6 +59,12 @@ TEST(Language, outputForProgramsIsTheSameInEveryLanguage) {
         EXPECT_EQ(there.out, c.out) << language;
         EXPECT_EQ(there.exitCode, c.exitCode) << language;
     }
+}
+
+TEST(Language, qtsOwnTextsComeInTheSameLanguage) {
+    ASSERT_TRUE(installLanguage(*QCoreApplication::instance(), QLocale(QLocale::German)));
+    EXPECT_NE(QCoreApplication::translate("CommandLine", "Usage:"), "Usage:");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
 }
 
 TEST(Language, polishCountsInThreeForms) {
