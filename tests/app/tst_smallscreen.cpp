@@ -219,6 +219,8 @@ private slots:
                     .arg("2", "Item name1", "EE RANGE CHICKEN BREAST 500G") +
                 u'\n' + translate("SafetyQuestions", "Send anyway?"));
         });
+        loadPrices(dir.path(), 349);
+        fitsWhenAsked([&] { trigger("mnuPrintLabels"); });
         // The file dialogs.
         DialogFileChooser files(w);
         fitsWhenAsked([&] { files.openPath("PLU File|*.plu;*.PLU|All files|*.*"); });
