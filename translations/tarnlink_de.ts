@@ -1178,7 +1178,7 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>&amp;Close</source>
         <extracomment>the button that closes a list (Compare, History)</extracomment>
-        <translation>&amp;Schließen</translation>
+        <translation>Sc&amp;hließen</translation>
     </message>
 </context>
 <context>
@@ -2227,12 +2227,12 @@ Kontakt: Ihr Waagenhändler oder die Tarnlink-Entwickler, tarnlink@example.org</
     <message>
         <source>&amp;Next</source>
         <extracomment>Finds the next cell that holds the text</extracomment>
-        <translation>&amp;Nächste</translation>
+        <translation>N&amp;ächste</translation>
     </message>
     <message>
         <source>&amp;Close</source>
         <extracomment>Closes the find bar</extracomment>
-        <translation>&amp;Schließen</translation>
+        <translation>Sc&amp;hließen</translation>
     </message>
     <message>
         <source>Not found</source>
@@ -2270,7 +2270,7 @@ Kontakt: Ihr Waagenhändler oder die Tarnlink-Entwickler, tarnlink@example.org</
     </message>
     <message>
         <source>Find &amp;next</source>
-        <translation>&amp;Weitersuchen</translation>
+        <translation>We&amp;itersuchen</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -2457,7 +2457,7 @@ Kontakt: Ihr Waagenhändler oder die Tarnlink-Entwickler, tarnlink@example.org</
     <name>tarn::MainWindow</name>
     <message>
         <source>Por&amp;t</source>
-        <translation>&amp;Anschluss</translation>
+        <translation>Ans&amp;chluss</translation>
     </message>
     <message>
         <source>Displa&amp;y</source>
@@ -2484,7 +2484,7 @@ Kontakt: Ihr Waagenhändler oder die Tarnlink-Entwickler, tarnlink@example.org</
     </message>
     <message>
         <source>Uplo&amp;ad</source>
-        <translation>&amp;Lesen</translation>
+        <translation>L&amp;esen</translation>
     </message>
     <message>
         <source>IN&amp;GRED</source>
@@ -2581,7 +2581,7 @@ Kontakt: Ihr Waagenhändler oder die Tarnlink-Entwickler, tarnlink@example.org</
     <message>
         <source>&amp;Close</source>
         <extracomment>Closes the port</extracomment>
-        <translation>&amp;Schließen</translation>
+        <translation>Sc&amp;hließen</translation>
     </message>
     <message>
         <source>&amp;History</source>
@@ -2657,10 +2657,12 @@ Kontakt: Ihr Waagenhändler oder die Tarnlink-Entwickler, tarnlink@example.org</
     </message>
     <message>
         <source>On&amp;e PLU</source>
-        <translation>&amp;Einzel-PLU</translation>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <translation>Ein&amp;zel-PLU</translation>
     </message>
     <message>
         <source>&amp;Multiple PLU</source>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>&amp;Mehrere PLU</translation>
     </message>
     <message>
@@ -2669,8 +2671,8 @@ Kontakt: Ihr Waagenhändler oder die Tarnlink-Entwickler, tarnlink@example.org</
     </message>
     <message>
         <source>&amp;Changed</source>
-        <extracomment>Sends the records the scale does not hold as they stand</extracomment>
-        <translation>&amp;Geändert</translation>
+        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <translation>Geänder&amp;t</translation>
     </message>
     <message>
         <source>INGRED Download Option</source>
@@ -2678,24 +2680,27 @@ Kontakt: Ihr Waagenhändler oder die Tarnlink-Entwickler, tarnlink@example.org</
     </message>
     <message>
         <source>O&amp;ne INGRED</source>
-        <translation>E&amp;inzel-INGRED</translation>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <translation>Einzel-INGRED</translation>
     </message>
     <message>
         <source>M&amp;ultiple INGRED</source>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>Me&amp;hrere INGRED</translation>
     </message>
     <message>
         <source>ALL ING&amp;RED</source>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>ALLE ING&amp;RED</translation>
     </message>
     <message>
         <source>C&amp;hanged</source>
-        <extracomment>Sends the records the scale does not hold as they stand</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>Ge&amp;ändert</translation>
     </message>
     <message>
         <source> PLU &amp;Download</source>
-        <translation> PLU &amp;senden</translation>
+        <translation> PL&amp;U senden</translation>
     </message>
     <message>
         <source>INGRED Do&amp;wnload</source>
@@ -2703,7 +2708,7 @@ Kontakt: Ihr Waagenhändler oder die Tarnlink-Entwickler, tarnlink@example.org</
     </message>
     <message>
         <source>&amp;Verify</source>
-        <translation>&amp;Prüfen</translation>
+        <translation>Pr&amp;üfen</translation>
     </message>
     <message>
         <source>After the download, read the table back and list any record the scale holds differently</source>
@@ -2727,11 +2732,11 @@ Kontakt: Ihr Waagenhändler oder die Tarnlink-Entwickler, tarnlink@example.org</
     </message>
     <message>
         <source>PLU &amp;Upload</source>
-        <translation>PLU &amp;lesen</translation>
+        <translation>PL&amp;U lesen</translation>
     </message>
     <message>
         <source>INGRED Uploa&amp;d</source>
-        <translation>INGRED l&amp;esen</translation>
+        <translation>INGRE&amp;D lesen</translation>
     </message>
     <message>
         <source>PLU Co&amp;mpare</source>

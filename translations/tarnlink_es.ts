@@ -2484,7 +2484,7 @@ Contacto: el distribuidor de la báscula o los desarrolladores de Tarnlink, tarn
     </message>
     <message>
         <source>Uplo&amp;ad</source>
-        <translation>&amp;Lectura</translation>
+        <translation>Lect&amp;ura</translation>
     </message>
     <message>
         <source>IN&amp;GRED</source>
@@ -2657,11 +2657,13 @@ Contacto: el distribuidor de la báscula o los desarrolladores de Tarnlink, tarn
     </message>
     <message>
         <source>On&amp;e PLU</source>
-        <translation>&amp;Un PLU</translation>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <translation>Un PLU</translation>
     </message>
     <message>
         <source>&amp;Multiple PLU</source>
-        <translation>&amp;Varios PLU</translation>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <translation>Vario&amp;s PLU</translation>
     </message>
     <message>
         <source>ALL PLU</source>
@@ -2669,7 +2671,7 @@ Contacto: el distribuidor de la báscula o los desarrolladores de Tarnlink, tarn
     </message>
     <message>
         <source>&amp;Changed</source>
-        <extracomment>Sends the records the scale does not hold as they stand</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>&amp;Cambiados</translation>
     </message>
     <message>
@@ -2678,32 +2680,35 @@ Contacto: el distribuidor de la báscula o los desarrolladores de Tarnlink, tarn
     </message>
     <message>
         <source>O&amp;ne INGRED</source>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>U&amp;n INGRED</translation>
     </message>
     <message>
         <source>M&amp;ultiple INGRED</source>
-        <translation>Va&amp;rios INGRED</translation>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <translation>Varios INGRED</translation>
     </message>
     <message>
         <source>ALL ING&amp;RED</source>
-        <translation>TODOS los ING&amp;RED</translation>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <translation>TODOS los INGRED</translation>
     </message>
     <message>
         <source>C&amp;hanged</source>
-        <extracomment>Sends the records the scale does not hold as they stand</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>C&amp;ambiados</translation>
     </message>
     <message>
         <source> PLU &amp;Download</source>
-        <translation> &amp;Envío PLU</translation>
+        <translation> Enví&amp;o PLU</translation>
     </message>
     <message>
         <source>INGRED Do&amp;wnload</source>
-        <translation>En&amp;vío INGRED</translation>
+        <translation>Envío ING&amp;RED</translation>
     </message>
     <message>
         <source>&amp;Verify</source>
-        <translation>&amp;Verificar</translation>
+        <translation>Veri&amp;ficar</translation>
     </message>
     <message>
         <source>After the download, read the table back and list any record the scale holds differently</source>
@@ -2727,11 +2732,11 @@ Contacto: el distribuidor de la báscula o los desarrolladores de Tarnlink, tarn
     </message>
     <message>
         <source>PLU &amp;Upload</source>
-        <translation>&amp;Lectura PLU</translation>
+        <translation>Le&amp;ctura PLU</translation>
     </message>
     <message>
         <source>INGRED Uploa&amp;d</source>
-        <translation>Lec&amp;tura INGRED</translation>
+        <translation>Lectur&amp;a INGRED</translation>
     </message>
     <message>
         <source>PLU Co&amp;mpare</source>

@@ -2556,7 +2556,7 @@ Contact : votre revendeur de balances ou les développeurs de Tarnlink, tarnlink
     </message>
     <message>
         <source>A&amp;bout</source>
-        <translation>À propo&amp;s</translation>
+        <translation>&amp;À propos</translation>
     </message>
     <message>
         <source>Port No</source>
@@ -2648,7 +2648,7 @@ Contact : votre revendeur de balances ou les développeurs de Tarnlink, tarnlink
     <message>
         <source>&amp;Update</source>
         <extracomment>Reads the scale&apos;s display again</extracomment>
-        <translation>&amp;Actualiser</translation>
+        <translation>A&amp;ctualiser</translation>
     </message>
     <message>
         <source>To</source>
@@ -2661,11 +2661,13 @@ Contact : votre revendeur de balances ou les développeurs de Tarnlink, tarnlink
     </message>
     <message>
         <source>On&amp;e PLU</source>
-        <translation>&amp;Un PLU</translation>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <translation>Un PLU</translation>
     </message>
     <message>
         <source>&amp;Multiple PLU</source>
-        <translation>&amp;Plusieurs PLU</translation>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <translation>Plu&amp;sieurs PLU</translation>
     </message>
     <message>
         <source>ALL PLU</source>
@@ -2673,7 +2675,7 @@ Contact : votre revendeur de balances ou les développeurs de Tarnlink, tarnlink
     </message>
     <message>
         <source>&amp;Changed</source>
-        <extracomment>Sends the records the scale does not hold as they stand</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>&amp;Modifiés</translation>
     </message>
     <message>
@@ -2682,24 +2684,27 @@ Contact : votre revendeur de balances ou les développeurs de Tarnlink, tarnlink
     </message>
     <message>
         <source>O&amp;ne INGRED</source>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>U&amp;n INGRED</translation>
     </message>
     <message>
         <source>M&amp;ultiple INGRED</source>
-        <translation>P&amp;lusieurs INGRED</translation>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <translation>Plusieurs INGRED</translation>
     </message>
     <message>
         <source>ALL ING&amp;RED</source>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>TOUS LES ING&amp;RED</translation>
     </message>
     <message>
         <source>C&amp;hanged</source>
-        <extracomment>Sends the records the scale does not hold as they stand</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>Mo&amp;difiés</translation>
     </message>
     <message>
         <source> PLU &amp;Download</source>
-        <translation> &amp;Envoi PLU</translation>
+        <translation> Env&amp;oi PLU</translation>
     </message>
     <message>
         <source>INGRED Do&amp;wnload</source>
@@ -2707,7 +2712,7 @@ Contact : votre revendeur de balances ou les développeurs de Tarnlink, tarnlink
     </message>
     <message>
         <source>&amp;Verify</source>
-        <translation>&amp;Vérifier</translation>
+        <translation>V&amp;érifier</translation>
     </message>
     <message>
         <source>After the download, read the table back and list any record the scale holds differently</source>
@@ -2731,11 +2736,11 @@ Contact : votre revendeur de balances ou les développeurs de Tarnlink, tarnlink
     </message>
     <message>
         <source>PLU &amp;Upload</source>
-        <translation>&amp;Lecture PLU</translation>
+        <translation>Le&amp;cture PLU</translation>
     </message>
     <message>
         <source>INGRED Uploa&amp;d</source>
-        <translation>Lec&amp;ture INGRED</translation>
+        <translation>Lecture INGRE&amp;D</translation>
     </message>
     <message>
         <source>PLU Co&amp;mpare</source>
@@ -2845,7 +2850,7 @@ Contact : votre revendeur de balances ou les développeurs de Tarnlink, tarnlink
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>&amp;Appliquer</translation>
+        <translation>A&amp;ppliquer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>

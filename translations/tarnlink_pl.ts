@@ -619,7 +619,7 @@ SIGTERM lub SIGHUP.</translation>
     <message>
         <source>&amp;Go on</source>
         <extracomment>Lets the exchange go on and the program stay open</extracomment>
-        <translation>&amp;Kontynuuj</translation>
+        <translation>Kontyn&amp;uuj</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -2261,7 +2261,7 @@ Kontakt: sprzedawca wagi lub twórcy Tarnlink, tarnlink@example.org</translation
     <message>
         <source>&amp;Undo</source>
         <extracomment>Followed by the step&apos;s name: &quot;Undo Paste&quot;</extracomment>
-        <translation>&amp;Cofnij</translation>
+        <translation>C&amp;ofnij</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -2390,7 +2390,7 @@ Kontakt: sprzedawca wagi lub twórcy Tarnlink, tarnlink@example.org</translation
     </message>
     <message>
         <source>Print p&amp;rice list...</source>
-        <translation>Drukuj cenni&amp;k...</translation>
+        <translation>&amp;Drukuj cennik...</translation>
     </message>
     <message numerus="yes">
         <source>Print labels for the %n records just sent</source>
@@ -2482,7 +2482,7 @@ Kontakt: sprzedawca wagi lub twórcy Tarnlink, tarnlink@example.org</translation
     </message>
     <message>
         <source>Displa&amp;y</source>
-        <translation>&amp;Wyświetlacz</translation>
+        <translation>Wyświetl&amp;acz</translation>
     </message>
     <message>
         <source> Error ! PLU No is over </source>
@@ -2505,7 +2505,7 @@ Kontakt: sprzedawca wagi lub twórcy Tarnlink, tarnlink@example.org</translation
     </message>
     <message>
         <source>Uplo&amp;ad</source>
-        <translation>&amp;Odczyt</translation>
+        <translation>O&amp;dczyt</translation>
     </message>
     <message>
         <source>IN&amp;GRED</source>
@@ -2592,12 +2592,12 @@ Kontakt: sprzedawca wagi lub twórcy Tarnlink, tarnlink@example.org</translation
     <message>
         <source>Othe&amp;r</source>
         <extracomment>Another port, named in the box beside it</extracomment>
-        <translation>&amp;Inny</translation>
+        <translation>I&amp;nny</translation>
     </message>
     <message>
         <source>Op&amp;en</source>
         <extracomment>Opens the port</extracomment>
-        <translation>O&amp;twórz</translation>
+        <translation>Ot&amp;wórz</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -2665,7 +2665,7 @@ Kontakt: sprzedawca wagi lub twórcy Tarnlink, tarnlink@example.org</translation
     <message>
         <source>&amp;Update</source>
         <extracomment>Reads the scale&apos;s display again</extracomment>
-        <translation>&amp;Odśwież</translation>
+        <translation>Odś&amp;wież</translation>
     </message>
     <message>
         <source>To</source>
@@ -2678,11 +2678,13 @@ Kontakt: sprzedawca wagi lub twórcy Tarnlink, tarnlink@example.org</translation
     </message>
     <message>
         <source>On&amp;e PLU</source>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>&amp;Jeden PLU</translation>
     </message>
     <message>
         <source>&amp;Multiple PLU</source>
-        <translation>&amp;Kilka PLU</translation>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <translation>Kilka PL&amp;U</translation>
     </message>
     <message>
         <source>ALL PLU</source>
@@ -2690,7 +2692,7 @@ Kontakt: sprzedawca wagi lub twórcy Tarnlink, tarnlink@example.org</translation
     </message>
     <message>
         <source>&amp;Changed</source>
-        <extracomment>Sends the records the scale does not hold as they stand</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>&amp;Zmienione</translation>
     </message>
     <message>
@@ -2699,19 +2701,22 @@ Kontakt: sprzedawca wagi lub twórcy Tarnlink, tarnlink@example.org</translation
     </message>
     <message>
         <source>O&amp;ne INGRED</source>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>J&amp;eden INGRED</translation>
     </message>
     <message>
         <source>M&amp;ultiple INGRED</source>
-        <translation>K&amp;ilka INGRED</translation>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <translation>&amp;Kilka INGRED</translation>
     </message>
     <message>
         <source>ALL ING&amp;RED</source>
-        <translation>WSZYSTKIE IN&amp;GRED</translation>
+        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <translation>WSZYSTKIE ING&amp;RED</translation>
     </message>
     <message>
         <source>C&amp;hanged</source>
-        <extracomment>Sends the records the scale does not hold as they stand</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
         <translation>Zmie&amp;nione</translation>
     </message>
     <message>
@@ -2724,7 +2729,7 @@ Kontakt: sprzedawca wagi lub twórcy Tarnlink, tarnlink@example.org</translation
     </message>
     <message>
         <source>&amp;Verify</source>
-        <translation>Weryfi&amp;kuj</translation>
+        <translation>Wery&amp;fikuj</translation>
     </message>
     <message>
         <source>After the download, read the table back and list any record the scale holds differently</source>
@@ -2748,15 +2753,15 @@ Kontakt: sprzedawca wagi lub twórcy Tarnlink, tarnlink@example.org</translation
     </message>
     <message>
         <source>PLU &amp;Upload</source>
-        <translation>&amp;Odczytaj PLU</translation>
+        <translation>Od&amp;czytaj PLU</translation>
     </message>
     <message>
         <source>INGRED Uploa&amp;d</source>
-        <translation>O&amp;dczytaj INGRED</translation>
+        <translation>Odc&amp;zytaj INGRED</translation>
     </message>
     <message>
         <source>PLU Co&amp;mpare</source>
-        <translation>&amp;Porównaj PLU</translation>
+        <translation>Poró&amp;wnaj PLU</translation>
     </message>
     <message>
         <source>INGRED Compa&amp;re</source>

@@ -9,6 +9,7 @@
 #include "EngineWait.h"
 #include "FakeScale.h"
 #include "GridView.h"
+#include "Language.h"
 #include "LineGate.h"
 #include "MainWindow.h"
 #include "ScriptedDialogs.h"
@@ -207,5 +208,19 @@ protected:
     int exits = 0;
     bool answered = false;
 };
+
+// A window test runs in the language the test names: TARNLINK_TEST_LANGUAGE ("de", ...), or
+// the testing language's file in TARNLINK_TEST_TRANSLATION; English without either.
+inline void installTestLanguage() {
+    if (const QString file = qEnvironmentVariable("TARNLINK_TEST_TRANSLATION"); !file.isEmpty()) {
+        if (!installTranslationFile(*QCoreApplication::instance(), file))
+            qFatal("cannot read the testing language %s", qPrintable(file));
+    } else if (const QString language = qEnvironmentVariable("TARNLINK_TEST_LANGUAGE");
+               !language.isEmpty()) {
+        if (!installLanguage(*QCoreApplication::instance(), QLocale(language)))
+            qFatal("Tarnlink has no texts in %s", qPrintable(language));
+    }
+}
+Q_COREAPP_STARTUP_FUNCTION(installTestLanguage)
 
 } // namespace tarn::testing
