@@ -3,7 +3,8 @@
 # Installs the build into a temporary prefix and checks that a shop's PC gets the three
 # programs, which answer --help and --version with no display, the desktop entry with its
 # icon, the manual pages, the licence and changelog, and the systemd units placed where the
-# user's systemd looks for that prefix, running the installed programs.
+# user's systemd looks for that prefix, running the installed programs, which carry their
+# languages.
 set -euo pipefail
 build_dir=$1
 prefix=$(mktemp -d)
@@ -37,6 +38,12 @@ for program in tarnlink tarnlink-cli tarnlink-scale; do
         fi
     fi
 done
+# The installed programs carry their languages: German for a German desktop, English for C.
+german=$(env LC_ALL= LANGUAGE= LANG=de_DE.UTF-8 "$prefix/bin/tarnlink-cli" frobnicate 2>&1 || true)
+english=$(env LC_ALL=C LANGUAGE=de "$prefix/bin/tarnlink-cli" frobnicate 2>&1 || true)
+grep -q '^tarnlink-cli: unknown command frobnicate' <<<"$english" ||
+    { echo "tarnlink-cli in C says: $english"; fail=1; }
+[ "$german" != "$english" ] || { echo "the installed tarnlink-cli speaks no German"; fail=1; }
 need share/applications/tarnlink.desktop
 need share/icons/hicolor/256x256/apps/tarnlink.png
 need share/icons/hicolor/scalable/apps/tarnlink.svg
