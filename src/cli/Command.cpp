@@ -275,7 +275,8 @@ Report openTable(Workspace& ws, TableKind kind, const QString& path) {
     if (formatOf(kind, path) != FileFormat::Workbook)
         return load(ws, kind, path);
     Report report = importWorkbook(ws, kind, path);
-    report.texts.prepend(QCoreApplication::translate("SheetExchange", sheetSideOf(kind).importStarts));
+    report.texts.prepend(
+        QCoreApplication::translate("SheetExchange", sheetSideOf(kind).importStarts));
     return report;
 }
 
