@@ -58,6 +58,7 @@ int main(int argc, char* argv[]) {
     if (asksForHelpOrVersion(argc, argv)) {
         // Prints the help or the version and ends the program.
         QCoreApplication console(argc, argv);
+        tarn::installLanguage(console, tarn::desktopLanguage());
         QCommandLineParser options;
         describeOptions(options);
         options.process(console);

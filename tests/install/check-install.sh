@@ -44,6 +44,10 @@ english=$(env LC_ALL=C LANGUAGE=de "$prefix/bin/tarnlink-cli" frobnicate 2>&1 ||
 grep -q '^tarnlink-cli: unknown command frobnicate' <<<"$english" ||
     { echo "tarnlink-cli in C says: $english"; fail=1; }
 [ "$german" != "$english" ] || { echo "the installed tarnlink-cli speaks no German"; fail=1; }
+help_c=$(env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL=C "$prefix/bin/tarnlink" --help 2>&1 || true)
+help_de=$(env -u DISPLAY -u WAYLAND_DISPLAY LC_ALL= LANGUAGE= LANG=de_DE.UTF-8 \
+    "$prefix/bin/tarnlink" --help 2>&1 || true)
+[ "$help_de" != "$help_c" ] || { echo "the installed tarnlink's help speaks no German"; fail=1; }
 need share/applications/tarnlink.desktop
 need share/icons/hicolor/256x256/apps/tarnlink.png
 need share/icons/hicolor/scalable/apps/tarnlink.svg
