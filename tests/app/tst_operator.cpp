@@ -19,26 +19,12 @@
 using namespace tarn;
 using namespace tarn::testing;
 
-namespace {
-// The unit price's four bytes in a PLU record on the line.
-quint32 priceOf(const QByteArray& record) {
-    return quint32(quint8(record[60])) << 24 | quint32(quint8(record[61])) << 16 |
-           quint32(quint8(record[62])) << 8 | quint8(record[63]);
-}
-} // namespace
-
 class TestOperator : public WindowTest {
     Q_OBJECT
 
     QTemporaryDir dir;
 
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-    void openPlu(const QByteArray& bytes) {
-        QVERIFY(writeBytes(path("shop.PLU"), bytes));
-        chooser->answer(path("shop.PLU"));
-        trigger("mnuFileOpen");
-        QCOMPARE(w->workspace().filePath(), path("shop.PLU"));
-    }
     // Alt and a letter, where the operator presses it: the widget with the focus.
     static void alt(Qt::Key letter) { key(letter, Qt::AltModifier); }
 
@@ -53,7 +39,7 @@ private slots:
     // Alt+D pressed again in the question it opened answers nothing; Enter sends what the grid
     // shows, saved first.
     void aKeyPressedTwiceNeverSendsTheOldTable() {
-        openPlu(kApplePluLine);
+        openPlu(dir.path(), kApplePluLine);
         typeInto(c().grdPLU, 1, 4, "349");
         c().SSTab->setCurrentIndex(3);
         c().optDownAllPLU->setChecked(true);
@@ -76,7 +62,7 @@ private slots:
         QVERIFY2(stillAsking, qPrintable(buttons.join(" | ")));
         QVERIFY(buttons.filter("&D", Qt::CaseInsensitive).isEmpty());
         QCOMPARE(scale->received.size(), size_t(1));
-        QCOMPARE(priceOf(scale->received.back().second), 349u);
+        QCOMPARE(priceOnLine(scale->received.back().second), 349u);
         QVERIFY(readBytes(path("shop.PLU")).contains(",349,"));
         QCOMPARE(status(), QString(" THE END "));
     }
@@ -122,7 +108,7 @@ private slots:
         QVERIFY(writeBytes(path("shop.INGRED"), kSugarIngredLine));
         chooser->answer(path("shop.INGRED"));
         trigger("mnuFileOpen1");
-        openPlu(kApplePluLine);
+        openPlu(dir.path(), kApplePluLine);
         c().optDownAllPLU->setChecked(true);
         c().optDownAllINGRED->setChecked(true);
 
@@ -140,7 +126,7 @@ private slots:
         }
 
         // The other way round, after an upload of the INGRED table.
-        openPlu(kApplePluLine);
+        openPlu(dir.path(), kApplePluLine);
         c().optUpAllING->setChecked(true);
         QVERIFY(click("cmdINGUpload"));
         QVERIFY(click("cmdINGREDDownload"));
@@ -208,7 +194,7 @@ private slots:
     // included, round past the ends; a table's tab shown by keyboard (those keys, or its
     // mnemonic) has the focus in its grid, where typing fills the current cell.
     void tabsAreSwitchedByKeyboardFromAnywhere() {
-        openPlu(kApplePluLine);
+        openPlu(dir.path(), kApplePluLine);
         QTabWidget* tabs = c().SSTab;
         QCOMPARE(tabs->currentIndex(), 2);
         QVERIFY(c().grdPLU->hasFocus()); // a load puts the focus in the loaded grid
@@ -252,7 +238,7 @@ private slots:
     // naming the export; "Save" brings the file up to date.
     void anExportIsNoSaveOfTheTableFile() {
         useExitQuestion();
-        openPlu(kApplePluLine);
+        openPlu(dir.path(), kApplePluLine);
         typeInto(c().grdPLU, 1, 4, "349");
         chooser->answer(path("shop.xlsx"), 2); // "Excel Workbook"
         trigger("mnuXls");

@@ -33,11 +33,6 @@ using Answer = SaveQuestion::Answer;
 namespace {
 const QByteArray kShop =
     kApplePluLine + "13,\"ORGANIC FREE RANGE CHICKEN BREAST 500G\",\"PEAR\",200,0,0,0,0,0\r\n";
-// The unit price's four bytes in a PLU record on the line.
-quint32 priceOf(const QByteArray& record) {
-    return quint32(quint8(record[60])) << 24 | quint32(quint8(record[61])) << 16 |
-           quint32(quint8(record[62])) << 8 | quint8(record[63]);
-}
 } // namespace
 
 class TestSafety : public WindowTest {
@@ -47,12 +42,6 @@ class TestSafety : public WindowTest {
     QTemporaryDir dir;
 
     QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-    void openPlu(const QByteArray& bytes) {
-        QVERIFY(writeBytes(path("shop.PLU"), bytes));
-        chooser->answer(path("shop.PLU"));
-        trigger("mnuFileOpen");
-        QCOMPARE(w->workspace().filePath(), path("shop.PLU"));
-    }
 
 private slots:
     void init() {
@@ -69,7 +58,7 @@ private slots:
     // A price changed in the grid and not saved: the download asks, and sends what the
     // operator chose, never the stale table without a word.
     void aDownloadOfAGridWithUnsavedChangesAsksFirst() {
-        openPlu(kShop.left(kShop.indexOf('\n') + 1));
+        openPlu(dir.path(), kShop.left(kShop.indexOf('\n') + 1));
         c().optDownAllPLU->setChecked(true);
         typeInto(c().grdPLU, 1, 4, "1999");
         QVERIFY(w->gridUndo(TableKind::Plu).isChanged());
@@ -81,12 +70,12 @@ private slots:
         download->answer(Unsaved::DownloadSaved);
         QVERIFY(click("cmdPLUDownload"));
         QCOMPARE(scale->received.size(), size_t(1));
-        QCOMPARE(priceOf(scale->received.back().second), 1500u);
+        QCOMPARE(priceOnLine(scale->received.back().second), 1500u);
 
         download->answer(Unsaved::SaveAndDownload);
         QVERIFY(click("cmdPLUDownload"));
         QCOMPARE(scale->received.size(), size_t(2));
-        QCOMPARE(priceOf(scale->received.back().second), 1999u);
+        QCOMPARE(priceOnLine(scale->received.back().second), 1999u);
         QVERIFY(readBytes(path("shop.PLU")).contains(",1999,"));
         QCOMPARE(c().panel1->text(), QString(" THE END "));
 
@@ -147,7 +136,7 @@ private slots:
     // A name longer than the scale keeps is tinted in the grid with what the scale keeps in its
     // tool tip, and the download asks once before it sends it.
     void textsLongerThanTheScaleKeepsAreShownAndAskedAbout() {
-        openPlu(kShop);
+        openPlu(dir.path(), kShop);
         const QAbstractItemModel* model = c().grdPLU->model();
         const QModelIndex longName = model->index(1, 1);
         QCOMPARE(model->data(longName, Qt::BackgroundRole).value<QColor>(), GridModel::cutTint());
@@ -188,7 +177,7 @@ private slots:
     // Save dialogs propose the table's name with the chosen kind's extension, and a name typed
     // without one gets the chosen filter's.
     void saveDialogsProposeAndAddTheChosenKindsExtension() {
-        openPlu(kShop);
+        openPlu(dir.path(), kShop);
         chooser->answer(path("out1"));
         trigger("mnuXls");
         QCOMPARE(chooser->proposed.last(), QString("shop.xls"));
@@ -209,7 +198,7 @@ private slots:
     // The filter chosen decides the kind written; a name of another kind gets its extension
     // before "already exists" is asked, and "No" shows the dialog again.
     void aSaveNeverWritesOneKindUnderAnothersName() {
-        openPlu(kApplePluLine);
+        openPlu(dir.path(), kApplePluLine);
         chooser->answer(path("shop.PLU"), 2); // "Excel Workbook"
         trigger("mnuXls");
         QCOMPARE(readBytes(path("shop.PLU")), kApplePluLine);
@@ -232,7 +221,7 @@ private slots:
     // The focus comes back to the grid after a job, and from its box when a load replaces the
     // grid: Ctrl+Z acts at once.
     void theFocusComesBackAfterAJobAndALoad() {
-        openPlu(kApplePluLine);
+        openPlu(dir.path(), kApplePluLine);
         typeInto(c().grdPLU, 1, 4, "1999");
         download->answer(Unsaved::DownloadSaved);
         QVERIFY(click("cmdPLUDownload"));

@@ -148,6 +148,19 @@ protected:
                       "3,\"PLUM\",\"\",990,3,0,2003,1,5\r\n"));
         QVERIFY(w->showReport(load(w->workspace(), TableKind::Plu, file)));
     }
+    // `bytes` as shop.PLU in `folder`, opened as PLU > Open opens it (the chooser scripted).
+    void openPlu(const QString& folder, const QByteArray& bytes) {
+        const QString file = folder + QStringLiteral("/shop.PLU");
+        QVERIFY(writeBytes(file, bytes));
+        chooser->answer(file);
+        trigger("mnuFileOpen");
+        QCOMPARE(w->workspace().filePath(), file);
+    }
+    // The unit price's four bytes in a PLU record on the line.
+    static quint32 priceOnLine(const QByteArray& record) {
+        return quint32(quint8(record[60])) << 24 | quint32(quint8(record[61])) << 16 |
+               quint32(quint8(record[62])) << 8 | quint8(record[63]);
+    }
     // The shown window's port opened on the in-process scale, as the operator opens it.
     void openOnScale() {
         useScale();
