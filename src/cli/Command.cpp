@@ -218,6 +218,13 @@ QStringList Command::joinRange(const QStringList& words) {
     return out;
 }
 
+bool TableCommand::moreThanOneExtent(const QCommandLineParser& parser) {
+    const QStringList given = parser.optionNames();
+    return given.count(QStringLiteral("one")) + given.count(QStringLiteral("range")) +
+               given.count(QStringLiteral("all")) + given.count(QStringLiteral("changed")) >
+           1;
+}
+
 std::optional<UsageError> TableCommand::parseTableAndFile(QCommandLineParser& parser,
                                                           const QStringList& words) {
     parser.addOption({QStringLiteral("port"), QString(), QStringLiteral("PORT")});

@@ -153,6 +153,8 @@ protected:
     // and takes the two operands plu|ingred and FILE into kind_ and file_.
     std::optional<UsageError> parseTableAndFile(QCommandLineParser& parser,
                                                 const QStringList& words);
+    // Whether the parsed words give more than one of --one, --range, --all and --changed.
+    static bool moreThanOneExtent(const QCommandLineParser& parser);
 
     TableKind kind_ = TableKind::Plu;
     QString file_;

@@ -38,10 +38,7 @@ std::optional<UsageError> Download::parse(const QStringList& ports, const QStrin
     parser.addOptions({one, range, all, changed, verify, formatOption()});
     if (auto error = parseTableAndFile(parser, joinRange(words)))
         return error;
-    const QStringList given = parser.optionNames();
-    if (given.count(QStringLiteral("one")) + given.count(QStringLiteral("range")) +
-            given.count(QStringLiteral("all")) + given.count(QStringLiteral("changed")) >
-        1)
+    if (moreThanOneExtent(parser))
         return UsageError{tr("download takes one of --one, --range, --all and --changed")};
     verify_ = parser.isSet(verify);
     // The numbers go to the transfer as the window's number boxes would hold them: it checks

@@ -33,10 +33,7 @@ std::optional<UsageError> Labels::parse(const QStringList& ports, const QStringL
         return error;
     if (kind_ != TableKind::Plu)
         return UsageError{tr("labels are printed from the plu table")};
-    const QStringList given = parser.optionNames();
-    if (given.count(QStringLiteral("one")) + given.count(QStringLiteral("range")) +
-            given.count(QStringLiteral("all")) + given.count(QStringLiteral("changed")) >
-        1)
+    if (moreThanOneExtent(parser))
         return UsageError{tr("labels takes one of --one, --range, --all and --changed")};
     if (parser.isSet(output) == parser.isSet(printer))
         return UsageError{tr("labels needs one of -o OUT.pdf and --printer NAME")};
