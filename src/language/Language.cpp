@@ -2,7 +2,6 @@
 #include "Language.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -64,14 +63,6 @@ bool installTranslationFile(QCoreApplication& app, const QString& path) {
     }
     QCoreApplication::installTranslator(translator);
     return true;
-}
-
-QStringList shippedLanguages() {
-    QStringList languages;
-    const QStringList files = QDir(QString::fromLatin1(kOurs)).entryList({QStringLiteral("*.qm")});
-    for (const QString& file : files)
-        languages.append(file.section(u'_', 1).section(u'.', 0, 0));
-    return languages;
 }
 
 } // namespace tarn

@@ -22,7 +22,4 @@ bool installLanguage(QCoreApplication& app, const QLocale& language);
 // Installs the translation file at `path` (a .qm) alone: the testing language.
 bool installTranslationFile(QCoreApplication& app, const QString& path);
 
-// The languages Tarnlink has its own texts in, as "de", "fr", ...
-QStringList shippedLanguages();
-
 } // namespace tarn

@@ -27,7 +27,8 @@ struct Message {
     QString comment;
     QString note; // what the developer told the translator
     bool numerus = false;
-    bool finished = false; // a translation neither unfinished nor gone from the code
+    bool finished = false; // translated, not marked unfinished
+    bool gone = false;     // kept by lupdate for a text the code no longer has
     QStringList translations;
     QString key() const { return context + u'\x1f' + source + u'\x1f' + comment; }
 };
@@ -62,16 +63,13 @@ QList<Message> messagesOf(const QDomDocument& doc) {
             const QDomElement t = m.firstChildElement(QStringLiteral("translation"));
             const QString type = t.attribute(QStringLiteral("type"));
             msg.finished = type.isEmpty();
-            if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
-                msg.finished = false;
+            msg.gone = type == QLatin1String("vanished") || type == QLatin1String("obsolete");
             if (msg.numerus)
                 for (QDomElement f = t.firstChildElement(QStringLiteral("numerusform"));
                      !f.isNull(); f = f.nextSiblingElement(QStringLiteral("numerusform")))
                     msg.translations.append(f.text());
             else
                 msg.translations.append(t.text());
-            if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
-                msg.translations.clear(), msg.source.prepend(QStringLiteral("(gone) "));
             out.append(msg);
         }
     }
@@ -202,11 +200,12 @@ int check(const QString& sourcePath, const QStringList& languagePaths) {
             return 1;
         const QString language = doc.documentElement().attribute(QStringLiteral("language"));
         QHash<QString, Message> translated;
+        const QString gone = QStringLiteral("no longer in the program (run lupdate -no-obsolete)");
         for (const Message& m : messagesOf(doc)) {
-            if (m.source.startsWith(QLatin1String("(gone) ")))
-                report(path, m,
-                       QStringLiteral("no longer in the program (run lupdate -no-obsolete)"));
-            translated.insert(m.key(), m);
+            if (m.gone)
+                report(path, m, gone);
+            else
+                translated.insert(m.key(), m);
         }
         QSet<QString> inSource;
         for (const Message& s : sources) {
@@ -246,9 +245,8 @@ int check(const QString& sourcePath, const QStringList& languagePaths) {
             }
         }
         for (const Message& t : translated)
-            if (!inSource.contains(t.key()) && t.finished)
-                report(path, t,
-                       QStringLiteral("no longer in the program (run lupdate -no-obsolete)"));
+            if (!inSource.contains(t.key()))
+                report(path, t, gone);
     }
     if (problems > 40)
         err << "... " << problems - 40 << " more\n";
