@@ -2657,12 +2657,12 @@ Kontakt: Ihr Waagenhändler oder die Tarnlink-Entwickler, tarnlink@example.org</
     </message>
     <message>
         <source>On&amp;e PLU</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>Ein&amp;zel-PLU</translation>
     </message>
     <message>
         <source>&amp;Multiple PLU</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>&amp;Mehrere PLU</translation>
     </message>
     <message>
@@ -2671,7 +2671,7 @@ Kontakt: Ihr Waagenhändler oder die Tarnlink-Entwickler, tarnlink@example.org</
     </message>
     <message>
         <source>&amp;Changed</source>
-        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>Geänder&amp;t</translation>
     </message>
     <message>
@@ -2680,22 +2680,22 @@ Kontakt: Ihr Waagenhändler oder die Tarnlink-Entwickler, tarnlink@example.org</
     </message>
     <message>
         <source>O&amp;ne INGRED</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>Einzel-INGRED</translation>
     </message>
     <message>
         <source>M&amp;ultiple INGRED</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>Me&amp;hrere INGRED</translation>
     </message>
     <message>
         <source>ALL ING&amp;RED</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>ALLE ING&amp;RED</translation>
     </message>
     <message>
         <source>C&amp;hanged</source>
-        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>Ge&amp;ändert</translation>
     </message>
     <message>

@@ -2657,12 +2657,12 @@ Contacto: el distribuidor de la báscula o los desarrolladores de Tarnlink, tarn
     </message>
     <message>
         <source>On&amp;e PLU</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>Un PLU</translation>
     </message>
     <message>
         <source>&amp;Multiple PLU</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>Vario&amp;s PLU</translation>
     </message>
     <message>
@@ -2671,7 +2671,7 @@ Contacto: el distribuidor de la báscula o los desarrolladores de Tarnlink, tarn
     </message>
     <message>
         <source>&amp;Changed</source>
-        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>&amp;Cambiados</translation>
     </message>
     <message>
@@ -2680,22 +2680,22 @@ Contacto: el distribuidor de la báscula o los desarrolladores de Tarnlink, tarn
     </message>
     <message>
         <source>O&amp;ne INGRED</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>U&amp;n INGRED</translation>
     </message>
     <message>
         <source>M&amp;ultiple INGRED</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>Varios INGRED</translation>
     </message>
     <message>
         <source>ALL ING&amp;RED</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>TODOS los INGRED</translation>
     </message>
     <message>
         <source>C&amp;hanged</source>
-        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>C&amp;ambiados</translation>
     </message>
     <message>

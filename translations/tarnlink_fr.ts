@@ -2661,12 +2661,12 @@ Contact : votre revendeur de balances ou les développeurs de Tarnlink, tarnlink
     </message>
     <message>
         <source>On&amp;e PLU</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>Un PLU</translation>
     </message>
     <message>
         <source>&amp;Multiple PLU</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>Plu&amp;sieurs PLU</translation>
     </message>
     <message>
@@ -2675,7 +2675,7 @@ Contact : votre revendeur de balances ou les développeurs de Tarnlink, tarnlink
     </message>
     <message>
         <source>&amp;Changed</source>
-        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>&amp;Modifiés</translation>
     </message>
     <message>
@@ -2684,22 +2684,22 @@ Contact : votre revendeur de balances ou les développeurs de Tarnlink, tarnlink
     </message>
     <message>
         <source>O&amp;ne INGRED</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>U&amp;n INGRED</translation>
     </message>
     <message>
         <source>M&amp;ultiple INGRED</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>Plusieurs INGRED</translation>
     </message>
     <message>
         <source>ALL ING&amp;RED</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>TOUS LES ING&amp;RED</translation>
     </message>
     <message>
         <source>C&amp;hanged</source>
-        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>Mo&amp;difiés</translation>
     </message>
     <message>

@@ -2678,12 +2678,12 @@ Kontakt: sprzedawca wagi lub twórcy Tarnlink, tarnlink@example.org</translation
     </message>
     <message>
         <source>On&amp;e PLU</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>&amp;Jeden PLU</translation>
     </message>
     <message>
         <source>&amp;Multiple PLU</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>Kilka PL&amp;U</translation>
     </message>
     <message>
@@ -2692,7 +2692,7 @@ Kontakt: sprzedawca wagi lub twórcy Tarnlink, tarnlink@example.org</translation
     </message>
     <message>
         <source>&amp;Changed</source>
-        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>&amp;Zmienione</translation>
     </message>
     <message>
@@ -2701,22 +2701,22 @@ Kontakt: sprzedawca wagi lub twórcy Tarnlink, tarnlink@example.org</translation
     </message>
     <message>
         <source>O&amp;ne INGRED</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>J&amp;eden INGRED</translation>
     </message>
     <message>
         <source>M&amp;ultiple INGRED</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>&amp;Kilka INGRED</translation>
     </message>
     <message>
         <source>ALL ING&amp;RED</source>
-        <extracomment>An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>WSZYSTKIE ING&amp;RED</translation>
     </message>
     <message>
         <source>C&amp;hanged</source>
-        <extracomment>Sends the records the scale does not hold as they stand. An option of its frame: where a page runs out of letters it may go without a shortcut letter, the arrow keys reach it</extracomment>
+        <extracomment>Sends the records the scale does not hold as they stand. An option the arrow keys reach: it may go without a shortcut letter</extracomment>
         <translation>Zmie&amp;nione</translation>
     </message>
     <message>

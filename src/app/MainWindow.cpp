@@ -641,15 +641,13 @@ QWidget* MainWindow::buildDownloadTab() {
         selectionFrame(tr("PLU Download Option"), false,
                        {{&c.optDownOnePLU,
                          "optDownOnePLU",
-                         //: An option of its frame: where a page runs out of letters it may go
-                         //: without a shortcut letter, the arrow keys reach it
+                         //: An option the arrow keys reach: it may go without a shortcut letter
                          tr("On&e PLU"),
                          {c.txtDownOnePluNo = numberBox(page, "txtDownOnePluNo", "1"),
                           c.lblDownOnePLU = previewLabel(page, "lblDownOnePLU")}},
                         {&c.optDownMultiplePLU,
                          "optDownMultiplePLU",
-                         //: An option of its frame: where a page runs out of letters it may go
-                         //: without a shortcut letter, the arrow keys reach it
+                         //: An option the arrow keys reach: it may go without a shortcut letter
                          tr("&Multiple PLU"),
                          {c.txtDownStartPluNo = numberBox(page, "txtDownStartPluNo", "1"), to1,
                           c.txtDownEndPluNo = numberBox(page, "txtDownEndPluNo", "2"),
@@ -657,39 +655,34 @@ QWidget* MainWindow::buildDownloadTab() {
                         {&c.optDownAllPLU, "optDownAllPLU", tr("ALL PLU"), {}},
                         {&c.optDownChangedPLU,
                          "optDownChangedPLU",
-                         //: Sends the records the scale does not hold as they stand. An option of
-                         //: its frame: where a page runs out of letters it may go without a
-                         //: shortcut letter, the arrow keys reach it
+                         //: Sends the records the scale does not hold as they stand. An option the
+                         //: arrow keys reach: it may go without a shortcut letter
                          tr("&Changed"),
                          {c.lblDownChangedPLU = countLabel(page, "lblDownChangedPLU")}}}));
     frames->addWidget(
         selectionFrame(tr("INGRED Download Option"), false,
                        {{&c.optDownOneINGRED,
                          "optDownOneINGRED",
-                         //: An option of its frame: where a page runs out of letters it may go
-                         //: without a shortcut letter, the arrow keys reach it
+                         //: An option the arrow keys reach: it may go without a shortcut letter
                          tr("O&ne INGRED"),
                          {c.txtDownOneIngNo = numberBox(page, "txtDownOneIngNo", "1"),
                           c.lblDownOneINGRED = previewLabel(page, "lblDownOneINGRED")}},
                         {&c.optDownMultipleINGRED,
                          "optDownMultipleINGRED",
-                         //: An option of its frame: where a page runs out of letters it may go
-                         //: without a shortcut letter, the arrow keys reach it
+                         //: An option the arrow keys reach: it may go without a shortcut letter
                          tr("M&ultiple INGRED"),
                          {c.txtDownStartIngNo = numberBox(page, "txtDownStartIngNo", "1"), to2,
                           c.txtDownEndIngNo = numberBox(page, "txtDownEndIngNo", "2"),
                           c.lblDownMultipleINGRED = previewLabel(page, "lblDownMultipleINGRED")}},
                         {&c.optDownAllINGRED,
                          "optDownAllINGRED",
-                         //: An option of its frame: where a page runs out of letters it may go
-                         //: without a shortcut letter, the arrow keys reach it
+                         //: An option the arrow keys reach: it may go without a shortcut letter
                          tr("ALL ING&RED"),
                          {}},
                         {&c.optDownChangedINGRED,
                          "optDownChangedINGRED",
-                         //: Sends the records the scale does not hold as they stand. An option of
-                         //: its frame: where a page runs out of letters it may go without a
-                         //: shortcut letter, the arrow keys reach it
+                         //: Sends the records the scale does not hold as they stand. An option the
+                         //: arrow keys reach: it may go without a shortcut letter
                          tr("C&hanged"),
                          {c.lblDownChangedINGRED = countLabel(page, "lblDownChangedINGRED")}}}));
     layout->addWidget(scrolled(choices));
