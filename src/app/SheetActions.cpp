@@ -26,10 +26,6 @@ namespace {
 QString exchangeText(const char* text) {
     return QCoreApplication::translate("SheetExchange", text);
 }
-// The workbook dialogs' filter (SheetExchange) has the price list's descriptions
-// (PriceListActions) and this one; the dialog translates them.
-[[maybe_unused]] constexpr const char* kAllSpreadsheets =
-    QT_TRANSLATE_NOOP("FileChooser", "All spreadsheets");
 } // namespace
 
 template <class R> void SheetActions::importTable() {

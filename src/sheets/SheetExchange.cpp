@@ -101,10 +101,16 @@ QStringList importWarnings(const ReadSheet& sheet, int count) {
 } // namespace
 
 // Every kind together first, then each kind, then all files; a dialog shows each entry with its
-// patterns: "All spreadsheets (*.xls *.xlsx *.ods *.csv)".
+// patterns: "All spreadsheets (*.xls *.xlsx *.ods *.csv)", the description translated there.
+// clang-format off
 constexpr char kSpreadsheetFilter[] =
-    "All spreadsheets|*.xls;*.xlsx;*.ods;*.fods;*.csv;*.txt|Excel File|*.xls|Excel Workbook|*.xlsx|"
-    "OpenDocument Spreadsheet|*.ods;*.fods|CSV File|*.csv;*.txt|ALL File|*.*";
+    QT_TRANSLATE_NOOP("FileChooser", "All spreadsheets") "|*.xls;*.xlsx;*.ods;*.fods;*.csv;*.txt|"
+    QT_TRANSLATE_NOOP("FileChooser", "Excel File") "|*.xls|"
+    QT_TRANSLATE_NOOP("FileChooser", "Excel Workbook") "|*.xlsx|"
+    QT_TRANSLATE_NOOP("FileChooser", "OpenDocument Spreadsheet") "|*.ods;*.fods|"
+    QT_TRANSLATE_NOOP("FileChooser", "CSV File") "|*.csv;*.txt|"
+    QT_TRANSLATE_NOOP("FileChooser", "ALL File") "|*.*";
+// clang-format on
 const char* const kWorkbookOpenFilter = kSpreadsheetFilter;
 const char* const kWorkbookSaveFilter = kSpreadsheetFilter;
 const char* const kWorkbookExportStarts = QT_TRANSLATE_NOOP("SheetExchange", " Input File Name ");
